@@ -1,0 +1,46 @@
+# Two entry points for a fresh Debian 12 machine:
+#   make run   builds the program, creates the demo database when missing and starts the program on it
+#   make test  builds everything and runs every test
+BUILD   ?= build
+DEMO_DB ?= var/agenda-demo.db
+JOBS    ?= $(shell nproc)
+PACKAGES = cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
+           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth
+
+SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps build test run demo bench clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Instalando paquetes: $$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+$(DEMO_DB):
+	@mkdir -p $(dir $(DEMO_DB))
+	$(BUILD)/agenda-demo $(DEMO_DB)
+
+demo: build
+	@mkdir -p $(dir $(DEMO_DB))
+	$(BUILD)/agenda-demo $(DEMO_DB)
+
+run: build $(DEMO_DB)
+	@echo "Base de demostración lista en $(DEMO_DB). La ventana de la agenda todavía no forma parte del programa."
+
+bench: build
+	$(BUILD)/agenda-bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/ado/Errors.h"
+
+#include <QByteArray>
+
+#include <exception>
+
+namespace ado {
+
+// What a backend throws when a call fails. The Connection turns it into an entry of its Errors
+// and raises the error model's ErrorVB with the same number and description.
+class FalloProveedor : public std::exception {
+public:
+    explicit FalloProveedor(Error error) : error_(std::move(error)), texto_(error_.Description.toUtf8()) {}
+    [[nodiscard]] const Error& error() const noexcept { return error_; }
+    [[nodiscard]] const char* what() const noexcept override { return texto_.constData(); }
+
+private:
+    Error error_;
+    QByteArray texto_;
+};
+
+} // namespace ado

@@ -1,0 +1,1 @@
+#include "platform/ado/sqlite/TraductorSqlite.h"

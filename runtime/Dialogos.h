@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+
+// Button sets, icons and answers of a message box, with the values the suite writes.
+namespace Msg {
+enum Botones : int { OkSolo = 0, OkCancelar = 1, AbortarReintentarIgnorar = 2, SiNoCancelar = 3, SiNo = 4, ReintentarCancelar = 5 };
+enum Icono : int { SinIcono = 0, Critico = 16, Pregunta = 32, Exclamacion = 48, Informacion = 64 };
+enum Respuesta : int { Ok = 1, Cancelar = 2, Abortar = 3, Reintentar = 4, Ignorar = 5, Si = 6, No = 7 };
+[[nodiscard]] constexpr int botones(int estilo) { return estilo & 0x0F; }
+[[nodiscard]] constexpr int icono(int estilo) { return estilo & 0x70; }
+} // namespace Msg
+
+// Every message box, input prompt and error report of the program goes through this interface.
+// The program installs the Qt one; tests install a scripted answerer, so that no test ever blocks
+// on a modal dialog.
+class Dialogos {
+public:
+    virtual ~Dialogos() = default;
+
+    // Shows a modal message box; `estilo` is buttons + icon (Msg::SiNo + Msg::Critico). An empty
+    // title means the application's title. Returns the Msg::Respuesta of the button pressed.
+    virtual int MsgBox(const QString& texto, int estilo, const QString& titulo) = 0;
+
+    // Asks for one line of text; returns "" when the person cancels.
+    virtual QString InputBox(const QString& texto, const QString& titulo, const QString& defecto) = 0;
+
+    // The error report: number, description and the context that trapped it. Returns the action:
+    // 4 retry the failing step, 5 continue with the next one, anything else leave the procedure.
+    virtual int16_t ReportaError(int32_t numero, const QString& descripcion, const QString& contexto) = 0;
+
+    // The dialogs in use. Until something is installed, the Qt dialogs are used.
+    static Dialogos& actual();
+    // Installs `nuevos` and returns the previous ones (null when the default was in use).
+    static std::unique_ptr<Dialogos> instala(std::unique_ptr<Dialogos> nuevos);
+};

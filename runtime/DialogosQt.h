@@ -1,0 +1,11 @@
+#pragma once
+
+#include "runtime/Dialogos.h"
+
+// The program's real dialogs: Qt message boxes, an input dialog and the error report dialog.
+class DialogosQt : public Dialogos {
+public:
+    int MsgBox(const QString& texto, int estilo, const QString& titulo) override;
+    QString InputBox(const QString& texto, const QString& titulo, const QString& defecto) override;
+    int16_t ReportaError(int32_t numero, const QString& descripcion, const QString& contexto) override;
+};
