@@ -1,1 +1,7 @@
 #include "platform/ado/sqlite/FuncionesSqlite.h"
+
+namespace ado::sqlite {
+
+void RegistraFuncionesDialecto(sqlite3*) {}
+
+} // namespace ado::sqlite

@@ -2,9 +2,6 @@
 
 #include <QSet>
 #include <QString>
-#include <QStringList>
-
-#include <optional>
 
 namespace ado::sqlite {
 
@@ -15,14 +12,6 @@ struct EsquemaDialecto {
     QSet<QString> columnasTexto;
 };
 
-// A call "EXEC name arg, arg, ..." taken apart: the procedure name without owner or brackets, and
-// each positional argument as its value (quotes removed and doubled quotes undone), or a null
-// QString for NULL.
-struct LlamadaProcedimiento {
-    QString nombre;
-    QStringList argumentos;
-};
-
 // Rewrites one statement written in the suite's SQL Server dialect into SQLite's, with a
 // quote-aware tokenizer (never a regular expression over raw text). String literals and quoted
 // names are never rewritten, except a day-first date literal compared with a date column.
@@ -31,11 +20,8 @@ class TraductorSqlite {
 public:
     explicit TraductorSqlite(EsquemaDialecto esquema);
 
+    // EXEC calls are not statements for this translator: the provider runs them itself.
     [[nodiscard]] QString traduce(const QString& sentencia) const;
-
-    // The call, when the statement is an EXEC or EXECUTE of a procedure with positional literal
-    // arguments; nothing otherwise.
-    [[nodiscard]] static std::optional<LlamadaProcedimiento> leeLlamada(const QString& sentencia);
 
 private:
     EsquemaDialecto esquema_;
