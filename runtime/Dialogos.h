@@ -7,9 +7,10 @@
 
 // Button sets, icons and answers of a message box, with the values the suite writes.
 namespace Msg {
-enum Botones : int { OkSolo = 0, OkCancelar = 1, AbortarReintentarIgnorar = 2, SiNoCancelar = 3, SiNo = 4, ReintentarCancelar = 5 };
-enum Icono : int { SinIcono = 0, Critico = 16, Pregunta = 32, Exclamacion = 48, Informacion = 64 };
-enum Respuesta : int { Ok = 1, Cancelar = 2, Abortar = 3, Reintentar = 4, Ignorar = 5, Si = 6, No = 7 };
+inline constexpr int OkSolo = 0, OkCancelar = 1, AbortarReintentarIgnorar = 2, SiNoCancelar = 3, SiNo = 4,
+                     ReintentarCancelar = 5;
+inline constexpr int SinIcono = 0, Critico = 16, Pregunta = 32, Exclamacion = 48, Informacion = 64;
+inline constexpr int Ok = 1, Cancelar = 2, Abortar = 3, Reintentar = 4, Ignorar = 5, Si = 6, No = 7;
 [[nodiscard]] constexpr int botones(int estilo) { return estilo & 0x0F; }
 [[nodiscard]] constexpr int icono(int estilo) { return estilo & 0x70; }
 } // namespace Msg

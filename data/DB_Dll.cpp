@@ -1,0 +1,109 @@
+#include "data/DB_Dll.h"
+
+#include "data/DiccionarioOracle.h"
+#include "data/ScriptOracle.h"
+#include "data/SinonimosTablas.h"
+#include "runtime/Dialogos.h"
+#include "runtime/PasosAtrapados.h"
+
+#include <array>
+
+namespace {
+
+constexpr auto ci = Qt::CaseInsensitive;
+
+// Errors that EjecutaConsultaSQL leaves unreported: the provider's usual failures of a statement.
+constexpr std::array<int32_t, 4> kErroresSilenciosos{
+    ado::NumeroError::Fallo, ado::NumeroError::ViolacionIntegridad, ado::NumeroError::NoExisteTabla,
+    ado::NumeroError::ErroresEnComando};
+
+} // namespace
+
+DB_Dll::DB_Dll() = default;
+DB_Dll::~DB_Dll() = default;
+
+ado::Connection& DB_Dll::gCnn()
+{
+    if (!cnn_)
+        cnn_ = std::make_shared<ado::Connection>();
+    return *cnn_;
+}
+
+QString DB_Dll::SS_TSinonimos(const QString& SQL) const
+{
+    return SinonimosTablas::Sustituye(SQL, gEsAdmin);
+}
+
+QString DB_Dll::ORACLE_Dicc(const QString& Valor) const
+{
+    return DiccionarioOracle::Traduce(Valor, gConnString, runtime_);
+}
+
+void DB_Dll::CierraRecordset(ado::Recordset* LrcsTemp)
+{
+    EjecutaPasos({[&] {
+                     if (!LrcsTemp)
+                         ElevaObjetoNoEstablecido(QStringLiteral("CierraRecordset"));
+                     if (LrcsTemp->State() != ado::adStateClosed)
+                         LrcsTemp->Close();
+                 }},
+                 [this](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("CierraRecordset")); });
+}
+
+void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset* Lrcs, const ado::ConexionActiva& ConexionActiva,
+                            int CursorType, int LockType, int Options, bool ConvOracle)
+{
+    bool esOracle = false;
+    QString fuente;
+    ado::ConexionActiva activa;
+    EjecutaPasos(
+        {
+            [&] { CierraRecordset(Lrcs); },
+            [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); },
+            [&] { esOracle = gCnn().ConnectionString().indexOf(QLatin1String("ORACLE"), 0, ci) > 0 && ConvOracle; },
+            [&] { fuente = esOracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL; },
+            [&] {
+                activa = std::holds_alternative<std::monostate>(ConexionActiva) ? ado::ConexionActiva(&gCnn())
+                                                                                : ConexionActiva;
+            },
+            [&] {
+                if (!Lrcs)
+                    ElevaObjetoNoEstablecido(QStringLiteral("AbrirRecordset"));
+                Lrcs->Open(fuente, activa, CursorType, LockType, Options);
+            },
+        },
+        [this](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("AbrirRecordset")); });
+}
+
+void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL)
+{
+    int32_t registros = 0;
+    EjecutaConsultaSQL(SentenciaSQL, registros);
+}
+
+void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, int32_t& RecordsAffected)
+{
+    try {
+        if (SentenciaSQL.contains(QLatin1String("@ADMIN_"), ci))
+            SentenciaSQL.replace(QLatin1String("@Admin_"), QString(), ci);
+        else if (!SentenciaSQL.contains(QLatin1String("DELETE"), ci))
+            SentenciaSQL = SS_TSinonimos(SentenciaSQL);
+
+        if (gCnn().ConnectionString().contains(QLatin1String("ORACLE"), ci))
+            EjecutaScriptSQL(SentenciaSQL, RecordsAffected);
+        else
+            gCnn().Execute(SentenciaSQL, &RecordsAffected, -1);
+    } catch (const ErrorVB& e) {
+        if (std::find(kErroresSilenciosos.begin(), kErroresSilenciosos.end(), e.numero()) == kErroresSilenciosos.end()) {
+            runtime_.AntesDeMensaje(nullptr);
+            Dialogos::actual().MsgBox(e.descripcion(), Msg::OkSolo + Msg::Critico, QStringLiteral("Aviso al operador!!!"));
+            runtime_.DespuesDeMensaje(nullptr);
+        }
+    }
+}
+
+void DB_Dll::EjecutaScriptSQL(QString& SentenciaSQL, int32_t& RecordsAffected)
+{
+    ScriptOracle::Ejecuta(SentenciaSQL, RecordsAffected, gCnn(),
+                          [this](const QString& orden) { return ORACLE_Dicc(orden); });
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "runtime/SharedRuntime.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <cstdint>
+#include <memory>
+
+// The suite's data-access class: it carries the connection and every query service. The program
+// holds one object of it; every window, module and dialog reaches the database through it.
+// Callers write SQL Server dialect with plain table names; the class swaps in the synonym tables for
+// users who are not administrators and, on Oracle connections, translates the text and runs
+// scripts statement by statement.
+class DB_Dll {
+public:
+    DB_Dll();
+    ~DB_Dll();
+    DB_Dll(const DB_Dll&) = delete;
+    DB_Dll& operator=(const DB_Dll&) = delete;
+
+    // Public variables, as the suite's programs read and write them.
+    bool gOpenFlag = false;
+    QVariant gIgnoraPassWord;
+    std::shared_ptr<ado::Recordset> glrcs;
+    QVariant gCursorLocation;
+    QString gProveedor;
+    QString gDsn;
+    QString gServidor;
+    QString gDbName;
+    QString gUsuario;
+    bool gEsAdmin = false;
+    QString gUserPassWord;
+    QString gConnString;
+    QString gExtended;
+    bool ParametrosSQL = false;
+
+    // The connection; an unset one is replaced by a new, unopened Connection whenever it is touched.
+    [[nodiscard]] ado::Connection& gCnn();
+    void setGCnn(std::shared_ptr<ado::Connection> conexion) { cnn_ = std::move(conexion); }
+
+    // Provider names of the suite.
+    [[nodiscard]] static QString pJETOLEDB40() { return QStringLiteral("Microsoft.Jet.OLEDB.4.0"); }
+    [[nodiscard]] static QString pJETOLEDB35() { return QStringLiteral("Microsoft.Jet.OLEDB.3.51"); }
+    [[nodiscard]] static QString pSQLOLEDB() { return QStringLiteral("SQLOLEDB"); }
+
+    // Opens `Lrcs` (closed first when open) on the query. The caller's `SentenciaSQL` receives its
+    // synonym-substituted form (never the Oracle translation); on an Oracle connection (ORACLE found in
+    // the connection string after its first character) and with `ConvOracle`, the text sent is
+    // translated. Every error goes to the error reporter under "AbrirRecordset" (4 retries the step,
+    // 5 continues, other answers leave); after a failed open `Lrcs` stays closed.
+    void AbrirRecordset(QString& SentenciaSQL, ado::Recordset* Lrcs, const ado::ConexionActiva& ConexionActiva = {},
+                        int CursorType = ado::adOpenForwardOnly, int LockType = ado::adLockReadOnly, int Options = -1,
+                        bool ConvOracle = true);
+
+    // Executes a statement (on Oracle, a whole script). "@Admin_" markers are removed (and then no
+    // synonym is swapped in); a text that contains DELETE anywhere keeps its table names; any other
+    // text gets the synonyms. The caller's `SentenciaSQL` receives that form (on Oracle, the part of
+    // the script not run). No error reaches the caller: errors numbered 0x80004005, 0x80040E2F,
+    // 0x80040E37 or 0x80040E14 are silent, any other shows its description under
+    // "Aviso al operador!!!"; either way the statement is simply not done.
+    void EjecutaConsultaSQL(QString& SentenciaSQL, int32_t& RecordsAffected);
+    void EjecutaConsultaSQL(QString& SentenciaSQL);
+
+    // Closes the recordset when it is open; an unset reference goes to the error reporter under
+    // "CierraRecordset".
+    void CierraRecordset(ado::Recordset* LrcsTemp);
+
+    // The text with table names exchanged for synonyms (see SinonimosTablas), by `gEsAdmin`.
+    [[nodiscard]] QString SS_TSinonimos(const QString& SQL) const;
+    // The Oracle translation of a text (see DiccionarioOracle), by `gConnString`.
+    [[nodiscard]] QString ORACLE_Dicc(const QString& Valor) const;
+
+private:
+    void EjecutaScriptSQL(QString& SentenciaSQL, int32_t& RecordsAffected);
+
+    std::shared_ptr<ado::Connection> cnn_;
+    SharedRuntime runtime_;
+};
