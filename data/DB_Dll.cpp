@@ -22,6 +22,12 @@ constexpr std::array<int32_t, 4> kErroresSilenciosos{
 DB_Dll::DB_Dll() = default;
 DB_Dll::~DB_Dll() = default;
 
+DB_Dll& DB_Dll::Compartido()
+{
+    static DB_Dll compartido;
+    return compartido;
+}
+
 ado::Connection& DB_Dll::gCnn()
 {
     if (!cnn_)

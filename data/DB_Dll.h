@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // The suite's data-access class: it carries the connection and every query service. The program
 // holds one object of it; every window, module and dialog reaches the database through it.
@@ -42,6 +43,9 @@ public:
     [[nodiscard]] ado::Connection& gCnn();
     void setGCnn(std::shared_ptr<ado::Connection> conexion) { cnn_ = std::move(conexion); }
 
+    // The program's shared object, created on first use and kept until the program ends.
+    [[nodiscard]] static DB_Dll& Compartido();
+
     // Provider names of the suite.
     [[nodiscard]] static QString pJETOLEDB40() { return QStringLiteral("Microsoft.Jet.OLEDB.4.0"); }
     [[nodiscard]] static QString pJETOLEDB35() { return QStringLiteral("Microsoft.Jet.OLEDB.3.51"); }
@@ -73,6 +77,58 @@ public:
     [[nodiscard]] QString SS_TSinonimos(const QString& SQL) const;
     // The Oracle translation of a text (see DiccionarioOracle), by `gConnString`.
     [[nodiscard]] QString ORACLE_Dicc(const QString& Valor) const;
+
+    // Connection and login dialog (DB_Dll_Conexion.cpp).
+    void OpenServerADODB(bool PideParametrosSQL = false, int32_t lCursor = ado::adUseClient, const QString& ConnString = {},
+                         bool ValidaAdmin = true);
+    void OpenLocalADODB(const QString& ConnString = {}, const QString& CadenaID = QStringLiteral("User Id"),
+                        const QString& CadenaPWD = QStringLiteral("Password"));
+
+    // Single-row lookups (DB_Dll_Busquedas.cpp).
+    [[nodiscard]] QVariant DatosTabla(const QString& Tabla, const QString& ValorBuscado, const QString& CampoDevuelto,
+                                      const QString& Campo = QStringLiteral("Codigo"), const QVariant& TipoDato = 8,
+                                      const QString& Condicion = {}, bool UsaTrim = true);
+    [[nodiscard]] bool ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado,
+                                     const QString& Campo = QStringLiteral("Codigo"), ado::Recordset* Lrcs = nullptr,
+                                     const QVariant& TipoDato = 8, const QString& Condicion = {});
+    [[nodiscard]] bool ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
+                                       const QString& Campo = QStringLiteral("Codigo"), ado::Recordset* Lrcs = nullptr,
+                                       const QVariant& TipoDato = 8, const QString& Condicion = {}, bool SoloLectura = false);
+
+    // Value and name helpers (DB_Dll_Ayudantes.cpp). An absent optional argument is "missing".
+    [[nodiscard]] static bool adodate(const QVariant& Qtype);
+    [[nodiscard]] static bool ADOText(const QVariant& Qtype);
+    [[nodiscard]] static bool ADONumeric(const QVariant& Qtype);
+    [[nodiscard]] static bool ADOCurrency(const QVariant& Qtype);
+    [[nodiscard]] static bool ADOBoolean(const QVariant& Qtype);
+    [[nodiscard]] QVariant SQLValue(const QVariant& Valor, const QString& Tipo = QStringLiteral("'")) const;
+    [[nodiscard]] static QString AddBrackets(const QString& rObjName);
+    [[nodiscard]] static QString StripBrackets(const QString& rsObjName);
+    [[nodiscard]] static QString StripConnect(const QString& rsTblName);
+    static QString StripOwner(QString& rsTblName);
+    [[nodiscard]] static QString StripFileName(const QString& rsFileName);
+    static QString stSTF(QString& rsName, int16_t rnPart);
+    void QConsulta(const QString& TB, QObject* Rsp, const QString& Cl1, const QString& Cl2,
+                   const QString& CmpDisplay = QStringLiteral("Codigo"), const std::optional<QVariant>& SQLWHERE = std::nullopt);
+    void QGridConsulta(const QString& Sentencia, const QString& CampoDevuelto1, const QString& gCnnString,
+                       const std::optional<QVariant>& CampoDevuelto2 = std::nullopt,
+                       const std::optional<QVariant>& CampoDevuelto3 = std::nullopt);
+
+    // Aggregate lookups (DB_Dll_Agregados.cpp).
+    [[nodiscard]] QVariant BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const std::optional<QVariant>& Tipo = std::nullopt,
+                                       const std::optional<QVariant>& Condicion = std::nullopt);
+    [[nodiscard]] QVariant BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const std::optional<QVariant>& Tipo = std::nullopt,
+                                       const std::optional<QVariant>& Condicion = std::nullopt);
+    [[nodiscard]] QVariant BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const QVariant& Tipo = 8,
+                                             const QString& Condicion = {});
+
+    // Schema helpers (DB_Dll_Esquema.cpp).
+    [[nodiscard]] bool ExisteTablaDB(const QString& Tabla);
+    [[nodiscard]] bool ExisteCampoDB(const QString& Tabla, const QString& Campo);
+    void AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
+                  const std::optional<QVariant>& ValorDefault = std::nullopt);
+    bool VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar = true, const QString& Tipo = {},
+                    bool PermiteNulos = false, const std::optional<QVariant>& ValorDefault = std::nullopt);
 
 private:
     void EjecutaScriptSQL(QString& SentenciaSQL, int32_t& RecordsAffected);

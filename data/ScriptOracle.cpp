@@ -88,7 +88,9 @@ void ScriptOracle::Ejecuta(QString& sentencia, int32_t& registrosAfectados, ado:
         hallada = true;
         const qsizetype siguiente = buscador.proxima(inicio + 1);
         const qsizetype fin = siguiente < 0 ? texto.size() : siguiente;
-        const QString orden = FuncionesVB::Trim(QStringView(texto).mid(inicio, fin - inicio));
+        // Line feeds stay in the normalised text; a statement on a line of its own must still compare
+        // equal to the transaction keywords, so line breaks are trimmed with the blanks.
+        const QString orden = QStringView(texto).mid(inicio, fin - inicio).trimmed().toString();
         try {
             if (orden.compare(QLatin1String("SET TRANSACTION"), ci) == 0) {
                 conexion.BeginTrans();

@@ -13,7 +13,7 @@ class Connection;
 //
 // The text is normalised first (SET NOCOUNT ON/OFF dropped, GO batch separators and carriage returns
 // turned into blanks, the BEGIN/COMMIT/ROLLBACK TRAN[SACTION] forms shortened), then cut at every
-// occurrence of a statement keyword (INSERT, DELETE, UPDATE, CREATE, DROP, ALTER, SET TRANSACTION,
+// occurrence of a statement keyword (each piece trimmed of blanks and line breaks) (INSERT, DELETE, UPDATE, CREATE, DROP, ALTER, SET TRANSACTION,
 // COMMIT, ROLLBACK, IF NOT EXIST, IF EXIST; case ignored), also inside a statement. Text in front of
 // the first keyword is never run. SET TRANSACTION, COMMIT and ROLLBACK map onto the connection's own
 // transaction calls; every other piece is translated, filtered and executed, and the records it

@@ -1,0 +1,17 @@
+#include "data/ConsolaSql.h"
+#include "runtime/ConfiguracionRegional.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("agenda-sql"));
+    ConfiguracionRegional::Fija();
+    QTextStream entrada(stdin);
+    QTextStream salida(stdout);
+    QTextStream errores(stderr);
+    return ConsolaSql::Ejecuta(app.arguments().mid(1), entrada, salida, errores);
+}

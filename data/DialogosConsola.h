@@ -1,0 +1,24 @@
+#pragma once
+
+#include "runtime/Dialogos.h"
+
+#include <QTextStream>
+
+// The dialogs of a command-line tool: every message and error report is written to standard error
+// and answered without asking. A message box answers its first button, except that a Yes/No
+// question answers No (never retry on its own); a prompt answers "" (cancel); an error report
+// answers "leave". Counts the errors reported, so that the tool can end with a failure status.
+class DialogosConsola : public Dialogos {
+public:
+    explicit DialogosConsola(QTextStream& errores) : errores_(errores) {}
+
+    int MsgBox(const QString& texto, int estilo, const QString& titulo) override;
+    QString InputBox(const QString& texto, const QString& titulo, const QString& defecto) override;
+    int16_t ReportaError(int32_t numero, const QString& descripcion, const QString& contexto) override;
+
+    [[nodiscard]] int errores() const { return errores_contados_; }
+
+private:
+    QTextStream& errores_;
+    int errores_contados_ = 0;
+};

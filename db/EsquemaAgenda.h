@@ -1,0 +1,13 @@
+#pragma once
+
+namespace ado {
+class Connection;
+}
+
+// The embedded database's schema: tables, views, synonym views and the stored procedures kept
+// inside the file (KQ_CREARAGENDA among them).
+class EsquemaAgenda {
+public:
+    // Creates every object on an open, empty database; raises ErrorVB when a statement fails.
+    static void Crea(ado::Connection& conexion);
+};

@@ -1,0 +1,8 @@
+#include "runtime/ConfiguracionRegional.h"
+
+#include <QLocale>
+
+void ConfiguracionRegional::Fija()
+{
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+}
