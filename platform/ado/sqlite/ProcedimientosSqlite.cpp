@@ -293,7 +293,7 @@ ProcedimientosSqlite::ProcedimientosSqlite(const QSqlDatabase& base, sqlite3* co
 {
 }
 
-ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& llamada, const EsquemaSqlite& esquema)
+ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& llamada, const EsquemaSqlite& esquemaInicial)
 {
     QString nombre;
     QVariantList argumentos;
@@ -301,9 +301,11 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
 
     QSqlQuery busca(base_);
     busca.setForwardOnly(true);
-    busca.prepare(QStringLiteral("SELECT PARAMETROS, CUERPO FROM KQ_PROCEDIMIENTOS WHERE NOMBRE = ? COLLATE NOCASE"));
-    busca.addBindValue(nombre);
-    const bool hayTabla = busca.exec();
+    bool hayTabla = busca.prepare(QStringLiteral("SELECT PARAMETROS, CUERPO FROM KQ_PROCEDIMIENTOS WHERE NOMBRE = ? COLLATE NOCASE"));
+    if (hayTabla) {
+        busca.addBindValue(nombre);
+        hayTabla = busca.exec();
+    }
     if (!hayTabla && ErrorDeSqlite(busca.lastError()).Number != NumeroError::NoExisteTabla)
         LanzaFallo(busca.lastError());
     if (!hayTabla || !busca.next())
@@ -328,6 +330,7 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
     if (sqlite3_exec(conexion_, "SAVEPOINT kq_procedimiento", nullptr, nullptr, nullptr) != SQLITE_OK)
         fallaSqlite(conexion_);
     Ejecucion ejecucion;
+    std::optional<EsquemaSqlite> esquemaNuevo; // read again after the body changes the schema
     try {
         for (const QString& texto : cuerpo) {
             SentenciaPreparada sentencia;
@@ -347,7 +350,7 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
             QStringList nombres;
             for (int i = 0; i < columnas; ++i)
                 nombres.append(QString::fromUtf8(sqlite3_column_name(sentencia.s, i)));
-            LectorFilasSqlite lector(esquema, nombres);
+            LectorFilasSqlite lector(esquemaNuevo ? *esquemaNuevo : esquemaInicial, nombres);
             int paso = SQLITE_ROW;
             while ((paso = sqlite3_step(sentencia.s)) == SQLITE_ROW) {
                 QVariantList crudos;
@@ -364,7 +367,10 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
             } else if (clase.cuentaRegistros) {
                 ejecucion.registros += sqlite3_changes(conexion_);
             }
-            ejecucion.cambiaEsquema = ejecucion.cambiaEsquema || clase.cambiaEsquema;
+            if (clase.cambiaEsquema) {
+                ejecucion.cambiaEsquema = true;
+                esquemaNuevo = EsquemaSqlite::lee(base_);
+            }
         }
     } catch (...) {
         sqlite3_exec(conexion_, "ROLLBACK TO kq_procedimiento; RELEASE kq_procedimiento", nullptr, nullptr, nullptr);

@@ -40,7 +40,7 @@ public:
     // when the table does not exist), malformed declarations, too many arguments, a missing
     // argument without default, an unreadable date or number, a parameter the body names but
     // does not declare; a failing body statement as ErroresSqlite maps it.
-    [[nodiscard]] Ejecucion ejecuta(const QString& llamada, const EsquemaSqlite& esquema);
+    [[nodiscard]] Ejecucion ejecuta(const QString& llamada, const EsquemaSqlite& esquemaInicial);
 
 private:
     QSqlDatabase base_;
