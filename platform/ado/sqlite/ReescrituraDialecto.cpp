@@ -27,6 +27,20 @@ const QLatin1String kFinOrden[] = {
     QLatin1String("OPTION"),
 };
 
+// "2025-03-05 09:30:00": already the stored form, nothing to read or rewrite.
+bool esFormaAlmacenada(QStringView t)
+{
+    static constexpr char16_t kForma[] = u"0000-00-00 00:00:00";
+    if (t.size() != 19)
+        return false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const bool cifra = kForma[i] == u'0';
+        if (cifra ? !(t[i] >= u'0' && t[i] <= u'9') : t[i] != kForma[i])
+            return false;
+    }
+    return true;
+}
+
 // The text between the quotes of a quoted piece, with the doubled quote undone.
 QString sinComillas(QStringView t, QChar cierre)
 {
@@ -521,6 +535,8 @@ void ReescrituraDialecto::reescribeFecha(qsizetype k)
     if (tk.tipo != Tipo::Cadena || tk.abierto)
         return;
     const QStringView t = tk.nacional ? texto(k).mid(1) : texto(k);
+    if (!tk.nacional && esFormaAlmacenada(t.mid(1, t.size() - 2)))
+        return;
     const auto fecha = LeeFecha(sinComillas(t, u'\''));
     if (!fecha)
         return;
