@@ -37,7 +37,9 @@ bool esDiminuto(const std::string& numero)
 {
     const auto e = numero.find('e');
     const std::string mantisa = numero.substr(0, e);
-    const long exponente = e == std::string::npos ? 0 : std::strtol(numero.c_str() + e + 1, nullptr, 10);
+    // Clamped so that a huge written exponent cannot overflow the sum below.
+    const long exponente =
+        e == std::string::npos ? 0 : std::clamp(std::strtol(numero.c_str() + e + 1, nullptr, 10), -100000L, 100000L);
     const auto punto = std::min(mantisa.find('.'), mantisa.size());
     const auto primera = mantisa.find_first_of("123456789");
     if (primera == std::string::npos)

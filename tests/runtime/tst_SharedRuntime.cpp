@@ -74,6 +74,7 @@ void TstSharedRuntime::valorEntero_data()
     QTest::newRow("smallest 32-bit") << "-2147483648" << int(-2147483648LL);
     QTest::newRow("hexadecimal prefix not read") << "&H10" << 0;
     QTest::newRow("tiny exponent reads as zero") << "1e-999" << 0;
+    QTest::newRow("many leading zeros before a tiny exponent") << "0.0001e-400" << 0;
 }
 
 void TstSharedRuntime::valorEntero()
@@ -114,6 +115,7 @@ void TstSharedRuntime::desbordamiento_data()
     QTest::newRow("one below 32 bits") << "-2147483649" << true;
     QTest::newRow("rounds past 32 bits") << "2147483647.5" << true;
     QTest::newRow("beyond double, whole") << "1e999" << true;
+    QTest::newRow("exponent beyond any range") << "1e99999999999999999999" << true;
     QTest::newRow("beyond currency") << "1e15" << false;
     QTest::newRow("beyond double, currency") << "-9e400" << false;
 }
