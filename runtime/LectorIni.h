@@ -18,7 +18,8 @@ public:
     // - Values are trimmed, and a value enclosed in a matching pair of double or single quotes loses
     //   them. When a section or a key appears more than once, the first occurrence wins.
     // - Lines starting with ";" or "#" are comments, and so is the rest of a line from a ";" that
-    //   follows a blank. Lines longer than about 190 bytes are cut there. Indentation is ignored.
+    //   follows a blank. A line longer than 199 bytes is cut there (the rest of it is dropped).
+    //   Indentation is ignored.
     [[nodiscard]] static QString LeeIni(const QString& archivo, const QString& seccion, const QString& clave,
                                         const QString& defecto);
 
