@@ -4,13 +4,12 @@
 #include "data/ScriptOracle.h"
 #include "data/SinonimosTablas.h"
 #include "runtime/Dialogos.h"
+#include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
 
 #include <array>
 
 namespace {
-
-constexpr auto ci = Qt::CaseInsensitive;
 
 // Errors that EjecutaConsultaSQL leaves unreported: the provider's usual failures of a statement.
 constexpr std::array<int32_t, 4> kErroresSilenciosos{
@@ -66,7 +65,7 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset* Lrcs, const a
         {
             [&] { CierraRecordset(Lrcs); },
             [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); },
-            [&] { esOracle = gCnn().ConnectionString().indexOf(QLatin1String("ORACLE"), 0, ci) > 0 && ConvOracle; },
+            [&] { esOracle = FuncionesVB::BuscaSinCaso(gCnn().ConnectionString(), QLatin1StringView("ORACLE")) > 0 && ConvOracle; },
             [&] { fuente = esOracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL; },
             [&] {
                 activa = std::holds_alternative<std::monostate>(ConexionActiva) ? ado::ConexionActiva(&gCnn())
@@ -90,12 +89,12 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL)
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, int32_t& RecordsAffected)
 {
     try {
-        if (SentenciaSQL.contains(QLatin1String("@ADMIN_"), ci))
-            SentenciaSQL.replace(QLatin1String("@Admin_"), QString(), ci);
-        else if (!SentenciaSQL.contains(QLatin1String("DELETE"), ci))
+        if (FuncionesVB::ContieneSinCaso(SentenciaSQL, QLatin1StringView("@ADMIN_")))
+            FuncionesVB::ReemplazaSinCaso(SentenciaSQL, QLatin1StringView("@Admin_"), QStringView());
+        else if (!FuncionesVB::ContieneSinCaso(SentenciaSQL, QLatin1StringView("DELETE")))
             SentenciaSQL = SS_TSinonimos(SentenciaSQL);
 
-        if (gCnn().ConnectionString().contains(QLatin1String("ORACLE"), ci))
+        if (FuncionesVB::ContieneSinCaso(gCnn().ConnectionString(), QLatin1StringView("ORACLE")))
             EjecutaScriptSQL(SentenciaSQL, RecordsAffected);
         else
             gCnn().Execute(SentenciaSQL, &RecordsAffected, -1);
