@@ -1,5 +1,7 @@
 #include "runtime/DialogosQt.h"
 
+#include "runtime/DialogoErrorQt.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -54,19 +56,7 @@ QString DialogosQt::InputBox(const QString& texto, const QString& titulo, const 
 
 int16_t DialogosQt::ReportaError(int32_t numero, const QString& descripcion, const QString& contexto)
 {
-    QMessageBox caja;
-    caja.setWindowTitle(QApplication::applicationName());
-    caja.setIcon(QMessageBox::Critical);
-    caja.setText(QStringLiteral("Se produjo un error en %1.").arg(contexto));
-    caja.setInformativeText(QStringLiteral("Error %1: %2").arg(numero).arg(descripcion));
-    auto* reintentar = caja.addButton(QStringLiteral("&Reintentar"), QMessageBox::AcceptRole);
-    auto* continuar = caja.addButton(QStringLiteral("&Continuar"), QMessageBox::ActionRole);
-    caja.addButton(QStringLiteral("&Salir"), QMessageBox::RejectRole);
-    caja.setDefaultButton(reintentar);
-    caja.exec();
-    if (caja.clickedButton() == static_cast<QAbstractButton*>(reintentar))
-        return 4;
-    if (caja.clickedButton() == static_cast<QAbstractButton*>(continuar))
-        return 5;
-    return 0;
+    DialogoErrorQt dialogo(numero, descripcion, contexto, QApplication::activeWindow());
+    dialogo.exec();
+    return dialogo.respuesta();
 }

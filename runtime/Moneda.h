@@ -10,7 +10,9 @@ class Moneda {
 public:
     constexpr Moneda() = default;
     [[nodiscard]] static constexpr Moneda desdeDiezmilesimos(int64_t d) { Moneda m; m.diezmilesimos_ = d; return m; }
-    // Rounds to four decimals, halves to the even neighbour; raises error 6 beyond the 64-bit range.
+    // Rounds to four decimals, halves to the even neighbour, working on the shortest decimal text
+    // that reads back as `valor` (so 2.00015 rounds up to 2.0002 as written, whatever its binary
+    // value). Raises ErrorVB 6 for a value beyond ±922 337 203 685 477.5807, infinite or NaN.
     [[nodiscard]] static Moneda desdeDouble(double valor);
 
     [[nodiscard]] constexpr int64_t diezmilesimos() const { return diezmilesimos_; }

@@ -2,6 +2,7 @@
 
 #include "platform/ado/Constantes.h"
 #include "platform/ado/Errors.h"
+#include "platform/ado/FalloProveedor.h"
 #include "platform/ado/Proveedor.h"
 
 #include <QString>
@@ -67,5 +68,16 @@ private:
     ado::Errors errores_;
     std::unique_ptr<Proveedor> proveedor_;
 };
+
+template <typename F>
+auto Connection::conErrores(F&& accion) -> decltype(accion())
+{
+    errores_.Clear();
+    try {
+        return accion();
+    } catch (const FalloProveedor& fallo) {
+        falla(fallo.error());
+    }
+}
 
 } // namespace ado

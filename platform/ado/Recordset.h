@@ -30,7 +30,11 @@ public:
     Recordset& operator=(const Recordset&) = delete;
 
     // Opens the recordset on a query. Raises ErrorVB (and fills the connection's Errors) when the
-    // query fails, leaving the recordset closed; raises the ADO "open" error when already open.
+    // query fails, leaving the recordset closed; raises the ADO "open" error when already open, and
+    // ADO's "connection not valid" error for no connection. Any cursor type but forward-only
+    // reads back as adOpenStatic, which is what a client cursor gives. Moves past BOF or EOF, and
+    // MoveFirst/MoveLast on an empty recordset, raise the "BOF or EOF" error; every call but
+    // State on a closed recordset raises the "closed" error.
     void Open(const QString& fuente, const ConexionActiva& conexion, int tipoCursor = adOpenForwardOnly,
               int tipoBloqueo = adLockReadOnly, int opciones = -1);
     // Opens on rows already fetched (schema rowsets, tests).
@@ -48,11 +52,14 @@ public:
 
     [[nodiscard]] ado::Fields Fields() { return ado::Fields(*this); }
 
-    // Starts a new row; its fields start null. Update writes it.
+    // Starts a new row at the end and makes it current; its fields start null. Update writes the
+    // fields given a value (the others take the table's defaults, but stay null here).
     void AddNew();
     // Writes the new row, or the changed fields of the current row, to the single table the
-    // source reads ("SELECT ... FROM table [WHERE ...]"); raises the ADO "not updatable" error for
-    // a read-only recordset or a source that is not a single table.
+    // source reads (FuenteActualizable.h); raises the ADO "not updatable" error for a read-only
+    // recordset (adLockReadOnly or unspecified), a rowset opened with AbreSobre, or a source that
+    // is not a single table. Without pending changes it does nothing. A move, AddNew or another
+    // Update writes pending changes first, as ADO does; Close discards them.
     void Update();
 
     [[nodiscard]] int CursorType() const { return tipoCursor_; }
@@ -68,6 +75,12 @@ public:
 
 private:
     struct Estado;
+    Estado& abierto() const;
+    Estado& actualizable() const;
+    // Writes pending changes before the current row changes, as ADO does on a move.
+    void terminaEdicion();
+    [[noreturn]] static void sinFilaActual();
+
     std::unique_ptr<Estado> estado_;
     int tipoCursor_ = adOpenForwardOnly;
     int tipoBloqueo_ = adLockReadOnly;

@@ -4,9 +4,18 @@ struct sqlite3;
 
 namespace ado::sqlite {
 
-// Registers on one connection the collation and functions the translated statements name: the
-// case-insensitive collation (Unicode case folding, accents kept), LEN, CHARINDEX, GETDATE (from the
-// program's clock) and a LIKE that ignores case beyond ASCII. Nothing of this is stored in the file.
+// Registers on one connection the collation and functions the translated statements name. Nothing of
+// this is stored in the file: the schema names none of it, so any SQLite tool reads the file without
+// them. A null connection is ignored. Text is UTF-8; NULL in gives NULL out unless said otherwise.
+//  - collation KQ_CI: compares by simple Unicode case folding, accents kept ('JOSÉ' = 'José',
+//    'JOSE' <> 'José'); trailing blanks are ignored, as the suite's server does ('ADMIN ' = 'admin').
+//  - KQ_LEN(x): characters of x as text, trailing blanks not counted.
+//  - KQ_CHARINDEX(buscado, texto[, inicio]): 1-based position of buscado in texto from character
+//    `inicio` on (below 1 counts as 1), ignoring case like KQ_CI; 0 when absent or buscado is empty.
+//  - KQ_GETDATE(): the program's clock (Reloj::ahora()) as stored date text "2025-03-05 09:30:00".
+//  - like(patron, texto[, escape]): LIKE ignoring case like KQ_CI, with [abc], [a-z] and [^a-z]
+//    (see PatronLikeDialecto); an escape that is not one character is an error.
+//  - upper(x), lower(x): simple Unicode case mapping ('josé' → 'JOSÉ').
 void RegistraFuncionesDialecto(sqlite3* conexion);
 
 } // namespace ado::sqlite

@@ -1,0 +1,126 @@
+#include "platform/ado/sqlite/EsquemaSqlite.h"
+
+#include "platform/ado/Constantes.h"
+#include "platform/ado/sqlite/ErroresSqlite.h"
+
+#include <QSqlQuery>
+
+namespace ado::sqlite {
+namespace {
+
+const QString kProcedimientos = QStringLiteral("KQ_PROCEDIMIENTOS");
+
+bool cumple(const QVariantList& restricciones, int i, const QString& valor)
+{
+    if (i >= restricciones.size() || restricciones.at(i).isNull())
+        return true;
+    const QString r = restricciones.at(i).toString().trimmed();
+    return r.isEmpty() || r.compare(valor, Qt::CaseInsensitive) == 0;
+}
+
+Columna texto(const char* nombre)
+{
+    return {QString::fromLatin1(nombre), adVarWChar, 128};
+}
+
+} // namespace
+
+EsquemaSqlite EsquemaSqlite::lee(const QSqlDatabase& base)
+{
+    EsquemaSqlite esquema;
+    QSqlQuery nombres(base);
+    nombres.setForwardOnly(true);
+    if (!nombres.exec(QStringLiteral("SELECT name, type FROM sqlite_master WHERE type IN ('table', 'view') "
+                                     "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY name COLLATE NOCASE")))
+        LanzaFallo(nombres.lastError());
+    while (nombres.next())
+        esquema.tablas_.append({nombres.value(0).toString(), nombres.value(1).toString() == u"view", {}});
+    nombres.finish();
+
+    QSqlQuery info(base);
+    info.setForwardOnly(true);
+    for (Tabla& tabla : esquema.tablas_) {
+        QString nombre = tabla.nombre;
+        nombre.replace(u'"', QStringLiteral("\"\""));
+        if (!info.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(nombre))) {
+            if (tabla.esVista)
+                continue;
+            LanzaFallo(info.lastError());
+        }
+        while (info.next()) {
+            const ColumnaDeclarada columna{info.value(1).toString(), info.value(2).toString(), info.value(3).toInt() == 0};
+            tabla.columnas.append(columna);
+            const QString clave = columna.nombre.toUpper();
+            if (EsTipoFecha(columna.declarado))
+                esquema.dialecto_.columnasFecha.insert(clave);
+            else if (EsTipoTexto(columna.declarado))
+                esquema.dialecto_.columnasTexto.insert(clave);
+            const TipoAdo tipo = TipoDeclarado(columna.declarado);
+            if (tipo.tipo != adEmpty && !esquema.tipos_.contains(clave))
+                esquema.tipos_.insert(clave, tipo);
+        }
+        info.finish();
+    }
+    return esquema;
+}
+
+bool EsquemaSqlite::esFecha(const QString& columna) const
+{
+    return dialecto_.columnasFecha.contains(columna.toUpper());
+}
+
+std::optional<TipoAdo> EsquemaSqlite::tipoDe(const QString& columna) const
+{
+    const auto it = tipos_.constFind(columna.toUpper());
+    if (it == tipos_.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+Resultado EsquemaSqlite::tablas(const QVariantList& restricciones, const QString& catalogo) const
+{
+    Resultado r;
+    r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("TABLE_TYPE")};
+    const QString dbo = QStringLiteral("dbo");
+    for (bool vistas : {false, true}) {
+        for (const Tabla& t : tablas_) {
+            const QString tipo = vistas ? QStringLiteral("VIEW") : QStringLiteral("TABLE");
+            if (t.esVista != vistas || t.nombre.compare(kProcedimientos, Qt::CaseInsensitive) == 0)
+                continue;
+            if (cumple(restricciones, 0, catalogo) && cumple(restricciones, 1, dbo) && cumple(restricciones, 2, t.nombre)
+                && cumple(restricciones, 3, tipo))
+                r.filas.push_back({catalogo, dbo, t.nombre, tipo});
+        }
+    }
+    return r;
+}
+
+Resultado EsquemaSqlite::columnas(const QVariantList& restricciones, const QString& catalogo) const
+{
+    Resultado r;
+    r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("COLUMN_NAME"),
+                  {QStringLiteral("ORDINAL_POSITION"), adInteger, 4}, {QStringLiteral("DATA_TYPE"), adSmallInt, 2},
+                  {QStringLiteral("CHARACTER_MAXIMUM_LENGTH"), adInteger, 4}, {QStringLiteral("IS_NULLABLE"), adBoolean, 2}};
+    const QString dbo = QStringLiteral("dbo");
+    for (const Tabla& t : tablas_) {
+        if (t.nombre.compare(kProcedimientos, Qt::CaseInsensitive) == 0 || !cumple(restricciones, 0, catalogo)
+            || !cumple(restricciones, 1, dbo) || !cumple(restricciones, 2, t.nombre))
+            continue;
+        for (qsizetype i = 0; i < t.columnas.size(); ++i) {
+            const ColumnaDeclarada& c = t.columnas.at(i);
+            if (!cumple(restricciones, 3, c.nombre))
+                continue;
+            const TipoAdo tipo = TipoDeclarado(c.declarado);
+            QVariant longitud;
+            if (tipo.tipo == adChar || tipo.tipo == adWChar || tipo.tipo == adVarWChar)
+                longitud = tipo.tamano;
+            else if (tipo.tipo == adLongVarWChar)
+                longitud = 1073741823;
+            r.filas.push_back({catalogo, dbo, t.nombre, c.nombre, static_cast<int>(i + 1),
+                               tipo.tipo == adEmpty ? int(adVariant) : tipo.tipo, longitud, c.admiteNulos});
+        }
+    }
+    return r;
+}
+
+} // namespace ado::sqlite

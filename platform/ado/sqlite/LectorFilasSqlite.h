@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/ado/Proveedor.h"
+#include "platform/ado/sqlite/EsquemaSqlite.h"
+
+#include <QStringList>
+
+namespace ado::sqlite {
+
+// Builds a client-side rowset from the raw values of a query, row by row.
+class LectorFilasSqlite {
+public:
+    LectorFilasSqlite(const EsquemaSqlite& esquema, const QStringList& nombres);
+
+    // Converts one row of raw values (ValorLeido) and keeps it.
+    void agrega(const QVariantList& crudos);
+
+    // The rowset. A column whose name some table declares gets that declared type and size;
+    // another one gets the type of its first non-null value (int → adInteger, qlonglong →
+    // adBigInt, double → adDouble, date → adDBTimeStamp, bytes → adLongVarBinary, text →
+    // adVarWChar sized to the longest text read), adVarWChar 255 when every value is null.
+    [[nodiscard]] Resultado termina();
+
+private:
+    const EsquemaSqlite& esquema_;
+    QStringList nombres_;
+    QList<bool> fechas_;
+    Resultado resultado_;
+};
+
+} // namespace ado::sqlite

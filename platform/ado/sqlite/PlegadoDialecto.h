@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace ado::sqlite {
+
+// UTF-8 helpers of the connection's functions, over the bytes SQLite hands them. They never read past
+// `largo` and accept any bytes: a byte that does not start a valid sequence reads as a value of its
+// own above the Unicode range, so that comparisons stay consistent on broken text.
+
+// The code point at `pos` of `texto`; advances `pos` past it. Requires pos < largo.
+[[nodiscard]] char32_t LeeCodigo(const unsigned char* texto, int largo, int& pos);
+
+// Simple Unicode case folding of one code point (accents are kept: É folds to é, not to e).
+[[nodiscard]] char32_t Pliega(char32_t codigo);
+
+// Compares two UTF-8 texts by their folded code points, ignoring trailing blanks as the suite's
+// server does ('abc' equals 'ABC  '). Negative, zero or positive. ASCII is compared without decoding.
+[[nodiscard]] int ComparaPlegado(const unsigned char* a, int largoA, const unsigned char* b, int largoB);
+
+// The folded code points of a UTF-8 text.
+[[nodiscard]] std::u32string TextoPlegado(const unsigned char* texto, int largo);
+
+// Appends one code point as UTF-8 (a value above the Unicode range goes back to its original byte).
+void EscribeUtf8(std::string& salida, char32_t codigo);
+
+} // namespace ado::sqlite

@@ -1,0 +1,384 @@
+#include "platform/ado/sqlite/ProcedimientosSqlite.h"
+
+#include "platform/ado/Constantes.h"
+#include "platform/ado/sqlite/ErroresSqlite.h"
+#include "platform/ado/sqlite/FechasSqlite.h"
+#include "platform/ado/sqlite/LectorFilasSqlite.h"
+#include "platform/ado/sqlite/SentenciaSqlite.h"
+#include "platform/ado/sqlite/TiposSqlite.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+namespace ado::sqlite {
+namespace {
+
+struct Parametro {
+    QString nombre; // without "@"
+    QString tipo;
+    std::optional<QVariant> defecto;
+};
+
+[[noreturn]] void errorDeComando(const QString& descripcion)
+{
+    LanzaFallo(NumeroError::ErroresEnComando, descripcion);
+}
+
+bool esLetraDeNombre(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'_' || c == u'#' || c == u'$' || c == u'@';
+}
+
+void saltaBlancos(QStringView t, qsizetype& pos)
+{
+    while (pos < t.size() && t[pos].isSpace())
+        ++pos;
+}
+
+// One argument or default at `pos`: a quoted text (null QVariant returned through `valor` for
+// NULL), a number (kept as its text) or NULL. False when there is none.
+bool leeValor(QStringView t, qsizetype& pos, QVariant& valor)
+{
+    if (pos < t.size() && (t[pos] == u'N' || t[pos] == u'n') && pos + 1 < t.size() && t[pos + 1] == u'\'')
+        ++pos;
+    if (pos < t.size() && t[pos] == u'\'') {
+        QString texto;
+        for (++pos; pos < t.size(); ++pos) {
+            if (t[pos] == u'\'') {
+                if (pos + 1 < t.size() && t[pos + 1] == u'\'') {
+                    texto += u'\'';
+                    ++pos;
+                    continue;
+                }
+                ++pos;
+                valor = texto;
+                return true;
+            }
+            texto += t[pos];
+        }
+        return false;
+    }
+    const qsizetype inicio = pos;
+    if (pos < t.size() && (t[pos] == u'-' || t[pos] == u'+'))
+        ++pos;
+    while (pos < t.size() && (t[pos].isDigit() || t[pos] == u'.'))
+        ++pos;
+    if (pos > inicio) {
+        bool leido = false;
+        static_cast<void>(t.mid(inicio, pos - inicio).toDouble(&leido));
+        valor = t.mid(inicio, pos - inicio).toString();
+        return leido;
+    }
+    while (pos < t.size() && esLetraDeNombre(t[pos]))
+        ++pos;
+    if (t.mid(inicio, pos - inicio).compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0) {
+        valor = QVariant();
+        return true;
+    }
+    return false;
+}
+
+// One part of a name: [bracketed], "quoted" or plain.
+QString leeParteDeNombre(QStringView t, qsizetype& pos)
+{
+    if (pos < t.size() && (t[pos] == u'[' || t[pos] == u'"')) {
+        const QChar cierre = t[pos] == u'[' ? QChar(u']') : QChar(u'"');
+        const qsizetype fin = t.indexOf(cierre, pos + 1);
+        if (fin < 0)
+            return {};
+        const QString parte = t.mid(pos + 1, fin - pos - 1).toString();
+        pos = fin + 1;
+        return parte;
+    }
+    const qsizetype inicio = pos;
+    while (pos < t.size() && esLetraDeNombre(t[pos]))
+        ++pos;
+    return t.mid(inicio, pos - inicio).toString();
+}
+
+void leeLlamada(const QString& llamada, QString& nombre, QVariantList& argumentos)
+{
+    const QStringView t(llamada);
+    const auto invalida = [&] { errorDeComando(QStringLiteral("La llamada al procedimiento no es válida: %1").arg(llamada.trimmed())); };
+    qsizetype pos = 0;
+    saltaBlancos(t, pos);
+    while (pos < t.size() && t[pos].isLetter())
+        ++pos;
+    saltaBlancos(t, pos);
+    nombre = leeParteDeNombre(t, pos);
+    while (!nombre.isEmpty() && pos < t.size() && t[pos] == u'.') {
+        ++pos;
+        nombre = leeParteDeNombre(t, pos);
+    }
+    if (nombre.isEmpty())
+        invalida();
+    saltaBlancos(t, pos);
+    bool hayArgumento = pos < t.size() && t[pos] != u';';
+    while (hayArgumento) {
+        saltaBlancos(t, pos);
+        QVariant valor;
+        if (!leeValor(t, pos, valor))
+            invalida();
+        argumentos.append(valor);
+        saltaBlancos(t, pos);
+        hayArgumento = pos < t.size() && t[pos] == u',';
+        if (hayArgumento)
+            ++pos;
+        else if (pos < t.size() && t[pos] != u';')
+            invalida();
+    }
+    if (pos < t.size())
+        ++pos; // the final ";"
+    saltaBlancos(t, pos);
+    if (pos != t.size())
+        invalida();
+}
+
+// Splits `texto` at `separador` outside quotes, brackets, parentheses and comments; drops blank pieces.
+QStringList parte(QStringView texto, QChar separador)
+{
+    QStringList piezas;
+    QString actual;
+    int nivel = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto[i];
+        if (c == u'\'' || c == u'"' || c == u'[') {
+            const QChar cierre = c == u'[' ? QChar(u']') : c;
+            qsizetype fin = texto.indexOf(cierre, i + 1);
+            fin = fin < 0 ? texto.size() - 1 : fin;
+            actual += texto.mid(i, fin - i + 1);
+            i = fin;
+        } else if (c == u'-' && i + 1 < texto.size() && texto[i + 1] == u'-') {
+            const qsizetype fin = texto.indexOf(u'\n', i);
+            i = fin < 0 ? texto.size() : fin;
+            actual += u'\n';
+        } else if (c == u'/' && i + 1 < texto.size() && texto[i + 1] == u'*') {
+            const qsizetype fin = texto.indexOf(QLatin1String("*/"), i + 2);
+            i = fin < 0 ? texto.size() : fin + 1;
+            actual += u' ';
+        } else if (c == separador && nivel == 0) {
+            if (!actual.trimmed().isEmpty())
+                piezas.append(actual.trimmed());
+            actual.clear();
+        } else {
+            nivel += c == u'(' ? 1 : c == u')' ? -1 : 0;
+            actual += c;
+        }
+    }
+    if (!actual.trimmed().isEmpty())
+        piezas.append(actual.trimmed());
+    return piezas;
+}
+
+QList<Parametro> leeParametros(const QString& procedimiento, const QString& declaracion)
+{
+    QList<Parametro> parametros;
+    for (const QString& pieza : parte(declaracion, u',')) {
+        const auto mal = [&] {
+            errorDeComando(QStringLiteral("Los parámetros del procedimiento \"%1\" no están bien declarados: %2")
+                               .arg(procedimiento, pieza));
+        };
+        if (!pieza.startsWith(u'@'))
+            mal();
+        qsizetype pos = 1;
+        while (pos < pieza.size() && esLetraDeNombre(pieza[pos]))
+            ++pos;
+        Parametro p;
+        p.nombre = pieza.mid(1, pos - 1);
+        const qsizetype igual = pieza.indexOf(u'=', pos);
+        p.tipo = pieza.mid(pos, igual < 0 ? -1 : igual - pos).trimmed();
+        if (p.nombre.isEmpty() || p.tipo.isEmpty())
+            mal();
+        if (igual >= 0) {
+            const QStringView resto(pieza);
+            qsizetype inicio = igual + 1;
+            saltaBlancos(resto, inicio);
+            QVariant defecto;
+            if (!leeValor(resto, inicio, defecto))
+                mal();
+            saltaBlancos(resto, inicio);
+            if (inicio != pieza.size())
+                mal();
+            p.defecto = defecto;
+        }
+        parametros.append(p);
+    }
+    return parametros;
+}
+
+bool esTipoReal(const QString& tipo)
+{
+    for (const char* t : {"REAL", "FLOA", "DOUB", "DEC", "NUMERIC", "MONEY"}) {
+        if (tipo.contains(QLatin1String(t), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+QVariant convierte(const Parametro& p, const QVariant& valor)
+{
+    if (valor.isNull())
+        return {};
+    const QString texto = valor.toString();
+    if (EsTipoFecha(p.tipo)) {
+        const auto fecha = LeeFecha(texto);
+        if (!fecha)
+            errorDeComando(QStringLiteral("El valor '%1' del parámetro @%2 no es una fecha válida.").arg(texto, p.nombre));
+        return FechaAlmacenada(*fecha);
+    }
+    if (EsTipoEntero(p.tipo) || esTipoReal(p.tipo)) {
+        bool leido = false;
+        const double numero = texto.trimmed().toDouble(&leido);
+        if (!leido)
+            errorDeComando(QStringLiteral("El valor '%1' del parámetro @%2 no es un número válido.").arg(texto, p.nombre));
+        if (esTipoReal(p.tipo))
+            return numero;
+        return static_cast<qlonglong>(numero);
+    }
+    return texto;
+}
+
+// Fails the procedure with the connection's last error.
+[[noreturn]] void fallaSqlite(sqlite3* conexion)
+{
+    LanzaFallo(QSqlError(QStringLiteral("Error al ejecutar el procedimiento"), QString::fromUtf8(sqlite3_errmsg(conexion)),
+                         QSqlError::StatementError, QString::number(sqlite3_extended_errcode(conexion))));
+}
+
+void vincula(sqlite3_stmt* sentencia, int indice, const QVariant& valor)
+{
+    switch (valor.typeId()) {
+    case QMetaType::LongLong:
+        sqlite3_bind_int64(sentencia, indice, valor.toLongLong());
+        break;
+    case QMetaType::Double:
+        sqlite3_bind_double(sentencia, indice, valor.toDouble());
+        break;
+    case QMetaType::QString: {
+        const QByteArray utf8 = valor.toString().toUtf8();
+        sqlite3_bind_text(sentencia, indice, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    default:
+        sqlite3_bind_null(sentencia, indice);
+    }
+}
+
+QVariant columnaCruda(sqlite3_stmt* sentencia, int i)
+{
+    switch (sqlite3_column_type(sentencia, i)) {
+    case SQLITE_INTEGER: return static_cast<qlonglong>(sqlite3_column_int64(sentencia, i));
+    case SQLITE_FLOAT: return sqlite3_column_double(sentencia, i);
+    case SQLITE_TEXT:
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(sentencia, i)),
+                                 sqlite3_column_bytes(sentencia, i));
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(sentencia, i)), sqlite3_column_bytes(sentencia, i));
+    default: return {};
+    }
+}
+
+// Finalizes the statement whatever way the scope is left.
+struct SentenciaPreparada {
+    sqlite3_stmt* s = nullptr;
+    ~SentenciaPreparada() { sqlite3_finalize(s); }
+};
+
+} // namespace
+
+ProcedimientosSqlite::ProcedimientosSqlite(const QSqlDatabase& base, sqlite3* conexion)
+    : base_(base), conexion_(conexion)
+{
+}
+
+ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& llamada, const EsquemaSqlite& esquemaInicial)
+{
+    QString nombre;
+    QVariantList argumentos;
+    leeLlamada(llamada, nombre, argumentos);
+
+    QSqlQuery busca(base_);
+    busca.setForwardOnly(true);
+    bool hayTabla = busca.prepare(QStringLiteral("SELECT PARAMETROS, CUERPO FROM KQ_PROCEDIMIENTOS WHERE NOMBRE = ? COLLATE NOCASE"));
+    if (hayTabla) {
+        busca.addBindValue(nombre);
+        hayTabla = busca.exec();
+    }
+    if (!hayTabla && ErrorDeSqlite(busca.lastError()).Number != NumeroError::NoExisteTabla)
+        LanzaFallo(busca.lastError());
+    if (!hayTabla || !busca.next())
+        errorDeComando(QStringLiteral("No se encuentra el procedimiento almacenado \"%1\".").arg(nombre));
+    const QList<Parametro> parametros = leeParametros(nombre, busca.value(0).toString());
+    const QStringList cuerpo = parte(busca.value(1).toString(), u';');
+    busca.finish();
+
+    if (argumentos.size() > parametros.size())
+        errorDeComando(QStringLiteral("Se han pasado demasiados argumentos al procedimiento \"%1\" (admite %2).")
+                           .arg(nombre)
+                           .arg(parametros.size()));
+    QHash<QString, QVariant> valores; // upper-case parameter name
+    for (qsizetype i = 0; i < parametros.size(); ++i) {
+        const Parametro& p = parametros.at(i);
+        if (i >= argumentos.size() && !p.defecto)
+            errorDeComando(QStringLiteral("El procedimiento \"%1\" espera el parámetro @%2, que no se ha indicado.")
+                               .arg(nombre, p.nombre));
+        valores.insert(p.nombre.toUpper(), convierte(p, i < argumentos.size() ? argumentos.at(i) : *p.defecto));
+    }
+
+    if (sqlite3_exec(conexion_, "SAVEPOINT kq_procedimiento", nullptr, nullptr, nullptr) != SQLITE_OK)
+        fallaSqlite(conexion_);
+    Ejecucion ejecucion;
+    std::optional<EsquemaSqlite> esquemaNuevo; // read again after the body changes the schema
+    try {
+        for (const QString& texto : cuerpo) {
+            SentenciaPreparada sentencia;
+            const QByteArray utf8 = texto.toUtf8();
+            if (sqlite3_prepare_v2(conexion_, utf8.constData(), static_cast<int>(utf8.size()), &sentencia.s, nullptr) != SQLITE_OK)
+                fallaSqlite(conexion_);
+            if (!sentencia.s)
+                continue;
+            for (int i = 1; i <= sqlite3_bind_parameter_count(sentencia.s); ++i) {
+                const QString marca = QString::fromUtf8(sqlite3_bind_parameter_name(sentencia.s, i));
+                const auto it = valores.constFind(marca.mid(1).toUpper());
+                if (marca.size() < 2 || it == valores.constEnd())
+                    errorDeComando(QStringLiteral("El procedimiento \"%1\" usa el parámetro %2, que no declara.").arg(nombre, marca));
+                vincula(sentencia.s, i, *it);
+            }
+            const int columnas = sqlite3_column_count(sentencia.s);
+            QStringList nombres;
+            for (int i = 0; i < columnas; ++i)
+                nombres.append(QString::fromUtf8(sqlite3_column_name(sentencia.s, i)));
+            LectorFilasSqlite lector(esquemaNuevo ? *esquemaNuevo : esquemaInicial, nombres);
+            int paso = SQLITE_ROW;
+            while ((paso = sqlite3_step(sentencia.s)) == SQLITE_ROW) {
+                QVariantList crudos;
+                for (int i = 0; i < columnas; ++i)
+                    crudos.append(columnaCruda(sentencia.s, i));
+                lector.agrega(crudos);
+            }
+            if (paso != SQLITE_DONE)
+                fallaSqlite(conexion_);
+            const ClaseSentencia clase = ClasificaSentencia(texto);
+            if (columnas > 0) {
+                ejecucion.filas = lector.termina();
+                ejecucion.devuelveFilas = true;
+            } else if (clase.cuentaRegistros) {
+                ejecucion.registros += sqlite3_changes(conexion_);
+            }
+            if (clase.cambiaEsquema) {
+                ejecucion.cambiaEsquema = true;
+                esquemaNuevo = EsquemaSqlite::lee(base_);
+            }
+        }
+    } catch (...) {
+        sqlite3_exec(conexion_, "ROLLBACK TO kq_procedimiento; RELEASE kq_procedimiento", nullptr, nullptr, nullptr);
+        throw;
+    }
+    if (sqlite3_exec(conexion_, "RELEASE kq_procedimiento", nullptr, nullptr, nullptr) != SQLITE_OK)
+        fallaSqlite(conexion_);
+    return ejecucion;
+}
+
+} // namespace ado::sqlite

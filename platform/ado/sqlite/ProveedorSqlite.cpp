@@ -1,0 +1,316 @@
+#include "platform/ado/sqlite/ProveedorSqlite.h"
+
+#include "platform/ado/Constantes.h"
+#include "platform/ado/sqlite/ErroresSqlite.h"
+#include "platform/ado/sqlite/FechasSqlite.h"
+#include "platform/ado/sqlite/FuncionesSqlite.h"
+#include "platform/ado/sqlite/LectorFilasSqlite.h"
+#include "platform/ado/sqlite/ProcedimientosSqlite.h"
+#include "platform/ado/sqlite/SentenciaSqlite.h"
+#include "platform/ado/sqlite/ValoresSqlite.h"
+
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <sqlite3.h>
+
+#include <atomic>
+#include <climits>
+
+namespace ado::sqlite {
+namespace {
+
+std::atomic<int> conexionesCreadas{0};
+
+QString cita(const QString& nombre)
+{
+    QString citado = nombre;
+    citado.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + citado + u'"';
+}
+
+bool mismoValor(const QVariant& a, const QVariant& b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return a == b;
+}
+
+} // namespace
+
+ProveedorSqlite::ProveedorSqlite()
+    : nombreConexion_(QStringLiteral("agenda_sqlite_%1").arg(++conexionesCreadas))
+{
+}
+
+ProveedorSqlite::~ProveedorSqlite()
+{
+    cierra();
+}
+
+void ProveedorSqlite::abre(const CadenaConexion& cadena)
+{
+    cierra();
+    const QString archivo = cadena.baseDeDatos();
+    if (archivo.isEmpty())
+        LanzaFallo(NumeroError::Fallo, QStringLiteral("La cadena de conexión no indica el archivo de la base de datos."));
+    const QFileInfo info(archivo);
+    const bool crear = cadena.valor(QStringLiteral("Crear")).compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
+    if (info.isDir() || (!crear && !info.exists()))
+        LanzaFallo(NumeroError::Fallo, QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo));
+
+    base_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion_);
+    if (!base_.isValid()) {
+        cierra();
+        LanzaFallo(NumeroError::Fallo, QStringLiteral("No está instalado el controlador de SQLite de Qt (QSQLITE)."));
+    }
+    base_.setDatabaseName(archivo);
+    if (!base_.open()) {
+        const QString motivo = base_.lastError().databaseText();
+        cierra();
+        LanzaFallo(NumeroError::Fallo, QStringLiteral("No se puede abrir la base de datos \"%1\" (%2).").arg(archivo, motivo));
+    }
+    const QVariant manejador = base_.driver()->handle();
+    if (manejador.isValid() && qstrcmp(manejador.typeName(), "sqlite3*") == 0)
+        manejador_ = *static_cast<sqlite3* const*>(manejador.constData());
+    try {
+        if (!manejador_)
+            LanzaFallo(NumeroError::Fallo, QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
+        sqlite3_extended_result_codes(manejador_, 1);
+        RegistraFuncionesDialecto(manejador_);
+        ejecutaSimple("PRAGMA foreign_keys = ON");
+        baseDeDatos_ = archivo;
+        leeEsquema();
+    } catch (...) {
+        cierra();
+        throw;
+    }
+}
+
+void ProveedorSqlite::cierra()
+{
+    traductor_.reset();
+    esquema_ = EsquemaSqlite();
+    manejador_ = nullptr;
+    baseDeDatos_.clear();
+    if (base_.isValid())
+        base_.close();
+    base_ = QSqlDatabase();
+    if (QSqlDatabase::contains(nombreConexion_))
+        QSqlDatabase::removeDatabase(nombreConexion_);
+}
+
+int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
+{
+    compruebaAbierta();
+    const ClaseSentencia clase = ClasificaSentencia(sentencia);
+    if (clase.llamada) {
+        const auto ejecucion = ProcedimientosSqlite(base_, manejador_).ejecuta(sentencia, esquema_);
+        if (ejecucion.cambiaEsquema)
+            leeEsquema();
+        return ejecucion.registros;
+    }
+    int32_t registros = -1;
+    {
+        QSqlQuery consulta(base_);
+        consulta.setForwardOnly(true);
+        if (!consulta.exec(traductor_->traduce(sentencia)))
+            LanzaFallo(consulta.lastError());
+        if (clase.cuentaRegistros && !consulta.isSelect())
+            registros = consulta.numRowsAffected();
+    }
+    if (clase.cambiaEsquema)
+        leeEsquema();
+    return registros;
+}
+
+Resultado ProveedorSqlite::consulta(const QString& sentencia)
+{
+    compruebaAbierta();
+    const ClaseSentencia clase = ClasificaSentencia(sentencia);
+    if (clase.llamada) {
+        auto ejecucion = ProcedimientosSqlite(base_, manejador_).ejecuta(sentencia, esquema_);
+        if (ejecucion.cambiaEsquema)
+            leeEsquema();
+        return std::move(ejecucion.filas);
+    }
+    Resultado resultado;
+    {
+        QSqlQuery consulta(base_);
+        consulta.setForwardOnly(true);
+        if (!consulta.exec(traductor_->traduce(sentencia)))
+            LanzaFallo(consulta.lastError());
+        if (consulta.isSelect()) {
+            const QSqlRecord registro = consulta.record();
+            QStringList nombres;
+            for (int i = 0; i < registro.count(); ++i)
+                nombres.append(registro.fieldName(i));
+            LectorFilasSqlite lector(esquema_, nombres);
+            QVariantList crudos(nombres.size());
+            while (consulta.next()) {
+                for (int i = 0; i < nombres.size(); ++i)
+                    crudos[i] = consulta.value(i);
+                lector.agrega(crudos);
+            }
+            if (consulta.lastError().type() != QSqlError::NoError)
+                LanzaFallo(consulta.lastError());
+            resultado = lector.termina();
+        }
+    }
+    if (clase.cambiaEsquema)
+        leeEsquema();
+    return resultado;
+}
+
+void ProveedorSqlite::iniciaTransaccion()
+{
+    ejecutaSimple("BEGIN");
+}
+
+void ProveedorSqlite::confirmaTransaccion()
+{
+    ejecutaSimple("COMMIT");
+}
+
+void ProveedorSqlite::deshaceTransaccion()
+{
+    ejecutaSimple("ROLLBACK");
+}
+
+Resultado ProveedorSqlite::esquema(int tipo, const QVariantList& restricciones)
+{
+    compruebaAbierta();
+    leeEsquema(); // another connection may have changed it
+    QVariantList r = restricciones;
+    if (!r.isEmpty() && esCatalogo(r.first().toString()))
+        r.first() = baseDeDatos_;
+    switch (tipo) {
+    case adSchemaTables: return esquema_.tablas(r, baseDeDatos_);
+    case adSchemaColumns: return esquema_.columnas(r, baseDeDatos_);
+    default:
+        LanzaFallo(NumeroError::Fallo, QStringLiteral("La base de datos incrustada no ofrece el esquema %1.").arg(tipo));
+    }
+}
+
+void ProveedorSqlite::insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores)
+{
+    compruebaAbierta();
+    QString texto = QStringLiteral("INSERT INTO ") + cita(tabla);
+    if (columnas.isEmpty()) {
+        texto += QStringLiteral(" DEFAULT VALUES");
+    } else {
+        QStringList citadas;
+        for (const QString& columna : columnas)
+            citadas.append(cita(columna));
+        QStringList marcas(columnas.size(), QStringLiteral("?"));
+        texto += QStringLiteral(" (%1) VALUES (%2)").arg(citadas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
+    }
+    QSqlQuery consulta(base_);
+    if (!consulta.prepare(texto))
+        LanzaFallo(consulta.lastError());
+    for (qsizetype i = 0; i < columnas.size(); ++i)
+        consulta.addBindValue(ValorEscrito(valores.value(i), esquema_.esFecha(columnas.at(i))));
+    if (!consulta.exec())
+        LanzaFallo(consulta.lastError());
+}
+
+void ProveedorSqlite::actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
+                                    const QVariantList& nuevos)
+{
+    compruebaAbierta();
+    QStringList cambios;
+    QVariantList valoresCambio;
+    QStringList condiciones;
+    QVariantList valoresCondicion;
+    for (qsizetype i = 0; i < columnas.size(); ++i) {
+        const QString columna = cita(columnas.at(i));
+        const bool fecha = esquema_.esFecha(columnas.at(i));
+        const QVariant original = originales.value(i);
+        if (!mismoValor(original, nuevos.value(i))) {
+            cambios.append(columna + QStringLiteral(" = ?"));
+            valoresCambio.append(ValorEscrito(nuevos.value(i), fecha));
+        }
+        if (original.isNull()) {
+            condiciones.append(columna + QStringLiteral(" IS NULL"));
+        } else if (original.typeId() == QMetaType::QDateTime) {
+            // The stored text may be written without seconds or time; compare as date-times.
+            condiciones.append(QStringLiteral("datetime(%1) IS ?").arg(columna));
+            valoresCondicion.append(FechaAlmacenada(original.toDateTime()));
+        } else {
+            condiciones.append(columna + QStringLiteral(" IS ?"));
+            valoresCondicion.append(ValorEscrito(original, false));
+        }
+    }
+    if (cambios.isEmpty())
+        return;
+    const QString citada = cita(tabla);
+    const QString texto = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT rowid FROM %1 WHERE %3 LIMIT 1)")
+                              .arg(citada, cambios.join(QStringLiteral(", ")), condiciones.join(QStringLiteral(" AND ")));
+    QSqlQuery consulta(base_);
+    if (!consulta.prepare(texto))
+        LanzaFallo(consulta.lastError());
+    for (const QVariant& v : valoresCambio + valoresCondicion)
+        consulta.addBindValue(v);
+    if (!consulta.exec())
+        LanzaFallo(consulta.lastError());
+    if (consulta.numRowsAffected() == 0)
+        LanzaFallo(NumeroError::Fallo, QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
+                                                      "puede que otro usuario la haya cambiado.")
+                                           .arg(tabla));
+}
+
+QString ProveedorSqlite::baseDeDatos() const
+{
+    return baseDeDatos_;
+}
+
+void ProveedorSqlite::fijaBaseDeDatos(const QString& nombre)
+{
+    compruebaAbierta();
+    if (!esCatalogo(nombre))
+        LanzaFallo(NumeroError::Fallo,
+                   QStringLiteral("La base de datos incrustada no puede cambiar a la base de datos \"%1\".").arg(nombre));
+}
+
+void ProveedorSqlite::fijaTiempoEspera(int segundos)
+{
+    if (manejador_)
+        sqlite3_busy_timeout(manejador_, segundos <= 0 || segundos > INT_MAX / 1000 ? INT_MAX : segundos * 1000);
+}
+
+void ProveedorSqlite::leeEsquema()
+{
+    esquema_ = EsquemaSqlite::lee(base_);
+    traductor_ = std::make_unique<TraductorSqlite>(esquema_.dialecto());
+}
+
+void ProveedorSqlite::compruebaAbierta() const
+{
+    if (!manejador_)
+        LanzaFallo(NumeroError::Fallo, QStringLiteral("La base de datos no está abierta."));
+}
+
+void ProveedorSqlite::ejecutaSimple(const char* sentencia)
+{
+    compruebaAbierta();
+    QSqlQuery consulta(base_);
+    if (!consulta.exec(QString::fromLatin1(sentencia)))
+        LanzaFallo(consulta.lastError());
+}
+
+bool ProveedorSqlite::esCatalogo(const QString& nombre) const
+{
+    const QString buscado = nombre.trimmed();
+    if (buscado.isEmpty() || baseDeDatos_.isEmpty())
+        return false;
+    const QFileInfo info(baseDeDatos_);
+    for (const QString& forma : {baseDeDatos_, info.absoluteFilePath(), info.completeBaseName()}) {
+        if (forma.compare(buscado, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace ado::sqlite

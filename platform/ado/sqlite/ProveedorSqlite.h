@@ -1,0 +1,79 @@
+#pragma once
+
+#include "platform/ado/Proveedor.h"
+#include "platform/ado/sqlite/EsquemaSqlite.h"
+#include "platform/ado/sqlite/TraductorSqlite.h"
+
+#include <QSqlDatabase>
+
+#include <memory>
+
+struct sqlite3;
+
+namespace ado::sqlite {
+
+// The embedded database: one SQLite file through Qt's QSQLITE driver, under a connection name of
+// its own. Statements in the suite's dialect go through TraductorSqlite; EXEC calls run the
+// procedures kept in the file (ProcedimientosSqlite); errors are numbered by ErroresSqlite.
+class ProveedorSqlite : public Proveedor {
+public:
+    ProveedorSqlite();
+    ~ProveedorSqlite() override;
+
+    // Opens the file named by "Database" (or "Data Source", "Initial Catalog"). A file that does
+    // not exist fails (Fallo, with a Spanish message naming it) unless the string carries
+    // "Crear=SI", which creates it. Registers the dialect's functions on the connection, turns on
+    // foreign keys and SQLite's extended result codes, and reads the schema. Opening an open
+    // provider closes it first.
+    void abre(const CadenaConexion& cadena) override;
+    void cierra() override;
+
+    // A statement starting with EXEC/EXECUTE runs a stored procedure; any other is translated and
+    // run. Records affected: the rows an INSERT/UPDATE/DELETE/REPLACE/WITH statement changed (for
+    // a procedure, the sum over its body), -1 for anything else. The schema is read again after
+    // a statement that starts with CREATE, ALTER or DROP.
+    int32_t ejecuta(const QString& sentencia) override;
+    // As ejecuta, fetching every row (ValoresSqlite, LectorFilasSqlite). A statement that returns
+    // no rows gives a rowset without columns; a procedure gives the rows of its last query.
+    Resultado consulta(const QString& sentencia) override;
+
+    // BEGIN, COMMIT and ROLLBACK; SQLite does not nest them, so a second BEGIN fails.
+    void iniciaTransaccion() override;
+    void confirmaTransaccion() override;
+    void deshaceTransaccion() override;
+
+    // The catalog restriction matches the database's name as given in the connection string, its
+    // absolute path or the file's name without extension (case ignored); anything else gives no
+    // rows. Other schema numbers fail with Fallo.
+    Resultado esquema(int tipo, const QVariantList& restricciones) override;
+
+    // Bound parameters, values as ValorEscrito gives them. insertaFila without columns inserts the
+    // defaults. actualizaFila sets the columns whose new value differs from the original, in the
+    // first row (by rowid) where every column IS its original value (date values compared as
+    // SQLite date-times); no row found fails with Fallo, nothing changed does nothing.
+    void insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores) override;
+    void actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
+                       const QVariantList& nuevos) override;
+
+    // The database's name as the connection string gave it ("" when closed). Another database
+    // cannot be chosen on an embedded file: any other name fails with Fallo.
+    QString baseDeDatos() const override;
+    void fijaBaseDeDatos(const QString& nombre) override;
+    // SQLite's busy timeout; 0 waits without limit, as CommandTimeout 0 does.
+    void fijaTiempoEspera(int segundos) override;
+
+private:
+    void leeEsquema();
+    void compruebaAbierta() const;
+    void ejecutaSimple(const char* sentencia);
+    [[nodiscard]] bool esCatalogo(const QString& nombre) const;
+
+    QString nombreConexion_;
+    QSqlDatabase base_;
+    QString baseDeDatos_;
+    sqlite3* manejador_ = nullptr;
+    EsquemaSqlite esquema_;
+    std::unique_ptr<TraductorSqlite> traductor_;
+};
+
+} // namespace ado::sqlite

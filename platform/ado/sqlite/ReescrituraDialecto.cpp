@@ -1,0 +1,561 @@
+#include "platform/ado/sqlite/ReescrituraDialecto.h"
+
+#include "platform/ado/sqlite/FechasSqlite.h"
+
+namespace ado::sqlite {
+namespace {
+
+using Tipo = TokenSql::Tipo;
+
+const QLatin1String kCollate(" COLLATE KQ_CI");
+
+struct Renombre {
+    QLatin1String suite;
+    QLatin1String sqlite;
+};
+const Renombre kFunciones[] = {
+    {QLatin1String("LEN"), QLatin1String("KQ_LEN")},
+    {QLatin1String("CHARINDEX"), QLatin1String("KQ_CHARINDEX")},
+    {QLatin1String("GETDATE"), QLatin1String("KQ_GETDATE")},
+    {QLatin1String("ISNULL"), QLatin1String("IFNULL")},
+};
+
+// Keywords that end an ORDER BY list of the same scope.
+const QLatin1String kFinOrden[] = {
+    QLatin1String("LIMIT"), QLatin1String("OFFSET"), QLatin1String("UNION"),
+    QLatin1String("EXCEPT"), QLatin1String("INTERSECT"), QLatin1String("FOR"),
+    QLatin1String("OPTION"),
+};
+
+// "2025-03-05 09:30:00": already the stored form, nothing to read or rewrite.
+bool esFormaAlmacenada(QStringView t)
+{
+    static constexpr char16_t kForma[] = u"0000-00-00 00:00:00";
+    if (t.size() != 19)
+        return false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const bool cifra = kForma[i] == u'0';
+        if (cifra ? !(t[i] >= u'0' && t[i] <= u'9') : t[i] != kForma[i])
+            return false;
+    }
+    return true;
+}
+
+// The text between the quotes of a quoted piece, with the doubled quote undone.
+QString sinComillas(QStringView t, QChar cierre)
+{
+    QString s = t.mid(1, t.size() - 2).toString();
+    s.replace(QString(2, cierre), QString(cierre));
+    return s;
+}
+
+} // namespace
+
+ReescrituraDialecto::ReescrituraDialecto(const EsquemaDialecto& esquema, QStringView texto)
+    : esquema_(esquema), texto_(texto), tokens_(TokenizadorSql::divide(texto))
+{
+    sig_.reserve(tokens_.size());
+    for (qsizetype i = 0; i < tokens_.size(); ++i) {
+        const Tipo t = tokens_[i].tipo;
+        if (t != Tipo::Espacio && t != Tipo::Comentario)
+            sig_.append(i);
+    }
+}
+
+QString ReescrituraDialecto::resultado()
+{
+    recorre();
+    QString salida;
+    salida.reserve(texto_.size() + 32);
+    for (qsizetype i = 0; i < tokens_.size(); ++i) {
+        const Accion* a = acciones_.isEmpty() ? nullptr : &acciones_[i];
+        if (a && a->reemplaza)
+            salida += a->reemplazo;
+        else if (!a || !a->omite)
+            agregaToken(salida, tokens_[i]);
+        if (a)
+            salida += a->sufijo;
+    }
+    return salida;
+}
+
+void ReescrituraDialecto::agregaToken(QString& salida, const TokenSql& tk) const
+{
+    const QStringView t = texto_.mid(tk.inicio, tk.largo);
+    if (tk.tipo == Tipo::NombreCorchetes && !tk.abierto) {
+        salida += u'"';
+        for (qsizetype i = 1; i + 1 < t.size(); ++i) {
+            if (t[i] == u']' && t[i + 1] == u']')
+                ++i;
+            if (t[i] == u'"')
+                salida += u'"';
+            salida += t[i];
+        }
+        salida += u'"';
+    } else if (tk.nacional) {
+        salida += t.mid(1);
+    } else {
+        salida += t;
+    }
+}
+
+void ReescrituraDialecto::recorre()
+{
+    ambitos_.clear();
+    ambitos_.emplace_back();
+    qsizetype k = 0;
+    while (k < sig_.size()) {
+        if (inicio_)
+            iniciaSentencia(k);
+        k = sentencia_ == Sentencia::Definicion ? pasoDefinicion(k) : paso(k);
+    }
+    cierraSentencia(sig_.size() - 1);
+}
+
+void ReescrituraDialecto::iniciaSentencia(qsizetype k)
+{
+    inicio_ = false;
+    esperaColumnas_ = false;
+    enValores_ = false;
+    bloque_ = 0;
+    columnasInsercion_.clear();
+    if (es(k, QLatin1String("SELECT")) || es(k, QLatin1String("WITH")))
+        sentencia_ = Sentencia::Consulta;
+    else if (es(k, QLatin1String("UPDATE")))
+        sentencia_ = Sentencia::Actualizacion;
+    else if (es(k, QLatin1String("INSERT")))
+        sentencia_ = Sentencia::Insercion;
+    else if (es(k, QLatin1String("CREATE")) || es(k, QLatin1String("ALTER"))
+             || es(k, QLatin1String("DROP")))
+        sentencia_ = Sentencia::Definicion;
+    else
+        sentencia_ = Sentencia::Otra;
+    esperaColumnas_ = sentencia_ == Sentencia::Insercion;
+}
+
+// Definitions only get names and N'' rewritten; a trigger body's ";" does not end the statement.
+qsizetype ReescrituraDialecto::pasoDefinicion(qsizetype k)
+{
+    if (es(k, QLatin1String("BEGIN")) || es(k, QLatin1String("CASE")))
+        ++bloque_;
+    else if (es(k, QLatin1String("END")))
+        --bloque_;
+    else if (esSimbolo(k, QLatin1String(";")) && bloque_ <= 0)
+        inicio_ = true;
+    else if (esNombre(k))
+        return quitaPropietario(k) + 1;
+    return k + 1;
+}
+
+qsizetype ReescrituraDialecto::paso(qsizetype k)
+{
+    if (ambitos_.back().lista != Lista::Ninguna)
+        pasoLista(k);
+    if (ambitos_.back().inicioOrden)
+        pasoOrden(k);
+    const TokenSql& tk = tokens_[sig_[k]];
+    switch (tk.tipo) {
+    case Tipo::Palabra:
+        return pasoPalabra(k);
+    case Tipo::NombreCorchetes:
+    case Tipo::NombreComillas:
+        return quitaPropietario(k) + 1;
+    case Tipo::Simbolo:
+        break;
+    default:
+        return k + 1;
+    }
+    const QStringView s = texto(k);
+    Ambito& a = ambitos_.back();
+    if (s == u"(") {
+        abreParentesis(k);
+    } else if (s == u")") {
+        if (ambitos_.size() > 1)
+            cierraAmbito(k - 1);
+    } else if (s == u";") {
+        cierraSentencia(k - 1);
+        inicio_ = true;
+    } else if (s == u",") {
+        if (a.clausulaSet)
+            a.esperaAsignacion = true;
+        if (a.ordenBy)
+            a.inicioOrden = true;
+    } else if (s == u"=" && a.clausulaSet && a.esperaAsignacion && ambitos_.size() == 1) {
+        asignacion(k);
+    } else if (s == u"=" || s == u"<>" || s == u"!=" || s == u"<" || s == u">" || s == u"<="
+               || s == u">=") {
+        comparacion(k - 1, k);
+    }
+    return k + 1;
+}
+
+qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
+{
+    Ambito& a = ambitos_.back();
+    const bool alto = ambitos_.size() == 1;
+    if (es(k, QLatin1String("SELECT"))) {
+        if (alto && sentencia_ == Sentencia::Insercion)
+            esperaColumnas_ = false;
+        return quitaTop(k);
+    }
+    if (es(k, QLatin1String("ORDER")) && es(k + 1, QLatin1String("BY"))) {
+        a.ordenBy = true;
+        a.inicioOrden = true;
+        return k + 2;
+    }
+    if (a.ordenBy) {
+        for (const QLatin1String& fin : kFinOrden)
+            if (es(k, fin))
+                a.ordenBy = false;
+    }
+    if (es(k, QLatin1String("NOT"))
+        && (es(k + 1, QLatin1String("LIKE")) || es(k + 1, QLatin1String("IN"))
+            || es(k + 1, QLatin1String("BETWEEN")))) {
+        comparacion(k - 1, k + 1);
+        return k + 2;
+    }
+    if (es(k, QLatin1String("LIKE")) || es(k, QLatin1String("IN"))
+        || es(k, QLatin1String("BETWEEN"))) {
+        comparacion(k - 1, k);
+        return k + 1;
+    }
+    if (alto && sentencia_ == Sentencia::Actualizacion) {
+        if (es(k, QLatin1String("SET"))) {
+            a.clausulaSet = true;
+            a.esperaAsignacion = true;
+        } else if (es(k, QLatin1String("WHERE")) || es(k, QLatin1String("FROM"))) {
+            a.clausulaSet = false;
+        }
+    }
+    if (alto && sentencia_ == Sentencia::Insercion && es(k, QLatin1String("VALUES"))) {
+        enValores_ = true;
+        esperaColumnas_ = false;
+    }
+    if (esSimbolo(k + 1, QLatin1String("(")) && !esSimbolo(k - 1, QLatin1String("."))) {
+        for (const Renombre& r : kFunciones) {
+            if (es(k, r.suite)) {
+                Accion& ac = accion(sig_[k]);
+                ac.reemplaza = true;
+                ac.reemplazo = r.sqlite;
+                return k + 1;
+            }
+        }
+    }
+    return quitaPropietario(k) + 1;
+}
+
+void ReescrituraDialecto::pasoLista(qsizetype k)
+{
+    Ambito& a = ambitos_.back();
+    if (esSimbolo(k, QLatin1String(","))) {
+        ++a.posicion;
+        a.inicioElemento = true;
+        return;
+    }
+    if (!a.inicioElemento || esSimbolo(k, QLatin1String(")")))
+        return;
+    a.inicioElemento = false;
+    if (a.lista == Lista::Columnas) {
+        columnasInsercion_.append(esNombre(k) ? nombre(finCadena(k)) : QString());
+        return;
+    }
+    const bool elementoSolo = esSimbolo(k + 1, QLatin1String(",")) || esSimbolo(k + 1, QLatin1String(")"));
+    if (elementoSolo && a.posicion < columnasInsercion_.size()
+        && esquema_.columnasFecha.contains(columnasInsercion_[a.posicion]))
+        reescribeFecha(k);
+}
+
+void ReescrituraDialecto::pasoOrden(qsizetype k)
+{
+    ambitos_.back().inicioOrden = false;
+    if (!esNombre(k))
+        return;
+    const qsizetype fin = finCadena(k);
+    const qsizetype tras = fin + 1;
+    bool cierraElemento = tras >= sig_.size() || esSimbolo(tras, QLatin1String(","))
+        || esSimbolo(tras, QLatin1String(")")) || esSimbolo(tras, QLatin1String(";"))
+        || es(tras, QLatin1String("ASC")) || es(tras, QLatin1String("DESC"));
+    for (const QLatin1String& palabra : kFinOrden)
+        cierraElemento = cierraElemento || es(tras, palabra);
+    if (!cierraElemento)
+        return;
+    const QString columna = nombre(fin);
+    if (esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna))
+        agregaSufijo(fin, kCollate);
+}
+
+void ReescrituraDialecto::abreParentesis(qsizetype)
+{
+    Ambito nuevo;
+    if (ambitos_.size() == 1 && sentencia_ == Sentencia::Insercion) {
+        if (enValores_) {
+            nuevo.lista = Lista::Valores;
+            nuevo.inicioElemento = true;
+        } else if (esperaColumnas_) {
+            nuevo.lista = Lista::Columnas;
+            nuevo.inicioElemento = true;
+            columnasInsercion_.clear();
+        }
+    }
+    ambitos_.push_back(std::move(nuevo));
+}
+
+void ReescrituraDialecto::cierraAmbito(qsizetype ultimo)
+{
+    const Ambito& a = ambitos_.back();
+    if (!a.limite.isEmpty() && ultimo >= 0)
+        agregaSufijo(ultimo, QLatin1String(" LIMIT ") + a.limite);
+    if (a.lista == Lista::Columnas)
+        esperaColumnas_ = false;
+    ambitos_.pop_back();
+}
+
+void ReescrituraDialecto::cierraSentencia(qsizetype ultimo)
+{
+    while (ambitos_.size() > 1)
+        cierraAmbito(ultimo);
+    cierraAmbito(ultimo);
+    ambitos_.emplace_back();
+}
+
+// TOP n / TOP (n) right after SELECT [DISTINCT|ALL]: the words go, the scope remembers the limit.
+qsizetype ReescrituraDialecto::quitaTop(qsizetype k)
+{
+    qsizetype top = k + 1;
+    if (es(top, QLatin1String("DISTINCT")) || es(top, QLatin1String("ALL")))
+        ++top;
+    if (!es(top, QLatin1String("TOP")))
+        return k + 1;
+    qsizetype fin = -1;
+    QString limite;
+    if (top + 1 < sig_.size() && tokens_[sig_[top + 1]].tipo == Tipo::Numero) {
+        fin = top + 1;
+        limite = texto(fin).toString();
+    } else if (esSimbolo(top + 1, QLatin1String("("))) {
+        int profundidad = 0;
+        for (qsizetype m = top + 1; m < sig_.size() && fin < 0; ++m) {
+            if (esSimbolo(m, QLatin1String("(")))
+                ++profundidad;
+            else if (esSimbolo(m, QLatin1String(")")) && --profundidad == 0)
+                fin = m;
+        }
+        if (fin <= top + 2)
+            return k + 1;
+        const TokenSql& primero = tokens_[sig_[top + 2]];
+        const TokenSql& ultimo = tokens_[sig_[fin - 1]];
+        limite = texto_.mid(primero.inicio, ultimo.inicio + ultimo.largo - primero.inicio).toString();
+    } else {
+        return k + 1;
+    }
+    if (es(fin + 1, QLatin1String("PERCENT"))
+        || (es(fin + 1, QLatin1String("WITH")) && es(fin + 2, QLatin1String("TIES"))))
+        return k + 1;
+    for (qsizetype i = sig_[top]; i <= sig_[fin]; ++i)
+        accion(i).omite = true;
+    ambitos_.back().limite = limite;
+    return fin + 1;
+}
+
+// Drops an owner dbo. in front of a name; returns the last token it consumed.
+qsizetype ReescrituraDialecto::quitaPropietario(qsizetype k)
+{
+    if (!esSimbolo(k + 1, QLatin1String(".")) || !esNombre(k + 2))
+        return k;
+    const QStringView t = texto(k);
+    const bool esDbo = t.compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0
+        || t.compare(QLatin1String("[dbo]"), Qt::CaseInsensitive) == 0;
+    if (!esDbo)
+        return k;
+    for (qsizetype i = sig_[k]; i <= sig_[k + 1]; ++i)
+        accion(i).omite = true;
+    return k + 1;
+}
+
+void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
+{
+    const qsizetype derecha = operador + 1;
+    const Clase clase = claseIzquierda(izquierda);
+    const bool derechaFecha = esFechaSuelta(derecha);
+    if (clase == Clase::Texto && !derechaFecha)
+        agregaSufijo(izquierda, kCollate);
+    if (es(operador, QLatin1String("LIKE")))
+        return;
+    if (es(operador, QLatin1String("BETWEEN"))) {
+        if (clase != Clase::Fecha)
+            return;
+        if (esCadenaSuelta(derecha))
+            reescribeFecha(derecha);
+        if (es(derecha + 1, QLatin1String("AND")) && esCadenaSuelta(derecha + 2))
+            reescribeFecha(derecha + 2);
+        return;
+    }
+    if (es(operador, QLatin1String("IN"))) {
+        if (clase != Clase::Fecha || !esSimbolo(derecha, QLatin1String("(")))
+            return;
+        for (qsizetype m = derecha + 1; m + 1 < sig_.size(); m += 2) {
+            const bool ultimo = esSimbolo(m + 1, QLatin1String(")"));
+            if (tokens_[sig_[m]].tipo != Tipo::Cadena || (!ultimo && !esSimbolo(m + 1, QLatin1String(","))))
+                return;
+            reescribeFecha(m);
+            if (ultimo)
+                return;
+        }
+        return;
+    }
+    if (clase == Clase::Fecha) {
+        if (esCadenaSuelta(derecha))
+            reescribeFecha(derecha);
+    } else if (derechaFecha && izquierda >= 0 && tokens_[sig_[izquierda]].tipo == Tipo::Cadena
+               && !esAritmetico(izquierda - 1)) {
+        reescribeFecha(izquierda);
+    }
+}
+
+void ReescrituraDialecto::asignacion(qsizetype k)
+{
+    ambitos_.back().esperaAsignacion = false;
+    if (esNombre(k - 1) && esquema_.columnasFecha.contains(nombre(k - 1)) && esCadenaSuelta(k + 1))
+        reescribeFecha(k + 1);
+}
+
+QStringView ReescrituraDialecto::texto(qsizetype k) const
+{
+    const TokenSql& tk = tokens_[sig_[k]];
+    return texto_.mid(tk.inicio, tk.largo);
+}
+
+bool ReescrituraDialecto::es(qsizetype k, QLatin1String palabra) const
+{
+    if (k < 0 || k >= sig_.size())
+        return false;
+    const TokenSql& tk = tokens_[sig_[k]];
+    return tk.tipo == Tipo::Palabra && tk.largo == palabra.size()
+        && texto(k).compare(palabra, Qt::CaseInsensitive) == 0;
+}
+
+bool ReescrituraDialecto::esSimbolo(qsizetype k, QLatin1String simbolo) const
+{
+    return k >= 0 && k < sig_.size() && tokens_[sig_[k]].tipo == Tipo::Simbolo && texto(k) == simbolo;
+}
+
+bool ReescrituraDialecto::esNombre(qsizetype k) const
+{
+    if (k < 0 || k >= sig_.size())
+        return false;
+    const Tipo t = tokens_[sig_[k]].tipo;
+    return t == Tipo::Palabra || t == Tipo::NombreCorchetes || t == Tipo::NombreComillas;
+}
+
+bool ReescrituraDialecto::esAritmetico(qsizetype k) const
+{
+    if (k < 0 || k >= sig_.size() || tokens_[sig_[k]].tipo != Tipo::Simbolo)
+        return false;
+    const QStringView s = texto(k);
+    return s == u"+" || s == u"-" || s == u"*" || s == u"/" || s == u"%" || s == u"||" || s == u"&"
+        || s == u"|" || s == u"^" || s == u"~";
+}
+
+// A string literal standing alone as an operand: not part of an arithmetic or concatenation.
+bool ReescrituraDialecto::esCadenaSuelta(qsizetype k) const
+{
+    return k >= 0 && k < sig_.size() && tokens_[sig_[k]].tipo == Tipo::Cadena
+        && !tokens_[sig_[k]].abierto && !esAritmetico(k + 1);
+}
+
+QString ReescrituraDialecto::nombre(qsizetype k) const
+{
+    const TokenSql& tk = tokens_[sig_[k]];
+    const QStringView t = texto(k);
+    if (tk.tipo == Tipo::Palabra)
+        return t.toString().toUpper();
+    if (tk.abierto)
+        return t.mid(1).toString().toUpper();
+    return sinComillas(t, tk.tipo == Tipo::NombreCorchetes ? u']' : u'"').toUpper();
+}
+
+qsizetype ReescrituraDialecto::inicioCadena(qsizetype k) const
+{
+    while (esSimbolo(k - 1, QLatin1String(".")) && esNombre(k - 2))
+        k -= 2;
+    return k;
+}
+
+qsizetype ReescrituraDialecto::finCadena(qsizetype k) const
+{
+    while (esSimbolo(k + 1, QLatin1String(".")) && esNombre(k + 2))
+        k += 2;
+    return k;
+}
+
+ReescrituraDialecto::Clase ReescrituraDialecto::claseIzquierda(qsizetype k) const
+{
+    if (k < 0 || k >= sig_.size())
+        return Clase::Otra;
+    switch (tokens_[sig_[k]].tipo) {
+    case Tipo::Cadena:
+        return Clase::Texto;
+    case Tipo::Simbolo:
+        return esSimbolo(k, QLatin1String(")")) || esSimbolo(k, QLatin1String("?")) ? Clase::Texto
+                                                                                   : Clase::Otra;
+    case Tipo::Palabra:
+        if (es(k, QLatin1String("NULL")))
+            return Clase::Otra;
+        if (es(k, QLatin1String("END")))
+            return Clase::Texto;
+        break;
+    case Tipo::NombreCorchetes:
+    case Tipo::NombreComillas:
+        break;
+    default:
+        return Clase::Otra;
+    }
+    // A column inside a larger expression makes the operand an expression, compared as text.
+    if (esAritmetico(inicioCadena(k) - 1))
+        return Clase::Texto;
+    const QString columna = nombre(k);
+    if (esquema_.columnasFecha.contains(columna))
+        return Clase::Fecha;
+    return esquema_.columnasTexto.contains(columna) ? Clase::Texto : Clase::Otra;
+}
+
+// A bare date column as the right operand: a name, not called, not part of an expression.
+bool ReescrituraDialecto::esFechaSuelta(qsizetype k) const
+{
+    if (!esNombre(k))
+        return false;
+    const qsizetype fin = finCadena(k);
+    if (esAritmetico(fin + 1) || esSimbolo(fin + 1, QLatin1String("(")))
+        return false;
+    return esquema_.columnasFecha.contains(nombre(fin));
+}
+
+void ReescrituraDialecto::reescribeFecha(qsizetype k)
+{
+    const TokenSql& tk = tokens_[sig_[k]];
+    if (tk.tipo != Tipo::Cadena || tk.abierto)
+        return;
+    const QStringView t = tk.nacional ? texto(k).mid(1) : texto(k);
+    if (!tk.nacional && esFormaAlmacenada(t.mid(1, t.size() - 2)))
+        return;
+    const auto fecha = LeeFecha(sinComillas(t, u'\''));
+    if (!fecha)
+        return;
+    Accion& a = accion(sig_[k]);
+    a.reemplaza = true;
+    a.reemplazo = u'\'' + FechaAlmacenada(*fecha) + u'\'';
+}
+
+void ReescrituraDialecto::agregaSufijo(qsizetype k, const QString& sufijo)
+{
+    if (k >= 0 && k < sig_.size())
+        accion(sig_[k]).sufijo += sufijo;
+}
+
+ReescrituraDialecto::Accion& ReescrituraDialecto::accion(qsizetype indiceToken)
+{
+    if (acciones_.isEmpty())
+        acciones_.resize(tokens_.size());
+    return acciones_[indiceToken];
+}
+
+} // namespace ado::sqlite

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/ado/sqlite/TokenizadorSql.h"
+#include "platform/ado/sqlite/TraductorSqlite.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+namespace ado::sqlite {
+
+// One translation of one text: walks the significant tokens once, keeping a stack of scopes (the
+// statement and each parenthesis), marks what each token becomes, and writes the result. Private to
+// TraductorSqlite, which documents the rules.
+class ReescrituraDialecto {
+public:
+    ReescrituraDialecto(const EsquemaDialecto& esquema, QStringView texto);
+
+    [[nodiscard]] QString resultado();
+
+private:
+    enum class Sentencia { Otra, Consulta, Actualizacion, Insercion, Definicion };
+    enum class Lista { Ninguna, Columnas, Valores };
+    enum class Clase { Texto, Fecha, Otra };
+
+    struct Accion {
+        QString sufijo;
+        QString reemplazo;
+        bool reemplaza = false;
+        bool omite = false;
+    };
+    struct Ambito {
+        QString limite;
+        bool ordenBy = false;
+        bool inicioOrden = false;
+        bool clausulaSet = false;
+        bool esperaAsignacion = false;
+        Lista lista = Lista::Ninguna;
+        int posicion = 0;
+        bool inicioElemento = false;
+    };
+
+    void recorre();
+    void iniciaSentencia(qsizetype k);
+    qsizetype pasoDefinicion(qsizetype k);
+    qsizetype paso(qsizetype k);
+    qsizetype pasoPalabra(qsizetype k);
+    void pasoLista(qsizetype k);
+    void pasoOrden(qsizetype k);
+    void abreParentesis(qsizetype k);
+    void cierraAmbito(qsizetype ultimo);
+    void cierraSentencia(qsizetype ultimo);
+    qsizetype quitaTop(qsizetype k);
+    qsizetype quitaPropietario(qsizetype k);
+    void comparacion(qsizetype izquierda, qsizetype operador);
+    void asignacion(qsizetype k);
+
+    [[nodiscard]] QStringView texto(qsizetype k) const;
+    [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;
+    [[nodiscard]] bool esSimbolo(qsizetype k, QLatin1String simbolo) const;
+    [[nodiscard]] bool esNombre(qsizetype k) const;
+    [[nodiscard]] bool esAritmetico(qsizetype k) const;
+    [[nodiscard]] bool esCadenaSuelta(qsizetype k) const;
+    [[nodiscard]] QString nombre(qsizetype k) const;
+    [[nodiscard]] qsizetype inicioCadena(qsizetype k) const;
+    [[nodiscard]] qsizetype finCadena(qsizetype k) const;
+    [[nodiscard]] Clase claseIzquierda(qsizetype k) const;
+    [[nodiscard]] bool esFechaSuelta(qsizetype k) const;
+    void reescribeFecha(qsizetype k);
+    void agregaSufijo(qsizetype k, const QString& sufijo);
+    Accion& accion(qsizetype k);
+    void agregaToken(QString& salida, const TokenSql& tk) const;
+
+    const EsquemaDialecto& esquema_;
+    QStringView texto_;
+    QList<TokenSql> tokens_;
+    QList<qsizetype> sig_;   // indices of the tokens that are neither blanks nor comments
+    QList<Accion> acciones_; // one per token, filled only when something is marked
+    std::vector<Ambito> ambitos_;
+    Sentencia sentencia_ = Sentencia::Otra;
+    bool inicio_ = true;
+    bool esperaColumnas_ = false;
+    bool enValores_ = false;
+    int bloque_ = 0;
+    QList<QString> columnasInsercion_;
+};
+
+} // namespace ado::sqlite

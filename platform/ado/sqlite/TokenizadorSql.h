@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QStringView>
+
+namespace ado::sqlite {
+
+// One lexical piece of a SQL text, as a span of the text it was read from.
+struct TokenSql {
+    enum class Tipo : unsigned char {
+        Espacio,        // blanks, tabs and line ends
+        Comentario,     // "-- ..." up to the line end, or "/* ... */"
+        Palabra,        // keyword or plain name: letters, digits, _ @ # $ (not starting with a digit)
+        Numero,         // 12, 1.5, .5, 1e3, 0x1F
+        Cadena,         // '...' with '' inside; also N'...' (then `nacional`)
+        NombreCorchetes,// [...] with ]] inside
+        NombreComillas, // "..." with "" inside
+        Simbolo,        // an operator or punctuation: one character, or <= >= <> != !< !> || ==
+    };
+    Tipo tipo;
+    bool abierto = false;  // a quoted piece that reaches the end of the text without its closing quote
+    bool nacional = false; // a Cadena written N'...'
+    qsizetype inicio = 0;
+    qsizetype largo = 0;
+};
+
+// Splits a SQL text into tokens in one pass, respecting quotes. The tokens cover the text exactly, in
+// order, without gaps: joining their spans gives the text back. Never fails: an unterminated quote or
+// comment runs to the end of the text, and a character it does not know is a one-character Simbolo.
+class TokenizadorSql {
+public:
+    [[nodiscard]] static QList<TokenSql> divide(QStringView texto);
+};
+
+} // namespace ado::sqlite

@@ -1,0 +1,78 @@
+#include "BaseDialectoPrueba.h"
+
+#include "runtime/Reloj.h"
+
+#include <QTest>
+
+class TstFuncionesSqlite : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { Reloj::libera(); }
+    void funcion_data();
+    void funcion();
+};
+
+void TstFuncionesSqlite::funcion_data()
+{
+    QTest::addColumn<QString>("expresion");
+    QTest::addColumn<QString>("valor");
+
+    QTest::newRow("collation: accented upper equals accented lower") << "'JOSÉ' = 'José' COLLATE KQ_CI" << "1";
+    QTest::newRow("collation: accents are kept") << "'JOSE' = 'José' COLLATE KQ_CI" << "0";
+    QTest::newRow("collation: trailing blanks ignored") << "'ADMIN  ' = 'admin' COLLATE KQ_CI" << "1";
+    QTest::newRow("collation: leading blanks count") << "' admin' = 'admin' COLLATE KQ_CI" << "0";
+    QTest::newRow("collation: order ignores case") << "'b' > 'A' COLLATE KQ_CI" << "1";
+    QTest::newRow("collation: shorter first") << "'ab' < 'ABC' COLLATE KQ_CI" << "1";
+    QTest::newRow("collation: broken UTF-8 compared byte by byte")
+        << "CAST(X'FF41' AS TEXT) = CAST(X'FF61' AS TEXT) COLLATE KQ_CI" << "1";
+    QTest::newRow("collation: truncated sequence") << "CAST(X'C3' AS TEXT) < CAST(X'C389' AS TEXT) COLLATE KQ_CI" << "0";
+
+    QTest::newRow("len: trailing blanks not counted") << "KQ_LEN('abc  ')" << "3";
+    QTest::newRow("len: characters, not bytes") << "KQ_LEN(' José')" << "5";
+    QTest::newRow("len: blanks only") << "KQ_LEN('   ')" << "0";
+    QTest::newRow("len: number as text") << "KQ_LEN(1234)" << "4";
+    QTest::newRow("len: null") << "KQ_LEN(NULL)" << "NULL";
+
+    QTest::newRow("charindex: ignores case with accents") << "KQ_CHARINDEX('SÉ', 'José')" << "3";
+    QTest::newRow("charindex: absent") << "KQ_CHARINDEX('x', 'abc')" << "0";
+    QTest::newRow("charindex: from a start") << "KQ_CHARINDEX('a', 'banana', 3)" << "4";
+    QTest::newRow("charindex: start below one") << "KQ_CHARINDEX('a', 'banana', -5)" << "2";
+    QTest::newRow("charindex: start past the end") << "KQ_CHARINDEX('a', 'banana', 9)" << "0";
+    QTest::newRow("charindex: empty sought") << "KQ_CHARINDEX('', 'abc')" << "0";
+    QTest::newRow("charindex: null") << "KQ_CHARINDEX(NULL, 'abc')" << "NULL";
+
+    QTest::newRow("getdate: program clock") << "KQ_GETDATE()" << "2025-03-05 09:30:15";
+
+    QTest::newRow("like: upper pattern, accented text") << "'José Pérez' LIKE 'JOSÉ%'" << "1";
+    QTest::newRow("like: accents are kept") << "'José' LIKE 'jose'" << "0";
+    QTest::newRow("like: one character beyond ASCII") << "'Ñandú' LIKE 'ñ_nd_'" << "1";
+    QTest::newRow("like: set") << "'b' LIKE '[abc]'" << "1";
+    QTest::newRow("like: range ignores case") << "'B' LIKE '[a-c]'" << "1";
+    QTest::newRow("like: outside range") << "'d' LIKE '[a-c]'" << "0";
+    QTest::newRow("like: negated range") << "'d' LIKE '[^a-c]'" << "1";
+    QTest::newRow("like: bracketed percent") << "'5%' LIKE '5[%]'" << "1";
+    QTest::newRow("like: unclosed bracket is literal") << "'[x' LIKE '[x'" << "1";
+    QTest::newRow("like: escape") << "'50%' LIKE '50!%' ESCAPE '!'" << "1";
+    QTest::newRow("like: escaped percent is literal") << "'500' LIKE '50!%' ESCAPE '!'" << "0";
+    QTest::newRow("like: many percents, no match") << "'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaab' LIKE '%a%a%a%a%a%a%a%a%a%c'" << "0";
+    QTest::newRow("like: trailing percent matches empty") << "'abc' LIKE 'abc%%'" << "1";
+    QTest::newRow("like: null") << "NULL LIKE 'a'" << "NULL";
+    QTest::newRow("like: escape of two characters") << "'a' LIKE 'a' ESCAPE 'ab'"
+                                                     << "ERROR: ESCAPE expression must be a single character";
+
+    QTest::newRow("upper beyond ASCII") << "upper('josé ñandú')" << "JOSÉ ÑANDÚ";
+    QTest::newRow("lower beyond ASCII") << "lower('ÁRBOL Ç')" << "árbol ç";
+    QTest::newRow("upper of null") << "upper(NULL)" << "NULL";
+}
+
+void TstFuncionesSqlite::funcion()
+{
+    QFETCH(QString, expresion);
+    QFETCH(QString, valor);
+    Reloj::fija(QDateTime(QDate(2025, 3, 5), QTime(9, 30, 15)));
+    BaseDialectoPrueba base;
+    QCOMPARE(base.filas(QStringLiteral("SELECT ") + expresion), valor);
+}
+
+QTEST_GUILESS_MAIN(TstFuncionesSqlite)
+#include "tst_FuncionesSqlite.moc"

@@ -1,0 +1,170 @@
+#include "platform/ado/sqlite/TraductorSqlite.h"
+
+#include <QTest>
+
+using ado::sqlite::EsquemaDialecto;
+using ado::sqlite::TraductorSqlite;
+
+namespace {
+
+EsquemaDialecto esquema()
+{
+    return {{QStringLiteral("FECHA"), QStringLiteral("FECHAALTA")},
+            {QStringLiteral("NOMBRE"), QStringLiteral("MENSAJE"), QStringLiteral("CLAVE"),
+             QStringLiteral("CODIGO"), QStringLiteral("NOTA")}};
+}
+
+} // namespace
+
+class TstTraductorSqlite : public QObject {
+    Q_OBJECT
+private slots:
+    void traduce_data();
+    void traduce();
+};
+
+void TstTraductorSqlite::traduce_data()
+{
+    QTest::addColumn<QString>("entrada");
+    QTest::addColumn<QString>("salida");
+
+    // The statements the program itself sends.
+    QTest::newRow("single-row lookup, upper-cased")
+        << "SELECT TOP 1  * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) ='ADMIN' "
+        << "SELECT   * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) COLLATE KQ_CI ='ADMIN' LIMIT 1 ";
+    QTest::newRow("day at midnight")
+        << "SELECT * FROM MV_Agenda WHERE FECHA = '05/03/2025'"
+        << "SELECT * FROM MV_Agenda WHERE FECHA = '2025-03-05 00:00:00'";
+    QTest::newRow("day between day-first dates")
+        << "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'"
+        << "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '2025-03-05 00:00:00' AND '2025-03-05 23:59:00'";
+    QTest::newRow("note that looks like a date")
+        << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7"
+        << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7";
+    QTest::newRow("note with doubled quote")
+        << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7"
+        << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7";
+    QTest::newRow("configuration read")
+        << "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE = 'x'"
+        << "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE COLLATE KQ_CI = 'x'";
+    QTest::newRow("lower-case keywords and column")
+        << "select valor from ta_configuracion where clave = 'x'"
+        << "select valor from ta_configuracion where clave COLLATE KQ_CI = 'x'";
+
+    // Names and literals.
+    QTest::newRow("brackets and owners")
+        << "SELECT [Nombre Largo], [a\"b]]c] FROM dbo.MV_AGENDA JOIN [DBO].[T] ON 1=1"
+        << "SELECT \"Nombre Largo\", \"a\"\"b]c\" FROM MV_AGENDA JOIN \"T\" ON 1=1";
+    QTest::newRow("qualified column is not an owner")
+        << "SELECT dbox.NOMBRE FROM X" << "SELECT dbox.NOMBRE FROM X";
+    QTest::newRow("national literal")
+        << "SELECT * FROM T WHERE NOMBRE = N'José'"
+        << "SELECT * FROM T WHERE NOMBRE COLLATE KQ_CI = 'José'";
+    QTest::newRow("keywords inside literals untouched")
+        << "SELECT 'TOP 5 [x] LEN(' FROM T" << "SELECT 'TOP 5 [x] LEN(' FROM T";
+    QTest::newRow("comments untouched")
+        << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */"
+        << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */";
+
+    // TOP.
+    QTest::newRow("top with order by")
+        << "SELECT TOP 3 NOMBRE FROM T ORDER BY ID DESC;"
+        << "SELECT  NOMBRE FROM T ORDER BY ID DESC LIMIT 3;";
+    QTest::newRow("top in parentheses after distinct")
+        << "select distinct top (2) ID from T" << "select distinct  ID from T LIMIT 2";
+    QTest::newRow("top in subquery")
+        << "SELECT * FROM T WHERE ID IN (SELECT TOP 1 ID FROM U ORDER BY ID) AND ID > 0"
+        << "SELECT * FROM T WHERE ID IN (SELECT  ID FROM U ORDER BY ID LIMIT 1) AND ID > 0";
+    QTest::newRow("top before trailing comment")
+        << "SELECT TOP 1 ID FROM T -- el primero" << "SELECT  ID FROM T LIMIT 1 -- el primero";
+    QTest::newRow("top percent left for the database")
+        << "SELECT TOP 10 PERCENT ID FROM T" << "SELECT TOP 10 PERCENT ID FROM T";
+
+    // Functions.
+    QTest::newRow("functions renamed")
+        << "SELECT LEN(NOMBRE), charindex('a', NOMBRE), GetDate(), ISNULL(NOMBRE, '') FROM T"
+        << "SELECT KQ_LEN(NOMBRE), KQ_CHARINDEX('a', NOMBRE), KQ_GETDATE(), IFNULL(NOMBRE, '') FROM T";
+    QTest::newRow("function names as columns untouched")
+        << "SELECT LEN, T.ISNULL(1), GETDATE FROM T" << "SELECT LEN, T.ISNULL(1), GETDATE FROM T";
+
+    // Case-insensitive comparison.
+    QTest::newRow("non-text and unknown columns get no collation")
+        << "SELECT * FROM T WHERE ID = 5 AND OTRA <> 'x' AND NOMBRE != 'y'"
+        << "SELECT * FROM T WHERE ID = 5 AND OTRA <> 'x' AND NOMBRE COLLATE KQ_CI != 'y'";
+    QTest::newRow("every comparison operator")
+        << "SELECT 1 FROM T WHERE NOMBRE<'a' OR NOMBRE>'a' OR NOMBRE<='a' OR NOMBRE>='a'"
+        << "SELECT 1 FROM T WHERE NOMBRE COLLATE KQ_CI<'a' OR NOMBRE COLLATE KQ_CI>'a' OR NOMBRE COLLATE KQ_CI<='a' OR NOMBRE COLLATE KQ_CI>='a'";
+    QTest::newRow("like, in, between and their negations")
+        << "SELECT 1 FROM T WHERE T.NOMBRE LIKE 'a%' AND [Nombre] NOT LIKE 'b%' AND CLAVE IN ('a') AND CODIGO NOT BETWEEN 'a' AND 'b'"
+        << "SELECT 1 FROM T WHERE T.NOMBRE COLLATE KQ_CI LIKE 'a%' AND \"Nombre\" COLLATE KQ_CI NOT LIKE 'b%' AND CLAVE COLLATE KQ_CI IN ('a') AND CODIGO COLLATE KQ_CI NOT BETWEEN 'a' AND 'b'";
+    QTest::newRow("literal and expressions count as text, numbers do not")
+        << "SELECT 1 FROM T WHERE 'a' = X AND (ID) = 1 AND ID || NOMBRE = 'b' AND ID + 1 = 2 AND 3 = ID"
+        << "SELECT 1 FROM T WHERE 'a' COLLATE KQ_CI = X AND (ID) COLLATE KQ_CI = 1 AND ID || NOMBRE COLLATE KQ_CI = 'b' AND ID + 1 = 2 AND 3 = ID";
+    QTest::newRow("assignment gets none, its condition does")
+        << "UPDATE TA_CONFIGURACION SET VALOR = 'x', NOMBRE = CASE WHEN NOMBRE = 'a' THEN 'b' END WHERE CLAVE = 'k'"
+        << "UPDATE TA_CONFIGURACION SET VALOR = 'x', NOMBRE = CASE WHEN NOMBRE COLLATE KQ_CI = 'a' THEN 'b' END WHERE CLAVE COLLATE KQ_CI = 'k'";
+    QTest::newRow("order by text column")
+        << "SELECT * FROM T ORDER BY NOMBRE, ID DESC, T.CODIGO ASC"
+        << "SELECT * FROM T ORDER BY NOMBRE COLLATE KQ_CI, ID DESC, T.CODIGO COLLATE KQ_CI ASC";
+    QTest::newRow("definitions untouched but names")
+        << "CREATE TABLE [dbo].[T] (NOMBRE VARCHAR(10) DEFAULT N'a', CHECK (NOMBRE = 'a'))"
+        << "CREATE TABLE \"T\" (NOMBRE VARCHAR(10) DEFAULT 'a', CHECK (NOMBRE = 'a'))";
+    QTest::newRow("trigger body stays a definition")
+        << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM T WHERE NOMBRE = 'c'"
+        << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM T WHERE NOMBRE COLLATE KQ_CI = 'c'";
+
+    // Dates.
+    QTest::newRow("date column keeps its index: no collation")
+        << "SELECT 1 FROM T WHERE FECHA >= '1/2/25 9:30' AND FECHA < '2025-02-02'"
+        << "SELECT 1 FROM T WHERE FECHA >= '2025-02-01 09:30:00' AND FECHA < '2025-02-02 00:00:00'";
+    QTest::newRow("date literal on the left")
+        << "SELECT 1 FROM T WHERE '05/03/2025' <= A.FECHA"
+        << "SELECT 1 FROM T WHERE '2025-03-05 00:00:00' <= A.FECHA";
+    QTest::newRow("date list")
+        << "SELECT 1 FROM T WHERE FECHA IN ('1/1/2025', N'2/1/2025') AND [FECHA] NOT IN ('x')"
+        << "SELECT 1 FROM T WHERE FECHA IN ('2025-01-01 00:00:00', '2025-01-02 00:00:00') AND \"FECHA\" NOT IN ('x')";
+    QTest::newRow("unreadable date stays")
+        << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'"
+        << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'";
+    QTest::newRow("date literal in text comparison stays")
+        << "SELECT 1 FROM T WHERE MENSAJE = '05/03/2025'"
+        << "SELECT 1 FROM T WHERE MENSAJE COLLATE KQ_CI = '05/03/2025'";
+    QTest::newRow("date assigned in update")
+        << "UPDATE T SET FECHA = '5/3/2025 9:30', MENSAJE = '5/3/2025' WHERE FECHA = '5/3/2025'"
+        << "UPDATE T SET FECHA = '2025-03-05 09:30:00', MENSAJE = '5/3/2025' WHERE FECHA = '2025-03-05 00:00:00'";
+    QTest::newRow("date at its position in insert rows")
+        << "INSERT INTO T (MENSAJE, [Fecha], ID) VALUES ('5/3/2025', '5/3/2025', 1), ('1/1/2025', '2/1/2025 10:00', 2)"
+        << "INSERT INTO T (MENSAJE, \"Fecha\", ID) VALUES ('5/3/2025', '2025-03-05 00:00:00', 1), ('1/1/2025', '2025-01-02 10:00:00', 2)";
+    QTest::newRow("insert without column list untouched")
+        << "INSERT INTO T VALUES ('5/3/2025')" << "INSERT INTO T VALUES ('5/3/2025')";
+    QTest::newRow("date in a concatenation stays")
+        << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'"
+        << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'";
+
+    // Broken text comes back whole, for the database to report.
+    QTest::newRow("unterminated literal")
+        << "SELECT * FROM T WHERE FECHA = '5/3/2025" << "SELECT * FROM T WHERE FECHA = '5/3/2025";
+    QTest::newRow("unterminated bracket") << "SELECT [abc FROM T" << "SELECT [abc FROM T";
+    QTest::newRow("unterminated comment") << "SELECT 1 /* TOP 1" << "SELECT 1 /* TOP 1";
+    QTest::newRow("lone national prefix") << "N'" << "'";
+    QTest::newRow("open top parenthesis") << "SELECT TOP (1 FROM T" << "SELECT TOP (1 FROM T";
+    QTest::newRow("unbalanced parentheses")
+        << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN" << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN";
+    QTest::newRow("dangling keywords")
+        << "SELECT TOP ORDER BY NOT dbo. [dbo]. FECHA BETWEEN"
+        << "SELECT TOP ORDER BY NOT   FECHA BETWEEN";
+    QTest::newRow("garbage")
+        << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800)
+        << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800);
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TstTraductorSqlite::traduce()
+{
+    QFETCH(QString, entrada);
+    QFETCH(QString, salida);
+    QCOMPARE(TraductorSqlite(esquema()).traduce(entrada), salida);
+}
+
+QTEST_GUILESS_MAIN(TstTraductorSqlite)
+#include "tst_TraductorSqlite.moc"

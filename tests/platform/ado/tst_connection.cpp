@@ -1,0 +1,299 @@
+#include "BaseTemporal.h"
+
+#include "platform/ado/CadenaConexion.h"
+#include "platform/ado/Recordset.h"
+
+#include <QFile>
+#include <QSqlError>
+
+using namespace ado;
+
+Q_DECLARE_METATYPE(QVariantList)
+
+class TestConnection : public QObject {
+    Q_OBJECT
+
+private:
+    // The rows of a rowset as "a|b|c" strings.
+    static QStringList filas(Recordset& rs, const QList<int>& columnas)
+    {
+        QStringList salida;
+        while (!rs.Eof()) {
+            QStringList valores;
+            for (int c : columnas)
+                valores.append(rs.Fields()[c].Value().toString());
+            salida.append(valores.join(u'|'));
+            rs.MoveNext();
+        }
+        return salida;
+    }
+
+    static int cuenta(Connection& c, const QString& tabla)
+    {
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT COUNT(*) AS N FROM ") + tabla, &c);
+        return rs.Fields()[0].Value().toInt();
+    }
+
+private slots:
+    void cadenaConexion_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("proveedor");
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("usuario");
+        QTest::addColumn<QString>("clave");
+        QTest::newRow("suite form with blank before equals")
+            << "PROVIDER=SQLOLEDB;Server=srv;Database =agenda;UId=ana;Pwd=x=y;" << "SQLOLEDB" << "agenda" << "ana" << "x=y";
+        QTest::newRow("oracle form uses data source")
+            << "Provider=OraOLEDB.Oracle.1;Data Source=ORCL;User Id=u;Password=p;" << "OraOLEDB.Oracle.1" << "ORCL" << "" << "";
+        QTest::newRow("later key replaces earlier") << "Provider=A; provider = SQLite ;Database=a.db" << "SQLite" << "a.db" << "" << "";
+        QTest::newRow("initial catalog last resort") << "Provider=X;Initial Catalog=cat" << "X" << "cat" << "" << "";
+        QTest::newRow("empty") << "" << "" << "" << "" << "";
+    }
+    void cadenaConexion()
+    {
+        QFETCH(QString, texto);
+        const CadenaConexion cadena(texto);
+        QTEST(cadena.proveedor(), "proveedor");
+        QTEST(cadena.baseDeDatos(), "base");
+        QTEST(cadena.valor(QStringLiteral("uid")), "usuario");
+        QTEST(cadena.valor(QStringLiteral("PWD")), "clave");
+    }
+
+    void proveedorDesconocido_data()
+    {
+        QTest::addColumn<QString>("cadena");
+        QTest::addColumn<QString>("nombrado");
+        QTest::newRow("suite server provider") << "PROVIDER=SQLOLEDB;Server=s;Database =d;UId=u;Pwd=p;" << "\"SQLOLEDB\"";
+        QTest::newRow("oracle provider") << "Provider=OraOLEDB.Oracle.1;Data Source=d;" << "\"OraOLEDB.Oracle.1\"";
+        QTest::newRow("no provider at all") << "Database=x.db" << "proveedor";
+    }
+    void proveedorDesconocido()
+    {
+        QFETCH(QString, cadena);
+        QFETCH(QString, nombrado);
+        Connection c;
+        try {
+            c.Open(cadena);
+            QFAIL("Open should have failed");
+        } catch (const ErrorVB& e) {
+            QCOMPARE(e.numero(), NumeroError::ProveedorNoEncontrado);
+            QVERIFY2(e.descripcion().contains(nombrado), qPrintable(e.descripcion()));
+            QVERIFY(!e.descripcion().contains(QLatin1String("Pwd")));
+        }
+        QCOMPARE(c.State(), int(adStateClosed));
+        QCOMPARE(c.Errors().Count(), 1);
+        QCOMPARE(c.Errors().Item(0).Number, NumeroError::ProveedorNoEncontrado);
+        QCOMPARE(c.ConnectionString(), cadena);
+        QCOMPARE(numeroDeError([&] { (void)c.Errors().Item(1); }), ErroresVB::ElementoNoEncontrado);
+    }
+
+    // Opening must never make a database out of a mistyped path.
+    void archivoInexistente()
+    {
+        QTemporaryDir carpeta;
+        const QString archivo = carpeta.filePath(QStringLiteral("falta.db"));
+        Connection c;
+        try {
+            c.Open(QStringLiteral("Provider=SQLite;Database=") + archivo);
+            QFAIL("Open should have failed");
+        } catch (const ErrorVB& e) {
+            QCOMPARE(e.numero(), NumeroError::Fallo);
+            QVERIFY2(e.descripcion().contains(archivo), qPrintable(e.descripcion()));
+        }
+        QCOMPARE(c.Errors().Count(), 1);
+        QVERIFY(!QFile::exists(archivo));
+
+        c.Open(QStringLiteral("provider=sqlite;Data Source=%1;crear=si").arg(archivo));
+        QCOMPARE(c.State(), int(adStateOpen));
+        QCOMPARE(c.Errors().Count(), 0);
+        QVERIFY(QFile::exists(archivo));
+        QCOMPARE(c.DefaultDatabase(), archivo);
+    }
+
+    void openSinArgumentoUsaConnectionString()
+    {
+        BaseTemporal b;
+        b.conexion.setConnectionString(b.cadena());
+        b.conexion.Open();
+        QCOMPARE(b.conexion.State(), int(adStateOpen));
+        QCOMPARE(b.conexion.ConnectionString(), b.cadena());
+        b.conexion.Close();
+        QCOMPARE(b.conexion.State(), int(adStateClosed));
+    }
+
+    void cerradaOAbierta()
+    {
+        BaseTemporal b;
+        Connection& c = b.conexion;
+        QCOMPARE(numeroDeError([&] { c.Execute(QStringLiteral("SELECT 1")); }), NumeroError::ObjetoCerrado);
+        QCOMPARE(numeroDeError([&] { c.BeginTrans(); }), NumeroError::ObjetoCerrado);
+        QCOMPARE(numeroDeError([&] { c.Close(); }), NumeroError::ObjetoCerrado);
+        QCOMPARE(numeroDeError([&] { (void)c.OpenSchema(adSchemaTables); }), NumeroError::ObjetoCerrado);
+        QVERIFY(b.prepara());
+        QCOMPARE(numeroDeError([&] { c.Open(b.cadena()); }), NumeroError::ObjetoAbierto);
+    }
+
+    void erroresNumerados_data()
+    {
+        QTest::addColumn<QString>("sentencia");
+        QTest::addColumn<int>("numero");
+        QTest::addColumn<QString>("estado");
+        QTest::addColumn<QString>("descripcion");
+        QTest::addColumn<int>("nativo");
+        const int comando = NumeroError::ErroresEnComando;
+        QTest::newRow("misspelt keyword") << "SELEC * FROM T" << comando << "42000" << "Error en la sentencia SQL" << 1;
+        QTest::newRow("unknown column") << "SELECT NADA FROM T" << comando << "42000" << "(no such column: NADA)" << 1;
+        QTest::newRow("unfinished statement") << "SELECT * FROM T WHERE (" << comando << "42000" << "" << 1;
+        QTest::newRow("wrong argument count") << "SELECT substr() FROM T" << comando << "42000" << "" << 1;
+        QTest::newRow("unknown table") << "SELECT * FROM NoExiste" << int(NumeroError::NoExisteTabla) << "42S02"
+                                       << "No existe la tabla o vista (no such table: NoExiste)" << 1;
+        QTest::newRow("duplicate key") << "INSERT INTO T (ID, NOMBRE) VALUES (1, 'otra')"
+                                       << int(NumeroError::ViolacionIntegridad) << "23000" << "UNIQUE" << 1555;
+        QTest::newRow("null in not-null column") << "INSERT INTO T (ID, NOMBRE) VALUES (2, NULL)"
+                                                 << int(NumeroError::ViolacionIntegridad) << "23000" << "NOT NULL" << 1299;
+        QTest::newRow("table already there") << "CREATE TABLE T (X INT)" << int(NumeroError::Fallo) << "HY000"
+                                             << "already exists" << 1;
+    }
+    void erroresNumerados()
+    {
+        QFETCH(QString, sentencia);
+        QFETCH(int, numero);
+        QFETCH(QString, descripcion);
+        BaseTemporal b;
+        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, NOMBRE VARCHAR(20) NOT NULL)"),
+                           QStringLiteral("INSERT INTO T VALUES (1, 'uno')")}));
+        try {
+            b.conexion.Execute(sentencia);
+            QFAIL("Execute should have failed");
+        } catch (const ErrorVB& e) {
+            QCOMPARE(e.numero(), numero);
+            QVERIFY2(e.descripcion().contains(descripcion), qPrintable(e.descripcion()));
+            QCOMPARE(b.conexion.Errors().Count(), 1);
+            const Error& error = b.conexion.Errors().Item(0);
+            QCOMPARE(error.Number, numero);
+            QCOMPARE(error.Description, e.descripcion());
+            QTEST(error.SQLState, "estado");
+            QTEST(int(error.NativeError), "nativo");
+        }
+        b.conexion.Execute(QStringLiteral("SELECT 1"));
+        QCOMPARE(b.conexion.Errors().Count(), 0);
+    }
+
+    void registrosAfectados_data()
+    {
+        QTest::addColumn<QString>("sentencia");
+        QTest::addColumn<int>("registros");
+        QTest::newRow("update of all rows") << "UPDATE T SET NOMBRE = 'x'" << 3;
+        QTest::newRow("delete of none") << "DELETE FROM T WHERE ID = 99" << 0;
+        QTest::newRow("insert of one") << "INSERT INTO T (NOMBRE) VALUES ('cuatro')" << 1;
+        QTest::newRow("query") << "SELECT * FROM T" << -1;
+        QTest::newRow("definition after changes") << "CREATE TABLE U (A INT)" << -1;
+    }
+    void registrosAfectados()
+    {
+        BaseTemporal b;
+        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, NOMBRE TEXT)"),
+                           QStringLiteral("INSERT INTO T (NOMBRE) VALUES ('a'), ('b'), ('c')")}));
+        QFETCH(QString, sentencia);
+        int32_t registros = 1234;
+        b.conexion.Execute(sentencia, &registros);
+        QTEST(int(registros), "registros");
+    }
+
+    void transacciones_data()
+    {
+        QTest::addColumn<bool>("confirma");
+        QTest::addColumn<int>("filas");
+        QTest::newRow("commit keeps the row") << true << 1;
+        QTest::newRow("rollback drops the row") << false << 0;
+    }
+    void transacciones()
+    {
+        QFETCH(bool, confirma);
+        BaseTemporal b;
+        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE T (A INT)")}));
+        QCOMPARE(b.conexion.BeginTrans(), 1);
+        b.conexion.Execute(QStringLiteral("INSERT INTO T VALUES (1)"));
+        if (confirma)
+            b.conexion.CommitTrans();
+        else
+            b.conexion.RollbackTrans();
+        Connection otra;
+        otra.Open(b.cadena());
+        QTEST(cuenta(otra, QStringLiteral("T")), "filas");
+    }
+
+    void transaccionAnidadaFalla()
+    {
+        BaseTemporal b;
+        QVERIFY(b.prepara());
+        b.conexion.BeginTrans();
+        QCOMPARE(numeroDeError([&] { b.conexion.BeginTrans(); }), NumeroError::Fallo);
+        QCOMPARE(b.conexion.Errors().Count(), 1);
+        b.conexion.RollbackTrans();
+        QCOMPARE(numeroDeError([&] { b.conexion.CommitTrans(); }), NumeroError::Fallo);
+    }
+
+    void esquemaTablas_data()
+    {
+        QTest::addColumn<QVariantList>("restricciones");
+        QTest::addColumn<QStringList>("esperado");
+        QTest::newRow("no restriction: tables, then views, own tables left out")
+            << QVariantList{} << QStringList{"CITAS|TABLE", "NOTAS|TABLE", "V_CITAS|VIEW"};
+        QTest::newRow("table name in another case") << QVariantList{{}, {}, "citas"} << QStringList{"CITAS|TABLE"};
+        QTest::newRow("views only") << QVariantList{{}, {}, {}, "view"} << QStringList{"V_CITAS|VIEW"};
+        QTest::newRow("schema dbo") << QVariantList{{}, "DBO", "notas"} << QStringList{"NOTAS|TABLE"};
+        QTest::newRow("other schema") << QVariantList{{}, "sys"} << QStringList{};
+        QTest::newRow("file name as catalog") << QVariantList{"PRUEBA", {}, "notas"} << QStringList{"NOTAS|TABLE"};
+        QTest::newRow("empty catalog means any") << QVariantList{"", {}, "notas"} << QStringList{"NOTAS|TABLE"};
+        QTest::newRow("other catalog") << QVariantList{"otra", {}, "notas"} << QStringList{};
+    }
+    void esquemaTablas()
+    {
+        QFETCH(QVariantList, restricciones);
+        BaseTemporal b;
+        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE NOTAS (ID INT)"), QStringLiteral("CREATE TABLE CITAS (FECHA DATETIME)"),
+                           QStringLiteral("CREATE VIEW V_CITAS AS SELECT FECHA FROM CITAS"),
+                           QStringLiteral("CREATE TABLE KQ_PROCEDIMIENTOS (NOMBRE TEXT PRIMARY KEY, PARAMETROS TEXT "
+                                          "NOT NULL DEFAULT '', CUERPO TEXT NOT NULL)")}));
+        auto rs = b.conexion.OpenSchema(adSchemaTables, restricciones);
+        QCOMPARE(rs->Fields().Count(), 4);
+        QTEST(filas(*rs, {2, 3}), "esperado");
+        if (rs->RecordCount() > 0) {
+            rs->MoveFirst();
+            QCOMPARE(rs->Fields()[QStringLiteral("table_catalog")].Value().toString(), b.conexion.DefaultDatabase());
+            QCOMPARE(rs->Fields()[QStringLiteral("TABLE_SCHEMA")].Value().toString(), QStringLiteral("dbo"));
+        }
+    }
+
+    void esquemaColumnas()
+    {
+        BaseTemporal b;
+        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE CITAS (ID INTEGER NOT NULL, NOMBRE NVARCHAR(40), FECHA DATETIME, "
+                                          "NOTA TEXT, IMPORTE MONEY)"),
+                           QStringLiteral("CREATE TABLE OTRA (NOMBRE CHAR(3))")}));
+        // ADO order: catalog, schema, table, column.
+        auto rs = b.conexion.OpenSchema(adSchemaColumns, {b.conexion.DefaultDatabase(), {}, QStringLiteral("citas")});
+        QCOMPARE(filas(*rs, {2, 3, 4, 5, 6, 7}),
+                 (QStringList{"CITAS|ID|1|3||false", "CITAS|NOMBRE|2|202|40|true", "CITAS|FECHA|3|135||true",
+                              "CITAS|NOTA|4|203|1073741823|true", "CITAS|IMPORTE|5|6||true"}));
+        auto una = b.conexion.OpenSchema(adSchemaColumns, {{}, {}, {}, QStringLiteral("nombre")});
+        QCOMPARE(filas(*una, {2, 5}), (QStringList{"CITAS|202", "OTRA|129"}));
+    }
+
+    void tablaCreadaDespuesApareceEnElEsquema()
+    {
+        BaseTemporal b;
+        QVERIFY(b.prepara());
+        QCOMPARE(b.conexion.OpenSchema(adSchemaTables)->RecordCount(), 0);
+        Connection otra;
+        otra.Open(b.cadena());
+        otra.Execute(QStringLiteral("CREATE TABLE NUEVA (A INT)"));
+        QCOMPARE(b.conexion.OpenSchema(adSchemaTables)->RecordCount(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConnection)
+#include "tst_connection.moc"

@@ -1,0 +1,68 @@
+#include "runtime/RegistroErrores.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstRegistroErrores : public QObject {
+    Q_OBJECT
+private slots:
+    void ruta_data();
+    void ruta();
+    void unaLineaPorInforme();
+    void registroNoEscribibleSeOmite();
+};
+
+void TstRegistroErrores::ruta_data()
+{
+    QTest::addColumn<QByteArray>("estado");
+    QTest::addColumn<QString>("esperada");
+    QTest::newRow("state folder set") << QByteArray("/var/tmp/estado") << "/var/tmp/estado/agenda/errores.log";
+    QTest::newRow("state folder unset")
+        << QByteArray() << QDir::homePath() + QStringLiteral("/.local/state/agenda/errores.log");
+    QTest::newRow("relative state folder ignored")
+        << QByteArray("estado") << QDir::homePath() + QStringLiteral("/.local/state/agenda/errores.log");
+}
+
+void TstRegistroErrores::ruta()
+{
+    QFETCH(QByteArray, estado);
+    QFETCH(QString, esperada);
+    if (estado.isNull())
+        qunsetenv("XDG_STATE_HOME");
+    else
+        qputenv("XDG_STATE_HOME", estado);
+    QCOMPARE(RegistroErrores::ruta(), esperada);
+}
+
+// Line breaks, tabs and a missing folder must not break the one-line-per-report layout.
+void TstRegistroErrores::unaLineaPorInforme()
+{
+    QTemporaryDir estado;
+    qputenv("XDG_STATE_HOME", (estado.path() + QStringLiteral("/no/existe")).toUtf8());
+    const QDateTime momento(QDate(2026, 1, 2), QTime(3, 4, 5));
+    RegistroErrores::anota(momento, QStringLiteral("Cfg"), -2147467259, QStringLiteral("línea 1\r\nlínea\t2\rfin"));
+    RegistroErrores::anota(momento, QStringLiteral("Cierra\nRecordset"), 91, QStringLiteral("Objeto"));
+
+    QFile log(RegistroErrores::ruta());
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(log.readAll()),
+             QStringLiteral("2026-01-02 03:04:05\tCfg\t-2147467259\tlínea 1 línea 2 fin\n"
+                            "2026-01-02 03:04:05\tCierra Recordset\t91\tObjeto\n"));
+}
+
+void TstRegistroErrores::registroNoEscribibleSeOmite()
+{
+    QTemporaryDir estado;
+    // A plain file where the folder should be: the log cannot be created.
+    QFile estorbo(estado.path() + QStringLiteral("/agenda"));
+    QVERIFY(estorbo.open(QIODevice::WriteOnly));
+    estorbo.close();
+    qputenv("XDG_STATE_HOME", estado.path().toUtf8());
+    RegistroErrores::anota(QDateTime::currentDateTime(), QStringLiteral("x"), 1, QStringLiteral("y"));
+    QVERIFY(!QFile::exists(RegistroErrores::ruta()));
+}
+
+QTEST_GUILESS_MAIN(TstRegistroErrores)
+#include "tst_RegistroErrores.moc"
