@@ -70,18 +70,23 @@ void TstEsquema::existeCampo_data()
 {
     QTest::addColumn<QString>("tabla");
     QTest::addColumn<QString>("campo");
+    QTest::addColumn<QString>("catalogo");
     QTest::addColumn<bool>("existe");
-    QTest::newRow("nombre exacto") << "MV_AGENDA" << "Mensaje" << true;
-    QTest::newRow("otra caja y blancos") << "MV_AGENDA" << " MENSAJE " << true;
-    QTest::newRow("columna de otra tabla") << "MV_AGENDA" << "Puesto" << false;
-    QTest::newRow("tabla inexistente") << "NO_EXISTE" << "ID" << false;
+    QTest::newRow("nombre exacto") << "MV_AGENDA" << "Mensaje" << "" << true;
+    QTest::newRow("otra caja y blancos") << "MV_AGENDA" << " MENSAJE " << "" << true;
+    QTest::newRow("columna de otra tabla") << "MV_AGENDA" << "Puesto" << "" << false;
+    QTest::newRow("tabla inexistente") << "NO_EXISTE" << "ID" << "" << false;
+    QTest::newRow("en el catálogo de la base") << "MV_AGENDA" << "Mensaje" << "agenda" << true;
+    QTest::newRow("en otro catálogo") << "MV_AGENDA" << "Mensaje" << "OTRA" << false;
 }
 
 void TstEsquema::existeCampo()
 {
     QFETCH(QString, tabla);
     QFETCH(QString, campo);
+    QFETCH(QString, catalogo);
     QFETCH(bool, existe);
+    db_->gDbName = catalogo;
     QCOMPARE(db_->ExisteCampoDB(tabla, campo), existe);
 }
 
