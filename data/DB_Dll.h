@@ -158,7 +158,7 @@ public:
     // restricted to catalog gDbName and table `Tabla`. Always true when the shared object's
     // gProveedor names ORACLE. Errors as ExisteTablaDB, under "VerificaCampos".
     [[nodiscard]] bool ExisteCampoDB(const QString& Tabla, const QString& Campo);
-    // Runs "ALTER TABLE dbo.<Tabla> ADD <Campo> <Tipo>" + " Null " (or " Not Null ") + , when a default
+    // Runs "ALTER TABLE dbo.<Tabla> ADD <Campo> <Tipo>" + " Null " (or " Not Null ") and, when a default
     // is passed, " CONSTRAINT DF_<Tabla>_<Campo> DEFAULT (<value>)" (names trimmed) through
     // EjecutaConsultaSQL, which reports (or
     // silences) a failing statement itself. Other errors go to the reporter under "errAddField".
