@@ -7,6 +7,8 @@
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -24,6 +26,13 @@ DB_Dll::~DB_Dll() = default;
 DB_Dll& DB_Dll::Compartido()
 {
     static DB_Dll compartido;
+    // The connection must go while Qt's database machinery still exists: it is released when the
+    // application object is destroyed, well before static objects are.
+    static const bool liberacionRegistrada = [] {
+        qAddPostRoutine([] { compartido.setGCnn(nullptr); });
+        return true;
+    }();
+    Q_UNUSED(liberacionRegistrada);
     return compartido;
 }
 

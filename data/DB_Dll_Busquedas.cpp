@@ -33,12 +33,13 @@ QString literal(const QString& texto)
     return QString(texto).replace(u'\'', QLatin1String("''"));
 }
 
-// The number at the start of the value, written back with the suite's regional settings.
+// The number at the start of the value, written for SQL: with a point as decimal separator, as SQL
+// reads it. (Written with the regional comma, 3.5 would become "3,5" and break the statement.)
 QString numero(const QString& valor)
 {
-    QLocale regional(QLocale::Spanish, QLocale::Spain);
-    regional.setNumberOptions(QLocale::OmitGroupSeparator);
-    return FuncionesVB::Trim(regional.toString(LecturaNumeros::NumeroInicial(valor), 'g', 15));
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator);
+    return c.toString(LecturaNumeros::NumeroInicial(valor), 'g', 15);
 }
 
 // The field test shared by ExisteEnTabla and ExisteEnTablaST for the kinds other than text.

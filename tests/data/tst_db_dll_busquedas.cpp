@@ -15,6 +15,8 @@ private slots:
     void datosTabla();
     void existe_data();
     void existe();
+    void numeroConDecimales_data();
+    void numeroConDecimales();
     void existeDejaAbiertoElRecordset();
     void fallaPreguntaAlOperador();
 
@@ -86,6 +88,25 @@ void TstDB_Dll_Busquedas::existe()
     DB_Dll& db = DB_Dll::Compartido();
     const QString campo = tipo.toInt() == 8 ? "nombre" : "Administrador";
     QCOMPARE(db.ExisteEnTabla("ta_usuarios", valor, campo, nullptr, tipo, condicion), existe);
+}
+
+// A number with decimals is written with a point: the regional comma would break the statement.
+void TstDB_Dll_Busquedas::numeroConDecimales_data()
+{
+    QTest::addColumn<QString>("valor");
+    QTest::addColumn<QString>("esperado");
+    QTest::newRow("entero escrito con decimales") << "1.0" << "admin";
+    QTest::newRow("fracción sin coincidencia") << "0.5" << "";
+}
+
+void TstDB_Dll_Busquedas::numeroConDecimales()
+{
+    QFETCH(QString, valor);
+    QFETCH(QString, esperado);
+    DialogosDePrueba dialogos;
+    const QVariant v = DB_Dll::Compartido().DatosTabla("ta_usuarios", valor, "nombre", "Administrador", 5);
+    QCOMPARE(v.toString(), esperado);
+    QVERIFY(dialogos->registros().isEmpty());
 }
 
 void TstDB_Dll_Busquedas::existeDejaAbiertoElRecordset()
