@@ -3,6 +3,7 @@
 #include "data/DiccionarioOracle.h"
 #include "data/ScriptOracle.h"
 #include "data/SinonimosTablas.h"
+#include "runtime/CursorEspera.h"
 #include "runtime/Dialogos.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
@@ -67,6 +68,7 @@ void DB_Dll::CierraRecordset(ado::Recordset* LrcsTemp)
 void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset* Lrcs, const ado::ConexionActiva& ConexionActiva,
                             int CursorType, int LockType, int Options, bool ConvOracle)
 {
+    const CursorEspera espera;
     bool esOracle = false;
     QString fuente;
     ado::ConexionActiva activa;
@@ -97,6 +99,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL)
 
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, int32_t& RecordsAffected)
 {
+    const CursorEspera espera;
     try {
         if (FuncionesVB::ContieneSinCaso(SentenciaSQL, QLatin1StringView("@ADMIN_")))
             FuncionesVB::ReemplazaSinCaso(SentenciaSQL, QLatin1StringView("@Admin_"), QStringView());
