@@ -4,6 +4,8 @@
 #include "runtime/FuncionesVB.h"
 
 #include <cmath>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace ado::sqlite {
@@ -12,11 +14,10 @@ namespace {
 using Tipo = TokenSql::Tipo;
 
 // What may stand right before a literal that is a value (and not a name written in quotes).
-const QLatin1String kSimbolosValor[] = {
-    QLatin1String("("), QLatin1String(","), QLatin1String("="), QLatin1String("=="), QLatin1String("<>"),
-    QLatin1String("!="), QLatin1String("<"), QLatin1String(">"), QLatin1String("<="), QLatin1String(">="),
-    QLatin1String("+"), QLatin1String("-"), QLatin1String("*"), QLatin1String("/"), QLatin1String("%"),
-    QLatin1String("||"), QLatin1String("&"), QLatin1String("|"), QLatin1String("~"),
+const char16_t kSimbolosValor[] = u"(,=<>+-*/%&|~";
+const QLatin1String kSimbolosDoblesValor[] = {
+    QLatin1String("=="), QLatin1String("<>"), QLatin1String("!="), QLatin1String("<="), QLatin1String(">="),
+    QLatin1String("||"),
 };
 const QLatin1String kPalabrasValor[] = {
     QLatin1String("AND"), QLatin1String("OR"), QLatin1String("NOT"), QLatin1String("IS"),
@@ -100,7 +101,8 @@ Literal numero(QStringView t, QVariant& valor)
 QString cadena(QStringView t)
 {
     QString s = t.mid(1, t.size() - 2).toString();
-    s.replace(QLatin1String("''"), QLatin1String("'"));
+    if (s.contains(u'\''))
+        s.replace(QLatin1String("''"), QLatin1String("'"));
     return s.isNull() ? QStringLiteral("") : s; // a null text would be bound as NULL
 }
 
@@ -135,24 +137,26 @@ public:
             const TokenSql& tk = token(k);
             const QStringView s = texto(k);
             switch (tk.tipo) {
-            case Tipo::Palabra:
+            case Tipo::Palabra: {
+                const auto esPalabra = [s](const char* p) { return FuncionesVB::IgualSinCaso(s, QLatin1String(p)); };
                 if (s[0] == u'@' || s[0] == u'#')
                     return std::nullopt;
                 for (const QLatin1String& vetada : kPalabrasVetadas) {
                     if (FuncionesVB::IgualSinCaso(s, vetada))
                         return std::nullopt;
                 }
-                if (es(k, "AS") && token(k + 1).tipo == Tipo::Palabra && esSimbolo(k + 2, "("))
+                if (esPalabra("AS") && token(k + 1).tipo == Tipo::Palabra && esSimbolo(k + 2, "("))
                     return std::nullopt;
                 if (profundidad == 0) {
-                    if (es(k, "VALUES"))
+                    if (esPalabra("VALUES"))
                         trasValores = true;
-                    else if (es(k, "SET"))
+                    else if (esPalabra("SET"))
                         enSet = true;
-                    else if (es(k, "WHERE") || es(k, "FROM"))
+                    else if (esPalabra("WHERE") || esPalabra("FROM"))
                         enSet = false;
                 }
                 break;
+            }
             case Tipo::Simbolo:
                 if (s == u"?" || s == u":" || s == u"$")
                     return std::nullopt;
@@ -221,8 +225,11 @@ private:
     {
         const TokenSql& tk = token(k);
         if (tk.tipo == Tipo::Simbolo) {
-            for (const QLatin1String& s : kSimbolosValor) {
-                if (texto(k) == s)
+            const QStringView s = texto(k);
+            if (s.size() == 1)
+                return std::char_traits<char16_t>::find(kSimbolosValor, std::size(kSimbolosValor) - 1, s[0].unicode());
+            for (const QLatin1String& doble : kSimbolosDoblesValor) {
+                if (s == doble)
                     return true;
             }
         } else if (tk.tipo == Tipo::Palabra) {
