@@ -78,6 +78,21 @@ qsizetype BuscaSinCaso(QStringView texto, QLatin1StringView patron, qsizetype de
     return -1;
 }
 
+bool IgualSinCaso(QStringView texto, QLatin1StringView patron)
+{
+    if (texto.size() != patron.size())
+        return false; // case folding keeps the length of a text
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const char16_t c = texto[i].unicode();
+        const auto p = static_cast<unsigned char>(patron[i].toLatin1());
+        if (c >= 0x80 || p >= 0x80)
+            return texto.compare(patron, Qt::CaseInsensitive) == 0;
+        if (c != p && minuscula(c) != minuscula(p))
+            return false;
+    }
+    return true;
+}
+
 void ReemplazaSinCaso(QString& texto, QLatin1StringView patron, QStringView nuevo)
 {
     qsizetype pos = BuscaSinCaso(texto, patron);

@@ -21,6 +21,10 @@ namespace FuncionesVB {
 {
     return BuscaSinCaso(texto, patron) >= 0;
 }
+// Whether the text equals the ASCII pattern, ignoring case: the same answer as Qt's
+// case-insensitive compare, without its per-character folding while the text is ASCII (a text
+// with other characters is handed to Qt, so that folded forms keep matching as before).
+[[nodiscard]] bool IgualSinCaso(QStringView texto, QLatin1StringView patron);
 // Replaces every occurrence of the ASCII pattern (case ignored), left to right, without overlaps.
 void ReemplazaSinCaso(QString& texto, QLatin1StringView patron, QStringView nuevo);
 

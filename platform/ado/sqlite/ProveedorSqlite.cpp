@@ -5,10 +5,12 @@
 #include "platform/ado/sqlite/FechasSqlite.h"
 #include "platform/ado/sqlite/FuncionesSqlite.h"
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
+#include "platform/ado/sqlite/ParametrizadorSqlite.h"
 #include "platform/ado/sqlite/ProcedimientosSqlite.h"
 #include "platform/ado/sqlite/SentenciaSqlite.h"
 #include "platform/ado/sqlite/ValoresSqlite.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -91,6 +93,7 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
 
 void ProveedorSqlite::cierra()
 {
+    cache_.vacia();
     traductor_.reset();
     esquema_ = EsquemaSqlite();
     manejador_ = nullptr;
@@ -112,11 +115,16 @@ int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
             leeEsquema();
         return ejecucion.registros;
     }
+    const QString traducida = traductor_->traduce(sentencia);
+    if (clase.cuentaRegistros) {
+        if (const auto registros = ejecutaEnCache(traducida))
+            return *registros;
+    }
     int32_t registros = -1;
     {
         QSqlQuery consulta(base_);
         consulta.setForwardOnly(true);
-        if (!consulta.exec(traductor_->traduce(sentencia)))
+        if (!consulta.exec(traducida))
             LanzaFallo(consulta.lastError());
         if (clase.cuentaRegistros && !consulta.isSelect())
             registros = consulta.numRowsAffected();
@@ -280,8 +288,60 @@ void ProveedorSqlite::fijaTiempoEspera(int segundos)
         sqlite3_busy_timeout(manejador_, segundos <= 0 || segundos > INT_MAX / 1000 ? INT_MAX : segundos * 1000);
 }
 
+std::optional<int32_t> ProveedorSqlite::ejecutaEnCache(const QString& traducida)
+{
+    const auto parametrizada = ParametrizadorSqlite::parametriza(traducida);
+    if (!parametrizada)
+        return std::nullopt;
+    sqlite3_stmt* sentencia = cache_.prepara(manejador_, parametrizada->forma);
+    if (!sentencia)
+        return std::nullopt; // nothing ran: the text as written gives the database's own error
+    // The values outlive the step; the bindings are cleared before they go.
+    const auto termina = [sentencia] {
+        sqlite3_reset(sentencia);
+        sqlite3_clear_bindings(sentencia);
+    };
+    const QVariantList& valores = parametrizada->valores;
+    for (int i = 0; i < int(valores.size()); ++i) {
+        const QVariant& v = valores.at(i);
+        int rc = SQLITE_OK;
+        if (v.typeId() == QMetaType::QString) {
+            const QString* s = static_cast<const QString*>(v.constData());
+            rc = sqlite3_bind_text16(sentencia, i + 1, s->utf16(), int(s->size() * sizeof(char16_t)), SQLITE_STATIC);
+        } else if (v.typeId() == QMetaType::LongLong) {
+            rc = sqlite3_bind_int64(sentencia, i + 1, v.toLongLong());
+        } else {
+            rc = sqlite3_bind_double(sentencia, i + 1, v.toDouble());
+        }
+        if (rc != SQLITE_OK) {
+            termina();
+            return std::nullopt; // e.g. a text beyond the database's limit: let the text as written fail
+        }
+    }
+    int rc = sqlite3_step(sentencia);
+    if (rc == SQLITE_DONE || rc == SQLITE_ROW) {
+        const int32_t registros = rc == SQLITE_DONE && sqlite3_column_count(sentencia) == 0 ? sqlite3_changes(manejador_) : -1;
+        termina();
+        return registros;
+    }
+    // The error as Qt's driver words a failed step: a generic SQLITE_ERROR takes its code and
+    // message from the reset; any other code and message are those of the step.
+    QString mensaje;
+    if (rc == SQLITE_ERROR) {
+        rc = sqlite3_reset(sentencia);
+        mensaje = QString::fromUtf16(static_cast<const char16_t*>(sqlite3_errmsg16(manejador_)));
+    } else {
+        mensaje = QString::fromUtf16(static_cast<const char16_t*>(sqlite3_errmsg16(manejador_)));
+    }
+    termina();
+    cache_.descarta(parametrizada->forma);
+    LanzaFallo(QSqlError(QCoreApplication::translate("QSQLiteResult", "Unable to fetch row"), mensaje,
+                         QSqlError::ConnectionError, QString::number(rc)));
+}
+
 void ProveedorSqlite::leeEsquema()
 {
+    cache_.vacia();
     esquema_ = EsquemaSqlite::lee(base_);
     traductor_ = std::make_unique<TraductorSqlite>(esquema_.dialecto());
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/ado/Proveedor.h"
+#include "platform/ado/sqlite/CacheSentenciasSqlite.h"
 #include "platform/ado/sqlite/EsquemaSqlite.h"
 #include "platform/ado/sqlite/TraductorSqlite.h"
 
 #include <QSqlDatabase>
 
 #include <memory>
+#include <optional>
 
 struct sqlite3;
 
@@ -32,6 +34,10 @@ public:
     // run. Records affected: the rows an INSERT/UPDATE/DELETE/REPLACE/WITH statement changed (for
     // a procedure, the sum over its body), -1 for anything else. The schema is read again after
     // a statement that starts with CREATE, ALTER or DROP.
+    // An INSERT, UPDATE or DELETE that ParametrizadorSqlite accepts runs as a cached prepared
+    // statement with its literals bound, which saves compiling the same shape again; one whose
+    // parameterised form does not prepare runs as written, so errors read as they always do.
+    // The cache is emptied when the provider closes and whenever the schema is read.
     int32_t ejecuta(const QString& sentencia) override;
     // As ejecuta, fetching every row (ValoresSqlite, LectorFilasSqlite). A statement that returns
     // no rows gives a rowset without columns; a procedure gives the rows of its last query.
@@ -64,6 +70,7 @@ public:
 
 private:
     void leeEsquema();
+    [[nodiscard]] std::optional<int32_t> ejecutaEnCache(const QString& traducida);
     void compruebaAbierta() const;
     void ejecutaSimple(const char* sentencia);
     [[nodiscard]] bool esCatalogo(const QString& nombre) const;
@@ -74,6 +81,7 @@ private:
     sqlite3* manejador_ = nullptr;
     EsquemaSqlite esquema_;
     std::unique_ptr<TraductorSqlite> traductor_;
+    CacheSentenciasSqlite cache_;
 };
 
 } // namespace ado::sqlite

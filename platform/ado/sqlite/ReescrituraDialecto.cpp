@@ -1,6 +1,7 @@
 #include "platform/ado/sqlite/ReescrituraDialecto.h"
 
 #include "platform/ado/sqlite/FechasSqlite.h"
+#include "runtime/FuncionesVB.h"
 
 namespace ado::sqlite {
 namespace {
@@ -41,6 +42,20 @@ bool esFormaAlmacenada(QStringView t)
     return true;
 }
 
+// Upper case of a name; ASCII names (nearly all of them) skip Qt's Unicode tables.
+QString mayusculas(QStringView t)
+{
+    QString s(t.size(), Qt::Uninitialized);
+    char16_t* d = reinterpret_cast<char16_t*>(s.data());
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const char16_t c = t[i].unicode();
+        if (c >= 0x80)
+            return t.toString().toUpper();
+        d[i] = c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
+    }
+    return s;
+}
+
 // The text between the quotes of a quoted piece, with the doubled quote undone.
 QString sinComillas(QStringView t, QChar cierre)
 {
@@ -67,15 +82,25 @@ QString ReescrituraDialecto::resultado()
     recorre();
     QString salida;
     salida.reserve(texto_.size() + 32);
+    // The tokens cover the text without gaps: those kept as they are go out in runs, one append
+    // per run rather than one per token.
+    qsizetype copiaDesde = 0;
     for (qsizetype i = 0; i < tokens_.size(); ++i) {
+        const TokenSql& tk = tokens_[i];
         const Accion* a = acciones_.isEmpty() ? nullptr : &acciones_[i];
+        const bool tal = !tk.nacional && (tk.tipo != Tipo::NombreCorchetes || tk.abierto);
+        if (tal && (!a || (!a->reemplaza && !a->omite && a->sufijo.isEmpty())))
+            continue;
+        salida += texto_.mid(copiaDesde, tk.inicio - copiaDesde);
+        copiaDesde = tk.inicio + tk.largo;
         if (a && a->reemplaza)
             salida += a->reemplazo;
         else if (!a || !a->omite)
-            agregaToken(salida, tokens_[i]);
+            agregaToken(salida, tk);
         if (a)
             salida += a->sufijo;
     }
+    salida += texto_.mid(copiaDesde);
     return salida;
 }
 
@@ -166,24 +191,25 @@ qsizetype ReescrituraDialecto::paso(qsizetype k)
         return k + 1;
     }
     const QStringView s = texto(k);
+    const char16_t c = s.size() == 1 ? s[0].unicode() : u'\0';
     Ambito& a = ambitos_.back();
-    if (s == u"(") {
+    if (c == u'(') {
         abreParentesis(k);
-    } else if (s == u")") {
+    } else if (c == u')') {
         if (ambitos_.size() > 1)
             cierraAmbito(k - 1);
-    } else if (s == u";") {
+    } else if (c == u';') {
         cierraSentencia(k - 1);
         inicio_ = true;
-    } else if (s == u",") {
+    } else if (c == u',') {
         if (a.clausulaSet)
             a.esperaAsignacion = true;
         if (a.ordenBy)
             a.inicioOrden = true;
-    } else if (s == u"=" && a.clausulaSet && a.esperaAsignacion && ambitos_.size() == 1) {
+    } else if (c == u'=' && a.clausulaSet && a.esperaAsignacion && ambitos_.size() == 1) {
         asignacion(k);
-    } else if (s == u"=" || s == u"<>" || s == u"!=" || s == u"<" || s == u">" || s == u"<="
-               || s == u">=") {
+    } else if (c == u'=' || c == u'<' || c == u'>'
+               || (s.size() == 2 && (s == u"<>" || s == u"!=" || s == u"<=" || s == u">="))) {
         comparacion(k - 1, k);
     }
     return k + 1;
@@ -362,8 +388,8 @@ qsizetype ReescrituraDialecto::quitaPropietario(qsizetype k)
     if (!esSimbolo(k + 1, QLatin1String(".")) || !esNombre(k + 2))
         return k;
     const QStringView t = texto(k);
-    const bool esDbo = t.compare(QLatin1String("dbo"), Qt::CaseInsensitive) == 0
-        || t.compare(QLatin1String("[dbo]"), Qt::CaseInsensitive) == 0;
+    const bool esDbo = FuncionesVB::IgualSinCaso(t, QLatin1String("dbo"))
+        || FuncionesVB::IgualSinCaso(t, QLatin1String("[dbo]"));
     if (!esDbo)
         return k;
     for (qsizetype i = sig_[k]; i <= sig_[k + 1]; ++i)
@@ -429,13 +455,21 @@ bool ReescrituraDialecto::es(qsizetype k, QLatin1String palabra) const
     if (k < 0 || k >= sig_.size())
         return false;
     const TokenSql& tk = tokens_[sig_[k]];
-    return tk.tipo == Tipo::Palabra && tk.largo == palabra.size()
-        && texto(k).compare(palabra, Qt::CaseInsensitive) == 0;
+    return tk.tipo == Tipo::Palabra && tk.largo == palabra.size() && FuncionesVB::IgualSinCaso(texto(k), palabra);
 }
 
 bool ReescrituraDialecto::esSimbolo(qsizetype k, QLatin1String simbolo) const
 {
-    return k >= 0 && k < sig_.size() && tokens_[sig_[k]].tipo == Tipo::Simbolo && texto(k) == simbolo;
+    if (k < 0 || k >= sig_.size())
+        return false;
+    const TokenSql& tk = tokens_[sig_[k]];
+    if (tk.tipo != Tipo::Simbolo || tk.largo != simbolo.size())
+        return false;
+    for (qsizetype i = 0; i < tk.largo; ++i) {
+        if (texto_[tk.inicio + i] != QLatin1Char(simbolo[i]))
+            return false;
+    }
+    return true;
 }
 
 bool ReescrituraDialecto::esNombre(qsizetype k) const
@@ -467,10 +501,10 @@ QString ReescrituraDialecto::nombre(qsizetype k) const
     const TokenSql& tk = tokens_[sig_[k]];
     const QStringView t = texto(k);
     if (tk.tipo == Tipo::Palabra)
-        return t.toString().toUpper();
+        return mayusculas(t);
     if (tk.abierto)
-        return t.mid(1).toString().toUpper();
-    return sinComillas(t, tk.tipo == Tipo::NombreCorchetes ? u']' : u'"').toUpper();
+        return mayusculas(t.mid(1));
+    return mayusculas(sinComillas(t, tk.tipo == Tipo::NombreCorchetes ? u']' : u'"'));
 }
 
 qsizetype ReescrituraDialecto::inicioCadena(qsizetype k) const

@@ -1,5 +1,7 @@
 #include "platform/ado/sqlite/SentenciaSqlite.h"
 
+#include "runtime/FuncionesVB.h"
+
 namespace ado::sqlite {
 
 ClaseSentencia ClasificaSentencia(QStringView sentencia)
@@ -12,7 +14,7 @@ ClaseSentencia ClasificaSentencia(QStringView sentencia)
     while (fin < sentencia.size() && sentencia[fin].isLetter())
         ++fin;
     const QStringView palabra = sentencia.mid(inicio, fin - inicio);
-    const auto es = [&](const char* p) { return palabra.compare(QLatin1String(p), Qt::CaseInsensitive) == 0; };
+    const auto es = [&](const char* p) { return FuncionesVB::IgualSinCaso(palabra, QLatin1String(p)); };
     ClaseSentencia clase;
     clase.llamada = es("EXEC") || es("EXECUTE");
     clase.cambiaEsquema = es("CREATE") || es("ALTER") || es("DROP");
