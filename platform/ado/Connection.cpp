@@ -82,6 +82,7 @@ void Connection::Execute(const QString& texto, int32_t* registrosAfectados, int)
 {
     errores_.Clear();
     Proveedor& p = proveedor();
+    anotaTraza(texto);
     const int32_t registros = conErrores([&] { return p.ejecuta(texto); });
     if (registrosAfectados)
         *registrosAfectados = registros;

@@ -9,6 +9,7 @@
 #include <QVariantList>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace ado {
@@ -52,6 +53,15 @@ public:
     // The schema rowsets adSchemaTables (20) and adSchemaColumns (4), as an open static recordset.
     [[nodiscard]] std::unique_ptr<Recordset> OpenSchema(int esquema, const QVariantList& restricciones = {});
 
+    // A trace of every statement and query text this connection sends to its backend, as sent
+    // (diagnostics and tests); an empty function turns it off.
+    void setTraza(std::function<void(const QString&)> traza) { traza_ = std::move(traza); }
+    void anotaTraza(const QString& texto) const
+    {
+        if (traza_)
+            traza_(texto);
+    }
+
     // The open backend, for the recordsets of this connection; raises the ADO "closed" error otherwise.
     [[nodiscard]] Proveedor& proveedor();
 
@@ -67,6 +77,7 @@ private:
     int tiempoEspera_ = 30;
     ado::Errors errores_;
     std::unique_ptr<Proveedor> proveedor_;
+    std::function<void(const QString&)> traza_;
 };
 
 template <typename F>

@@ -53,6 +53,7 @@ void Recordset::Open(const QString& fuente, const ConexionActiva& conexion, int 
                                                 "Está cerrada o no es válida en este contexto."));
     Connection& c = *nuevo->conexion;
     Proveedor& p = c.proveedor();
+    c.anotaTraza(fuente);
     nuevo->resultado = c.conErrores([&] { return p.consulta(fuente); });
     if (tipoBloqueo != adLockReadOnly && tipoBloqueo != adLockUnspecified)
         nuevo->tabla = TablaActualizable(fuente);

@@ -23,6 +23,7 @@ private slots:
     void erroresSilenciososYAvisados_data();
     void erroresSilenciososYAvisados();
     void cierraRecordsetNuloInforma();
+    void trazaRecibeLoEnviado();
 };
 
 void TstDB_Dll::abrirReabreUnRecordsetAbierto()
@@ -194,6 +195,23 @@ void TstDB_Dll::cierraRecordsetNuloInforma()
     ado::Recordset cerrado;
     db.CierraRecordset(&cerrado);
     QCOMPARE(dialogos->registros().size(), 1);
+}
+
+// The connection's trace sees each text as DB_Dll hands it over: synonyms applied, nothing else.
+void TstDB_Dll::trazaRecibeLoEnviado()
+{
+    BaseDePrueba base(true);
+    DB_Dll db;
+    db.gCnn().Open(base.cadenaConexion());
+    QStringList enviadas;
+    db.gCnn().setTraza([&](const QString& t) { enviadas << t; });
+    ado::Recordset rs;
+    QString consulta = "SELECT * FROM MA_CUENTAS WHERE CODIGO = 'x'";
+    db.AbrirRecordset(consulta, &rs);
+    QString orden = "UPDATE MV_AGENDA SET MENSAJE = 'O''Brien' WHERE ID = 3";
+    db.EjecutaConsultaSQL(orden);
+    QCOMPARE(enviadas, (QStringList{"SELECT * FROM SS_MA_CUENTAS WHERE CODIGO = 'x'",
+                                    "UPDATE MV_AGENDA SET MENSAJE = 'O''Brien' WHERE ID = 3"}));
 }
 
 QTEST_MAIN(TstDB_Dll)

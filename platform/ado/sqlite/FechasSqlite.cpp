@@ -102,9 +102,12 @@ std::optional<QDate> leeDia(QStringView t)
     return fecha;
 }
 
-} // namespace
+struct DiaHora {
+    QDate dia;
+    QTime hora;
+};
 
-std::optional<QDateTime> LeeFecha(QStringView texto)
+std::optional<DiaHora> leeDiaHora(QStringView texto)
 {
     const QStringView t = texto.trimmed();
     if (t.isEmpty())
@@ -117,16 +120,40 @@ std::optional<QDateTime> LeeFecha(QStringView texto)
     if (!dia)
         return std::nullopt;
     if (corte < 0)
-        return QDateTime(*dia, QTime(0, 0));
+        return DiaHora{*dia, QTime(0, 0)};
     const auto hora = leeHora(t.mid(corte + 1).trimmed());
     if (!hora)
         return std::nullopt;
-    return QDateTime(*dia, *hora);
+    return DiaHora{*dia, *hora};
+}
+
+QString textoAlmacenado(const QDate& dia, const QTime& hora)
+{
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", dia.year(), dia.month(), dia.day(), hora.hour(),
+                             hora.minute(), hora.second());
+}
+
+} // namespace
+
+std::optional<QDateTime> LeeFecha(QStringView texto)
+{
+    const auto leida = leeDiaHora(texto);
+    if (!leida)
+        return std::nullopt;
+    return QDateTime(leida->dia, leida->hora);
+}
+
+std::optional<QString> TextoAlmacenado(QStringView texto)
+{
+    const auto leida = leeDiaHora(texto);
+    if (!leida)
+        return std::nullopt;
+    return textoAlmacenado(leida->dia, leida->hora);
 }
 
 QString FechaAlmacenada(const QDateTime& momento)
 {
-    return momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return textoAlmacenado(momento.date(), momento.time());
 }
 
 } // namespace ado::sqlite

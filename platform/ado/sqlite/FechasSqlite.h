@@ -18,4 +18,8 @@ namespace ado::sqlite {
 // The stored form of a date column: ISO 8601 text "2025-03-05 09:30:00".
 [[nodiscard]] QString FechaAlmacenada(const QDateTime& momento);
 
+// The stored form of a date text LeeFecha reads, or nothing. Faster than going through LeeFecha and
+// FechaAlmacenada: no local time is involved, so no time-zone look-up and no daylight-saving shift.
+[[nodiscard]] std::optional<QString> TextoAlmacenado(QStringView texto);
+
 } // namespace ado::sqlite

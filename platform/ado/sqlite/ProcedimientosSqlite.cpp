@@ -223,10 +223,10 @@ QVariant convierte(const Parametro& p, const QVariant& valor)
         return {};
     const QString texto = valor.toString();
     if (EsTipoFecha(p.tipo)) {
-        const auto fecha = LeeFecha(texto);
+        const auto fecha = TextoAlmacenado(texto);
         if (!fecha)
             errorDeComando(QStringLiteral("El valor '%1' del parámetro @%2 no es una fecha válida.").arg(texto, p.nombre));
-        return FechaAlmacenada(*fecha);
+        return *fecha;
     }
     if (EsTipoEntero(p.tipo) || esTipoReal(p.tipo)) {
         bool leido = false;

@@ -537,12 +537,12 @@ void ReescrituraDialecto::reescribeFecha(qsizetype k)
     const QStringView t = tk.nacional ? texto(k).mid(1) : texto(k);
     if (!tk.nacional && esFormaAlmacenada(t.mid(1, t.size() - 2)))
         return;
-    const auto fecha = LeeFecha(sinComillas(t, u'\''));
-    if (!fecha)
+    const auto almacenado = TextoAlmacenado(sinComillas(t, u'\''));
+    if (!almacenado)
         return;
     Accion& a = accion(sig_[k]);
     a.reemplaza = true;
-    a.reemplazo = u'\'' + FechaAlmacenada(*fecha) + u'\'';
+    a.reemplazo = u'\'' + *almacenado + u'\'';
 }
 
 void ReescrituraDialecto::agregaSufijo(qsizetype k, const QString& sufijo)

@@ -41,8 +41,8 @@ QVariant ValorEscrito(const QVariant& valor, bool columnaFecha)
         return valor.toBool() ? 1 : 0;
     case QMetaType::QString:
         if (columnaFecha) {
-            if (const auto fecha = LeeFecha(valor.toString()))
-                return FechaAlmacenada(*fecha);
+            if (const auto fecha = TextoAlmacenado(valor.toString()))
+                return *fecha;
         }
         return valor;
     default:
