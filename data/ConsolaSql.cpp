@@ -2,7 +2,11 @@
 
 #include "data/DB_Dll.h"
 #include "data/DialogosConsola.h"
+#include "runtime/FinDePrograma.h"
 #include "runtime/FuncionesVB.h"
+#include "runtime/SharedRuntime.h"
+#include "startup/ModGlobal.h"
+#include "startup/ParametrosArranque.h"
 
 #include <QDateTime>
 
@@ -74,6 +78,39 @@ void imprimeErroresConexion(const ado::Connection& cnn, QTextStream& errores)
         errores << cnn.Errors().Item(i).Description << Qt::endl;
 }
 
+// The program's own "@key=value;" line: connects the shared object through IniciarConexion, as the
+// program does (administrator check included). A line without a server would need the login
+// dialog, which a command-line tool cannot show.
+bool conectaComoPrograma(const QString& linea, QTextStream& errores)
+{
+    QString servidor;
+    try {
+        ParametrosArranque::Extrae(linea, QStringLiteral("@Server"), servidor, {}, SharedRuntime());
+    } catch (const ErrorVB&) {
+        servidor.clear();
+    }
+    if (FuncionesVB::EnBlanco(servidor)) {
+        errores << "La línea de conexión no indica @Server (terminado en \";\"): agenda-sql no puede pedir los "
+                   "datos de acceso."
+                << Qt::endl;
+        return false;
+    }
+    bool usaIni = false;
+    QString parametros = linea;
+    QString cadena;
+    try {
+        ModGlobal::IniciarConexion(usaIni, parametros, cadena);
+    } catch (const FinDePrograma&) {
+        errores << "No se pudo abrir la conexión." << Qt::endl;
+        return false;
+    }
+    if (ModGlobal::DB().gCnn().State() != ado::adStateOpen) {
+        errores << "No se pudo abrir la conexión." << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QStringList ConsolaSql::CortaSentencias(const QString& texto)
@@ -130,9 +167,13 @@ int ConsolaSql::Ejecuta(const QStringList& argumentos, QTextStream& entrada, QTe
         ~Restaura() { Dialogos::instala(std::move(d)); }
     } restaura{anteriores};
 
-    DB_Dll db;
-    db.gConnString = conexion;
-    db.gEsAdmin = true;
+    const bool comoPrograma = !traducir && conexion.startsWith(u'@');
+    DB_Dll propia;
+    DB_Dll& db = comoPrograma ? ModGlobal::DB() : propia;
+    if (!comoPrograma) {
+        db.gConnString = conexion;
+        db.gEsAdmin = true;
+    }
     if (traducir) {
         int estado = 0;
         for (const QString& s : sentencias) {
@@ -146,15 +187,23 @@ int ConsolaSql::Ejecuta(const QStringList& argumentos, QTextStream& entrada, QTe
         return estado;
     }
 
-    try {
-        db.gCnn().Open(conexion);
-    } catch (const ErrorVB&) {
-        imprimeErroresConexion(db.gCnn(), errores);
-        return kSalidaUso;
+    if (comoPrograma) {
+        if (!conectaComoPrograma(conexion, errores))
+            return kSalidaUso;
+    } else {
+        try {
+            db.gCnn().Open(conexion);
+        } catch (const ErrorVB&) {
+            imprimeErroresConexion(db.gCnn(), errores);
+            return kSalidaUso;
+        }
     }
     int estado = 0;
     for (const QString& s : sentencias)
         if (!ejecutaSentencia(db, s, dialogos, salida))
             estado = kSalidaFallo;
+    // The shared object outlives Qt's own globals; its connection must be closed while they exist.
+    if (comoPrograma)
+        db.gCnn().Close();
     return estado;
 }

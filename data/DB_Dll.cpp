@@ -3,14 +3,16 @@
 #include "data/DiccionarioOracle.h"
 #include "data/ScriptOracle.h"
 #include "data/SinonimosTablas.h"
+#include "runtime/CursorEspera.h"
 #include "runtime/Dialogos.h"
+#include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
+
+#include <QCoreApplication>
 
 #include <array>
 
 namespace {
-
-constexpr auto ci = Qt::CaseInsensitive;
 
 // Errors that EjecutaConsultaSQL leaves unreported: the provider's usual failures of a statement.
 constexpr std::array<int32_t, 4> kErroresSilenciosos{
@@ -25,6 +27,13 @@ DB_Dll::~DB_Dll() = default;
 DB_Dll& DB_Dll::Compartido()
 {
     static DB_Dll compartido;
+    // The connection must go while Qt's database machinery still exists: it is released when the
+    // application object is destroyed, well before static objects are.
+    static const bool liberacionRegistrada = [] {
+        qAddPostRoutine([] { compartido.setGCnn(nullptr); });
+        return true;
+    }();
+    Q_UNUSED(liberacionRegistrada);
     return compartido;
 }
 
@@ -59,6 +68,7 @@ void DB_Dll::CierraRecordset(ado::Recordset* LrcsTemp)
 void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset* Lrcs, const ado::ConexionActiva& ConexionActiva,
                             int CursorType, int LockType, int Options, bool ConvOracle)
 {
+    const CursorEspera espera;
     bool esOracle = false;
     QString fuente;
     ado::ConexionActiva activa;
@@ -66,7 +76,7 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset* Lrcs, const a
         {
             [&] { CierraRecordset(Lrcs); },
             [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); },
-            [&] { esOracle = gCnn().ConnectionString().indexOf(QLatin1String("ORACLE"), 0, ci) > 0 && ConvOracle; },
+            [&] { esOracle = FuncionesVB::BuscaSinCaso(gCnn().ConnectionString(), QLatin1StringView("ORACLE")) > 0 && ConvOracle; },
             [&] { fuente = esOracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL; },
             [&] {
                 activa = std::holds_alternative<std::monostate>(ConexionActiva) ? ado::ConexionActiva(&gCnn())
@@ -89,13 +99,14 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL)
 
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, int32_t& RecordsAffected)
 {
+    const CursorEspera espera;
     try {
-        if (SentenciaSQL.contains(QLatin1String("@ADMIN_"), ci))
-            SentenciaSQL.replace(QLatin1String("@Admin_"), QString(), ci);
-        else if (!SentenciaSQL.contains(QLatin1String("DELETE"), ci))
+        if (FuncionesVB::ContieneSinCaso(SentenciaSQL, QLatin1StringView("@ADMIN_")))
+            FuncionesVB::ReemplazaSinCaso(SentenciaSQL, QLatin1StringView("@Admin_"), QStringView());
+        else if (!FuncionesVB::ContieneSinCaso(SentenciaSQL, QLatin1StringView("DELETE")))
             SentenciaSQL = SS_TSinonimos(SentenciaSQL);
 
-        if (gCnn().ConnectionString().contains(QLatin1String("ORACLE"), ci))
+        if (FuncionesVB::ContieneSinCaso(gCnn().ConnectionString(), QLatin1StringView("ORACLE")))
             EjecutaScriptSQL(SentenciaSQL, RecordsAffected);
         else
             gCnn().Execute(SentenciaSQL, &RecordsAffected, -1);

@@ -96,25 +96,52 @@ public:
                                        const QVariant& TipoDato = 8, const QString& Condicion = {}, bool SoloLectura = false);
 
     // Value and name helpers (DB_Dll_Ayudantes.cpp). An absent optional argument is "missing".
+    // None traps errors: an argument that leaves nothing to cut raises error 5 to the caller.
+    // Type classifiers: true when `Qtype`, read as a number, is one of the ADO codes of the kind
+    // (dates 7, 64, 133-135, 137; texts 8, 130, 200-203 but not 129; numbers 2-5, 14, 16-21, 131 but
+    // not currency 6; currency 6; boolean 11). Null, empty or non-numeric text is no type: false.
     [[nodiscard]] static bool adodate(const QVariant& Qtype);
     [[nodiscard]] static bool ADOText(const QVariant& Qtype);
     [[nodiscard]] static bool ADONumeric(const QVariant& Qtype);
     [[nodiscard]] static bool ADOCurrency(const QVariant& Qtype);
     [[nodiscard]] static bool ADOBoolean(const QVariant& Qtype);
+    // The value as an SQL literal (a text QVariant). Null gives "0" for `Tipo` "@" and bare NULL for
+    // any other. "@": the leading number of the value's text, to four decimals, with a point ("1.5").
+    // "'": the text between single quotes, quotes inside doubled so the value never ends the literal.
+    // Any other `Tipo`: the text bare. Dates are written day-first ("05/03/2025", with " HH:mm:ss"
+    // when the time is not midnight); numbers keep Qt's point notation.
     [[nodiscard]] QVariant SQLValue(const QVariant& Valor, const QString& Tipo = QStringLiteral("'")) const;
+    // "[name]" when the name holds a blank and does not start with "["; otherwise unchanged.
     [[nodiscard]] static QString AddBrackets(const QString& rObjName);
+    // A name starting with "[" loses its first and last characters (the last is not checked to be
+    // "]"); others unchanged. Error 5 for "[" alone.
     [[nodiscard]] static QString StripBrackets(const QString& rsObjName);
+    // The name before "->" less the character just before the arrow ("Tab ->S" gives "Tab",
+    // "Tab->S" gives "Ta"); unchanged without an arrow. Error 5 when it starts with "->".
     [[nodiscard]] static QString StripConnect(const QString& rsTblName);
+    // The text after the first "." (written back to the argument too); without "." unchanged.
     static QString StripOwner(QString& rsTblName);
+    // The folder of a path: the text before the last backslash; empty without one. Only "\"
+    // counts as separator.
     [[nodiscard]] static QString StripFileName(const QString& rsFileName);
+    // Splits "first.second": with at most one ".", the second part for a non-zero `rnPart` (the whole
+    // name without "."), the first part for zero (error 5 without "."). With two or more ".",
+    // StripOwner: the text after the first "." is the result and is written back to `rsName`.
     static QString stSTF(QString& rsName, int16_t rnPart);
+    // Kept for the suite's callers; both do nothing.
     void QConsulta(const QString& TB, QObject* Rsp, const QString& Cl1, const QString& Cl2,
                    const QString& CmpDisplay = QStringLiteral("Codigo"), const std::optional<QVariant>& SQLWHERE = std::nullopt);
     void QGridConsulta(const QString& Sentencia, const QString& CampoDevuelto1, const QString& gCnnString,
                        const std::optional<QVariant>& CampoDevuelto2 = std::nullopt,
                        const std::optional<QVariant>& CampoDevuelto3 = std::nullopt);
 
-    // Aggregate lookups (DB_Dll_Agregados.cpp).
+    // Aggregate lookups (DB_Dll_Agregados.cpp): MAX (field MAYOR) or MIN (field MENOR) of `QueCampo`,
+    // queried straight on gCnn under the table's own name (no synonyms, no Oracle translation).
+    // The answer goes through ValorCampo and its text is read by its leading number (point decimal,
+    // 0 when none): an empty table gives 0, never empty. Empty only when the query brings no row.
+    // `Tipo` is accepted and unused. Errors (bad query, closed connection) reach the caller.
+    // BuscaMaximo/BuscaMinimo add " WHERE " + trimmed `Condicion` whenever it is passed, even blank
+    // (which then fails); BuscaUltimoCodigo adds " WHERE " + `Condicion` only when it is not blank.
     [[nodiscard]] QVariant BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const std::optional<QVariant>& Tipo = std::nullopt,
                                        const std::optional<QVariant>& Condicion = std::nullopt);
     [[nodiscard]] QVariant BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const std::optional<QVariant>& Tipo = std::nullopt,
@@ -122,11 +149,24 @@ public:
     [[nodiscard]] QVariant BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const QVariant& Tipo = 8,
                                              const QString& Condicion = {});
 
-    // Schema helpers (DB_Dll_Esquema.cpp).
+    // Schema helpers (DB_Dll_Esquema.cpp), over gCnn's schema rowsets.
+    // Whether a table (or view) of that name exists, ignoring case and surrounding blanks. Errors go
+    // to the error reporter under "VerificaCampos" (4 retries the step, 5 goes on, other leaves);
+    // after a reported error the answer is false unless a retried step found it.
     [[nodiscard]] bool ExisteTablaDB(const QString& Tabla);
+    // Whether `Tabla` has the column, ignoring case and surrounding blanks; the columns rowset is
+    // restricted to catalog gDbName and table `Tabla`. Always true when the shared object's
+    // gProveedor names ORACLE. Errors as ExisteTablaDB, under "VerificaCampos".
     [[nodiscard]] bool ExisteCampoDB(const QString& Tabla, const QString& Campo);
+    // Runs "ALTER TABLE dbo.<Tabla> ADD <Campo> <Tipo>" + " Null " (or " Not Null ") and, when a default
+    // is passed, " CONSTRAINT DF_<Tabla>_<Campo> DEFAULT (<value>)" (names trimmed) through
+    // EjecutaConsultaSQL, which reports (or
+    // silences) a failing statement itself. Other errors go to the reporter under "errAddField".
     void AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
                   const std::optional<QVariant>& ValorDefault = std::nullopt);
+    // Adds the column with AddField when `Agregar`, the table exists and the column does not; the
+    // schema is not asked when `Agregar` is false, nor the columns when the table is missing.
+    // Always true.
     bool VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar = true, const QString& Tipo = {},
                     bool PermiteNulos = false, const std::optional<QVariant>& ValorDefault = std::nullopt);
 

@@ -1,5 +1,7 @@
 #include "data/SinonimosTablas.h"
 
+#include "runtime/FuncionesVB.h"
+
 #include <array>
 
 namespace {
@@ -28,28 +30,45 @@ struct Contexto {
 };
 constexpr std::array<Contexto, 6> kContextos{{{' ', ' '}, {'(', ' '}, {' ', '.'}, {'(', '.'}, {',', '.'}, {'{', '.'}}};
 
-const QString kMarcador = QStringLiteral("@Admin_");
+constexpr QLatin1StringView kMarcador("@Admin_");
+
+// Whether the text names any of the tables, case ignored. Every name holds an underscore, so only
+// the places around each underscore of the text are looked at: most statements name none of them.
+bool nombraAlguna(QStringView texto)
+{
+    for (qsizetype i = texto.indexOf(u'_'); i >= 0; i = texto.indexOf(u'_', i + 1)) {
+        for (const auto& s : kSinonimos) {
+            const qsizetype inicio = i - s.tabla.indexOf(u'_');
+            if (inicio >= 0 && inicio + s.tabla.size() <= texto.size()
+                && texto.mid(inicio, s.tabla.size()).compare(s.tabla, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
 QString SinonimosTablas::Sustituye(const QString& sql, bool esAdmin)
 {
     QString resultado = sql;
-    if (!esAdmin) {
+    if (!esAdmin && nombraAlguna(resultado)) {
         for (const auto& s : kSinonimos) {
             // Most statements name none of these tables: skip the context searches for them.
-            if (!resultado.contains(s.tabla, Qt::CaseInsensitive))
+            if (!FuncionesVB::ContieneSinCaso(resultado, s.tabla))
                 continue;
             for (int i = 0; i < s.contextos; ++i) {
                 const auto& c = kContextos[static_cast<std::size_t>(i)];
-                const QString antes = QLatin1Char(c.antes) + s.tabla + QLatin1Char(c.despues);
+                const QByteArray antes = c.antes + QByteArray(s.tabla.data(), s.tabla.size()) + c.despues;
                 const QString despues = QLatin1Char(c.antes) + s.sinonimo + QLatin1Char(c.despues);
-                resultado.replace(antes, despues, Qt::CaseInsensitive);
+                FuncionesVB::ReemplazaSinCaso(resultado, QLatin1StringView(antes), despues);
             }
-            if (s.contextos == 6)
-                resultado.replace(kMarcador + s.tabla, QString(s.tabla), Qt::CaseInsensitive);
+            if (s.contextos == 6) {
+                const QByteArray marcado = QByteArray(kMarcador.data(), kMarcador.size()) + QByteArray(s.tabla.data(), s.tabla.size());
+                FuncionesVB::ReemplazaSinCaso(resultado, QLatin1StringView(marcado), QString(s.tabla));
+            }
         }
     }
-    resultado.replace(kMarcador, QString(), Qt::CaseInsensitive);
+    FuncionesVB::ReemplazaSinCaso(resultado, kMarcador, QStringView());
     return resultado;
 }
