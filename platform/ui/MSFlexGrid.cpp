@@ -70,6 +70,9 @@ void MSFlexGrid::setRows(int filas)
 {
     if (filas < filasFijas_)
         throw ErrorVB(FilaNoValida, QStringLiteral("Valor de Rows no válido"), QStringLiteral("MSFlexGrid"));
+    // A current row that goes away leaves the last remaining row current, in the same column.
+    if (filas > 0 && currentRow() >= filas)
+        fijaCeldaActual(filas - 1, Col());
     setRowCount(filas);
     preparaCeldas();
 }
@@ -198,7 +201,12 @@ int MSFlexGrid::Top() const { return Twips::desdePixelesY(y(), this); }
 
 void MSFlexGrid::Clear()
 {
+    // Emptying the table resets Qt's current index; the grid keeps its current cell.
+    const int fila = currentRow();
+    const int columna = currentColumn();
     clearContents();
+    if (fila >= 0 && columna >= 0)
+        fijaCeldaActual(fila, columna);
     preparaCeldas();
 }
 

@@ -62,7 +62,7 @@ public:
     [[nodiscard]] int Left() const;
     [[nodiscard]] int Top() const;
 
-    // Empties the text and colour of every cell; rows, columns and widths stay.
+    // Empties the text and colour of every cell; rows, columns, widths and the current cell stay.
     void Clear();
 
 signals:

@@ -232,6 +232,8 @@ void TstMSFlexGrid::clearVaciaTextosYColores()
     QCOMPARE(grid->CellBackColorEn(2, 1), ColorOle::Rgb(255, 255, 192));
     grid->Clear();
     QCOMPARE(grid->Rows(), 30);
+    QCOMPARE(grid->Row(), 2);
+    QCOMPARE(grid->Col(), 1);
     QCOMPARE(grid->TextMatrix(2, 1), QString());
     QCOMPARE(grid->CellBackColor(), ColorOle::DesdeQColor(grid->palette().color(QPalette::Base)));
 }
