@@ -5,6 +5,7 @@
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ui/MonthView.h"
+#include "runtime/Entorno.h"
 #include "runtime/Reloj.h"
 #include "startup/ModGlobal.h"
 
@@ -14,6 +15,8 @@ AgendaDePrueba::AgendaDePrueba(bool conDemo, const QDate& hoy)
     : base_(conDemo, hoy), hoy_(hoy), conexion_(std::make_unique<ado::Connection>())
 {
     Reloj::fija(QDateTime(hoy, QTime(10, 15)));
+    Entorno::FijaCarpetaPrograma(base_.carpeta());
+    Entorno::FijaRutasIni({base_.carpeta()});
     DB_Dll& db = ModGlobal::DB();
     auto conexion = std::make_shared<ado::Connection>();
     conexion->Open(base_.cadenaConexion());
@@ -32,6 +35,8 @@ AgendaDePrueba::~AgendaDePrueba()
     ModGlobal::DB().gCnn().Close();
     ModGlobal::DB().setGCnn(nullptr);
     Reloj::libera();
+    Entorno::FijaCarpetaPrograma({});
+    Entorno::FijaRutasIni({});
 }
 
 void AgendaDePrueba::ejecuta(const QString& sentencia)
@@ -62,12 +67,17 @@ void AgendaDePrueba::franja(const QString& hora, int idProceso, int idEntrevista
                 .arg(hoy_.toString(Qt::ISODate), hora, numero(idProceso), numero(idEntrevista), nota));
 }
 
-void AgendaDePrueba::muestraDia(const QDate& dia)
+void AgendaDePrueba::muestra()
 {
-    ventana_->MonthView1().setValue(dia);
     ventana_->show();
     QVERIFY(QTest::qWaitForWindowExposed(ventana_.get()));
     ventana_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(ventana_.get()));
+}
+
+void AgendaDePrueba::muestraDia(const QDate& dia)
+{
+    ventana_->MonthView1().setValue(dia);
+    muestra();
     ventana_->CargarDia();
 }

@@ -16,6 +16,7 @@ class Connection;
 
 // An agenda window on a temporary database with "today" fixed: the program's data-access object is
 // connected to it (as administrator) with every text it sends recorded, the dialogs are scripted,
+// the program folder and INI search path are the database's temporary folder,
 // and a second connection lets the test prepare and read rows behind the window's back.
 class AgendaDePrueba {
 public:
@@ -38,6 +39,8 @@ public:
     // A slot of today's test day at "HH:mm", with optional ids (0 for none) and note.
     void franja(const QString& hora, int idProceso = 0, int idEntrevista = 0, const QVariant& mensaje = {});
 
+    // Shows the window and waits until it is active.
+    void muestra();
     // Shows the window and loads the calendar's day on `dia`, as a date click does.
     void muestraDia(const QDate& dia);
 
