@@ -243,6 +243,16 @@ void MSFlexGrid::updateGeometries()
     }
 }
 
+void MSFlexGrid::scrollTo(const QModelIndex& indice, ScrollHint hint)
+{
+    const int izquierda = columnViewportPosition(indice.column());
+    const bool columnaVisible = izquierda < viewport()->width() && izquierda + columnWidth(indice.column()) > 0;
+    const int horizontal = horizontalScrollBar()->value();
+    QTableWidget::scrollTo(indice, hint);
+    if (columnaVisible)
+        horizontalScrollBar()->setValue(horizontal);
+}
+
 void MSFlexGrid::antesDeCambiarCelda(const QModelIndex& nueva)
 {
     const QModelIndex actual = currentIndex();

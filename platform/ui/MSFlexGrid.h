@@ -62,6 +62,10 @@ public:
     [[nodiscard]] int Left() const;
     [[nodiscard]] int Top() const;
 
+    // Brings the cell's row into view; the grid scrolls sideways only when none of the cell's
+    // column is visible, so the fixed time column does not slide away under a wide note column.
+    void scrollTo(const QModelIndex& indice, ScrollHint hint = EnsureVisible) override;
+
     // Empties the text and colour of every cell; rows, columns, widths and the current cell stay.
     void Clear();
 

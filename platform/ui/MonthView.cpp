@@ -3,7 +3,7 @@
 MonthView::MonthView(QWidget* parent) : QCalendarWidget(parent)
 {
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
     setFirstDayOfWeek(Qt::Monday);
     // QCalendarWidget raises clicked only for a mouse release on a valid date.
     connect(this, &QCalendarWidget::clicked, this, &MonthView::DateClick);

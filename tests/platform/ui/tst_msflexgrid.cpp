@@ -22,6 +22,7 @@ private slots:
     void topRowAntesDeMostrarseSeAplicaAlMostrarse();
     void colWidthCeroOcultaLaColumna();
     void laColumnaFijaNoEsNuncaActual();
+    void unaColumnaAnchaNoDesplazaLaFija();
     void menosFilasDejaActualLaUltima();
     void valoresFueraDeRangoSonErrores_data();
     void valoresFueraDeRangoSonErrores();
@@ -185,6 +186,21 @@ void TstMSFlexGrid::laColumnaFijaNoEsNuncaActual()
 
     grid->setTextMatrix(4, 0, QStringLiteral("09:30"));
     QCOMPARE(grid->TextMatrix(4, 0), QStringLiteral("09:30"));
+}
+
+void TstMSFlexGrid::unaColumnaAnchaNoDesplazaLaFija()
+{
+    // Moving along a note column wider than the grid must keep the time column in view.
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    grid->setColumnWidth(1, 600);
+    grid->setFocus();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centroDe(0, 1));
+    for (int i = 0; i < 20; ++i)
+        QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->Row(), 20);
+    QCOMPARE(grid->columnViewportPosition(0), 0);
+    QVERIFY(grid->TopRow() > 0);
 }
 
 void TstMSFlexGrid::menosFilasDejaActualLaUltima()
