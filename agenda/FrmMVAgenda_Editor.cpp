@@ -1,0 +1,165 @@
+// The in-place note editor: opening it over a free slot, the closing keys and the save.
+#include "agenda/FrmMVAgenda.h"
+
+#include "agenda/SentenciasAgenda.h"
+#include "data/DB_Dll.h"
+#include "platform/ui/MSFlexGrid.h"
+#include "platform/ui/TextBox.h"
+#include "platform/ui/Twips.h"
+#include "runtime/Dialogos.h"
+#include "runtime/FuncionesVB.h"
+#include "runtime/PasosAtrapados.h"
+#include "runtime/SharedRuntime.h"
+#include "runtime/Teclas.h"
+#include "startup/ModGlobal.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+enum Columna { Nota = 1, IdProceso = 2, IdEntrevista = 3, Clave = 4 };
+enum Tecla { Intro = 13, Escape = 27, Arriba = 38, Abajo = 40 };
+
+} // namespace
+
+void FrmMVAgenda::MsflexGridEdt(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyAscii)
+{
+    const int fila = MsFlexGrid.Row();
+    if (!MsFlexGrid.TextMatrix(fila, IdEntrevista).isEmpty() || !MsFlexGrid.TextMatrix(fila, IdProceso).isEmpty())
+        return;
+    // A row without a slot key is one of the empty rows of a day without slots: nothing to store.
+    if (MsFlexGrid.Cols() <= Clave || FuncionesVB::Trim(MsFlexGrid.TextMatrix(fila, Clave)).isEmpty())
+        return;
+
+    textoDeCelda_ = MsFlexGrid.Text();
+    if (KeyAscii >= 0 && KeyAscii <= 32) {
+        Edt.setText(MsFlexGrid.Text());
+        Edt.setSelStart(1000);
+    } else {
+        const char32_t caracter = static_cast<char32_t>(KeyAscii);
+        Edt.setText(QString::fromUcs4(&caracter, 1));
+        Edt.setSelStart(1);
+    }
+    Edt.setGeometry(Twips::aPixelesX(MsFlexGrid.Left() + MsFlexGrid.CellLeft(), this),
+                    Twips::aPixelesY(MsFlexGrid.Top() + MsFlexGrid.CellTop(), this),
+                    Twips::aPixelesX(MsFlexGrid.CellWidth(), this), Twips::aPixelesY(MsFlexGrid.CellHeight(), this));
+    Edt.setDataField(QString::number(MsFlexGrid.Col()));
+    Edt.show();
+    Edt.raise();
+    Edt.setFont(MsFlexGrid.font());
+    Edt.setFocus();
+}
+
+void FrmMVAgenda::EditKeyCode(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyCode, int)
+{
+    const auto manejador = [this](const ErrorVB& error) -> int16_t {
+        if (error.numero() == ErroresVB::LlamadaNoValida)
+            return AccionError::Continuar;
+        return ReportaErrorDe(error, QStringLiteral("EditKeyCode"));
+    };
+    // Giving the grid the focus closes the editor (GotFocus) before the current cell moves.
+    const Paso enfocaGrid = [&] { MsFlexGrid.setFocus(); };
+    const Paso atiendePendientes = [] { QCoreApplication::processEvents(); };
+    switch (KeyCode) {
+    case Intro:
+        EjecutaPasos({enfocaGrid, atiendePendientes, [&] {
+                          if (MsFlexGrid.Col() == Nota) {
+                              if (MsFlexGrid.Row() < MsFlexGrid.Rows() - 1) {
+                                  MsFlexGrid.setRow(MsFlexGrid.Row() + 1);
+                                  MsFlexGrid.setCol(Nota);
+                              }
+                          } else {
+                              MsFlexGrid.setCol(MsFlexGrid.Col() + 1);
+                          }
+                      }},
+                     manejador);
+        break;
+    case Escape:
+        EjecutaPasos({[&] {
+                          Edt.setDataField(QString());
+                          Edt.hide();
+                      },
+                      enfocaGrid},
+                     manejador);
+        break;
+    case Arriba:
+        EjecutaPasos({enfocaGrid, atiendePendientes, [&] {
+                          if (MsFlexGrid.Row() > MsFlexGrid.FixedRows())
+                              MsFlexGrid.setRow(MsFlexGrid.Row() - 1);
+                      }},
+                     manejador);
+        break;
+    case Abajo:
+        EjecutaPasos({enfocaGrid, atiendePendientes, [&] {
+                          if (MsFlexGrid.Row() < MsFlexGrid.Rows() - 1)
+                              MsFlexGrid.setRow(MsFlexGrid.Row() + 1);
+                      }},
+                     manejador);
+        break;
+    default:
+        break;
+    }
+}
+
+bool FrmMVAgenda::Campo_Valida(TextBox& Texto)
+{
+    const QString nota = FuncionesVB::Trim(Texto.text());
+    if (FuncionesVB::Trim(Texto.DataField()).isEmpty())
+        return false;
+    Texto.setDataField(QString());
+
+    QString sentencia = SentenciasAgenda::GuardaNota(nota, grid_->TextMatrix(grid_->Row(), Clave));
+    int32_t afectados = 0;
+    ModGlobal::DB().EjecutaConsultaSQL(sentencia, afectados);
+    if (afectados > 0) {
+        textoDeCelda_ = nota;
+        return true;
+    }
+    ModGlobal::Runtime().AntesDeMensaje(this);
+    Dialogos::actual().MsgBox(QStringLiteral("La nota no se ha podido guardar. La franja conserva la nota que tenía."),
+                              Msg::OkSolo + Msg::Exclamacion, QStringLiteral("Agenda"));
+    ModGlobal::Runtime().DespuesDeMensaje(this);
+    return false;
+}
+
+void FrmMVAgenda::MSFGAgenda_DblClick()
+{
+    try {
+        MsflexGridEdt(*grid_, *editor_, 32);
+    } catch (const ErrorVB&) {
+        // A double click that cannot open the editor simply leaves it closed.
+    }
+}
+
+void FrmMVAgenda::MSFGAgenda_KeyPress(int KeyAscii)
+{
+    try {
+        MsflexGridEdt(*grid_, *editor_, KeyAscii);
+    } catch (const ErrorVB&) {
+        // As for a double click: a key that cannot open the editor leaves it closed.
+    }
+}
+
+void FrmMVAgenda::MSFGAgenda_CierraEditor()
+{
+    if (!editor_->isVisible())
+        return;
+    // Hidden first, so that the focus moves it causes cannot close it a second time. Leaving the
+    // editor any other way than with Escape stores the note, as a closing key does.
+    editor_->hide();
+    Campo_Valida(*editor_);
+    grid_->setText(textoDeCelda_);
+}
+
+void FrmMVAgenda::TxtEdit_KeyDown(int KeyCode, int Shift)
+{
+    // Escape is not a closing key: it leaves the edit without saving anything.
+    if (KeyCode == Escape) {
+        EditKeyCode(*grid_, *editor_, KeyCode, Shift);
+        return;
+    }
+    if (!Teclas::EsTeclaDeAccion(KeyCode))
+        return;
+    Campo_Valida(*editor_);
+    EditKeyCode(*grid_, *editor_, KeyCode, Shift);
+}

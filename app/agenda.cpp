@@ -1,0 +1,30 @@
+// The agenda program: the agenda window on the database named by the command line.
+#include "agenda/FrmMVAgenda.h"
+#include "runtime/ConfiguracionRegional.h"
+#include "runtime/Dialogos.h"
+#include "runtime/ErrorVB.h"
+#include "runtime/FinDePrograma.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Agenda"));
+    ConfiguracionRegional::Fija();
+    try {
+        FrmMVAgenda ventana;
+        ventana.Form_Load();
+        ventana.show();
+        return QApplication::exec();
+    } catch (const FinDePrograma&) {
+        return 0;
+    } catch (const ErrorVB& error) {
+        // The start-up could not be completed: say why instead of vanishing.
+        Dialogos::actual().MsgBox(QStringLiteral("No se pudo iniciar la agenda.\nError %1: %2")
+                                      .arg(error.numero())
+                                      .arg(error.descripcion()),
+                                  Msg::OkSolo + Msg::Critico, QStringLiteral("Agenda"));
+        return 1;
+    }
+}

@@ -1,0 +1,260 @@
+#include "AgendaDePrueba.h"
+
+#include "agenda/ColoresAgenda.h"
+#include "agenda/FrmMVAgenda.h"
+#include "platform/ui/MSFlexGrid.h"
+#include "platform/ui/MonthView.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTest>
+
+#include <memory>
+
+// The day load on a prepared day: what each grid row holds, how its note cell is coloured, where the
+// grid scrolls, and the exact texts sent to the database.
+class TstCargarDia : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void franjasDelDia_data();
+    void franjasDelDia();
+    void columnasYEtiqueta();
+    void diaSinFranjas();
+    void horarioIlegibleCuentaComoPorDefecto_data();
+    void horarioIlegibleCuentaComoPorDefecto();
+    void desplazaALaPrimeraFranjaDelHorario_data();
+    void desplazaALaPrimeraFranjaDelHorario();
+    void filaActualEsLaDelReinicio();
+    void sentenciasEnviadas_data();
+    void sentenciasEnviadas();
+
+private:
+    void preparaDia();
+    [[nodiscard]] QStringList trazaSinConfiguracion() const;
+    std::unique_ptr<AgendaDePrueba> agenda;
+};
+
+namespace {
+const QDate Hoy(2025, 3, 5);
+const ColoresAgenda Colores;
+} // namespace
+
+void TstCargarDia::init()
+{
+    agenda = std::make_unique<AgendaDePrueba>();
+    agenda->configura(QStringLiteral("HorarioAtencionDesde"), QStringLiteral("9:00"));
+    agenda->configura(QStringLiteral("HorarioAtencionHasta"), QStringLiteral("18:00"));
+}
+
+void TstCargarDia::cleanup()
+{
+    agenda.reset();
+}
+
+void TstCargarDia::preparaDia()
+{
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto) VALUES (1, 'Contable')"));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MA_CANDIDATOS (ID, Nombre) VALUES (1, 'Ana')"));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (10, 1, 1, 0)"));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (11, 1, 1, 1)"));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (12, 1, 1, 0)"));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_EVALUACIONES (ID, IdCandidato, Realizada) VALUES (20, 1, 0)"));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_EVALUACIONES (ID, IdCandidato, Realizada) VALUES (21, 1, 1)"));
+    agenda->franja(QStringLiteral("08:30"), 0, 0, QStringLiteral("temprano"));
+    agenda->franja(QStringLiteral("09:00"), 0, 0, QStringLiteral("  con blancos  "));
+    agenda->franja(QStringLiteral("10:00"), 1, 10);
+    agenda->franja(QStringLiteral("11:00"), 0, 20);
+    agenda->franja(QStringLiteral("12:00"), 1, 11);
+    agenda->franja(QStringLiteral("13:00"), 0, 21);
+    agenda->franja(QStringLiteral("14:00"), 1, 0, QStringLiteral("solo proceso"));
+    agenda->franja(QStringLiteral("18:00"));
+    agenda->franja(QStringLiteral("18:30"), 0, 0, QStringLiteral("O'Brien"));
+    agenda->franja(QStringLiteral("19:00"), 1, 12);
+    agenda->franja(QStringLiteral("19:30"), 1, 11);
+}
+
+QStringList TstCargarDia::trazaSinConfiguracion() const
+{
+    QStringList textos;
+    for (const QString& texto : agenda->traza())
+        if (!texto.contains(QLatin1String("TA_CONFIGURACION"), Qt::CaseInsensitive))
+            textos << texto;
+    return textos;
+}
+
+void TstCargarDia::franjasDelDia_data()
+{
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<QStringList>("textos"); // columns 0 to 5, the key left out
+    QTest::addColumn<ColorOle>("color");
+
+    const auto fila = [](const char* nombre, int i, QStringList textos, ColorOle color) {
+        QTest::newRow(nombre) << i << textos << color;
+    };
+    fila("before working hours", 0, {"08:30", "temprano", "", "", ""}, Colores.horariosNoLaborales);
+    fila("start of working hours, note with blanks", 1, {"09:00", "  con blancos  ", "", "", ""}, Colores.horariosLaborales);
+    fila("pending interview", 2, {"10:00", "", "1", "10", "-1"}, Colores.entrevistas);
+    fila("pending evaluation", 3, {"11:00", "", "", "20", "-1"}, Colores.evaluaciones);
+    fila("interview done", 4, {"12:00", "", "1", "11", "0"}, Colores.realizadas);
+    fila("evaluation done", 5, {"13:00", "", "", "21", "0"}, Colores.realizadas);
+    fila("search process without interview is free", 6, {"14:00", "solo proceso", "1", "", ""}, Colores.horariosLaborales);
+    fila("end of working hours", 7, {"18:00", "", "", "", ""}, Colores.horariosLaborales);
+    fila("after working hours, quote in note", 8, {"18:30", "O'Brien", "", "", ""}, Colores.horariosNoLaborales);
+    fila("pending interview after hours", 9, {"19:00", "", "1", "12", "-1"}, Colores.entrevistas);
+    fila("done after hours", 10, {"19:30", "", "1", "11", "0"}, Colores.realizadas);
+}
+
+void TstCargarDia::franjasDelDia()
+{
+    QFETCH(int, fila);
+    QFETCH(QStringList, textos);
+    QFETCH(ColorOle, color);
+    preparaDia();
+    agenda->muestraDia(Hoy);
+    MSFlexGrid& grid = agenda->ventana().MSFGAgenda();
+
+    QCOMPARE(grid.Rows(), 11);
+    const QStringList vistos{grid.TextMatrix(fila, 0), grid.TextMatrix(fila, 1), grid.TextMatrix(fila, 2),
+                             grid.TextMatrix(fila, 3), grid.TextMatrix(fila, 5)};
+    QCOMPARE(vistos, textos);
+    QCOMPARE(grid.TextMatrix(fila, 4).toInt(), fila + 1);
+    QCOMPARE(grid.CellBackColorEn(fila, 1), color);
+}
+
+void TstCargarDia::columnasYEtiqueta()
+{
+    preparaDia();
+    agenda->muestraDia(Hoy);
+    const FrmMVAgenda& ventana = agenda->ventana();
+    MSFlexGrid& grid = ventana.MSFGAgenda();
+    QCOMPARE(ventana.LblMensaje().text(), QStringLiteral("Notas del Día: 5/3/2025"));
+    QCOMPARE(grid.Cols(), 6);
+    const QFontMetrics medidas(ventana.font());
+    QCOMPARE(grid.columnWidth(0), medidas.horizontalAdvance(QStringLiteral("XXXXX")));
+    QCOMPARE(grid.columnWidth(1), medidas.horizontalAdvance(QString(50, QLatin1Char('X'))));
+    for (int columna = 2; columna <= 5; ++columna)
+        QCOMPARE(grid.ColWidth(columna), 0);
+}
+
+void TstCargarDia::diaSinFranjas()
+{
+    // A database whose slot procedure creates nothing for the day.
+    agenda->ejecuta(QStringLiteral("DELETE FROM KQ_PROCEDIMIENTOS"));
+    preparaDia();
+    agenda->muestraDia(QDate(2025, 3, 6));
+    MSFlexGrid& grid = agenda->ventana().MSFGAgenda();
+    QCOMPARE(agenda->ventana().LblMensaje().text(), QStringLiteral("Notas del Día: 6/3/2025"));
+    QCOMPARE(grid.Rows(), 2);
+    for (int fila = 0; fila < 2; ++fila)
+        for (int columna = 0; columna < 6; ++columna)
+            QCOMPARE(grid.TextMatrix(fila, columna), QString());
+}
+
+void TstCargarDia::horarioIlegibleCuentaComoPorDefecto_data()
+{
+    QTest::addColumn<QVariant>("desde");
+    QTest::addColumn<QVariant>("hasta");
+    QTest::addColumn<QList<bool>>("dentro"); // 08:30, 09:00, 18:00, 18:30, 19:00
+
+    QTest::newRow("missing keys") << QVariant() << QVariant() << QList<bool>{false, true, true, false, false};
+    QTest::newRow("words") << QVariant("nueve") << QVariant("seis") << QList<bool>{false, true, true, false, false};
+    QTest::newRow("out of range") << QVariant("25:00") << QVariant("18:99") << QList<bool>{false, true, true, false, false};
+    QTest::newRow("leading zero and seconds") << QVariant("08:30:00") << QVariant(" 19:00 ")
+                                              << QList<bool>{true, true, true, true, true};
+}
+
+void TstCargarDia::horarioIlegibleCuentaComoPorDefecto()
+{
+    QFETCH(QVariant, desde);
+    QFETCH(QVariant, hasta);
+    QFETCH(QList<bool>, dentro);
+    agenda->ejecuta(QStringLiteral("DELETE FROM TA_CONFIGURACION"));
+    if (desde.isValid())
+        agenda->configura(QStringLiteral("HorarioAtencionDesde"), desde);
+    if (hasta.isValid())
+        agenda->configura(QStringLiteral("HorarioAtencionHasta"), hasta);
+    for (const char* hora : {"08:30", "09:00", "18:00", "18:30", "19:00"})
+        agenda->franja(QString::fromLatin1(hora));
+    agenda->muestraDia(Hoy);
+    MSFlexGrid& grid = agenda->ventana().MSFGAgenda();
+    for (int fila = 0; fila < dentro.size(); ++fila) {
+        const ColorOle esperado = dentro.at(fila) ? Colores.horariosLaborales : Colores.horariosNoLaborales;
+        QCOMPARE(grid.CellBackColorEn(fila, 1), esperado);
+    }
+}
+
+void TstCargarDia::desplazaALaPrimeraFranjaDelHorario_data()
+{
+    QTest::addColumn<QString>("desde");
+    QTest::addColumn<int>("filaSuperior");
+
+    // The demo day has a slot every 30 minutes from 07:00.
+    QTest::newRow("first slot inside working hours on top") << QStringLiteral("9:00") << 4;
+    QTest::newRow("every slot outside working hours") << QStringLiteral("23:00") << 0;
+}
+
+void TstCargarDia::desplazaALaPrimeraFranjaDelHorario()
+{
+    QFETCH(QString, desde);
+    QFETCH(int, filaSuperior);
+    agenda.reset();
+    agenda = std::make_unique<AgendaDePrueba>(true);
+    agenda->configura(QStringLiteral("HorarioAtencionDesde"), desde);
+    agenda->muestraDia(Hoy);
+    MSFlexGrid& grid = agenda->ventana().MSFGAgenda();
+    QVERIFY(grid.Rows() > 20);
+    QTRY_COMPARE(grid.rowAt(0), filaSuperior);
+    QCOMPARE(grid.TopRow(), filaSuperior);
+}
+
+void TstCargarDia::filaActualEsLaDelReinicio()
+{
+    // The row current before the load does not survive it: the reset to two rows leaves row 1.
+    preparaDia();
+    agenda->muestraDia(Hoy);
+    MSFlexGrid& grid = agenda->ventana().MSFGAgenda();
+    grid.setRow(7);
+    agenda->ventana().CargarDia();
+    QCOMPARE(grid.Row(), 1);
+    QCOMPARE(grid.Col(), 1);
+}
+
+void TstCargarDia::sentenciasEnviadas_data()
+{
+    QTest::addColumn<QVariant>("minutos");
+    QTest::addColumn<QString>("creacion");
+
+    QTest::newRow("slot length") << QVariant("15") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025', 15");
+    QTest::newRow("slot length with a leading blank") << QVariant(" 20") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025',  20");
+    QTest::newRow("zero slot length") << QVariant("0") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
+    QTest::newRow("empty slot length") << QVariant("") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
+    QTest::newRow("slot length not a number") << QVariant("abc") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
+    QTest::newRow("no slot length") << QVariant() << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
+}
+
+void TstCargarDia::sentenciasEnviadas()
+{
+    QFETCH(QVariant, minutos);
+    QFETCH(QString, creacion);
+    if (minutos.isValid())
+        agenda->configura(QStringLiteral("MinutosAgenda"), minutos);
+    preparaDia();
+    agenda->limpiaTraza();
+    agenda->muestraDia(Hoy);
+    const QStringList esperadas{
+        creacion,
+        QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'"),
+        QStringLiteral("SELECT ID FROM P_EntrevistasPendientes WHERE ID = 10"),
+        QStringLiteral("SELECT ID FROM P_EvaluacionesPendientes WHERE ID = 20"),
+        QStringLiteral("SELECT ID FROM P_EntrevistasPendientes WHERE ID = 11"),
+        QStringLiteral("SELECT ID FROM P_EvaluacionesPendientes WHERE ID = 21"),
+        QStringLiteral("SELECT ID FROM P_EntrevistasPendientes WHERE ID = 12"),
+        QStringLiteral("SELECT ID FROM P_EntrevistasPendientes WHERE ID = 11"),
+    };
+    QCOMPARE(trazaSinConfiguracion(), esperadas);
+}
+
+QTEST_MAIN(TstCargarDia)
+#include "tst_cargardia.moc"

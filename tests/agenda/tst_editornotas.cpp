@@ -1,0 +1,270 @@
+#include "AgendaDePrueba.h"
+
+#include "agenda/FrmMVAgenda.h"
+#include "platform/ui/MSFlexGrid.h"
+#include "platform/ui/MonthView.h"
+#include "platform/ui/TextBox.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+// The note editor driven as a person drives it: clicks, double clicks and keys on the real window.
+// The day: 09:00 free "primera", 10:00 interview, 11:00 evaluation, 12:00 free and empty,
+// 13:00 free "última" (keys 1 to 5).
+class TstEditorNotas : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void abrirElEditor_data();
+    void abrirElEditor();
+    void teclasDeCierre_data();
+    void teclasDeCierre();
+    void escapeNoGuardaNada();
+    void salirDelEditorSinTeclaGuarda_data();
+    void salirDelEditorSinTeclaGuarda();
+    void notaNoGuardadaNoSeMuestra_data();
+    void notaNoGuardadaNoSeMuestra();
+
+private:
+    // Types a text key by key, letters outside ASCII included.
+    static void teclea(QWidget* destino, const QString& texto);
+    void pulsa(int fila);
+    void dobleClic(int fila);
+    [[nodiscard]] QStringList actualizaciones() const;
+    [[nodiscard]] QString notaGuardada(int id);
+    [[nodiscard]] MSFlexGrid& grid() { return agenda->ventana().MSFGAgenda(); }
+    [[nodiscard]] TextBox& editor() { return agenda->ventana().TxtEdit(); }
+    std::unique_ptr<AgendaDePrueba> agenda;
+};
+
+
+void TstEditorNotas::init()
+{
+    agenda = std::make_unique<AgendaDePrueba>();
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto) VALUES (1, 'Contable')"));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MA_CANDIDATOS (ID, Nombre) VALUES (1, 'Ana')"));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato) VALUES (10, 1, 1)"));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_EVALUACIONES (ID, IdCandidato) VALUES (20, 1)"));
+    agenda->franja(QStringLiteral("09:00"), 0, 0, QStringLiteral("primera"));
+    agenda->franja(QStringLiteral("10:00"), 1, 10);
+    agenda->franja(QStringLiteral("11:00"), 0, 20);
+    agenda->franja(QStringLiteral("12:00"));
+    agenda->franja(QStringLiteral("13:00"), 0, 0, QStringLiteral("última"));
+    agenda->muestraDia(QDate(2025, 3, 5));
+    QCOMPARE(grid().Rows(), 5);
+    agenda->limpiaTraza();
+}
+
+void TstEditorNotas::cleanup()
+{
+    agenda.reset();
+}
+
+void TstEditorNotas::teclea(QWidget* destino, const QString& texto)
+{
+    for (const QChar caracter : texto) {
+        if (caracter.unicode() < 128) {
+            QTest::keyClick(destino, caracter.toLatin1());
+            continue;
+        }
+        QKeyEvent pulsada(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(caracter));
+        QApplication::sendEvent(destino, &pulsada);
+        QKeyEvent soltada(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(caracter));
+        QApplication::sendEvent(destino, &soltada);
+    }
+}
+
+void TstEditorNotas::pulsa(int fila)
+{
+    const QPoint centro = grid().visualRect(grid().model()->index(fila, 1)).center();
+    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, centro);
+}
+
+void TstEditorNotas::dobleClic(int fila)
+{
+    // An item view ignores a double click that no press came before.
+    pulsa(fila);
+    const QPoint centro = grid().visualRect(grid().model()->index(fila, 1)).center();
+    QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, centro);
+}
+
+QStringList TstEditorNotas::actualizaciones() const
+{
+    QStringList textos;
+    for (const QString& texto : agenda->traza())
+        if (texto.startsWith(QLatin1String("UPDATE")))
+            textos << texto;
+    return textos;
+}
+
+QString TstEditorNotas::notaGuardada(int id)
+{
+    return agenda->valor(QStringLiteral("SELECT Mensaje FROM MV_AGENDA WHERE ID = %1").arg(id)).toString();
+}
+
+void TstEditorNotas::abrirElEditor_data()
+{
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<int>("tecla"); // 0: double click
+    QTest::addColumn<bool>("abierto");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<int>("cursor");
+
+    QTest::newRow("double click on a free slot") << 0 << 0 << true << QStringLiteral("primera") << 7;
+    QTest::newRow("double click on an interview") << 1 << 0 << false << QString() << 0;
+    QTest::newRow("double click on an evaluation") << 2 << 0 << false << QString() << 0;
+    QTest::newRow("letter on a free slot replaces the note") << 0 << int(Qt::Key_B) << true << QStringLiteral("b") << 1;
+    QTest::newRow("enter on a free slot edits the note") << 4 << int(Qt::Key_Return) << true << QStringLiteral("última") << 6;
+    QTest::newRow("blank on an empty slot") << 3 << int(Qt::Key_Space) << true << QString() << 0;
+    QTest::newRow("letter on an interview") << 1 << int(Qt::Key_B) << false << QString() << 0;
+}
+
+void TstEditorNotas::abrirElEditor()
+{
+    QFETCH(int, fila);
+    QFETCH(int, tecla);
+    QFETCH(bool, abierto);
+    QFETCH(QString, texto);
+    QFETCH(int, cursor);
+    if (tecla == 0) {
+        dobleClic(fila);
+    } else {
+        pulsa(fila);
+        QTest::keyClick(&grid(), Qt::Key(tecla));
+    }
+    QCOMPARE(editor().isVisible(), abierto);
+    if (!abierto)
+        return;
+    QCOMPARE(editor().text(), texto);
+    QCOMPARE(editor().SelStart(), cursor);
+    QVERIFY(editor().hasFocus());
+    QCOMPARE(editor().DataField(), QStringLiteral("1"));
+    // The editor lies over the note cell.
+    const QRect celda = grid().visualRect(grid().model()->index(fila, 1));
+    const QPoint esquina = grid().viewport()->mapTo(&agenda->ventana(), celda.topLeft());
+    QVERIFY2(qAbs(editor().x() - esquina.x()) <= 1 && qAbs(editor().y() - esquina.y()) <= 1,
+             qPrintable(QStringLiteral("editor at %1,%2; cell at %3,%4").arg(editor().x()).arg(editor().y()).arg(esquina.x()).arg(esquina.y())));
+    QVERIFY(qAbs(editor().width() - celda.width()) <= 1);
+}
+
+void TstEditorNotas::teclasDeCierre_data()
+{
+    QTest::addColumn<int>("fila");
+    QTest::addColumn<QString>("tecleado");
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<int>("filaFinal");
+    QTest::addColumn<QString>("nota");
+
+    QTest::newRow("enter saves and moves down") << 0 << QStringLiteral(" más") << int(Qt::Key_Return) << 1 << QStringLiteral("primera más");
+    QTest::newRow("enter on the last row stays") << 4 << QStringLiteral("!") << int(Qt::Key_Return) << 4 << QStringLiteral("última!");
+    QTest::newRow("up on row 0 stays") << 0 << QStringLiteral("?") << int(Qt::Key_Up) << 0 << QStringLiteral("primera?");
+    QTest::newRow("up moves up") << 3 << QStringLiteral("x") << int(Qt::Key_Up) << 2 << QStringLiteral("x");
+    QTest::newRow("down on the last row stays") << 4 << QStringLiteral(".") << int(Qt::Key_Down) << 4 << QStringLiteral("última.");
+    QTest::newRow("down moves down") << 3 << QStringLiteral("y") << int(Qt::Key_Down) << 4 << QStringLiteral("y");
+    QTest::newRow("quote in note") << 3 << QStringLiteral("O'Brien") << int(Qt::Key_Return) << 4 << QStringLiteral("O'Brien");
+    QTest::newRow("blanks around the note are dropped") << 3 << QStringLiteral("  hola  ") << int(Qt::Key_Return) << 4
+                                                        << QStringLiteral("hola");
+    QTest::newRow("text that looks like a date") << 3 << QStringLiteral("05/03/2025") << int(Qt::Key_Return) << 4
+                                                 << QStringLiteral("05/03/2025");
+}
+
+void TstEditorNotas::teclasDeCierre()
+{
+    QFETCH(int, fila);
+    QFETCH(QString, tecleado);
+    QFETCH(int, tecla);
+    QFETCH(int, filaFinal);
+    QFETCH(QString, nota);
+    dobleClic(fila);
+    QVERIFY(editor().isVisible());
+    teclea(&editor(), tecleado);
+    QTest::keyClick(&editor(), Qt::Key(tecla));
+
+    QTRY_VERIFY(!editor().isVisible());
+    QCOMPARE(grid().Row(), filaFinal);
+    QCOMPARE(grid().Col(), 1);
+    QCOMPARE(grid().TextMatrix(fila, 1), nota);
+    QCOMPARE(notaGuardada(fila + 1), nota);
+    QString escapada = nota;
+    escapada.replace(QLatin1Char('\''), QLatin1String("''"));
+    QCOMPARE(actualizaciones(), QStringList{QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = '%1' WHERE ID = %2").arg(escapada).arg(fila + 1)});
+    QVERIFY(grid().hasFocus());
+}
+
+void TstEditorNotas::escapeNoGuardaNada()
+{
+    dobleClic(0);
+    teclea(&editor(), QStringLiteral(" descartado"));
+    QTest::keyClick(&editor(), Qt::Key_Escape);
+    QVERIFY(!editor().isVisible());
+    QCOMPARE(grid().TextMatrix(0, 1), QStringLiteral("primera"));
+    QCOMPARE(grid().Row(), 0);
+    QVERIFY(actualizaciones().isEmpty());
+    // Leaving the cell afterwards saves nothing either.
+    pulsa(3);
+    QVERIFY(actualizaciones().isEmpty());
+    QCOMPARE(notaGuardada(1), QStringLiteral("primera"));
+}
+
+void TstEditorNotas::salirDelEditorSinTeclaGuarda_data()
+{
+    QTest::addColumn<std::function<void(TstEditorNotas*)>>("salida");
+    QTest::addColumn<bool>("gridVisible");
+
+    QTest::newRow("click on another cell") << std::function<void(TstEditorNotas*)>([](TstEditorNotas* t) { t->pulsa(3); }) << true;
+    QTest::newRow("closing the window") << std::function<void(TstEditorNotas*)>([](TstEditorNotas* t) {
+        t->agenda->ventana().close();
+    }) << false;
+    QTest::newRow("date click") << std::function<void(TstEditorNotas*)>([](TstEditorNotas* t) {
+        MonthView& calendario = t->agenda->ventana().MonthView1();
+        emit calendario.DateClick(calendario.Value());
+    }) << true;
+}
+
+void TstEditorNotas::salirDelEditorSinTeclaGuarda()
+{
+    QFETCH(std::function<void(TstEditorNotas*)>, salida);
+    QFETCH(bool, gridVisible);
+    dobleClic(0);
+    teclea(&editor(), QStringLiteral(" guardada"));
+    salida(this);
+    QVERIFY(!editor().isVisible());
+    QCOMPARE(notaGuardada(1), QStringLiteral("primera guardada"));
+    QCOMPARE(actualizaciones(), QStringList{QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = 'primera guardada' WHERE ID = 1")});
+    QCOMPARE(agenda->ventana().isVisible(), gridVisible);
+    QCOMPARE(grid().TextMatrix(0, 1), QStringLiteral("primera guardada"));
+}
+
+void TstEditorNotas::notaNoGuardadaNoSeMuestra_data()
+{
+    QTest::addColumn<QString>("sabotaje");
+
+    QTest::newRow("slot deleted meanwhile") << QStringLiteral("DELETE FROM MV_AGENDA WHERE ID = 1");
+    QTest::newRow("statement refused") << QStringLiteral(
+        "CREATE TRIGGER NoNotas BEFORE UPDATE ON MV_AGENDA BEGIN SELECT RAISE(ABORT, 'notas bloqueadas'); END");
+}
+
+void TstEditorNotas::notaNoGuardadaNoSeMuestra()
+{
+    QFETCH(QString, sabotaje);
+    dobleClic(0);
+    teclea(&editor(), QStringLiteral(" perdida"));
+    agenda->ejecuta(sabotaje);
+    agenda->dialogos().limpia();
+    QTest::keyClick(&editor(), Qt::Key_Return);
+
+    QTRY_VERIFY(!editor().isVisible());
+    QCOMPARE(grid().TextMatrix(0, 1), QStringLiteral("primera"));
+    const auto& registros = agenda->dialogos().registros();
+    QVERIFY(!registros.isEmpty());
+    QCOMPARE(registros.last().texto, QStringLiteral("La nota no se ha podido guardar. La franja conserva la nota que tenía."));
+    QCOMPARE(registros.last().titulo, QStringLiteral("Agenda"));
+}
+
+QTEST_MAIN(TstEditorNotas)
+#include "tst_editornotas.moc"
