@@ -36,8 +36,10 @@ demo: build
 	@mkdir -p $(dir $(DEMO_DB))
 	$(BUILD)/agenda-demo $(DEMO_DB)
 
+LINEA = @Server=(local);@DbName=$(DEMO_DB);@Usuario=admin;@Password=admin;@Proveedor=SQLite;
+
 run: build $(DEMO_DB)
-	@echo "Base de demostración lista en $(DEMO_DB). La ventana de la agenda todavía no forma parte del programa."
+	$(BUILD)/agenda "$(LINEA)"
 
 bench: build
 	$(BUILD)/agenda-bench
