@@ -81,10 +81,7 @@ void FrmMVAgenda::creaControles()
 
 void FrmMVAgenda::disponeControles()
 {
-    const auto coloca = [this](QWidget* control, int izquierda, int arriba, int ancho, int alto) {
-        control->setGeometry(Twips::aPixelesX(izquierda, this), Twips::aPixelesY(arriba, this),
-                             Twips::aPixelesX(ancho, this), Twips::aPixelesY(alto, this));
-    };
+    const auto coloca = &Twips::coloca;
     setFixedSize(Twips::aPixelesX(8820, this), Twips::aPixelesY(4530, this));
     coloca(grid_, 0, 0, 6135, 4455);
     coloca(calendario_, 6240, 0, 2595, 2370);

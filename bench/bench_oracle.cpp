@@ -26,7 +26,7 @@ QString scriptDe(int n)
 {
     QString script = QStringLiteral("SET NOCOUNT ON\r\nGO\r\nBEGIN TRANSACTION\r\n");
     for (int i = 0; i < n; ++i)
-        script += QStringLiteral("INSERT INTO MV_AGENDA (ID, FECHA, MENSAJE) VALUES (%1, '05/03/2025 09:30', 'Nota %1 del día')\r\n").arg(i);
+        script += QStringLiteral("INSERT INTO MV_AGENDA (ID, FECHA, MENSAJE) VALUES (%1, '05/03/2025 09:30', 'Nota %1')\r\n").arg(i);
     return script + QStringLiteral("COMMIT TRANSACTION\r\nGO\r\n");
 }
 

@@ -1,5 +1,7 @@
 #include "data/frmAcceso.h"
 
+#include "platform/ui/Twips.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -9,13 +11,6 @@
 #include <QScreen>
 
 namespace {
-
-constexpr int kTwipsPorPulgada = 1440;
-
-int pixeles(int twips, int puntosPorPulgada)
-{
-    return (twips * puntosPorPulgada + kTwipsPorPulgada / 2) / kTwipsPorPulgada;
-}
 
 QFont fuente(const char* familia)
 {
@@ -84,11 +79,8 @@ void frmAcceso::creaControles()
 
 void frmAcceso::colocaControles()
 {
-    const int ppp = logicalDpiX();
-    const auto coloca = [ppp](QWidget* w, int izquierda, int arriba, int ancho, int alto) {
-        w->setGeometry(pixeles(izquierda, ppp), pixeles(arriba, ppp), pixeles(ancho, ppp), pixeles(alto, ppp));
-    };
-    setFixedSize(pixeles(5850, ppp), pixeles(2820, ppp));
+    const auto coloca = &Twips::coloca;
+    setFixedSize(Twips::aPixelesX(5850, this), Twips::aPixelesY(2820, this));
     coloca(framAcceso, 0, 0, 5775, 2340);
     coloca(lbUsuario, 240, 360, 1455, 255);
     coloca(TxtUserId, 1920, 240, 3735, 345);

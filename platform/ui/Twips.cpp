@@ -32,3 +32,9 @@ int Twips::desdePixelesY(int pixeles, const QWidget* widget)
 {
     return redondea(static_cast<double>(pixeles) * PorPulgada / dpiY(widget));
 }
+
+void Twips::coloca(QWidget* control, int izquierda, int arriba, int ancho, int alto)
+{
+    control->setGeometry(aPixelesX(izquierda, control), aPixelesY(arriba, control), aPixelesX(ancho, control),
+                         aPixelesY(alto, control));
+}

@@ -11,6 +11,8 @@ public:
     [[nodiscard]] static int aPixelesY(int twips, const QWidget* widget);
     [[nodiscard]] static int desdePixelesX(int pixeles, const QWidget* widget);
     [[nodiscard]] static int desdePixelesY(int pixeles, const QWidget* widget);
+    // Places a control inside its window at a position and size given in twips.
+    static void coloca(QWidget* control, int izquierda, int arriba, int ancho, int alto);
 
     static constexpr int PorPulgada = 1440;
 };
