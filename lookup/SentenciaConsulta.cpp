@@ -1,12 +1,12 @@
 #include "lookup/SentenciaConsulta.h"
 
-#include "platform/ado/sqlite/TokenizadorSql.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
 #include "runtime/FuncionesVB.h"
 
 #include <QList>
 
-using ado::sqlite::TokenizadorSql;
-using ado::sqlite::TokenSql;
+using ado::dialecto::TokenizadorSql;
+using ado::dialecto::TokenSql;
 
 namespace {
 
