@@ -119,7 +119,10 @@ void Lib_FrmCons3::Form_Load()
     DB_Dll& db = DB_Dll::Compartido();
     EjecutaPasos(
         {
-            [&] { EsConsultaArticulos_ = SQL.contains(QLatin1StringView("articulos"), Qt::CaseInsensitive); },
+            [&] {
+                EsConsultaArticulos_ = SQL.contains(QLatin1StringView("articulos"), Qt::CaseInsensitive);
+                f12_->setEnabled(EsConsultaArticulos_);
+            },
             [&] {
                 Valores = std::make_shared<QVariantList>();
                 Cantidades = std::make_shared<QVariantList>();

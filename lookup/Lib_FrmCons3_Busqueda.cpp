@@ -96,7 +96,7 @@ bool Lib_FrmCons3::eventFilter(QObject* objeto, QEvent* evento)
             pinta(*caja, ColorConFoco);
         } else if (evento->type() == QEvent::FocusOut) {
             pinta(*caja, ColorSinFoco);
-        } else if (evento->type() == QEvent::KeyPress && objeto == caja->lineEdit()) {
+        } else if (evento->type() == QEvent::KeyPress) {
             const auto* tecla = static_cast<QKeyEvent*>(evento);
             const int codigo = Teclas::CodigoDeTecla(tecla->key());
             if (tecla->key() == Qt::Key_F5) {

@@ -118,7 +118,7 @@ void ListView::anchoArrastrado(int seccion, int nuevo)
 
 int ListView::CantidadItems() const
 {
-    return modelo_->rowCount();
+    return modelo_->cantidad();
 }
 
 int ListView::AgregaItem(const QString& texto)
@@ -233,7 +233,6 @@ void ListView::setMarcado(int item, bool marcado)
 ListView::Carga::Carga(ListView& lista) : lista_(lista)
 {
     lista_.enCarga_ = true;
-    lista_.modelo_->comienzaCarga();
 }
 
 ListView::Carga::~Carga()
