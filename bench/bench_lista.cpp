@@ -2,6 +2,7 @@
 #include "db/ArchivoBaseDatos.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
 #include "platform/ui/ListView.h"
 #include "runtime/Entorno.h"
 
@@ -98,6 +99,24 @@ void BM_CargaLista(benchmark::State& estado)
     estado.SetItemsProcessed(estado.iterations() * filas);
 }
 BENCHMARK(BM_CargaLista)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The data layer's share of the load: the statement opened through AbrirRecordset (every row fetched).
+void BM_CargaRecordset(benchmark::State& estado)
+{
+    const int filas = static_cast<int>(estado.range(0));
+    BaseClientes base(filas);
+    const Conectado conectado(base.ruta);
+    ado::Recordset rs;
+    for (auto _ : estado) {
+        QString sql = Consulta;
+        DB_Dll::Compartido().AbrirRecordset(sql, &rs);
+        if (rs.RecordCount() != filas)
+            estado.SkipWithError("the recordset did not get every row");
+        rs.Close();
+    }
+    estado.SetItemsProcessed(estado.iterations() * filas);
+}
+BENCHMARK(BM_CargaRecordset)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 // The same rows fetched through Qt Sql alone: every value of every row read.
 void BM_CargaQtSql(benchmark::State& estado)

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace {
 
 // The suite's number of a key: the keypad's digits are 96 … 105, everything else as Teclas says.
@@ -124,6 +126,7 @@ int ListView::CantidadItems() const
 int ListView::AgregaItem(const QString& texto)
 {
     ModeloListView::Item nuevo;
+    nuevo.textos.reserve(std::max(CantidadColumnas(), 1));
     nuevo.textos.append(texto);
     if (enCarga_) {
         modelo_->agregaEnCarga(std::move(nuevo));
