@@ -149,6 +149,7 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico()
                     rs.MoveFirst();
                     rs.MoveLast();
                     rs.MoveFirst();
+                    TreeV->Reserva(rs.RecordCount() + 1);
                 }
             },
         },

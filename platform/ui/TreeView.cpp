@@ -40,9 +40,6 @@ TreeView::~TreeView() = default;
 
 QTreeWidgetItem* TreeView::Agrega(const QString& relativa, Relacion relacion, const QString& clave, const QString& texto)
 {
-    if (porClave_.contains(clave))
-        throw ErrorVB(kClaveRepetida, QStringLiteral("La clave no es única en la colección: \"%1\".").arg(clave),
-                      QStringLiteral("TreeView"));
     QTreeWidgetItem* pariente = nullptr;
     if (!relativa.isEmpty()) {
         pariente = porClave_.value(relativa);
@@ -50,6 +47,11 @@ QTreeWidgetItem* TreeView::Agrega(const QString& relativa, Relacion relacion, co
             throw ErrorVB(kElementoNoEncontrado, QStringLiteral("No se encontró el elemento \"%1\".").arg(relativa),
                           QStringLiteral("TreeView"));
     }
+    // One look-up both tests the key and takes its place.
+    QTreeWidgetItem*& lugar = porClave_[clave];
+    if (lugar)
+        throw ErrorVB(kClaveRepetida, QStringLiteral("La clave no es única en la colección: \"%1\".").arg(clave),
+                      QStringLiteral("TreeView"));
     auto* nodo = new NodoArbol(clave, Cuenta());
     nodo->setText(0, texto);
     if (checkboxes_)
@@ -74,8 +76,14 @@ QTreeWidgetItem* TreeView::Agrega(const QString& relativa, Relacion relacion, co
             insertTopLevelItem(posicion, nodo);
     }
     nodos_.push_back(nodo);
-    porClave_.insert(clave, nodo);
+    lugar = nodo;
     return nodo;
+}
+
+void TreeView::Reserva(int nodos)
+{
+    porClave_.reserve(nodos);
+    nodos_.reserve(static_cast<size_t>(nodos));
 }
 
 void TreeView::Limpia()

@@ -25,6 +25,8 @@ public:
     // Raises ErrorVB 35602 when the key is taken and 35601 when `relativa` names no node; nothing
     // is added then. A node added while check boxes are on starts unchecked.
     QTreeWidgetItem* Agrega(const QString& relativa, Relacion relacion, const QString& clave, const QString& texto);
+    // Makes room for that many nodes in all, so that adding them does not grow the key index.
+    void Reserva(int nodos);
     // Removes every node.
     void Limpia();
 
