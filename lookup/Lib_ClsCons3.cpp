@@ -1,6 +1,7 @@
 #include "lookup/Lib_ClsCons3.h"
 
 #include "data/DB_Dll.h"
+#include "lookup/Lib_FrmCons3.h"
 #include "lookup/Lib_FrmCons3Tree.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
@@ -99,6 +100,55 @@ void Lib_ClsCons3::MuestraArbol(const QString& sentencia)
                 ValorDevuelto = dialogo.ValorDevuelto;
                 Valores = dialogo.Valores;
                 Checks = false;
+            },
+        },
+        IgnoraErrores);
+}
+
+void Lib_ClsCons3::MuestraLista(const QString& sentencia, ArgumentosConsulta& argumentos)
+{
+    // A new dialog for every lookup; destroying it unloads it.
+    Lib_FrmCons3 dialogo;
+    EjecutaPasos(
+        {
+            [&] {
+                dialogo.StkNivel1 = StkNivel1;
+                dialogo.StkNivel2 = StkNivel2;
+                dialogo.StkNivel3 = StkNivel3;
+                dialogo.StkNivel4 = StkNivel4;
+                dialogo.MuestraStock = MuestraStock;
+                dialogo.CfgUsaConsultaLIKE = BusquedaLike;
+            },
+            [&] { dialogo.OrdenarPorLwv = !FuncionesVB::ContieneSinCaso(sentencia, QLatin1StringView("ORDER BY")); },
+            [&] {
+                dialogo.FiltroInicial = argumentos.Clave;
+                dialogo.CampoBusqueda = argumentos.CampoBusqueda;
+                dialogo.SQL = sentencia;
+                dialogo.gConnString = gConnString;
+                dialogo.CampoDevuelto = CampoDevuelto;
+                dialogo.UsaCantidades = UsaCantidades;
+                dialogo.CheckBoxes = Checks;
+                dialogo.ValoresDefault = argumentos.ValoresDefault;
+            },
+            [&] {
+                Valores.reset();
+                Cantidades.reset();
+                // The caller's collection itself, so that the dialog sees the captions it holds.
+                dialogo.CmpsDevueltos = argumentos.CmpsDevueltos;
+                dialogo.Valores.reset();
+                dialogo.Cantidades.reset();
+            },
+            [&] { dialogo.exec(); },
+            [&] {
+                Checks = false;
+                Valores = dialogo.Valores;
+                Cantidades = dialogo.Cantidades;
+                ValorDevuelto = dialogo.ValorDevuelto;
+                dialogo.CampoDevuelto.clear();
+            },
+            [&] {
+                dialogo.Valores.reset();
+                dialogo.Cantidades.reset();
             },
         },
         IgnoraErrores);

@@ -1,5 +1,6 @@
 #include "data/DB_Dll.h"
 #include "lookup/Lib_ClsCons3.h"
+#include "lookup/Lib_FrmCons3.h"
 #include "lookup/Lib_FrmCons3Tree.h"
 #include "lookup/RegConsulta.h"
 #include "platform/ui/TreeView.h"
@@ -28,6 +29,7 @@ private slots:
     void sentencia();
     void consultaSinConfigurarNoDejaResultadoViejo();
     void entregaYRecibeDelArbol();
+    void entregaYRecibeDeLaLista();
 
 private:
     enum Catalogo { Estandar, SinArchivo, Vacio, Desactivado };
@@ -237,6 +239,43 @@ void TstLibClsCons3::entregaYRecibeDelArbol()
     QVERIFY(consultas.CampoDevuelto.isEmpty());
     QVERIFY(!argumentos.CmpsDevueltos);
     QVERIFY(pasada->isEmpty());
+}
+
+void TstLibClsCons3::entregaYRecibeDeLaLista()
+{
+    Lib_ClsCons3 consultas;
+    consultas.gUsarMascarasConsultas = true;
+    consultas.gRutaMascaraConsultas = catalogo_;
+    consultas.CampoDevuelto = "CODIGO";
+    ArgumentosConsulta argumentos;
+    argumentos.Clave = "Ferr";
+    argumentos.CmpsDevueltos = std::make_shared<QVariantList>(QVariantList{"RAZON_SOCIAL"});
+    Lib_FrmCons3* lista = nullptr;
+    QString recibida;
+    bool ordenar = true;
+    bool like = false;
+    QVariant nivel1;
+    const auto vigilante = alMostrarse([&](QWidget* d) {
+        lista = qobject_cast<Lib_FrmCons3*>(d);
+        QVERIFY(lista);
+        recibida = lista->SQL.trimmed();
+        ordenar = lista->OrdenarPorLwv;
+        like = lista->CfgUsaConsultaLIKE;
+        nivel1 = lista->StkNivel1;
+        lista->CmdAceptar().click();
+    });
+    consultas.ConsultaSearch("VT_CLIENTES", argumentos);
+
+    QCOMPARE(recibida, "SELECT TOP 1000 RAZON_SOCIAL,CODIGO,CONTACTO FROM VT_CLIENTES WHERE Dada_De_Baja = 0 ORDER BY RAZON_SOCIAL");
+    QVERIFY(!ordenar);
+    QVERIFY(like);
+    QCOMPARE(nivel1.toString(), "32768");
+    QCOMPARE(consultas.ValorDevuelto.toString(), "00040");
+    QVERIFY(consultas.Valores);
+    QCOMPARE(*consultas.Valores, QVariantList{"Ferretería Belgrano S.R.L."});
+    QVERIFY(consultas.Cantidades && consultas.Cantidades->isEmpty());
+    QVERIFY(!argumentos.CmpsDevueltos);
+    QVERIFY(consultas.CampoDevuelto.isEmpty());
 }
 
 QTEST_MAIN(TstLibClsCons3)
