@@ -87,8 +87,8 @@ void TstFrmCons3Columnas::titulosDeClasesDePrecio_data()
 {
     QTest::addColumn<QString>("tabla");
     QTest::addColumn<QString>("titulo");
-    QTest::newRow("article view") << "V_MA_ARTICULOS" << "Mayorista";
-    QTest::newRow("stock article table") << "STK_MA_ARTICULOS" << "Mayorista";
+    QTest::newRow("article view") << "PRUEBA_V_MA_ARTICULOS" << "Mayorista";
+    QTest::newRow("stock article table") << "PRUEBA_STK_MA_ARTICULOS" << "Mayorista";
     QTest::newRow("any other table") << "PRECIOS" << "precio3";
 }
 

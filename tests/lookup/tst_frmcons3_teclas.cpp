@@ -40,8 +40,7 @@ void TstFrmCons3Teclas::init()
 {
     prueba = std::make_unique<ConsultaDePrueba>();
     prueba->ejecuta(QStringLiteral(
-        "CREATE TABLE MA_ARTICULOS (IDARTICULO VARCHAR(20), DESCRIPCION VARCHAR(40), PUNTOPEDIDO FLOAT, Stock VARCHAR(10), CANT VARCHAR(10))"));
-    prueba->ejecuta(QStringLiteral("CREATE TABLE V_MV_FALTANTES (FechaHora VARCHAR(30), IdArticulo VARCHAR(30), Descripcion VARCHAR(40), Usuario VARCHAR(20))"));
+        "CREATE TABLE PRUEBA_ARTICULOS (IDARTICULO VARCHAR(20), DESCRIPCION VARCHAR(40), PUNTOPEDIDO FLOAT, Stock VARCHAR(10), CANT VARCHAR(10))"));
 }
 
 void TstFrmCons3Teclas::cleanup()
@@ -94,9 +93,9 @@ void TstFrmCons3Teclas::cantidades()
     QFETCH(QString, resultado);
     QFETCH(bool, marcada);
 
-    prueba->ejecuta(QStringLiteral("INSERT INTO MA_ARTICULOS (IDARTICULO, CANT) VALUES ('A1', '%1')").arg(celda));
+    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, CANT) VALUES ('A1', '%1')").arg(celda));
     Lib_FrmCons3& dialogo = prueba->nuevoDialogo();
-    dialogo.SQL = QStringLiteral("SELECT IDARTICULO, CANT AS [**Cantidad**] FROM MA_ARTICULOS");
+    dialogo.SQL = QStringLiteral("SELECT IDARTICULO, CANT AS [**Cantidad**] FROM PRUEBA_ARTICULOS");
     dialogo.UsaCantidades = true;
     dialogo.CheckBoxes = true;
     prueba->muestra();
@@ -132,9 +131,9 @@ void TstFrmCons3Teclas::tecleoAnticipado()
     QFETCH(int, modificadores);
     QFETCH(QString, texto);
 
-    prueba->ejecuta(QStringLiteral("INSERT INTO MA_ARTICULOS (IDARTICULO) VALUES ('A1')"));
+    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO) VALUES ('A1')"));
     Lib_FrmCons3& dialogo = prueba->nuevoDialogo();
-    dialogo.SQL = QStringLiteral("SELECT IDARTICULO FROM MA_ARTICULOS");
+    dialogo.SQL = QStringLiteral("SELECT IDARTICULO FROM PRUEBA_ARTICULOS");
     prueba->muestra();
     dialogo.ListView1().setFocus();
     QTest::keyClick(&dialogo.ListView1(), Qt::Key(tecla), Qt::KeyboardModifiers(modificadores));
@@ -144,10 +143,10 @@ void TstFrmCons3Teclas::tecleoAnticipado()
 
 void TstFrmCons3Teclas::tecleoVaALaUltimaCaja()
 {
-    prueba->ejecuta(QStringLiteral("INSERT INTO MA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('A1', 'Tornillo')"));
-    prueba->ejecuta(QStringLiteral("INSERT INTO MA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('A2', 'Tuerca')"));
+    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('A1', 'Tornillo')"));
+    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('A2', 'Tuerca')"));
     Lib_FrmCons3& dialogo = prueba->nuevoDialogo();
-    dialogo.SQL = QStringLiteral("SELECT IDARTICULO, DESCRIPCION FROM MA_ARTICULOS");
+    dialogo.SQL = QStringLiteral("SELECT IDARTICULO, DESCRIPCION FROM PRUEBA_ARTICULOS");
     prueba->muestra();
     dialogo.CmbSearch(1).setFocus();
     QTest::keyClick(dialogo.CmbSearch(1).lineEdit(), Qt::Key_Down);
@@ -165,14 +164,14 @@ void TstFrmCons3Teclas::faltante_data()
     QTest::addColumn<QString>("pregunta");
     QTest::addColumn<QString>("grabado");
 
-    const QString articulos = QStringLiteral("SELECT DESCRIPCION, IDARTICULO FROM MA_ARTICULOS");
+    const QString articulos = QStringLiteral("SELECT DESCRIPCION, IDARTICULO FROM PRUEBA_ARTICULOS");
     QTest::newRow("yes records the row")
         << articulos << true << int(Msg::Si) << "Desea informar el articulo A-7 Llave 'inglesa'\r\ncomo un faltante de stock?"
         << "2025-03-05 10:15:00|" + QString(22, u' ') + "A-7|Llave 'inglesa'|O'Neil";
     QTest::newRow("no records nothing") << articulos << true << int(Msg::No)
                                         << "Desea informar el articulo A-7 Llave 'inglesa'\r\ncomo un faltante de stock?" << "";
     QTest::newRow("no row chosen") << articulos << false << int(Msg::Si) << "" << "";
-    QTest::newRow("no article code") << "SELECT DESCRIPCION FROM MA_ARTICULOS" << true << int(Msg::Si) << "" << "";
+    QTest::newRow("no article code") << "SELECT DESCRIPCION FROM PRUEBA_ARTICULOS" << true << int(Msg::Si) << "" << "";
 }
 
 void TstFrmCons3Teclas::faltante()
@@ -184,7 +183,7 @@ void TstFrmCons3Teclas::faltante()
     QFETCH(QString, grabado);
 
     DB_Dll::Compartido().gUsuario = QStringLiteral("O'Neil");
-    prueba->ejecuta(QStringLiteral("INSERT INTO MA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('A-7', 'Llave ''inglesa''')"));
+    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('A-7', 'Llave ''inglesa''')"));
     Lib_FrmCons3& dialogo = prueba->nuevoDialogo();
     dialogo.SQL = sql;
     prueba->muestra();
@@ -231,9 +230,9 @@ void TstFrmCons3Teclas::coloresDeStock()
     QFETCH(QString, stock);
     QFETCH(int, color);
 
-    prueba->ejecuta(QStringLiteral("INSERT INTO MA_ARTICULOS (IDARTICULO, DESCRIPCION, PUNTOPEDIDO, Stock) VALUES ('A1', 'Tuerca', %1, %2)")
+    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION, PUNTOPEDIDO, Stock) VALUES ('A1', 'Tuerca', %1, %2)")
                         .arg(puntoPedido, stock));
-    Lib_FrmCons3& dialogo = abreArticulos(QStringLiteral("SELECT IDARTICULO, DESCRIPCION, PUNTOPEDIDO, Stock FROM MA_ARTICULOS"));
+    Lib_FrmCons3& dialogo = abreArticulos(QStringLiteral("SELECT IDARTICULO, DESCRIPCION, PUNTOPEDIDO, Stock FROM PRUEBA_ARTICULOS"));
     dialogo.MuestraStock = muestra;
     prueba->muestra();
     const ListView& lista = dialogo.ListView1();
