@@ -6,12 +6,8 @@
 // The command-line tool agenda-sql:
 //   agenda-sql CONEXION [SENTENCIA...]      runs each statement through DB_Dll as the program does
 //   agenda-sql --traducir-oracle [TEXTO...] prints what the Oracle translation makes of each text
-// CONEXION is an ADO connection string ("Provider=SQLite;Database=var/agenda-demo.db") or the
-// program's own line ("@Server=(local);@DbName=var/agenda-demo.db;@Usuario=admin;@Password=admin;
-// @Proveedor=SQLite;"), which connects the program's shared DB_Dll as the program does: the
-// administrator check decides whether statements go through the synonym tables, and the lookup
-// catalogue and the settings are prepared. That line must name a server: the tool cannot show the
-// login dialog. A failed connection is not retried. Without
+// CONEXION is an ADO connection string or the program's own "@key=value;" line, connected as
+// ConexionConsola describes. Without
 // statements in the arguments they are read from standard input, cut at every ";" outside quotes
 // and at lines that hold only GO. A SELECT (or WITH) goes through AbrirRecordset and prints a header
 // and tab-separated rows (NULL for a null, dates as dd/mm/yyyy hh:mm:ss) and the row count; anything

@@ -1,12 +1,10 @@
-#include "data/ConsolaSql.h"
+#include "app/ConsolaSql.h"
 
+#include "app/ConexionConsola.h"
 #include "data/DB_Dll.h"
-#include "data/DialogosConsola.h"
-#include "runtime/FinDePrograma.h"
+#include "runtime/DialogosConsola.h"
+#include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
-#include "runtime/SharedRuntime.h"
-#include "startup/ModGlobal.h"
-#include "startup/ParametrosArranque.h"
 
 #include <QDateTime>
 
@@ -72,45 +70,6 @@ bool ejecutaSentencia(DB_Dll& db, QString sentencia, const DialogosConsola& dial
     return db.gCnn().Errors().Count() == 0 && dialogos.errores() == erroresAntes;
 }
 
-void imprimeErroresConexion(const ado::Connection& cnn, QTextStream& errores)
-{
-    for (int i = 0; i < cnn.Errors().Count(); ++i)
-        errores << cnn.Errors().Item(i).Description << Qt::endl;
-}
-
-// The program's own "@key=value;" line: connects the shared object through IniciarConexion, as the
-// program does (administrator check included). A line without a server would need the login
-// dialog, which a command-line tool cannot show.
-bool conectaComoPrograma(const QString& linea, QTextStream& errores)
-{
-    QString servidor;
-    try {
-        ParametrosArranque::Extrae(linea, QStringLiteral("@Server"), servidor, {}, SharedRuntime());
-    } catch (const ErrorVB&) {
-        servidor.clear();
-    }
-    if (FuncionesVB::EnBlanco(servidor)) {
-        errores << "La línea de conexión no indica @Server (terminado en \";\"): agenda-sql no puede pedir los "
-                   "datos de acceso."
-                << Qt::endl;
-        return false;
-    }
-    bool usaIni = false;
-    QString parametros = linea;
-    QString cadena;
-    try {
-        ModGlobal::IniciarConexion(usaIni, parametros, cadena);
-    } catch (const FinDePrograma&) {
-        errores << "No se pudo abrir la conexión." << Qt::endl;
-        return false;
-    }
-    if (ModGlobal::DB().gCnn().State() != ado::adStateOpen) {
-        errores << "No se pudo abrir la conexión." << Qt::endl;
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 QStringList ConsolaSql::CortaSentencias(const QString& texto)
@@ -156,25 +115,13 @@ int ConsolaSql::Ejecuta(const QStringList& argumentos, QTextStream& entrada, QTe
         errores << kUso << Qt::endl;
         return kSalidaUso;
     }
-    const QString conexion = traducir ? QStringLiteral("Provider=OraOLEDB.Oracle.1") : args.takeFirst();
+    const QString textoConexion = traducir ? QString() : args.takeFirst();
     const QStringList sentencias = args.isEmpty() ? CortaSentencias(entrada.readAll()) : args;
 
-    auto propios = std::make_unique<DialogosConsola>(errores);
-    DialogosConsola& dialogos = *propios;
-    auto anteriores = Dialogos::instala(std::move(propios));
-    struct Restaura {
-        std::unique_ptr<Dialogos>& d;
-        ~Restaura() { Dialogos::instala(std::move(d)); }
-    } restaura{anteriores};
-
-    const bool comoPrograma = !traducir && conexion.startsWith(u'@');
-    DB_Dll propia;
-    DB_Dll& db = comoPrograma ? ModGlobal::DB() : propia;
-    if (!comoPrograma) {
-        db.gConnString = conexion;
-        db.gEsAdmin = true;
-    }
+    const DialogosConsola::Instalados instalados(errores);
     if (traducir) {
+        DB_Dll db;
+        db.gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1");
         int estado = 0;
         for (const QString& s : sentencias) {
             try {
@@ -187,23 +134,12 @@ int ConsolaSql::Ejecuta(const QStringList& argumentos, QTextStream& entrada, QTe
         return estado;
     }
 
-    if (comoPrograma) {
-        if (!conectaComoPrograma(conexion, errores))
-            return kSalidaUso;
-    } else {
-        try {
-            db.gCnn().Open(conexion);
-        } catch (const ErrorVB&) {
-            imprimeErroresConexion(db.gCnn(), errores);
-            return kSalidaUso;
-        }
-    }
+    ConexionConsola conexion(textoConexion);
+    if (!conexion.Abre(errores))
+        return kSalidaUso;
     int estado = 0;
     for (const QString& s : sentencias)
-        if (!ejecutaSentencia(db, s, dialogos, salida))
+        if (!ejecutaSentencia(conexion.db(), s, instalados.dialogos(), salida))
             estado = kSalidaFallo;
-    // The shared object outlives Qt's own globals; its connection must be closed while they exist.
-    if (comoPrograma)
-        db.gCnn().Close();
     return estado;
 }
