@@ -1,6 +1,6 @@
 #include "data/DiccionarioOracle.h"
 
-#include "platform/ado/sqlite/FechasSqlite.h"
+#include "platform/ado/dialect/FechasDialecto.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/SharedRuntime.h"
@@ -52,7 +52,7 @@ bool esFecha(QStringView literal)
     bool soloDigitos = !literal.isEmpty();
     for (QChar c : literal)
         soloDigitos = soloDigitos && c.isDigit();
-    return !soloDigitos && ado::sqlite::LeeFecha(literal).has_value();
+    return !soloDigitos && ado::dialecto::LeeFecha(literal).has_value();
 }
 
 } // namespace
@@ -146,7 +146,7 @@ QString DiccionarioOracle::LiteralesFecha(const QString& w)
             ElevaLlamadaNoValida(QStringLiteral("ORACLE_Dicc"));
         const QStringView literal = QStringView(w).mid(abre + 1, cierra - abre - 1);
         if (esFecha(literal)) {
-            const QString dia = ado::sqlite::LeeFecha(literal)->date().toString(QStringLiteral("dd/MM/yyyy"));
+            const QString dia = ado::dialecto::LeeFecha(literal)->date().toString(QStringLiteral("dd/MM/yyyy"));
             resultado += QStringView(w).mid(copiado, abre - copiado);
             resultado += QStringLiteral("TO_DATE('") + dia + QStringLiteral("','DD/MM/YYYY')");
             copiado = cierra + 1;

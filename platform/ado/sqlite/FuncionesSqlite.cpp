@@ -1,6 +1,6 @@
 #include "platform/ado/sqlite/FuncionesSqlite.h"
 
-#include "platform/ado/sqlite/FechasSqlite.h"
+#include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/PatronLikeDialecto.h"
 #include "platform/ado/sqlite/PlegadoDialecto.h"
 #include "runtime/Reloj.h"
@@ -72,7 +72,7 @@ void posicion(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 
 void ahora(sqlite3_context* ctx, int, sqlite3_value**)
 {
-    const QByteArray texto = FechaAlmacenada(Reloj::ahora()).toUtf8();
+    const QByteArray texto = dialecto::FechaAlmacenada(Reloj::ahora()).toUtf8();
     sqlite3_result_text(ctx, texto.constData(), static_cast<int>(texto.size()), SQLITE_TRANSIENT);
 }
 

@@ -1,6 +1,6 @@
 #include "platform/ado/sqlite/ParametrizadorSqlite.h"
 
-#include "platform/ado/sqlite/TokenizadorSql.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
 #include "runtime/FuncionesVB.h"
 
 #include <cmath>
@@ -11,6 +11,7 @@
 namespace ado::sqlite {
 namespace {
 
+using dialecto::TokenSql;
 using Tipo = TokenSql::Tipo;
 
 // What may stand right before a literal that is a value (and not a name written in quotes).
@@ -108,7 +109,7 @@ QString cadena(QStringView t)
 
 class Recorrido {
 public:
-    explicit Recorrido(QStringView t) : t_(t), tokens_(TokenizadorSql::divide(t))
+    explicit Recorrido(QStringView t) : t_(t), tokens_(dialecto::TokenizadorSql::divide(t))
     {
         sig_.reserve(tokens_.size());
         for (qsizetype i = 0; i < tokens_.size(); ++i) {

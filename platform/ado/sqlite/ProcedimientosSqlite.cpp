@@ -2,9 +2,9 @@
 
 #include "platform/ado/Constantes.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
-#include "platform/ado/sqlite/FechasSqlite.h"
+#include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
-#include "platform/ado/sqlite/SentenciaSqlite.h"
+#include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/sqlite/TiposSqlite.h"
 
 #include <QSqlError>
@@ -223,7 +223,7 @@ QVariant convierte(const Parametro& p, const QVariant& valor)
         return {};
     const QString texto = valor.toString();
     if (EsTipoFecha(p.tipo)) {
-        const auto fecha = TextoAlmacenado(texto);
+        const auto fecha = dialecto::TextoAlmacenado(texto);
         if (!fecha)
             errorDeComando(QStringLiteral("El valor '%1' del parámetro @%2 no es una fecha válida.").arg(texto, p.nombre));
         return *fecha;
@@ -360,7 +360,7 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
             }
             if (paso != SQLITE_DONE)
                 fallaSqlite(conexion_);
-            const ClaseSentencia clase = ClasificaSentencia(texto);
+            const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(texto);
             if (columnas > 0) {
                 ejecucion.filas = lector.termina();
                 ejecucion.devuelveFilas = true;

@@ -2,12 +2,12 @@
 
 #include "platform/ado/Constantes.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
-#include "platform/ado/sqlite/FechasSqlite.h"
+#include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/FuncionesSqlite.h"
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
 #include "platform/ado/sqlite/ParametrizadorSqlite.h"
 #include "platform/ado/sqlite/ProcedimientosSqlite.h"
-#include "platform/ado/sqlite/SentenciaSqlite.h"
+#include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/sqlite/ValoresSqlite.h"
 
 #include <QCoreApplication>
@@ -108,7 +108,7 @@ void ProveedorSqlite::cierra()
 int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
 {
     compruebaAbierta();
-    const ClaseSentencia clase = ClasificaSentencia(sentencia);
+    const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
     if (clase.llamada) {
         const auto ejecucion = ProcedimientosSqlite(base_, manejador_).ejecuta(sentencia, esquema_);
         if (ejecucion.cambiaEsquema)
@@ -137,7 +137,7 @@ int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
 Resultado ProveedorSqlite::consulta(const QString& sentencia)
 {
     compruebaAbierta();
-    const ClaseSentencia clase = ClasificaSentencia(sentencia);
+    const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
     if (clase.llamada) {
         auto ejecucion = ProcedimientosSqlite(base_, manejador_).ejecuta(sentencia, esquema_);
         if (ejecucion.cambiaEsquema)
@@ -245,7 +245,7 @@ void ProveedorSqlite::actualizaFila(const QString& tabla, const QStringList& col
         } else if (original.typeId() == QMetaType::QDateTime) {
             // The stored text may be written without seconds or time; compare as date-times.
             condiciones.append(QStringLiteral("datetime(%1) IS ?").arg(columna));
-            valoresCondicion.append(FechaAlmacenada(original.toDateTime()));
+            valoresCondicion.append(dialecto::FechaAlmacenada(original.toDateTime()));
         } else {
             condiciones.append(columna + QStringLiteral(" IS ?"));
             valoresCondicion.append(ValorEscrito(original, false));

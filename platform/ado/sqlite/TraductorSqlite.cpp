@@ -1,14 +1,22 @@
 #include "platform/ado/sqlite/TraductorSqlite.h"
 
-#include "platform/ado/sqlite/ReescrituraDialecto.h"
-
 namespace ado::sqlite {
+namespace {
 
-TraductorSqlite::TraductorSqlite(EsquemaDialecto esquema) : esquema_(std::move(esquema)) {}
-
-QString TraductorSqlite::traduce(const QString& sentencia) const
+dialecto::RasgosDialecto rasgosSqlite()
 {
-    return ReescrituraDialecto(esquema_, sentencia).resultado();
+    dialecto::RasgosDialecto r;
+    r.textoSinCaso = QStringLiteral(" COLLATE KQ_CI");
+    r.ordenSinCaso = true;
+    r.funciones = {{QStringLiteral("LEN"), QStringLiteral("KQ_LEN")},
+                   {QStringLiteral("CHARINDEX"), QStringLiteral("KQ_CHARINDEX")},
+                   {QStringLiteral("GETDATE"), QStringLiteral("KQ_GETDATE")},
+                   {QStringLiteral("ISNULL"), QStringLiteral("IFNULL")}};
+    return r;
 }
+
+} // namespace
+
+TraductorSqlite::TraductorSqlite(EsquemaDialecto esquema) : traductor_(std::move(esquema), rasgosSqlite()) {}
 
 } // namespace ado::sqlite

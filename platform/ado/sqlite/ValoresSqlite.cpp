@@ -1,6 +1,6 @@
 #include "platform/ado/sqlite/ValoresSqlite.h"
 
-#include "platform/ado/sqlite/FechasSqlite.h"
+#include "platform/ado/dialect/FechasDialecto.h"
 
 #include <limits>
 
@@ -19,7 +19,7 @@ QVariant ValorLeido(const QVariant& crudo, bool columnaFecha)
     }
     case QMetaType::QString:
         if (columnaFecha) {
-            if (const auto fecha = LeeFecha(crudo.toString()))
+            if (const auto fecha = dialecto::LeeFecha(crudo.toString()))
                 return *fecha;
         }
         return crudo;
@@ -34,14 +34,14 @@ QVariant ValorEscrito(const QVariant& valor, bool columnaFecha)
         return QVariant(QMetaType::fromType<QString>());
     switch (valor.typeId()) {
     case QMetaType::QDateTime:
-        return FechaAlmacenada(valor.toDateTime());
+        return dialecto::FechaAlmacenada(valor.toDateTime());
     case QMetaType::QDate:
-        return FechaAlmacenada(valor.toDate().startOfDay());
+        return dialecto::FechaAlmacenada(valor.toDate().startOfDay());
     case QMetaType::Bool:
         return valor.toBool() ? 1 : 0;
     case QMetaType::QString:
         if (columnaFecha) {
-            if (const auto fecha = TextoAlmacenado(valor.toString()))
+            if (const auto fecha = dialecto::TextoAlmacenado(valor.toString()))
                 return *fecha;
         }
         return valor;

@@ -1,8 +1,8 @@
-#include "platform/ado/sqlite/FechasSqlite.h"
+#include "platform/ado/dialect/FechasDialecto.h"
 
 #include <QList>
 
-namespace ado::sqlite {
+namespace ado::dialecto {
 namespace {
 
 // Reads an unsigned number of 1 to `maximo` digits at `pos`; advances `pos`.
@@ -156,4 +156,4 @@ QString FechaAlmacenada(const QDateTime& momento)
     return textoAlmacenado(momento.date(), momento.time());
 }
 
-} // namespace ado::sqlite
+} // namespace ado::dialecto

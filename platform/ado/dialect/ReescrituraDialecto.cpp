@@ -1,25 +1,12 @@
-#include "platform/ado/sqlite/ReescrituraDialecto.h"
+#include "platform/ado/dialect/ReescrituraDialecto.h"
 
-#include "platform/ado/sqlite/FechasSqlite.h"
+#include "platform/ado/dialect/FechasDialecto.h"
 #include "runtime/FuncionesVB.h"
 
-namespace ado::sqlite {
+namespace ado::dialecto {
 namespace {
 
 using Tipo = TokenSql::Tipo;
-
-const QLatin1String kCollate(" COLLATE KQ_CI");
-
-struct Renombre {
-    QLatin1String suite;
-    QLatin1String sqlite;
-};
-const Renombre kFunciones[] = {
-    {QLatin1String("LEN"), QLatin1String("KQ_LEN")},
-    {QLatin1String("CHARINDEX"), QLatin1String("KQ_CHARINDEX")},
-    {QLatin1String("GETDATE"), QLatin1String("KQ_GETDATE")},
-    {QLatin1String("ISNULL"), QLatin1String("IFNULL")},
-};
 
 // Keywords that end an ORDER BY list of the same scope.
 const QLatin1String kFinOrden[] = {
@@ -66,8 +53,9 @@ QString sinComillas(QStringView t, QChar cierre)
 
 } // namespace
 
-ReescrituraDialecto::ReescrituraDialecto(const EsquemaDialecto& esquema, QStringView texto)
-    : esquema_(esquema), texto_(texto), tokens_(TokenizadorSql::divide(texto))
+ReescrituraDialecto::ReescrituraDialecto(const EsquemaDialecto& esquema, const RasgosDialecto& rasgos,
+                                         QStringView texto)
+    : esquema_(esquema), rasgos_(rasgos), texto_(texto), tokens_(TokenizadorSql::divide(texto))
 {
     sig_.reserve(tokens_.size());
     for (qsizetype i = 0; i < tokens_.size(); ++i) {
@@ -88,7 +76,9 @@ QString ReescrituraDialecto::resultado()
     for (qsizetype i = 0; i < tokens_.size(); ++i) {
         const TokenSql& tk = tokens_[i];
         const Accion* a = acciones_.isEmpty() ? nullptr : &acciones_[i];
-        const bool tal = !tk.nacional && (tk.tipo != Tipo::NombreCorchetes || tk.abierto);
+        const bool nombre = tk.tipo == Tipo::NombreCorchetes || tk.tipo == Tipo::NombreComillas;
+        const bool tal = !tk.nacional && (!nombre || tk.abierto
+                                          || (tk.tipo == Tipo::NombreComillas && !rasgos_.nombresEnMinusculas));
         if (tal && (!a || (!a->reemplaza && !a->omite && a->sufijo.isEmpty())))
             continue;
         salida += texto_.mid(copiaDesde, tk.inicio - copiaDesde);
@@ -108,6 +98,7 @@ void ReescrituraDialecto::agregaToken(QString& salida, const TokenSql& tk) const
 {
     const QStringView t = texto_.mid(tk.inicio, tk.largo);
     if (tk.tipo == Tipo::NombreCorchetes && !tk.abierto) {
+        const qsizetype desde = salida.size();
         salida += u'"';
         for (qsizetype i = 1; i + 1 < t.size(); ++i) {
             if (t[i] == u']' && t[i + 1] == u']')
@@ -117,6 +108,10 @@ void ReescrituraDialecto::agregaToken(QString& salida, const TokenSql& tk) const
             salida += t[i];
         }
         salida += u'"';
+        if (rasgos_.nombresEnMinusculas)
+            salida.replace(desde, salida.size() - desde, salida.mid(desde).toLower());
+    } else if (tk.tipo == Tipo::NombreComillas && rasgos_.nombresEnMinusculas) {
+        salida += t.toString().toLower();
     } else if (tk.nacional) {
         salida += t.mid(1);
     } else {
@@ -258,11 +253,11 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
         esperaColumnas_ = false;
     }
     if (esSimbolo(k + 1, QLatin1String("(")) && !esSimbolo(k - 1, QLatin1String("."))) {
-        for (const Renombre& r : kFunciones) {
-            if (es(k, r.suite)) {
+        for (const FuncionDialecto& f : rasgos_.funciones) {
+            if (tokens_[sig_[k]].largo == f.suite.size() && texto(k).compare(f.suite, Qt::CaseInsensitive) == 0) {
                 Accion& ac = accion(sig_[k]);
                 ac.reemplaza = true;
-                ac.reemplazo = r.sqlite;
+                ac.reemplazo = f.motor;
                 return k + 1;
             }
         }
@@ -294,7 +289,7 @@ void ReescrituraDialecto::pasoLista(qsizetype k)
 void ReescrituraDialecto::pasoOrden(qsizetype k)
 {
     ambitos_.back().inicioOrden = false;
-    if (!esNombre(k))
+    if (!rasgos_.ordenSinCaso || !esNombre(k))
         return;
     const qsizetype fin = finCadena(k);
     const qsizetype tras = fin + 1;
@@ -307,7 +302,7 @@ void ReescrituraDialecto::pasoOrden(qsizetype k)
         return;
     const QString columna = nombre(fin);
     if (esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna))
-        agregaSufijo(fin, kCollate);
+        agregaSufijo(fin, rasgos_.textoSinCaso);
 }
 
 void ReescrituraDialecto::abreParentesis(qsizetype)
@@ -402,8 +397,9 @@ void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
     const qsizetype derecha = operador + 1;
     const Clase clase = claseIzquierda(izquierda);
     const bool derechaFecha = esFechaSuelta(derecha);
-    if (clase == Clase::Texto && !derechaFecha)
-        agregaSufijo(izquierda, kCollate);
+    if (clase == Clase::Texto && !derechaFecha
+        && (!rasgos_.sinCasoSoloFrenteATexto || es(operador, QLatin1String("LIKE")) || derechaTexto(derecha)))
+        agregaSufijo(izquierda, rasgos_.textoSinCaso);
     if (es(operador, QLatin1String("LIKE")))
         return;
     if (es(operador, QLatin1String("BETWEEN"))) {
@@ -552,6 +548,22 @@ ReescrituraDialecto::Clase ReescrituraDialecto::claseIzquierda(qsizetype k) cons
     return esquema_.columnasTexto.contains(columna) ? Clase::Texto : Clase::Otra;
 }
 
+// A right operand that can be text: a string literal, a "?" parameter or a column known as text, also
+// as the first item of an IN list.
+bool ReescrituraDialecto::derechaTexto(qsizetype k) const
+{
+    if (esSimbolo(k, QLatin1String("(")) && !es(k + 1, QLatin1String("SELECT")))
+        ++k;
+    if (k < 0 || k >= sig_.size())
+        return false;
+    if (tokens_[sig_[k]].tipo == Tipo::Cadena || esSimbolo(k, QLatin1String("?")))
+        return true;
+    if (!esNombre(k))
+        return false;
+    const qsizetype fin = finCadena(k);
+    return !esSimbolo(fin + 1, QLatin1String("(")) && esquema_.columnasTexto.contains(nombre(fin));
+}
+
 // A bare date column as the right operand: a name, not called, not part of an expression.
 bool ReescrituraDialecto::esFechaSuelta(qsizetype k) const
 {
@@ -592,4 +604,4 @@ ReescrituraDialecto::Accion& ReescrituraDialecto::accion(qsizetype indiceToken)
     return acciones_[indiceToken];
 }
 
-} // namespace ado::sqlite
+} // namespace ado::dialecto

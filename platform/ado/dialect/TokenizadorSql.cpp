@@ -1,6 +1,6 @@
-#include "platform/ado/sqlite/TokenizadorSql.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
 
-namespace ado::sqlite {
+namespace ado::dialecto {
 namespace {
 
 bool esDigito(QChar c)
@@ -128,4 +128,4 @@ QList<TokenSql> TokenizadorSql::divide(QStringView t)
     return tokens;
 }
 
-} // namespace ado::sqlite
+} // namespace ado::dialecto

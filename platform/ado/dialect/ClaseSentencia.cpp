@@ -1,8 +1,8 @@
-#include "platform/ado/sqlite/SentenciaSqlite.h"
+#include "platform/ado/dialect/ClaseSentencia.h"
 
 #include "runtime/FuncionesVB.h"
 
-namespace ado::sqlite {
+namespace ado::dialecto {
 
 ClaseSentencia ClasificaSentencia(QStringView sentencia)
 {
@@ -22,4 +22,4 @@ ClaseSentencia ClasificaSentencia(QStringView sentencia)
     return clase;
 }
 
-} // namespace ado::sqlite
+} // namespace ado::dialecto

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace ado::sqlite {
+namespace ado::dialecto {
 
 // What the provider needs to know of a statement before running it, from its first word (case
 // ignored; leading blanks, "(" and ";" skipped).
@@ -15,4 +15,4 @@ struct ClaseSentencia {
 
 [[nodiscard]] ClaseSentencia ClasificaSentencia(QStringView sentencia);
 
-} // namespace ado::sqlite
+} // namespace ado::dialecto

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QStringView>
 
-namespace ado::sqlite {
+namespace ado::dialecto {
 
 // One lexical piece of a SQL text, as a span of the text it was read from.
 struct TokenSql {
@@ -32,4 +32,4 @@ public:
     [[nodiscard]] static QList<TokenSql> divide(QStringView texto);
 };
 
-} // namespace ado::sqlite
+} // namespace ado::dialecto

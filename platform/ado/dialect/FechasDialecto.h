@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace ado::sqlite {
+namespace ado::dialecto {
 
 // Reads a date text the way the suite's server reads one under day-first settings:
 // "5/3/2025", "05/03/2025", "5-3-25", "5.3.2025", each optionally followed by a time "9:30",
@@ -22,4 +22,4 @@ namespace ado::sqlite {
 // FechaAlmacenada: no local time is involved, so no time-zone look-up and no daylight-saving shift.
 [[nodiscard]] std::optional<QString> TextoAlmacenado(QStringView texto);
 
-} // namespace ado::sqlite
+} // namespace ado::dialecto

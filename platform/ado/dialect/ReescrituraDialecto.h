@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/ado/sqlite/TokenizadorSql.h"
-#include "platform/ado/sqlite/TraductorSqlite.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
+#include "platform/ado/dialect/TraductorDialecto.h"
 
 #include <QList>
 #include <QString>
@@ -9,14 +9,14 @@
 
 #include <vector>
 
-namespace ado::sqlite {
+namespace ado::dialecto {
 
 // One translation of one text: walks the significant tokens once, keeping a stack of scopes (the
 // statement and each parenthesis), marks what each token becomes, and writes the result. Private to
-// TraductorSqlite, which documents the rules.
+// TraductorDialecto, which documents the rules.
 class ReescrituraDialecto {
 public:
-    ReescrituraDialecto(const EsquemaDialecto& esquema, QStringView texto);
+    ReescrituraDialecto(const EsquemaDialecto& esquema, const RasgosDialecto& rasgos, QStringView texto);
 
     [[nodiscard]] QString resultado();
 
@@ -68,12 +68,14 @@ private:
     [[nodiscard]] qsizetype finCadena(qsizetype k) const;
     [[nodiscard]] Clase claseIzquierda(qsizetype k) const;
     [[nodiscard]] bool esFechaSuelta(qsizetype k) const;
+    [[nodiscard]] bool derechaTexto(qsizetype k) const;
     void reescribeFecha(qsizetype k);
     void agregaSufijo(qsizetype k, const QString& sufijo);
     Accion& accion(qsizetype k);
     void agregaToken(QString& salida, const TokenSql& tk) const;
 
     const EsquemaDialecto& esquema_;
+    const RasgosDialecto& rasgos_;
     QStringView texto_;
     QList<TokenSql> tokens_;
     QList<qsizetype> sig_;   // indices of the tokens that are neither blanks nor comments
@@ -87,4 +89,4 @@ private:
     QList<QString> columnasInsercion_;
 };
 
-} // namespace ado::sqlite
+} // namespace ado::dialecto

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QList>
+#include <QSet>
+#include <QString>
+
+namespace ado::dialecto {
+
+// What the translator knows of the schema: the names (upper case, any table) of the columns
+// declared as dates and of those declared as text. Each provider reads them when it opens.
+struct EsquemaDialecto {
+    QSet<QString> columnasFecha;
+    QSet<QString> columnasTexto;
+};
+
+// A function of the suite's dialect and the name the engine knows it by.
+struct FuncionDialecto {
+    QString suite;
+    QString motor;
+};
+
+// What differs from one engine to the next; everything else is the same rewrite.
+struct RasgosDialecto {
+    // Appended to a text operand so that the comparison ignores case, e.g. " COLLATE KQ_CI".
+    QString textoSinCaso;
+    // Only when the right operand can be text too (a string literal, a "?" parameter, a column known
+    // as text, or any LIKE pattern): for an engine whose marker is a type cast, which a number on the
+    // other side would not accept.
+    bool sinCasoSoloFrenteATexto = false;
+    // A bare text column as an ORDER BY item gets `textoSinCaso` too.
+    bool ordenSinCaso = false;
+    // [Name] and "Name" come out in lower case: for an engine that folds unquoted names to lower case
+    // and keeps the case of quoted ones.
+    bool nombresEnMinusculas = false;
+    // Unqualified calls renamed, e.g. LEN → KQ_LEN; names are matched in any case.
+    QList<FuncionDialecto> funciones;
+};
+
+// Rewrites one statement written in the suite's SQL Server dialect for one engine, with a
+// quote-aware tokenizer (never a regular expression over raw text). String literals and quoted
+// names are never rewritten, except a day-first date literal compared with a date column.
+class TraductorDialecto {
+public:
+    TraductorDialecto(EsquemaDialecto esquema, RasgosDialecto rasgos);
+
+    // Returns `sentencia` rewritten; keywords are recognised in any case. Any text is accepted: what
+    // cannot be understood (an unterminated quote, garbage) is passed through as it is, for the
+    // database to report. EXEC calls are not statements for this translator: the provider runs them
+    // itself. Several statements separated by ";" are translated one by one.
+    //  - [name] becomes "name" ("name" in lower case with `nombresEnMinusculas`); an owner dbo. or [dbo]. in front of a name is dropped; N'x' becomes 'x'.
+    //  - TOP n or TOP (n) after SELECT [DISTINCT|ALL] becomes " LIMIT n" after the last token of that
+    //    SELECT: at the end of the statement or before the parenthesis closing its subquery. In a
+    //    compound SELECT the LIMIT therefore ends the whole compound. TOP ... PERCENT and WITH TIES
+    //    are left as written (the database rejects them).
+    //  - The functions of the rasgos, only as unqualified calls.
+    //  - The text marker of the rasgos follows the left operand of a comparison (= <> != < > <= >=
+    //    [NOT] LIKE, [NOT] BETWEEN, [NOT] IN) unless that operand is a bare column not known as text,
+    //    a number or NULL, or the right operand is a bare date column (so a date index stays usable).
+    //    Function calls, parenthesised expressions, expressions with operators and string literals
+    //    count as text. The assignment "=" of UPDATE ... SET gets none; a comparison inside an
+    //    assigned value does. With `ordenSinCaso`, a bare text column as an ORDER BY item gets it too.
+    //  - A day-first literal (read by LeeFecha) becomes "2025-03-05 09:30:00" when it is compared with
+    //    a bare date column (either side of = <> != < > <= >=, both ends of BETWEEN, items of an IN
+    //    list), assigned to one in UPDATE ... SET, or placed at a date column's position in
+    //    INSERT INTO t (columns) VALUES (...), several rows included. Without a column list nothing
+    //    of an INSERT is rewritten. Unreadable literals stay as written.
+    //  - CREATE, ALTER and DROP get only the name and N'' rewriting, so the schema never names the
+    //    collation or functions of the connection.
+    [[nodiscard]] QString traduce(const QString& sentencia) const;
+
+private:
+    EsquemaDialecto esquema_;
+    RasgosDialecto rasgos_;
+};
+
+} // namespace ado::dialecto
