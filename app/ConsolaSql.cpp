@@ -2,6 +2,7 @@
 
 #include "app/ConexionConsola.h"
 #include "data/DB_Dll.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
 #include "runtime/DialogosConsola.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
@@ -48,11 +49,13 @@ void imprimeRecordset(ado::Recordset& rs, QTextStream& salida)
             fila << textoValor(campos.Item(i).Value());
         salida << fila.join(u'\t') << '\n';
     }
-    salida << QStringLiteral("(%1 filas)").arg(filas) << Qt::endl;
+    salida << (filas == 1 ? QStringLiteral("(1 fila)") : QStringLiteral("(%1 filas)").arg(filas)) << Qt::endl;
 }
 
-// Runs one statement; false when it failed.
-bool ejecutaSentencia(DB_Dll& db, QString sentencia, const DialogosConsola& dialogos, QTextStream& salida)
+// Runs one statement; false when it failed. A failure that the program keeps quiet (or reports
+// through no dialog) is printed from the connection's errors, so that none goes unseen.
+bool ejecutaSentencia(DB_Dll& db, QString sentencia, const DialogosConsola& dialogos, QTextStream& salida,
+                      QTextStream& errores)
 {
     const int erroresAntes = dialogos.errores();
     db.gCnn().Errors().Clear();
@@ -65,15 +68,34 @@ bool ejecutaSentencia(DB_Dll& db, QString sentencia, const DialogosConsola& dial
         int32_t afectados = 0;
         db.EjecutaConsultaSQL(sentencia, afectados);
         if (db.gCnn().Errors().Count() == 0 && dialogos.errores() == erroresAntes)
-            salida << QStringLiteral("%1 registros afectados").arg(afectados) << Qt::endl;
+            salida << (afectados == 1 ? QStringLiteral("1 registro afectado")
+                                      : QStringLiteral("%1 registros afectados").arg(afectados))
+                   << Qt::endl;
     }
-    return db.gCnn().Errors().Count() == 0 && dialogos.errores() == erroresAntes;
+    const ado::Errors& lista = db.gCnn().Errors();
+    if (dialogos.errores() == erroresAntes) {
+        for (int i = 0; i < lista.Count(); ++i)
+            errores << QStringLiteral("Error %1: %2").arg(lista.Item(i).Number).arg(lista.Item(i).Description) << Qt::endl;
+    }
+    return lista.Count() == 0 && dialogos.errores() == erroresAntes;
+}
+
+// Whether nothing but blanks stands between the piece and the line breaks around it.
+bool solaEnSuLinea(const QString& texto, qsizetype inicio, qsizetype fin)
+{
+    const auto blanco = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\r'; };
+    while (inicio > 0 && blanco(texto[inicio - 1]))
+        --inicio;
+    while (fin < texto.size() && blanco(texto[fin]))
+        ++fin;
+    return (inicio == 0 || texto[inicio - 1] == u'\n') && (fin == texto.size() || texto[fin] == u'\n');
 }
 
 } // namespace
 
 QStringList ConsolaSql::CortaSentencias(const QString& texto)
 {
+    using Tipo = ado::dialecto::TokenSql::Tipo;
     QStringList sentencias;
     QString actual;
     auto cierra = [&] {
@@ -81,25 +103,17 @@ QStringList ConsolaSql::CortaSentencias(const QString& texto)
             sentencias << actual.trimmed();
         actual.clear();
     };
-    QChar comilla;
-    for (const QString& linea : texto.split(u'\n')) {
-        if (comilla.isNull() && linea.trimmed().compare(QLatin1String("GO"), Qt::CaseInsensitive) == 0) {
+    for (const ado::dialecto::TokenSql& token : ado::dialecto::TokenizadorSql::divide(texto)) {
+        const QStringView pieza = QStringView(texto).mid(token.inicio, token.largo);
+        if (token.tipo == Tipo::Comentario)
+            actual += u' '; // the database skips it; a blank keeps the words around it apart
+        else if (token.tipo == Tipo::Simbolo && pieza == u";")
             cierra();
-            continue;
-        }
-        for (QChar c : linea) {
-            if (!comilla.isNull()) {
-                if (c == comilla)
-                    comilla = QChar();
-            } else if (c == u'\'' || c == u'"') {
-                comilla = c;
-            } else if (c == u';') {
-                cierra();
-                continue;
-            }
-            actual += c;
-        }
-        actual += u'\n';
+        else if (token.tipo == Tipo::Palabra && pieza.compare(QLatin1String("GO"), Qt::CaseInsensitive) == 0
+                 && solaEnSuLinea(texto, token.inicio, token.inicio + token.largo))
+            cierra();
+        else
+            actual += pieza;
     }
     cierra();
     return sentencias;
@@ -139,7 +153,7 @@ int ConsolaSql::Ejecuta(const QStringList& argumentos, QTextStream& entrada, QTe
         return kSalidaUso;
     int estado = 0;
     for (const QString& s : sentencias)
-        if (!ejecutaSentencia(conexion.db(), s, instalados.dialogos(), salida))
+        if (!ejecutaSentencia(conexion.db(), s, instalados.dialogos(), salida, errores))
             estado = kSalidaFallo;
     return estado;
 }
