@@ -347,7 +347,7 @@ std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traduci
     QStringList nombres;
     for (int i = 0; i < columnas; ++i)
         nombres.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(sentencia, i))).remove(u'"'));
-    LectorFilasSqlite lector(esquema_, nombres);
+    LectorFilasSqlite lector(esquema_, nombres, traducida);
     QVariantList crudos(columnas);
     for (; rc == SQLITE_ROW; rc = sqlite3_step(sentencia)) {
         for (int i = 0; i < columnas; ++i)
