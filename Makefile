@@ -41,8 +41,14 @@ LINEA = @Server=(local);@DbName=$(DEMO_DB);@Usuario=admin;@Password=admin;@Prove
 run: build $(DEMO_DB)
 	$(BUILD)/agenda "$(LINEA)"
 
-bench: build
-	$(BUILD)/agenda-bench
+# Figures come from an optimised build of their own; BENCH_ARGS passes options to Google Benchmark.
+BENCH_BUILD ?= build-release
+BENCH_ARGS  ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target agenda-bench
+	$(BENCH_BUILD)/agenda-bench $(BENCH_ARGS)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD)

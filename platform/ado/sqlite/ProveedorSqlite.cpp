@@ -110,7 +110,7 @@ int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
     if (clase.llamada) {
-        const auto ejecucion = ProcedimientosSqlite(base_, manejador_).ejecuta(sentencia, esquema_);
+        const auto ejecucion = ProcedimientosSqlite(base_, manejador_, cache_).ejecuta(sentencia, esquema_);
         if (ejecucion.cambiaEsquema)
             leeEsquema();
         return ejecucion.registros;
@@ -139,16 +139,19 @@ Resultado ProveedorSqlite::consulta(const QString& sentencia)
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
     if (clase.llamada) {
-        auto ejecucion = ProcedimientosSqlite(base_, manejador_).ejecuta(sentencia, esquema_);
+        auto ejecucion = ProcedimientosSqlite(base_, manejador_, cache_).ejecuta(sentencia, esquema_);
         if (ejecucion.cambiaEsquema)
             leeEsquema();
         return std::move(ejecucion.filas);
     }
+    const QString traducida = traductor_->traduce(sentencia);
+    if (auto filas = consultaEnCache(traducida))
+        return std::move(*filas);
     Resultado resultado;
     {
         QSqlQuery consulta(base_);
         consulta.setForwardOnly(true);
-        if (!consulta.exec(traductor_->traduce(sentencia)))
+        if (!consulta.exec(traducida))
             LanzaFallo(consulta.lastError());
         if (consulta.isSelect()) {
             const QSqlRecord registro = consulta.record();
@@ -318,23 +321,54 @@ std::optional<int32_t> ProveedorSqlite::ejecutaEnCache(const QString& traducida)
             return std::nullopt; // e.g. a text beyond the database's limit: let the text as written fail
         }
     }
-    int rc = sqlite3_step(sentencia);
+    const int rc = sqlite3_step(sentencia);
     if (rc == SQLITE_DONE || rc == SQLITE_ROW) {
         const int32_t registros = rc == SQLITE_DONE && sqlite3_column_count(sentencia) == 0 ? sqlite3_changes(manejador_) : -1;
         termina();
         return registros;
     }
+    fallaPaso(sentencia, rc, parametrizada->forma);
+}
+
+std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traducida)
+{
+    sqlite3_stmt* sentencia = cache_.prepara(manejador_, traducida);
+    if (!sentencia)
+        return std::nullopt; // nothing ran: the text as written gives the database's own error
+    if (!sqlite3_stmt_readonly(sentencia) || sqlite3_column_count(sentencia) == 0) {
+        cache_.descarta(traducida); // only queries are kept, not statements that change anything
+        return std::nullopt;
+    }
+    int rc = sqlite3_step(sentencia);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        fallaPaso(sentencia, rc, traducida);
+    // Named after the first step: a schema changed by another connection prepares the text again.
+    const int columnas = sqlite3_column_count(sentencia);
+    QStringList nombres;
+    for (int i = 0; i < columnas; ++i)
+        nombres.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(sentencia, i))).remove(u'"'));
+    LectorFilasSqlite lector(esquema_, nombres);
+    QVariantList crudos(columnas);
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(sentencia)) {
+        for (int i = 0; i < columnas; ++i)
+            crudos[i] = ValorDeColumna(sentencia, i);
+        lector.agrega(crudos);
+    }
+    if (rc != SQLITE_DONE)
+        fallaPaso(sentencia, rc, traducida);
+    sqlite3_reset(sentencia);
+    return lector.termina();
+}
+
+void ProveedorSqlite::fallaPaso(sqlite3_stmt* sentencia, int rc, const QString& texto)
+{
     // The error as Qt's driver words a failed step: a generic SQLITE_ERROR takes its code and
     // message from the reset; any other code and message are those of the step.
-    QString mensaje;
-    if (rc == SQLITE_ERROR) {
+    if (rc == SQLITE_ERROR)
         rc = sqlite3_reset(sentencia);
-        mensaje = QString::fromUtf16(static_cast<const char16_t*>(sqlite3_errmsg16(manejador_)));
-    } else {
-        mensaje = QString::fromUtf16(static_cast<const char16_t*>(sqlite3_errmsg16(manejador_)));
-    }
-    termina();
-    cache_.descarta(parametrizada->forma);
+    const QString mensaje = QString::fromUtf16(static_cast<const char16_t*>(sqlite3_errmsg16(manejador_)));
+    sqlite3_reset(sentencia);
+    cache_.descarta(texto);
     LanzaFallo(QSqlError(QCoreApplication::translate("QSQLiteResult", "Unable to fetch row"), mensaje,
                          QSqlError::ConnectionError, QString::number(rc)));
 }
