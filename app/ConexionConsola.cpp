@@ -7,18 +7,19 @@
 #include "startup/ModGlobal.h"
 #include "startup/ParametrosArranque.h"
 
-ConexionConsola::ConexionConsola(const QString& conexion)
-    : conexion_(conexion), comoPrograma_(conexion.startsWith(u'@'))
+ConexionConsola::ConexionConsola(const QString& conexion, Objeto objeto)
+    : conexion_(conexion), comoPrograma_(conexion.startsWith(u'@')),
+      compartido_(comoPrograma_ || objeto == Objeto::Compartido)
 {
     if (!comoPrograma_) {
-        propia_.gConnString = conexion;
-        propia_.gEsAdmin = true;
+        db().gConnString = conexion;
+        db().gEsAdmin = true;
     }
 }
 
 ConexionConsola::~ConexionConsola()
 {
-    if (comoPrograma_ && db().gCnn().State() == ado::adStateOpen) {
+    if (compartido_ && db().gCnn().State() == ado::adStateOpen) {
         try {
             db().gCnn().Close();
         } catch (const ErrorVB&) {
@@ -32,10 +33,10 @@ bool ConexionConsola::Abre(QTextStream& errores)
     if (comoPrograma_)
         return abreComoPrograma(errores);
     try {
-        propia_.gCnn().Open(conexion_);
+        db().gCnn().Open(conexion_);
         return true;
     } catch (const ErrorVB&) {
-        const ado::Errors& lista = propia_.gCnn().Errors();
+        const ado::Errors& lista = db().gCnn().Errors();
         for (int i = 0; i < lista.Count(); ++i)
             errores << lista.Item(i).Description << Qt::endl;
         return false;

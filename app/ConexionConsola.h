@@ -7,7 +7,8 @@
 
 // How a command-line tool connects from its CONEXION argument, which is either
 // - an ADO connection string ("Provider=SQLite;Database=var/agenda-demo.db"): opened on a DB_Dll of
-//   the tool's own, whose user counts as an administrator (no synonym tables); or
+//   the tool's own (or on the shared one, for a tool whose components use it: Objeto::Compartido),
+//   whose user counts as an administrator (no synonym tables); or
 // - the program's own line ("@Server=(local);@DbName=var/agenda-demo.db;@Usuario=admin;
 //   @Password=admin;@Proveedor=SQLite;"), recognised by its leading "@": it connects the program's
 //   shared DB_Dll through IniciarConexion, exactly as the program does, so the administrator check
@@ -18,7 +19,8 @@
 // a person.
 class ConexionConsola {
 public:
-    explicit ConexionConsola(const QString& conexion);
+    enum class Objeto { Propio, Compartido };
+    explicit ConexionConsola(const QString& conexion, Objeto objeto = Objeto::Propio);
     // Closes the shared object's connection: it outlives Qt's own globals and must be closed while
     // they exist.
     ~ConexionConsola();
@@ -29,12 +31,13 @@ public:
     [[nodiscard]] bool Abre(QTextStream& errores);
 
     // The data-access object the tool works through: the shared one for the program's line.
-    [[nodiscard]] DB_Dll& db() { return comoPrograma_ ? DB_Dll::Compartido() : propia_; }
+    [[nodiscard]] DB_Dll& db() { return compartido_ ? DB_Dll::Compartido() : propia_; }
 
 private:
     bool abreComoPrograma(QTextStream& errores);
 
     QString conexion_;
     bool comoPrograma_;
+    bool compartido_;
     DB_Dll propia_;
 };
