@@ -5,7 +5,7 @@ BUILD   ?= build
 DEMO_DB ?= var/agenda-demo.db
 JOBS    ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
-           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth
+           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth xdotool
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

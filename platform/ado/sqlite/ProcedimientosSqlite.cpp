@@ -24,7 +24,7 @@ struct Parametro {
 
 [[noreturn]] void errorDeComando(const QString& descripcion)
 {
-    LanzaFallo(NumeroError::ErroresEnComando, descripcion);
+    LanzaFallo(TipoFallo::ErroresEnComando, descripcion);
 }
 
 bool esLetraDeNombre(QChar c)

@@ -57,29 +57,29 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
     cierra();
     const QString archivo = cadena.baseDeDatos();
     if (archivo.isEmpty())
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("La cadena de conexión no indica el archivo de la base de datos."));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("La cadena de conexión no indica el archivo de la base de datos."));
     const QFileInfo info(archivo);
     const bool crear = cadena.valor(QStringLiteral("Crear")).compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
     if (info.isDir() || (!crear && !info.exists()))
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo));
+        LanzaFallo(TipoFallo::ArchivoNoEncontrado, QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo));
 
     base_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion_);
     if (!base_.isValid()) {
         cierra();
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("No está instalado el controlador de SQLite de Qt (QSQLITE)."));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("No está instalado el controlador de SQLite de Qt (QSQLITE)."));
     }
     base_.setDatabaseName(archivo);
     if (!base_.open()) {
         const QString motivo = base_.lastError().databaseText();
         cierra();
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("No se puede abrir la base de datos \"%1\" (%2).").arg(archivo, motivo));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("No se puede abrir la base de datos \"%1\" (%2).").arg(archivo, motivo));
     }
     const QVariant manejador = base_.driver()->handle();
     if (manejador.isValid() && qstrcmp(manejador.typeName(), "sqlite3*") == 0)
         manejador_ = *static_cast<sqlite3* const*>(manejador.constData());
     try {
         if (!manejador_)
-            LanzaFallo(NumeroError::Fallo, QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
+            LanzaFallo(TipoFallo::Fallo, QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
         sqlite3_extended_result_codes(manejador_, 1);
         RegistraFuncionesDialecto(manejador_);
         ejecutaSimple("PRAGMA foreign_keys = ON");
@@ -158,7 +158,7 @@ Resultado ProveedorSqlite::consulta(const QString& sentencia)
             QStringList nombres;
             for (int i = 0; i < registro.count(); ++i)
                 nombres.append(registro.fieldName(i));
-            LectorFilasSqlite lector(esquema_, nombres);
+            LectorFilasSqlite lector(esquema_, nombres, sentencia);
             QVariantList crudos(nombres.size());
             while (consulta.next()) {
                 for (int i = 0; i < nombres.size(); ++i)
@@ -201,7 +201,7 @@ Resultado ProveedorSqlite::esquema(int tipo, const QVariantList& restricciones)
     case adSchemaTables: return esquema_.tablas(r, baseDeDatos_);
     case adSchemaColumns: return esquema_.columnas(r, baseDeDatos_);
     default:
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("La base de datos incrustada no ofrece el esquema %1.").arg(tipo));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("La base de datos incrustada no ofrece el esquema %1.").arg(tipo));
     }
 }
 
@@ -267,7 +267,7 @@ void ProveedorSqlite::actualizaFila(const QString& tabla, const QStringList& col
     if (!consulta.exec())
         LanzaFallo(consulta.lastError());
     if (consulta.numRowsAffected() == 0)
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
                                                       "puede que otro usuario la haya cambiado.")
                                            .arg(tabla));
 }
@@ -281,7 +281,7 @@ void ProveedorSqlite::fijaBaseDeDatos(const QString& nombre)
 {
     compruebaAbierta();
     if (!esCatalogo(nombre))
-        LanzaFallo(NumeroError::Fallo,
+        LanzaFallo(TipoFallo::Fallo,
                    QStringLiteral("La base de datos incrustada no puede cambiar a la base de datos \"%1\".").arg(nombre));
 }
 
@@ -347,7 +347,7 @@ std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traduci
     QStringList nombres;
     for (int i = 0; i < columnas; ++i)
         nombres.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(sentencia, i))).remove(u'"'));
-    LectorFilasSqlite lector(esquema_, nombres);
+    LectorFilasSqlite lector(esquema_, nombres, traducida);
     QVariantList crudos(columnas);
     for (; rc == SQLITE_ROW; rc = sqlite3_step(sentencia)) {
         for (int i = 0; i < columnas; ++i)
@@ -383,7 +383,7 @@ void ProveedorSqlite::leeEsquema()
 void ProveedorSqlite::compruebaAbierta() const
 {
     if (!manejador_)
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("La base de datos no está abierta."));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("La base de datos no está abierta."));
 }
 
 void ProveedorSqlite::ejecutaSimple(const char* sentencia)
