@@ -84,8 +84,11 @@ void MSFlexGrid::setRows(int filas)
     // A current row that goes away leaves the last remaining row current, in the same column.
     if (filas > 0 && currentRow() >= filas)
         fijaCeldaActual(filas - 1, Col());
+    // Rows already there keep their cells: only new rows need preparing, so that growing the grid
+    // one row at a time does not go over every row again.
+    const int antes = rowCount();
     setRowCount(filas);
-    preparaCeldas();
+    preparaCeldas(antes);
     // Qt lays the rows out later; TopRow must answer for the new row count now. A top row still
     // waiting for the grid to be shown is forgotten when its row is gone.
     if (filaSuperiorPendiente_ >= filas)
@@ -285,16 +288,17 @@ void MSFlexGrid::fijaCeldaActual(int fila, int columna)
     setAutoScroll(desplaza);
 }
 
-void MSFlexGrid::preparaCeldas()
+void MSFlexGrid::preparaCeldas(int desdeFila)
 {
     // Fixed cells get an item of their own so that they look like buttons and cannot become current.
     const QBrush fondo = palette().brush(QPalette::Button);
     const QBrush texto = palette().brush(QPalette::ButtonText);
-    for (int fila = 0; fila < rowCount(); ++fila) {
+    for (int fila = desdeFila; fila < rowCount(); ++fila) {
         for (int columna = 0; columna < columnCount(); ++columna) {
             if (fila < filasFijas_ || columna < columnasFijas_) {
                 QTableWidgetItem* elemento = celda(fila, columna);
-                elemento->setFlags(Qt::NoItemFlags);
+                if (elemento->flags() != Qt::NoItemFlags) // every setFlags tells the view
+                    elemento->setFlags(Qt::NoItemFlags);
                 elemento->setBackground(fondo);
                 elemento->setForeground(texto);
             } else if (QTableWidgetItem* elemento = item(fila, columna); elemento && elemento->flags() == Qt::NoItemFlags) {

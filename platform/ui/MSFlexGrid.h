@@ -91,7 +91,8 @@ private:
     friend class ModeloSeleccionFlexGrid;
     void antesDeCambiarCelda(const QModelIndex& nueva);
     void fijaCeldaActual(int fila, int columna);
-    void preparaCeldas();
+    // Gives the fixed cells of rows `desdeFila` onwards their look and makes sure a cell is current.
+    void preparaCeldas(int desdeFila = 0);
     void aseguraCeldaActual();
     [[nodiscard]] QTableWidgetItem* celda(int fila, int columna);
     [[nodiscard]] QRect rectanguloActual() const;
