@@ -1,5 +1,6 @@
 #include "db/DatosDemo.h"
 
+#include "db/DatosDemoConsultas.h"
 #include "platform/ado/Connection.h"
 
 #include <QStringList>
@@ -57,7 +58,6 @@ void DatosDemo::Carga(ado::Connection& c, const QDate& hoy)
         "INSERT INTO MA_CANDIDATOS (ID, Nombre) VALUES (3, 'Lucía Fernández')",
         "INSERT INTO MA_CANDIDATOS (ID, Nombre) VALUES (4, 'Andrés Núñez')",
         "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('1.1.01', 'Caja')",
-        "INSERT INTO TA_FAMILIAS (CODIGO, DESCRIPCION) VALUES ('01', 'Servicios')",
     };
     for (const QString& s : sentencias)
         c.Execute(s);
@@ -87,5 +87,6 @@ void DatosDemo::Carga(ado::Connection& c, const QDate& hoy)
         const QString texto = QString::fromUtf8(n.texto).replace(u'\'', QLatin1String("''"));
         c.Execute(QStringLiteral("UPDATE MV_AGENDA SET Mensaje = '%1' WHERE FECHA = '%2'").arg(texto, momento));
     }
+    DatosDemoConsultas::Carga(c);
     c.CommitTrans();
 }

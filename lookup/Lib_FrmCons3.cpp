@@ -1,0 +1,326 @@
+#include "lookup/Lib_FrmCons3.h"
+
+#include "data/DB_Dll.h"
+#include "platform/ado/Recordset.h"
+#include "platform/ui/ListView.h"
+#include "runtime/Dialogos.h"
+#include "runtime/FuncionesVB.h"
+#include "runtime/PasosAtrapados.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QShortcut>
+
+namespace {
+
+// A field value as the list shows it: dates day-first, numbers with the regional decimal comma and
+// no thousands separator, anything else as text; null is "".
+QString textoDeCampo(const QVariant& valor)
+{
+    switch (valor.typeId()) {
+    case QMetaType::QDateTime: {
+        const QDateTime momento = valor.toDateTime();
+        return momento.time() == QTime(0, 0) ? momento.toString(QStringLiteral("dd/MM/yyyy"))
+                                             : momento.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    }
+    case QMetaType::QDate:
+        return valor.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        QLocale regional(QLocale::Spanish, QLocale::Spain);
+        regional.setNumberOptions(QLocale::OmitGroupSeparator);
+        return regional.toString(valor.toDouble(), 'g', 15);
+    }
+    default:
+        return valor.toString();
+    }
+}
+
+// The position of a field by name, ignoring case, or -1.
+int campoPorNombre(ado::Recordset& rs, const QString& nombre)
+{
+    ado::Fields campos = rs.Fields();
+    for (int i = 0; i < campos.Count(); ++i)
+        if (campos[i].Name().compare(nombre, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+// The table named after the statement's first FROM: the word after it, up to any blank, tab or line
+// break, without quotes (the key of the saved widths).
+QString tablaDeSentencia(const QString& SQL)
+{
+    const qsizetype desde = FuncionesVB::BuscaSinCaso(SQL, QLatin1StringView("from"));
+    if (desde < 0)
+        return {};
+    qsizetype inicio = desde + 4;
+    while (inicio < SQL.size() && SQL.at(inicio).isSpace())
+        ++inicio;
+    qsizetype fin = inicio;
+    while (fin < SQL.size() && !SQL.at(fin).isSpace())
+        ++fin;
+    QString tabla = SQL.mid(inicio, fin - inicio);
+    tabla.remove(u'"');
+    tabla.remove(u'\'');
+    return tabla;
+}
+
+// The defaults as whole values, folded: "12, 34" holds "12" and "34".
+QSet<QString> valoresPorDefecto(const QString& texto)
+{
+    QSet<QString> resultado;
+    for (const QString& valor : texto.split(u',')) {
+        const QString limpio = valor.trimmed();
+        if (!limpio.isEmpty())
+            resultado.insert(limpio.toCaseFolded());
+    }
+    return resultado;
+}
+
+} // namespace
+
+Lib_FrmCons3::Lib_FrmCons3(QWidget* parent) : QDialog(parent), RsConsulta_(std::make_unique<ado::Recordset>())
+{
+    creaControles();
+    conectaEventos();
+}
+
+Lib_FrmCons3::~Lib_FrmCons3()
+{
+    if (cargado_)
+        Form_Unload();
+}
+
+QComboBox& Lib_FrmCons3::CmbSearch(int indice) const
+{
+    if (indice < 0 || indice >= CantidadCmbSearch())
+        throw ErrorVB(340, QStringLiteral("El elemento %1 de la matriz de controles no existe").arg(indice),
+                      QStringLiteral("CmbSearch"));
+    return *cajas_[static_cast<size_t>(indice)];
+}
+
+void Lib_FrmCons3::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (!cargado_) {
+        cargado_ = true;
+        Form_Load();
+    }
+}
+
+void Lib_FrmCons3::Form_Load()
+{
+    const SharedRuntime& rt = runtime_;
+    DB_Dll& db = DB_Dll::Compartido();
+    EjecutaPasos(
+        {
+            [&] { EsConsultaArticulos_ = SQL.contains(QLatin1StringView("articulos"), Qt::CaseInsensitive); },
+            [&] {
+                Valores = std::make_shared<QVariantList>();
+                Cantidades = std::make_shared<QVariantList>();
+            },
+            [&] { lista_->LimpiaItems(); },
+            [&] { SQL += u' '; },
+            [&] { TablaConsulta_ = tablaDeSentencia(SQL); },
+            [&] {
+                if (SQLInicial_.isEmpty())
+                    SQLInicial_ = SQL;
+            },
+            [&] { SQLBase_ = SQL; },
+            [&] {
+                // The data layer writes back the synonym form; the dialog keeps the caller's names
+                // so that a later search does not apply the synonyms a second time.
+                QString enviada = SQL;
+                db.AbrirRecordset(enviada, RsConsulta_.get(), {}, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+            },
+            [&] { lista_->setCheckboxes(CheckBoxes); },
+            [&] { Encolumnar(); },
+            [&] { Leer(1, 0); },
+            [&] {
+                if (OrdenarPorLwv)
+                    lista_->setSorted(true);
+            },
+            [&] {
+                if (!FuncionesVB::Trim(FiltroInicial).isEmpty())
+                    CmbSearch(0).setEditText(FiltroInicial);
+            },
+            [&] { db.CierraRecordset(RsConsulta_.get()); },
+            [&] { CargarAnchos(); },
+            [&] { CalcularAncho(); },
+            [&] { rt.PreparaFormulario(this, 0); },
+        },
+        [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("FORM_LOAD")); });
+}
+
+void Lib_FrmCons3::Leer(int32_t, int32_t)
+{
+    ado::Recordset& rs = *RsConsulta_;
+    if (rs.Bof() && rs.Eof())
+        return;
+    const int campoPuntoPedido = campoPorNombre(rs, QStringLiteral("PUNTOPEDIDO"));
+    const int campoStock = campoPorNombre(rs, QStringLiteral("Stock"));
+    const int campoDevuelto = CheckBoxes ? campoPorNombre(rs, CampoDevuelto) : -1;
+    defectos_ = valoresPorDefecto(ValoresDefault);
+    const ListView::Carga carga = lista_->IniciaCarga();
+    while (!rs.Eof())
+        if (!leeFila(campoPuntoPedido, campoStock, campoDevuelto))
+            return;
+}
+
+bool Lib_FrmCons3::leeFila(int campoPuntoPedido, int campoStock, int campoDevuelto)
+{
+    const SharedRuntime& rt = runtime_;
+    ado::Recordset& rs = *RsConsulta_;
+    ado::Fields campos = rs.Fields();
+    QVariant colorFila;
+    int item = 0;
+    return EjecutaPasos(
+        {
+            [&] {
+                if (!EsConsultaArticulos_ || campoPuntoPedido < 0 || campoStock < 0)
+                    return;
+                // An empty or null reorder point or stock counts as 0.
+                const Moneda p = rt.ValorNumerico(textoDeCampo(rt.ValorCampo(campos[campoPuntoPedido].Value())).replace(u',', u'.'));
+                const Moneda s = rt.ValorNumerico(textoDeCampo(rt.ValorCampo(campos[campoStock].Value())).replace(u',', u'.'));
+                const Moneda cero;
+                if (p == cero && s > cero)
+                    colorFila = StkNivel1;
+                else if (p > cero && s > p)
+                    colorFila = StkNivel2;
+                else if (p > cero && s < p)
+                    colorFila = StkNivel3;
+                else
+                    colorFila = StkNivel4;
+            },
+            [&] { item = lista_->AgregaItem(FuncionesVB::Trim(textoDeCampo(rt.ValorCampo(campos[0].Value())))); },
+            [&] {
+                if (!CheckBoxes || campoDevuelto < 0)
+                    return;
+                const QVariant valor = campos[campoDevuelto].Value();
+                if (!valor.isNull() && defectos_.contains(FuncionesVB::Trim(textoDeCampo(valor)).trimmed().toCaseFolded()))
+                    lista_->setMarcado(item, true);
+            },
+            [&] {
+                const bool colorea = MuestraStock.compare(QLatin1StringView("SI"), Qt::CaseInsensitive) == 0
+                                     && EsConsultaArticulos_ && !FuncionesVB::Trim(colorFila.toString()).isEmpty();
+                const ColorOle color(static_cast<uint32_t>(colorFila.toLongLong()));
+                for (int i = 1; i < campos.Count(); ++i) {
+                    lista_->setSubItem(item, i, rt.AlineaDerecha(textoDeCampo(rt.ValorCampo(campos[i].Value()))));
+                    if (colorea) {
+                        lista_->setNegrita(item, 0, true);
+                        lista_->setColorTexto(item, 0, color);
+                        lista_->setNegrita(item, i, true);
+                        lista_->setColorTexto(item, i, color);
+                    }
+                }
+            },
+            [&] { rs.MoveNext(); },
+        },
+        [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("Leer")); });
+}
+
+int16_t Lib_FrmCons3::IndiceColumna(const QString& Columna) const
+{
+    const QString buscada = FuncionesVB::Trim(Columna);
+    for (int i = 1; i <= lista_->CantidadColumnas(); ++i)
+        if (FuncionesVB::Trim(lista_->TituloColumna(i)).compare(buscada, Qt::CaseInsensitive) == 0)
+            return static_cast<int16_t>(i);
+    return 0;
+}
+
+void Lib_FrmCons3::tomaValor(int item, int16_t columna, QString& valor) const
+{
+    if (columna == 1)
+        valor = lista_->Texto(item);
+    else if (columna > 1)
+        valor = lista_->SubItem(item, columna - 1);
+}
+
+void Lib_FrmCons3::CmdAceptar_Click()
+{
+    const SharedRuntime& rt = runtime_;
+    QString valor;
+    const auto agregaValor = [&] {
+        if (!Valores)
+            ElevaObjetoNoEstablecido(QStringLiteral("CmdAceptar_Click"));
+        Valores->append(valor);
+    };
+    if (CheckBoxes) {
+        EjecutaPasos(
+            {
+                [&] {
+                    if (CampoDevuelto.isEmpty())
+                        CampoDevuelto = lista_->TituloColumna(1);
+                },
+                [&] {
+                    for (int item = 1; item <= lista_->CantidadItems(); ++item) {
+                        if (!lista_->Marcado(item))
+                            continue;
+                        tomaValor(item, IndiceColumna(CampoDevuelto), valor);
+                        agregaValor();
+                    }
+                },
+                [&] { accept(); },
+            },
+            [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("CmdAceptar_Click")); });
+        return;
+    }
+    const int item = lista_->ItemSeleccionado();
+    EjecutaPasos(
+        {
+            [&] {
+                if (item == 0) {
+                    accept();
+                    SalDelProcedimiento();
+                }
+            },
+            [&] {
+                if (!CmpsDevueltos)
+                    return;
+                for (const QVariant& titulo : *CmpsDevueltos) {
+                    tomaValor(item, IndiceColumna(titulo.toString()), valor);
+                    agregaValor();
+                }
+            },
+            [&] {
+                if (!FuncionesVB::Trim(CampoDevuelto).isEmpty())
+                    tomaValor(item, IndiceColumna(CampoDevuelto), valor);
+            },
+            [&] { ValorDevuelto = valor; },
+            [&] { accept(); },
+        },
+        [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("CmdAceptar_Click")); });
+}
+
+void Lib_FrmCons3::CmdCancelar_Click()
+{
+    ValorDevuelto = QString();
+    CmpsDevueltos.reset();
+    Valores.reset();
+    QDialog::reject();
+}
+
+void Lib_FrmCons3::ListView1_ColumnClick(int columna)
+{
+    lista_->OrdenaPor(columna - 1, lista_->SortOrder() == 0 ? 1 : 0);
+}
+
+void Lib_FrmCons3::Form_Unload()
+{
+    if (descargado_)
+        return;
+    descargado_ = true;
+    try {
+        GrabarAnchos();
+    } catch (const ErrorVB& error) {
+        runtime_.AntesDeMensaje(this);
+        Dialogos::actual().MsgBox(error.descripcion(), Msg::OkSolo + Msg::Critico, QStringLiteral("Aviso al Operador"));
+        runtime_.DespuesDeMensaje(this);
+    }
+    lista_->LimpiaItems();
+}

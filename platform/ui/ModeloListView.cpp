@@ -1,0 +1,179 @@
+#include "platform/ui/ModeloListView_p.h"
+
+#include <QCollator>
+#include <QFont>
+#include <QLocale>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const QString& textoCelda(const ModeloListView::Item& item, int columna)
+{
+    static const QString vacio;
+    return columna < item.textos.size() ? item.textos[columna] : vacio;
+}
+
+const ModeloListView::Estilo* estiloCelda(const ModeloListView::Item& item, int columna)
+{
+    return columna < item.estilos.size() ? &item.estilos[columna] : nullptr;
+}
+
+QCollator cotejador()
+{
+    QCollator resultado(QLocale(QLocale::Spanish, QLocale::Spain));
+    resultado.setCaseSensitivity(Qt::CaseInsensitive);
+    resultado.setNumericMode(false);
+    return resultado;
+}
+
+} // namespace
+
+int ModeloListView::rowCount(const QModelIndex& padre) const
+{
+    return padre.isValid() ? 0 : static_cast<int>(items_.size());
+}
+
+int ModeloListView::columnCount(const QModelIndex& padre) const
+{
+    return padre.isValid() ? 0 : static_cast<int>(columnas_.size());
+}
+
+QVariant ModeloListView::data(const QModelIndex& indice, int rol) const
+{
+    const Item& fila = item(indice.row());
+    switch (rol) {
+    case Qt::DisplayRole:
+        return textoCelda(fila, indice.column());
+    case Qt::CheckStateRole:
+        if (casillas_ && indice.column() == 0)
+            return fila.marcado ? Qt::Checked : Qt::Unchecked;
+        return {};
+    case Qt::FontRole:
+        if (const Estilo* estilo = estiloCelda(fila, indice.column()); estilo && estilo->negrita) {
+            QFont negrita;
+            negrita.setBold(true);
+            return negrita;
+        }
+        return {};
+    case Qt::ForegroundRole:
+        if (const Estilo* estilo = estiloCelda(fila, indice.column()); estilo && estilo->color)
+            return estilo->color->aQColor();
+        return {};
+    default:
+        return {};
+    }
+}
+
+bool ModeloListView::setData(const QModelIndex& indice, const QVariant& valor, int rol)
+{
+    if (rol != Qt::CheckStateRole || !casillas_ || indice.column() != 0)
+        return false;
+    item(indice.row()).marcado = valor.toInt() == Qt::Checked;
+    emit dataChanged(indice, indice, {Qt::CheckStateRole});
+    return true;
+}
+
+QVariant ModeloListView::headerData(int seccion, Qt::Orientation orientacion, int rol) const
+{
+    if (orientacion == Qt::Horizontal && rol == Qt::DisplayRole && seccion < columnas_.size())
+        return columnas_[seccion].titulo;
+    return {};
+}
+
+Qt::ItemFlags ModeloListView::flags(const QModelIndex& indice) const
+{
+    Qt::ItemFlags resultado = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (casillas_ && indice.column() == 0)
+        resultado |= Qt::ItemIsUserCheckable;
+    return resultado;
+}
+
+void ModeloListView::celdaCambiada(int fila, int columna, const QList<int>& roles)
+{
+    if (columna < columnCount()) {
+        const QModelIndex celda = index(fila, columna);
+        emit dataChanged(celda, celda, roles);
+    }
+}
+
+void ModeloListView::inserta(int fila, Item nuevo)
+{
+    beginInsertRows({}, fila, fila);
+    items_.insert(items_.begin() + fila, std::move(nuevo));
+    endInsertRows();
+}
+
+void ModeloListView::limpiaItems()
+{
+    beginResetModel();
+    items_.clear();
+    endResetModel();
+}
+
+void ModeloListView::agregaColumna(const Columna& columna)
+{
+    const int posicion = static_cast<int>(columnas_.size());
+    beginInsertColumns({}, posicion, posicion);
+    columnas_.append(columna);
+    endInsertColumns();
+}
+
+void ModeloListView::limpiaColumnas()
+{
+    beginResetModel();
+    columnas_.clear();
+    endResetModel();
+}
+
+void ModeloListView::setCasillas(bool casillas)
+{
+    if (casillas_ == casillas)
+        return;
+    casillas_ = casillas;
+    if (!items_.empty() && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
+}
+
+void ModeloListView::ordena(int columna, bool descendente)
+{
+    const QCollator cotejo = cotejador();
+    std::vector<QCollatorSortKey> claves;
+    claves.reserve(items_.size());
+    for (const Item& fila : items_)
+        claves.push_back(cotejo.sortKey(textoCelda(fila, columna)));
+    std::vector<int> orden(items_.size());
+    std::iota(orden.begin(), orden.end(), 0);
+    std::stable_sort(orden.begin(), orden.end(), [&](int a, int b) {
+        const int comparacion = claves[static_cast<size_t>(a)].compare(claves[static_cast<size_t>(b)]);
+        return descendente ? comparacion > 0 : comparacion < 0;
+    });
+
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::vector<int> nuevaPosicion(items_.size());
+    std::vector<Item> ordenados;
+    ordenados.reserve(items_.size());
+    for (size_t i = 0; i < orden.size(); ++i) {
+        nuevaPosicion[static_cast<size_t>(orden[i])] = static_cast<int>(i);
+        ordenados.push_back(std::move(items_[static_cast<size_t>(orden[i])]));
+    }
+    items_ = std::move(ordenados);
+    const QModelIndexList antes = persistentIndexList();
+    QModelIndexList despues;
+    despues.reserve(antes.size());
+    for (const QModelIndex& indice : antes)
+        despues.append(index(nuevaPosicion[static_cast<size_t>(indice.row())], indice.column()));
+    changePersistentIndexList(antes, despues);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int ModeloListView::posicionOrdenada(const QString& texto, int columna, bool descendente) const
+{
+    const QCollator cotejo = cotejador();
+    const auto despues = std::upper_bound(items_.begin(), items_.end(), texto, [&](const QString& nuevo, const Item& fila) {
+        const int comparacion = cotejo.compare(nuevo, textoCelda(fila, columna));
+        return descendente ? comparacion > 0 : comparacion < 0;
+    });
+    return static_cast<int>(despues - items_.begin());
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/ui/ColorOle.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The rows of a ListView: one entry per item, cells kept as texts, styles only for styled cells.
+class ModeloListView : public QAbstractTableModel {
+public:
+    struct Estilo {
+        bool negrita = false;
+        std::optional<ColorOle> color;
+    };
+    struct Item {
+        QList<QString> textos; // cell 0 is the item's text; missing cells read ""
+        QList<Estilo> estilos; // empty while no cell is styled
+        bool marcado = false;
+    };
+    struct Columna {
+        QString titulo;
+        int anchoTwips = 0;
+    };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& padre = {}) const override;
+    int columnCount(const QModelIndex& padre = {}) const override;
+    QVariant data(const QModelIndex& indice, int rol) const override;
+    bool setData(const QModelIndex& indice, const QVariant& valor, int rol) override;
+    QVariant headerData(int seccion, Qt::Orientation orientacion, int rol) const override;
+    Qt::ItemFlags flags(const QModelIndex& indice) const override;
+
+    // Direct access by 0-based row, for the list; the list tells the view what changed.
+    [[nodiscard]] Item& item(int fila) { return items_[static_cast<size_t>(fila)]; }
+    [[nodiscard]] const Item& item(int fila) const { return items_[static_cast<size_t>(fila)]; }
+    void celdaCambiada(int fila, int columna, const QList<int>& roles);
+    // Appends without telling the view (inside comienzaCarga/terminaCarga), or inserts at `fila`
+    // telling it.
+    void agregaEnCarga(Item item) { items_.push_back(std::move(item)); }
+    void inserta(int fila, Item item);
+    void limpiaItems();
+    void comienzaCarga() { beginResetModel(); }
+    void terminaCarga() { endResetModel(); }
+
+    [[nodiscard]] QList<Columna>& columnas() { return columnas_; }
+    [[nodiscard]] const QList<Columna>& columnas() const { return columnas_; }
+    void agregaColumna(const Columna& columna);
+    void limpiaColumnas();
+
+    void setCasillas(bool casillas);
+    // Reorders the rows by the text of `columna`, stable, keeping selection and current row.
+    void ordena(int columna, bool descendente);
+    // The position a new item takes among rows sorted by `columna`.
+    [[nodiscard]] int posicionOrdenada(const QString& texto, int columna, bool descendente) const;
+
+private:
+    std::vector<Item> items_;
+    QList<Columna> columnas_;
+    bool casillas_ = false;
+};
