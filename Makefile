@@ -6,7 +6,7 @@ BUILD   ?= build
 DEMO_DB ?= var/agenda-demo.db
 JOBS    ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
-           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth \
+           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth xdotool \
            postgresql libqt6sql6-psql libqt6sql6-odbc unixodbc odbc-postgresql tdsodbc
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -43,8 +43,14 @@ LINEA = @Server=(local);@DbName=$(DEMO_DB);@Usuario=admin;@Password=admin;@Prove
 run: build $(DEMO_DB)
 	$(BUILD)/agenda "$(LINEA)"
 
-bench: build
-	$(BUILD)/agenda-bench
+# Figures come from an optimised build of their own; BENCH_ARGS passes options to Google Benchmark.
+BENCH_BUILD ?= build-release
+BENCH_ARGS  ?= --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target agenda-bench
+	$(BENCH_BUILD)/agenda-bench $(BENCH_ARGS)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD)

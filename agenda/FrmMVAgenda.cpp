@@ -97,7 +97,9 @@ void FrmMVAgenda::conectaEventos()
     connect(calendario_, &MonthView::DateClick, this,
             [this] { AtiendeEvento(QStringLiteral("MonthView1_DateClick"), [this] { MonthView1_DateClick(); }); });
     connect(grid_, &MSFlexGrid::DblClick, this, [this] { MSFGAgenda_DblClick(); });
-    connect(grid_, &MSFlexGrid::KeyPress, this, [this](int codigo) { MSFGAgenda_KeyPress(codigo); });
+    connect(grid_, &MSFlexGrid::KeyPress, this, [this](int codigo) {
+        AtiendeEvento(QStringLiteral("MSFGAgenda_KeyPress"), [&] { MsflexGridEdt(*grid_, *editor_, codigo); });
+    });
     connect(grid_, &MSFlexGrid::LeaveCell, this,
             [this] { AtiendeEvento(QStringLiteral("MSFGAgenda_LeaveCell"), [this] { MSFGAgenda_CierraEditor(); }); });
     connect(grid_, &MSFlexGrid::GotFocus, this,

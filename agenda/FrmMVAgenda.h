@@ -53,8 +53,10 @@ public:
 
     // Acts on a closing key after the note was saved: Enter moves to the next row (or the next column
     // when the current column is not the note), Up and Down move one row within the grid; each first
-    // gives the grid the focus, which closes the editor. Escape hides the editor without saving and
-    // gives the grid the focus. Other keys do nothing. Error 5 is skipped; other errors are reported.
+    // gives the grid the focus, which closes the editor; keys and clicks that arrived meanwhile are
+    // handled only after the move, so typing ahead goes to the row the cursor moves to. Escape hides
+    // the editor without saving and gives the grid the focus. Other keys do nothing. Error 5 is
+    // skipped; other errors are reported.
     void EditKeyCode(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyCode, int Shift);
 
     // Saves the edited note, trimmed, to the current row's slot, once per edit: it does nothing when
@@ -88,7 +90,6 @@ private:
     // Events.
     void MonthView1_DateClick();
     void MSFGAgenda_DblClick();
-    void MSFGAgenda_KeyPress(int KeyAscii);
     void MSFGAgenda_CierraEditor();
     void TxtEdit_KeyDown(int KeyCode, int Shift);
     // Runs an event handler so that no error escapes into the event loop: it is reported instead.

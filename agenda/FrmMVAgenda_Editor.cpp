@@ -58,9 +58,11 @@ void FrmMVAgenda::EditKeyCode(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyCode,
             return AccionError::Continuar;
         return ReportaErrorDe(error, QStringLiteral("EditKeyCode"));
     };
-    // Giving the grid the focus closes the editor (GotFocus) before the current cell moves.
+    // Giving the grid the focus closes the editor (GotFocus) before the current cell moves. Keys and
+    // clicks that arrived meanwhile (typed while the note was being saved) wait until the cell has
+    // moved: they belong to the row the cursor goes to, never to the note just stored.
     const Paso enfocaGrid = [&] { MsFlexGrid.setFocus(); };
-    const Paso atiendePendientes = [] { QCoreApplication::processEvents(); };
+    const Paso atiendePendientes = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     switch (KeyCode) {
     case Intro:
         EjecutaPasos({enfocaGrid, atiendePendientes, [&] {
@@ -163,14 +165,6 @@ void FrmMVAgenda::MSFGAgenda_DblClick()
     }
 }
 
-void FrmMVAgenda::MSFGAgenda_KeyPress(int KeyAscii)
-{
-    try {
-        MsflexGridEdt(*grid_, *editor_, KeyAscii);
-    } catch (const ErrorVB&) {
-        // As for a double click: a key that cannot open the editor leaves it closed.
-    }
-}
 
 void FrmMVAgenda::MSFGAgenda_CierraEditor()
 {

@@ -1,4 +1,4 @@
-#include "data/ConsolaSql.h"
+#include "app/ConsolaSql.h"
 #include "runtime/ConfiguracionRegional.h"
 
 #include <QCoreApplication>

@@ -76,7 +76,7 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset* Lrcs, const a
         {
             [&] { CierraRecordset(Lrcs); },
             [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); },
-            [&] { esOracle = FuncionesVB::BuscaSinCaso(gCnn().ConnectionString(), QLatin1StringView("ORACLE")) > 0 && ConvOracle; },
+            [&] { esOracle = DiccionarioOracle::EsConexionOracle(gCnn().ConnectionString(), true) && ConvOracle; },
             [&] { fuente = esOracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL; },
             [&] {
                 activa = std::holds_alternative<std::monostate>(ConexionActiva) ? ado::ConexionActiva(&gCnn())
@@ -106,7 +106,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, int32_t& RecordsAffected)
         else if (!FuncionesVB::ContieneSinCaso(SentenciaSQL, QLatin1StringView("DELETE")))
             SentenciaSQL = SS_TSinonimos(SentenciaSQL);
 
-        if (FuncionesVB::ContieneSinCaso(gCnn().ConnectionString(), QLatin1StringView("ORACLE")))
+        if (DiccionarioOracle::EsConexionOracle(gCnn().ConnectionString(), false))
             EjecutaScriptSQL(SentenciaSQL, RecordsAffected);
         else
             gCnn().Execute(SentenciaSQL, &RecordsAffected, -1);

@@ -53,7 +53,8 @@ public:
 
     // Opens `Lrcs` (closed first when open) on the query. The caller's `SentenciaSQL` receives its
     // synonym-substituted form (never the Oracle translation); on an Oracle connection (ORACLE found in
-    // the connection string after its first character) and with `ConvOracle`, the text sent is
+    // the connection string after its first character, and the provider not one of the program's own:
+    // DiccionarioOracle::EsConexionOracle) and with `ConvOracle`, the text sent is
     // translated. Every error goes to the error reporter under "AbrirRecordset" (4 retries the step,
     // 5 continues, other answers leave); after a failed open `Lrcs` stays closed.
     void AbrirRecordset(QString& SentenciaSQL, ado::Recordset* Lrcs, const ado::ConexionActiva& ConexionActiva = {},
@@ -84,7 +85,8 @@ public:
     void OpenLocalADODB(const QString& ConnString = {}, const QString& CadenaID = QStringLiteral("User Id"),
                         const QString& CadenaPWD = QStringLiteral("Password"));
 
-    // Single-row lookups (DB_Dll_Busquedas.cpp).
+    // Single-row lookups (DB_Dll_Busquedas.cpp). DatosTabla gives the field's value as TextoValor
+    // writes it (a date day-first), "" when no row matches.
     [[nodiscard]] QVariant DatosTabla(const QString& Tabla, const QString& ValorBuscado, const QString& CampoDevuelto,
                                       const QString& Campo = QStringLiteral("Codigo"), const QVariant& TipoDato = 8,
                                       const QString& Condicion = {}, bool UsaTrim = true);
@@ -137,8 +139,9 @@ public:
 
     // Aggregate lookups (DB_Dll_Agregados.cpp): MAX (field MAYOR) or MIN (field MENOR) of `QueCampo`,
     // queried straight on gCnn under the table's own name (no synonyms, no Oracle translation).
-    // The answer goes through ValorCampo and its text is read by its leading number (point decimal,
-    // 0 when none): an empty table gives 0, never empty. Empty only when the query brings no row.
+    // The answer goes through ValorCampo and its text (TextoValor: a date reads day-first, so a date
+    // column gives its day) is read by its leading number (point decimal, 0 when none): an empty
+    // table gives 0, never empty. Empty only when the query brings no row.
     // `Tipo` is accepted and unused. Errors (bad query, closed connection) reach the caller.
     // BuscaMaximo/BuscaMinimo add " WHERE " + trimmed `Condicion` whenever it is passed, even blank
     // (which then fails); BuscaUltimoCodigo adds " WHERE " + `Condicion` only when it is not blank.

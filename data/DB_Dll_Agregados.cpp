@@ -1,49 +1,10 @@
 #include "data/DB_Dll.h"
 
 #include "runtime/FuncionesVB.h"
+#include "runtime/LecturaNumeros.h"
+#include "runtime/TextoValor.h"
 
 namespace {
-
-// The number a text starts with, read the suite's way: blanks, tabs and line breaks are skipped
-// wherever they are, the point is the decimal separator and an exponent (E or D) may follow;
-// 0 when the text starts with no number.
-double NumeroInicial(const QString& texto)
-{
-    QString limpio;
-    for (const QChar c : texto) {
-        if (c != u' ' && c != u'\t' && c != u'\n' && c != u'\r')
-            limpio += c;
-    }
-    const auto esDigito = [&limpio](qsizetype i) { return i < limpio.size() && limpio[i] >= u'0' && limpio[i] <= u'9'; };
-    QString numero;
-    qsizetype i = 0;
-    if (i < limpio.size() && (limpio[i] == u'+' || limpio[i] == u'-'))
-        numero += limpio[i++];
-    bool hayDigitos = false;
-    for (; esDigito(i); ++i, hayDigitos = true)
-        numero += limpio[i];
-    if (i < limpio.size() && limpio[i] == u'.') {
-        numero += u'.';
-        for (++i; esDigito(i); ++i, hayDigitos = true)
-            numero += limpio[i];
-    }
-    if (!hayDigitos)
-        return 0;
-    if (numero.endsWith(u'.'))
-        numero += u'0'; // "5." is a whole number with nothing after the point
-    if (i < limpio.size() && QStringLiteral("eEdD").contains(limpio[i])) {
-        QString exponente = QStringLiteral("e");
-        qsizetype j = i + 1;
-        if (j < limpio.size() && (limpio[j] == u'+' || limpio[j] == u'-'))
-            exponente += limpio[j++];
-        if (esDigito(j)) {
-            for (; esDigito(j); ++j)
-                exponente += limpio[j];
-            numero += exponente;
-        }
-    }
-    return numero.toDouble();
-}
 
 // Opens the aggregate query straight on the connection and reads its single column as a number;
 // an answer without rows gives an empty value.
@@ -55,7 +16,7 @@ QVariant LeeAgregado(ado::Connection& conexion, const QString& sentencia, const 
     QVariant resultado;
     if (!rs.Bof()) {
         rs.MoveFirst();
-        resultado = NumeroInicial(runtime.ValorCampo(rs.Fields().Item(campo).Value()).toString());
+        resultado = LecturaNumeros::NumeroInicial(TextoValor::De(runtime.ValorCampo(rs.Fields().Item(campo).Value())));
     }
     rs.Close();
     return resultado;

@@ -1,6 +1,6 @@
 #include "data/DB_Dll.h"
 
-#include <QDateTime>
+#include "runtime/TextoValor.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -12,23 +12,6 @@ bool EsTipo(const QVariant& Qtype, std::initializer_list<int> codigos)
     bool esNumero = false;
     const double tipo = Qtype.toDouble(&esNumero);
     return esNumero && std::any_of(codigos.begin(), codigos.end(), [tipo](int codigo) { return tipo == codigo; });
-}
-
-// Dates go into statements day-first, the way the database reads them; anything else as Qt writes
-// it, so a number keeps its decimal point.
-QString TextoDeValor(const QVariant& valor)
-{
-    switch (valor.typeId()) {
-    case QMetaType::QDateTime: {
-        const QDateTime momento = valor.toDateTime();
-        return momento.time() == QTime(0, 0) ? momento.toString(QStringLiteral("dd/MM/yyyy"))
-                                             : momento.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    }
-    case QMetaType::QDate:
-        return valor.toDate().toString(QStringLiteral("dd/MM/yyyy"));
-    default:
-        return valor.toString();
-    }
 }
 
 } // namespace
@@ -65,7 +48,7 @@ QVariant DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) const
     const bool esNumero = Tipo == QLatin1String("@");
     if (Valor.isNull())
         return esNumero ? QStringLiteral("0") : QStringLiteral("NULL");
-    const QString texto = TextoDeValor(Valor);
+    const QString texto = TextoValor::De(Valor);
     if (esNumero)
         return runtime_.ReemplazaTexto(runtime_.ValorNumerico(texto).aTexto(), QStringLiteral(","), QStringLiteral("."));
     if (Tipo == QLatin1String("'"))

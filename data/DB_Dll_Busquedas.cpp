@@ -4,6 +4,7 @@
 #include "runtime/FuncionesVB.h"
 #include "runtime/LecturaNumeros.h"
 #include "runtime/PasosAtrapados.h"
+#include "runtime/TextoValor.h"
 
 #include <QLocale>
 
@@ -104,7 +105,7 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado, c
             [&] { AbrirRecordset(sql, &rs, &gCnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true); },
             [&] {
                 resultado = rs.Bof() ? QVariant(QString())
-                                     : QVariant(runtime_.ValorCampo(rs.Fields().Item(CampoDevuelto).Value()).toString());
+                                     : QVariant(TextoValor::De(runtime_.ValorCampo(rs.Fields().Item(CampoDevuelto).Value())));
             },
             [&] {
                 if (rs.State() != ado::adStateClosed)

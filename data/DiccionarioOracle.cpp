@@ -1,6 +1,9 @@
 #include "data/DiccionarioOracle.h"
 
+#include "data/LiteralesSql.h"
+#include "platform/ado/CadenaConexion.h"
 #include "platform/ado/dialect/FechasDialecto.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/SharedRuntime.h"
@@ -15,7 +18,7 @@ namespace {
 
 constexpr auto ci = Qt::CaseInsensitive;
 
-const QSet<QString>& columnasFecha()
+const QSet<QString>& nombresColumnasFecha()
 {
     static const QSet<QString> columnas = [] {
         const char* const nombres[] = {
@@ -55,11 +58,37 @@ bool esFecha(QStringView literal)
     return !soloDigitos && ado::dialecto::LeeFecha(literal).has_value();
 }
 
-} // namespace
-
-QString DiccionarioOracle::Top(const QString& valor)
+// The position of the TOP that limits a query: the keyword right after SELECT (or SELECT DISTINCT),
+// outside literals and comments; -1 when the text has none.
+qsizetype posicionTop(const QString& valor)
 {
-    const qsizetype p = valor.indexOf(QLatin1String("top"), 0, ci);
+    using Tipo = ado::dialecto::TokenSql::Tipo;
+    const auto tokens = ado::dialecto::TokenizadorSql::divide(valor);
+    const auto es = [&](const ado::dialecto::TokenSql& t, const char* palabra) {
+        return t.tipo == Tipo::Palabra
+               && QStringView(valor).mid(t.inicio, t.largo).compare(QLatin1String(palabra), ci) == 0;
+    };
+    int previas = 0; // 1 after SELECT, 2 after SELECT DISTINCT
+    for (const auto& t : tokens) {
+        if (t.tipo == Tipo::Espacio || t.tipo == Tipo::Comentario)
+            continue;
+        if (previas > 0 && es(t, "TOP"))
+            return t.inicio;
+        if (previas == 1 && es(t, "DISTINCT"))
+            previas = 2;
+        else
+            previas = es(t, "SELECT") ? 1 : 0;
+    }
+    return -1;
+}
+
+// TOP n becomes a ROWNUM condition: the text in front of TOP, the rest of the query, the condition
+// (AND when the query has a WHERE, else WHERE), then the GROUP BY or ORDER BY part moved behind it.
+// Works on the text in its own case; WHERE, GROUP BY and ORDER BY count only outside literals.
+QString top(const QString& valor, qsizetype p)
+{
+    const LiteralesSql partes(valor);
+    const QString& cubierto = partes.cubierto();
     const QString antes = valor.left(p);
     const QString resto = Trim(QStringView(valor).mid(p + 3));
     const qsizetype blanco = resto.indexOf(u' ');
@@ -70,26 +99,30 @@ QString DiccionarioOracle::Top(const QString& valor)
 
     QString cola1;
     QString cola2;
-    if (const qsizetype g = valor.indexOf(QLatin1String(" GROUP BY "), 0, ci); g >= 0)
+    if (const qsizetype g = cubierto.indexOf(QLatin1String(" GROUP BY "), 0, ci); g >= 0)
         cola1 = valor.mid(g);
-    else if (const qsizetype o = valor.indexOf(QLatin1String(" ORDER BY "), 0, ci); o >= 0)
+    else if (const qsizetype o = cubierto.indexOf(QLatin1String(" ORDER BY "), 0, ci); o >= 0)
         cola2 = valor.mid(o);
 
-    const QString condicion = valor.contains(QLatin1String(" WHERE "), ci) ? QStringLiteral(" AND ROWNUM <= ") + n
-                                                                           : QStringLiteral(" WHERE ROWNUM <= ") + n;
+    const QString condicion = partes.contiene(u" WHERE ") ? QStringLiteral(" AND ROWNUM <= ") + n
+                                                          : QStringLiteral(" WHERE ROWNUM <= ") + n;
     for (const QString& cola : {Trim(cola1), Trim(cola2)})
         if (!cola.isEmpty())
             cuerpo.replace(cola, QStringLiteral(" "), ci);
     return antes + u' ' + cuerpo + u' ' + condicion + u' ' + cola1 + u' ' + cola2;
 }
 
-QString DiccionarioOracle::ColumnasFecha(const QString& w)
+// The WHERE part cut into tokens at blanks and the separators and rebuilt with single blanks, each
+// date column wrapped so that it compares by day. A literal or a comment is one token, whole.
+QString columnasFecha(const LiteralesSql& partes)
 {
-    const qsizetype donde = w.indexOf(QLatin1String(" WHERE "), 0, ci);
+    const QString& w = partes.texto();
+    const qsizetype donde = partes.cubierto().indexOf(QLatin1String(" WHERE "), 0, ci);
     if (donde < 0)
         return w;
     QString resultado = Trim(QStringView(w).left(donde + 1));
     const QStringView clausula = QStringView(w).mid(donde);
+    const QStringView cubierta = QStringView(partes.cubierto()).mid(donde);
     const qsizetype fin = clausula.size();
 
     // Next occurrence of each separator at or after the search start; searches only move forward,
@@ -98,7 +131,7 @@ QString DiccionarioOracle::ColumnasFecha(const QString& w)
     siguiente.fill(-2);
     auto proximo = [&](std::size_t s, qsizetype desde) {
         if (siguiente[s] != -1 && siguiente[s] < desde)
-            siguiente[s] = clausula.indexOf(QChar(kSeparadores[s]), desde);
+            siguiente[s] = cubierta.indexOf(QChar(kSeparadores[s]), desde);
         return siguiente[s];
     };
 
@@ -110,9 +143,12 @@ QString DiccionarioOracle::ColumnasFecha(const QString& w)
     saltaBlancos();
     while (i < fin) {
         qsizetype finToken;
-        const QChar c = clausula[i];
-        if (c == u'"' || c == u'\'') {
-            const qsizetype cierre = clausula.indexOf(c, i + 1);
+        if (cubierta[i] == LiteralesSql::kCubierto) {
+            finToken = i + 1;
+            while (finToken < fin && cubierta[finToken] == LiteralesSql::kCubierto)
+                ++finToken;
+        } else if (clausula[i] == u'"') {
+            const qsizetype cierre = clausula.indexOf(u'"', i + 1);
             finToken = cierre < 0 ? fin : cierre + 1;
         } else {
             qsizetype menor = -1;
@@ -126,7 +162,7 @@ QString DiccionarioOracle::ColumnasFecha(const QString& w)
         QString token = Trim(clausula.mid(i, finToken - i));
         i = finToken;
         saltaBlancos();
-        if (columnasFecha().contains(token.toUpper()))
+        if (nombresColumnasFecha().contains(token.toUpper()))
             token = QStringLiteral("TO_DATE(TO_CHAR(") + token + QStringLiteral(",'DD/MM/YYYY'),'DD/MM/YYYY')");
         resultado += u' ';
         resultado += token;
@@ -134,44 +170,61 @@ QString DiccionarioOracle::ColumnasFecha(const QString& w)
     return resultado;
 }
 
-QString DiccionarioOracle::LiteralesFecha(const QString& w)
+// Every quoted literal that reads as a date becomes TO_DATE('dd/mm/yyyy','DD/MM/YYYY'), where it
+// stands; error 5 for a quote that is never closed.
+QString literalesFecha(const QString& w)
 {
+    using Tipo = ado::dialecto::TokenSql::Tipo;
     QString resultado;
     resultado.reserve(w.size());
     qsizetype copiado = 0;
-    qsizetype abre = w.indexOf(u'\'');
-    while (abre >= 0) {
-        const qsizetype cierra = w.indexOf(u'\'', abre + 1);
-        if (cierra < 0)
+    for (const auto& t : ado::dialecto::TokenizadorSql::divide(w)) {
+        if (t.tipo != Tipo::Cadena)
+            continue;
+        if (t.abierto)
             ElevaLlamadaNoValida(QStringLiteral("ORACLE_Dicc"));
-        const QStringView literal = QStringView(w).mid(abre + 1, cierra - abre - 1);
+        const qsizetype abre = t.inicio + (t.nacional ? 1 : 0);
+        const QString literal = w.mid(abre + 1, t.inicio + t.largo - abre - 2).replace(QLatin1String("''"), QLatin1String("'"));
         if (esFecha(literal)) {
             const QString dia = ado::dialecto::LeeFecha(literal)->date().toString(QStringLiteral("dd/MM/yyyy"));
             resultado += QStringView(w).mid(copiado, abre - copiado);
             resultado += QStringLiteral("TO_DATE('") + dia + QStringLiteral("','DD/MM/YYYY')");
-            copiado = cierra + 1;
+            copiado = t.inicio + t.largo;
         }
-        abre = w.indexOf(u'\'', cierra + 1);
     }
     resultado += QStringView(w).mid(copiado);
     return resultado;
 }
 
+} // namespace
+
+bool DiccionarioOracle::EsConexionOracle(const QString& cadenaConexion, bool desdeElSegundoCaracter)
+{
+    const QString proveedor = ado::CadenaConexion(cadenaConexion).proveedor();
+    for (const char* propio : {"SQLite", "PostgreSQL", "ODBC"}) {
+        if (proveedor.compare(QLatin1String(propio), ci) == 0)
+            return false;
+    }
+    const qsizetype donde = cadenaConexion.indexOf(QLatin1String("ORACLE"), 0, ci);
+    return desdeElSegundoCaracter ? donde > 0 : donde >= 0;
+}
+
 QString DiccionarioOracle::Traduce(const QString& valor, const QString& cadenaConexion, const SharedRuntime& runtime)
 {
     QString w = valor.toUpper();
-    if (!cadenaConexion.contains(QLatin1String("ORACLE"), ci))
+    if (!EsConexionOracle(cadenaConexion, false))
         return w;
     if (runtime.CuentaPalabras(valor) <= 1)
         return w == QLatin1String("LEN") ? QStringLiteral("LENGTH") : w;
 
-    if (valor.contains(QLatin1String("top "), ci))
-        w = Top(valor);
-    for (const char* len : {" LEN(", " LEN (", " LEN  (", " LEN   (", " LEN    ("})
-        w.replace(QLatin1String(len), QStringLiteral(" LENGTH("), ci);
-    w.replace(u'[', u'"').replace(u']', u'"');
-    w = ColumnasFecha(w);
-    w = LiteralesFecha(w);
-    w.replace(QLatin1String("Charindex"), QStringLiteral("InStr"), ci);
-    return w;
+    if (const qsizetype p = posicionTop(valor); p >= 0)
+        w = top(valor, p);
+    LiteralesSql partes(w);
+    for (const char16_t* len : {u" LEN(", u" LEN (", u" LEN  (", u" LEN   (", u" LEN    ("})
+        partes.reemplaza(len, u" LENGTH(");
+    partes.reemplaza(u"[", u"\"");
+    partes.reemplaza(u"]", u"\"");
+    LiteralesSql traducido(literalesFecha(columnasFecha(partes)));
+    traducido.reemplaza(u"Charindex", u"InStr");
+    return traducido.texto();
 }

@@ -1,5 +1,6 @@
 #include "data/ScriptOracle.h"
 
+#include "data/LiteralesSql.h"
 #include "platform/ado/Connection.h"
 #include "runtime/FuncionesVB.h"
 
@@ -44,9 +45,9 @@ private:
     std::array<qsizetype, kPalabrasClave.size()> siguiente_{};
 };
 
-} // namespace
-
-QString ScriptOracle::Normaliza(const QString& texto)
+// The normalised text beside its covered copy: every replacement is made outside literals and
+// comments, so a note that holds " go " or a line break keeps it.
+LiteralesSql normalizado(const QString& texto)
 {
     static const QString crlf = QStringLiteral("\r\n");
     const std::array<std::pair<QString, QString>, 12> pasos{{
@@ -63,15 +64,18 @@ QString ScriptOracle::Normaliza(const QString& texto)
         {QStringLiteral("ROLLBACK TRANSACTION"), QStringLiteral("ROLLBACK")},
         {QStringLiteral("ROLLBACK TRANS"), QStringLiteral("ROLLBACK")},
     }};
-    QString resultado = texto;
+    LiteralesSql partes(texto);
     for (const auto& [busca, pone] : pasos)
-        resultado.replace(busca, pone, ci);
-    return resultado;
+        partes.reemplaza(busca, pone);
+    return partes;
 }
+
+} // namespace
 
 QString ScriptOracle::FiltraSentencia(QString& sentencia)
 {
-    if (sentencia.contains(QLatin1String("SET NOCOUNT"), ci) || sentencia.contains(QLatin1String("IF NOT EXIST"), ci))
+    const LiteralesSql partes(sentencia);
+    if (partes.contiene(u"SET NOCOUNT") || partes.contiene(u"IF NOT EXIST"))
         sentencia.clear();
     return sentencia;
 }
@@ -79,9 +83,11 @@ QString ScriptOracle::FiltraSentencia(QString& sentencia)
 void ScriptOracle::Ejecuta(QString& sentencia, int32_t& registrosAfectados, ado::Connection& conexion,
                            const Traductor& traduce)
 {
-    const QString texto = Normaliza(sentencia);
+    const LiteralesSql partes = normalizado(sentencia);
+    const QString& texto = partes.texto();
     sentencia = texto;
-    BuscadorPalabras buscador(texto);
+    // Keywords are looked for in the covered copy: one inside a literal or a comment cuts nothing.
+    BuscadorPalabras buscador(partes.cubierto());
     qsizetype resto = 0;
     bool hallada = false;
     for (qsizetype inicio = buscador.proxima(0); inicio >= 0; inicio = buscador.proxima(resto)) {

@@ -1,6 +1,7 @@
 #include "data/frmAcceso.h"
 
 #include "platform/ui/Twips.h"
+#include "runtime/SharedRuntime.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -32,6 +33,34 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent)
     centraEnPantalla();
 }
 
+frmAcceso::~frmAcceso()
+{
+    devuelveCursor();
+}
+
+void frmAcceso::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (!cursorQuitado_) {
+        SharedRuntime().AntesDeMensaje(this);
+        cursorQuitado_ = true;
+    }
+}
+
+void frmAcceso::hideEvent(QHideEvent* evento)
+{
+    devuelveCursor();
+    QDialog::hideEvent(evento);
+}
+
+void frmAcceso::devuelveCursor()
+{
+    if (!cursorQuitado_)
+        return;
+    cursorQuitado_ = false;
+    SharedRuntime().DespuesDeMensaje(this);
+}
+
 void frmAcceso::creaControles()
 {
     framAcceso = new QFrame(this);
@@ -55,6 +84,8 @@ void frmAcceso::creaControles()
     lbcontrasena = etiqueta("lbcontrasena", QStringLiteral("&Contraseña"));
     TxtUserPassword = caja("TxtUserPassword");
     TxtUserPassword->setEchoMode(QLineEdit::Password);
+    // The platform style would mask with a dot; the suite's dialog shows an asterisk.
+    TxtUserPassword->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     Label1 = etiqueta("Label1", QStringLiteral("&Base de Datos"));
     TxtDbName = caja("TxtDbName");
     Label2 = etiqueta("Label2", QStringLiteral("&Servidor"));

@@ -32,12 +32,42 @@ QString textoDeCampo(const QVariant& valor)
         return valor.toDate().toString(QStringLiteral("dd/MM/yyyy"));
     case QMetaType::Double:
     case QMetaType::Float: {
-        QLocale regional(QLocale::Spanish, QLocale::Spain);
-        regional.setNumberOptions(QLocale::OmitGroupSeparator);
-        return regional.toString(valor.toDouble(), 'g', 15);
+        static const QLocale regional = [] {
+            QLocale es(QLocale::Spanish, QLocale::Spain);
+            es.setNumberOptions(QLocale::OmitGroupSeparator);
+            return es;
+        }();
+        // At most 15 significant digits, as the suite writes numbers; the shortest exact form first,
+        // which is much cheaper to make and is the same text for every value that fits.
+        const double numero = valor.toDouble();
+        const QString corto = regional.toString(numero, 'g', QLocale::FloatingPointShortest);
+        return corto.size() <= 16 ? corto : regional.toString(numero, 'g', 15);
     }
     default:
         return valor.toString();
+    }
+}
+
+// The text without blanks at either end; the same text, shared, when it has none.
+QString recorta(const QString& texto)
+{
+    if (texto.isEmpty() || (texto.front() != u' ' && texto.back() != u' '))
+        return texto;
+    return FuncionesVB::Trim(texto);
+}
+
+// A reorder point or stock as a number: a null or empty value, or one that is not a number, is 0.
+Moneda numeroDeCampo(const QVariant& valor)
+{
+    if (valor.isNull())
+        return {};
+    switch (valor.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+        return Moneda::desdeDouble(valor.toDouble());
+    default:
+        return SharedRuntime().ValorNumerico(valor.toString().replace(u',', u'.'));
     }
 }
 
@@ -119,7 +149,10 @@ void Lib_FrmCons3::Form_Load()
     DB_Dll& db = DB_Dll::Compartido();
     EjecutaPasos(
         {
-            [&] { EsConsultaArticulos_ = SQL.contains(QLatin1StringView("articulos"), Qt::CaseInsensitive); },
+            [&] {
+                EsConsultaArticulos_ = SQL.contains(QLatin1StringView("articulos"), Qt::CaseInsensitive);
+                f12_->setEnabled(EsConsultaArticulos_);
+            },
             [&] {
                 Valores = std::make_shared<QVariantList>();
                 Cantidades = std::make_shared<QVariantList>();
@@ -162,66 +195,65 @@ void Lib_FrmCons3::Leer(int32_t, int32_t)
     ado::Recordset& rs = *RsConsulta_;
     if (rs.Bof() && rs.Eof())
         return;
-    const int campoPuntoPedido = campoPorNombre(rs, QStringLiteral("PUNTOPEDIDO"));
-    const int campoStock = campoPorNombre(rs, QStringLiteral("Stock"));
-    const int campoDevuelto = CheckBoxes ? campoPorNombre(rs, CampoDevuelto) : -1;
+    LecturaFila fila;
+    fila.campoPuntoPedido = campoPorNombre(rs, QStringLiteral("PUNTOPEDIDO"));
+    fila.campoStock = campoPorNombre(rs, QStringLiteral("Stock"));
+    fila.campoDevuelto = CheckBoxes ? campoPorNombre(rs, CampoDevuelto) : -1;
+    fila.campos = rs.Fields().Count();
+    fila.muestraStock = MuestraStock.compare(QLatin1StringView("SI"), Qt::CaseInsensitive) == 0;
     defectos_ = valoresPorDefecto(ValoresDefault);
     const ListView::Carga carga = lista_->IniciaCarga();
     while (!rs.Eof())
-        if (!leeFila(campoPuntoPedido, campoStock, campoDevuelto))
+        if (!leeFila(fila))
             return;
 }
 
-bool Lib_FrmCons3::leeFila(int campoPuntoPedido, int campoStock, int campoDevuelto)
+bool Lib_FrmCons3::leeFila(LecturaFila& f)
 {
-    const SharedRuntime& rt = runtime_;
-    ado::Recordset& rs = *RsConsulta_;
-    ado::Fields campos = rs.Fields();
-    QVariant colorFila;
-    int item = 0;
+    // The steps capture no more than two pointers, so that no step allocates: this runs once per row.
     return EjecutaPasos(
         {
-            [&] {
-                if (!EsConsultaArticulos_ || campoPuntoPedido < 0 || campoStock < 0)
+            [this, &f] {
+                f.colorFila = QVariant();
+                if (!EsConsultaArticulos_ || f.campoPuntoPedido < 0 || f.campoStock < 0)
                     return;
                 // An empty or null reorder point or stock counts as 0.
-                const Moneda p = rt.ValorNumerico(textoDeCampo(rt.ValorCampo(campos[campoPuntoPedido].Value())).replace(u',', u'.'));
-                const Moneda s = rt.ValorNumerico(textoDeCampo(rt.ValorCampo(campos[campoStock].Value())).replace(u',', u'.'));
+                const Moneda p = numeroDeCampo(RsConsulta_->valor(f.campoPuntoPedido));
+                const Moneda s = numeroDeCampo(RsConsulta_->valor(f.campoStock));
                 const Moneda cero;
                 if (p == cero && s > cero)
-                    colorFila = StkNivel1;
+                    f.colorFila = StkNivel1;
                 else if (p > cero && s > p)
-                    colorFila = StkNivel2;
+                    f.colorFila = StkNivel2;
                 else if (p > cero && s < p)
-                    colorFila = StkNivel3;
+                    f.colorFila = StkNivel3;
                 else
-                    colorFila = StkNivel4;
+                    f.colorFila = StkNivel4;
             },
-            [&] { item = lista_->AgregaItem(FuncionesVB::Trim(textoDeCampo(rt.ValorCampo(campos[0].Value())))); },
-            [&] {
-                if (!CheckBoxes || campoDevuelto < 0)
+            [this, &f] { f.item = lista_->AgregaItem(recorta(textoDeCampo(runtime_.ValorCampo(RsConsulta_->valor(0))))); },
+            [this, &f] {
+                if (f.campoDevuelto < 0)
                     return;
-                const QVariant valor = campos[campoDevuelto].Value();
-                if (!valor.isNull() && defectos_.contains(FuncionesVB::Trim(textoDeCampo(valor)).trimmed().toCaseFolded()))
-                    lista_->setMarcado(item, true);
+                const QVariant valor = RsConsulta_->valor(f.campoDevuelto);
+                if (!valor.isNull() && defectos_.contains(textoDeCampo(valor).trimmed().toCaseFolded()))
+                    lista_->setMarcado(f.item, true);
             },
-            [&] {
-                const bool colorea = MuestraStock.compare(QLatin1StringView("SI"), Qt::CaseInsensitive) == 0
-                                     && EsConsultaArticulos_ && !FuncionesVB::Trim(colorFila.toString()).isEmpty();
-                const ColorOle color(static_cast<uint32_t>(colorFila.toLongLong()));
-                for (int i = 1; i < campos.Count(); ++i) {
-                    lista_->setSubItem(item, i, rt.AlineaDerecha(textoDeCampo(rt.ValorCampo(campos[i].Value()))));
+            [this, &f] {
+                const bool colorea = f.muestraStock && EsConsultaArticulos_ && !FuncionesVB::EnBlanco(f.colorFila.toString());
+                const ColorOle color(static_cast<uint32_t>(f.colorFila.toLongLong()));
+                for (int i = 1; i < f.campos; ++i) {
+                    lista_->setSubItem(f.item, i, runtime_.AlineaDerecha(textoDeCampo(runtime_.ValorCampo(RsConsulta_->valor(i)))));
                     if (colorea) {
-                        lista_->setNegrita(item, 0, true);
-                        lista_->setColorTexto(item, 0, color);
-                        lista_->setNegrita(item, i, true);
-                        lista_->setColorTexto(item, i, color);
+                        lista_->setNegrita(f.item, 0, true);
+                        lista_->setColorTexto(f.item, 0, color);
+                        lista_->setNegrita(f.item, i, true);
+                        lista_->setColorTexto(f.item, i, color);
                     }
                 }
             },
-            [&] { rs.MoveNext(); },
+            [this] { RsConsulta_->MoveNext(); },
         },
-        [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("Leer")); });
+        [this](const ErrorVB& error) { return runtime_.ReportaError(error, QStringLiteral("Leer")); });
 }
 
 int16_t Lib_FrmCons3::IndiceColumna(const QString& Columna) const

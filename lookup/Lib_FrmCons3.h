@@ -146,8 +146,15 @@ private:
     void ajustaTamano();
     // Puts search box `columna` − 1 over its column with the given width (0 when narrower).
     void colocaCaja(int columna, int ancho);
+    // What the reading of the rows keeps from one row to the next.
+    struct LecturaFila {
+        int campoPuntoPedido = -1, campoStock = -1, campoDevuelto = -1, campos = 0;
+        bool muestraStock = false;
+        QVariant colorFila;
+        int item = 0;
+    };
     // Adds the current row and moves to the next; false when an error report ended the reading.
-    [[nodiscard]] bool leeFila(int campoPuntoPedido, int campoStock, int campoDevuelto);
+    [[nodiscard]] bool leeFila(LecturaFila& fila);
     // The item's value in a column (1 its text, c > 1 its sub-item c − 1); column 0 leaves `valor`.
     void tomaValor(int item, int16_t columna, QString& valor) const;
     void busquedaIncremental(int indice);

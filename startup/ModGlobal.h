@@ -24,7 +24,8 @@ public:
 
     // Configuration store (ModGlobal_Configuracion.cpp).
     // Reads one key of the configuration table: its value, and its auxiliary value in `ValorAux`.
-    // A key with no row gives " " (one blank) and ValorAux ""; a Null or empty value gives "". The keys
+    // A key with no row gives " " (one blank) and ValorAux ""; a Null or empty value gives ""; values
+    // are written as TextoValor writes them (a date day-first). The keys
     // "[FECHA DESDE]" and "[FECHA HASTA]" (any case, any surrounding blanks) send the whole statement
     // upper-cased. A quote inside the key is doubled, so it is searched for literally. Errors go to
     // the error reporter under "Cfg": 5 continues with the next step, any other answer gives "" and

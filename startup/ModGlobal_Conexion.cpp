@@ -59,7 +59,7 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
     const auto extrae = [&](const char* nombre, QString* destino, const QString& ausente = {}) {
         return [&, nombre, destino, ausente] {
             if (!yaConectada)
-                ParametrosArranque::Extrae(linea, QString::fromLatin1(nombre), *destino, ausente, rt);
+                ParametrosArranque::Extrae(linea, QString::fromLatin1(nombre), *destino, ausente);
         };
     };
     const auto siNoConectada = [&](auto accion) {

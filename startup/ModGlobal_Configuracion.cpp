@@ -4,6 +4,7 @@
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
 #include "runtime/SharedRuntime.h"
+#include "runtime/TextoValor.h"
 
 namespace {
 
@@ -53,8 +54,8 @@ QString ModGlobal::Cfg(const QString& Clave, QString& ValorAux)
                     resultado = QStringLiteral(" ");
                     ValorAux.clear();
                 } else {
-                    resultado = rt.ValorCampo(rs.Fields().Item(QStringLiteral("Valor")).Value()).toString();
-                    ValorAux = rt.ValorCampo(rs.Fields().Item(QStringLiteral("ValorAux")).Value()).toString();
+                    resultado = TextoValor::De(rt.ValorCampo(rs.Fields().Item(QStringLiteral("Valor")).Value()));
+                    ValorAux = TextoValor::De(rt.ValorCampo(rs.Fields().Item(QStringLiteral("ValorAux")).Value()));
                 }
             },
             [&] { db.CierraRecordset(&rs); },

@@ -21,8 +21,7 @@ const QString kArchivoIni = QStringLiteral("CN000pr.INI");
 
 } // namespace
 
-void ParametrosArranque::Extrae(const QString& linea, const QString& clave, QString& destino, const QString& ausente,
-                                const SharedRuntime& runtime)
+void ParametrosArranque::Extrae(const QString& linea, const QString& clave, QString& destino, const QString& ausente)
 {
     const qsizetype indice = linea.indexOf(clave, 0, Qt::CaseInsensitive);
     if (indice < 0) {
@@ -42,7 +41,11 @@ void ParametrosArranque::Extrae(const QString& linea, const QString& clave, QStr
     }
     if (n > kMaximoPosicion)
         elevaDesbordamiento();
-    destino = FuncionesVB::Trim(runtime.LimpiaTexto(linea.mid(indice + k, n), QStringLiteral("=")));
+    // Only the "=" that separates the key from its value goes: a password or a path may hold "=".
+    QString valor = FuncionesVB::Trim(linea.mid(indice + k, n));
+    if (valor.startsWith(u'='))
+        valor.remove(0, 1);
+    destino = FuncionesVB::Trim(valor);
 }
 
 QString ParametrosArranque::LineaDesdeIni(const QString& seccionBaseDatos, const SharedRuntime& runtime)

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace {
 
 // The suite's number of a key: the keypad's digits are 96 … 105, everything else as Teclas says.
@@ -118,12 +120,13 @@ void ListView::anchoArrastrado(int seccion, int nuevo)
 
 int ListView::CantidadItems() const
 {
-    return modelo_->rowCount();
+    return modelo_->cantidad();
 }
 
 int ListView::AgregaItem(const QString& texto)
 {
     ModeloListView::Item nuevo;
+    nuevo.textos.reserve(std::max(CantidadColumnas(), 1));
     nuevo.textos.append(texto);
     if (enCarga_) {
         modelo_->agregaEnCarga(std::move(nuevo));
@@ -233,7 +236,6 @@ void ListView::setMarcado(int item, bool marcado)
 ListView::Carga::Carga(ListView& lista) : lista_(lista)
 {
     lista_.enCarga_ = true;
-    lista_.modelo_->comienzaCarga();
 }
 
 ListView::Carga::~Carga()

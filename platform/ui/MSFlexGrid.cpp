@@ -13,9 +13,16 @@ namespace {
 constexpr int32_t FilaNoValida = 30009;
 constexpr int32_t ColumnaNoValida = 30010;
 
-// The character code of a key event, or -1 when the key types no character.
+// The character code of a key event, or -1 when the key types no character. Ctrl with a letter
+// gives its control code (Ctrl+A 1 to Ctrl+Z 26) whatever text the platform attached to it. A key
+// whose text is a control character outside 0 to 31 (Delete gives "\x7f" under X11) types nothing.
 int codigoCaracter(const QKeyEvent* evento)
 {
+    const Qt::KeyboardModifiers modificadores = evento->modifiers();
+    if (modificadores.testFlag(Qt::ControlModifier)) {
+        const bool letra = evento->key() >= Qt::Key_A && evento->key() <= Qt::Key_Z;
+        return letra && !modificadores.testFlag(Qt::AltModifier) ? evento->key() - Qt::Key_A + 1 : -1;
+    }
     switch (evento->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -26,6 +33,7 @@ int codigoCaracter(const QKeyEvent* evento)
         return 27;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Delete:
         return -1;
     default:
         break;
@@ -33,7 +41,10 @@ int codigoCaracter(const QKeyEvent* evento)
     const QString texto = evento->text();
     if (texto.isEmpty())
         return -1;
-    return static_cast<int>(texto.toUcs4().value(0, texto.at(0).unicode()));
+    const int codigo = static_cast<int>(texto.toUcs4().value(0, texto.at(0).unicode()));
+    if (codigo >= 32 && QChar::category(static_cast<char32_t>(codigo)) == QChar::Other_Control)
+        return -1;
+    return codigo;
 }
 
 } // namespace
@@ -75,6 +86,11 @@ void MSFlexGrid::setRows(int filas)
         fijaCeldaActual(filas - 1, Col());
     setRowCount(filas);
     preparaCeldas();
+    // Qt lays the rows out later; TopRow must answer for the new row count now. A top row still
+    // waiting for the grid to be shown is forgotten when its row is gone.
+    if (filaSuperiorPendiente_ >= filas)
+        filaSuperiorPendiente_ = -1;
+    executeDelayedItemsLayout();
 }
 
 void MSFlexGrid::setCols(int columnas)
@@ -213,7 +229,7 @@ void MSFlexGrid::Clear()
 void MSFlexGrid::keyPressEvent(QKeyEvent* evento)
 {
     const int codigo = codigoCaracter(evento);
-    if (codigo < 0 || evento->modifiers().testFlag(Qt::ControlModifier)) {
+    if (codigo < 0) {
         QTableWidget::keyPressEvent(evento);
         return;
     }

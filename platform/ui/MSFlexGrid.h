@@ -28,7 +28,8 @@ public:
     void setCol(int columna);
 
     // The first row shown. Set before the grid is shown, it is applied when it is laid out;
-    // a row past the last possible top row leaves the grid scrolled to the end.
+    // a row past the last possible top row leaves the grid scrolled to the end. Changing Rows
+    // updates it at once: fewer rows scroll back as far as the rows that remain require.
     [[nodiscard]] int TopRow() const;
     void setTopRow(int fila);
 
@@ -71,8 +72,10 @@ public:
 
 signals:
     void DblClick();
-    // A typed character: its code (Enter 13, Backspace 8, Escape 27, a character outside 16 bits
-    // as its whole code point). Keys without a character (arrows, Tab) move the current cell instead.
+    // A typed character: its code (Enter 13, Backspace 8, Escape 27, Ctrl+A to Ctrl+Z 1 to 26, a
+    // character outside 16 bits as its whole code point). Keys without a character (arrows, Tab,
+    // other Ctrl combinations) move the current cell instead; Delete and any key whose text is an
+    // invisible control character other than 0 to 31 raise nothing.
     void KeyPress(int KeyAscii);
     // Raised just before the current cell changes, while the old cell is still current.
     void LeaveCell();

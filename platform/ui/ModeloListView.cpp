@@ -42,6 +42,8 @@ int ModeloListView::columnCount(const QModelIndex& padre) const
 
 QVariant ModeloListView::data(const QModelIndex& indice, int rol) const
 {
+    if (!indice.isValid())
+        return {};
     const Item& fila = item(indice.row());
     switch (rol) {
     case Qt::DisplayRole:
@@ -84,6 +86,8 @@ QVariant ModeloListView::headerData(int seccion, Qt::Orientation orientacion, in
 
 Qt::ItemFlags ModeloListView::flags(const QModelIndex& indice) const
 {
+    if (!indice.isValid())
+        return Qt::NoItemFlags;
     Qt::ItemFlags resultado = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (casillas_ && indice.column() == 0)
         resultado |= Qt::ItemIsUserCheckable;
@@ -105,11 +109,36 @@ void ModeloListView::inserta(int fila, Item nuevo)
     endInsertRows();
 }
 
+ModeloListView::Item& ModeloListView::item(int fila)
+{
+    const auto posicion = static_cast<size_t>(fila);
+    return posicion < items_.size() ? items_[posicion] : pendientes_[posicion - items_.size()];
+}
+
+const ModeloListView::Item& ModeloListView::item(int fila) const
+{
+    const auto posicion = static_cast<size_t>(fila);
+    return posicion < items_.size() ? items_[posicion] : pendientes_[posicion - items_.size()];
+}
+
+void ModeloListView::terminaCarga()
+{
+    if (pendientes_.empty())
+        return;
+    const int primera = static_cast<int>(items_.size());
+    beginInsertRows({}, primera, primera + static_cast<int>(pendientes_.size()) - 1);
+    items_.insert(items_.end(), std::make_move_iterator(pendientes_.begin()), std::make_move_iterator(pendientes_.end()));
+    pendientes_.clear();
+    endInsertRows();
+}
+
 void ModeloListView::limpiaItems()
 {
-    beginResetModel();
+    if (items_.empty())
+        return;
+    beginRemoveRows({}, 0, static_cast<int>(items_.size()) - 1);
     items_.clear();
-    endResetModel();
+    endRemoveRows();
 }
 
 void ModeloListView::agregaColumna(const Columna& columna)
@@ -122,9 +151,11 @@ void ModeloListView::agregaColumna(const Columna& columna)
 
 void ModeloListView::limpiaColumnas()
 {
-    beginResetModel();
+    if (columnas_.isEmpty())
+        return;
+    beginRemoveColumns({}, 0, static_cast<int>(columnas_.size()) - 1);
     columnas_.clear();
-    endResetModel();
+    endRemoveColumns();
 }
 
 void ModeloListView::setCasillas(bool casillas)

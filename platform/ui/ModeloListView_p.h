@@ -36,16 +36,17 @@ public:
     Qt::ItemFlags flags(const QModelIndex& indice) const override;
 
     // Direct access by 0-based row, for the list; the list tells the view what changed.
-    [[nodiscard]] Item& item(int fila) { return items_[static_cast<size_t>(fila)]; }
-    [[nodiscard]] const Item& item(int fila) const { return items_[static_cast<size_t>(fila)]; }
+    // Rows added during a load count from the end of the shown ones.
+    [[nodiscard]] Item& item(int fila);
+    [[nodiscard]] const Item& item(int fila) const;
+    [[nodiscard]] int cantidad() const { return static_cast<int>(items_.size() + pendientes_.size()); }
     void celdaCambiada(int fila, int columna, const QList<int>& roles);
-    // Appends without telling the view (inside comienzaCarga/terminaCarga), or inserts at `fila`
-    // telling it.
-    void agregaEnCarga(Item item) { items_.push_back(std::move(item)); }
+    // Inserts at `fila`, telling the view; or, during a load, appends to the rows the view is told
+    // about in one insertion when the load ends (the columns and their widths stay as they are).
     void inserta(int fila, Item item);
+    void agregaEnCarga(Item item) { pendientes_.push_back(std::move(item)); }
+    void terminaCarga();
     void limpiaItems();
-    void comienzaCarga() { beginResetModel(); }
-    void terminaCarga() { endResetModel(); }
 
     [[nodiscard]] QList<Columna>& columnas() { return columnas_; }
     [[nodiscard]] const QList<Columna>& columnas() const { return columnas_; }
@@ -60,6 +61,7 @@ public:
 
 private:
     std::vector<Item> items_;
+    std::vector<Item> pendientes_;
     QList<Columna> columnas_;
     bool casillas_ = false;
 };

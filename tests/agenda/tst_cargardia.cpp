@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTest>
 
 #include <memory>
@@ -26,6 +27,8 @@ private slots:
     void horarioIlegibleCuentaComoPorDefecto();
     void desplazaALaPrimeraFranjaDelHorario_data();
     void desplazaALaPrimeraFranjaDelHorario();
+    void cadaCargaDesplazaComoLaPrimera_data();
+    void cadaCargaDesplazaComoLaPrimera();
     void filaActualEsLaDelReinicio();
     void sentenciasEnviadas_data();
     void sentenciasEnviadas();
@@ -207,6 +210,46 @@ void TstCargarDia::desplazaALaPrimeraFranjaDelHorario()
     QVERIFY(grid.Rows() > 20);
     QTRY_COMPARE(grid.rowAt(0), filaSuperior);
     QCOMPARE(grid.TopRow(), filaSuperior);
+}
+
+void TstCargarDia::cadaCargaDesplazaComoLaPrimera_data()
+{
+    QTest::addColumn<QDate>("segundoDia");
+    QTest::addColumn<int>("filas");
+    QTest::addColumn<int>("filaSuperior");
+
+    QTest::newRow("the same day again") << Hoy << 28 << 4;
+    // Three slots fit without scrolling; reading the old top row used to fail with error 30009.
+    QTest::newRow("a long day, then a short one") << Hoy.addDays(10) << 3 << 0;
+}
+
+void TstCargarDia::cadaCargaDesplazaComoLaPrimera()
+{
+    // The person scrolls the loaded day, then clicks a date: the new day opens at working hours again.
+    QFETCH(QDate, segundoDia);
+    QFETCH(int, filas);
+    QFETCH(int, filaSuperior);
+    agenda.reset();
+    agenda = std::make_unique<AgendaDePrueba>(true);
+    for (const char* hora : {"08:30", "09:00", "10:00"})
+        agenda->ejecuta(QStringLiteral("INSERT INTO MV_AGENDA (FECHA) VALUES ('%1 %2:00')")
+                            .arg(Hoy.addDays(10).toString(Qt::ISODate), QLatin1String(hora)));
+    agenda->muestraDia(Hoy);
+    MSFlexGrid& grid = agenda->ventana().MSFGAgenda();
+    QTRY_COMPARE(grid.rowAt(0), 4);
+    const int alFinal = grid.verticalScrollBar()->maximum();
+    QVERIFY(alFinal > 4);
+    grid.verticalScrollBar()->setValue(alFinal);
+    QCOMPARE(grid.TopRow(), alFinal);
+
+    agenda->dialogos().limpia();
+    MonthView& calendario = agenda->ventana().MonthView1();
+    calendario.setValue(segundoDia);
+    emit calendario.DateClick(calendario.Value());
+    QVERIFY(agenda->dialogos().registros().isEmpty());
+    QCOMPARE(grid.Rows(), filas);
+    QCOMPARE(grid.TopRow(), filaSuperior);
+    QTRY_COMPARE(grid.rowAt(0), filaSuperior);
 }
 
 void TstCargarDia::filaActualEsLaDelReinicio()

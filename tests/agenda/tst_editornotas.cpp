@@ -31,6 +31,8 @@ private slots:
     void notaNoGuardadaNoSeMuestra();
     void notaCambiadaPorOtroPuesto_data();
     void notaCambiadaPorOtroPuesto();
+    void errorAlAbrirElEditor_data();
+    void errorAlAbrirElEditor();
 
 private:
     // Types a text key by key, letters outside ASCII included.
@@ -295,6 +297,38 @@ void TstEditorNotas::notaCambiadaPorOtroPuesto()
     QVERIFY(registros.first().texto.contains(QStringLiteral("PRIMERA de otro puesto")));
     QCOMPARE(notaGuardada(1), queda);
     QCOMPARE(grid().TextMatrix(0, 1), queda);
+}
+
+void TstEditorNotas::errorAlAbrirElEditor_data()
+{
+    QTest::addColumn<bool>("conTecla");
+    QTest::addColumn<bool>("informado");
+
+    QTest::newRow("a key press reports it") << true << true;
+    QTest::newRow("a double click stays quiet") << false << false;
+}
+
+void TstEditorNotas::errorAlAbrirElEditor()
+{
+    // A grid without the id columns makes the opening fail while reading them (invalid column).
+    QFETCH(bool, conTecla);
+    QFETCH(bool, informado);
+    grid().setCols(2);
+    agenda->dialogos().limpia();
+    if (conTecla) {
+        pulsa(0);
+        QTest::keyClick(&grid(), Qt::Key_B);
+    } else {
+        dobleClic(0);
+    }
+    QVERIFY(!editor().isVisible());
+    const auto& registros = agenda->dialogos().registros();
+    QCOMPARE(registros.size(), informado ? 1 : 0);
+    if (informado) {
+        QCOMPARE(registros.first().tipo, DialogosGuionados::Tipo::Error);
+        QCOMPARE(registros.first().numero, 30010);
+        QCOMPARE(registros.first().contexto, QStringLiteral("MSFGAgenda_KeyPress"));
+    }
 }
 
 QTEST_MAIN(TstEditorNotas)

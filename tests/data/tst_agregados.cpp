@@ -27,6 +27,7 @@ void TstAgregados::init()
     db_->gCnn().Execute("INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto) VALUES (10, 'a'), (20, 'b'), (30, 'c')");
     db_->gCnn().Execute("INSERT INTO MA_CUENTAS (CODIGO) VALUES ('1.1.01'), ('2.3.04')");
     db_->gCnn().Execute("INSERT INTO MV_ASIENTOS (ID, IMPORTE) VALUES (1, 12.5), (2, -0.25)");
+    db_->gCnn().Execute("INSERT INTO MV_AGENDA (ID, FECHA) VALUES (1, '05/03/2025 09:30'), (2, '17/03/2025 18:00')");
 }
 
 // "funcion": max, min or ultimo; "condicion" null means the argument is missing.
@@ -43,6 +44,8 @@ void TstAgregados::valores_data()
     QTest::newRow("tabla vacía da 0, no vacío") << "max" << "MA_CANDIDATOS" << "ID" << QVariant() << QVariant(0.0);
     QTest::newRow("mínimo sin filas que cumplan da 0") << "min" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant("ID > 99") << QVariant(0.0);
     QTest::newRow("código de texto: su número inicial") << "max" << "MA_CUENTAS" << "CODIGO" << QVariant() << QVariant(2.3);
+    QTest::newRow("fecha máxima: su día, como en el texto de la fecha") << "max" << "MV_AGENDA" << "FECHA" << QVariant() << QVariant(17.0);
+    QTest::newRow("fecha mínima") << "min" << "MV_AGENDA" << "FECHA" << QVariant() << QVariant(5.0);
     QTest::newRow("decimales") << "max" << "MV_ASIENTOS" << "IMPORTE" << QVariant() << QVariant(12.5);
     QTest::newRow("negativo decimal") << "min" << "MV_ASIENTOS" << "IMPORTE" << QVariant() << QVariant(-0.25);
     QTest::newRow("último código") << "ultimo" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant("") << QVariant(30.0);

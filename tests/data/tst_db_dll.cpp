@@ -4,6 +4,8 @@
 #include "support/DialogosGuionados.h"
 #include "support/ProveedorGrabador.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 // Query execution through DB_Dll on a real embedded database: what callers see in their variables,
@@ -20,6 +22,7 @@ private slots:
     void ejecutaMarcadoresYDelete_data();
     void ejecutaMarcadoresYDelete();
     void ejecutaDevuelveRegistrosAfectados();
+    void baseEnCarpetaOracleNoEsOracle();
     void erroresSilenciososYAvisados_data();
     void erroresSilenciososYAvisados();
     void cierraRecordsetNuloInforma();
@@ -150,6 +153,29 @@ void TstDB_Dll::ejecutaDevuelveRegistrosAfectados()
     int32_t afectados = -7;
     db.EjecutaConsultaSQL(sql, afectados);
     QCOMPARE(afectados, 28);
+}
+
+// An embedded database kept under a folder called "oracle" is still the embedded database: its
+// statements are not translated for Oracle (whose TO_DATE it does not know).
+void TstDB_Dll::baseEnCarpetaOracleNoEsOracle()
+{
+    BaseDePrueba base(true);
+    QVERIFY(QDir(base.carpeta()).mkdir("oracle"));
+    const QString ruta = base.carpeta() + "/oracle/agenda.db";
+    QVERIFY(QFile::copy(base.ruta(), ruta));
+    DialogosDePrueba dialogos;
+    DB_Dll db;
+    db.gEsAdmin = true;
+    db.gCnn().Open("Provider=SQLite;Database=" + ruta);
+    QString sql = "UPDATE MV_AGENDA SET MENSAJE = 'x' WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'";
+    int32_t afectados = 0;
+    db.EjecutaConsultaSQL(sql, afectados);
+    QCOMPARE(afectados, 28);
+    ado::Recordset rs;
+    sql = "SELECT TOP 1 * FROM MV_AGENDA WHERE FECHA >= '5/3/2025'";
+    db.AbrirRecordset(sql, &rs);
+    QCOMPARE(rs.State(), int(ado::adStateOpen));
+    QVERIFY(dialogos->registros().isEmpty());
 }
 
 void TstDB_Dll::erroresSilenciososYAvisados_data()

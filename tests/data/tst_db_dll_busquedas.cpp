@@ -13,6 +13,8 @@ private slots:
     void cleanup();
     void datosTabla_data();
     void datosTabla();
+    void datosTablaFechaDiaPrimero_data();
+    void datosTablaFechaDiaPrimero();
     void existe_data();
     void existe();
     void numeroConDecimales_data();
@@ -61,6 +63,24 @@ void TstDB_Dll_Busquedas::datosTabla()
     const QVariant v = DB_Dll::Compartido().DatosTabla("ta_usuarios", valor, "UNegocio", "nombre", 8, condicion, true);
     QCOMPARE(v.toString(), esperado);
     QVERIFY(dialogos->registros().isEmpty());
+}
+
+void TstDB_Dll_Busquedas::datosTablaFechaDiaPrimero_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("esperado");
+    QTest::newRow("con hora") << "900" << "17/03/2025 18:00:00";
+    QTest::newRow("a medianoche") << "901" << "18/03/2025";
+}
+
+void TstDB_Dll_Busquedas::datosTablaFechaDiaPrimero()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, esperado);
+    DB_Dll& db = DB_Dll::Compartido();
+    QString sql = "INSERT INTO MV_AGENDA (ID, FECHA) VALUES (900, '17/03/2025 18:00'), (901, '18/03/2025')";
+    db.EjecutaConsultaSQL(sql);
+    QCOMPARE(db.DatosTabla("MV_AGENDA", id, "FECHA", "ID", 3).toString(), esperado);
 }
 
 void TstDB_Dll_Busquedas::existe_data()

@@ -18,6 +18,8 @@ private slots:
     void argumentoNoValido_data();
     void argumentoNoValido();
     void textoLargoSinSeparadores();
+    void esConexionOracle_data();
+    void esConexionOracle();
 };
 
 void TstDiccionarioOracle::traduce_data()
@@ -59,6 +61,19 @@ void TstDiccionarioOracle::traduce_data()
     QTest::newRow("día de la agenda")
         << kOracle << "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'"
         << "SELECT * FROM MV_AGENDA WHERE " + kFecha + " BETWEEN TO_DATE('05/03/2025','DD/MM/YYYY') AND TO_DATE('05/03/2025','DD/MM/YYYY')";
+    QTest::newRow("top dentro de un literal no es top")
+        << kOracle << "UPDATE MV_AGENDA SET MENSAJE = 'Llevar la laptop al cliente' WHERE ID = 7"
+        << "UPDATE MV_AGENDA SET MENSAJE = 'LLEVAR LA LAPTOP AL CLIENTE' WHERE ID = 7";
+    QTest::newRow("stop dentro de un literal en una consulta")
+        << kOracle << "SELECT * FROM T WHERE A = 'stop here'" << "SELECT * FROM T WHERE A = 'STOP HERE'";
+    QTest::newRow("comilla doblada queda doblada")
+        << kOracle << "UPDATE T SET A = 1 WHERE NOMBRE = 'D''Angelo'" << "UPDATE T SET A = 1 WHERE NOMBRE = 'D''ANGELO'";
+    QTest::newRow("blancos de un literal pegado a un operador")
+        << kOracle << "SELECT * FROM T WHERE A = B+'x  y'" << "SELECT * FROM T WHERE A = B+'X  Y'";
+    QTest::newRow("corchetes y charindex dentro de un literal")
+        << kOracle << "SELECT * FROM T WHERE A = '[charindex]'" << "SELECT * FROM T WHERE A = '[CHARINDEX]'";
+    QTest::newRow("apóstrofo en un comentario")
+        << kOracle << "SELECT * FROM T -- it's done\nWHERE A = 1" << "SELECT * FROM T -- IT'S DONE\nWHERE A = 1";
     QTest::newRow("where reconstruido con blancos simples")
         << kOracle << "SELECT A FROM T WHERE  A  =  1   ORDER BY A" << "SELECT A FROM T WHERE A = 1 ORDER BY A";
 }
@@ -94,6 +109,31 @@ void TstDiccionarioOracle::textoLargoSinSeparadores()
 {
     const QString valor = QStringLiteral("SELECT A FROM T WHERE ") + QString(50000, u'X');
     QCOMPARE(DiccionarioOracle::Traduce(valor, kOracle, SharedRuntime()).size(), valor.size());
+}
+
+// A database of one of the program's own providers is never taken for Oracle because a folder, a
+// host or a user is called so; the suite's own providers keep the plain test.
+void TstDiccionarioOracle::esConexionOracle_data()
+{
+    QTest::addColumn<QString>("cadena");
+    QTest::addColumn<bool>("alAbrir");
+    QTest::addColumn<bool>("alEjecutar");
+    QTest::newRow("oracle") << kOracle << true << true;
+    QTest::newRow("sql server") << kSqlServer << false << false;
+    QTest::newRow("sql server en un equipo oracle") << "Provider=SQLOLEDB;Server=oracle01;" << true << true;
+    QTest::newRow("oracle en el primer carácter") << "Oracle=1;Provider=SQLOLEDB" << false << true;
+    QTest::newRow("sqlite en una carpeta oracle") << "Provider=SQLite;Database=/datos/oracle/agenda.db" << false << false;
+    QTest::newRow("sqlite con usuario oracle")
+        << "PROVIDER=SQLite;Server=(local);Database =a.db;UId=oracle;Pwd=x;" << false << false;
+    QTest::newRow("postgresql en un equipo oracle") << "Provider=PostgreSQL;Host=oracle-db;Database=agenda" << false << false;
+    QTest::newRow("odbc con dsn oracle") << "Provider=ODBC;DSN=oracle_agenda" << false << false;
+}
+
+void TstDiccionarioOracle::esConexionOracle()
+{
+    QFETCH(QString, cadena);
+    QTEST(DiccionarioOracle::EsConexionOracle(cadena, true), "alAbrir");
+    QTEST(DiccionarioOracle::EsConexionOracle(cadena, false), "alEjecutar");
 }
 
 QTEST_GUILESS_MAIN(TstDiccionarioOracle)

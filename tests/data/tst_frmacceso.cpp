@@ -1,7 +1,9 @@
 #include "data/frmAcceso.h"
+#include "runtime/CursorEspera.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +20,7 @@ private slots:
     void teclasCierran_data();
     void teclasCierran();
     void centradoEnPantalla();
+    void sinCursorDeEsperaMientrasSeMuestra();
 };
 
 void TstFrmAcceso::textosYPlataformas()
@@ -53,9 +56,7 @@ void TstFrmAcceso::contrasenaConAsteriscos()
     frmAcceso d;
     QTest::keyClicks(d.TxtUserPassword, "abc");
     QCOMPARE(d.TxtUserPassword->text(), "abc");
-    QCOMPARE(d.TxtUserPassword->displayText().size(), 3);
-    QVERIFY(!d.TxtUserPassword->displayText().contains("abc"));
-    QCOMPARE(d.TxtUserPassword->echoMode(), QLineEdit::Password);
+    QCOMPARE(d.TxtUserPassword->displayText(), "***");
 }
 
 void TstFrmAcceso::teclasCierran_data()
@@ -86,6 +87,27 @@ void TstFrmAcceso::centradoEnPantalla()
     QCOMPARE(d.width(), (5850 * d.logicalDpiX() + 720) / 1440);
     QCOMPARE(d.x(), pantalla.x() + pantalla.width() / 2 - d.width() / 2);
     QCOMPARE(d.y(), pantalla.y() + pantalla.height() / 2 - d.height() / 2);
+}
+
+void TstFrmAcceso::sinCursorDeEsperaMientrasSeMuestra()
+{
+    // The program asks for the connection in the middle of its start-up, under a wait cursor.
+    CursorEspera espera;
+    {
+        frmAcceso d;
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QVERIFY(!QGuiApplication::overrideCursor());
+        d.hide();
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+    // Destroyed while shown, it still puts the wait cursor back.
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
 QTEST_MAIN(TstFrmAcceso)

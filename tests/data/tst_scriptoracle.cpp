@@ -80,6 +80,13 @@ void TstScriptOracle::ejecuta_data()
         << "INSERT INTO T (A) VALUES (1)\r\nGO" << QStringList{"INSERT INTO T (A) VALUES (1) \nGO"} << 1 << "";
     QTest::newRow("texto delante de la primera palabra no se ejecuta")
         << "PRINT 'hola' UPDATE T SET A = 2" << QStringList{"UPDATE T SET A = 2"} << 1 << "";
+    QTest::newRow("alter dentro de una nota no corta")
+        << "UPDATE MV_AGENDA SET MENSAJE = 'Llamar a Walter' WHERE ID = 7"
+        << QStringList{"UPDATE MV_AGENDA SET MENSAJE = 'LLAMAR A WALTER' WHERE ID = 7"} << 1 << "";
+    QTest::newRow("palabra clave en un comentario no corta")
+        << "-- insert rows\r\nINSERT INTO T (A) VALUES (1)" << QStringList{"INSERT INTO T (A) VALUES (1)"} << 1 << "";
+    QTest::newRow("saltos de línea y go dentro de una nota")
+        << "UPDATE T SET A = 'uno\r\ngo dos'" << QStringList{"UPDATE T SET A = 'UNO\r\nGO DOS'"} << 1 << "";
 }
 
 void TstScriptOracle::ejecuta()
@@ -126,6 +133,8 @@ void TstScriptOracle::filtraSentencia_data()
     QTest::newRow("set nocount en medio") << "UPDATE T SET A = 1; set nocount off" << "";
     QTest::newRow("if not exists") << "If Not Exists (SELECT 1)" << "";
     QTest::newRow("sentencia normal") << "UPDATE T SET A = 1" << "UPDATE T SET A = 1";
+    QTest::newRow("if not exists dentro de un literal")
+        << "UPDATE T SET A = 'if not exists'" << "UPDATE T SET A = 'if not exists'";
 }
 
 void TstScriptOracle::filtraSentencia()

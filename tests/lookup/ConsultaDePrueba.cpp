@@ -13,6 +13,10 @@ ConsultaDePrueba::ConsultaDePrueba() : conexion_(std::make_unique<ado::Connectio
 {
     Reloj::fija(QDateTime(QDate(2025, 3, 5), QTime(10, 15)));
     Entorno::FijaCarpetaPrograma(base_.carpeta());
+    // Tables made before the program's connection opens are in the schema it reads at opening.
+    conexion_->Open(base_.cadenaConexion());
+    ejecuta(QStringLiteral("CREATE TABLE CLIENTES (CODIGO VARCHAR(10), NOMBRE VARCHAR(40), CIUDAD VARCHAR(255))"));
+    ejecuta(QStringLiteral("CREATE TABLE ANCHOS (CORTO VARCHAR(10), LARGO VARCHAR(255))"));
     DB_Dll& db = DB_Dll::Compartido();
     auto conexion = std::make_shared<ado::Connection>();
     conexion->Open(base_.cadenaConexion());
@@ -21,8 +25,6 @@ ConsultaDePrueba::ConsultaDePrueba() : conexion_(std::make_unique<ado::Connectio
     db.gEsAdmin = true;
     db.gOpenFlag = true;
     db.gUsuario = QStringLiteral("ana");
-    conexion_->Open(base_.cadenaConexion());
-    ejecuta(QStringLiteral("CREATE TABLE CLIENTES (CODIGO VARCHAR(10), NOMBRE VARCHAR(40), CIUDAD VARCHAR(255))"));
 }
 
 ConsultaDePrueba::~ConsultaDePrueba()
@@ -48,6 +50,8 @@ void ConsultaDePrueba::muestra()
 {
     dialogo_->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialogo_.get()));
+    dialogo_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialogo_.get()));
 }
 
 void ConsultaDePrueba::cierra()

@@ -16,7 +16,8 @@ class Connection;
 // A list lookup on a temporary database: the program's data-access object is connected to it with
 // every text it sends recorded, the dialogs are scripted, the program folder is the database's
 // temporary folder, and a second connection prepares rows behind the dialog's back. The database
-// holds the table CLIENTES (CODIGO, NOMBRE, CIUDAD) with the rows given to clientes().
+// holds the table CLIENTES (CODIGO, NOMBRE, CIUDAD) with the rows given to clientes(), and the empty
+// table ANCHOS (CORTO VARCHAR(10), LARGO VARCHAR(255)).
 class ConsultaDePrueba {
 public:
     ConsultaDePrueba();

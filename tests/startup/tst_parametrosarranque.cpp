@@ -38,9 +38,11 @@ void TstParametrosArranque::extrae_data()
     QTest::newRow("blancos alrededor del igual") << "@usuario =  ana ;" << "@Usuario" << "ana";
     QTest::newRow("clave en otra caja") << "@SERVER=SRV01;" << "@Server" << "SRV01";
     QTest::newRow("usuario dentro de usuariologeado")
-        << "@UsuarioLogeado=pepe;@Usuario=ana;" << "@Usuario" << "Logeadopepe";
+        << "@UsuarioLogeado=pepe;@Usuario=ana;" << "@Usuario" << "Logeado=pepe";
     QTest::newRow("usuariologeado propio") << "@UsuarioLogeado=pepe;@Usuario=ana;" << "@UsuarioLogeado" << "pepe";
-    QTest::newRow("todo igual se quita") << "@Password=a=b=;" << "@Password" << "ab";
+    QTest::newRow("igual dentro de la clave") << "@Password=ab=cd;" << "@Password" << "ab=cd";
+    QTest::newRow("igual dentro de la ruta") << "@DbName=/datos/agenda=2026.db;" << "@DbName" << "/datos/agenda=2026.db";
+    QTest::newRow("clave que empieza con igual") << "@Password = =x;" << "@Password" << "=x";
     QTest::newRow("clave ausente") << "@Server=x;" << "@DbName" << "";
     QTest::newRow("caja ausente da 1") << "@Server=x;" << "@Caja" << "1";
     QTest::newRow("caja vacía") << "@Caja=;" << "@Caja" << "";
@@ -56,7 +58,7 @@ void TstParametrosArranque::extrae()
     QFETCH(QString, clave);
     QFETCH(QString, esperado);
     QString destino = "previo";
-    ParametrosArranque::Extrae(linea, clave, destino, clave == "@Caja" ? "1" : "", rt_);
+    ParametrosArranque::Extrae(linea, clave, destino, clave == "@Caja" ? "1" : "");
     QCOMPARE(destino, esperado);
 }
 
@@ -64,7 +66,7 @@ void TstParametrosArranque::sinPuntoYComaSeSaltaLaClave()
 {
     QString destino = "previo";
     try {
-        ParametrosArranque::Extrae("@DbName=x;@Server=SRV01", "@Server", destino, {}, rt_);
+        ParametrosArranque::Extrae("@DbName=x;@Server=SRV01", "@Server", destino, {});
         QFAIL("sin punto y coma la clave debía dar el error 5");
     } catch (const ErrorVB& e) {
         QCOMPARE(e.numero(), ErroresVB::LlamadaNoValida);
@@ -77,7 +79,7 @@ void TstParametrosArranque::posicionMasAllaDe16BitsDesborda()
     QString destino;
     const QString linea = QString(32767, u' ') + "@Server=x;";
     try {
-        ParametrosArranque::Extrae(linea, "@Server", destino, {}, rt_);
+        ParametrosArranque::Extrae(linea, "@Server", destino, {});
         QFAIL("una clave más allá de la posición 32767 debía desbordar");
     } catch (const ErrorVB& e) {
         QCOMPARE(e.numero(), ErroresVB::Desbordamiento);

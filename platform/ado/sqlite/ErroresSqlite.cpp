@@ -1,6 +1,5 @@
 #include "platform/ado/sqlite/ErroresSqlite.h"
 
-#include "platform/ado/Constantes.h"
 #include "platform/ado/FalloProveedor.h"
 
 #include <sqlite3.h>
@@ -10,42 +9,47 @@ namespace {
 
 const QString kOrigen = QStringLiteral("SQLite");
 
-QString estadoSql(int32_t numero)
-{
-    switch (numero) {
-    case NumeroError::ErroresEnComando: return QStringLiteral("42000");
-    case NumeroError::NoExisteTabla: return QStringLiteral("42S02");
-    case NumeroError::ViolacionIntegridad: return QStringLiteral("23000");
-    default: return QStringLiteral("HY000");
-    }
-}
-
 bool contiene(const QString& texto, const char* trozo)
 {
     return texto.contains(QLatin1String(trozo), Qt::CaseInsensitive);
 }
 
-int32_t numeroDe(int codigo, const QString& texto)
+TipoFallo tipoPorTexto(const QString& texto)
 {
-    if ((codigo & 0xff) == SQLITE_CONSTRAINT)
-        return NumeroError::ViolacionIntegridad;
     if (contiene(texto, "no such table") || contiene(texto, "no such view"))
-        return NumeroError::NoExisteTabla;
+        return TipoFallo::NoExisteTabla;
     for (const char* trozo : {"syntax error", "near \"", "incomplete input", "unrecognized token", "no such column",
                               "no such function", "wrong number of arguments"}) {
         if (contiene(texto, trozo))
-            return NumeroError::ErroresEnComando;
+            return TipoFallo::ErroresEnComando;
     }
-    return NumeroError::Fallo;
+    return TipoFallo::Fallo;
 }
 
-QString entrada(int32_t numero)
+TipoFallo tipoDe(int codigo, const QString& texto)
 {
-    switch (numero) {
-    case NumeroError::ErroresEnComando: return QStringLiteral("Error en la sentencia SQL");
-    case NumeroError::NoExisteTabla: return QStringLiteral("No existe la tabla o vista");
-    case NumeroError::ViolacionIntegridad: return QStringLiteral("Se ha violado una restricción de integridad");
-    default: return QStringLiteral("Error de la base de datos");
+    switch (codigo & 0xff) {
+    case SQLITE_CONSTRAINT: return TipoFallo::ViolacionIntegridad;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return TipoFallo::TiempoAgotado;
+    case SQLITE_READONLY:
+        return codigo == SQLITE_READONLY_DBMOVED ? TipoFallo::ArchivoNoEncontrado : TipoFallo::SinEscritura;
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return TipoFallo::SinEscritura;
+    case SQLITE_CANTOPEN: return TipoFallo::ArchivoNoEncontrado;
+    case SQLITE_FULL: return TipoFallo::EspacioAgotado;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return TipoFallo::ArchivoDanado;
+    case SQLITE_IOERR: return codigo == SQLITE_IOERR_NOMEM ? TipoFallo::SinMemoria : TipoFallo::ErrorEntradaSalida;
+    case SQLITE_NOMEM: return TipoFallo::SinMemoria;
+    case SQLITE_INTERNAL:
+    case SQLITE_MISUSE:
+    case SQLITE_PROTOCOL:
+    case SQLITE_NOLFS:
+    case SQLITE_FORMAT:
+    case SQLITE_INTERRUPT:
+    case SQLITE_ABORT: return TipoFallo::Inesperado;
+    default: return tipoPorTexto(texto);
     }
 }
 
@@ -56,14 +60,14 @@ Error ErrorDeSqlite(const QSqlError& error)
     const QString texto = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
     bool leido = false;
     const int codigo = error.nativeErrorCode().toInt(&leido);
-    const int32_t numero = numeroDe(leido ? codigo : 0, texto);
-    return Error{estadoSql(numero), numero, QStringLiteral("%1 (%2)").arg(entrada(numero), texto), leido ? codigo : 0,
-                 kOrigen};
+    return ErrorDeTipo(tipoDe(leido ? codigo : 0, texto), texto, leido ? codigo : 0, kOrigen);
 }
 
-Error ErrorPropio(int32_t numero, const QString& descripcion)
+Error ErrorPropio(TipoFallo tipo, const QString& descripcion)
 {
-    return Error{estadoSql(numero), numero, descripcion, 0, kOrigen};
+    Error error = ErrorDeTipo(tipo, {}, 0, kOrigen);
+    error.Description = descripcion;
+    return error;
 }
 
 void LanzaFallo(const QSqlError& error)
@@ -71,9 +75,9 @@ void LanzaFallo(const QSqlError& error)
     throw FalloProveedor(ErrorDeSqlite(error));
 }
 
-void LanzaFallo(int32_t numero, const QString& descripcion)
+void LanzaFallo(TipoFallo tipo, const QString& descripcion)
 {
-    throw FalloProveedor(ErrorPropio(numero, descripcion));
+    throw FalloProveedor(ErrorPropio(tipo, descripcion));
 }
 
 } // namespace ado::sqlite

@@ -1,28 +1,35 @@
 #pragma once
 
 #include "platform/ado/Errors.h"
+#include "platform/ado/TipoFallo.h"
 
 #include <QSqlError>
 
 namespace ado::sqlite {
 
-// The one place where SQLite's failures get the shared ADO numbering:
+// The one place where SQLite's failures get the shared numbering of TipoFallo, by the (extended)
+// result code the error carries and, for a plain SQLITE_ERROR, by its text:
+// - SQLITE_CONSTRAINT → ViolacionIntegridad;
+// - "no such table" / "no such view" → NoExisteTabla;
 // - syntax and command errors ("near ...", "incomplete input", "unrecognized token", "no such
-//   column", "no such function", a wrong number of arguments) → ErroresEnComando, SQLState "42000";
-// - "no such table" / "no such view" → NoExisteTabla, "42S02";
-// - SQLITE_CONSTRAINT with any extended code → ViolacionIntegridad, "23000";
-// - anything else → Fallo, "HY000".
-// NativeError is the (extended) result code the error carries, 0 when it carries none. The
-// description is a Spanish lead followed by SQLite's own text in parentheses, e.g.
-// "No existe la tabla o vista (no such table: X)"; the source is "SQLite".
+//   column", "no such function", a wrong number of arguments) → ErroresEnComando;
+// - SQLITE_BUSY, SQLITE_LOCKED (a lock still held when the busy time-out ran out) → TiempoAgotado;
+// - SQLITE_READONLY_DBMOVED (the file was removed or renamed while open), SQLITE_CANTOPEN
+//   → ArchivoNoEncontrado; any other SQLITE_READONLY, SQLITE_PERM, SQLITE_AUTH → SinEscritura;
+// - SQLITE_FULL → EspacioAgotado; SQLITE_CORRUPT, SQLITE_NOTADB → ArchivoDanado;
+// - SQLITE_IOERR → ErrorEntradaSalida (SinMemoria for its out-of-memory form); SQLITE_NOMEM → SinMemoria;
+// - SQLITE_INTERNAL, SQLITE_MISUSE, SQLITE_PROTOCOL, SQLITE_NOLFS, SQLITE_FORMAT, SQLITE_INTERRUPT,
+//   SQLITE_ABORT → Inesperado;
+// - anything else (an object that already exists, a transaction call out of place, ...) → Fallo.
+// NativeError is the result code, 0 when the error carries none; the description is the kind's
+// Spanish text followed by SQLite's own in parentheses; the source is "SQLite".
 [[nodiscard]] Error ErrorDeSqlite(const QSqlError& error);
 
-// An error of the provider's own (bad procedure call, missing file), with the SQLState that goes
-// with `numero` as above and NativeError 0.
-[[nodiscard]] Error ErrorPropio(int32_t numero, const QString& descripcion);
+// An error of the provider's own (bad procedure call, missing file), with NativeError 0.
+[[nodiscard]] Error ErrorPropio(TipoFallo tipo, const QString& descripcion);
 
-// Throws FalloProveedor with ErrorDeSqlite(error) / ErrorPropio(numero, descripcion).
+// Throws FalloProveedor with ErrorDeSqlite(error) / ErrorPropio(tipo, descripcion).
 [[noreturn]] void LanzaFallo(const QSqlError& error);
-[[noreturn]] void LanzaFallo(int32_t numero, const QString& descripcion);
+[[noreturn]] void LanzaFallo(TipoFallo tipo, const QString& descripcion);
 
 } // namespace ado::sqlite

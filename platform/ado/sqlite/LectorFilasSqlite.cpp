@@ -1,12 +1,18 @@
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
 #include "platform/ado/sqlite/ValoresSqlite.h"
+
+#include <QSet>
 
 #include <algorithm>
 
 namespace ado::sqlite {
 namespace {
+
+using dialecto::TokenizadorSql;
+using dialecto::TokenSql;
 
 TipoAdo tipoDeValores(const std::vector<QVariantList>& filas, qsizetype columna)
 {
@@ -32,13 +38,52 @@ TipoAdo tipoDeValores(const std::vector<QVariantList>& filas, qsizetype columna)
     return {adVarWChar, std::max(longitud, 1)};
 }
 
+QString nombreSinComillas(QStringView texto, const TokenSql& t)
+{
+    const QStringView pieza = texto.mid(t.inicio, t.largo);
+    if (t.tipo == TokenSql::Tipo::NombreCorchetes || t.tipo == TokenSql::Tipo::NombreComillas)
+        return pieza.mid(1, pieza.size() - 2).toString().toUpper();
+    return pieza.toString().toUpper();
+}
+
+// The names given with AS to MAX(col) or MIN(col) of a date column (the column may carry its
+// table: MAX(T.FECHA)), upper-cased.
+QSet<QString> agregadosDeFecha(const EsquemaSqlite& esquema, QStringView sentencia)
+{
+    using Tipo = TokenSql::Tipo;
+    QList<TokenSql> t;
+    for (const TokenSql& token : TokenizadorSql::divide(sentencia))
+        if (token.tipo != Tipo::Espacio && token.tipo != Tipo::Comentario)
+            t.append(token);
+    const auto es = [&](qsizetype i, QStringView texto) {
+        return i < t.size() && sentencia.mid(t[i].inicio, t[i].largo).compare(texto, Qt::CaseInsensitive) == 0;
+    };
+    const auto esNombre = [&](qsizetype i) {
+        return i < t.size()
+               && (t[i].tipo == Tipo::Palabra || t[i].tipo == Tipo::NombreCorchetes || t[i].tipo == Tipo::NombreComillas);
+    };
+    QSet<QString> nombres;
+    for (qsizetype i = 0; i + 5 < t.size(); ++i) {
+        if (!(es(i, u"MAX") || es(i, u"MIN")) || !es(i + 1, u"("))
+            continue;
+        qsizetype j = i + 2;
+        while (esNombre(j) && es(j + 1, u"."))
+            j += 2;
+        if (esNombre(j) && es(j + 1, u")") && es(j + 2, u"AS") && esNombre(j + 3)
+            && esquema.esFecha(nombreSinComillas(sentencia, t[j])))
+            nombres.insert(nombreSinComillas(sentencia, t[j + 3]));
+    }
+    return nombres;
+}
+
 } // namespace
 
-LectorFilasSqlite::LectorFilasSqlite(const EsquemaSqlite& esquema, const QStringList& nombres)
+LectorFilasSqlite::LectorFilasSqlite(const EsquemaSqlite& esquema, const QStringList& nombres, QStringView sentencia)
     : esquema_(esquema), nombres_(nombres)
 {
+    const QSet<QString> agregadas = agregadosDeFecha(esquema, sentencia);
     for (const QString& nombre : nombres)
-        fechas_.append(esquema.esFecha(nombre));
+        fechas_.append(esquema.esFecha(nombre) || agregadas.contains(nombre.toUpper()));
 }
 
 void LectorFilasSqlite::agrega(const QVariantList& crudos)

@@ -10,7 +10,10 @@ namespace ado::sqlite {
 // Builds a client-side rowset from the raw values of a query, row by row.
 class LectorFilasSqlite {
 public:
-    LectorFilasSqlite(const EsquemaSqlite& esquema, const QStringList& nombres);
+    // A column whose name is a date column of some table reads as a date-time. Given the query's
+    // text, so does a column named after MAX or MIN of a date column ("MAX(FECHA) AS MAYOR"):
+    // the database itself keeps no type for an aggregate, and its ISO text would read as a year.
+    LectorFilasSqlite(const EsquemaSqlite& esquema, const QStringList& nombres, QStringView sentencia = {});
 
     // Converts one row of raw values (ValorLeido) and keeps it.
     void agrega(const QVariantList& crudos);

@@ -6,6 +6,7 @@
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
 #include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/sqlite/TiposSqlite.h"
+#include "platform/ado/sqlite/ValoresSqlite.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -23,7 +24,7 @@ struct Parametro {
 
 [[noreturn]] void errorDeComando(const QString& descripcion)
 {
-    LanzaFallo(NumeroError::ErroresEnComando, descripcion);
+    LanzaFallo(TipoFallo::ErroresEnComando, descripcion);
 }
 
 bool esLetraDeNombre(QChar c)
@@ -266,31 +267,61 @@ void vincula(sqlite3_stmt* sentencia, int indice, const QVariant& valor)
     }
 }
 
-QVariant columnaCruda(sqlite3_stmt* sentencia, int i)
-{
-    switch (sqlite3_column_type(sentencia, i)) {
-    case SQLITE_INTEGER: return static_cast<qlonglong>(sqlite3_column_int64(sentencia, i));
-    case SQLITE_FLOAT: return sqlite3_column_double(sentencia, i);
-    case SQLITE_TEXT:
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(sentencia, i)),
-                                 sqlite3_column_bytes(sentencia, i));
-    case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(sentencia, i)), sqlite3_column_bytes(sentencia, i));
-    default: return {};
-    }
-}
-
 // Finalizes the statement whatever way the scope is left.
 struct SentenciaPreparada {
     sqlite3_stmt* s = nullptr;
     ~SentenciaPreparada() { sqlite3_finalize(s); }
 };
 
+// Resets a cached statement whatever way the scope is left, so that it holds nothing between calls.
+struct Restablece {
+    sqlite3_stmt* s;
+    ~Restablece()
+    {
+        sqlite3_reset(s);
+        sqlite3_clear_bindings(s);
+    }
+};
+
+const QString kBusca = QStringLiteral("SELECT PARAMETROS, CUERPO FROM KQ_PROCEDIMIENTOS WHERE NOMBRE = ? COLLATE NOCASE");
+
 } // namespace
 
-ProcedimientosSqlite::ProcedimientosSqlite(const QSqlDatabase& base, sqlite3* conexion)
-    : base_(base), conexion_(conexion)
+ProcedimientosSqlite::ProcedimientosSqlite(const QSqlDatabase& base, sqlite3* conexion, CacheSentenciasSqlite& cache)
+    : base_(base), conexion_(conexion), cache_(cache)
 {
+}
+
+bool ProcedimientosSqlite::leeDefinicion(const QString& nombre, QString& declaracion, QString& cuerpo)
+{
+    if (sqlite3_stmt* busca = cache_.prepara(conexion_, kBusca)) {
+        const Restablece restablece{busca};
+        sqlite3_bind_text16(busca, 1, nombre.utf16(), int(nombre.size() * sizeof(char16_t)), SQLITE_STATIC);
+        const int rc = sqlite3_step(busca);
+        if (rc == SQLITE_ROW) {
+            declaracion = ValorDeColumna(busca, 0).toString();
+            cuerpo = ValorDeColumna(busca, 1).toString();
+            return true;
+        }
+        if (rc == SQLITE_DONE)
+            return false;
+    }
+    // Not preparable (no procedures table) or failing: asked again through Qt, which words the error.
+    cache_.descarta(kBusca);
+    QSqlQuery busca(base_);
+    busca.setForwardOnly(true);
+    bool hayTabla = busca.prepare(kBusca);
+    if (hayTabla) {
+        busca.addBindValue(nombre);
+        hayTabla = busca.exec();
+    }
+    if (!hayTabla && ErrorDeSqlite(busca.lastError()).Number != NumeroError::NoExisteTabla)
+        LanzaFallo(busca.lastError());
+    if (!hayTabla || !busca.next())
+        return false;
+    declaracion = busca.value(0).toString();
+    cuerpo = busca.value(1).toString();
+    return true;
 }
 
 ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& llamada, const EsquemaSqlite& esquemaInicial)
@@ -299,20 +330,12 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
     QVariantList argumentos;
     leeLlamada(llamada, nombre, argumentos);
 
-    QSqlQuery busca(base_);
-    busca.setForwardOnly(true);
-    bool hayTabla = busca.prepare(QStringLiteral("SELECT PARAMETROS, CUERPO FROM KQ_PROCEDIMIENTOS WHERE NOMBRE = ? COLLATE NOCASE"));
-    if (hayTabla) {
-        busca.addBindValue(nombre);
-        hayTabla = busca.exec();
-    }
-    if (!hayTabla && ErrorDeSqlite(busca.lastError()).Number != NumeroError::NoExisteTabla)
-        LanzaFallo(busca.lastError());
-    if (!hayTabla || !busca.next())
+    QString declaracion;
+    QString textoCuerpo;
+    if (!leeDefinicion(nombre, declaracion, textoCuerpo))
         errorDeComando(QStringLiteral("No se encuentra el procedimiento almacenado \"%1\".").arg(nombre));
-    const QList<Parametro> parametros = leeParametros(nombre, busca.value(0).toString());
-    const QStringList cuerpo = parte(busca.value(1).toString(), u';');
-    busca.finish();
+    const QList<Parametro> parametros = leeParametros(nombre, declaracion);
+    const QStringList cuerpo = parte(textoCuerpo, u';');
 
     if (argumentos.size() > parametros.size())
         errorDeComando(QStringLiteral("Se han pasado demasiados argumentos al procedimiento \"%1\" (admite %2).")
@@ -333,29 +356,36 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
     std::optional<EsquemaSqlite> esquemaNuevo; // read again after the body changes the schema
     try {
         for (const QString& texto : cuerpo) {
-            SentenciaPreparada sentencia;
-            const QByteArray utf8 = texto.toUtf8();
-            if (sqlite3_prepare_v2(conexion_, utf8.constData(), static_cast<int>(utf8.size()), &sentencia.s, nullptr) != SQLITE_OK)
-                fallaSqlite(conexion_);
-            if (!sentencia.s)
-                continue;
-            for (int i = 1; i <= sqlite3_bind_parameter_count(sentencia.s); ++i) {
-                const QString marca = QString::fromUtf8(sqlite3_bind_parameter_name(sentencia.s, i));
+            // The body's statements are the same on every call: they stay prepared in the cache.
+            SentenciaPreparada propia;
+            sqlite3_stmt* s = cache_.prepara(conexion_, texto);
+            if (!s) {
+                // Not cacheable: prepared here to report why, or skipped when it holds no statement.
+                const QByteArray utf8 = texto.toUtf8();
+                if (sqlite3_prepare_v2(conexion_, utf8.constData(), static_cast<int>(utf8.size()), &propia.s, nullptr) != SQLITE_OK)
+                    fallaSqlite(conexion_);
+                if (!propia.s)
+                    continue;
+                s = propia.s;
+            }
+            const Restablece restablece{s};
+            for (int i = 1; i <= sqlite3_bind_parameter_count(s); ++i) {
+                const QString marca = QString::fromUtf8(sqlite3_bind_parameter_name(s, i));
                 const auto it = valores.constFind(marca.mid(1).toUpper());
                 if (marca.size() < 2 || it == valores.constEnd())
                     errorDeComando(QStringLiteral("El procedimiento \"%1\" usa el parámetro %2, que no declara.").arg(nombre, marca));
-                vincula(sentencia.s, i, *it);
+                vincula(s, i, *it);
             }
-            const int columnas = sqlite3_column_count(sentencia.s);
+            const int columnas = sqlite3_column_count(s);
             QStringList nombres;
             for (int i = 0; i < columnas; ++i)
-                nombres.append(QString::fromUtf8(sqlite3_column_name(sentencia.s, i)));
+                nombres.append(QString::fromUtf8(sqlite3_column_name(s, i)));
             LectorFilasSqlite lector(esquemaNuevo ? *esquemaNuevo : esquemaInicial, nombres);
             int paso = SQLITE_ROW;
-            while ((paso = sqlite3_step(sentencia.s)) == SQLITE_ROW) {
+            while ((paso = sqlite3_step(s)) == SQLITE_ROW) {
                 QVariantList crudos;
                 for (int i = 0; i < columnas; ++i)
-                    crudos.append(columnaCruda(sentencia.s, i));
+                    crudos.append(ValorDeColumna(s, i));
                 lector.agrega(crudos);
             }
             if (paso != SQLITE_DONE)

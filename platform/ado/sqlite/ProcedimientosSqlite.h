@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/Proveedor.h"
+#include "platform/ado/sqlite/CacheSentenciasSqlite.h"
 #include "platform/ado/sqlite/EsquemaSqlite.h"
 
 #include <QSqlDatabase>
@@ -27,7 +28,9 @@ public:
         bool cambiaEsquema = false;  // the body ran CREATE, ALTER or DROP
     };
 
-    ProcedimientosSqlite(const QSqlDatabase& base, sqlite3* conexion);
+    // The lookup of a procedure and its body's statements are prepared once, in `cache` (the
+    // connection's cache of prepared statements), and reset after every use.
+    ProcedimientosSqlite(const QSqlDatabase& base, sqlite3* conexion, CacheSentenciasSqlite& cache);
 
     // Runs a call "EXEC name", "EXEC name arg, arg", "EXECUTE dbo.[name] ..." (keywords and names
     // ignore case; an optional final ";"). Arguments are positional: '...' (a doubled quote stands
@@ -43,8 +46,12 @@ public:
     [[nodiscard]] Ejecucion ejecuta(const QString& llamada, const EsquemaSqlite& esquemaInicial);
 
 private:
+    // The procedure's declaration and body; false when there is no such procedure (or no table).
+    bool leeDefinicion(const QString& nombre, QString& declaracion, QString& cuerpo);
+
     QSqlDatabase base_;
     sqlite3* conexion_;
+    CacheSentenciasSqlite& cache_;
 };
 
 } // namespace ado::sqlite

@@ -57,29 +57,29 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
     cierra();
     const QString archivo = cadena.baseDeDatos();
     if (archivo.isEmpty())
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("La cadena de conexión no indica el archivo de la base de datos."));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("La cadena de conexión no indica el archivo de la base de datos."));
     const QFileInfo info(archivo);
     const bool crear = cadena.valor(QStringLiteral("Crear")).compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
     if (info.isDir() || (!crear && !info.exists()))
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo));
+        LanzaFallo(TipoFallo::ArchivoNoEncontrado, QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo));
 
     base_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion_);
     if (!base_.isValid()) {
         cierra();
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("No está instalado el controlador de SQLite de Qt (QSQLITE)."));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("No está instalado el controlador de SQLite de Qt (QSQLITE)."));
     }
     base_.setDatabaseName(archivo);
     if (!base_.open()) {
         const QString motivo = base_.lastError().databaseText();
         cierra();
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("No se puede abrir la base de datos \"%1\" (%2).").arg(archivo, motivo));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("No se puede abrir la base de datos \"%1\" (%2).").arg(archivo, motivo));
     }
     const QVariant manejador = base_.driver()->handle();
     if (manejador.isValid() && qstrcmp(manejador.typeName(), "sqlite3*") == 0)
         manejador_ = *static_cast<sqlite3* const*>(manejador.constData());
     try {
         if (!manejador_)
-            LanzaFallo(NumeroError::Fallo, QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
+            LanzaFallo(TipoFallo::Fallo, QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
         sqlite3_extended_result_codes(manejador_, 1);
         RegistraFuncionesDialecto(manejador_);
         ejecutaSimple("PRAGMA foreign_keys = ON");
@@ -110,7 +110,7 @@ int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
     if (clase.llamada) {
-        const auto ejecucion = ProcedimientosSqlite(base_, manejador_).ejecuta(sentencia, esquema_);
+        const auto ejecucion = ProcedimientosSqlite(base_, manejador_, cache_).ejecuta(sentencia, esquema_);
         if (ejecucion.cambiaEsquema)
             leeEsquema();
         return ejecucion.registros;
@@ -139,23 +139,26 @@ Resultado ProveedorSqlite::consulta(const QString& sentencia)
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
     if (clase.llamada) {
-        auto ejecucion = ProcedimientosSqlite(base_, manejador_).ejecuta(sentencia, esquema_);
+        auto ejecucion = ProcedimientosSqlite(base_, manejador_, cache_).ejecuta(sentencia, esquema_);
         if (ejecucion.cambiaEsquema)
             leeEsquema();
         return std::move(ejecucion.filas);
     }
+    const QString traducida = traductor_->traduce(sentencia);
+    if (auto filas = consultaEnCache(traducida))
+        return std::move(*filas);
     Resultado resultado;
     {
         QSqlQuery consulta(base_);
         consulta.setForwardOnly(true);
-        if (!consulta.exec(traductor_->traduce(sentencia)))
+        if (!consulta.exec(traducida))
             LanzaFallo(consulta.lastError());
         if (consulta.isSelect()) {
             const QSqlRecord registro = consulta.record();
             QStringList nombres;
             for (int i = 0; i < registro.count(); ++i)
                 nombres.append(registro.fieldName(i));
-            LectorFilasSqlite lector(esquema_, nombres);
+            LectorFilasSqlite lector(esquema_, nombres, sentencia);
             QVariantList crudos(nombres.size());
             while (consulta.next()) {
                 for (int i = 0; i < nombres.size(); ++i)
@@ -198,7 +201,7 @@ Resultado ProveedorSqlite::esquema(int tipo, const QVariantList& restricciones)
     case adSchemaTables: return esquema_.tablas(r, baseDeDatos_);
     case adSchemaColumns: return esquema_.columnas(r, baseDeDatos_);
     default:
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("La base de datos incrustada no ofrece el esquema %1.").arg(tipo));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("La base de datos incrustada no ofrece el esquema %1.").arg(tipo));
     }
 }
 
@@ -264,7 +267,7 @@ void ProveedorSqlite::actualizaFila(const QString& tabla, const QStringList& col
     if (!consulta.exec())
         LanzaFallo(consulta.lastError());
     if (consulta.numRowsAffected() == 0)
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
                                                       "puede que otro usuario la haya cambiado.")
                                            .arg(tabla));
 }
@@ -278,7 +281,7 @@ void ProveedorSqlite::fijaBaseDeDatos(const QString& nombre)
 {
     compruebaAbierta();
     if (!esCatalogo(nombre))
-        LanzaFallo(NumeroError::Fallo,
+        LanzaFallo(TipoFallo::Fallo,
                    QStringLiteral("La base de datos incrustada no puede cambiar a la base de datos \"%1\".").arg(nombre));
 }
 
@@ -318,23 +321,54 @@ std::optional<int32_t> ProveedorSqlite::ejecutaEnCache(const QString& traducida)
             return std::nullopt; // e.g. a text beyond the database's limit: let the text as written fail
         }
     }
-    int rc = sqlite3_step(sentencia);
+    const int rc = sqlite3_step(sentencia);
     if (rc == SQLITE_DONE || rc == SQLITE_ROW) {
         const int32_t registros = rc == SQLITE_DONE && sqlite3_column_count(sentencia) == 0 ? sqlite3_changes(manejador_) : -1;
         termina();
         return registros;
     }
+    fallaPaso(sentencia, rc, parametrizada->forma);
+}
+
+std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traducida)
+{
+    sqlite3_stmt* sentencia = cache_.prepara(manejador_, traducida);
+    if (!sentencia)
+        return std::nullopt; // nothing ran: the text as written gives the database's own error
+    if (!sqlite3_stmt_readonly(sentencia) || sqlite3_column_count(sentencia) == 0) {
+        cache_.descarta(traducida); // only queries are kept, not statements that change anything
+        return std::nullopt;
+    }
+    int rc = sqlite3_step(sentencia);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        fallaPaso(sentencia, rc, traducida);
+    // Named after the first step: a schema changed by another connection prepares the text again.
+    const int columnas = sqlite3_column_count(sentencia);
+    QStringList nombres;
+    for (int i = 0; i < columnas; ++i)
+        nombres.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(sentencia, i))).remove(u'"'));
+    LectorFilasSqlite lector(esquema_, nombres, traducida);
+    QVariantList crudos(columnas);
+    for (; rc == SQLITE_ROW; rc = sqlite3_step(sentencia)) {
+        for (int i = 0; i < columnas; ++i)
+            crudos[i] = ValorDeColumna(sentencia, i);
+        lector.agrega(crudos);
+    }
+    if (rc != SQLITE_DONE)
+        fallaPaso(sentencia, rc, traducida);
+    sqlite3_reset(sentencia);
+    return lector.termina();
+}
+
+void ProveedorSqlite::fallaPaso(sqlite3_stmt* sentencia, int rc, const QString& texto)
+{
     // The error as Qt's driver words a failed step: a generic SQLITE_ERROR takes its code and
     // message from the reset; any other code and message are those of the step.
-    QString mensaje;
-    if (rc == SQLITE_ERROR) {
+    if (rc == SQLITE_ERROR)
         rc = sqlite3_reset(sentencia);
-        mensaje = QString::fromUtf16(static_cast<const char16_t*>(sqlite3_errmsg16(manejador_)));
-    } else {
-        mensaje = QString::fromUtf16(static_cast<const char16_t*>(sqlite3_errmsg16(manejador_)));
-    }
-    termina();
-    cache_.descarta(parametrizada->forma);
+    const QString mensaje = QString::fromUtf16(static_cast<const char16_t*>(sqlite3_errmsg16(manejador_)));
+    sqlite3_reset(sentencia);
+    cache_.descarta(texto);
     LanzaFallo(QSqlError(QCoreApplication::translate("QSQLiteResult", "Unable to fetch row"), mensaje,
                          QSqlError::ConnectionError, QString::number(rc)));
 }
@@ -349,7 +383,7 @@ void ProveedorSqlite::leeEsquema()
 void ProveedorSqlite::compruebaAbierta() const
 {
     if (!manejador_)
-        LanzaFallo(NumeroError::Fallo, QStringLiteral("La base de datos no está abierta."));
+        LanzaFallo(TipoFallo::Fallo, QStringLiteral("La base de datos no está abierta."));
 }
 
 void ProveedorSqlite::ejecutaSimple(const char* sentencia)

@@ -11,6 +11,7 @@
 #include <optional>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace ado::sqlite {
 
@@ -41,6 +42,9 @@ public:
     int32_t ejecuta(const QString& sentencia) override;
     // As ejecuta, fetching every row (ValoresSqlite, LectorFilasSqlite). A statement that returns
     // no rows gives a rowset without columns; a procedure gives the rows of its last query.
+    // A query that changes nothing runs as a cached prepared statement of its exact translated
+    // text, so that asking the same again (a day loaded again, a configuration key read on every
+    // load) skips compiling it; it reads the values as Qt's driver does and fails as it does.
     Resultado consulta(const QString& sentencia) override;
 
     // BEGIN, COMMIT and ROLLBACK; SQLite does not nest them, so a second BEGIN fails.
@@ -71,6 +75,9 @@ public:
 private:
     void leeEsquema();
     [[nodiscard]] std::optional<int32_t> ejecutaEnCache(const QString& traducida);
+    [[nodiscard]] std::optional<Resultado> consultaEnCache(const QString& traducida);
+    // Resets the failed statement, drops it from the cache and throws its error.
+    [[noreturn]] void fallaPaso(sqlite3_stmt* sentencia, int rc, const QString& texto);
     void compruebaAbierta() const;
     void ejecutaSimple(const char* sentencia);
     [[nodiscard]] bool esCatalogo(const QString& nombre) const;
@@ -81,7 +88,8 @@ private:
     sqlite3* manejador_ = nullptr;
     EsquemaSqlite esquema_;
     std::unique_ptr<TraductorSqlite> traductor_;
-    CacheSentenciasSqlite cache_;
+    // Enough for a day of 15-minute slots all booked, with the day's other queries.
+    CacheSentenciasSqlite cache_{128};
 };
 
 } // namespace ado::sqlite

@@ -2,7 +2,13 @@
 
 #include <QVariant>
 
+struct sqlite3_stmt;
+
 namespace ado::sqlite {
+
+// Column `i` of the statement's current row as Qt's SQLite driver reads it: integer → qlonglong,
+// real → double, text → QString, blob → QByteArray, NULL → a null QVariant.
+[[nodiscard]] QVariant ValorDeColumna(sqlite3_stmt* sentencia, int i);
 
 // A value as SQLite gave it, as the recordset holds it: NULL → a null QVariant (never an empty
 // text), integers → int when they fit, else qlonglong; reals → double; in a date column, a text

@@ -2,6 +2,7 @@
 
 #include "platform/ado/CadenaConexion.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/TipoFallo.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -100,7 +101,7 @@ private slots:
             c.Open(QStringLiteral("Provider=SQLite;Database=") + archivo);
             QFAIL("Open should have failed");
         } catch (const ErrorVB& e) {
-            QCOMPARE(e.numero(), NumeroError::Fallo);
+            QCOMPARE(e.numero(), NumeroError::ArchivoNoEncontrado);
             QVERIFY2(e.descripcion().contains(archivo), qPrintable(e.descripcion()));
         }
         QCOMPARE(c.Errors().Count(), 1);

@@ -24,6 +24,7 @@ private slots:
     void laColumnaFijaNoEsNuncaActual();
     void unaColumnaAnchaNoDesplazaLaFija();
     void menosFilasDejaActualLaUltima();
+    void topRowSigueAlNumeroDeFilas();
     void valoresFueraDeRangoSonErrores_data();
     void valoresFueraDeRangoSonErrores();
     void clearVaciaTextosYColores();
@@ -103,17 +104,23 @@ void TstMSFlexGrid::keyPressDaElCodigoDelCaracter_data()
     QTest::addColumn<int>("tecla");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("codigo");
+    QTest::addColumn<int>("modificadores");
 
-    QTest::newRow("letter") << int(Qt::Key_A) << QStringLiteral("a") << 97;
-    QTest::newRow("accented letter") << int(Qt::Key_Ntilde) << QStringLiteral("ñ") << 241;
-    QTest::newRow("blank") << int(Qt::Key_Space) << QStringLiteral(" ") << 32;
-    QTest::newRow("enter") << int(Qt::Key_Return) << QStringLiteral("\r") << 13;
-    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << QStringLiteral("\r") << 13;
-    QTest::newRow("backspace") << int(Qt::Key_Backspace) << QStringLiteral("\b") << 8;
-    QTest::newRow("escape") << int(Qt::Key_Escape) << QStringLiteral("\x1b") << 27;
-    QTest::newRow("character beyond 16 bits") << int(Qt::Key_unknown) << QStringLiteral("😀") << 0x1F600;
-    QTest::newRow("arrow types nothing") << int(Qt::Key_Down) << QString() << -1;
-    QTest::newRow("tab types nothing") << int(Qt::Key_Tab) << QStringLiteral("\t") << -1;
+    QTest::newRow("letter") << int(Qt::Key_A) << QStringLiteral("a") << 97 << 0;
+    QTest::newRow("accented letter") << int(Qt::Key_Ntilde) << QStringLiteral("ñ") << 241 << 0;
+    QTest::newRow("blank") << int(Qt::Key_Space) << QStringLiteral(" ") << 32 << 0;
+    QTest::newRow("enter") << int(Qt::Key_Return) << QStringLiteral("\r") << 13 << 0;
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << QStringLiteral("\r") << 13 << 0;
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << QStringLiteral("\b") << 8 << 0;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << QStringLiteral("\x1b") << 27 << 0;
+    QTest::newRow("character beyond 16 bits") << int(Qt::Key_unknown) << QStringLiteral("😀") << 0x1F600 << 0;
+    QTest::newRow("arrow types nothing") << int(Qt::Key_Down) << QString() << -1 << 0;
+    QTest::newRow("tab types nothing") << int(Qt::Key_Tab) << QStringLiteral("\t") << -1 << 0;
+    QTest::newRow("delete types nothing") << int(Qt::Key_Delete) << QStringLiteral("\x7f") << -1 << 0;
+    QTest::newRow("invisible control character") << int(Qt::Key_unknown) << QStringLiteral("\u0085") << -1 << 0;
+    QTest::newRow("ctrl letter as X11 sends it") << int(Qt::Key_B) << QStringLiteral("\x02") << 2 << int(Qt::ControlModifier);
+    QTest::newRow("ctrl letter without text") << int(Qt::Key_Z) << QString() << 26 << int(Qt::ControlModifier);
+    QTest::newRow("ctrl with another key") << int(Qt::Key_Home) << QString() << -1 << int(Qt::ControlModifier);
 }
 
 void TstMSFlexGrid::keyPressDaElCodigoDelCaracter()
@@ -121,8 +128,9 @@ void TstMSFlexGrid::keyPressDaElCodigoDelCaracter()
     QFETCH(int, tecla);
     QFETCH(QString, texto);
     QFETCH(int, codigo);
+    QFETCH(int, modificadores);
     QSignalSpy espia(grid, &MSFlexGrid::KeyPress);
-    QKeyEvent evento(QEvent::KeyPress, tecla, Qt::NoModifier, texto);
+    QKeyEvent evento(QEvent::KeyPress, tecla, Qt::KeyboardModifiers(modificadores), texto);
     QApplication::sendEvent(grid, &evento);
     if (codigo < 0) {
         QCOMPARE(espia.size(), 0);
@@ -211,6 +219,20 @@ void TstMSFlexGrid::menosFilasDejaActualLaUltima()
     QCOMPARE(grid->Row(), 1);
     grid->setRows(3);
     QCOMPARE(grid->TextMatrix(2, 1), QString());
+}
+
+void TstMSFlexGrid::topRowSigueAlNumeroDeFilas()
+{
+    // Qt applies a row count change to the scroll position later; the program reads TopRow at once.
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    grid->setTopRow(20);
+    QCOMPARE(grid->TopRow(), 20);
+    grid->setRows(2);
+    QCOMPARE(grid->TopRow(), 0);
+    grid->setRows(30);
+    grid->setTopRow(5);
+    QCOMPARE(grid->TopRow(), 5);
 }
 
 void TstMSFlexGrid::valoresFueraDeRangoSonErrores_data()

@@ -2,6 +2,13 @@
 
 #include "platform/ado/Recordset.h"
 #include "platform/ado/sqlite/CacheSentenciasSqlite.h"
+#include "platform/ado/sqlite/ErroresSqlite.h"
+#include "platform/ado/sqlite/ValoresSqlite.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <sqlite3.h>
 
@@ -60,6 +67,9 @@ private slots:
     void rechazaLoQueNoPrepara();
     void mismoResultado_data();
     void mismoResultado();
+    void consultaLeeComoQt_data();
+    void consultaLeeComoQt();
+    void consultaTrasCambioDeEsquema();
 };
 
 void TstCacheSentenciasSqlite::recuerdaLosUltimos()
@@ -137,6 +147,88 @@ void TstCacheSentenciasSqlite::mismoResultado()
         QCOMPARE(ejecuta(conCache.conexion, sentencia), ejecuta(sinCacheBase.conexion, sinCache(sentencia)));
         QCOMPARE(volcado(conCache.conexion), volcado(sinCacheBase.conexion));
     }
+}
+
+void TstCacheSentenciasSqlite::consultaLeeComoQt_data()
+{
+    QTest::addColumn<QString>("consulta");
+    QTest::newRow("integers small and beyond 32 bits") << "SELECT ID, NUM, LIBRE FROM T ORDER BY ID";
+    QTest::newRow("reals, texts, empty text and nulls") << "SELECT DEC, TXT, LIBRE, NUM FROM T ORDER BY ID";
+    QTest::newRow("date column") << "SELECT ID, FECHA FROM T ORDER BY ID";
+    QTest::newRow("blob") << "SELECT X'00FF41' AS B";
+    QTest::newRow("double quotes in a name") << "SELECT 1 AS \"a\"\"b\", NUM + 1 FROM T WHERE ID = 1";
+    QTest::newRow("no rows") << "SELECT * FROM T WHERE ID = 99";
+    QTest::newRow("fails while stepping") << "SELECT abs(-9223372036854775807 - 1)";
+}
+
+// A query answered from the provider's prepared statements must read names, values and failures
+// exactly as Qt's driver reads them, the first time and when it is asked again.
+void TstCacheSentenciasSqlite::consultaLeeComoQt()
+{
+    QFETCH(QString, consulta);
+    BaseTemporal base;
+    QVERIFY(base.prepara(kEsquema + QStringList{
+        QStringLiteral("UPDATE T SET DEC = 2.5, LIBRE = 9223372036854775807, FECHA = '05/03/2025 09:30' WHERE ID = 1"),
+        QStringLiteral("UPDATE T SET TXT = '', LIBRE = 'Ñandú', FECHA = 'no es fecha' WHERE ID = 2")}));
+
+    QStringList esperado;
+    {
+        QSqlDatabase qt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("qt"));
+        qt.setDatabaseName(base.archivo());
+        QVERIFY(qt.open());
+        QSqlQuery q(qt);
+        if (q.exec(consulta)) {
+            const QSqlRecord registro = q.record();
+            for (int i = 0; i < registro.count(); ++i)
+                esperado << registro.fieldName(i);
+            while (q.next()) {
+                for (int i = 0; i < registro.count(); ++i)
+                    esperado << ado::sqlite::ValorLeido(q.value(i), registro.fieldName(i) == u"FECHA").toString()
+                                    + u'/' + QString::number(ado::sqlite::ValorLeido(q.value(i), false).typeId());
+            }
+        } else {
+            const Error e = ado::sqlite::ErrorDeSqlite(q.lastError());
+            esperado << QString::number(e.Number) << e.Description;
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("qt"));
+
+    for (int vez = 0; vez < 2; ++vez) {
+        QStringList leido;
+        try {
+            Recordset rs;
+            rs.Open(consulta, &base.conexion);
+            for (int i = 0; i < rs.Fields().Count(); ++i)
+                leido << rs.Fields()[i].Name();
+            for (; !rs.Eof(); rs.MoveNext()) {
+                for (int i = 0; i < rs.Fields().Count(); ++i) {
+                    const QVariant v = rs.Fields()[i].Value();
+                    leido << v.toString() + u'/' + QString::number(v.typeId() == QMetaType::QDateTime ? QMetaType::QString : v.typeId());
+                }
+            }
+        } catch (const ErrorVB&) {
+            const Error& e = base.conexion.Errors().Item(0);
+            leido << QString::number(e.Number) << e.Description;
+        }
+        QCOMPARE(leido, esperado);
+    }
+}
+
+// Another connection adds a column: the same query asked again names it.
+void TstCacheSentenciasSqlite::consultaTrasCambioDeEsquema()
+{
+    BaseTemporal base;
+    QVERIFY(base.prepara(kEsquema));
+    const auto columnas = [&] {
+        Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM H"), &base.conexion);
+        return rs.Fields().Count();
+    };
+    QCOMPARE(columnas(), 2);
+    Connection otra;
+    otra.Open(base.cadena());
+    otra.Execute(QStringLiteral("ALTER TABLE H ADD COLUMN NOTA VARCHAR(10)"));
+    QCOMPARE(columnas(), 3);
 }
 
 QTEST_GUILESS_MAIN(TstCacheSentenciasSqlite)

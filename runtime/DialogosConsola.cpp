@@ -1,4 +1,4 @@
-#include "data/DialogosConsola.h"
+#include "runtime/DialogosConsola.h"
 
 int DialogosConsola::MsgBox(const QString& texto, int estilo, const QString& titulo)
 {
@@ -25,4 +25,16 @@ int16_t DialogosConsola::ReportaError(int32_t numero, const QString& descripcion
     errores_ << QStringLiteral("Error %1 en %2: %3").arg(numero).arg(contexto, descripcion) << Qt::endl;
     ++errores_contados_;
     return 0;
+}
+
+DialogosConsola::Instalados::Instalados(QTextStream& errores)
+{
+    auto propios = std::make_unique<DialogosConsola>(errores);
+    dialogos_ = propios.get();
+    anteriores_ = Dialogos::instala(std::move(propios));
+}
+
+DialogosConsola::Instalados::~Instalados()
+{
+    Dialogos::instala(std::move(anteriores_));
 }

@@ -1,4 +1,4 @@
-#include "data/ConsolaSql.h"
+#include "app/ConsolaSql.h"
 #include "support/BaseDePrueba.h"
 
 #include <QProcess>
@@ -33,6 +33,7 @@ private slots:
     void cortaSentencias();
     void creaYListaElDia();
     void leeLaEntradaEstandar();
+    void sentenciaFallidaDaEstado1_data();
     void sentenciaFallidaDaEstado1();
     void conexionImposibleDaEstado2();
     void traduceParaOracle();
@@ -46,6 +47,12 @@ void TstConsolaSql::cortaSentencias_data()
     QTest::newRow("punto y coma entre comillas") << "UPDATE T SET A = 'x;y'; SELECT 1" << QStringList{"UPDATE T SET A = 'x;y'", "SELECT 1"};
     QTest::newRow("go en su línea") << "SELECT 1\nGO\nSELECT 2\ngo\n" << QStringList{"SELECT 1", "SELECT 2"};
     QTest::newRow("vacío") << "  \n ; \n" << QStringList{};
+    QTest::newRow("apóstrofo en un comentario de línea")
+        << "-- it's done\nSELECT 1; SELECT 2;" << QStringList{"SELECT 1", "SELECT 2"};
+    QTest::newRow("punto y coma en comentarios") << "/* a; b */ SELECT 1 -- c;d\n;\nSELECT 2"
+                                                << QStringList{"SELECT 1", "SELECT 2"};
+    QTest::newRow("go dentro de un literal") << "UPDATE T SET A = 'x\nGO\ny'\nGO\nSELECT 1"
+                                            << QStringList{"UPDATE T SET A = 'x\nGO\ny'", "SELECT 1"};
 }
 
 void TstConsolaSql::cortaSentencias()
@@ -70,17 +77,31 @@ void TstConsolaSql::creaYListaElDia()
 void TstConsolaSql::leeLaEntradaEstandar()
 {
     BaseDePrueba base(true);
-    const auto r = corre({base.cadenaConexion()}, "SELECT nombre FROM ta_usuarios ORDER BY nombre;\nSELECT COUNT(*) AS N FROM ta_usuarios\n");
+    const auto r = corre({base.cadenaConexion()}, "-- it's the users; both of them\nSELECT nombre FROM ta_usuarios ORDER BY nombre;\n"
+                                                  "/* and; how many */ SELECT COUNT(*) AS N FROM ta_usuarios\n");
     QCOMPARE(r.estado, 0);
-    QCOMPARE(r.salida, "nombre\nadmin\nana\n(2 filas)\nN\n2\n(1 filas)\n");
+    QCOMPARE(r.salida, "nombre\nadmin\nana\n(2 filas)\nN\n2\n(1 fila)\n");
+}
+
+// Every failure reaches standard error, also those the program itself keeps quiet.
+void TstConsolaSql::sentenciaFallidaDaEstado1_data()
+{
+    QTest::addColumn<QString>("sentencia");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("sintaxis") << "UPDATE MV_AGENDA SET WHERE" << "Error en la sentencia SQL";
+    QTest::newRow("tabla inexistente") << "UPDATE NO_EXISTE SET A = 1" << "NO_EXISTE";
+    QTest::newRow("consulta de tabla inexistente") << "SELECT * FROM NO_EXISTE" << "NO_EXISTE";
 }
 
 void TstConsolaSql::sentenciaFallidaDaEstado1()
 {
+    QFETCH(QString, sentencia);
+    QFETCH(QString, error);
     BaseDePrueba base;
-    const auto r = corre({base.cadenaConexion(), "UPDATE NO_EXISTE SET A = 1", "SELECT * FROM NO_EXISTE"});
+    const auto r = corre({base.cadenaConexion(), sentencia});
     QCOMPARE(r.estado, 1);
-    QVERIFY(r.errores.contains("NO_EXISTE"));
+    QVERIFY2(r.errores.contains(error), qPrintable(r.errores));
+    QVERIFY(r.salida.isEmpty());
 }
 
 void TstConsolaSql::conexionImposibleDaEstado2()

@@ -1,0 +1,22 @@
+#include "app/ConsolaConsulta.h"
+#include "runtime/ConfiguracionRegional.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    QTextStream salida(stdout);
+    QTextStream errores(stderr);
+    // A bad command line is answered before any window system is needed.
+    const auto opciones = ConsolaConsulta::LeeOpciones(argumentos, errores);
+    if (!opciones)
+        return ConsolaConsulta::kSalidaUso;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("agenda-consulta"));
+    ConfiguracionRegional::Fija();
+    return ConsolaConsulta::Ejecuta(*opciones, salida, errores);
+}

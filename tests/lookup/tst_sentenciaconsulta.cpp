@@ -1,0 +1,74 @@
+#include "lookup/SentenciaConsulta.h"
+
+#include <QTest>
+
+// The statement pieces the server-side searches work on: the ordering clause split off, and a
+// condition added without changing the meaning of the statement's own filter.
+class TstSentenciaConsulta : public QObject {
+    Q_OBJECT
+private slots:
+    void divideOrden_data();
+    void divideOrden();
+    void agregaCondicion_data();
+    void agregaCondicion();
+    void cuerpoLiteral();
+};
+
+void TstSentenciaConsulta::divideOrden_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("orden");
+
+    QTest::newRow("ordering clause") << "SELECT A FROM T ORDER BY A " << "SELECT A FROM T " << "ORDER BY A ";
+    QTest::newRow("any case, line break") << "select a from t\norder  by a" << "select a from t\n" << "order  by a";
+    QTest::newRow("none") << "SELECT A FROM T " << "SELECT A FROM T " << "";
+    QTest::newRow("order by inside a literal") << "SELECT A FROM T WHERE B = 'order by' " << "SELECT A FROM T WHERE B = 'order by' " << "";
+    QTest::newRow("order by inside a subquery")
+        << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X ORDER BY A"
+        << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X " << "ORDER BY A";
+    QTest::newRow("a column named ORDEN") << "SELECT ORDEN FROM T" << "SELECT ORDEN FROM T" << "";
+}
+
+void TstSentenciaConsulta::divideOrden()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, base);
+    QFETCH(QString, orden);
+    const SentenciaConsulta::Partes partes = SentenciaConsulta::DivideOrden(sql);
+    QCOMPARE(partes.SQLBase, base);
+    QCOMPARE(partes.OrdenSQL, orden);
+}
+
+void TstSentenciaConsulta::agregaCondicion_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("resultado");
+
+    QTest::newRow("no filter") << "SELECT N FROM T ORDER BY N " << "SELECT N FROM T  where N like 'a%' ORDER BY N ";
+    QTest::newRow("filter without OR") << "SELECT N FROM T WHERE X = 0 " << "SELECT N FROM T WHERE X = 0  and N like 'a%' ";
+    QTest::newRow("filter with OR keeps its meaning")
+        << "SELECT N FROM T WHERE A = 1 OR A = 2 ORDER BY N" << "SELECT N FROM T WHERE (A = 1 OR A = 2)  and N like 'a%' ORDER BY N";
+    QTest::newRow("OR inside parentheses needs none")
+        << "SELECT N FROM T WHERE  (A = 1 OR A = 2) " << "SELECT N FROM T WHERE  (A = 1 OR A = 2)  and N like 'a%' ";
+    QTest::newRow("where only inside a subquery")
+        << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S" << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S where N like 'a%' ";
+    QTest::newRow("where only inside a literal")
+        << "SELECT 'where' AS N FROM T" << "SELECT 'where' AS N FROM T where N like 'a%' ";
+}
+
+void TstSentenciaConsulta::agregaCondicion()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, resultado);
+    QCOMPARE(SentenciaConsulta::AgregaCondicion(sql, QStringLiteral("N like 'a%' ")), resultado);
+}
+
+void TstSentenciaConsulta::cuerpoLiteral()
+{
+    QCOMPARE(SentenciaConsulta::CuerpoLiteral(QStringLiteral("O'Brien'; DROP TABLE T --")),
+             QStringLiteral("O''Brien''; DROP TABLE T --"));
+}
+
+QTEST_GUILESS_MAIN(TstSentenciaConsulta)
+#include "tst_sentenciaconsulta.moc"

@@ -1,0 +1,118 @@
+#include "platform/ui/ListView.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QTest>
+
+// The list stand-in: its own sort by text (as a person reads, selection kept), sorted adds, check
+// boxes toggled by Space, header clicks and exact widths in twips.
+class TstListView : public QObject {
+    Q_OBJECT
+private slots:
+    void ordena_data();
+    void ordena();
+    void agregaEnOrdenYCarga();
+    void casillasCabecerasYAnchos();
+
+private:
+    static QStringList textos(const ListView& lista);
+};
+
+QStringList TstListView::textos(const ListView& lista)
+{
+    QStringList resultado;
+    for (int i = 1; i <= lista.CantidadItems(); ++i)
+        resultado << lista.Texto(i) + u'/' + lista.SubItem(i, 1);
+    return resultado;
+}
+
+void TstListView::ordena_data()
+{
+    QTest::addColumn<int>("clave");
+    QTest::addColumn<int>("sentido");
+    QTest::addColumn<QStringList>("orden");
+
+    QTest::newRow("text ascending, accents and case read as letters")
+        << 0 << 0 << QStringList{"Álamo/3", "alfa/1", "beta/4", "Zeta/2"};
+    QTest::newRow("text descending") << 0 << 1 << QStringList{"Zeta/2", "beta/4", "alfa/1", "Álamo/3"};
+    QTest::newRow("sub-item ascending, compared as text") << 1 << 0 << QStringList{"alfa/1", "Zeta/2", "Álamo/3", "beta/4"};
+}
+
+void TstListView::ordena()
+{
+    QFETCH(int, clave);
+    QFETCH(int, sentido);
+    QFETCH(QStringList, orden);
+    QWidget ventana;
+    ListView lista(&ventana);
+    QAbstractItemModelTester probador(lista.model());
+    lista.AgregaColumna(QStringLiteral("A"), 1000);
+    lista.AgregaColumna(QStringLiteral("B"), 1000);
+    const QStringList filas{"alfa/1", "Zeta/2", "Álamo/3", "beta/4"};
+    for (const QString& fila : filas)
+        lista.setSubItem(lista.AgregaItem(fila.section(u'/', 0, 0)), 1, fila.section(u'/', 1));
+    lista.setItemSeleccionado(2);
+    lista.OrdenaPor(clave, sentido);
+    QCOMPARE(textos(lista), orden);
+    QCOMPARE(lista.Texto(lista.ItemSeleccionado()), QStringLiteral("Zeta"));
+}
+
+void TstListView::agregaEnOrdenYCarga()
+{
+    QWidget ventana;
+    ListView lista(&ventana);
+    QAbstractItemModelTester probador(lista.model());
+    lista.AgregaColumna(QStringLiteral("A"), 1000);
+    lista.AgregaColumna(QStringLiteral("B"), 1000);
+    lista.setSorted(true);
+    {
+        const ListView::Carga carga = lista.IniciaCarga();
+        for (const QString& texto : {QStringLiteral("m"), QStringLiteral("c"), QStringLiteral("x")})
+            lista.setSubItem(lista.AgregaItem(texto), 1, texto.toUpper());
+    }
+    QCOMPARE(textos(lista), (QStringList{"c/C", "m/M", "x/X"}));
+    const int nuevo = lista.AgregaItem(QStringLiteral("n"));
+    QCOMPARE(nuevo, 3);
+    QCOMPARE(textos(lista), (QStringList{"c/C", "m/M", "n/", "x/X"}));
+}
+
+void TstListView::casillasCabecerasYAnchos()
+{
+    QWidget ventana;
+    ListView lista(&ventana);
+    lista.setGeometry(0, 0, 400, 300);
+    lista.AgregaColumna(QStringLiteral("Nombre"), 1000);
+    lista.AgregaColumna(QStringLiteral("Código"), 1001);
+    lista.AgregaItem(QStringLiteral("uno"));
+    lista.AgregaItem(QStringLiteral("dos"));
+    ventana.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+
+    QCOMPARE(lista.AnchoColumna(2), 1001);
+    QCOMPARE(lista.IzquierdaColumna(2), 1000);
+    lista.header()->resizeSection(0, 100); // the person drags the column's edge
+    QCOMPARE(lista.AnchoColumna(1), 1500);
+
+    lista.setCheckboxes(true);
+    lista.setItemSeleccionado(2);
+    lista.setFocus();
+    QTest::keyClick(&lista, Qt::Key_Space);
+    QVERIFY(lista.Marcado(2));
+    QVERIFY(!lista.Marcado(1));
+
+    QSignalSpy clics(&lista, &ListView::ColumnClick);
+    const QPoint centro(lista.header()->sectionViewportPosition(1) + 10, lista.header()->height() / 2);
+    QTest::mouseClick(lista.header()->viewport(), Qt::LeftButton, {}, centro);
+    QCOMPARE(clics.size(), 1);
+    QCOMPARE(clics[0][0].toInt(), 2);
+    // The view's own type-ahead is off: letters only reach KeyDown.
+    QSignalSpy teclas(&lista, &ListView::KeyDown);
+    QTest::keyClick(&lista, Qt::Key_U);
+    QCOMPARE(lista.ItemSeleccionado(), 2);
+    QCOMPARE(teclas.size(), 1);
+    QCOMPARE(teclas[0][0].toInt(), 85);
+}
+
+QTEST_MAIN(TstListView)
+#include "tst_listview.moc"
