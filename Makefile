@@ -1,11 +1,13 @@
 # Two entry points for a fresh Debian 12 machine:
 #   make run   builds the program, creates the demo database when missing and starts the program on it
-#   make test  builds everything and runs every test
+#   make test  builds everything and runs every test (CTest starts and stops a throwaway PostgreSQL
+#              cluster for the tests that also run on the office server)
 BUILD   ?= build
 DEMO_DB ?= var/agenda-demo.db
 JOBS    ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
-           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth xdotool
+           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth xdotool \
+           postgresql libqt6sql6-psql libqt6sql6-odbc unixodbc odbc-postgresql tdsodbc
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

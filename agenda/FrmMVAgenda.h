@@ -107,6 +107,12 @@ private:
     ColoresAgenda colores_;
     std::unique_ptr<ado::Recordset> RsAgenda;
     QString TablaAgenda;
+    // Another desk may have changed the note after this one loaded the day: compares the stored note
+    // with what the cell showed (exactly, case included) and, when they differ, asks in Spanish
+    // whether to store this note over the other one. No (or a stored note equal to `nota`) leaves the
+    // stored note in textoDeCelda_. True when the note is to be stored.
+    bool sobrescribeNotaAjena(const QString& id, const QString& nota);
+
     // What the edited cell shows when the editor closes: the saved note, or the stored one.
     QString textoDeCelda_;
 };

@@ -3,6 +3,7 @@
 
 #include "agenda/SentenciasAgenda.h"
 #include "data/DB_Dll.h"
+#include "platform/ado/Recordset.h"
 #include "platform/ui/MSFlexGrid.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/Twips.h"
@@ -110,7 +111,10 @@ bool FrmMVAgenda::Campo_Valida(TextBox& Texto)
         return false;
     Texto.setDataField(QString());
 
-    QString sentencia = SentenciasAgenda::GuardaNota(nota, grid_->TextMatrix(grid_->Row(), Clave));
+    const QString id = grid_->TextMatrix(grid_->Row(), Clave);
+    if (!sobrescribeNotaAjena(id, nota))
+        return false;
+    QString sentencia = SentenciasAgenda::GuardaNota(nota, id);
     int32_t afectados = 0;
     ModGlobal::DB().EjecutaConsultaSQL(sentencia, afectados);
     if (afectados > 0) {
@@ -121,6 +125,34 @@ bool FrmMVAgenda::Campo_Valida(TextBox& Texto)
     Dialogos::actual().MsgBox(QStringLiteral("La nota no se ha podido guardar. La franja conserva la nota que tenía."),
                               Msg::OkSolo + Msg::Exclamacion, QStringLiteral("Agenda"));
     ModGlobal::Runtime().DespuesDeMensaje(this);
+    return false;
+}
+
+bool FrmMVAgenda::sobrescribeNotaAjena(const QString& id, const QString& nota)
+{
+    ado::Recordset rs;
+    QString sentencia = SentenciasAgenda::LeeNota(id);
+    ModGlobal::DB().AbrirRecordset(sentencia, &rs);
+    if (rs.State() != ado::adStateOpen || rs.Bof())
+        return true; // nothing to compare with: the save reports what happens
+    const QVariant valor = rs.Fields().Item(0).Value();
+    const QString guardada = valor.isNull() ? QString() : valor.toString();
+    if (guardada == textoDeCelda_)
+        return true;
+    if (guardada == nota) {
+        textoDeCelda_ = guardada;
+        return false;
+    }
+    ModGlobal::Runtime().AntesDeMensaje(this);
+    const int respuesta = Dialogos::actual().MsgBox(
+        QStringLiteral("Otro puesto ha cambiado esta nota después de que usted cargara el día.\n\n"
+                       "Nota guardada ahora: «%1»\nSu nota: «%2»\n\n¿Quiere guardar su nota en lugar de la otra?")
+            .arg(guardada, nota),
+        Msg::SiNo + Msg::Pregunta, QStringLiteral("Agenda"));
+    ModGlobal::Runtime().DespuesDeMensaje(this);
+    if (respuesta == Msg::Si)
+        return true;
+    textoDeCelda_ = guardada;
     return false;
 }
 

@@ -32,6 +32,11 @@ QString SentenciasAgenda::GuardaNota(const QString& nota, const QString& id)
     return QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = '") + escapada + QStringLiteral("' WHERE ID = ") + id;
 }
 
+QString SentenciasAgenda::LeeNota(const QString& id)
+{
+    return QStringLiteral("SELECT Mensaje FROM MV_AGENDA WHERE ID = ") + id;
+}
+
 QString SentenciasAgenda::DiaSinCeros(const QDate& dia)
 {
     return QStringLiteral("%1/%2/%3").arg(dia.day()).arg(dia.month()).arg(dia.year());

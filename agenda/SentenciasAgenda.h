@@ -15,6 +15,8 @@ public:
     [[nodiscard]] static QString SlotsDelDia(const QDate& dia);
     // The pending view's row for an interview or evaluation id (placed unquoted).
     [[nodiscard]] static QString Pendiente(const QString& id, bool esEntrevista);
+    // The stored note of one slot (its id placed unquoted).
+    [[nodiscard]] static QString LeeNota(const QString& id);
     // Stores a note; single quotes in it are doubled so the note is stored as typed.
     [[nodiscard]] static QString GuardaNota(const QString& nota, const QString& id);
     // The day as d/m/yyyy, without leading zeros (5/3/2025).

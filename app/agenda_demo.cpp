@@ -1,4 +1,5 @@
 #include "db/ArchivoBaseDatos.h"
+#include "db/BaseServidor.h"
 #include "runtime/ConfiguracionRegional.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/Reloj.h"
@@ -9,24 +10,40 @@
 #include <cstdio>
 
 // agenda-demo RUTA: (re)creates the demo database at RUTA, laid out around today.
+// agenda-demo "Provider=PostgreSQL;Server=...;Database=...;UId=...;Pwd=..." [--sin-demo]: creates the
+// agenda's database on that server, with the demo data unless --sin-demo.
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     ConfiguracionRegional::Fija();
     QTextStream errores(stderr);
-    const QStringList args = app.arguments().mid(1);
-    if (args.size() != 1) {
-        errores << "Uso: agenda-demo RUTA" << Qt::endl;
+    QStringList args = app.arguments().mid(1);
+    const bool sinDemo = args.removeAll(QStringLiteral("--sin-demo")) > 0;
+    const bool enServidor = !args.isEmpty() && args.first().trimmed().startsWith(QLatin1String("Provider="), Qt::CaseInsensitive);
+    if (args.size() != 1 || (sinDemo && !enServidor)) {
+        errores << "Uso: agenda-demo RUTA\n"
+                   "     agenda-demo \"Provider=PostgreSQL;Server=SERVIDOR[:PUERTO];Database=BASE;UId=USUARIO;Pwd=CLAVE\" [--sin-demo]"
+                << Qt::endl;
         return 2;
     }
     try {
-        ArchivoBaseDatos::Crea(args.first(), true, Reloj::hoy());
+        if (enServidor)
+            BaseServidor::Crea(args.first(), !sinDemo, Reloj::hoy());
+        else
+            ArchivoBaseDatos::Crea(args.first(), true, Reloj::hoy());
     } catch (const ErrorVB& e) {
-        errores << QStringLiteral("No se pudo crear la base de demostración: %1").arg(e.descripcion()) << Qt::endl;
+        errores << QStringLiteral("No se pudo crear la base de %1: %2")
+                       .arg(sinDemo ? QStringLiteral("la agenda") : QStringLiteral("demostración"), e.descripcion())
+                << Qt::endl;
         return 1;
     }
-    QTextStream(stdout) << QStringLiteral("Base de demostración creada en %1 (agenda desde el %2).")
-                               .arg(args.first(), Reloj::hoy().toString(QStringLiteral("dd/MM/yyyy")))
-                        << Qt::endl;
+    QTextStream salida(stdout);
+    if (enServidor && sinDemo)
+        salida << QStringLiteral("Base de la agenda creada en el servidor.") << Qt::endl;
+    else
+        salida << QStringLiteral("Base de demostración creada en %1 (agenda desde el %2).")
+                      .arg(enServidor ? QStringLiteral("el servidor") : args.first(),
+                           Reloj::hoy().toString(QStringLiteral("dd/MM/yyyy")))
+               << Qt::endl;
     return 0;
 }

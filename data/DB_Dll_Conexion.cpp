@@ -12,6 +12,7 @@ namespace {
 
 const QString kProveedorOracle = QStringLiteral("OraOLEDB.Oracle.1");
 const QString kProveedorSqlite = QStringLiteral("SQLite");
+const QString kProveedorPostgres = QStringLiteral("PostgreSQL");
 
 // The connection string from the object's variables: the Oracle form when the provider names
 // Oracle, the usual form otherwise ("Database =" keeps its blank; the embedded database reads that key).
@@ -46,6 +47,7 @@ bool pideParametros(DB_Dll& db)
     switch (dialogo.CboPlataformaDB->currentIndex()) {
     case frmAcceso::Oracle: db.gProveedor = kProveedorOracle; break;
     case frmAcceso::SQLiteLocal: db.gProveedor = kProveedorSqlite; break;
+    case frmAcceso::PostgreSQL: db.gProveedor = kProveedorPostgres; break;
     default: break; // "SQL Server" keeps the provider chosen before
     }
     return true;

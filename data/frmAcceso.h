@@ -19,7 +19,7 @@ class frmAcceso : public QDialog {
     Q_OBJECT
 public:
     // The platform entries, in list order.
-    enum Plataforma { SqlServer = 0, Oracle = 1, SQLiteLocal = 2 };
+    enum Plataforma { SqlServer = 0, Oracle = 1, SQLiteLocal = 2, PostgreSQL = 3 };
 
     explicit frmAcceso(QWidget* parent = nullptr);
     ~frmAcceso() override;

@@ -68,3 +68,11 @@ void EsquemaAgenda::Crea(ado::Connection& conexion)
                              .arg(literal(nombre), literal(QString::fromLatin1(p.parametros)), literal(cuerpo)));
     }
 }
+
+void EsquemaAgenda::CreaEnServidor(ado::Connection& conexion)
+{
+    for (const QString& sentencia : sentencias(recurso(QStringLiteral("postgresql/esquema.sql"))))
+        conexion.Execute(sentencia);
+    for (const auto& p : kProcedimientos)
+        conexion.Execute(recurso(QStringLiteral("postgresql/") + QString::fromLatin1(p.nombre) + QStringLiteral(".sql")));
+}

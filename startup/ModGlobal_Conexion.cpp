@@ -114,7 +114,9 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
                 db.gUsuario = usuario;
                 db.gDbName = baseDatos;
                 db.gUserPassWord = clave;
-                db.gServidor = ExtraerServidor(servidor);
+                // The office server keeps its port: host:port is how it is reached.
+                db.gServidor = db.gProveedor.compare(u"PostgreSQL", Qt::CaseInsensitive) == 0 ? servidor.trimmed()
+                                                                                               : ExtraerServidor(servidor);
             }),
             siNoConectada([&] { db.OpenServerADODB(FuncionesVB::EnBlanco(servidor), 3, CadenaConexion, true); }),
             siNoConectada([&] {

@@ -1,5 +1,7 @@
 #include "platform/ado/RegistroProveedores.h"
 
+#include "platform/ado/odbc/ProveedorOdbc.h"
+#include "platform/ado/postgresql/ProveedorPostgres.h"
 #include "platform/ado/sqlite/ProveedorSqlite.h"
 
 #include <QHash>
@@ -7,11 +9,16 @@
 namespace ado {
 namespace {
 
-// Keys in lower case. The embedded database is always there.
+// Keys in lower case. Whether a server's driver is installed shows when the connection opens.
 QHash<QString, RegistroProveedores::Fabrica>& fabricas()
 {
+    using odbc::ProveedorOdbc;
     static QHash<QString, RegistroProveedores::Fabrica> registro{
         {QStringLiteral("sqlite"), [] { return std::make_unique<sqlite::ProveedorSqlite>(); }},
+        {QStringLiteral("postgresql"), [] { return std::make_unique<postgresql::ProveedorPostgres>(); }},
+        {QStringLiteral("sqloledb"), [] { return std::make_unique<ProveedorOdbc>(ProveedorOdbc::Destino::SqlServer); }},
+        {QStringLiteral("oraoledb.oracle.1"), [] { return std::make_unique<ProveedorOdbc>(ProveedorOdbc::Destino::Oracle); }},
+        {QStringLiteral("odbc"), [] { return std::make_unique<ProveedorOdbc>(ProveedorOdbc::Destino::Generico); }},
     };
     return registro;
 }

@@ -9,8 +9,9 @@
 
 namespace ado {
 
-// Which backend a "Provider=" name selects. "SQLite" (the embedded database) is always there;
-// server backends and test doubles register themselves under the suite's provider names.
+// Which backend a "Provider=" name selects: "SQLite" (the embedded database), "PostgreSQL" (the
+// office server), "SQLOLEDB" and "OraOLEDB.Oracle.1" (the suite's servers through ODBC) and "ODBC"
+// (any ODBC driver or DSN the string names). Test doubles register themselves under other names.
 class RegistroProveedores {
 public:
     using Fabrica = std::function<std::unique_ptr<Proveedor>()>;

@@ -29,6 +29,8 @@ private slots:
     void salirDelEditorSinTeclaGuarda();
     void notaNoGuardadaNoSeMuestra_data();
     void notaNoGuardadaNoSeMuestra();
+    void notaCambiadaPorOtroPuesto_data();
+    void notaCambiadaPorOtroPuesto();
     void errorAlAbrirElEditor_data();
     void errorAlAbrirElEditor();
 
@@ -266,6 +268,35 @@ void TstEditorNotas::notaNoGuardadaNoSeMuestra()
     QVERIFY(!registros.isEmpty());
     QCOMPARE(registros.last().texto, QStringLiteral("La nota no se ha podido guardar. La franja conserva la nota que tenía."));
     QCOMPARE(registros.last().titulo, QStringLiteral("Agenda"));
+}
+
+void TstEditorNotas::notaCambiadaPorOtroPuesto_data()
+{
+    QTest::addColumn<int>("respuesta");
+    QTest::addColumn<QString>("queda");
+    QTest::newRow("yes stores this desk's note") << int(Msg::Si) << QStringLiteral("primera mía");
+    QTest::newRow("no keeps the other desk's note") << int(Msg::No) << QStringLiteral("PRIMERA de otro puesto");
+}
+
+// Another desk changed the note (case only, too) after this one loaded the day: never overwritten silently.
+void TstEditorNotas::notaCambiadaPorOtroPuesto()
+{
+    QFETCH(int, respuesta);
+    QFETCH(QString, queda);
+    dobleClic(0);
+    teclea(&editor(), QStringLiteral(" mía"));
+    agenda->ejecuta(QStringLiteral("UPDATE MV_AGENDA SET Mensaje = 'PRIMERA de otro puesto' WHERE ID = 1"));
+    agenda->dialogos().limpia();
+    agenda->dialogos().responde(respuesta);
+    QTest::keyClick(&editor(), Qt::Key_Return);
+
+    QTRY_VERIFY(!editor().isVisible());
+    const auto& registros = agenda->dialogos().registros();
+    QCOMPARE(registros.size(), 1);
+    QVERIFY2(registros.first().texto.contains(QStringLiteral("Otro puesto ha cambiado esta nota")), qPrintable(registros.first().texto));
+    QVERIFY(registros.first().texto.contains(QStringLiteral("PRIMERA de otro puesto")));
+    QCOMPARE(notaGuardada(1), queda);
+    QCOMPARE(grid().TextMatrix(0, 1), queda);
 }
 
 void TstEditorNotas::errorAlAbrirElEditor_data()

@@ -106,9 +106,9 @@ void TstConsolaSql::sentenciaFallidaDaEstado1()
 
 void TstConsolaSql::conexionImposibleDaEstado2()
 {
-    const auto r = corre({"Provider=SQLOLEDB;Server=x;Database =y;UId=u;Pwd=secreto;", "SELECT 1"});
+    const auto r = corre({"Provider=Microsoft.Jet.OLEDB.4.0;Server=x;Database =y;UId=u;Pwd=secreto;", "SELECT 1"});
     QCOMPARE(r.estado, 2);
-    QVERIFY(r.errores.contains("SQLOLEDB"));
+    QVERIFY(r.errores.contains("Microsoft.Jet.OLEDB.4.0"));
     QVERIFY(!r.errores.contains("secreto"));
     QVERIFY(!r.salida.contains("secreto"));
 }

@@ -33,7 +33,7 @@ void TstFrmAcceso::textosYPlataformas()
     QStringList plataformas;
     for (int i = 0; i < d.CboPlataformaDB->count(); ++i)
         plataformas << d.CboPlataformaDB->itemText(i);
-    QCOMPARE(plataformas, QStringList({"SQL Server", "ORACLE", "SQLite (base local)"}));
+    QCOMPARE(plataformas, QStringList({"SQL Server", "ORACLE", "SQLite (base local)", "PostgreSQL"}));
     QCOMPARE(d.lbcontrasena->buddy(), d.TxtUserPassword);
 }
 

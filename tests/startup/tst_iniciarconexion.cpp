@@ -1,3 +1,4 @@
+#include "platform/ado/CadenaConexion.h"
 #include "data/DB_Dll.h"
 #include "data/frmAcceso.h"
 #include "lookup/Lib_ClsCons3.h"
@@ -24,6 +25,7 @@ private slots:
     void init();
     void cleanup();
     void lineaCompletaConectaSinDialogo();
+    void servidorPostgresConservaSuPuerto();
     void sinServidorPideDatosYCancelarTermina();
     void servidorOracleArmaLaCadena();
     void catalogoExistenteNoSeReescribe();
@@ -63,6 +65,23 @@ void TstIniciarConexion::cleanup()
     ModGlobal::gTablaConfiguracion.clear();
     Entorno::FijaCarpetaPrograma({});
     Entorno::FijaRutasIni({});
+}
+
+// The office server is reached at host:port; the port must survive the server's clean-up.
+void TstIniciarConexion::servidorPostgresConservaSuPuerto()
+{
+    if (ServidorDePrueba().isEmpty())
+        QSKIP("No hay servidor PostgreSQL de prueba");
+    DialogosDePrueba dialogos;
+    BaseDePrueba base(true, QDate(2025, 3, 5), Motor::PostgreSQL);
+    const QString servidor = ado::CadenaConexion(ServidorDePrueba()).valor(QStringLiteral("Server"));
+    inicia("@Server=" + servidor + ";@DbName=" + base.ruta() + ";@Usuario=postgres;@Password=;@Proveedor=PostgreSQL;");
+    const DB_Dll& db = DB_Dll::Compartido();
+    QVERIFY(dialogos->registros().isEmpty());
+    QCOMPARE(db.gServidor, servidor);
+    QVERIFY(db.gOpenFlag);
+    QString aux;
+    QCOMPARE(ModGlobal::Cfg(QStringLiteral("MinutosAgenda"), aux), "30");
 }
 
 void TstIniciarConexion::lineaCompletaConectaSinDialogo()

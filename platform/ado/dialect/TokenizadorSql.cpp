@@ -54,6 +54,24 @@ qsizetype finNumero(QStringView t, qsizetype i)
     return i;
 }
 
+// End of a dollar-quoted piece starting at `i` ("$$" or "$tag$"), or -1 when `i` does not open one
+// ("$1" is a parameter); `abierto` when the text ends before the closing tag.
+qsizetype finDolar(QStringView t, qsizetype i, bool& abierto)
+{
+    qsizetype j = i + 1;
+    while (j < t.size() && (t[j].isLetter() || t[j] == u'_' || (j > i + 1 && esDigito(t[j]))))
+        ++j;
+    if (j >= t.size() || t[j] != u'$')
+        return -1;
+    const QStringView etiqueta = t.mid(i, j - i + 1);
+    const qsizetype cierre = t.indexOf(etiqueta, j + 1);
+    if (cierre < 0) {
+        abierto = true;
+        return t.size();
+    }
+    return cierre + etiqueta.size();
+}
+
 bool esOperadorDoble(QChar a, QChar b)
 {
     switch (a.unicode()) {
@@ -111,6 +129,9 @@ QList<TokenSql> TokenizadorSql::divide(QStringView t)
         } else if (c == u'"') {
             tk.tipo = Tipo::NombreComillas;
             fin = finCitado(t, i + 1, u'"', tk.abierto);
+        } else if (c == u'$' && finDolar(t, i, tk.abierto) > 0) {
+            tk.tipo = Tipo::CadenaDolar;
+            fin = finDolar(t, i, tk.abierto);
         } else if (esDigito(c) || (c == u'.' && esDigito(sig))) {
             tk.tipo = Tipo::Numero;
             fin = finNumero(t, i);

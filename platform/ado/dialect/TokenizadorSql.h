@@ -15,6 +15,7 @@ struct TokenSql {
         Cadena,         // '...' with '' inside; also N'...' (then `nacional`)
         NombreCorchetes,// [...] with ]] inside
         NombreComillas, // "..." with "" inside
+        CadenaDolar,    // $$...$$ or $tag$...$tag$: a routine's body, taken whole
         Simbolo,        // an operator or punctuation: one character, or <= >= <> != !< !> || ==
     };
     Tipo tipo;

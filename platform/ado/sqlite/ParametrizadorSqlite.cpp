@@ -189,6 +189,8 @@ public:
                 }
                 break;
             }
+            case Tipo::CadenaDolar:
+                return std::nullopt;
             default:
                 break;
             }

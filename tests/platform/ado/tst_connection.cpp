@@ -66,7 +66,8 @@ private slots:
     {
         QTest::addColumn<QString>("cadena");
         QTest::addColumn<QString>("nombrado");
-        QTest::newRow("suite server provider") << "PROVIDER=SQLOLEDB;Server=s;Database =d;UId=u;Pwd=p;" << "\"SQLOLEDB\"";
+        QTest::newRow("suite provider not offered") << "PROVIDER=Microsoft.Jet.OLEDB.4.0;Database =d;UId=u;Pwd=p;"
+                                                   << "\"Microsoft.Jet.OLEDB.4.0\"";
         QTest::newRow("oracle provider") << "Provider=OraOLEDB.Oracle.1;Data Source=d;" << "\"OraOLEDB.Oracle.1\"";
         QTest::newRow("no provider at all") << "Database=x.db" << "proveedor";
     }

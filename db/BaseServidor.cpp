@@ -1,0 +1,87 @@
+#include "db/BaseServidor.h"
+
+#include "db/DatosDemo.h"
+#include "db/EsquemaAgenda.h"
+#include "platform/ado/CadenaConexion.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "runtime/ErrorVB.h"
+
+namespace {
+
+bool nombreSimple(const QString& nombre)
+{
+    if (nombre.isEmpty() || nombre.size() > 63 || nombre.front().isDigit())
+        return false;
+    for (const QChar c : nombre) {
+        if (!((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'_'))
+            return false;
+    }
+    return true;
+}
+
+// The same connection string, naming another database.
+QString otraBase(const ado::CadenaConexion& cadena, const QString& base)
+{
+    QStringList partes;
+    for (const QString& item : cadena.texto().split(u';', Qt::SkipEmptyParts)) {
+        const QString clave = item.section(u'=', 0, 0).trimmed();
+        if (clave.compare(u"Database", Qt::CaseInsensitive) != 0 && clave.compare(u"Initial Catalog", Qt::CaseInsensitive) != 0
+            && clave.compare(u"Data Source", Qt::CaseInsensitive) != 0)
+            partes.append(item);
+    }
+    partes.append(QStringLiteral("Database=") + base);
+    return partes.join(u';');
+}
+
+bool hayFilas(ado::Connection& conexion, const QString& consulta)
+{
+    ado::Recordset rs;
+    rs.Open(consulta, &conexion);
+    const bool hay = !rs.Eof();
+    rs.Close();
+    return hay;
+}
+
+} // namespace
+
+void BaseServidor::Crea(const QString& texto, bool conDemo, const QDate& hoy)
+{
+    const ado::CadenaConexion cadena(texto);
+    const QString base = cadena.baseDeDatos();
+    if (!nombreSimple(base))
+        throw ErrorVB(5, QStringLiteral("El nombre de la base de datos \"%1\" debe ir en minúsculas, con letras, cifras "
+                                        "y _ (por ejemplo: agenda).").arg(base));
+    {
+        ado::Connection servidor;
+        servidor.Open(otraBase(cadena, QStringLiteral("postgres")));
+        if (!hayFilas(servidor, QStringLiteral("SELECT 1 FROM pg_database WHERE datname = '%1'").arg(base))) {
+            try {
+                servidor.Execute(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8' "
+                                                "LOCALE_PROVIDER icu ICU_LOCALE 'es' LOCALE 'C.UTF-8'").arg(base));
+            } catch (const ErrorVB&) {
+                // A server without ICU or without the C.UTF-8 locale: its own default, in UTF-8.
+                servidor.Execute(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8'").arg(base));
+            }
+        }
+        servidor.Close();
+    }
+    ado::Connection conexion;
+    conexion.Open(otraBase(cadena, base));
+    conexion.Execute(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"));
+    if (hayFilas(conexion, QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_name = 'mv_agenda' "
+                                          "AND table_schema = ANY (current_schemas(false))"))) {
+        conexion.Close();
+        throw ErrorVB(58, QStringLiteral("La base de datos \"%1\" ya tiene las tablas de la agenda; no se ha cambiado nada.").arg(base));
+    }
+    // A new connection reads the schema again, citext included, before the data goes in.
+    conexion.Close();
+    conexion.Open(otraBase(cadena, base));
+    EsquemaAgenda::CreaEnServidor(conexion);
+    conexion.Close();
+    if (conDemo) {
+        conexion.Open(otraBase(cadena, base));
+        DatosDemo::Carga(conexion, hoy);
+        conexion.Close();
+    }
+}

@@ -1,0 +1,386 @@
+#include "platform/ado/odbc/ProveedorOdbc.h"
+
+#include "platform/ado/Constantes.h"
+#include "platform/ado/FalloProveedor.h"
+#include "platform/ado/odbc/ErroresOdbc.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlIndex>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <atomic>
+
+namespace ado::odbc {
+namespace {
+
+std::atomic<int> conexionesCreadas{0};
+const QString kOrigen = QStringLiteral("ODBC");
+
+[[noreturn]] void lanza(const QString& estado, int32_t numero, const QString& descripcion)
+{
+    throw FalloProveedor(Error{estado, numero, descripcion, 0, kOrigen});
+}
+
+// The drivers unixODBC lists: the sections of its odbcinst.ini files.
+QStringList controladoresInstalados()
+{
+    QStringList archivos;
+    const QString carpeta = qEnvironmentVariable("ODBCSYSINI");
+    archivos.append((carpeta.isEmpty() ? QStringLiteral("/etc") : carpeta) + QStringLiteral("/odbcinst.ini"));
+    archivos.append(QDir::homePath() + QStringLiteral("/.odbcinst.ini"));
+    QStringList nombres;
+    for (const QString& archivo : archivos) {
+        if (QFile::exists(archivo))
+            nombres += QSettings(archivo, QSettings::IniFormat).childGroups();
+    }
+    return nombres;
+}
+
+// The installed driver whose name holds one of `pistas`, or "".
+QString buscaControlador(const QStringList& pistas)
+{
+    for (const QString& nombre : controladoresInstalados()) {
+        for (const QString& pista : pistas) {
+            if (nombre.contains(pista, Qt::CaseInsensitive))
+                return nombre;
+        }
+    }
+    return {};
+}
+
+// A value placed in an ODBC connection string: in braces when it holds a separator.
+QString valorOdbc(const QString& valor)
+{
+    if (!valor.contains(u';') && !valor.contains(u'{') && !valor.contains(u'}') && valor.trimmed() == valor)
+        return valor;
+    return u'{' + QString(valor).replace(u'}', QStringLiteral("}}")) + u'}';
+}
+
+QString primero(const CadenaConexion& c, std::initializer_list<const char*> claves)
+{
+    for (const char* clave : claves) {
+        if (c.contiene(QLatin1String(clave)))
+            return c.valor(QLatin1String(clave));
+    }
+    return {};
+}
+
+bool mismoValor(const QVariant& a, const QVariant& b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return a == b;
+}
+
+int tipoDeCampo(const QSqlField& campo)
+{
+    switch (campo.metaType().id()) {
+    case QMetaType::Int: return adInteger;
+    case QMetaType::LongLong: return adBigInt;
+    case QMetaType::Double: return adDouble;
+    case QMetaType::Bool: return adBoolean;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime: return adDBTimeStamp;
+    case QMetaType::QByteArray: return adLongVarBinary;
+    default: return adVarWChar;
+    }
+}
+
+Columna texto(const char* nombre)
+{
+    return {QString::fromLatin1(nombre), adVarWChar, 128};
+}
+
+bool cumple(const QVariantList& restricciones, int i, const QString& valor)
+{
+    if (i >= restricciones.size() || restricciones.at(i).isNull())
+        return true;
+    const QString r = restricciones.at(i).toString().trimmed();
+    return r.isEmpty() || r.compare(valor, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+ProveedorOdbc::ProveedorOdbc(Destino destino)
+    : destino_(destino), nombreConexion_(QStringLiteral("agenda_odbc_%1").arg(++conexionesCreadas))
+{
+}
+
+ProveedorOdbc::~ProveedorOdbc()
+{
+    cierra();
+}
+
+QString ProveedorOdbc::CadenaOdbc(Destino destino, const CadenaConexion& c)
+{
+    const QString usuario = primero(c, {"UId", "User Id", "User"});
+    const QString clave = primero(c, {"Pwd", "Password"});
+    QStringList partes;
+    const QString controlador = c.valor(QStringLiteral("Driver"));
+    if (destino == Destino::Generico) {
+        for (const QString& item : c.texto().split(u';', Qt::SkipEmptyParts)) {
+            if (!item.section(u'=', 0, 0).trimmed().startsWith(QLatin1String("Provider"), Qt::CaseInsensitive))
+                partes.append(item.trimmed());
+        }
+        return partes.join(u';');
+    }
+    if (!controlador.isEmpty())
+        partes.append(QStringLiteral("DRIVER=") + valorOdbc(controlador));
+    if (destino == Destino::SqlServer) {
+        QString servidor = primero(c, {"Server", "Data Source"});
+        QString puerto;
+        const qsizetype corte = std::max(servidor.lastIndexOf(u':'), servidor.lastIndexOf(u','));
+        if (corte >= 0) {
+            puerto = servidor.mid(corte + 1).trimmed();
+            servidor = servidor.left(corte).trimmed();
+        }
+        partes.append(QStringLiteral("SERVER=") + valorOdbc(servidor));
+        if (!puerto.isEmpty())
+            partes.append(QStringLiteral("PORT=") + valorOdbc(puerto));
+        partes.append(QStringLiteral("DATABASE=") + valorOdbc(primero(c, {"Database", "Initial Catalog"})));
+        partes.append(QStringLiteral("TDS_Version=7.4"));
+        partes.append(QStringLiteral("ClientCharset=UTF-8"));
+    } else {
+        partes.append(QStringLiteral("DBQ=") + valorOdbc(primero(c, {"Data Source", "Database"})));
+    }
+    partes.append(QStringLiteral("UID=") + valorOdbc(usuario));
+    partes.append(QStringLiteral("PWD=") + valorOdbc(clave));
+    return partes.join(u';');
+}
+
+void ProveedorOdbc::abre(const CadenaConexion& cadena)
+{
+    cierra();
+    QString odbc = CadenaOdbc(destino_, cadena);
+    if (destino_ != Destino::Generico && cadena.valor(QStringLiteral("Driver")).isEmpty()) {
+        const bool sqlServer = destino_ == Destino::SqlServer;
+        const QString controlador = buscaControlador(sqlServer ? QStringList{QStringLiteral("FreeTDS"), QStringLiteral("SQL Server")}
+                                                               : QStringList{QStringLiteral("Oracle")});
+        if (controlador.isEmpty())
+            lanza(QStringLiteral("IM002"), NumeroError::ProveedorNoEncontrado,
+                  sqlServer ? QStringLiteral("El proveedor \"SQLOLEDB\" necesita el controlador ODBC de SQL Server (FreeTDS, "
+                                             "paquete tdsodbc), que no está instalado en este equipo.")
+                            : QStringLiteral("El proveedor \"OraOLEDB.Oracle.1\" necesita un controlador ODBC de Oracle (el de "
+                                             "Oracle Instant Client, registrado en unixODBC), y no hay ninguno instalado en este equipo."));
+        odbc = QStringLiteral("DRIVER=") + valorOdbc(controlador) + u';' + odbc;
+    }
+    clave_ = primero(cadena, {"Pwd", "Password"});
+    base_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), nombreConexion_);
+    if (!base_.isValid()) {
+        cierra();
+        lanza(QStringLiteral("HY000"), NumeroError::ProveedorNoEncontrado,
+              QStringLiteral("No está instalado el controlador ODBC de Qt (paquete libqt6sql6-odbc)."));
+    }
+    base_.setDatabaseName(odbc);
+    if (!base_.open()) {
+        const QSqlError error = base_.lastError();
+        cierra();
+        falla(error);
+    }
+    baseDeDatos_ = primero(cadena, {"Database", "Initial Catalog", "Data Source"});
+}
+
+void ProveedorOdbc::cierra()
+{
+    if (base_.isValid())
+        base_.close();
+    base_ = QSqlDatabase();
+    if (QSqlDatabase::contains(nombreConexion_))
+        QSqlDatabase::removeDatabase(nombreConexion_);
+    baseDeDatos_.clear();
+}
+
+int32_t ProveedorOdbc::ejecuta(const QString& sentencia)
+{
+    compruebaAbierta();
+    QSqlQuery q(base_);
+    q.setForwardOnly(true);
+    if (!q.exec(sentencia))
+        falla(q.lastError());
+    return q.isSelect() ? -1 : q.numRowsAffected();
+}
+
+Resultado ProveedorOdbc::consulta(const QString& sentencia)
+{
+    compruebaAbierta();
+    QSqlQuery q(base_);
+    q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+    if (!q.exec(sentencia))
+        falla(q.lastError());
+    Resultado r;
+    if (!q.isSelect())
+        return r;
+    const QSqlRecord registro = q.record();
+    for (int i = 0; i < registro.count(); ++i) {
+        const QSqlField campo = registro.field(i);
+        r.columnas.append({campo.name(), tipoDeCampo(campo), campo.length() > 0 ? campo.length() : 0});
+    }
+    while (q.next()) {
+        QVariantList fila;
+        for (int i = 0; i < registro.count(); ++i) {
+            QVariant v = q.value(i);
+            if (v.typeId() == QMetaType::QDate)
+                v = v.isNull() ? QVariant(QMetaType(QMetaType::QDateTime)) : QVariant(v.toDate().startOfDay());
+            fila.append(v);
+        }
+        r.filas.push_back(std::move(fila));
+    }
+    if (q.lastError().type() != QSqlError::NoError)
+        falla(q.lastError());
+    return r;
+}
+
+void ProveedorOdbc::iniciaTransaccion()
+{
+    compruebaAbierta();
+    if (!base_.transaction())
+        falla(base_.lastError());
+}
+
+void ProveedorOdbc::confirmaTransaccion()
+{
+    compruebaAbierta();
+    if (!base_.commit())
+        falla(base_.lastError());
+}
+
+void ProveedorOdbc::deshaceTransaccion()
+{
+    compruebaAbierta();
+    if (!base_.rollback())
+        falla(base_.lastError());
+}
+
+Resultado ProveedorOdbc::esquema(int tipo, const QVariantList& restricciones)
+{
+    compruebaAbierta();
+    Resultado r;
+    if (tipo == adSchemaTables) {
+        r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("TABLE_TYPE")};
+        for (const auto& [clase, nombre] : {std::pair{QSql::Tables, QStringLiteral("TABLE")}, std::pair{QSql::Views, QStringLiteral("VIEW")}}) {
+            for (const QString& tabla : base_.tables(clase)) {
+                const QVariantList fila{baseDeDatos_, QString(), tabla, nombre};
+                if (cumple(restricciones, 0, baseDeDatos_) && cumple(restricciones, 2, tabla) && cumple(restricciones, 3, nombre))
+                    r.filas.push_back(fila);
+            }
+        }
+        return r;
+    }
+    if (tipo != adSchemaColumns)
+        lanza(QStringLiteral("HY000"), NumeroError::Fallo, QStringLiteral("El controlador ODBC no ofrece el esquema %1.").arg(tipo));
+    r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("COLUMN_NAME"),
+                  {QStringLiteral("ORDINAL_POSITION"), adInteger, 4}, {QStringLiteral("DATA_TYPE"), adSmallInt, 2},
+                  {QStringLiteral("CHARACTER_MAXIMUM_LENGTH"), adInteger, 4}, {QStringLiteral("IS_NULLABLE"), adBoolean, 2}};
+    for (const QString& tabla : base_.tables(QSql::AllTables)) {
+        if (!cumple(restricciones, 0, baseDeDatos_) || !cumple(restricciones, 2, tabla))
+            continue;
+        const QSqlRecord registro = base_.record(tabla);
+        for (int i = 0; i < registro.count(); ++i) {
+            const QSqlField campo = registro.field(i);
+            if (!cumple(restricciones, 3, campo.name()))
+                continue;
+            const int tipoAdo = tipoDeCampo(campo);
+            r.filas.push_back({baseDeDatos_, QString(), tabla, campo.name(), i + 1, tipoAdo,
+                               tipoAdo == adVarWChar && campo.length() > 0 ? QVariant(campo.length()) : QVariant(),
+                               campo.requiredStatus() != QSqlField::Required});
+        }
+    }
+    return r;
+}
+
+void ProveedorOdbc::insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores)
+{
+    compruebaAbierta();
+    QString texto = QStringLiteral("INSERT INTO ") + tabla;
+    if (columnas.isEmpty())
+        texto += QStringLiteral(" DEFAULT VALUES");
+    else
+        texto += QStringLiteral(" (%1) VALUES (%2)").arg(columnas.join(QStringLiteral(", ")),
+                                                        QStringList(columnas.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    QSqlQuery q(base_);
+    if (!q.prepare(texto))
+        falla(q.lastError());
+    for (qsizetype i = 0; i < columnas.size(); ++i)
+        q.addBindValue(valores.value(i));
+    if (!q.exec())
+        falla(q.lastError());
+}
+
+void ProveedorOdbc::actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
+                                  const QVariantList& nuevos)
+{
+    compruebaAbierta();
+    QStringList cambios;
+    QStringList condiciones;
+    QVariantList valores;
+    QVariantList valoresCondicion;
+    for (qsizetype i = 0; i < columnas.size(); ++i) {
+        if (!mismoValor(originales.value(i), nuevos.value(i))) {
+            cambios.append(columnas.at(i) + QStringLiteral(" = ?"));
+            valores.append(nuevos.value(i));
+        }
+        if (originales.value(i).isNull()) {
+            condiciones.append(columnas.at(i) + QStringLiteral(" IS NULL"));
+        } else {
+            condiciones.append(columnas.at(i) + QStringLiteral(" = ?"));
+            valoresCondicion.append(originales.value(i));
+        }
+    }
+    if (cambios.isEmpty())
+        return;
+    QSqlQuery q(base_);
+    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                       .arg(tabla, cambios.join(QStringLiteral(", ")), condiciones.join(QStringLiteral(" AND ")))))
+        falla(q.lastError());
+    for (const QVariant& v : valores + valoresCondicion)
+        q.addBindValue(v);
+    if (!q.exec())
+        falla(q.lastError());
+    if (q.numRowsAffected() == 0)
+        lanza(QStringLiteral("HY000"), NumeroError::Fallo,
+              QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
+                             "puede que otro usuario la haya cambiado.").arg(tabla));
+}
+
+QString ProveedorOdbc::baseDeDatos() const
+{
+    return baseDeDatos_;
+}
+
+void ProveedorOdbc::fijaBaseDeDatos(const QString& nombre)
+{
+    compruebaAbierta();
+    if (nombre.trimmed().isEmpty() || nombre.trimmed().compare(baseDeDatos_, Qt::CaseInsensitive) == 0)
+        return;
+    ejecutaSimple(QStringLiteral("USE ") + nombre.trimmed());
+    baseDeDatos_ = nombre.trimmed();
+}
+
+void ProveedorOdbc::fijaTiempoEspera(int)
+{
+}
+
+void ProveedorOdbc::compruebaAbierta() const
+{
+    if (!base_.isValid() || !base_.isOpen())
+        lanza(QStringLiteral("HY000"), NumeroError::Fallo, QStringLiteral("La base de datos no está abierta."));
+}
+
+void ProveedorOdbc::falla(const QSqlError& error) const
+{
+    throw FalloProveedor(ErrorDeOdbc(error, clave_));
+}
+
+void ProveedorOdbc::ejecutaSimple(const QString& sentencia)
+{
+    QSqlQuery q(base_);
+    if (!q.exec(sentencia))
+        falla(q.lastError());
+}
+
+} // namespace ado::odbc

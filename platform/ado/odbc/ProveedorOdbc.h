@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/ado/Proveedor.h"
+
+#include <QSqlDatabase>
+
+namespace ado::odbc {
+
+// The suite's own servers through ODBC (Qt's QODBC driver over unixODBC). The statements go to the
+// server as they are: SQL Server speaks the suite's dialect itself, and DB_Dll translates for Oracle.
+class ProveedorOdbc : public Proveedor {
+public:
+    // The driver a provider name stands for.
+    enum class Destino {
+        SqlServer, // "SQLOLEDB": the FreeTDS driver
+        Oracle,    // "OraOLEDB.Oracle.1": an Oracle driver
+        Generico,  // "ODBC": "DSN=" or "Driver=" given in the connection string
+    };
+
+    explicit ProveedorOdbc(Destino destino);
+    ~ProveedorOdbc() override;
+
+    // The ODBC connection string for an ADO one, the password included (it never leaves the
+    // provider). SqlServer: "Server" as host, host:port, host,port or host\instance, "Database",
+    // "UId"/"User Id", "Pwd"/"Password". Oracle: "Data Source" as the DBQ. Generico: every item but
+    // "Provider", as written. A "Driver" item in the ADO string replaces the driver of the destino.
+    [[nodiscard]] static QString CadenaOdbc(Destino destino, const CadenaConexion& cadena);
+
+    // The driver is looked up among those unixODBC has installed; a missing one fails with
+    // ProveedorNoEncontrado and a Spanish message naming the provider, the driver and its package. A refused connection fails with Fallo and the
+    // driver's message, never the password.
+    void abre(const CadenaConexion& cadena) override;
+    void cierra() override;
+
+    // Records affected as the driver reports them (-1 when it reports none).
+    int32_t ejecuta(const QString& sentencia) override;
+    Resultado consulta(const QString& sentencia) override;
+
+    void iniciaTransaccion() override;
+    void confirmaTransaccion() override;
+    void deshaceTransaccion() override;
+
+    // Tables and views, and their columns, as the driver lists them (TABLE_SCHEMA empty).
+    Resultado esquema(int tipo, const QVariantList& restricciones) override;
+
+    // Bound parameters. actualizaFila changes the rows whose columns equal the originals (nulls match
+    // nulls); ODBC offers no portable way to name just the first one. No row fails with Fallo.
+    void insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores) override;
+    void actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
+                       const QVariantList& nuevos) override;
+
+    QString baseDeDatos() const override;
+    // Sends "USE name": SQL Server's way; other servers refuse it with their own error.
+    void fijaBaseDeDatos(const QString& nombre) override;
+    // Kept for the next statements (the driver's query time-out).
+    void fijaTiempoEspera(int segundos) override;
+
+private:
+    void compruebaAbierta() const;
+    [[noreturn]] void falla(const QSqlError& error) const;
+    void ejecutaSimple(const QString& sentencia);
+
+    Destino destino_;
+    QString nombreConexion_;
+    QSqlDatabase base_;
+    QString baseDeDatos_;
+    QString clave_;
+};
+
+} // namespace ado::odbc

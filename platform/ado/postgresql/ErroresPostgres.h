@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/ado/Errors.h"
+
+#include <QSqlError>
+
+namespace ado::postgresql {
+
+// The one place where PostgreSQL's failures get the shared ADO numbering, by the SQLSTATE the server
+// sends (QSqlError::nativeErrorCode):
+// - 42P01 (no such table or view) → NoExisteTabla;
+// - any other of class 42 (syntax, unknown column or function, wrong arguments) except 42501 (no
+//   permission) → ErroresEnComando;
+// - class 23 (constraints) → ViolacionIntegridad;
+// - anything else, a lost or refused connection included → Fallo.
+// SQLState is the server's own SQLSTATE ("HY000" when it sent none), NativeError 0, the source
+// "PostgreSQL". The description is a Spanish lead followed by the server's primary message in
+// parentheses, e.g. "No existe la tabla o vista (relation "x" does not exist)"; the statement the
+// server quotes back is left out, and `secreto` (the connection's password), if given, never shows.
+[[nodiscard]] Error ErrorDePostgres(const QSqlError& error, const QString& secreto = {});
+
+// An error of the provider's own, numbered `numero`, with SQLState "HY000".
+[[nodiscard]] Error ErrorPropioPostgres(int32_t numero, const QString& descripcion);
+
+[[noreturn]] void LanzaFalloPostgres(const QSqlError& error, const QString& secreto = {});
+[[noreturn]] void LanzaFalloPostgres(int32_t numero, const QString& descripcion);
+
+} // namespace ado::postgresql

@@ -1,0 +1,383 @@
+#include "platform/ado/postgresql/ProveedorPostgres.h"
+
+#include "platform/ado/Constantes.h"
+#include "platform/ado/FalloProveedor.h"
+#include "platform/ado/dialect/ClaseSentencia.h"
+#include "platform/ado/postgresql/ErroresPostgres.h"
+#include "platform/ado/postgresql/EsquemaPostgres.h"
+
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimeZone>
+
+#include <atomic>
+
+namespace ado::postgresql {
+namespace {
+
+std::atomic<int> conexionesCreadas{0};
+
+// The suite's functions, on this session only: pg_temp is the session's own schema, gone when it ends.
+const char* const kFunciones =
+    "CREATE FUNCTION pg_temp.kq_len(t text) RETURNS integer LANGUAGE sql IMMUTABLE "
+    "AS $$ SELECT char_length(rtrim(t, ' ')) $$;"
+    "CREATE FUNCTION pg_temp.kq_charindex(buscado text, texto text, inicio integer DEFAULT 1) RETURNS integer "
+    "LANGUAGE sql STABLE AS $$ SELECT CASE WHEN buscado = '' THEN 0 ELSE "
+    "COALESCE(NULLIF(strpos(substr(lower(texto), greatest(inicio, 1)), lower(buscado)), 0) + greatest(inicio, 1) - 1, 0) "
+    "END $$;"
+    "CREATE FUNCTION pg_temp.kq_getdate() RETURNS timestamp LANGUAGE sql STABLE AS $$ SELECT localtimestamp(0) $$";
+
+QString cita(const QString& nombre)
+{
+    QString citado = nombre.toLower();
+    citado.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + citado + u'"';
+}
+
+// A value as the server reads it back: dates as ISO text, which timestamp parameters accept.
+QVariant valorEscrito(const QVariant& v)
+{
+    if (v.typeId() == QMetaType::QDateTime)
+        return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+    return v;
+}
+
+bool mismoValor(const QVariant& a, const QVariant& b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return a == b;
+}
+
+int tipoDeCampo(const QSqlField& campo)
+{
+    switch (campo.metaType().id()) {
+    case QMetaType::Int: return adInteger;
+    case QMetaType::LongLong: return adBigInt;
+    case QMetaType::Double: return adDouble;
+    case QMetaType::Bool: return adBoolean;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime: return adDBTimeStamp;
+    case QMetaType::QTime: return adDBTime;
+    case QMetaType::QByteArray: return adLongVarBinary;
+    default: return adVarWChar;
+    }
+}
+
+} // namespace
+
+ProveedorPostgres::ProveedorPostgres()
+    : nombreConexion_(QStringLiteral("agenda_postgres_%1").arg(++conexionesCreadas))
+{
+}
+
+ProveedorPostgres::~ProveedorPostgres()
+{
+    cierra();
+}
+
+void ProveedorPostgres::abre(const CadenaConexion& cadena)
+{
+    cierra();
+    QString servidor = cadena.valor(QStringLiteral("Server"));
+    if (servidor.isEmpty())
+        servidor = cadena.valor(QStringLiteral("Host"));
+    const qsizetype corte = std::max(servidor.lastIndexOf(u':'), servidor.lastIndexOf(u','));
+    puerto_ = 5432;
+    if (corte >= 0) {
+        bool leido = false;
+        const int puerto = servidor.mid(corte + 1).trimmed().toInt(&leido);
+        if (!leido || puerto <= 0 || puerto > 65535)
+            LanzaFalloPostgres(NumeroError::Fallo,
+                               QStringLiteral("El puerto del servidor \"%1\" no es válido.").arg(servidor));
+        puerto_ = puerto;
+        servidor = servidor.left(corte).trimmed();
+    }
+    if (servidor.isEmpty() || servidor == u"." || servidor.compare(u"(local)", Qt::CaseInsensitive) == 0)
+        servidor = QStringLiteral("localhost");
+    servidor_ = servidor;
+    baseDeDatos_ = cadena.baseDeDatos();
+    usuario_ = cadena.contiene(QStringLiteral("UId")) ? cadena.valor(QStringLiteral("UId")) : cadena.valor(QStringLiteral("User Id"));
+    clave_ = cadena.contiene(QStringLiteral("Pwd")) ? cadena.valor(QStringLiteral("Pwd")) : cadena.valor(QStringLiteral("Password"));
+    if (baseDeDatos_.isEmpty())
+        LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("La cadena de conexión no indica la base de datos del servidor."));
+    conecta();
+}
+
+void ProveedorPostgres::conecta()
+{
+    base_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nombreConexion_);
+    if (!base_.isValid()) {
+        cierra();
+        LanzaFalloPostgres(NumeroError::ProveedorNoEncontrado,
+                           QStringLiteral("El proveedor \"PostgreSQL\" necesita el controlador de PostgreSQL de Qt (paquete "
+                                          "libqt6sql6-psql), que no está instalado en este equipo."));
+    }
+    base_.setHostName(servidor_);
+    base_.setPort(puerto_);
+    base_.setDatabaseName(baseDeDatos_);
+    base_.setUserName(usuario_);
+    base_.setPassword(clave_);
+    base_.setConnectOptions(QStringLiteral("connect_timeout=15;application_name=agenda"));
+    if (!base_.open()) {
+        const Error error = ErrorDePostgres(base_.lastError(), clave_);
+        cierra();
+        throw FalloProveedor(Error{error.SQLState, error.Number,
+                                   QStringLiteral("No se puede conectar con la base de datos \"%1\" del servidor %2:%3 %4")
+                                       .arg(baseDeDatos_, servidor_, QString::number(puerto_),
+                                            error.Description.mid(error.Description.indexOf(u'('))),
+                                   0, error.Source});
+    }
+    try {
+        ejecutaSimple(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
+        const QByteArray zona = QTimeZone::systemTimeZoneId();
+        if (!zona.isEmpty() && QTimeZone(zona).isValid())
+            ejecutaSimple(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(zona).replace(u'\'', QLatin1String("''"))));
+        ejecutaSimple(QString::fromLatin1(kFunciones));
+        fijaTiempoEspera(tiempoEspera_);
+        leeEsquema();
+    } catch (...) {
+        cierra();
+        throw;
+    }
+}
+
+void ProveedorPostgres::cierra()
+{
+    traductor_.reset();
+    esFuncion_.clear();
+    if (base_.isValid())
+        base_.close();
+    base_ = QSqlDatabase();
+    if (QSqlDatabase::contains(nombreConexion_))
+        QSqlDatabase::removeDatabase(nombreConexion_);
+}
+
+int32_t ProveedorPostgres::ejecuta(const QString& sentencia)
+{
+    int32_t registros = -1;
+    (void)lee(sentencia, &registros);
+    return registros;
+}
+
+Resultado ProveedorPostgres::consulta(const QString& sentencia)
+{
+    return lee(sentencia, nullptr);
+}
+
+Resultado ProveedorPostgres::lee(const QString& sentencia, int32_t* registros)
+{
+    compruebaAbierta();
+    const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
+    const QString traducida = clase.llamada ? traduceLlamada(sentencia) : traductor_->traduce(sentencia);
+    Resultado resultado;
+    {
+        QSqlQuery q(base_);
+        q.setForwardOnly(true);
+        q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
+        if (!q.exec(traducida))
+            falla(q.lastError());
+        if (registros && clase.cuentaRegistros && !q.isSelect())
+            *registros = q.numRowsAffected();
+        if (q.isSelect() && !registros) {
+            const QSqlRecord registro = q.record();
+            QList<int> largos(registro.count(), 0);
+            for (int i = 0; i < registro.count(); ++i)
+                resultado.columnas.append({registro.fieldName(i), tipoDeCampo(registro.field(i)), 0});
+            while (q.next()) {
+                QVariantList fila;
+                fila.reserve(registro.count());
+                for (int i = 0; i < registro.count(); ++i) {
+                    QVariant v = q.value(i);
+                    if (v.typeId() == QMetaType::QDate)
+                        v = v.isNull() ? QVariant(QMetaType(QMetaType::QDateTime)) : QVariant(v.toDate().startOfDay());
+                    if (v.typeId() == QMetaType::QString && !v.isNull())
+                        largos[i] = std::max<int>(largos[i], int(v.toString().size()));
+                    fila.append(v);
+                }
+                resultado.filas.push_back(std::move(fila));
+            }
+            if (q.lastError().type() != QSqlError::NoError)
+                falla(q.lastError());
+            for (int i = 0; i < resultado.columnas.size(); ++i) {
+                Columna& c = resultado.columnas[i];
+                if (c.tipo == adVarWChar)
+                    c.tamanoDefinido = registro.field(i).length() > 0 ? registro.field(i).length() : std::max(largos[i], 255);
+                else if (c.tipo == adInteger || c.tipo == adDouble || c.tipo == adBigInt || c.tipo == adDBTimeStamp)
+                    c.tamanoDefinido = c.tipo == adInteger ? 4 : (c.tipo == adDBTimeStamp ? 16 : 8);
+                else if (c.tipo == adBoolean)
+                    c.tamanoDefinido = 2;
+            }
+        }
+    }
+    if (clase.cambiaEsquema)
+        leeEsquema();
+    return resultado;
+}
+
+QString ProveedorPostgres::traduceLlamada(const QString& sentencia)
+{
+    const QString nombre = TraductorPostgres::rutina(sentencia);
+    if (nombre.isEmpty())
+        LanzaFalloPostgres(NumeroError::ErroresEnComando,
+                           QStringLiteral("Error en la sentencia SQL (EXEC sin el nombre del procedimiento)"));
+    auto it = esFuncion_.constFind(nombre);
+    if (it == esFuncion_.constEnd()) {
+        QSqlQuery q(base_);
+        q.prepare(QStringLiteral("SELECT bool_or(prokind = 'f') FROM pg_proc WHERE proname = ? "
+                                 "AND pg_function_is_visible(oid)"));
+        q.addBindValue(nombre);
+        if (!q.exec())
+            falla(q.lastError());
+        if (!q.next() || q.value(0).isNull())
+            LanzaFalloPostgres(NumeroError::ErroresEnComando,
+                               QStringLiteral("Error en la sentencia SQL (no existe el procedimiento almacenado \"%1\")").arg(nombre));
+        it = esFuncion_.insert(nombre, q.value(0).toBool());
+    }
+    return *TraductorPostgres::llamada(sentencia, *it);
+}
+
+void ProveedorPostgres::iniciaTransaccion()
+{
+    ejecutaSimple(QStringLiteral("BEGIN"));
+}
+
+void ProveedorPostgres::confirmaTransaccion()
+{
+    ejecutaSimple(QStringLiteral("COMMIT"));
+}
+
+void ProveedorPostgres::deshaceTransaccion()
+{
+    ejecutaSimple(QStringLiteral("ROLLBACK"));
+}
+
+Resultado ProveedorPostgres::esquema(int tipo, const QVariantList& restricciones)
+{
+    compruebaAbierta();
+    switch (tipo) {
+    case adSchemaTables: return EsquemaPostgres::tablas(base_, restricciones);
+    case adSchemaColumns: return EsquemaPostgres::columnas(base_, restricciones);
+    default:
+        LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("El servidor no ofrece el esquema %1.").arg(tipo));
+    }
+}
+
+void ProveedorPostgres::insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores)
+{
+    compruebaAbierta();
+    QString texto = QStringLiteral("INSERT INTO ") + cita(tabla);
+    if (columnas.isEmpty()) {
+        texto += QStringLiteral(" DEFAULT VALUES");
+    } else {
+        QStringList citadas;
+        for (const QString& columna : columnas)
+            citadas.append(cita(columna));
+        const QStringList marcas(columnas.size(), QStringLiteral("?"));
+        texto += QStringLiteral(" (%1) VALUES (%2)").arg(citadas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
+    }
+    QSqlQuery q(base_);
+    if (!q.prepare(texto))
+        falla(q.lastError());
+    for (qsizetype i = 0; i < columnas.size(); ++i)
+        q.addBindValue(valorEscrito(valores.value(i)));
+    if (!q.exec())
+        falla(q.lastError());
+}
+
+void ProveedorPostgres::actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
+                                      const QVariantList& nuevos)
+{
+    compruebaAbierta();
+    QStringList cambios;
+    QVariantList valores;
+    QStringList condiciones;
+    QVariantList valoresCondicion;
+    for (qsizetype i = 0; i < columnas.size(); ++i) {
+        const QString columna = cita(columnas.at(i));
+        if (!mismoValor(originales.value(i), nuevos.value(i))) {
+            cambios.append(columna + QStringLiteral(" = ?"));
+            valores.append(valorEscrito(nuevos.value(i)));
+        }
+        if (originales.value(i).isNull()) {
+            condiciones.append(columna + QStringLiteral(" IS NULL"));
+        } else {
+            condiciones.append(columna + QStringLiteral(" IS NOT DISTINCT FROM ?"));
+            valoresCondicion.append(valorEscrito(originales.value(i)));
+        }
+    }
+    if (cambios.isEmpty())
+        return;
+    const QString citada = cita(tabla);
+    const QString texto = QStringLiteral("UPDATE %1 SET %2 WHERE ctid = (SELECT ctid FROM %1 WHERE %3 LIMIT 1)")
+                              .arg(citada, cambios.join(QStringLiteral(", ")), condiciones.join(QStringLiteral(" AND ")));
+    QSqlQuery q(base_);
+    if (!q.prepare(texto))
+        falla(q.lastError());
+    for (const QVariant& v : valores + valoresCondicion)
+        q.addBindValue(v);
+    if (!q.exec())
+        falla(q.lastError());
+    if (q.numRowsAffected() == 0)
+        LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
+                                                              "puede que otro usuario la haya cambiado.")
+                                                   .arg(tabla));
+}
+
+QString ProveedorPostgres::baseDeDatos() const
+{
+    return base_.isValid() ? baseDeDatos_ : QString();
+}
+
+void ProveedorPostgres::fijaBaseDeDatos(const QString& nombre)
+{
+    compruebaAbierta();
+    const QString buscada = nombre.trimmed();
+    if (buscada.isEmpty() || buscada.compare(baseDeDatos_, Qt::CaseInsensitive) == 0)
+        return;
+    const QString anterior = baseDeDatos_;
+    cierra();
+    baseDeDatos_ = buscada;
+    try {
+        conecta();
+    } catch (...) {
+        baseDeDatos_ = anterior;
+        conecta();
+        throw;
+    }
+}
+
+void ProveedorPostgres::fijaTiempoEspera(int segundos)
+{
+    tiempoEspera_ = segundos < 0 ? 0 : segundos;
+    if (base_.isValid() && base_.isOpen())
+        ejecutaSimple(QStringLiteral("SET statement_timeout = %1").arg(qint64(tiempoEspera_) * 1000));
+}
+
+void ProveedorPostgres::leeEsquema()
+{
+    traductor_ = std::make_unique<TraductorPostgres>(EsquemaPostgres::dialecto(base_));
+}
+
+void ProveedorPostgres::compruebaAbierta() const
+{
+    if (!base_.isValid() || !base_.isOpen() || !traductor_)
+        LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("La base de datos no está abierta."));
+}
+
+void ProveedorPostgres::ejecutaSimple(const QString& sentencia)
+{
+    QSqlQuery q(base_);
+    if (!q.exec(sentencia))
+        falla(q.lastError());
+}
+
+void ProveedorPostgres::falla(const QSqlError& error) const
+{
+    LanzaFalloPostgres(error, clave_);
+}
+
+} // namespace ado::postgresql

@@ -1,0 +1,112 @@
+#include "platform/ado/postgresql/TraductorPostgres.h"
+
+#include "platform/ado/dialect/TokenizadorSql.h"
+
+#include <QStringList>
+
+namespace ado::postgresql {
+namespace {
+
+using dialecto::TokenSql;
+using Tipo = TokenSql::Tipo;
+
+dialecto::RasgosDialecto rasgosPostgres()
+{
+    dialecto::RasgosDialecto r;
+    r.textoSinCaso = QStringLiteral("::citext");
+    r.sinCasoSoloFrenteATexto = true;
+    r.nombresEnMinusculas = true;
+    r.funciones = {{QStringLiteral("LEN"), QStringLiteral("pg_temp.kq_len")},
+                   {QStringLiteral("CHARINDEX"), QStringLiteral("pg_temp.kq_charindex")},
+                   {QStringLiteral("GETDATE"), QStringLiteral("pg_temp.kq_getdate")},
+                   {QStringLiteral("ISNULL"), QStringLiteral("COALESCE")}};
+    return r;
+}
+
+// The EXEC call taken apart: the routine's name and its arguments as written.
+struct Llamada {
+    QString nombre;
+    QStringList argumentos;
+};
+
+QString nombreSimple(QStringView t, Tipo tipo)
+{
+    if (tipo == Tipo::NombreCorchetes || tipo == Tipo::NombreComillas)
+        t = t.mid(1, t.size() - 2);
+    return t.toString().toLower();
+}
+
+std::optional<Llamada> desarma(const QString& sentencia)
+{
+    QList<TokenSql> tokens;
+    for (const TokenSql& tk : dialecto::TokenizadorSql::divide(sentencia)) {
+        if (tk.tipo != Tipo::Espacio && tk.tipo != Tipo::Comentario)
+            tokens.append(tk);
+    }
+    const auto texto = [&](qsizetype k) { return QStringView(sentencia).mid(tokens[k].inicio, tokens[k].largo); };
+    const auto esNombre = [&](qsizetype k) {
+        return k < tokens.size()
+            && (tokens[k].tipo == Tipo::Palabra || tokens[k].tipo == Tipo::NombreCorchetes
+                || tokens[k].tipo == Tipo::NombreComillas);
+    };
+    if (tokens.isEmpty() || tokens[0].tipo != Tipo::Palabra
+        || (texto(0).compare(u"EXEC", Qt::CaseInsensitive) != 0 && texto(0).compare(u"EXECUTE", Qt::CaseInsensitive) != 0))
+        return std::nullopt;
+    qsizetype k = 1;
+    if (!esNombre(k))
+        return std::nullopt;
+    Llamada llamada;
+    // owner.name: the owner goes, as everywhere else.
+    while (k + 2 < tokens.size() && texto(k + 1) == u"." && esNombre(k + 2))
+        k += 2;
+    llamada.nombre = nombreSimple(texto(k), tokens[k].tipo);
+    ++k;
+    QString actual;
+    qsizetype finAnterior = -1;
+    for (; k < tokens.size(); ++k) {
+        const QStringView t = texto(k);
+        if (tokens[k].tipo == Tipo::Simbolo && (t == u"," || t == u";")) {
+            llamada.argumentos.append(actual.trimmed());
+            actual.clear();
+            finAnterior = -1;
+            if (t == u";")
+                break;
+            continue;
+        }
+        if (actual.isEmpty() && tokens[k].tipo == Tipo::Palabra && t.startsWith(u'@') && k + 1 < tokens.size()
+            && texto(k + 1) == u"=") {
+            actual = t.mid(1).toString().toLower() + QStringLiteral(" => ");
+            ++k;
+            finAnterior = -1;
+            continue;
+        }
+        if (finAnterior >= 0 && tokens[k].inicio > finAnterior)
+            actual += u' ';
+        actual += t;
+        finAnterior = tokens[k].inicio + tokens[k].largo;
+    }
+    if (!actual.trimmed().isEmpty())
+        llamada.argumentos.append(actual.trimmed());
+    return llamada;
+}
+
+} // namespace
+
+TraductorPostgres::TraductorPostgres(dialecto::EsquemaDialecto esquema) : traductor_(std::move(esquema), rasgosPostgres()) {}
+
+std::optional<QString> TraductorPostgres::llamada(const QString& sentencia, bool esFuncion)
+{
+    const auto partes = desarma(sentencia);
+    if (!partes)
+        return std::nullopt;
+    const QString cuerpo = QStringLiteral("%1(%2)").arg(partes->nombre, partes->argumentos.join(QStringLiteral(", ")));
+    return esFuncion ? QStringLiteral("SELECT * FROM ") + cuerpo : QStringLiteral("CALL ") + cuerpo;
+}
+
+QString TraductorPostgres::rutina(const QString& sentencia)
+{
+    const auto partes = desarma(sentencia);
+    return partes ? partes->nombre : QString();
+}
+
+} // namespace ado::postgresql
