@@ -1,6 +1,7 @@
 #include "db/ArchivoBaseDatos.h"
 
 #include "db/DatosDemo.h"
+#include "db/DatosDemoConsultas.h"
 #include "db/EsquemaAgenda.h"
 #include "platform/ado/Connection.h"
 #include "runtime/ErrorVB.h"
@@ -23,8 +24,13 @@ void ArchivoBaseDatos::Crea(const QString& ruta, bool conDemo, const QDate& hoy)
         ado::Connection conexion;
         conexion.Open(CadenaConexion(temporal) + QStringLiteral(";Crear=SI"));
         EsquemaAgenda::Crea(conexion);
-        if (conDemo)
+        if (conDemo) {
             DatosDemo::Carga(conexion, hoy);
+            // The lookups' masters exist only in the embedded schema for now.
+            conexion.BeginTrans();
+            DatosDemoConsultas::Carga(conexion);
+            conexion.CommitTrans();
+        }
         conexion.Close();
     }
     std::error_code error;

@@ -1,6 +1,5 @@
 #include "db/DatosDemo.h"
 
-#include "db/DatosDemoConsultas.h"
 #include "platform/ado/Connection.h"
 
 #include <QStringList>
@@ -87,6 +86,5 @@ void DatosDemo::Carga(ado::Connection& c, const QDate& hoy)
         const QString texto = QString::fromUtf8(n.texto).replace(u'\'', QLatin1String("''"));
         c.Execute(QStringLiteral("UPDATE MV_AGENDA SET Mensaje = '%1' WHERE FECHA = '%2'").arg(texto, momento));
     }
-    DatosDemoConsultas::Carga(c);
     c.CommitTrans();
 }
