@@ -26,7 +26,6 @@ void ArchivoBaseDatos::Crea(const QString& ruta, bool conDemo, const QDate& hoy)
         EsquemaAgenda::Crea(conexion);
         if (conDemo) {
             DatosDemo::Carga(conexion, hoy);
-            // The lookups' masters exist only in the embedded schema for now.
             conexion.BeginTrans();
             DatosDemoConsultas::Carga(conexion);
             conexion.CommitTrans();

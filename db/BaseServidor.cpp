@@ -1,6 +1,7 @@
 #include "db/BaseServidor.h"
 
 #include "db/DatosDemo.h"
+#include "db/DatosDemoConsultas.h"
 #include "db/EsquemaAgenda.h"
 #include "platform/ado/CadenaConexion.h"
 #include "platform/ado/Connection.h"
@@ -82,6 +83,9 @@ void BaseServidor::Crea(const QString& texto, bool conDemo, const QDate& hoy)
     if (conDemo) {
         conexion.Open(otraBase(cadena, base));
         DatosDemo::Carga(conexion, hoy);
+        conexion.BeginTrans();
+        DatosDemoConsultas::Carga(conexion);
+        conexion.CommitTrans();
         conexion.Close();
     }
 }

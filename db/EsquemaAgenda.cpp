@@ -1,5 +1,6 @@
 #include "db/EsquemaAgenda.h"
 
+#include "db/DdlServidor.h"
 #include "platform/ado/Connection.h"
 
 #include <QFile>
@@ -71,8 +72,10 @@ void EsquemaAgenda::Crea(ado::Connection& conexion)
 
 void EsquemaAgenda::CreaEnServidor(ado::Connection& conexion)
 {
-    for (const QString& sentencia : sentencias(recurso(QStringLiteral("postgresql/esquema.sql"))))
-        conexion.Execute(sentencia);
+    for (const QString& sentencia : sentencias(recurso(QStringLiteral("esquema.sql")))) {
+        if (const auto enServidor = DdlServidor::Traduce(sentencia))
+            conexion.Execute(*enServidor);
+    }
     for (const auto& p : kProcedimientos)
         conexion.Execute(recurso(QStringLiteral("postgresql/") + QString::fromLatin1(p.nombre) + QStringLiteral(".sql")));
 }

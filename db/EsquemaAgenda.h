@@ -10,7 +10,7 @@ class EsquemaAgenda {
 public:
     // Creates every object on an open, empty database; raises ErrorVB when a statement fails.
     static void Crea(ado::Connection& conexion);
-    // The same on a PostgreSQL database that has the citext extension: the tables and views, and
-    // KQ_CREARAGENDA as a PL/pgSQL procedure.
+    // The same on a PostgreSQL database that has the citext extension: the tables and views of the
+    // same script (DdlServidor), and KQ_CREARAGENDA as a PL/pgSQL procedure.
     static void CreaEnServidor(ado::Connection& conexion);
 };
