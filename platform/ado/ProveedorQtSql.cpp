@@ -2,6 +2,7 @@
 
 #include "platform/ado/Constantes.h"
 
+#include <QDateTime>
 #include <QSqlField>
 #include <QSqlQuery>
 
@@ -120,6 +121,15 @@ void ProveedorQtSql::actualizaFila(const QString& tabla, const QStringList& colu
         fallaPropia(QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
                                    "puede que otro usuario la haya cambiado.")
                         .arg(tabla));
+}
+
+QVariant ProveedorQtSql::ValorLeido(QVariant valor)
+{
+    if (valor.isNull())
+        return {};
+    if (valor.typeId() == QMetaType::QDate)
+        return valor.toDate().startOfDay();
+    return valor;
 }
 
 int ProveedorQtSql::TipoDeCampo(const QSqlField& campo)

@@ -61,6 +61,9 @@ protected:
 
     // The ADO type of a column a Qt driver describes.
     [[nodiscard]] static int TipoDeCampo(const QSqlField& campo);
+    // A value a Qt driver read, as every backend gives it: a null is QVariant() whatever the column's
+    // type, as on the embedded database, and a date is a date-time at midnight.
+    [[nodiscard]] static QVariant ValorLeido(QVariant valor);
 
     QSqlDatabase base_;
 

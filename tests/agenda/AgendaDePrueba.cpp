@@ -11,8 +11,8 @@
 
 #include <QTest>
 
-AgendaDePrueba::AgendaDePrueba(bool conDemo, const QDate& hoy)
-    : base_(conDemo, hoy), hoy_(hoy), conexion_(std::make_unique<ado::Connection>())
+AgendaDePrueba::AgendaDePrueba(bool conDemo, const QDate& hoy, Motor motor)
+    : base_(conDemo, hoy, motor), hoy_(hoy), conexion_(std::make_unique<ado::Connection>())
 {
     Reloj::fija(QDateTime(hoy, QTime(10, 15)));
     Entorno::FijaCarpetaPrograma(base_.carpeta());

@@ -14,13 +14,13 @@ namespace ado {
 class Connection;
 }
 
-// An agenda window on a temporary database with "today" fixed: the program's data-access object is
+// An agenda window on a temporary database (embedded or on the test server) with "today" fixed: the program's data-access object is
 // connected to it (as administrator) with every text it sends recorded, the dialogs are scripted,
 // the program folder and INI search path are the database's temporary folder,
 // and a second connection lets the test prepare and read rows behind the window's back.
 class AgendaDePrueba {
 public:
-    explicit AgendaDePrueba(bool conDemo = false, const QDate& hoy = QDate(2025, 3, 5));
+    explicit AgendaDePrueba(bool conDemo = false, const QDate& hoy = QDate(2025, 3, 5), Motor motor = Motor::SQLite);
     ~AgendaDePrueba();
 
     [[nodiscard]] FrmMVAgenda& ventana() { return *ventana_; }

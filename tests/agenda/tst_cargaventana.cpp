@@ -14,6 +14,7 @@
 class TstCargaVentana : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase_data();
     void init();
     void cleanup();
     void sentenciasDeArranque_data();
@@ -28,9 +29,15 @@ private:
     std::unique_ptr<AgendaDePrueba> agenda;
 };
 
+void TstCargaVentana::initTestCase_data()
+{
+    AgregaMotores();
+}
+
 void TstCargaVentana::init()
 {
-    agenda = std::make_unique<AgendaDePrueba>();
+    REQUIERE_MOTOR();
+    agenda = std::make_unique<AgendaDePrueba>(false, QDate(2025, 3, 5), MotorActual());
 }
 
 void TstCargaVentana::cleanup()

@@ -18,6 +18,7 @@
 class TstEditorNotas : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase_data();
     void init();
     void cleanup();
     void abrirElEditor_data();
@@ -47,9 +48,15 @@ private:
 };
 
 
+void TstEditorNotas::initTestCase_data()
+{
+    AgregaMotores();
+}
+
 void TstEditorNotas::init()
 {
-    agenda = std::make_unique<AgendaDePrueba>();
+    REQUIERE_MOTOR();
+    agenda = std::make_unique<AgendaDePrueba>(false, QDate(2025, 3, 5), MotorActual());
     agenda->ejecuta(QStringLiteral("INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto) VALUES (1, 'Contable')"));
     agenda->ejecuta(QStringLiteral("INSERT INTO MA_CANDIDATOS (ID, Nombre) VALUES (1, 'Ana')"));
     agenda->ejecuta(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato) VALUES (10, 1, 1)"));
@@ -247,18 +254,22 @@ void TstEditorNotas::salirDelEditorSinTeclaGuarda()
 void TstEditorNotas::notaNoGuardadaNoSeMuestra_data()
 {
     QTest::addColumn<QString>("sabotaje");
+    QTest::addColumn<QString>("sabotajeEnServidor");
 
-    QTest::newRow("slot deleted meanwhile") << QStringLiteral("DELETE FROM MV_AGENDA WHERE ID = 1");
-    QTest::newRow("statement refused") << QStringLiteral(
-        "CREATE TRIGGER NoNotas BEFORE UPDATE ON MV_AGENDA BEGIN SELECT RAISE(ABORT, 'notas bloqueadas'); END");
+    const QString borrada = QStringLiteral("DELETE FROM MV_AGENDA WHERE ID = 1");
+    QTest::newRow("slot deleted meanwhile") << borrada << borrada;
+    QTest::newRow("statement refused")
+        << QStringLiteral("CREATE TRIGGER NoNotas BEFORE UPDATE ON MV_AGENDA BEGIN SELECT RAISE(ABORT, 'notas bloqueadas'); END")
+        << QStringLiteral("ALTER TABLE MV_AGENDA ADD CONSTRAINT NoNotas CHECK (Mensaje NOT LIKE '%perdida')");
 }
 
 void TstEditorNotas::notaNoGuardadaNoSeMuestra()
 {
     QFETCH(QString, sabotaje);
+    QFETCH(QString, sabotajeEnServidor);
     dobleClic(0);
     teclea(&editor(), QStringLiteral(" perdida"));
-    agenda->ejecuta(sabotaje);
+    agenda->ejecuta(MotorActual() == Motor::SQLite ? sabotaje : sabotajeEnServidor);
     agenda->dialogos().limpia();
     QTest::keyClick(&editor(), Qt::Key_Return);
 

@@ -3,10 +3,11 @@
 
 #include <QTest>
 
-// Highest and lowest values read on a real embedded database.
+// Highest and lowest values read on a real database, on every backend.
 class TstAgregados : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase_data();
     void init();
     void valores_data();
     void valores();
@@ -19,9 +20,15 @@ private:
     std::unique_ptr<DB_Dll> db_;
 };
 
+void TstAgregados::initTestCase_data()
+{
+    AgregaMotores();
+}
+
 void TstAgregados::init()
 {
-    base_ = std::make_unique<BaseDePrueba>();
+    REQUIERE_MOTOR();
+    base_ = std::make_unique<BaseDePrueba>(false, QDate(2025, 3, 5), MotorActual());
     db_ = std::make_unique<DB_Dll>();
     db_->gCnn().Open(base_->cadenaConexion());
     db_->gCnn().Execute("INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto) VALUES (10, 'a'), (20, 'b'), (30, 'c')");

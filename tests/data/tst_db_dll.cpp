@@ -8,11 +8,13 @@
 #include <QFile>
 #include <QTest>
 
-// Query execution through DB_Dll on a real embedded database: what callers see in their variables,
+// Query execution through DB_Dll on a real database, on every backend: what callers see in their variables,
 // which failures are reported and how, and the Oracle path on the recording connection double.
 class TstDB_Dll : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase_data();
+    void init();
     void abrirReabreUnRecordsetAbierto();
     void abrirDevuelveLaSentenciaConSinonimos();
     void abrirFallidoInformaYDejaCerrado();
@@ -29,9 +31,23 @@ private slots:
     void trazaRecibeLoEnviado();
 };
 
+namespace {
+const QDate Dia(2025, 3, 5);
+} // namespace
+
+void TstDB_Dll::initTestCase_data()
+{
+    AgregaMotores();
+}
+
+void TstDB_Dll::init()
+{
+    REQUIERE_MOTOR();
+}
+
 void TstDB_Dll::abrirReabreUnRecordsetAbierto()
 {
-    BaseDePrueba base(true);
+    BaseDePrueba base(true, Dia, MotorActual());
     DB_Dll db;
     db.gEsAdmin = true;
     db.gCnn().Open(base.cadenaConexion());
@@ -47,7 +63,7 @@ void TstDB_Dll::abrirReabreUnRecordsetAbierto()
 
 void TstDB_Dll::abrirDevuelveLaSentenciaConSinonimos()
 {
-    BaseDePrueba base(true);
+    BaseDePrueba base(true, Dia, MotorActual());
     DB_Dll db;
     db.gEsAdmin = false;
     db.gCnn().Open(base.cadenaConexion());
@@ -62,7 +78,7 @@ void TstDB_Dll::abrirDevuelveLaSentenciaConSinonimos()
 void TstDB_Dll::abrirFallidoInformaYDejaCerrado()
 {
     DialogosDePrueba dialogos;
-    BaseDePrueba base;
+    BaseDePrueba base(false, Dia, MotorActual());
     DB_Dll db;
     db.gCnn().Open(base.cadenaConexion());
     ado::Recordset rs;
@@ -77,7 +93,7 @@ void TstDB_Dll::abrirFallidoInformaYDejaCerrado()
 void TstDB_Dll::abrirReintentaSiSeResponde4()
 {
     DialogosDePrueba dialogos;
-    BaseDePrueba base;
+    BaseDePrueba base(false, Dia, MotorActual());
     DB_Dll db;
     db.gEsAdmin = true;
     db.gCnn().Open(base.cadenaConexion());
@@ -135,7 +151,7 @@ void TstDB_Dll::ejecutaMarcadoresYDelete()
     QFETCH(QString, sql);
     QFETCH(QString, devuelta);
     DialogosDePrueba dialogos;
-    BaseDePrueba base(true);
+    BaseDePrueba base(true, Dia, MotorActual());
     DB_Dll db;
     db.gEsAdmin = false;
     db.gCnn().Open(base.cadenaConexion());
@@ -145,7 +161,7 @@ void TstDB_Dll::ejecutaMarcadoresYDelete()
 
 void TstDB_Dll::ejecutaDevuelveRegistrosAfectados()
 {
-    BaseDePrueba base(true);
+    BaseDePrueba base(true, Dia, MotorActual());
     DB_Dll db;
     db.gEsAdmin = true;
     db.gCnn().Open(base.cadenaConexion());
@@ -159,7 +175,9 @@ void TstDB_Dll::ejecutaDevuelveRegistrosAfectados()
 // statements are not translated for Oracle (whose TO_DATE it does not know).
 void TstDB_Dll::baseEnCarpetaOracleNoEsOracle()
 {
-    BaseDePrueba base(true);
+    if (MotorActual() != Motor::SQLite)
+        QSKIP("Solo la base incrustada vive en un archivo");
+    BaseDePrueba base(true, Dia, MotorActual());
     QVERIFY(QDir(base.carpeta()).mkdir("oracle"));
     const QString ruta = base.carpeta() + "/oracle/agenda.db";
     QVERIFY(QFile::copy(base.ruta(), ruta));
@@ -197,7 +215,7 @@ void TstDB_Dll::erroresSilenciososYAvisados()
     QFETCH(bool, abierta);
     QFETCH(int, avisos);
     DialogosDePrueba dialogos;
-    BaseDePrueba base(true);
+    BaseDePrueba base(true, Dia, MotorActual());
     DB_Dll db;
     db.gEsAdmin = true;
     if (abierta)
@@ -226,7 +244,7 @@ void TstDB_Dll::cierraRecordsetNuloInforma()
 // The connection's trace sees each text as DB_Dll hands it over: synonyms applied, nothing else.
 void TstDB_Dll::trazaRecibeLoEnviado()
 {
-    BaseDePrueba base(true);
+    BaseDePrueba base(true, Dia, MotorActual());
     DB_Dll db;
     db.gCnn().Open(base.cadenaConexion());
     QStringList enviadas;

@@ -9,6 +9,7 @@
 class TstDB_Dll_Busquedas : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase_data();
     void init();
     void cleanup();
     void datosTabla_data();
@@ -26,9 +27,15 @@ private:
     std::unique_ptr<BaseDePrueba> base_;
 };
 
+void TstDB_Dll_Busquedas::initTestCase_data()
+{
+    AgregaMotores();
+}
+
 void TstDB_Dll_Busquedas::init()
 {
-    base_ = std::make_unique<BaseDePrueba>(true);
+    REQUIERE_MOTOR();
+    base_ = std::make_unique<BaseDePrueba>(true, QDate(2025, 3, 5), MotorActual());
     DB_Dll& db = DB_Dll::Compartido();
     db.setGCnn(nullptr);
     db.gEsAdmin = true;

@@ -2,12 +2,14 @@
 #include "support/BaseDePrueba.h"
 #include "support/DialogosGuionados.h"
 
+#include <QFileInfo>
 #include <QTest>
 
-// Schema questions and added columns on a real embedded database.
+// Schema questions and added columns on a real database, on every backend.
 class TstEsquema : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase_data();
     void init();
     void cleanup();
     void existeTabla_data();
@@ -28,9 +30,15 @@ private:
     std::unique_ptr<DB_Dll> db_;
 };
 
+void TstEsquema::initTestCase_data()
+{
+    AgregaMotores();
+}
+
 void TstEsquema::init()
 {
-    base_ = std::make_unique<BaseDePrueba>();
+    REQUIERE_MOTOR();
+    base_ = std::make_unique<BaseDePrueba>(false, QDate(2025, 3, 5), MotorActual());
     db_ = std::make_unique<DB_Dll>();
     db_->gCnn().Open(base_->cadenaConexion());
     db_->gCnn().Execute("INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto) VALUES (1, 'Analista')");
@@ -76,7 +84,7 @@ void TstEsquema::existeCampo_data()
     QTest::newRow("otra caja y blancos") << "MV_AGENDA" << " MENSAJE " << "" << true;
     QTest::newRow("columna de otra tabla") << "MV_AGENDA" << "Puesto" << "" << false;
     QTest::newRow("tabla inexistente") << "NO_EXISTE" << "ID" << "" << false;
-    QTest::newRow("en el catálogo de la base") << "MV_AGENDA" << "Mensaje" << "agenda" << true;
+    QTest::newRow("en el catálogo de la base") << "MV_AGENDA" << "Mensaje" << "<base>" << true;
     QTest::newRow("en otro catálogo") << "MV_AGENDA" << "Mensaje" << "OTRA" << false;
 }
 
@@ -86,6 +94,9 @@ void TstEsquema::existeCampo()
     QFETCH(QString, campo);
     QFETCH(QString, catalogo);
     QFETCH(bool, existe);
+    // The database's own catalogue: the file's name on the embedded database, its name on a server.
+    if (catalogo == "<base>")
+        catalogo = base_->motor() == Motor::SQLite ? QFileInfo(base_->ruta()).completeBaseName() : base_->ruta();
     db_->gDbName = catalogo;
     QCOMPARE(db_->ExisteCampoDB(tabla, campo), existe);
 }
@@ -145,9 +156,13 @@ void TstEsquema::agregaALaTablaBaseConSuRestriccion()
     db_->gEsAdmin = false;
     db_->AddField("MA_CUENTAS", "Nivel", "INT", true, QVariant(0));
     QVERIFY(db_->ExisteCampoDB("MA_CUENTAS", "Nivel"));
-    QVERIFY(primerValor("SELECT sql FROM sqlite_master WHERE name = 'MA_CUENTAS'")
-                .toString()
-                .contains("CONSTRAINT DF_MA_CUENTAS_Nivel DEFAULT (0)"));
+    if (base_->motor() == Motor::SQLite)
+        QVERIFY(primerValor("SELECT sql FROM sqlite_master WHERE name = 'MA_CUENTAS'")
+                    .toString()
+                    .contains("CONSTRAINT DF_MA_CUENTAS_Nivel DEFAULT (0)"));
+    else
+        QCOMPARE(primerValor("SELECT column_default FROM information_schema.columns WHERE table_name = 'ma_cuentas' "
+                             "AND column_name = 'nivel'").toString(), "0");
     QCOMPARE(dialogos->registros().size(), 0);
 }
 

@@ -11,6 +11,7 @@
 class TstConfiguracion : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase_data();
     void init();
     void cleanup();
     void cfgLee_data();
@@ -29,9 +30,15 @@ private:
     std::unique_ptr<BaseDePrueba> base_;
 };
 
+void TstConfiguracion::initTestCase_data()
+{
+    AgregaMotores();
+}
+
 void TstConfiguracion::init()
 {
-    base_ = std::make_unique<BaseDePrueba>(true);
+    REQUIERE_MOTOR();
+    base_ = std::make_unique<BaseDePrueba>(true, QDate(2025, 3, 5), MotorActual());
     DB_Dll& db = DB_Dll::Compartido();
     db.setGCnn(nullptr);
     db.gEsAdmin = true;

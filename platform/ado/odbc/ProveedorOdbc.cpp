@@ -193,12 +193,8 @@ Resultado ProveedorOdbc::consulta(const QString& sentencia)
     }
     while (q.next()) {
         QVariantList fila;
-        for (int i = 0; i < registro.count(); ++i) {
-            QVariant v = q.value(i);
-            if (v.typeId() == QMetaType::QDate)
-                v = v.isNull() ? QVariant(QMetaType(QMetaType::QDateTime)) : QVariant(v.toDate().startOfDay());
-            fila.append(v);
-        }
+        for (int i = 0; i < registro.count(); ++i)
+            fila.append(ValorLeido(q.value(i)));
         r.filas.push_back(std::move(fila));
     }
     if (q.lastError().type() != QSqlError::NoError)

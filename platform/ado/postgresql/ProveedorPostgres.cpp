@@ -143,10 +143,8 @@ Resultado ProveedorPostgres::lee(const QString& sentencia, int32_t* registros)
                 QVariantList fila;
                 fila.reserve(registro.count());
                 for (int i = 0; i < registro.count(); ++i) {
-                    QVariant v = q.value(i);
-                    if (v.typeId() == QMetaType::QDate)
-                        v = v.isNull() ? QVariant(QMetaType(QMetaType::QDateTime)) : QVariant(v.toDate().startOfDay());
-                    if (v.typeId() == QMetaType::QString && !v.isNull())
+                    QVariant v = ValorLeido(q.value(i));
+                    if (v.typeId() == QMetaType::QString)
                         largos[i] = std::max<int>(largos[i], int(v.toString().size()));
                     fila.append(v);
                 }
@@ -227,7 +225,10 @@ QString ProveedorPostgres::citaNombre(const QString& nombre) const
 
 QVariant ProveedorPostgres::valorEscrito(const QVariant& valor, const QString&) const
 {
-    // Dates as ISO text, which timestamp parameters accept.
+    // Dates as ISO text, which timestamp parameters accept; a yes/no as 1 or 0, which the numeric
+    // columns that stand for the suite's BIT take (a boolean parameter would be refused there).
+    if (valor.typeId() == QMetaType::Bool)
+        return valor.toBool() ? 1 : 0;
     if (valor.typeId() == QMetaType::QDateTime)
         return valor.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
     if (valor.typeId() == QMetaType::QDate)

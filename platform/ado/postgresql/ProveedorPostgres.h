@@ -51,7 +51,7 @@ protected:
     [[nodiscard]] bool abierta() const override;
     [[noreturn]] void falla(const QSqlError& error) const override;
     [[noreturn]] void fallaPropia(const QString& descripcion) const override;
-    // Row writes: names folded to lower case and quoted, dates as ISO text, originals compared
+    // Row writes: names folded to lower case and quoted, dates as ISO text, yes/no as 1/0, originals compared
     // with IS NOT DISTINCT FROM, the first matching row reached by its physical position (ctid).
     [[nodiscard]] QString citaNombre(const QString& nombre) const override;
     [[nodiscard]] QVariant valorEscrito(const QVariant& valor, const QString& columna) const override;
