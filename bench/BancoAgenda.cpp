@@ -63,7 +63,7 @@ void BancoAgenda::prepara()
     Dialogos::instala(std::make_unique<DialogosDeBanco>());
     ArchivoBaseDatos::Crea(rutaDemo_, true, hoy_);
     ArchivoBaseDatos::Crea(rutaDias_, true, hoy_);
-    reservaDias();
+    reservaDias(ArchivoBaseDatos::CadenaConexion(rutaDias_));
 }
 
 QString BancoAgenda::lineaDemo() const
@@ -76,14 +76,14 @@ QDate BancoAgenda::diaCon(int franjas) const
     return hoy_.addDays(franjas == 56 ? 31 : 30);
 }
 
-void BancoAgenda::reservaDias()
+void BancoAgenda::reservaDias(const QString& cadena)
 {
     ado::Connection c;
-    c.Open(ArchivoBaseDatos::CadenaConexion(rutaDias_));
+    c.Open(cadena);
     c.BeginTrans();
     int id = kPrimerId;
     for (const int franjas : {28, 56}) {
-        const QDate dia = diaCon(franjas);
+        const QDate dia = actual().diaCon(franjas);
         const int minutos = 14 * 60 / franjas;
         c.Execute(QStringLiteral("EXEC KQ_CREARAGENDA '%1', %2").arg(dia.toString(QStringLiteral("dd/MM/yyyy"))).arg(minutos));
         for (int i = 1; i < franjas; i += 2, ++id) {
@@ -104,11 +104,11 @@ void BancoAgenda::reservaDias()
     c.CommitTrans();
 }
 
-void BancoAgenda::conectaPrograma(const QString& ruta)
+void BancoAgenda::conectaPrograma(const QString& cadena)
 {
     DB_Dll& db = ModGlobal::DB();
     auto conexion = std::make_shared<ado::Connection>();
-    conexion->Open(ArchivoBaseDatos::CadenaConexion(ruta));
+    conexion->Open(cadena);
     db.setGCnn(conexion);
     db.gEsAdmin = true;
     db.gOpenFlag = true;

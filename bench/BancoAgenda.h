@@ -33,14 +33,15 @@ public:
     // and evaluations alternately, half of each still pending.
     [[nodiscard]] QDate diaCon(int franjas) const;
 
-    // The program's shared data-access object connected to `ruta` as the program connects to it
+    // Books the days of diaCon on the database that `cadena` names.
+    static void reservaDias(const QString& cadena);
+
+    // The program's shared data-access object connected through `cadena` as the program connects
     // (administrator, open flag set), or disconnected and reset so that a start-up connects again.
-    static void conectaPrograma(const QString& ruta);
+    static void conectaPrograma(const QString& cadena);
     static void desconectaPrograma();
 
 private:
-    void reservaDias();
-
     QTemporaryDir carpeta_;
     QString rutaDemo_;
     QString rutaDias_;

@@ -2,12 +2,12 @@
 // that fetches the same rows; and the statements that load sends.
 #include "BancoAgenda.h"
 #include "RazonesBanco.h"
+#include "VentanaDelDia.h"
 
 #include "agenda/FrmMVAgenda.h"
 #include "data/DB_Dll.h"
+#include "db/ArchivoBaseDatos.h"
 #include "platform/ado/Connection.h"
-#include "platform/ui/MonthView.h"
-#include "runtime/Reloj.h"
 #include "startup/ModGlobal.h"
 
 #include <QSqlDatabase>
@@ -18,34 +18,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
 
 namespace {
 
 const bool metaRegistrada = (RazonesBanco::registraMeta("BM_CargarDia", 2.0), true);
-
-// The agenda window loaded on the file of booked days, with today fixed at the day to load.
-class VentanaDelDia {
-public:
-    explicit VentanaDelDia(const QDate& dia)
-    {
-        Reloj::fija(QDateTime(dia, QTime(10, 15)));
-        BancoAgenda::conectaPrograma(BancoAgenda::actual().rutaDias());
-        ventana_ = std::make_unique<FrmMVAgenda>();
-        ventana_->Form_Load();
-        ventana_->MonthView1().setValue(dia);
-    }
-    ~VentanaDelDia()
-    {
-        ventana_.reset();
-        BancoAgenda::desconectaPrograma();
-        Reloj::libera();
-    }
-    FrmMVAgenda& operator*() { return *ventana_; }
-
-private:
-    std::unique_ptr<FrmMVAgenda> ventana_;
-};
 
 // The SQLite connection under the program's provider: the one open on the file of booked days
 // that is not ours.
@@ -65,7 +41,7 @@ sqlite3* manejadorDelPrograma()
 void BM_CargarDia(benchmark::State& estado)
 {
     const int franjas = static_cast<int>(estado.range(0));
-    VentanaDelDia ventana(BancoAgenda::actual().diaCon(franjas));
+    VentanaDelDia ventana(ArchivoBaseDatos::CadenaConexion(BancoAgenda::actual().rutaDias()), BancoAgenda::actual().diaCon(franjas));
     for (auto _ : estado)
         (*ventana).CargarDia();
 }
@@ -113,7 +89,7 @@ int sentenciasSqlite(unsigned, void* cuenta, void*, void*)
 void BM_CargarDia_Sentencias(benchmark::State& estado)
 {
     const int franjas = static_cast<int>(estado.range(0));
-    VentanaDelDia ventana(BancoAgenda::actual().diaCon(franjas));
+    VentanaDelDia ventana(ArchivoBaseDatos::CadenaConexion(BancoAgenda::actual().rutaDias()), BancoAgenda::actual().diaCon(franjas));
     sqlite3* manejador = manejadorDelPrograma();
     int enviadas = 0;
     int sqlite = 0;

@@ -2,6 +2,7 @@
 // Runs without a display (offscreen platform unless another is chosen).
 #include "BancoAgenda.h"
 #include "RazonesBanco.h"
+#include "ServidorBanco.h"
 
 #include "runtime/ConfiguracionRegional.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     QApplication aplicacion(cuenta, argumentos);
     ConfiguracionRegional::Fija();
     banco.prepara();
+    ServidorBanco servidor;
 
     RazonesBanco informe;
     benchmark::RunSpecifiedBenchmarks(&informe);
