@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
 {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Agenda"));
+    // The menu entry agenda.desktop: the desktop shows its icon for the window.
+    QApplication::setDesktopFileName(QStringLiteral("agenda"));
     ConfiguracionRegional::Fija();
     try {
         FrmMVAgenda ventana;
