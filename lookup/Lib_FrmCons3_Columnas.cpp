@@ -46,7 +46,7 @@ QString tituloDeCampo(const QString& campo, bool conClasesDePrecio)
 ArchivoAnchos archivoAnchos()
 {
     const SharedRuntime rt;
-    return ArchivoAnchos(rt.RutaConBarra(Entorno::carpetaPrograma()));
+    return ArchivoAnchos(rt.RutaConBarra(Entorno::carpetaArchivo(ArchivoAnchos::kNombre)));
 }
 
 } // namespace
