@@ -120,6 +120,8 @@ private:
     void coloca(QWidget* control, const Geometria& geometria);
     [[nodiscard]] Geometria geometria(const QWidget* control) const;
     void ajustaTamano();
+    // Moves the shown window inside the screen's free area; centred on it when `centra`.
+    void colocaEnPantalla(bool centra);
     // Puts search box `columna` − 1 over its column with the given width (0 when narrower).
     void colocaCaja(int columna, int ancho);
     // What the reading of the rows keeps from one row to the next.
