@@ -106,6 +106,10 @@ void TstDialectoAgenda::consultas_data()
     QTest::newRow("getdate da el momento actual") << "SELECT GETDATE()" << "<ahora>";
     QTest::newRow("isnull") << "SELECT ISNULL(Mensaje, 'libre') FROM MV_AGENDA WHERE FECHA = '5/3/2025 07:00'" << "libre";
     QTest::newRow("pendientes") << "SELECT COUNT(*) FROM P_EntrevistasPendientes WHERE ID = 1" << "1";
+    // Both databases come from one schema script and one set of demo rows, the lookups' masters too.
+    QTest::newRow("maestro de consultas con acento")
+        << "SELECT COUNT(*) FROM VT_CLIENTES WHERE RAZON_SOCIAL LIKE 'FERRETERÍA%'" << "16";
+    QTest::newRow("vista de familias con su código") << "SELECT TOP 1 IDFAMILIA FROM V_TA_FAMILIAS ORDER BY IDFAMILIA" << "01";
 }
 
 void TstDialectoAgenda::consultas()
