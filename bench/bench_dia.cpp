@@ -2,6 +2,7 @@
 // that fetches the same rows; and the statements that load sends.
 #include "BancoAgenda.h"
 #include "RazonesBanco.h"
+#include "SueloDia.h"
 #include "VentanaDelDia.h"
 
 #include "agenda/FrmMVAgenda.h"
@@ -12,7 +13,6 @@
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
-#include <QSqlQuery>
 
 #include <sqlite3.h>
 
@@ -50,28 +50,12 @@ BENCHMARK(BM_CargarDia)->Arg(28)->Arg(56)->Unit(benchmark::kMicrosecond);
 // The same rows through Qt's SQLite driver, each value read once.
 void BM_CargarDia_Suelo(benchmark::State& estado)
 {
-    const QDate dia = BancoAgenda::actual().diaCon(static_cast<int>(estado.range(0)));
-    const QString consulta = QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '%1 00:00:00' AND '%1 23:59:00'")
-                                 .arg(dia.toString(Qt::ISODate));
     const QString nombre = QStringLiteral("suelo_dia");
     {
         QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
         base.setDatabaseName(BancoAgenda::actual().rutaDias());
         base.open();
-        int filas = 0;
-        for (auto _ : estado) {
-            QSqlQuery q(base);
-            q.setForwardOnly(true);
-            q.exec(consulta);
-            filas = 0;
-            while (q.next()) {
-                for (int i = 0; i < 5; ++i)
-                    benchmark::DoNotOptimize(q.value(i));
-                ++filas;
-            }
-        }
-        if (filas != estado.range(0))
-            estado.SkipWithError("el día no tiene las franjas esperadas");
+        MideSueloDia(estado, base, BancoAgenda::actual().diaCon(static_cast<int>(estado.range(0))));
     }
     QSqlDatabase::removeDatabase(nombre);
 }

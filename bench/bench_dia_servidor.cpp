@@ -6,6 +6,7 @@
 #include "ProxyLatencia.h"
 #include "RazonesBanco.h"
 #include "ServidorBanco.h"
+#include "SueloDia.h"
 #include "VentanaDelDia.h"
 
 #include "agenda/FrmMVAgenda.h"
@@ -15,7 +16,6 @@
 #include "startup/ModGlobal.h"
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <benchmark/benchmark.h>
 
@@ -91,9 +91,6 @@ void BM_CargarDiaServidor_Suelo(benchmark::State& estado)
     DiasEnServidor* dias = DiasEnServidor::actual(estado);
     if (!dias)
         return;
-    const QDate dia = BancoAgenda::actual().diaCon(static_cast<int>(estado.range(0)));
-    const QString consulta = QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '%1 00:00:00' AND '%1 23:59:00'")
-                                 .arg(dia.toString(Qt::ISODate));
     const QString nombre = QStringLiteral("suelo_dia_servidor");
     {
         QSqlDatabase base = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nombre);
@@ -102,20 +99,7 @@ void BM_CargarDiaServidor_Suelo(benchmark::State& estado)
         base.setDatabaseName(QStringLiteral("banco_dias"));
         base.setUserName(QStringLiteral("postgres"));
         base.open();
-        int filas = 0;
-        for (auto _ : estado) {
-            QSqlQuery q(base);
-            q.setForwardOnly(true);
-            q.exec(consulta);
-            filas = 0;
-            while (q.next()) {
-                for (int i = 0; i < 5; ++i)
-                    benchmark::DoNotOptimize(q.value(i));
-                ++filas;
-            }
-        }
-        if (filas != estado.range(0))
-            estado.SkipWithError("el día no tiene las franjas esperadas");
+        MideSueloDia(estado, base, BancoAgenda::actual().diaCon(static_cast<int>(estado.range(0))));
     }
     QSqlDatabase::removeDatabase(nombre);
 }
