@@ -41,7 +41,7 @@ dpkg -x "$deb" "$raiz"
 for archivo in bin/agenda bin/agenda-sql bin/agenda-consulta bin/agenda-demo \
     share/applications/agenda.desktop share/agenda/CN000pr.INI \
     share/agenda/sql/esquema.sql share/agenda/sql/KQ_CREARAGENDA.sql \
-    share/agenda/sql/postgresql/esquema.sql share/agenda/sql/postgresql/KQ_CREARAGENDA.sql \
+    share/agenda/sql/postgresql/KQ_CREARAGENDA.sql \
     share/man/man1/agenda-sql.1.gz share/man/man1/agenda-consulta.1.gz; do
     [ -f "$raiz/usr/$archivo" ] || falla "falta /usr/$archivo"
 done
