@@ -109,6 +109,7 @@ void Lib_FrmCons3::CalcularAncho()
     Geometria ventana = geometria(this);
     ventana.ancho = lista.ancho + 360 >= anchoPantalla ? anchoPantalla - 480 : lista.ancho + 280;
     coloca(this, ventana);
+    colocaEnPantalla(false);
 }
 
 void Lib_FrmCons3::CargarAnchos()
