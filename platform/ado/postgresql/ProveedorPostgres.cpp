@@ -172,6 +172,11 @@ Resultado ProveedorPostgres::lee(const QString& sentencia, int32_t* registros)
 {
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
+    if (clase.sinEfecto) {
+        if (registros)
+            *registros = -1;
+        return {};
+    }
     const QString traducida = clase.llamada ? traduceLlamada(sentencia) : traductor_->traduce(sentencia);
     Resultado resultado;
     {
