@@ -84,6 +84,7 @@ private:
     [[nodiscard]] bool esFinOperando(qsizetype k) const;
     [[nodiscard]] qsizetype inicioOperando(qsizetype k);
     [[nodiscard]] qsizetype finOperando(qsizetype k);
+    [[nodiscard]] qsizetype finSignos(qsizetype k) const;
     [[nodiscard]] qsizetype inicioPrimario(qsizetype k);
     [[nodiscard]] qsizetype finPrimario(qsizetype k);
     void reemplazaTramo(qsizetype desde, qsizetype hasta);

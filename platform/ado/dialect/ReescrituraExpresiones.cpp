@@ -144,8 +144,23 @@ void ReescrituraDialecto::suma(qsizetype k)
     const qsizetype derecha = finOperando(k + 1);
     if (derecha >= sig_.size())
         return;
+    // Garbage after the "+" is left for the database to report.
+    const qsizetype primero = finSignos(k + 1);
+    if (primero >= sig_.size() || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("(")) || es(primero, QLatin1String("CASE"))))
+        return;
+    // Numbers, and a column known as neither text nor date beside a number, add as they are.
     const auto esNumero = [&](qsizetype m) { return tokens_[sig_[m]].tipo == Tipo::Numero; };
-    if (izquierda == k - 1 && derecha == k + 1 && esNumero(izquierda) && esNumero(derecha))
+    const auto esNumerica = [&](qsizetype desde, qsizetype hasta) {
+        if (desde == hasta && esNumero(desde))
+            return true;
+        if (!esNombre(desde) || finCadena(desde) != hasta || esSimbolo(hasta + 1, QLatin1String("(")))
+            return false;
+        const QString columna = nombre(hasta);
+        return !esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
+    };
+    const bool izquierdaSimple = esNumerica(izquierda, k - 1);
+    const bool derechaSimple = esNumerica(k + 1, derecha);
+    if (izquierdaSimple && derechaSimple && (esNumero(izquierda) || esNumero(derecha)))
         return;
     Accion& inicio = accion(sig_[izquierda]);
     inicio.prefijo.prepend(rasgos_.suma + u'(');
@@ -205,15 +220,21 @@ qsizetype ReescrituraDialecto::finOperando(qsizetype k)
 {
     qsizetype fin = k;
     for (;;) {
-        while (esSimbolo(fin, QLatin1String("-")) || esSimbolo(fin, QLatin1String("+")) || esSimbolo(fin, QLatin1String("~")))
-            ++fin;
-        fin = finPrimario(fin);
+        fin = finPrimario(finSignos(fin));
         if (esSimbolo(fin + 1, QLatin1String("*")) || esSimbolo(fin + 1, QLatin1String("/"))
             || esSimbolo(fin + 1, QLatin1String("%")) || esSimbolo(fin + 1, QLatin1String("||")))
             fin += 2;
         else
             return fin;
     }
+}
+
+// The first token after the signs that start at `k`.
+qsizetype ReescrituraDialecto::finSignos(qsizetype k) const
+{
+    while (esSimbolo(k, QLatin1String("-")) || esSimbolo(k, QLatin1String("+")) || esSimbolo(k, QLatin1String("~")))
+        ++k;
+    return k;
 }
 
 qsizetype ReescrituraDialecto::inicioPrimario(qsizetype k)

@@ -19,7 +19,8 @@ void ReescrituraDialecto::cierraOrdenado(qsizetype ultimo)
     Ambito& a = ambitos_.back();
     const qsizetype inicio = a.inicioOrdenado;
     a.inicioOrdenado = -1;
-    if (!rasgos_.ordenSinCaso || inicio < 0 || ultimo < inicio || es(ultimo - 1, QLatin1String("COLLATE")))
+    if (!rasgos_.ordenSinCaso || inicio < 0 || ultimo < inicio || es(ultimo - 1, QLatin1String("COLLATE"))
+        || !esFinOperando(ultimo))
         return;
     if (esNombre(inicio) && finCadena(inicio) == ultimo) {
         if (esTextoConocido(ultimo))
