@@ -11,6 +11,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 
 namespace ado::sqlite::argumentos {
@@ -65,6 +66,21 @@ inline double redondea(double x, int decimales, bool trunca)
     const double escala = std::pow(10.0, decimales);
     const double r = x * escala;
     return (trunca ? std::trunc(r) : std::round(r * (1 + 4 * DBL_EPSILON))) / escala;
+}
+
+// One function of the connection: its name, its number of arguments and its body.
+struct FuncionSqlite {
+    const char* nombre;
+    int argumentos;
+    void (*cuerpo)(sqlite3_context*, int, sqlite3_value**);
+};
+
+// Registers deterministic UTF-8 functions on a connection.
+inline void registra(sqlite3* conexion, std::initializer_list<FuncionSqlite> funciones)
+{
+    for (const FuncionSqlite& f : funciones)
+        sqlite3_create_function_v2(conexion, f.nombre, f.argumentos, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                   f.cuerpo, nullptr, nullptr, nullptr);
 }
 
 // Whether a text is a date the way a date column or a function stores it (and not a note that

@@ -328,20 +328,13 @@ void RegistraFuncionesFecha(sqlite3* conexion)
 {
     if (!conexion)
         return;
-    constexpr int fija = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    const struct {
-        const char* nombre;
-        int argumentos;
-        void (*funcion)(sqlite3_context*, int, sqlite3_value**);
-    } funciones[] = {
+    registra(conexion, {
         {"KQ_YEAR", 1, parteFija<Parte::Anio>}, {"KQ_MONTH", 1, parteFija<Parte::Mes>},
         {"KQ_DAY", 1, parteFija<Parte::Dia>},   {"KQ_DATEPART", 2, partePedida},
         {"KQ_DATEADD", 3, suma},                {"KQ_DATEDIFF", 3, diferencia},
         {"KQ_CONVERT", 2, convert},             {"KQ_CONVERT", 3, convert},
         {"KQ_CAST", 2, cast},
-    };
-    for (const auto& f : funciones)
-        sqlite3_create_function_v2(conexion, f.nombre, f.argumentos, fija, nullptr, f.funcion, nullptr, nullptr, nullptr);
+    });
 }
 
 } // namespace ado::sqlite

@@ -77,24 +77,17 @@ void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     sqlite3_result_double(ctx, *d + sqlite3_value_double(numero));
 }
 
-void izquierda(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+// LEFT and RIGHT: the first or last n characters.
+template<bool Izquierda>
+void extremo(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     if (algunNulo(argc, argv))
         return sqlite3_result_null(ctx);
     const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
     if (n < 0)
-        return daError(ctx, errorLargo("left"));
-    daTexto(ctx, texto(argv[0]).left(n));
-}
-
-void derecha(sqlite3_context* ctx, int argc, sqlite3_value** argv)
-{
-    if (algunNulo(argc, argv))
-        return sqlite3_result_null(ctx);
-    const sqlite3_int64 n = sqlite3_value_int64(argv[1]);
-    if (n < 0)
-        return daError(ctx, errorLargo("right"));
-    daTexto(ctx, texto(argv[0]).right(n));
+        return daError(ctx, errorLargo(Izquierda ? "left" : "right"));
+    const QString t = texto(argv[0]);
+    daTexto(ctx, Izquierda ? t.left(n) : t.right(n));
 }
 
 void subcadena(sqlite3_context* ctx, int argc, sqlite3_value** argv)
@@ -255,20 +248,13 @@ void RegistraFuncionesTexto(sqlite3* conexion)
 {
     if (!conexion)
         return;
-    constexpr int fija = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    const struct {
-        const char* nombre;
-        int argumentos;
-        void (*funcion)(sqlite3_context*, int, sqlite3_value**);
-    } funciones[] = {
-        {"KQ_SUMA", 2, suma},          {"KQ_LEFT", 2, izquierda},    {"KQ_RIGHT", 2, derecha},
+    registra(conexion, {
+        {"KQ_SUMA", 2, suma},          {"KQ_LEFT", 2, extremo<true>},    {"KQ_RIGHT", 2, extremo<false>},
         {"KQ_SUBSTRING", 3, subcadena}, {"KQ_REPLICATE", 2, replica}, {"KQ_SPACE", 1, espacios},
         {"KQ_CHAR", 1, caracter},      {"KQ_ASCII", 1, codigo},      {"KQ_ISNUMERIC", 1, esNumerico},
         {"KQ_ROUND", 2, redondeo},     {"KQ_ROUND", 3, redondeo},    {"KQ_STR", 1, cadenaNumero},
         {"KQ_STR", 2, cadenaNumero},   {"KQ_STR", 3, cadenaNumero},
-    };
-    for (const auto& f : funciones)
-        sqlite3_create_function_v2(conexion, f.nombre, f.argumentos, fija, nullptr, f.funcion, nullptr, nullptr, nullptr);
+    });
 }
 
 } // namespace ado::sqlite
