@@ -20,6 +20,8 @@ limpia() {
     rm -rf "$tmp"
 }
 trap limpia EXIT
+# Killed (a CTest time-out), it still clears the immutable flag: such a folder could not be removed.
+trap 'exit 1' INT TERM
 falla() {
     echo "FALLA: $*" >&2
     exit 1
