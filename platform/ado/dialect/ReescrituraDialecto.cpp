@@ -12,7 +12,14 @@ using Tipo = TokenSql::Tipo;
 const QLatin1String kFinOrden[] = {
     QLatin1String("LIMIT"), QLatin1String("OFFSET"), QLatin1String("UNION"),
     QLatin1String("EXCEPT"), QLatin1String("INTERSECT"), QLatin1String("FOR"),
-    QLatin1String("OPTION"),
+    QLatin1String("OPTION"), QLatin1String("HAVING"),
+};
+
+// Keywords that end the column list of a SELECT of the same scope.
+const QLatin1String kFinSeleccion[] = {
+    QLatin1String("FROM"),  QLatin1String("INTO"),   QLatin1String("WHERE"),  QLatin1String("GROUP"),
+    QLatin1String("ORDER"), QLatin1String("HAVING"), QLatin1String("UNION"),  QLatin1String("EXCEPT"),
+    QLatin1String("INTERSECT"), QLatin1String("OPTION"), QLatin1String("FOR"), QLatin1String("LIMIT"),
 };
 
 // "2025-03-05 09:30:00": already the stored form, nothing to read or rewrite.
@@ -79,10 +86,12 @@ QString ReescrituraDialecto::resultado()
         const bool nombre = tk.tipo == Tipo::NombreCorchetes || tk.tipo == Tipo::NombreComillas;
         const bool tal = !tk.nacional && (!nombre || tk.abierto
                                           || (tk.tipo == Tipo::NombreComillas && !rasgos_.nombresEnMinusculas));
-        if (tal && (!a || (!a->reemplaza && !a->omite && a->sufijo.isEmpty())))
+        if (tal && (!a || (!a->reemplaza && !a->omite && a->sufijo.isEmpty() && a->prefijo.isEmpty())))
             continue;
         salida += texto_.mid(copiaDesde, tk.inicio - copiaDesde);
         copiaDesde = tk.inicio + tk.largo;
+        if (a)
+            salida += a->prefijo;
         if (a && a->reemplaza)
             salida += a->reemplazo;
         else if (!a || !a->omite)
@@ -189,6 +198,8 @@ qsizetype ReescrituraDialecto::paso(qsizetype k)
     const char16_t c = s.size() == 1 ? s[0].unicode() : u'\0';
     Ambito& a = ambitos_.back();
     if (c == u'(') {
+        if (const qsizetype tras = quitaPistas(k); tras >= 0)
+            return tras;
         abreParentesis(k);
     } else if (c == u')') {
         if (ambitos_.size() > 1)
@@ -199,8 +210,16 @@ qsizetype ReescrituraDialecto::paso(qsizetype k)
     } else if (c == u',') {
         if (a.clausulaSet)
             a.esperaAsignacion = true;
-        if (a.ordenBy)
+        if (a.ordenBy) {
+            cierraOrdenado(k - 1);
             a.inicioOrden = true;
+        }
+        if (a.enSeleccion) {
+            a.columnas.emplace_back(a.inicioColumna, k - 1);
+            a.inicioColumna = k + 1;
+        }
+    } else if (c == u'+' && !rasgos_.suma.isEmpty() && esFinOperando(k - 1)) {
+        suma(k);
     } else if (c == u'=' && a.clausulaSet && a.esperaAsignacion && ambitos_.size() == 1) {
         asignacion(k);
     } else if (c == u'=' || c == u'<' || c == u'>'
@@ -217,17 +236,38 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     if (es(k, QLatin1String("SELECT"))) {
         if (alto && sentencia_ == Sentencia::Insercion)
             esperaColumnas_ = false;
-        return quitaTop(k);
+        const qsizetype tras = quitaTop(k);
+        const bool cuantificada = es(k + 1, QLatin1String("DISTINCT")) || es(k + 1, QLatin1String("ALL"));
+        iniciaSeleccion(k, tras == k + 1 && cuantificada ? k + 2 : tras);
+        return tras;
     }
-    if (es(k, QLatin1String("ORDER")) && es(k + 1, QLatin1String("BY"))) {
+    if (es(k, QLatin1String("WITH"))) {
+        if (const qsizetype tras = quitaPistas(k); tras >= 0)
+            return tras;
+    }
+    if (a.enSeleccion) {
+        for (const QLatin1String& fin : kFinSeleccion)
+            if (es(k, fin))
+                terminaSeleccion(k - 1);
+    }
+    if (es(k, QLatin1String("UNION")) || es(k, QLatin1String("EXCEPT")) || es(k, QLatin1String("INTERSECT")))
+        compone(k);
+    if ((es(k, QLatin1String("ORDER")) || es(k, QLatin1String("GROUP"))) && es(k + 1, QLatin1String("BY"))) {
+        if (a.ordenBy)
+            cierraOrdenado(k - 1);
         a.ordenBy = true;
         a.inicioOrden = true;
         return k + 2;
     }
     if (a.ordenBy) {
-        for (const QLatin1String& fin : kFinOrden)
-            if (es(k, fin))
+        if (es(k, QLatin1String("ASC")) || es(k, QLatin1String("DESC")))
+            cierraOrdenado(k - 1);
+        for (const QLatin1String& fin : kFinOrden) {
+            if (es(k, fin)) {
+                cierraOrdenado(k - 1);
                 a.ordenBy = false;
+            }
+        }
     }
     if (es(k, QLatin1String("NOT"))
         && (es(k + 1, QLatin1String("LIKE")) || es(k + 1, QLatin1String("IN"))
@@ -253,7 +293,13 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
         esperaColumnas_ = false;
     }
     if (esSimbolo(k + 1, QLatin1String("(")) && !esSimbolo(k - 1, QLatin1String("."))) {
-        for (const FuncionDialecto& f : rasgos_.funciones) {
+        parteDeFecha(k);
+        if (rasgos_.conversionesPorFuncion && (es(k, QLatin1String("CAST")) || es(k, QLatin1String("CONVERT"))))
+            conversion(k);
+        if (rasgos_.ordenSinCaso)
+            argumentoOrdenado(k);
+        const bool marcado = !acciones_.isEmpty() && (acciones_[sig_[k]].reemplaza || acciones_[sig_[k]].omite);
+        for (const FuncionDialecto& f : marcado ? QList<FuncionDialecto>() : rasgos_.funciones) {
             if (tokens_[sig_[k]].largo == f.suite.size() && texto(k).compare(f.suite, Qt::CaseInsensitive) == 0) {
                 Accion& ac = accion(sig_[k]);
                 ac.reemplaza = true;
@@ -289,20 +335,7 @@ void ReescrituraDialecto::pasoLista(qsizetype k)
 void ReescrituraDialecto::pasoOrden(qsizetype k)
 {
     ambitos_.back().inicioOrden = false;
-    if (!rasgos_.ordenSinCaso || !esNombre(k))
-        return;
-    const qsizetype fin = finCadena(k);
-    const qsizetype tras = fin + 1;
-    bool cierraElemento = tras >= sig_.size() || esSimbolo(tras, QLatin1String(","))
-        || esSimbolo(tras, QLatin1String(")")) || esSimbolo(tras, QLatin1String(";"))
-        || es(tras, QLatin1String("ASC")) || es(tras, QLatin1String("DESC"));
-    for (const QLatin1String& palabra : kFinOrden)
-        cierraElemento = cierraElemento || es(tras, palabra);
-    if (!cierraElemento)
-        return;
-    const QString columna = nombre(fin);
-    if (esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna))
-        agregaSufijo(fin, rasgos_.textoSinCaso);
+    ambitos_.back().inicioOrdenado = k;
 }
 
 void ReescrituraDialecto::abreParentesis(qsizetype)
@@ -323,6 +356,9 @@ void ReescrituraDialecto::abreParentesis(qsizetype)
 
 void ReescrituraDialecto::cierraAmbito(qsizetype ultimo)
 {
+    if (ambitos_.back().ordenBy)
+        cierraOrdenado(ultimo);
+    terminaSeleccion(ultimo);
     const Ambito& a = ambitos_.back();
     if (!a.limite.isEmpty() && ultimo >= 0)
         agregaSufijo(ultimo, QLatin1String(" LIMIT ") + a.limite);

@@ -3,6 +3,7 @@
 #include "platform/ado/dialect/TokenizadorSql.h"
 #include "platform/ado/dialect/TraductorDialecto.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -26,6 +27,7 @@ private:
     enum class Clase { Texto, Fecha, Otra };
 
     struct Accion {
+        QString prefijo;
         QString sufijo;
         QString reemplazo;
         bool reemplaza = false;
@@ -40,6 +42,12 @@ private:
         Lista lista = Lista::Ninguna;
         int posicion = 0;
         bool inicioElemento = false;
+        qsizetype inicioOrdenado = -1;   // first token of the current ORDER BY / GROUP BY item
+        bool enSeleccion = false;        // inside the column list of this scope's SELECT
+        bool distinta = false;           // that SELECT is DISTINCT
+        bool compuesta = false;          // a UNION, EXCEPT or INTERSECT joins this scope's SELECTs
+        qsizetype inicioColumna = -1;
+        std::vector<std::pair<qsizetype, qsizetype>> columnas; // the list's items, first and last token
     };
 
     void recorre();
@@ -56,6 +64,30 @@ private:
     qsizetype quitaPropietario(qsizetype k);
     void comparacion(qsizetype izquierda, qsizetype operador);
     void asignacion(qsizetype k);
+
+    // Ordering and grouping of text (ReescrituraOrden.cpp).
+    void iniciaSeleccion(qsizetype k, qsizetype primera);
+    void terminaSeleccion(qsizetype ultimo);
+    void compone(qsizetype k);
+    void cierraOrdenado(qsizetype ultimo);
+    void argumentoOrdenado(qsizetype k);
+    void columnaOrdenada(qsizetype inicio, qsizetype fin);
+    [[nodiscard]] bool esTextoConocido(qsizetype fin) const;
+
+    // Expressions (ReescrituraExpresiones.cpp).
+    [[nodiscard]] qsizetype pareja(qsizetype k);
+    [[nodiscard]] bool esPista(qsizetype k) const;
+    [[nodiscard]] qsizetype quitaPistas(qsizetype k);
+    void parteDeFecha(qsizetype k);
+    void conversion(qsizetype k);
+    void suma(qsizetype k);
+    [[nodiscard]] bool esFinOperando(qsizetype k) const;
+    [[nodiscard]] qsizetype inicioOperando(qsizetype k);
+    [[nodiscard]] qsizetype finOperando(qsizetype k);
+    [[nodiscard]] qsizetype finSignos(qsizetype k) const;
+    [[nodiscard]] qsizetype inicioPrimario(qsizetype k);
+    [[nodiscard]] qsizetype finPrimario(qsizetype k);
+    void reemplazaTramo(qsizetype desde, qsizetype hasta);
 
     [[nodiscard]] QStringView texto(qsizetype k) const;
     [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;
@@ -87,6 +119,8 @@ private:
     bool enValores_ = false;
     int bloque_ = 0;
     QList<QString> columnasInsercion_;
+    std::vector<qsizetype> parejas_;              // the matching ( ) and CASE END, made on first need
+    QHash<qsizetype, qsizetype> sumas_;           // last token of a rewritten "+" → its first token
 };
 
 } // namespace ado::dialecto

@@ -27,8 +27,18 @@ struct RasgosDialecto {
     // as text, or any LIKE pattern): for an engine whose marker is a type cast, which a number on the
     // other side would not accept.
     bool sinCasoSoloFrenteATexto = false;
-    // A bare text column as an ORDER BY item gets `textoSinCaso` too.
+    // Text is ordered and grouped through `textoSinCaso` too: an ORDER BY or GROUP BY item that is a
+    // text column or an expression (a number is a column's position), the argument of MIN, MAX and
+    // COUNT(DISTINCT ...), and the text columns of a SELECT DISTINCT or of the SELECTs a UNION,
+    // EXCEPT or INTERSECT joins (kept under their own name). For an engine whose text columns do
+    // not order that way themselves.
     bool ordenSinCaso = false;
+    // The engine's function for "a + b" with the suite's typing (text concatenates, numbers add);
+    // empty leaves "+" as it is.
+    QString suma;
+    // CAST(x AS tipo) and CONVERT(tipo, x[, estilo]) become calls with the type as a string
+    // literal: the engine's names for them come from `funciones`.
+    bool conversionesPorFuncion = false;
     // [Name] and "Name" come out in lower case: for an engine that folds unquoted names to lower case
     // and keeps the case of quoted ones.
     bool nombresEnMinusculas = false;
@@ -52,7 +62,13 @@ public:
     //    SELECT: at the end of the statement or before the parenthesis closing its subquery. In a
     //    compound SELECT the LIMIT therefore ends the whole compound. TOP ... PERCENT and WITH TIES
     //    are left as written (the database rejects them).
-    //  - The functions of the rasgos, only as unqualified calls.
+    //  - The functions of the rasgos, only as unqualified calls. The part named first in DATEADD,
+    //    DATEDIFF, DATEPART and DATENAME becomes a string literal (day → 'day').
+    //  - Table hints are dropped: "WITH (NOLOCK)", "WITH (NOLOCK, INDEX(ix))" and the old "(NOLOCK)"
+    //    after a table or alias, for any of the server's hint words.
+    //  - With `suma`, a binary "+" becomes a call: "a + b * c + d" is suma(suma(a, b * c), d), the
+    //    operands taken as far as the server's precedence takes them ("*", "/", "%" bind tighter;
+    //    comparisons, AND, commas and the enclosing parenthesis end them). "1 + 2" stays.
     //  - The text marker of the rasgos follows the left operand of a comparison (= <> != < > <= >=
     //    [NOT] LIKE, [NOT] BETWEEN, [NOT] IN) unless that operand is a bare column not known as text,
     //    a number or NULL, or the right operand is a bare date column (so a date index stays usable).

@@ -5,6 +5,7 @@
 #include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/postgresql/ErroresPostgres.h"
 #include "platform/ado/postgresql/EsquemaPostgres.h"
+#include "platform/ado/postgresql/FuncionesPostgres.h"
 
 #include <QSqlField>
 #include <QSqlQuery>
@@ -93,6 +94,7 @@ void ProveedorPostgres::conecta()
         if (!zona.isEmpty() && QTimeZone(zona).isValid())
             ejecutaSimple(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(zona).replace(u'\'', QLatin1String("''"))));
         ejecutaSimple(QString::fromLatin1(kFunciones));
+        ejecutaSimple(DefinicionesFuncionesSuite());
         fijaTiempoEspera(tiempoEspera_);
         leeEsquema();
     } catch (...) {
@@ -124,6 +126,11 @@ Resultado ProveedorPostgres::lee(const QString& sentencia, int32_t* registros)
 {
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
+    if (clase.sinEfecto) {
+        if (registros)
+            *registros = -1;
+        return {};
+    }
     const QString traducida = clase.llamada ? traduceLlamada(sentencia) : traductor_->traduce(sentencia);
     Resultado resultado;
     {

@@ -20,6 +20,12 @@ dialecto::RasgosDialecto rasgosPostgres()
                    {QStringLiteral("CHARINDEX"), QStringLiteral("pg_temp.kq_charindex")},
                    {QStringLiteral("GETDATE"), QStringLiteral("pg_temp.kq_getdate")},
                    {QStringLiteral("ISNULL"), QStringLiteral("COALESCE")}};
+    r.suma = QStringLiteral("pg_temp.kq_suma");
+    // The server's functions DefinicionesFuncionesSuite creates; LEFT, RIGHT, SUBSTRING and ROUND
+    // are PostgreSQL's own, with the same results.
+    for (const char* funcion : {"REPLICATE", "SPACE", "CHAR", "ASCII", "STR", "ISNUMERIC", "YEAR", "MONTH", "DAY",
+                                "DATEADD", "DATEDIFF", "DATEPART"})
+        r.funciones.append({QString::fromLatin1(funcion), QStringLiteral("pg_temp.kq_") + QString::fromLatin1(funcion).toLower()});
     return r;
 }
 

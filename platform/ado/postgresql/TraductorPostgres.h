@@ -10,8 +10,8 @@ namespace ado::postgresql {
 // columns are citext, which compares ignoring case and keeping accents; an expression compared with
 // text ("LTRIM(RTRIM(Nombre)) = 'JOSÉ'", any LIKE) is cast to citext so that it compares the same way.
 // [Name] and "Name" come out in lower case, as unquoted names fold. LEN, CHARINDEX and GETDATE call
-// the functions ProveedorPostgres creates on its connection (pg_temp.kq_len, ...); ISNULL becomes
-// COALESCE. Day-first dates that the rewrite does not see are read by the connection's DateStyle.
+// the functions ProveedorPostgres creates on its connection (pg_temp.kq_len, ...), as do "+"
+// (pg_temp.kq_suma) and the server functions of DefinicionesFuncionesSuite; ISNULL becomes COALESCE. Day-first dates that the rewrite does not see are read by the connection's DateStyle.
 class TraductorPostgres {
 public:
     explicit TraductorPostgres(dialecto::EsquemaDialecto esquema);

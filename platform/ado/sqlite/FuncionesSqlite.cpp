@@ -1,6 +1,8 @@
 #include "platform/ado/sqlite/FuncionesSqlite.h"
 
 #include "platform/ado/dialect/FechasDialecto.h"
+#include "platform/ado/sqlite/FuncionesFechaSqlite.h"
+#include "platform/ado/sqlite/FuncionesTextoSqlite.h"
 #include "platform/ado/sqlite/PatronLikeDialecto.h"
 #include "platform/ado/sqlite/PlegadoDialecto.h"
 #include "runtime/Reloj.h"
@@ -165,6 +167,8 @@ void RegistraFuncionesDialecto(sqlite3* conexion)
                                nullptr, nullptr);
     sqlite3_create_function_v2(conexion, "lower", 1, fija, nullptr, cambiaCaja<minuscula>, nullptr,
                                nullptr, nullptr);
+    RegistraFuncionesTexto(conexion);
+    RegistraFuncionesFecha(conexion);
 }
 
 } // namespace ado::sqlite

@@ -1,6 +1,10 @@
 #include "platform/ado/sqlite/PlegadoDialecto.h"
 
 #include <QChar>
+#include <QString>
+
+#include <array>
+#include <cstdint>
 
 namespace ado::sqlite {
 namespace {
@@ -17,6 +21,63 @@ int largoSinBlancosFinales(const unsigned char* t, int largo)
     while (largo > 0 && t[largo - 1] == ' ')
         --largo;
     return largo;
+}
+
+// Where a character sorts: its letter first (case and accent aside), then its accent. Blanks and
+// punctuation come before digits, digits before letters, Ñ right after N, other scripts last.
+struct PesoLetra {
+    uint32_t primario;
+    uint32_t acento;
+};
+
+constexpr uint32_t kBaseDigitos = 0x1000;
+constexpr uint32_t kBaseLetras = 0x2000;
+constexpr uint32_t kBaseOtras = 0x10000;
+
+constexpr uint32_t pesoAscii(unsigned char c)
+{
+    if (c >= 'A' && c <= 'Z')
+        c = static_cast<unsigned char>(c + 32);
+    if (c >= 'a' && c <= 'z')
+        return kBaseLetras + (c - 'a') * 4u;
+    if (c >= '0' && c <= '9')
+        return kBaseDigitos + c;
+    return c;
+}
+
+constexpr auto kPesosAscii = [] {
+    std::array<uint32_t, 128> pesos{};
+    for (unsigned c = 0; c < 128; ++c)
+        pesos[c] = pesoAscii(static_cast<unsigned char>(c));
+    return pesos;
+}();
+
+PesoLetra pesoCalculado(char32_t c)
+{
+    if (c == 0xF1) // ñ
+        return {pesoAscii('n') + 2, 0};
+    const QString partes = QChar::decomposition(c);
+    if (QChar::decompositionTag(c) == QChar::Canonical && !partes.isEmpty() && partes[0].unicode() < 0x80
+        && partes[0].isLetter())
+        return {pesoAscii(static_cast<unsigned char>(partes[0].unicode())), partes.size() > 1 ? partes[1].unicode() : 0u};
+    return {kBaseOtras + c, 0};
+}
+
+// Latin letters with accents are looked up in a table made once; the rest is computed.
+PesoLetra peso(char32_t c)
+{
+    if (c < 0x80)
+        return {kPesosAscii[c], 0};
+    constexpr char32_t kFinTabla = 0x250;
+    static const auto tabla = [] {
+        std::array<PesoLetra, kFinTabla> pesos{};
+        for (char32_t x = 0x80; x < kFinTabla; ++x)
+            pesos[x] = pesoCalculado(x);
+        return pesos;
+    }();
+    if (c < kFinTabla)
+        return tabla[c];
+    return {kBaseOtras + c, 0};
 }
 
 } // namespace
@@ -67,20 +128,24 @@ int ComparaPlegado(const unsigned char* a, int largoA, const unsigned char* b, i
     largoB = largoSinBlancosFinales(b, largoB);
     int i = 0;
     int j = 0;
+    int secundaria = 0; // the first accent difference, which decides only between equal letters
     while (i < largoA && j < largoB) {
         if (a[i] < 0x80 && b[j] < 0x80) {
-            const unsigned char x = minusculaAscii(a[i++]);
-            const unsigned char y = minusculaAscii(b[j++]);
+            const uint32_t x = kPesosAscii[a[i++]];
+            const uint32_t y = kPesosAscii[b[j++]];
             if (x != y)
                 return x < y ? -1 : 1;
             continue;
         }
-        const char32_t x = Pliega(LeeCodigo(a, largoA, i));
-        const char32_t y = Pliega(LeeCodigo(b, largoB, j));
-        if (x != y)
-            return x < y ? -1 : 1;
+        const PesoLetra x = peso(Pliega(LeeCodigo(a, largoA, i)));
+        const PesoLetra y = peso(Pliega(LeeCodigo(b, largoB, j)));
+        if (x.primario != y.primario)
+            return x.primario < y.primario ? -1 : 1;
+        if (secundaria == 0 && x.acento != y.acento)
+            secundaria = x.acento < y.acento ? -1 : 1;
     }
-    return (i < largoA ? 1 : 0) - (j < largoB ? 1 : 0);
+    const int largo = (i < largoA ? 1 : 0) - (j < largoB ? 1 : 0);
+    return largo != 0 ? largo : secundaria;
 }
 
 std::u32string TextoPlegado(const unsigned char* texto, int largo)

@@ -14,8 +14,11 @@ namespace ado::sqlite {
 // Simple Unicode case folding of one code point (accents are kept: É folds to é, not to e).
 [[nodiscard]] char32_t Pliega(char32_t codigo);
 
-// Compares two UTF-8 texts by their folded code points, ignoring trailing blanks as the suite's
-// server does ('abc' equals 'ABC  '). Negative, zero or positive. ASCII is compared without decoding.
+// Compares two UTF-8 texts in the order of the suite's Spanish server collation: case ignored, the bare
+// letter first and its accent only between otherwise equal texts ('alba' < 'Álvarez' < 'Bruno',
+// 'Jose' < 'José' < 'Josf'), Ñ a letter of its own after N, blanks and punctuation before digits and
+// digits before letters; trailing blanks ignored ('abc' equals 'ABC  '). Equal exactly when the folded
+// texts are equal. Negative, zero or positive. ASCII is compared through a table, without decoding.
 [[nodiscard]] int ComparaPlegado(const unsigned char* a, int largoA, const unsigned char* b, int largoB);
 
 // The folded code points of a UTF-8 text.

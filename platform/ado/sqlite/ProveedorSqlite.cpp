@@ -84,6 +84,8 @@ int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
 {
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
+    if (clase.sinEfecto)
+        return -1;
     if (clase.llamada) {
         const auto ejecucion = ProcedimientosSqlite(base_, manejador_, cache_).ejecuta(sentencia, esquema_);
         if (ejecucion.cambiaEsquema)
@@ -113,6 +115,8 @@ Resultado ProveedorSqlite::consulta(const QString& sentencia)
 {
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
+    if (clase.sinEfecto)
+        return {};
     if (clase.llamada) {
         auto ejecucion = ProcedimientosSqlite(base_, manejador_, cache_).ejecuta(sentencia, esquema_);
         if (ejecucion.cambiaEsquema)

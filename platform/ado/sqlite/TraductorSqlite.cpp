@@ -8,10 +8,16 @@ dialecto::RasgosDialecto rasgosSqlite()
     dialecto::RasgosDialecto r;
     r.textoSinCaso = QStringLiteral(" COLLATE KQ_CI");
     r.ordenSinCaso = true;
-    r.funciones = {{QStringLiteral("LEN"), QStringLiteral("KQ_LEN")},
-                   {QStringLiteral("CHARINDEX"), QStringLiteral("KQ_CHARINDEX")},
-                   {QStringLiteral("GETDATE"), QStringLiteral("KQ_GETDATE")},
-                   {QStringLiteral("ISNULL"), QStringLiteral("IFNULL")}};
+    r.suma = QStringLiteral("KQ_SUMA");
+    r.conversionesPorFuncion = true;
+    r.funciones = {{QStringLiteral("ISNULL"), QStringLiteral("IFNULL")}};
+    // The server's functions the connection registers under KQ_ and the same name.
+    for (const char* funcion : {"LEN", "CHARINDEX", "GETDATE", "LEFT", "RIGHT", "SUBSTRING", "REPLICATE", "SPACE",
+                                "CHAR", "ASCII", "STR", "ISNUMERIC", "ROUND", "YEAR", "MONTH", "DAY", "DATEADD",
+                                "DATEDIFF", "DATEPART", "CAST", "CONVERT"}) {
+        const QString nombre = QString::fromLatin1(funcion);
+        r.funciones.append({nombre, QStringLiteral("KQ_") + nombre});
+    }
     return r;
 }
 

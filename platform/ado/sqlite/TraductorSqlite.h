@@ -6,10 +6,12 @@ namespace ado::sqlite {
 
 using dialecto::EsquemaDialecto;
 
-// The suite's dialect rewritten for SQLite (TraductorDialecto documents the rules): text comparisons
-// and ORDER BY items take " COLLATE KQ_CI"; LEN, CHARINDEX and GETDATE become KQ_LEN, KQ_CHARINDEX and
-// KQ_GETDATE, ISNULL becomes IFNULL. The collation and functions are those RegistraFuncionesDialecto
-// registers on the connection.
+// The suite's dialect rewritten for SQLite (TraductorDialecto documents the rules): text comparisons,
+// ordering and grouping take " COLLATE KQ_CI"; "+" becomes KQ_SUMA; the server's functions LEN,
+// CHARINDEX, GETDATE, LEFT, RIGHT, SUBSTRING, REPLICATE, SPACE, CHAR, ASCII, STR, ISNUMERIC, ROUND,
+// YEAR, MONTH, DAY, DATEADD, DATEDIFF, DATEPART, CAST and CONVERT become KQ_ and their name; ISNULL
+// becomes IFNULL. The collation and functions are those RegistraFuncionesDialecto registers on the
+// connection.
 class TraductorSqlite {
 public:
     explicit TraductorSqlite(EsquemaDialecto esquema);

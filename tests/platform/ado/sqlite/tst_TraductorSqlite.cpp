@@ -113,6 +113,24 @@ void TstTraductorSqlite::traduce_data()
         << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM T WHERE NOMBRE = 'c'"
         << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM T WHERE NOMBRE COLLATE KQ_CI = 'c'";
 
+    // The server's expressions.
+    QTest::newRow("plus follows precedence, a number beside a plain column stays")
+        << "SELECT 'a' + B * 2 - C + LTRIM(NOMBRE), ID + 1 FROM T"
+        << "SELECT KQ_SUMA(KQ_SUMA('a' , B * 2) - C , LTRIM(NOMBRE)), ID + 1 FROM T";
+    QTest::newRow("plus compared as text")
+        << "SELECT 1 FROM T WHERE NOMBRE + 'x' = 'ax'" << "SELECT 1 FROM T WHERE KQ_SUMA(NOMBRE , 'x') COLLATE KQ_CI = 'ax'";
+    QTest::newRow("table hints dropped")
+        << "SELECT 1 FROM T WITH (NOLOCK, INDEX(IX_A)) JOIN U u (NOLOCK) ON 1=1" << "SELECT 1 FROM T  JOIN U u  ON 1=1";
+    QTest::newRow("date parts and types become literals")
+        << "SELECT DATEADD(dd, 1, FECHA), CONVERT(varchar(10), FECHA, 103), CAST(ID AS decimal(5, 2)) FROM T"
+        << "SELECT KQ_DATEADD('dd', 1, FECHA), KQ_CONVERT('varchar(10)', FECHA, 103), KQ_CAST(ID , 'decimal(5, 2)') FROM T";
+    QTest::newRow("group and order by text, expressions and positions")
+        << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE, ID ORDER BY LTRIM(NOMBRE) DESC, 2, FECHA"
+        << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE COLLATE KQ_CI, ID ORDER BY LTRIM(NOMBRE) COLLATE KQ_CI DESC, 2 COLLATE KQ_CI, FECHA";
+    QTest::newRow("distinct, union and aggregates")
+        << "SELECT DISTINCT NOMBRE, [NOMBRE] N FROM T UNION SELECT MIN(NOMBRE), MAX(FECHA) FROM U"
+        << "SELECT DISTINCT NOMBRE COLLATE KQ_CI AS \"NOMBRE\", \"NOMBRE\" COLLATE KQ_CI N FROM T UNION SELECT MIN(NOMBRE COLLATE KQ_CI), MAX(FECHA) FROM U";
+
     // Dates.
     QTest::newRow("date column keeps its index: no collation")
         << "SELECT 1 FROM T WHERE FECHA >= '1/2/25 9:30' AND FECHA < '2025-02-02'"

@@ -1,0 +1,263 @@
+#include "platform/ado/dialect/ReescrituraDialecto.h"
+
+#include "runtime/FuncionesVB.h"
+
+// The rewrites inside expressions: table hints, date parts, conversions and "+".
+
+namespace ado::dialecto {
+namespace {
+
+using Tipo = TokenSql::Tipo;
+
+const QLatin1String kPistas[] = {
+    QLatin1String("NOLOCK"),        QLatin1String("READUNCOMMITTED"), QLatin1String("READCOMMITTED"),
+    QLatin1String("READCOMMITTEDLOCK"), QLatin1String("REPEATABLEREAD"), QLatin1String("SERIALIZABLE"),
+    QLatin1String("HOLDLOCK"),      QLatin1String("UPDLOCK"),         QLatin1String("XLOCK"),
+    QLatin1String("ROWLOCK"),       QLatin1String("PAGLOCK"),         QLatin1String("TABLOCK"),
+    QLatin1String("TABLOCKX"),      QLatin1String("NOWAIT"),          QLatin1String("READPAST"),
+    QLatin1String("INDEX"),         QLatin1String("FORCESEEK"),       QLatin1String("FORCESCAN"),
+    QLatin1String("NOEXPAND"),      QLatin1String("FASTFIRSTROW"),
+};
+
+// Words that never end an operand: a "+" after them is a sign.
+const QLatin1String kNoOperandos[] = {
+    QLatin1String("SELECT"), QLatin1String("WHERE"), QLatin1String("AND"),    QLatin1String("OR"),
+    QLatin1String("NOT"),    QLatin1String("THEN"),  QLatin1String("ELSE"),   QLatin1String("WHEN"),
+    QLatin1String("ON"),     QLatin1String("BY"),    QLatin1String("HAVING"), QLatin1String("SET"),
+    QLatin1String("VALUES"), QLatin1String("IS"),    QLatin1String("LIKE"),   QLatin1String("IN"),
+    QLatin1String("BETWEEN"), QLatin1String("CASE"), QLatin1String("DISTINCT"), QLatin1String("ALL"),
+    QLatin1String("TOP"),    QLatin1String("RETURN"), QLatin1String("AS"),    QLatin1String("FROM"),
+    QLatin1String("EXISTS"), QLatin1String("UNION"), QLatin1String("PRINT"),  QLatin1String("ESCAPE"),
+};
+
+const QLatin1String kPartesFecha[] = {
+    QLatin1String("DATEADD"), QLatin1String("DATEDIFF"), QLatin1String("DATEPART"), QLatin1String("DATENAME"),
+};
+
+} // namespace
+
+// The token matching a "(" or ")", CASE or END at `k`; -1 when it has none.
+qsizetype ReescrituraDialecto::pareja(qsizetype k)
+{
+    if (parejas_.empty()) {
+        parejas_.assign(sig_.size(), -1);
+        std::vector<qsizetype> abiertos;
+        for (qsizetype i = 0; i < sig_.size(); ++i) {
+            if (esSimbolo(i, QLatin1String("(")) || es(i, QLatin1String("CASE"))) {
+                abiertos.push_back(i);
+            } else if ((esSimbolo(i, QLatin1String(")")) || es(i, QLatin1String("END"))) && !abiertos.empty()) {
+                const qsizetype abierto = abiertos.back();
+                // A stray END (of a BEGIN block) or ")" does not close the other kind.
+                if (esSimbolo(i, QLatin1String(")")) != esSimbolo(abierto, QLatin1String("(")))
+                    continue;
+                abiertos.pop_back();
+                parejas_[abierto] = i;
+                parejas_[i] = abierto;
+            }
+        }
+    }
+    return k >= 0 && k < qsizetype(parejas_.size()) ? parejas_[k] : -1;
+}
+
+bool ReescrituraDialecto::esPista(qsizetype k) const
+{
+    for (const QLatin1String& pista : kPistas)
+        if (es(k, pista))
+            return true;
+    return false;
+}
+
+// "WITH (hint, ...)" or "(hint)" after a name at `k`: drops it and returns the token after it, or -1
+// when there is none.
+qsizetype ReescrituraDialecto::quitaPistas(qsizetype k)
+{
+    qsizetype abre = -1;
+    if (es(k, QLatin1String("WITH")) && esSimbolo(k + 1, QLatin1String("(")) && esPista(k + 2))
+        abre = k + 1;
+    else if (esSimbolo(k, QLatin1String("(")) && esPista(k + 1) && esSimbolo(k + 2, QLatin1String(")")) && esNombre(k - 1)
+             && !es(k - 1, QLatin1String("IN")) && !esSimbolo(k - 2, QLatin1String(".")))
+        abre = k;
+    const qsizetype cierra = abre < 0 ? -1 : pareja(abre);
+    if (cierra < 0)
+        return -1;
+    for (qsizetype i = sig_[k]; i <= sig_[cierra]; ++i)
+        accion(i).omite = true;
+    return cierra + 1;
+}
+
+// DATEADD(day, ...): the part becomes 'day', which the engine's function reads.
+void ReescrituraDialecto::parteDeFecha(qsizetype k)
+{
+    if (!esSimbolo(k + 1, QLatin1String("(")) || k + 2 >= sig_.size() || tokens_[sig_[k + 2]].tipo != Tipo::Palabra
+        || !esSimbolo(k + 3, QLatin1String(",")))
+        return;
+    for (const QLatin1String& funcion : kPartesFecha) {
+        if (es(k, funcion)) {
+            Accion& a = accion(sig_[k + 2]);
+            a.reemplaza = true;
+            a.reemplazo = u'\'' + texto(k + 2).toString() + u'\'';
+            return;
+        }
+    }
+}
+
+// CONVERT(varchar(10), x, 103) → CONVERT('varchar(10)', x, 103); CAST(x AS int) → CAST(x, 'int').
+void ReescrituraDialecto::conversion(qsizetype k)
+{
+    const qsizetype cierra = pareja(k + 1);
+    if (cierra < 0)
+        return;
+    const bool esCast = es(k, QLatin1String("CAST"));
+    qsizetype corte = -1;
+    for (qsizetype m = k + 2; m < cierra && corte < 0; ++m) {
+        if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE")))
+            m = std::max(m, pareja(m));
+        else if (esCast ? es(m, QLatin1String("AS")) : esSimbolo(m, QLatin1String(",")))
+            corte = m;
+    }
+    if (esCast && corte > k + 2 && corte + 1 < cierra) {
+        Accion& a = accion(sig_[corte]);
+        a.reemplaza = true;
+        a.reemplazo = QStringLiteral(",");
+        reemplazaTramo(corte + 1, cierra - 1);
+    } else if (!esCast && corte > k + 2) {
+        reemplazaTramo(k + 2, corte - 1);
+    }
+}
+
+// Tokens `desde` to `hasta` become one string literal of their text (a type has no quotes in it).
+void ReescrituraDialecto::reemplazaTramo(qsizetype desde, qsizetype hasta)
+{
+    const TokenSql& primero = tokens_[sig_[desde]];
+    const TokenSql& ultimo = tokens_[sig_[hasta]];
+    const QStringView tramo = texto_.mid(primero.inicio, ultimo.inicio + ultimo.largo - primero.inicio);
+    for (qsizetype i = sig_[desde] + 1; i <= sig_[hasta]; ++i)
+        accion(i).omite = true;
+    Accion& a = accion(sig_[desde]);
+    a.reemplaza = true;
+    a.reemplazo = u'\'' + tramo.toString().replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+void ReescrituraDialecto::suma(qsizetype k)
+{
+    const qsizetype izquierda = inicioOperando(k - 1);
+    const qsizetype derecha = finOperando(k + 1);
+    if (derecha >= sig_.size())
+        return;
+    // Garbage after the "+" is left for the database to report.
+    const qsizetype primero = finSignos(k + 1);
+    if (primero >= sig_.size() || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("(")) || es(primero, QLatin1String("CASE"))))
+        return;
+    // Numbers, and a column known as neither text nor date beside a number, add as they are.
+    const auto esNumero = [&](qsizetype m) { return tokens_[sig_[m]].tipo == Tipo::Numero; };
+    const auto esNumerica = [&](qsizetype desde, qsizetype hasta) {
+        if (desde == hasta && esNumero(desde))
+            return true;
+        if (!esNombre(desde) || finCadena(desde) != hasta || esSimbolo(hasta + 1, QLatin1String("(")))
+            return false;
+        const QString columna = nombre(hasta);
+        return !esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
+    };
+    const bool izquierdaSimple = esNumerica(izquierda, k - 1);
+    const bool derechaSimple = esNumerica(k + 1, derecha);
+    if (izquierdaSimple && derechaSimple && (esNumero(izquierda) || esNumero(derecha)))
+        return;
+    Accion& inicio = accion(sig_[izquierda]);
+    inicio.prefijo.prepend(rasgos_.suma + u'(');
+    Accion& operador = accion(sig_[k]);
+    operador.reemplaza = true;
+    operador.reemplazo = QStringLiteral(",");
+    agregaSufijo(derecha, QStringLiteral(")"));
+    sumas_.insert(derecha, izquierda);
+}
+
+bool ReescrituraDialecto::esFinOperando(qsizetype k) const
+{
+    if (k < 0 || k >= sig_.size())
+        return false;
+    switch (tokens_[sig_[k]].tipo) {
+    case Tipo::Numero:
+    case Tipo::Cadena:
+    case Tipo::NombreCorchetes:
+    case Tipo::NombreComillas:
+        return true;
+    case Tipo::Simbolo:
+        return esSimbolo(k, QLatin1String(")")) || esSimbolo(k, QLatin1String("?"));
+    case Tipo::Palabra:
+        for (const QLatin1String& palabra : kNoOperandos)
+            if (es(k, palabra))
+                return false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// First token of the expression "+" adds to, whose last token is `k`: back over operands joined by
+// + - * / % and signs. A "+" already rewritten is jumped in one step, so a long chain stays linear.
+qsizetype ReescrituraDialecto::inicioOperando(qsizetype k)
+{
+    qsizetype inicio = inicioPrimario(k);
+    for (;;) {
+        const qsizetype p = inicio - 1;
+        const bool operador = esSimbolo(p, QLatin1String("+")) || esSimbolo(p, QLatin1String("-"))
+            || esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/"))
+            || esSimbolo(p, QLatin1String("%")) || esSimbolo(p, QLatin1String("||"));
+        if (operador && esFinOperando(p - 1)) {
+            const auto previa = sumas_.constFind(p - 1);
+            inicio = previa != sumas_.cend() ? *previa : inicioPrimario(p - 1);
+        } else if ((esSimbolo(p, QLatin1String("-")) || esSimbolo(p, QLatin1String("~"))) && !esFinOperando(p - 1)) {
+            inicio = p;
+        } else {
+            return inicio;
+        }
+    }
+}
+
+// Last token of the term "+" adds, which starts at `k`: a signed operand and those "*", "/" and "%"
+// join to it.
+qsizetype ReescrituraDialecto::finOperando(qsizetype k)
+{
+    qsizetype fin = k;
+    for (;;) {
+        fin = finPrimario(finSignos(fin));
+        if (esSimbolo(fin + 1, QLatin1String("*")) || esSimbolo(fin + 1, QLatin1String("/"))
+            || esSimbolo(fin + 1, QLatin1String("%")) || esSimbolo(fin + 1, QLatin1String("||")))
+            fin += 2;
+        else
+            return fin;
+    }
+}
+
+// The first token after the signs that start at `k`.
+qsizetype ReescrituraDialecto::finSignos(qsizetype k) const
+{
+    while (esSimbolo(k, QLatin1String("-")) || esSimbolo(k, QLatin1String("+")) || esSimbolo(k, QLatin1String("~")))
+        ++k;
+    return k;
+}
+
+qsizetype ReescrituraDialecto::inicioPrimario(qsizetype k)
+{
+    if (esSimbolo(k, QLatin1String(")"))) {
+        const qsizetype abre = pareja(k);
+        if (abre < 0)
+            return k;
+        return esNombre(abre - 1) && esFinOperando(abre - 1) ? inicioCadena(abre - 1) : abre;
+    }
+    if (es(k, QLatin1String("END")))
+        return std::max(pareja(k), k);
+    return esNombre(k) ? inicioCadena(k) : k;
+}
+
+qsizetype ReescrituraDialecto::finPrimario(qsizetype k)
+{
+    if (esSimbolo(k, QLatin1String("(")) || es(k, QLatin1String("CASE")))
+        return std::max(pareja(k), k);
+    if (!esNombre(k))
+        return k;
+    const qsizetype fin = finCadena(k);
+    return esSimbolo(fin + 1, QLatin1String("(")) ? std::max(pareja(fin + 1), fin) : fin;
+}
+
+} // namespace ado::dialecto

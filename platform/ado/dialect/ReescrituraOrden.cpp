@@ -1,0 +1,114 @@
+#include "platform/ado/dialect/ReescrituraDialecto.h"
+
+// Text ordered and grouped through the engine's case-blind marker: ORDER BY and GROUP BY items,
+// MIN, MAX and COUNT(DISTINCT) arguments, the columns of SELECT DISTINCT and of compound SELECTs.
+
+namespace ado::dialecto {
+
+bool ReescrituraDialecto::esTextoConocido(qsizetype fin) const
+{
+    const QString columna = nombre(fin);
+    return esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
+}
+
+// The ORDER BY or GROUP BY item that started at the scope's inicioOrdenado ends at `ultimo`. A bare
+// column gets the marker only when it is a text column, so that a date or number column keeps its
+// index; a position (ORDER BY 2) or an expression always gets it, as it leaves numbers as they are.
+void ReescrituraDialecto::cierraOrdenado(qsizetype ultimo)
+{
+    Ambito& a = ambitos_.back();
+    const qsizetype inicio = a.inicioOrdenado;
+    a.inicioOrdenado = -1;
+    if (!rasgos_.ordenSinCaso || inicio < 0 || ultimo < inicio || es(ultimo - 1, QLatin1String("COLLATE"))
+        || !esFinOperando(ultimo))
+        return;
+    if (esNombre(inicio) && finCadena(inicio) == ultimo) {
+        if (esTextoConocido(ultimo))
+            agregaSufijo(ultimo, rasgos_.textoSinCaso);
+        return;
+    }
+    agregaSufijo(ultimo, rasgos_.textoSinCaso);
+}
+
+// MIN(x), MAX(x), COUNT(DISTINCT x) at `k`.
+void ReescrituraDialecto::argumentoOrdenado(qsizetype k)
+{
+    const bool cuenta = es(k, QLatin1String("COUNT"));
+    if (!esSimbolo(k + 1, QLatin1String("(")) || (!cuenta && !es(k, QLatin1String("MIN")) && !es(k, QLatin1String("MAX"))))
+        return;
+    qsizetype inicio = k + 2;
+    if (es(inicio, QLatin1String("DISTINCT")))
+        ++inicio;
+    else if (cuenta)
+        return;
+    const qsizetype cierra = pareja(k + 1);
+    if (cierra <= inicio || esSimbolo(inicio, QLatin1String("*")))
+        return;
+    if (esNombre(inicio) && finCadena(inicio) == cierra - 1 && !esTextoConocido(cierra - 1))
+        return;
+    agregaSufijo(cierra - 1, rasgos_.textoSinCaso);
+}
+
+// A SELECT at `k` whose first column starts at `primera`.
+void ReescrituraDialecto::iniciaSeleccion(qsizetype k, qsizetype primera)
+{
+    if (!rasgos_.ordenSinCaso)
+        return;
+    Ambito& a = ambitos_.back();
+    a.enSeleccion = true;
+    a.distinta = es(k + 1, QLatin1String("DISTINCT"));
+    a.inicioColumna = primera;
+    a.columnas.clear();
+}
+
+// The column list ends at `ultimo`: its text columns are marked when the SELECT drops duplicates;
+// otherwise they are kept, in case a UNION follows.
+void ReescrituraDialecto::terminaSeleccion(qsizetype ultimo)
+{
+    Ambito& a = ambitos_.back();
+    if (!a.enSeleccion)
+        return;
+    a.enSeleccion = false;
+    a.columnas.emplace_back(a.inicioColumna, ultimo);
+    if (!a.distinta && !a.compuesta)
+        return;
+    for (const auto& [inicio, fin] : a.columnas)
+        columnaOrdenada(inicio, fin);
+    a.columnas.clear();
+}
+
+// UNION, EXCEPT or INTERSECT at `k`: the SELECTs on both sides drop duplicates (UNION ALL does not).
+void ReescrituraDialecto::compone(qsizetype k)
+{
+    if (!rasgos_.ordenSinCaso || (es(k, QLatin1String("UNION")) && es(k + 1, QLatin1String("ALL"))))
+        return;
+    Ambito& a = ambitos_.back();
+    a.compuesta = true;
+    for (const auto& [inicio, fin] : a.columnas)
+        columnaOrdenada(inicio, fin);
+    a.columnas.clear();
+}
+
+// One column of a list: "col", "t.col", "col AS nombre" or "col nombre"; a text column gets the
+// marker, and keeps its name.
+void ReescrituraDialecto::columnaOrdenada(qsizetype inicio, qsizetype fin)
+{
+    if (inicio < 0 || fin < inicio || !esNombre(inicio))
+        return;
+    const qsizetype columna = finCadena(inicio);
+    const bool sinAlias = columna == fin;
+    const bool alias = (columna + 2 == fin && es(columna + 1, QLatin1String("AS")) && esNombre(fin))
+        || (columna + 1 == fin && esNombre(fin));
+    if ((!sinAlias && !alias) || !esTextoConocido(columna))
+        return;
+    QString sufijo = rasgos_.textoSinCaso;
+    if (sinAlias) {
+        QString nombreColumna = texto(columna).toString();
+        if (tokens_[sig_[columna]].tipo != TokenSql::Tipo::Palabra)
+            nombreColumna = nombreColumna.mid(1, nombreColumna.size() - 2);
+        sufijo += QStringLiteral(" AS \"") + nombreColumna.replace(u'"', QStringLiteral("\"\"")) + u'"';
+    }
+    agregaSufijo(columna, sufijo);
+}
+
+} // namespace ado::dialecto

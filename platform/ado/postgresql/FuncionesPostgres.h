@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace ado::postgresql {
+
+// The definitions of the suite's server functions that PostgreSQL lacks, created on each connection
+// in the session's own schema pg_temp (gone when the session ends; the database names none of them).
+// Arguments are read as PostgreSQL reads them: a day-first date text is a timestamp under the
+// connection's DateStyle. NULL in gives NULL out.
+//  - kq_suma(a, b): "a + b" as the suite's server types it: two texts concatenate, two numbers add,
+//    a text beside a number is read as that number (an error when it is not one), a timestamp
+//    beside a number moves by that many days.
+//  - kq_replicate(t, n), kq_space(n): NULL for a negative count.
+//  - kq_char(n): the Windows-1252 character n (0 to 255); kq_ascii(t): the Windows-1252 code of
+//    the first character, NULL for an empty text.
+//  - kq_str(x[, largo[, decimales]]): rounded, right-aligned in `largo` (10) characters with
+//    `decimales` (0), asterisks when it does not fit.
+//  - kq_isnumeric(x): 1 when the text reads as some number (blanks, sign, currency sign, thousands
+//    commas, point, exponent), 0 otherwise and for NULL.
+//  - kq_year, kq_month, kq_day; kq_dateadd(parte, n, f), kq_datediff(parte, desde, hasta),
+//    kq_datepart(parte, f) with the server's part names and abbreviations: DATEDIFF counts the
+//    boundaries crossed (weeks from Sunday), DATEPART takes Monday as the first weekday.
+[[nodiscard]] QString DefinicionesFuncionesSuite();
+
+} // namespace ado::postgresql
