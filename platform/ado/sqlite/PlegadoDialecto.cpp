@@ -63,21 +63,33 @@ PesoLetra pesoCalculado(char32_t c)
     return {kBaseOtras + c, 0};
 }
 
-// Latin letters with accents are looked up in a table made once; the rest is computed.
-PesoLetra peso(char32_t c)
+// Where a character sorts once folded; Latin letters with accents (the first 0x250 code points) are
+// looked up in a table made when the program loads, the rest is computed.
+constexpr char32_t kFinTabla = 0x250;
+
+char32_t pliegaCalculado(char32_t c);
+
+const std::array<PesoLetra, kFinTabla> kPesosPlegados = [] {
+    std::array<PesoLetra, kFinTabla> pesos{};
+    for (char32_t x = 0; x < kFinTabla; ++x) {
+        const char32_t plegado = x < 0x80 ? x : pliegaCalculado(x);
+        pesos[x] = plegado < 0x80 ? PesoLetra{kPesosAscii[plegado], 0} : plegado < kFinTabla ? pesoCalculado(plegado)
+                                                                                            : PesoLetra{kBaseOtras + plegado, 0};
+    }
+    return pesos;
+}();
+
+PesoLetra pesoPlegado(char32_t c)
 {
-    if (c < 0x80)
-        return {kPesosAscii[c], 0};
-    constexpr char32_t kFinTabla = 0x250;
-    static const auto tabla = [] {
-        std::array<PesoLetra, kFinTabla> pesos{};
-        for (char32_t x = 0x80; x < kFinTabla; ++x)
-            pesos[x] = pesoCalculado(x);
-        return pesos;
-    }();
     if (c < kFinTabla)
-        return tabla[c];
-    return {kBaseOtras + c, 0};
+        return kPesosPlegados[c];
+    const char32_t plegado = pliegaCalculado(c);
+    return {kBaseOtras + plegado, 0};
+}
+
+char32_t pliegaCalculado(char32_t codigo)
+{
+    return codigo >= kFueraDeRango ? codigo : QChar::toCaseFolded(codigo);
 }
 
 } // namespace
@@ -119,7 +131,7 @@ char32_t Pliega(char32_t codigo)
 {
     if (codigo < 0x80)
         return minusculaAscii(static_cast<unsigned char>(codigo));
-    return codigo >= kFueraDeRango ? codigo : QChar::toCaseFolded(codigo);
+    return pliegaCalculado(codigo);
 }
 
 int ComparaPlegado(const unsigned char* a, int largoA, const unsigned char* b, int largoB)
@@ -130,6 +142,22 @@ int ComparaPlegado(const unsigned char* a, int largoA, const unsigned char* b, i
     int j = 0;
     int secundaria = 0; // the first accent difference, which decides only between equal letters
     while (i < largoA && j < largoB) {
+        if (a[i] == b[j]) {
+            // Equal bytes weigh the same: skip the common run, back to the start of a character
+            // when it ends inside one.
+            int comun = 0;
+            while (i + comun < largoA && j + comun < largoB && a[i + comun] == b[j + comun])
+                ++comun;
+            i += comun;
+            j += comun;
+            while (comun > 0 && ((i < largoA && (a[i] & 0xC0) == 0x80) || (j < largoB && (b[j] & 0xC0) == 0x80))) {
+                --i;
+                --j;
+                --comun;
+            }
+            if (comun > 0)
+                continue;
+        }
         if (a[i] < 0x80 && b[j] < 0x80) {
             const uint32_t x = kPesosAscii[a[i++]];
             const uint32_t y = kPesosAscii[b[j++]];
@@ -137,8 +165,8 @@ int ComparaPlegado(const unsigned char* a, int largoA, const unsigned char* b, i
                 return x < y ? -1 : 1;
             continue;
         }
-        const PesoLetra x = peso(Pliega(LeeCodigo(a, largoA, i)));
-        const PesoLetra y = peso(Pliega(LeeCodigo(b, largoB, j)));
+        const PesoLetra x = pesoPlegado(LeeCodigo(a, largoA, i));
+        const PesoLetra y = pesoPlegado(LeeCodigo(b, largoB, j));
         if (x.primario != y.primario)
             return x.primario < y.primario ? -1 : 1;
         if (secundaria == 0 && x.acento != y.acento)
