@@ -2,16 +2,17 @@
 #   make run   builds the program, creates the demo database when missing and starts the program on it
 #   make test  builds everything and runs every test (CTest starts and stops a throwaway PostgreSQL
 #              cluster for the tests that also run on the office server)
+#   make package  builds the programs and the Debian package build/agenda_VERSION_ARCH.deb
 BUILD   ?= build
 DEMO_DB ?= var/agenda-demo.db
 JOBS    ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
            libinih-dev libbenchmark-dev fonts-liberation xvfb xauth xdotool \
-           postgresql libqt6sql6-psql libqt6sql6-odbc unixodbc odbc-postgresql tdsodbc
+           postgresql libqt6sql6-psql libqt6sql6-odbc unixodbc odbc-postgresql tdsodbc dpkg-dev
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build test run demo bench clean
+.PHONY: deps build test run demo bench package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -29,6 +30,10 @@ build: deps $(BUILD)/CMakeCache.txt
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target instalables
+	cd $(BUILD) && cpack
 
 $(DEMO_DB):
 	@mkdir -p $(dir $(DEMO_DB))

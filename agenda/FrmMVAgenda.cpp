@@ -109,14 +109,14 @@ void FrmMVAgenda::conectaEventos()
     });
 }
 
-void FrmMVAgenda::Form_Load()
+void FrmMVAgenda::Form_Load(const QString& parametrosArranque)
 {
     CursorEspera espera;
     SharedRuntime& runtime = ModGlobal::Runtime();
     runtime.PreparaFormulario(this, 0);
     ModGlobal::CargarIconoSistema(this);
     bool usaIni = false;
-    QString parametros;
+    QString parametros = parametrosArranque;
     QString cadenaConexion;
     ModGlobal::IniciarConexion(usaIni, parametros, cadenaConexion);
 

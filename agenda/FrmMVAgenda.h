@@ -31,7 +31,8 @@ public:
     // an empty value, today selected in the calendar, today's slots created when no slot sits exactly
     // at midnight (the day load then creates them a second time, harmlessly), and today loaded.
     // When the existence test cannot be opened, today's slots are created as if it found nothing.
-    void Form_Load();
+    // `parametros` is the start-up line; "" takes the program's command line.
+    void Form_Load(const QString& parametros = {});
 
     // Loads the calendar's day: creates its slots, sets the label, rebuilds the grid (columns: time,
     // note, then hidden search process id, interview id, slot key and pending flag), colours each note

@@ -21,7 +21,8 @@ void preparaCatalogo(QTextStream& errores)
     Lib_ClsCons3& consultas = ModGlobal::ClsCons3();
     consultas.gConnString = ModGlobal::DB().gConnString;
     consultas.gUsarMascarasConsultas = true;
-    consultas.gRutaMascaraConsultas = ModGlobal::Runtime().RutaConBarra(Entorno::carpetaPrograma()) + QStringLiteral("consultas.kqw");
+    const QString archivo = QStringLiteral("consultas.kqw");
+    consultas.gRutaMascaraConsultas = ModGlobal::Runtime().RutaConBarra(Entorno::carpetaArchivo(archivo)) + archivo;
     if (QFileInfo(consultas.gRutaMascaraConsultas).isFile())
         return;
     try {

@@ -12,8 +12,8 @@
 //                   [--where CONDICION] [--cantidades] [--valores-default TEXTO]
 // CONEXION connects as agenda-sql does (a connection string, or the program's "@key=value;" line),
 // always on the program's shared data-access object, which the lookups use. With a connection
-// string the catalogue is prepared as start-up prepares it: "consultas.kqw" in the program's folder,
-// written with the standard entries when missing.
+// string the catalogue is prepared as start-up prepares it: "consultas.kqw" in the program's folder
+// (the user's data folder when that cannot be written), written with the standard entries when missing.
 // After the dialog closes: ValorDevuelto on the first line, then each of Valores on a line of its
 // own (with --cantidades, the quantity of the same position beside it, after a tab; blank when
 // there is none). Exit status 0 when a row was accepted, 1 when the person cancelled (or the lookup

@@ -1,9 +1,13 @@
-// The agenda program: the agenda window on the database named by the command line.
+// The agenda program: the agenda window on the database named by the command line; with none, on the
+// person's own embedded database when CN000pr.INI names one, otherwise on what the login dialog asks.
 #include "agenda/FrmMVAgenda.h"
 #include "runtime/ConfiguracionRegional.h"
 #include "runtime/Dialogos.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/FinDePrograma.h"
+#include "runtime/FuncionesVB.h"
+#include "startup/BaseLocal.h"
+#include "startup/ParametrosArranque.h"
 
 #include <QApplication>
 
@@ -11,10 +15,13 @@ int main(int argc, char* argv[])
 {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Agenda"));
+    // The menu entry agenda.desktop: the desktop shows its icon for the window.
+    QApplication::setDesktopFileName(QStringLiteral("agenda"));
     ConfiguracionRegional::Fija();
     try {
         FrmMVAgenda ventana;
-        ventana.Form_Load();
+        ventana.Form_Load(FuncionesVB::EnBlanco(ParametrosArranque::LineaDeOrdenes()) ? BaseLocal::LineaDeArranque()
+                                                                                    : QString());
         ventana.show();
         return QApplication::exec();
     } catch (const FinDePrograma&) {

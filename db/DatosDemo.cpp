@@ -1,5 +1,6 @@
 #include "db/DatosDemo.h"
 
+#include "db/ConfiguracionInicial.h"
 #include "platform/ado/Connection.h"
 
 #include <QStringList>
@@ -46,9 +47,6 @@ void DatosDemo::Carga(ado::Connection& c, const QDate& hoy)
     const QStringList sentencias{
         "INSERT INTO ta_usuarios (nombre, Administrador, UNegocio) VALUES ('admin', 1, '1')",
         "INSERT INTO ta_usuarios (nombre, Administrador, UNegocio) VALUES ('ana', 0, '2')",
-        "INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, PoliticaNegocio) VALUES ('DATOS', 'HORARIOATENCIONDESDE', '9:00', 0)",
-        "INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, PoliticaNegocio) VALUES ('DATOS', 'HORARIOATENCIONHASTA', '18:00', 0)",
-        "INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor, PoliticaNegocio) VALUES ('DATOS', 'MINUTOSAGENDA', '30', 0)",
         "INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto, Cliente) VALUES (1, 'Analista contable', 'Distribuidora Norte')",
         "INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto, Cliente) VALUES (2, 'Jefe de almacén', 'Logística Sur')",
         "INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto, Cliente) VALUES (3, 'Programador', 'Servicios Andinos')",
@@ -60,6 +58,7 @@ void DatosDemo::Carga(ado::Connection& c, const QDate& hoy)
     };
     for (const QString& s : sentencias)
         c.Execute(s);
+    ConfiguracionInicial::Carga(c);
 
     for (int d = 0; d <= 4; ++d)
         c.Execute(QStringLiteral("EXEC KQ_CREARAGENDA '%1', 30").arg(dia(hoy.addDays(d))));

@@ -52,7 +52,7 @@ ArchivoAnchos::ArchivoAnchos(const QString& carpeta) : carpeta_(carpeta) {}
 
 QString ArchivoAnchos::ruta() const
 {
-    return carpeta_ + QStringLiteral("CONSULTASLEN.KQW");
+    return carpeta_ + kNombre;
 }
 
 QString ArchivoAnchos::rutaTemporal() const

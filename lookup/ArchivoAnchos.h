@@ -3,7 +3,8 @@
 #include <QList>
 #include <QString>
 
-// The layout file of the list lookups, "CONSULTASLEN.KQW" in the program folder: one line per table,
+// The layout file of the list lookups, "CONSULTASLEN.KQW" in the program folder (the user's data
+// folder when the program folder cannot be written, see Entorno::carpetaArchivo): one line per table,
 // ended by CR LF, with two fields in double quotes separated by a comma: the table name and its
 // column widths in twips, each followed by "|" ("VT_CLIENTES","1500|900|2400|"). Fields carry no
 // escaping: a double quote ends a field, so keys and widths never hold one.
@@ -14,6 +15,8 @@ public:
         QString anchos;
         friend bool operator==(const Registro&, const Registro&) = default;
     };
+
+    static constexpr QLatin1StringView kNombre{"CONSULTASLEN.KQW"};
 
     // `carpeta` ends in "/".
     explicit ArchivoAnchos(const QString& carpeta);

@@ -60,7 +60,8 @@ public:
     QVariant ValorDevuelto;
     // The connection string of the shared data-access object, set at start-up.
     QString gConnString;
-    // Full path of the catalogue file "consultas.kqw" in the program folder.
+    // Full path of the catalogue file "consultas.kqw" in the program folder (or the user's data
+    // folder when the program folder cannot be written).
     QString gRutaMascaraConsultas;
     // Whether table names are looked up in the catalogue file.
     bool gUsarMascarasConsultas = false;

@@ -140,6 +140,9 @@ void Lib_FrmCons3::showEvent(QShowEvent* evento)
     if (!cargado_) {
         cargado_ = true;
         Form_Load();
+        // The load sizes the window to its columns after it was placed at its design size: centre
+        // it again at its real size, as a window that sizes itself before it shows.
+        colocaEnPantalla(true);
     }
 }
 

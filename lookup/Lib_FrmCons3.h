@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup/Coleccion.h"
+#include "lookup/VariablesConsulta.h"
 #include "platform/ui/ColorOle.h"
 #include "runtime/SharedRuntime.h"
 
@@ -28,7 +28,11 @@ class Recordset;
 // when exec() returns, and then destroys the dialog (destroying it unloads it: the column widths
 // are stored when GrabarCfg is on). The rows are loaded when the dialog is first shown.
 // Positions and sizes are in twips. Errors go to the error reporter as each operation says.
-class Lib_FrmCons3 : public QDialog {
+// The dialog adds conditions to SQL (server-side search) and a blank at every load, keeping the
+// caller's table names (the synonym form the data layer sends is never written back). CampoDevuelto
+// is a column caption when the result is taken and a field name when rows are pre-checked; empty in
+// check-box mode, it means the first column, whose caption is written back.
+class Lib_FrmCons3 : public QDialog, public VariablesConsulta {
     Q_OBJECT
 public:
     explicit Lib_FrmCons3(QWidget* parent = nullptr);
@@ -39,34 +43,6 @@ public:
     QVariant StkNivel1, StkNivel2, StkNivel3, StkNivel4;
     // "SI" (any case) colours article rows by stock.
     QString MuestraStock;
-    // The lookup statement. The dialog adds conditions to it (server-side search) and a blank at
-    // every load; it keeps the caller's table names (the synonym form the data layer sends is never
-    // written back here).
-    QString SQL;
-    // The returned column: a column caption when the result is taken, a field name when rows are
-    // pre-checked. Empty in check-box mode: the first column, whose caption is written back here.
-    QString CampoDevuelto;
-    // Captions of the columns whose values are returned in single-choice mode; may be unset.
-    Coleccion CmpsDevueltos;
-    // Multiple choice: every row has a check box, and every checked row gives a value.
-    bool CheckBoxes = false;
-    // Set by the caller; not used by the dialog.
-    QString gConnString;
-    // The single returned value (single choice): text, or empty when nothing was chosen.
-    QVariant ValorDevuelto;
-    // Initial text of the first search box.
-    QString FiltroInicial;
-    // Set by the caller; not used by the dialog.
-    QString CampoBusqueda;
-    // Let the list keep its rows sorted by text (the statement brings no ORDER BY of its own).
-    bool OrdenarPorLwv = false;
-    // The returned values: the chosen columns of the chosen row, or the returned column of every
-    // checked row. A new empty collection at every load; unset by a cancel.
-    Coleccion Valores;
-    // A new empty collection at every load; never filled (quantities live in the list's cells).
-    Coleccion Cantidades;
-    // The quantity keys of the list (Insert, Shift+Insert, Delete) are on.
-    bool UsaCantidades = false;
     // Comma-separated values whose rows start checked: a row is checked when the value of the field
     // CampoDevuelto equals one of them, ignoring case and surrounding blanks.
     QString ValoresDefault;
@@ -144,6 +120,8 @@ private:
     void coloca(QWidget* control, const Geometria& geometria);
     [[nodiscard]] Geometria geometria(const QWidget* control) const;
     void ajustaTamano();
+    // Moves the shown window inside the screen's free area; centred on it when `centra`.
+    void colocaEnPantalla(bool centra);
     // Puts search box `columna` − 1 over its column with the given width (0 when narrower).
     void colocaCaja(int columna, int ancho);
     // What the reading of the rows keeps from one row to the next.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup/Coleccion.h"
+#include "lookup/VariablesConsulta.h"
 #include "runtime/SharedRuntime.h"
 
 #include <QDialog>
@@ -16,33 +16,15 @@ class TreeView;
 // it shows the rows of SQL as a tree built from the length of each code, lets the person find a
 // node by code or description, and returns the chosen code or, for the fields IDFAMILIA,
 // IDPOSICION and CODIGO, the value looked up in the code's table. Shown with exec(); the rows are
-// loaded when it is first shown.
-class Lib_FrmCons3Tree : public QDialog {
+// loaded when it is first shown. The first field of SQL is the code, its second the description, the
+// rows in code order (each parent before its children); each F5 search narrows it. CampoDevuelto
+// "IDFAMILIA", "IDPOSICION" or "CODIGO" (any case) selects what is returned; any other value returns
+// nothing.
+class Lib_FrmCons3Tree : public QDialog, public VariablesConsulta {
     Q_OBJECT
 public:
     explicit Lib_FrmCons3Tree(QWidget* parent = nullptr);
     ~Lib_FrmCons3Tree() override;
-
-    // The lookup statement: its first field is the code, its second the description, the rows in
-    // code order (each parent before its children). Each F5 search narrows it.
-    QString SQL;
-    // "IDFAMILIA", "IDPOSICION" or "CODIGO" (any case) selects what is returned; any other value
-    // returns nothing.
-    QString CampoDevuelto;
-    // Unset by cancel.
-    Coleccion CmpsDevueltos;
-    // Multiple choice: every node shows a check box.
-    bool CheckBoxes = false;
-    QString gConnString;
-    // The single returned value; the empty text after a cancel.
-    QVariant ValorDevuelto;
-    QString FiltroInicial;
-    QString CampoBusqueda;
-    bool OrdenarPorLwv = false;
-    // The returned values: a new empty collection at every load, unset by cancel.
-    Coleccion Valores;
-    Coleccion Cantidades;
-    bool UsaCantidades = false;
 
     QWidget* picFields = nullptr;
     QComboBox* CmbSearch = nullptr;

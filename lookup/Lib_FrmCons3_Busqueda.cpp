@@ -24,40 +24,11 @@ void pinta(QComboBox& caja, ColorOle color)
     caja.setPalette(paleta);
 }
 
-// Whether `valor` begins with `prefijo`, ignoring case. Letters of plain ASCII are compared without
-// Qt's per-character folding: a keystroke runs this on every row of the list.
-bool empiezaSinCaso(QStringView valor, QStringView prefijo)
-{
-    if (valor.size() < prefijo.size())
-        return false;
-    for (qsizetype i = 0; i < prefijo.size(); ++i) {
-        const char16_t a = valor[i].unicode();
-        const char16_t b = prefijo[i].unicode();
-        if (a == b)
-            continue;
-        if (a >= 0x80 || b >= 0x80)
-            return valor.mid(i).startsWith(prefijo.mid(i), Qt::CaseInsensitive);
-        const char16_t plegadaA = (a >= u'A' && a <= u'Z') ? a + 32 : a;
-        const char16_t plegadaB = (b >= u'A' && b <= u'Z') ? b + 32 : b;
-        if (plegadaA != plegadaB)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int32_t Lib_FrmCons3::Busqueda(int32_t Clave, const QString& QueValor) const
 {
-    const QStringView buscado = QStringView(QueValor).trimmed();
-    const int columna = Clave < 1 ? 0 : Clave;
-    const int items = lista_->CantidadItems();
-    for (int item = 1; item <= items; ++item) {
-        const QStringView valor = QStringView(lista_->TextoCelda(item, columna)).trimmed();
-        if (empiezaSinCaso(valor, buscado))
-            return item;
-    }
-    return 0;
+    return lista_->PrimeroQueEmpieza(Clave < 1 ? 0 : Clave, QStringView(QueValor).trimmed());
 }
 
 void Lib_FrmCons3::busquedaIncremental(int indice)

@@ -46,7 +46,7 @@ QString tituloDeCampo(const QString& campo, bool conClasesDePrecio)
 ArchivoAnchos archivoAnchos()
 {
     const SharedRuntime rt;
-    return ArchivoAnchos(rt.RutaConBarra(Entorno::carpetaPrograma()));
+    return ArchivoAnchos(rt.RutaConBarra(Entorno::carpetaArchivo(ArchivoAnchos::kNombre)));
 }
 
 } // namespace
@@ -109,6 +109,7 @@ void Lib_FrmCons3::CalcularAncho()
     Geometria ventana = geometria(this);
     ventana.ancho = lista.ancho + 360 >= anchoPantalla ? anchoPantalla - 480 : lista.ancho + 280;
     coloca(this, ventana);
+    colocaEnPantalla(false);
 }
 
 void Lib_FrmCons3::CargarAnchos()

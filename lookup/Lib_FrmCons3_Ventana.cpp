@@ -6,9 +6,12 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFont>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 
@@ -32,6 +35,11 @@ constexpr int AltoBarra = 255;
 void Lib_FrmCons3::creaControles()
 {
     setWindowTitle(QStringLiteral("Consulta..."));
+    // The window was laid out in twips for the suite's small sans-serif face; a larger default face
+    // would cut the buttons' captions.
+    QFont fuente(QStringLiteral("Liberation Sans"));
+    fuente.setPointSizeF(8.25);
+    setFont(fuente);
     setSizeGripEnabled(true);
     panel_ = new QWidget(this);
     panel_->setObjectName(QStringLiteral("picFields"));
@@ -145,6 +153,21 @@ int Lib_FrmCons3::AnchoTwips(const QWidget& control) const
 int Lib_FrmCons3::IzquierdaTwips(const QWidget& control) const
 {
     return geometria(&control).izquierda;
+}
+
+void Lib_FrmCons3::colocaEnPantalla(bool centra)
+{
+    if (!isVisible())
+        return;
+    const QScreen* pantalla = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect disponible = pantalla->availableGeometry();
+    QRect marco = frameGeometry();
+    if (centra)
+        marco.moveCenter(disponible.center());
+    // Never past the right or bottom edge, and never past the left or top one when it is larger.
+    marco.moveLeft(std::max(disponible.left(), std::min(marco.left(), disponible.right() - marco.width() + 1)));
+    marco.moveTop(std::max(disponible.top(), std::min(marco.top(), disponible.bottom() - marco.height() + 1)));
+    move(marco.topLeft());
 }
 
 void Lib_FrmCons3::resizeEvent(QResizeEvent* evento)

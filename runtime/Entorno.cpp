@@ -26,6 +26,14 @@ QString carpetaDelEjecutable()
     // Before the application object exists, the kernel still knows the executable.
     return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
 }
+// $variable/agenda, or ~ + porDefecto + /agenda when the variable is unset, empty or relative.
+QString carpetaXdg(const char* variable, const QString& porDefecto)
+{
+    QString base = qEnvironmentVariable(variable);
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + porDefecto;
+    return base + QStringLiteral("/agenda");
+}
 } // namespace
 
 QString Entorno::carpetaPrograma()
@@ -37,10 +45,23 @@ QStringList Entorno::rutasIni()
 {
     if (rutasFijadas())
         return *rutasFijadas();
-    QString configuracion = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (configuracion.isEmpty() || QDir::isRelativePath(configuracion))
-        configuracion = QDir::homePath() + QStringLiteral("/.config");
-    return {carpetaPrograma(), configuracion + QStringLiteral("/agenda")};
+    return {carpetaPrograma(), carpetaXdg("XDG_CONFIG_HOME", QStringLiteral("/.config"))};
+}
+
+QString Entorno::carpetaDatosUsuario()
+{
+    return carpetaXdg("XDG_DATA_HOME", QStringLiteral("/.local/share"));
+}
+
+QString Entorno::carpetaArchivo(const QString& nombre)
+{
+    const QString programa = carpetaPrograma();
+    const QFileInfo carpeta(programa);
+    if (QFileInfo::exists(programa + u'/' + nombre) || (carpeta.isDir() && carpeta.isWritable()))
+        return programa;
+    const QString datos = carpetaDatosUsuario();
+    QDir().mkpath(datos);
+    return datos;
 }
 
 void Entorno::FijaCarpetaPrograma(const QString& carpeta)

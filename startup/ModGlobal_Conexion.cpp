@@ -135,8 +135,8 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
                 Lib_ClsCons3& consultas = ClsCons3();
                 consultas.gConnString = db.gConnString;
                 consultas.gUsarMascarasConsultas = true;
-                consultas.gRutaMascaraConsultas =
-                    rt.RutaConBarra(Entorno::carpetaPrograma()) + QStringLiteral("consultas.kqw");
+                const QString archivo = QStringLiteral("consultas.kqw");
+                consultas.gRutaMascaraConsultas = rt.RutaConBarra(Entorno::carpetaArchivo(archivo)) + archivo;
             },
             [&] {
                 if (!QFileInfo(ClsCons3().gRutaMascaraConsultas).isFile())

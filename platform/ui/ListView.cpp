@@ -154,15 +154,14 @@ void ListView::setTexto(int item, const QString& texto)
 
 QString ListView::SubItem(int item, int k) const
 {
-    return TextoCelda(item, k);
-}
-
-const QString& ListView::TextoCelda(int item, int k) const
-{
-    static const QString vacio;
     compruebaItem(item);
     const auto& textos = modelo_->item(item - 1).textos;
-    return k >= 0 && k < textos.size() ? textos[k] : vacio;
+    return k >= 0 && k < textos.size() ? textos[k] : QString();
+}
+
+int ListView::PrimeroQueEmpieza(int k, QStringView prefijo) const
+{
+    return k < 0 ? 0 : modelo_->primeraQueEmpieza(k, prefijo) + 1;
 }
 
 void ListView::setSubItem(int item, int k, const QString& texto)
@@ -170,10 +169,7 @@ void ListView::setSubItem(int item, int k, const QString& texto)
     compruebaItem(item);
     if (k < 0 || (k > 0 && k >= CantidadColumnas()))
         throw ErrorVB(380, QStringLiteral("Valor de propiedad no válido"), QStringLiteral("ListView"));
-    auto& textos = modelo_->item(item - 1).textos;
-    while (textos.size() <= k)
-        textos.append(QString());
-    textos[k] = texto;
+    modelo_->setTexto(item - 1, k, texto);
     if (!enCarga_)
         modelo_->celdaCambiada(item - 1, k, {Qt::DisplayRole});
 }

@@ -43,8 +43,10 @@ public:
     // Sub-item k (1 … columns − 1); a sub-item never set reads "".
     [[nodiscard]] QString SubItem(int item, int k) const;
     void setSubItem(int item, int k, const QString& texto);
-    // Cell k of an item (0 its text, k > 0 its sub-item k) without a copy, for fast searches.
-    [[nodiscard]] const QString& TextoCelda(int item, int k) const;
+    // The first item whose cell k (0 its text, k > 0 its sub-item k), trimmed, begins with `prefijo`
+    // (already trimmed) ignoring case; 0 when none does. Quick on a hundred thousand items: the
+    // column is indexed on its first search and again only after its texts change.
+    [[nodiscard]] int PrimeroQueEmpieza(int k, QStringView prefijo) const;
     // Cell k of an item: 0 is its text, k > 0 its sub-item k.
     void setNegrita(int item, int k, bool negrita);
     [[nodiscard]] bool Negrita(int item, int k) const;

@@ -89,11 +89,10 @@ void MSFlexGrid::setRows(int filas)
     const int antes = rowCount();
     setRowCount(filas);
     preparaCeldas(antes);
-    // Qt lays the rows out later; TopRow must answer for the new row count now. A top row still
-    // waiting for the grid to be shown is forgotten when its row is gone.
+    // A top row still waiting for the grid to be shown is forgotten when its row is gone. Qt lays
+    // the rows out later, once for many changes; TopRow applies that layout when it is read or set.
     if (filaSuperiorPendiente_ >= filas)
         filaSuperiorPendiente_ = -1;
-    executeDelayedItemsLayout();
 }
 
 void MSFlexGrid::setCols(int columnas)
@@ -132,12 +131,17 @@ int MSFlexGrid::TopRow() const
 {
     if (filaSuperiorPendiente_ >= 0)
         return filaSuperiorPendiente_;
+    // The scroll bar answers for the current row count only once the rows are laid out.
+    const_cast<MSFlexGrid*>(this)->executeDelayedItemsLayout();
     return verticalScrollBar()->value();
 }
 
 void MSFlexGrid::setTopRow(int fila)
 {
     compruebaFila(fila);
+    // Laying out pending rows puts the scroll bar back where the header was: do it before scrolling.
+    if (isVisible())
+        executeDelayedItemsLayout();
     filaSuperiorPendiente_ = fila;
     if (isVisible())
         updateGeometries();

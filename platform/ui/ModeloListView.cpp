@@ -102,8 +102,40 @@ void ModeloListView::celdaCambiada(int fila, int columna, const QList<int>& role
     }
 }
 
+void ModeloListView::setTexto(int fila, int columna, const QString& texto)
+{
+    auto& textos = item(fila).textos;
+    while (textos.size() <= columna)
+        textos.append(QString());
+    textos[columna] = texto;
+    if (static_cast<size_t>(columna) < indices_.size())
+        indices_[static_cast<size_t>(columna)].reset();
+}
+
+int ModeloListView::primeraQueEmpieza(int columna, QStringView prefijo) const
+{
+    if (indices_.size() <= static_cast<size_t>(columna))
+        indices_.resize(static_cast<size_t>(columna) + 1);
+    auto& indice = indices_[static_cast<size_t>(columna)];
+    if (!indice) {
+        std::vector<QString> textos;
+        textos.reserve(static_cast<size_t>(cantidad()));
+        for (int fila = 0; fila < cantidad(); ++fila)
+            textos.push_back(textoCelda(item(fila), columna));
+        indice = std::make_unique<IndicePrefijos>(std::move(textos));
+    }
+    return indice->PrimeraFila(prefijo);
+}
+
+void ModeloListView::agregaEnCarga(Item nuevo)
+{
+    pendientes_.push_back(std::move(nuevo));
+    olvidaIndices();
+}
+
 void ModeloListView::inserta(int fila, Item nuevo)
 {
+    olvidaIndices();
     beginInsertRows({}, fila, fila);
     items_.insert(items_.begin() + fila, std::move(nuevo));
     endInsertRows();
@@ -130,6 +162,7 @@ void ModeloListView::terminaCarga()
     items_.insert(items_.end(), std::make_move_iterator(pendientes_.begin()), std::make_move_iterator(pendientes_.end()));
     pendientes_.clear();
     endInsertRows();
+    olvidaIndices();
 }
 
 void ModeloListView::limpiaItems()
@@ -138,6 +171,7 @@ void ModeloListView::limpiaItems()
         return;
     beginRemoveRows({}, 0, static_cast<int>(items_.size()) - 1);
     items_.clear();
+    olvidaIndices();
     endRemoveRows();
 }
 
@@ -190,6 +224,7 @@ void ModeloListView::ordena(int columna, bool descendente)
         ordenados.push_back(std::move(items_[static_cast<size_t>(orden[i])]));
     }
     items_ = std::move(ordenados);
+    olvidaIndices();
     const QModelIndexList antes = persistentIndexList();
     QModelIndexList despues;
     despues.reserve(antes.size());

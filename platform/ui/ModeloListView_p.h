@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/ui/ColorOle.h"
+#include "platform/ui/IndicePrefijos.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -41,10 +43,15 @@ public:
     [[nodiscard]] const Item& item(int fila) const;
     [[nodiscard]] int cantidad() const { return static_cast<int>(items_.size() + pendientes_.size()); }
     void celdaCambiada(int fila, int columna, const QList<int>& roles);
+    // Sets the text of a cell (padding the row's missing cells with ""); the view is not told.
+    void setTexto(int fila, int columna, const QString& texto);
+    // The first row whose cell `columna`, trimmed, begins with `prefijo` ignoring case; -1 when none.
+    // The first search in a column indexes it; a change to its texts or to the rows drops the index.
+    [[nodiscard]] int primeraQueEmpieza(int columna, QStringView prefijo) const;
     // Inserts at `fila`, telling the view; or, during a load, appends to the rows the view is told
     // about in one insertion when the load ends (the columns and their widths stay as they are).
     void inserta(int fila, Item item);
-    void agregaEnCarga(Item item) { pendientes_.push_back(std::move(item)); }
+    void agregaEnCarga(Item item);
     void terminaCarga();
     void limpiaItems();
 
@@ -60,8 +67,11 @@ public:
     [[nodiscard]] int posicionOrdenada(const QString& texto, int columna, bool descendente) const;
 
 private:
+    void olvidaIndices() { indices_.clear(); }
+
     std::vector<Item> items_;
     std::vector<Item> pendientes_;
     QList<Columna> columnas_;
     bool casillas_ = false;
+    mutable std::vector<std::unique_ptr<IndicePrefijos>> indices_; // per column, built on demand
 };

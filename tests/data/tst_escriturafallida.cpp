@@ -1,11 +1,13 @@
 #include "data/DB_Dll.h"
 #include "platform/ado/TipoFallo.h"
+#include "support/ArchivoInmutable.h"
 #include "support/BaseDePrueba.h"
 #include "support/DialogosGuionados.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTest>
+
+#include <optional>
 
 // A write that the database cannot do is never silent: each failure of the file or of a lock gets
 // its own number, outside the four that EjecutaConsultaSQL keeps quiet, and a Spanish description
@@ -20,11 +22,6 @@ private slots:
 namespace {
 
 const QString kNota = QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = 'Llamar' WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'");
-
-bool inmutable(const QString& ruta, bool si)
-{
-    return QProcess::execute(QStringLiteral("chattr"), {si ? QStringLiteral("+i") : QStringLiteral("-i"), ruta}) == 0;
-}
 
 } // namespace
 
@@ -47,13 +44,9 @@ void TstEscrituraFallida::fallaConAviso()
     QFETCH(QString, causa);
     DialogosDePrueba dialogos;
     BaseDePrueba base(true);
-    if (caso == "inmutable" && !inmutable(base.ruta(), true))
+    std::optional<ArchivoInmutable> inmutable;
+    if (caso == "inmutable" && !inmutable.emplace(base.ruta()).logrado())
         QSKIP("chattr +i no está disponible en este sistema de archivos");
-    struct Mutable {
-        QString ruta;
-        bool activo;
-        ~Mutable() { if (activo) inmutable(ruta, false); }
-    } mutable_{base.ruta(), caso == "inmutable"};
 
     DB_Dll db;
     db.gEsAdmin = true;

@@ -1,8 +1,14 @@
 #include "runtime/Entorno.h"
+#include "support/ArchivoInmutable.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 class TstEntorno : public QObject {
     Q_OBJECT
@@ -11,6 +17,8 @@ private slots:
     void rutasIni_data();
     void rutasIni();
     void rutasFijadas();
+    void carpetaArchivo_data();
+    void carpetaArchivo();
 };
 
 void TstEntorno::carpetaPrograma()
@@ -24,24 +32,31 @@ void TstEntorno::carpetaPrograma()
 
 void TstEntorno::rutasIni_data()
 {
-    QTest::addColumn<QByteArray>("configuracion");
+    QTest::addColumn<QByteArray>("xdg");
     QTest::addColumn<QString>("segunda");
-    QTest::newRow("config folder set") << QByteArray("/etc/xdg-usuario") << "/etc/xdg-usuario/agenda";
-    QTest::newRow("config folder unset") << QByteArray() << QDir::homePath() + QStringLiteral("/.config/agenda");
-    QTest::newRow("relative config folder ignored")
-        << QByteArray("config") << QDir::homePath() + QStringLiteral("/.config/agenda");
+    QTest::addColumn<QString>("datos");
+    const QString casa = QDir::homePath();
+    QTest::newRow("XDG folders set") << QByteArray("/etc/xdg-usuario") << "/etc/xdg-usuario/agenda"
+                                     << "/etc/xdg-usuario/agenda";
+    QTest::newRow("XDG folders unset") << QByteArray() << casa + "/.config/agenda" << casa + "/.local/share/agenda";
+    QTest::newRow("relative XDG folders ignored")
+        << QByteArray("config") << casa + "/.config/agenda" << casa + "/.local/share/agenda";
 }
 
 void TstEntorno::rutasIni()
 {
-    QFETCH(QByteArray, configuracion);
+    QFETCH(QByteArray, xdg);
     QFETCH(QString, segunda);
-    if (configuracion.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", configuracion);
+    QFETCH(QString, datos);
+    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        if (xdg.isNull())
+            qunsetenv(variable);
+        else
+            qputenv(variable, xdg);
+    }
     Entorno::FijaCarpetaPrograma(QStringLiteral("/opt/agenda"));
     QCOMPARE(Entorno::rutasIni(), (QStringList{QStringLiteral("/opt/agenda"), segunda}));
+    QCOMPARE(Entorno::carpetaDatosUsuario(), datos);
     Entorno::FijaCarpetaPrograma({});
 }
 
@@ -51,6 +66,39 @@ void TstEntorno::rutasFijadas()
     QCOMPARE(Entorno::rutasIni(), (QStringList{QStringLiteral("/a"), QStringLiteral("/b")}));
     Entorno::FijaRutasIni({});
     QCOMPARE(Entorno::rutasIni().first(), Entorno::carpetaPrograma());
+}
+
+// An installed program's folder cannot be written: its own files then go to the user's data folder,
+// while a copied build (or a folder that already holds the file) keeps them beside the program.
+void TstEntorno::carpetaArchivo_data()
+{
+    QTest::addColumn<bool>("inmutable");
+    QTest::addColumn<bool>("yaEsta");
+    QTest::addColumn<bool>("enPrograma");
+    QTest::newRow("writable program folder") << false << false << true;
+    QTest::newRow("unwritable program folder") << true << false << false;
+    QTest::newRow("unwritable folder already holding the file") << true << true << true;
+}
+
+void TstEntorno::carpetaArchivo()
+{
+    QFETCH(bool, inmutable);
+    QFETCH(bool, yaEsta);
+    QFETCH(bool, enPrograma);
+    QTemporaryDir raiz;
+    const QString programa = raiz.filePath(QStringLiteral("programa"));
+    const QString datos = raiz.filePath(QStringLiteral("datos/agenda"));
+    QVERIFY(QDir().mkpath(programa));
+    if (yaEsta)
+        QVERIFY(QFile(programa + QStringLiteral("/consultas.kqw")).open(QIODevice::WriteOnly));
+    qputenv("XDG_DATA_HOME", raiz.filePath(QStringLiteral("datos")).toLocal8Bit());
+    Entorno::FijaCarpetaPrograma(programa);
+    std::optional<ArchivoInmutable> bloqueo;
+    if (inmutable && !bloqueo.emplace(programa).logrado())
+        QSKIP("chattr +i no está disponible en este sistema de archivos");
+    QCOMPARE(Entorno::carpetaArchivo(QStringLiteral("consultas.kqw")), enPrograma ? programa : datos);
+    QCOMPARE(QFileInfo(datos).isDir(), !enPrograma);
+    Entorno::FijaCarpetaPrograma({});
 }
 
 QTEST_GUILESS_MAIN(TstEntorno)

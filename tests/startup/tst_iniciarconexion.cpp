@@ -6,6 +6,7 @@
 #include "runtime/Estacion.h"
 #include "runtime/FinDePrograma.h"
 #include "startup/ModGlobal.h"
+#include "support/ArchivoInmutable.h"
 #include "support/BaseDePrueba.h"
 #include "support/DialogosGuionados.h"
 
@@ -29,6 +30,7 @@ private slots:
     void sinServidorPideDatosYCancelarTermina();
     void servidorOracleArmaLaCadena();
     void catalogoExistenteNoSeReescribe();
+    void programaNoEscribibleCatalogoEnDatosDelUsuario();
     void yaConectadaNoReleeLaLinea();
 
 private:
@@ -158,6 +160,20 @@ void TstIniciarConexion::catalogoExistenteNoSeReescribe()
     inicia("@Server=x;@DbName=" + base.ruta() + ";@Usuario=admin;@Password=a;@Proveedor=SQLite;");
     QVERIFY(DB_Dll::Compartido().gEsAdmin);
     QCOMPARE(QFile(programa_->filePath("consultas.kqw")).size(), 0);
+}
+
+// An installed program cannot write beside itself: the catalogue goes to the user's data folder.
+void TstIniciarConexion::programaNoEscribibleCatalogoEnDatosDelUsuario()
+{
+    BaseDePrueba base(true);
+    QTemporaryDir datos;
+    qputenv("XDG_DATA_HOME", datos.path().toLocal8Bit());
+    const ArchivoInmutable bloqueo(programa_->path());
+    if (!bloqueo.logrado())
+        QSKIP("chattr +i no está disponible en este sistema de archivos");
+    inicia("@Server=x;@DbName=" + base.ruta() + ";@Usuario=admin;@Password=a;@Proveedor=SQLite;");
+    QCOMPARE(QFile(datos.filePath("agenda/consultas.kqw")).size(), 9616);
+    QVERIFY(ModGlobal::gConfiguracionCargada);
 }
 
 void TstIniciarConexion::yaConectadaNoReleeLaLinea()

@@ -12,12 +12,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include <atomic>
 
 namespace ado::odbc {
 namespace {
 
-std::atomic<int> conexionesCreadas{0};
 const QString kOrigen = QStringLiteral("ODBC");
 
 [[noreturn]] void lanza(const QString& estado, int32_t numero, const QString& descripcion)
@@ -69,27 +67,6 @@ QString primero(const CadenaConexion& c, std::initializer_list<const char*> clav
     return {};
 }
 
-bool mismoValor(const QVariant& a, const QVariant& b)
-{
-    if (a.isNull() || b.isNull())
-        return a.isNull() == b.isNull();
-    return a == b;
-}
-
-int tipoDeCampo(const QSqlField& campo)
-{
-    switch (campo.metaType().id()) {
-    case QMetaType::Int: return adInteger;
-    case QMetaType::LongLong: return adBigInt;
-    case QMetaType::Double: return adDouble;
-    case QMetaType::Bool: return adBoolean;
-    case QMetaType::QDate:
-    case QMetaType::QDateTime: return adDBTimeStamp;
-    case QMetaType::QByteArray: return adLongVarBinary;
-    default: return adVarWChar;
-    }
-}
-
 Columna texto(const char* nombre)
 {
     return {QString::fromLatin1(nombre), adVarWChar, 128};
@@ -105,8 +82,7 @@ bool cumple(const QVariantList& restricciones, int i, const QString& valor)
 
 } // namespace
 
-ProveedorOdbc::ProveedorOdbc(Destino destino)
-    : destino_(destino), nombreConexion_(QStringLiteral("agenda_odbc_%1").arg(++conexionesCreadas))
+ProveedorOdbc::ProveedorOdbc(Destino destino) : ProveedorQtSql("agenda_odbc"), destino_(destino)
 {
 }
 
@@ -169,8 +145,7 @@ void ProveedorOdbc::abre(const CadenaConexion& cadena)
         odbc = QStringLiteral("DRIVER=") + valorOdbc(controlador) + u';' + odbc;
     }
     clave_ = primero(cadena, {"Pwd", "Password"});
-    base_ = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), nombreConexion_);
-    if (!base_.isValid()) {
+    if (!agregaConexion(QStringLiteral("QODBC"))) {
         cierra();
         lanza(QStringLiteral("HY000"), NumeroError::ProveedorNoEncontrado,
               QStringLiteral("No está instalado el controlador ODBC de Qt (paquete libqt6sql6-odbc)."));
@@ -186,11 +161,7 @@ void ProveedorOdbc::abre(const CadenaConexion& cadena)
 
 void ProveedorOdbc::cierra()
 {
-    if (base_.isValid())
-        base_.close();
-    base_ = QSqlDatabase();
-    if (QSqlDatabase::contains(nombreConexion_))
-        QSqlDatabase::removeDatabase(nombreConexion_);
+    cierraConexion();
     baseDeDatos_.clear();
 }
 
@@ -218,7 +189,7 @@ Resultado ProveedorOdbc::consulta(const QString& sentencia)
     const QSqlRecord registro = q.record();
     for (int i = 0; i < registro.count(); ++i) {
         const QSqlField campo = registro.field(i);
-        r.columnas.append({campo.name(), tipoDeCampo(campo), campo.length() > 0 ? campo.length() : 0});
+        r.columnas.append({campo.name(), TipoDeCampo(campo), campo.length() > 0 ? campo.length() : 0});
     }
     while (q.next()) {
         QVariantList fila;
@@ -284,7 +255,7 @@ Resultado ProveedorOdbc::esquema(int tipo, const QVariantList& restricciones)
             const QSqlField campo = registro.field(i);
             if (!cumple(restricciones, 3, campo.name()))
                 continue;
-            const int tipoAdo = tipoDeCampo(campo);
+            const int tipoAdo = TipoDeCampo(campo);
             r.filas.push_back({baseDeDatos_, QString(), tabla, campo.name(), i + 1, tipoAdo,
                                tipoAdo == adVarWChar && campo.length() > 0 ? QVariant(campo.length()) : QVariant(),
                                campo.requiredStatus() != QSqlField::Required});
@@ -293,58 +264,25 @@ Resultado ProveedorOdbc::esquema(int tipo, const QVariantList& restricciones)
     return r;
 }
 
-void ProveedorOdbc::insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores)
+QString ProveedorOdbc::citaNombre(const QString& nombre) const
 {
-    compruebaAbierta();
-    QString texto = QStringLiteral("INSERT INTO ") + tabla;
-    if (columnas.isEmpty())
-        texto += QStringLiteral(" DEFAULT VALUES");
-    else
-        texto += QStringLiteral(" (%1) VALUES (%2)").arg(columnas.join(QStringLiteral(", ")),
-                                                        QStringList(columnas.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
-    QSqlQuery q(base_);
-    if (!q.prepare(texto))
-        falla(q.lastError());
-    for (qsizetype i = 0; i < columnas.size(); ++i)
-        q.addBindValue(valores.value(i));
-    if (!q.exec())
-        falla(q.lastError());
+    return nombre;
 }
 
-void ProveedorOdbc::actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
-                                  const QVariantList& nuevos)
+QVariant ProveedorOdbc::valorEscrito(const QVariant& valor, const QString&) const
 {
-    compruebaAbierta();
-    QStringList cambios;
-    QStringList condiciones;
-    QVariantList valores;
-    QVariantList valoresCondicion;
-    for (qsizetype i = 0; i < columnas.size(); ++i) {
-        if (!mismoValor(originales.value(i), nuevos.value(i))) {
-            cambios.append(columnas.at(i) + QStringLiteral(" = ?"));
-            valores.append(nuevos.value(i));
-        }
-        if (originales.value(i).isNull()) {
-            condiciones.append(columnas.at(i) + QStringLiteral(" IS NULL"));
-        } else {
-            condiciones.append(columnas.at(i) + QStringLiteral(" = ?"));
-            valoresCondicion.append(originales.value(i));
-        }
-    }
-    if (cambios.isEmpty())
-        return;
-    QSqlQuery q(base_);
-    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3")
-                       .arg(tabla, cambios.join(QStringLiteral(", ")), condiciones.join(QStringLiteral(" AND ")))))
-        falla(q.lastError());
-    for (const QVariant& v : valores + valoresCondicion)
-        q.addBindValue(v);
-    if (!q.exec())
-        falla(q.lastError());
-    if (q.numRowsAffected() == 0)
-        lanza(QStringLiteral("HY000"), NumeroError::Fallo,
-              QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
-                             "puede que otro usuario la haya cambiado.").arg(tabla));
+    return valor;
+}
+
+QString ProveedorOdbc::condicionOriginal(const QString& citada, const QVariant& original, QVariantList& valores) const
+{
+    valores.append(original);
+    return citada + QStringLiteral(" = ?");
+}
+
+QString ProveedorOdbc::actualizacion(const QString& citada, const QString& cambios, const QString& condiciones) const
+{
+    return QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(citada, cambios, condiciones);
 }
 
 QString ProveedorOdbc::baseDeDatos() const
@@ -365,22 +303,14 @@ void ProveedorOdbc::fijaTiempoEspera(int)
 {
 }
 
-void ProveedorOdbc::compruebaAbierta() const
-{
-    if (!base_.isValid() || !base_.isOpen())
-        lanza(QStringLiteral("HY000"), NumeroError::Fallo, QStringLiteral("La base de datos no está abierta."));
-}
-
 void ProveedorOdbc::falla(const QSqlError& error) const
 {
     throw FalloProveedor(ErrorDeOdbc(error, clave_));
 }
 
-void ProveedorOdbc::ejecutaSimple(const QString& sentencia)
+void ProveedorOdbc::fallaPropia(const QString& descripcion) const
 {
-    QSqlQuery q(base_);
-    if (!q.exec(sentencia))
-        falla(q.lastError());
+    lanza(QStringLiteral("HY000"), NumeroError::Fallo, descripcion);
 }
 
 } // namespace ado::odbc

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ado/Proveedor.h"
+#include "platform/ado/ProveedorQtSql.h"
 
 #include <QSqlDatabase>
 
@@ -8,7 +8,7 @@ namespace ado::odbc {
 
 // The suite's own servers through ODBC (Qt's QODBC driver over unixODBC). The statements go to the
 // server as they are: SQL Server speaks the suite's dialect itself, and DB_Dll translates for Oracle.
-class ProveedorOdbc : public Proveedor {
+class ProveedorOdbc : public ProveedorQtSql {
 public:
     // The driver a provider name stands for.
     enum class Destino {
@@ -43,26 +43,26 @@ public:
     // Tables and views, and their columns, as the driver lists them (TABLE_SCHEMA empty).
     Resultado esquema(int tipo, const QVariantList& restricciones) override;
 
-    // Bound parameters. actualizaFila changes the rows whose columns equal the originals (nulls match
-    // nulls); ODBC offers no portable way to name just the first one. No row fails with Fallo.
-    void insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores) override;
-    void actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
-                       const QVariantList& nuevos) override;
-
     QString baseDeDatos() const override;
     // Sends "USE name": SQL Server's way; other servers refuse it with their own error.
     void fijaBaseDeDatos(const QString& nombre) override;
     // Kept for the next statements (the driver's query time-out).
     void fijaTiempoEspera(int segundos) override;
 
-private:
-    void compruebaAbierta() const;
-    [[noreturn]] void falla(const QSqlError& error) const;
-    void ejecutaSimple(const QString& sentencia);
+protected:
+    [[noreturn]] void falla(const QSqlError& error) const override;
+    [[noreturn]] void fallaPropia(const QString& descripcion) const override;
+    // Row writes: names and values as given, originals compared with "=". The UPDATE changes every
+    // row whose columns equal the originals: ODBC offers no portable way to name just the first one.
+    [[nodiscard]] QString citaNombre(const QString& nombre) const override;
+    [[nodiscard]] QVariant valorEscrito(const QVariant& valor, const QString& columna) const override;
+    [[nodiscard]] QString condicionOriginal(const QString& citada, const QVariant& original,
+                                            QVariantList& valores) const override;
+    [[nodiscard]] QString actualizacion(const QString& citada, const QString& cambios,
+                                        const QString& condiciones) const override;
 
+private:
     Destino destino_;
-    QString nombreConexion_;
-    QSqlDatabase base_;
     QString baseDeDatos_;
     QString clave_;
 };

@@ -11,12 +11,9 @@
 #include <QSqlRecord>
 #include <QTimeZone>
 
-#include <atomic>
 
 namespace ado::postgresql {
 namespace {
-
-std::atomic<int> conexionesCreadas{0};
 
 // The suite's functions, on this session only: pg_temp is the session's own schema, gone when it ends.
 const char* const kFunciones =
@@ -28,49 +25,9 @@ const char* const kFunciones =
     "END $$;"
     "CREATE FUNCTION pg_temp.kq_getdate() RETURNS timestamp LANGUAGE sql STABLE AS $$ SELECT localtimestamp(0) $$";
 
-QString cita(const QString& nombre)
-{
-    QString citado = nombre.toLower();
-    citado.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + citado + u'"';
-}
-
-// A value as the server reads it back: dates as ISO text, which timestamp parameters accept.
-QVariant valorEscrito(const QVariant& v)
-{
-    if (v.typeId() == QMetaType::QDateTime)
-        return v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    if (v.typeId() == QMetaType::QDate)
-        return v.toDate().toString(QStringLiteral("yyyy-MM-dd"));
-    return v;
-}
-
-bool mismoValor(const QVariant& a, const QVariant& b)
-{
-    if (a.isNull() || b.isNull())
-        return a.isNull() == b.isNull();
-    return a == b;
-}
-
-int tipoDeCampo(const QSqlField& campo)
-{
-    switch (campo.metaType().id()) {
-    case QMetaType::Int: return adInteger;
-    case QMetaType::LongLong: return adBigInt;
-    case QMetaType::Double: return adDouble;
-    case QMetaType::Bool: return adBoolean;
-    case QMetaType::QDate:
-    case QMetaType::QDateTime: return adDBTimeStamp;
-    case QMetaType::QTime: return adDBTime;
-    case QMetaType::QByteArray: return adLongVarBinary;
-    default: return adVarWChar;
-    }
-}
-
 } // namespace
 
-ProveedorPostgres::ProveedorPostgres()
-    : nombreConexion_(QStringLiteral("agenda_postgres_%1").arg(++conexionesCreadas))
+ProveedorPostgres::ProveedorPostgres() : ProveedorQtSql("agenda_postgres")
 {
 }
 
@@ -109,8 +66,7 @@ void ProveedorPostgres::abre(const CadenaConexion& cadena)
 
 void ProveedorPostgres::conecta()
 {
-    base_ = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nombreConexion_);
-    if (!base_.isValid()) {
+    if (!agregaConexion(QStringLiteral("QPSQL"))) {
         cierra();
         LanzaFalloPostgres(NumeroError::ProveedorNoEncontrado,
                            QStringLiteral("El proveedor \"PostgreSQL\" necesita el controlador de PostgreSQL de Qt (paquete "
@@ -149,11 +105,7 @@ void ProveedorPostgres::cierra()
 {
     traductor_.reset();
     esFuncion_.clear();
-    if (base_.isValid())
-        base_.close();
-    base_ = QSqlDatabase();
-    if (QSqlDatabase::contains(nombreConexion_))
-        QSqlDatabase::removeDatabase(nombreConexion_);
+    cierraConexion();
 }
 
 int32_t ProveedorPostgres::ejecuta(const QString& sentencia)
@@ -186,7 +138,7 @@ Resultado ProveedorPostgres::lee(const QString& sentencia, int32_t* registros)
             const QSqlRecord registro = q.record();
             QList<int> largos(registro.count(), 0);
             for (int i = 0; i < registro.count(); ++i)
-                resultado.columnas.append({registro.fieldName(i), tipoDeCampo(registro.field(i)), 0});
+                resultado.columnas.append({registro.fieldName(i), TipoDeCampo(registro.field(i)), 0});
             while (q.next()) {
                 QVariantList fila;
                 fila.reserve(registro.count());
@@ -266,65 +218,32 @@ Resultado ProveedorPostgres::esquema(int tipo, const QVariantList& restricciones
     }
 }
 
-void ProveedorPostgres::insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores)
+QString ProveedorPostgres::citaNombre(const QString& nombre) const
 {
-    compruebaAbierta();
-    QString texto = QStringLiteral("INSERT INTO ") + cita(tabla);
-    if (columnas.isEmpty()) {
-        texto += QStringLiteral(" DEFAULT VALUES");
-    } else {
-        QStringList citadas;
-        for (const QString& columna : columnas)
-            citadas.append(cita(columna));
-        const QStringList marcas(columnas.size(), QStringLiteral("?"));
-        texto += QStringLiteral(" (%1) VALUES (%2)").arg(citadas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
-    }
-    QSqlQuery q(base_);
-    if (!q.prepare(texto))
-        falla(q.lastError());
-    for (qsizetype i = 0; i < columnas.size(); ++i)
-        q.addBindValue(valorEscrito(valores.value(i)));
-    if (!q.exec())
-        falla(q.lastError());
+    QString citado = nombre.toLower();
+    citado.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + citado + u'"';
 }
 
-void ProveedorPostgres::actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
-                                      const QVariantList& nuevos)
+QVariant ProveedorPostgres::valorEscrito(const QVariant& valor, const QString&) const
 {
-    compruebaAbierta();
-    QStringList cambios;
-    QVariantList valores;
-    QStringList condiciones;
-    QVariantList valoresCondicion;
-    for (qsizetype i = 0; i < columnas.size(); ++i) {
-        const QString columna = cita(columnas.at(i));
-        if (!mismoValor(originales.value(i), nuevos.value(i))) {
-            cambios.append(columna + QStringLiteral(" = ?"));
-            valores.append(valorEscrito(nuevos.value(i)));
-        }
-        if (originales.value(i).isNull()) {
-            condiciones.append(columna + QStringLiteral(" IS NULL"));
-        } else {
-            condiciones.append(columna + QStringLiteral(" IS NOT DISTINCT FROM ?"));
-            valoresCondicion.append(valorEscrito(originales.value(i)));
-        }
-    }
-    if (cambios.isEmpty())
-        return;
-    const QString citada = cita(tabla);
-    const QString texto = QStringLiteral("UPDATE %1 SET %2 WHERE ctid = (SELECT ctid FROM %1 WHERE %3 LIMIT 1)")
-                              .arg(citada, cambios.join(QStringLiteral(", ")), condiciones.join(QStringLiteral(" AND ")));
-    QSqlQuery q(base_);
-    if (!q.prepare(texto))
-        falla(q.lastError());
-    for (const QVariant& v : valores + valoresCondicion)
-        q.addBindValue(v);
-    if (!q.exec())
-        falla(q.lastError());
-    if (q.numRowsAffected() == 0)
-        LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
-                                                              "puede que otro usuario la haya cambiado.")
-                                                   .arg(tabla));
+    // Dates as ISO text, which timestamp parameters accept.
+    if (valor.typeId() == QMetaType::QDateTime)
+        return valor.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    if (valor.typeId() == QMetaType::QDate)
+        return valor.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+    return valor;
+}
+
+QString ProveedorPostgres::condicionOriginal(const QString& citada, const QVariant& original, QVariantList& valores) const
+{
+    valores.append(valorEscrito(original, citada));
+    return citada + QStringLiteral(" IS NOT DISTINCT FROM ?");
+}
+
+QString ProveedorPostgres::actualizacion(const QString& citada, const QString& cambios, const QString& condiciones) const
+{
+    return QStringLiteral("UPDATE %1 SET %2 WHERE ctid = (SELECT ctid FROM %1 WHERE %3 LIMIT 1)").arg(citada, cambios, condiciones);
 }
 
 QString ProveedorPostgres::baseDeDatos() const
@@ -362,17 +281,14 @@ void ProveedorPostgres::leeEsquema()
     traductor_ = std::make_unique<TraductorPostgres>(EsquemaPostgres::dialecto(base_));
 }
 
-void ProveedorPostgres::compruebaAbierta() const
+bool ProveedorPostgres::abierta() const
 {
-    if (!base_.isValid() || !base_.isOpen() || !traductor_)
-        LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("La base de datos no está abierta."));
+    return ProveedorQtSql::abierta() && traductor_;
 }
 
-void ProveedorPostgres::ejecutaSimple(const QString& sentencia)
+void ProveedorPostgres::fallaPropia(const QString& descripcion) const
 {
-    QSqlQuery q(base_);
-    if (!q.exec(sentencia))
-        falla(q.lastError());
+    LanzaFalloPostgres(NumeroError::Fallo, descripcion);
 }
 
 void ProveedorPostgres::falla(const QSqlError& error) const

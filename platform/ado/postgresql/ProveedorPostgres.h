@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ado/Proveedor.h"
+#include "platform/ado/ProveedorQtSql.h"
 #include "platform/ado/postgresql/TraductorPostgres.h"
 
 #include <QHash>
@@ -13,7 +13,7 @@ namespace ado::postgresql {
 // The office's shared database: a PostgreSQL server through Qt's QPSQL driver, under a connection
 // name of its own. Statements in the suite's dialect go through TraductorPostgres; EXEC calls run the
 // routines kept in the database; errors are numbered by ErroresPostgres.
-class ProveedorPostgres : public Proveedor {
+class ProveedorPostgres : public ProveedorQtSql {
 public:
     ProveedorPostgres();
     ~ProveedorPostgres() override;
@@ -41,29 +41,31 @@ public:
     // Tables and columns (EsquemaPostgres); other schema numbers fail with Fallo.
     Resultado esquema(int tipo, const QVariantList& restricciones) override;
 
-    // As on the embedded database: bound parameters; actualizaFila changes the first row (by its
-    // physical position) whose columns are all NOT DISTINCT FROM the originals; no row fails.
-    void insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores) override;
-    void actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
-                       const QVariantList& nuevos) override;
-
     // The connected database; choosing another one connects to it with the same parameters.
     QString baseDeDatos() const override;
     void fijaBaseDeDatos(const QString& nombre) override;
     // statement_timeout; 0 waits without limit.
     void fijaTiempoEspera(int segundos) override;
 
+protected:
+    [[nodiscard]] bool abierta() const override;
+    [[noreturn]] void falla(const QSqlError& error) const override;
+    [[noreturn]] void fallaPropia(const QString& descripcion) const override;
+    // Row writes: names folded to lower case and quoted, dates as ISO text, originals compared
+    // with IS NOT DISTINCT FROM, the first matching row reached by its physical position (ctid).
+    [[nodiscard]] QString citaNombre(const QString& nombre) const override;
+    [[nodiscard]] QVariant valorEscrito(const QVariant& valor, const QString& columna) const override;
+    [[nodiscard]] QString condicionOriginal(const QString& citada, const QVariant& original,
+                                            QVariantList& valores) const override;
+    [[nodiscard]] QString actualizacion(const QString& citada, const QString& cambios,
+                                        const QString& condiciones) const override;
+
 private:
     void conecta();
     void leeEsquema();
-    void compruebaAbierta() const;
-    void ejecutaSimple(const QString& sentencia);
     [[nodiscard]] QString traduceLlamada(const QString& sentencia);
     [[nodiscard]] Resultado lee(const QString& traducida, int32_t* registros);
-    [[noreturn]] void falla(const QSqlError& error) const;
 
-    QString nombreConexion_;
-    QSqlDatabase base_;
     QString servidor_;
     int puerto_ = 5432;
     QString baseDeDatos_;

@@ -22,28 +22,8 @@
 #include <climits>
 
 namespace ado::sqlite {
-namespace {
 
-std::atomic<int> conexionesCreadas{0};
-
-QString cita(const QString& nombre)
-{
-    QString citado = nombre;
-    citado.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + citado + u'"';
-}
-
-bool mismoValor(const QVariant& a, const QVariant& b)
-{
-    if (a.isNull() || b.isNull())
-        return a.isNull() == b.isNull();
-    return a == b;
-}
-
-} // namespace
-
-ProveedorSqlite::ProveedorSqlite()
-    : nombreConexion_(QStringLiteral("agenda_sqlite_%1").arg(++conexionesCreadas))
+ProveedorSqlite::ProveedorSqlite() : ProveedorQtSql("agenda_sqlite")
 {
 }
 
@@ -63,8 +43,7 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
     if (info.isDir() || (!crear && !info.exists()))
         LanzaFallo(TipoFallo::ArchivoNoEncontrado, QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo));
 
-    base_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombreConexion_);
-    if (!base_.isValid()) {
+    if (!agregaConexion(QStringLiteral("QSQLITE"))) {
         cierra();
         LanzaFallo(TipoFallo::Fallo, QStringLiteral("No está instalado el controlador de SQLite de Qt (QSQLITE)."));
     }
@@ -82,7 +61,7 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
             LanzaFallo(TipoFallo::Fallo, QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
         sqlite3_extended_result_codes(manejador_, 1);
         RegistraFuncionesDialecto(manejador_);
-        ejecutaSimple("PRAGMA foreign_keys = ON");
+        ejecutaSimple(QStringLiteral("PRAGMA foreign_keys = ON"));
         baseDeDatos_ = archivo;
         leeEsquema();
     } catch (...) {
@@ -98,11 +77,7 @@ void ProveedorSqlite::cierra()
     esquema_ = EsquemaSqlite();
     manejador_ = nullptr;
     baseDeDatos_.clear();
-    if (base_.isValid())
-        base_.close();
-    base_ = QSqlDatabase();
-    if (QSqlDatabase::contains(nombreConexion_))
-        QSqlDatabase::removeDatabase(nombreConexion_);
+    cierraConexion();
 }
 
 int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
@@ -177,17 +152,20 @@ Resultado ProveedorSqlite::consulta(const QString& sentencia)
 
 void ProveedorSqlite::iniciaTransaccion()
 {
-    ejecutaSimple("BEGIN");
+    compruebaAbierta();
+    ejecutaSimple(QStringLiteral("BEGIN"));
 }
 
 void ProveedorSqlite::confirmaTransaccion()
 {
-    ejecutaSimple("COMMIT");
+    compruebaAbierta();
+    ejecutaSimple(QStringLiteral("COMMIT"));
 }
 
 void ProveedorSqlite::deshaceTransaccion()
 {
-    ejecutaSimple("ROLLBACK");
+    compruebaAbierta();
+    ejecutaSimple(QStringLiteral("ROLLBACK"));
 }
 
 Resultado ProveedorSqlite::esquema(int tipo, const QVariantList& restricciones)
@@ -205,71 +183,32 @@ Resultado ProveedorSqlite::esquema(int tipo, const QVariantList& restricciones)
     }
 }
 
-void ProveedorSqlite::insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores)
+QString ProveedorSqlite::citaNombre(const QString& nombre) const
 {
-    compruebaAbierta();
-    QString texto = QStringLiteral("INSERT INTO ") + cita(tabla);
-    if (columnas.isEmpty()) {
-        texto += QStringLiteral(" DEFAULT VALUES");
-    } else {
-        QStringList citadas;
-        for (const QString& columna : columnas)
-            citadas.append(cita(columna));
-        QStringList marcas(columnas.size(), QStringLiteral("?"));
-        texto += QStringLiteral(" (%1) VALUES (%2)").arg(citadas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
-    }
-    QSqlQuery consulta(base_);
-    if (!consulta.prepare(texto))
-        LanzaFallo(consulta.lastError());
-    for (qsizetype i = 0; i < columnas.size(); ++i)
-        consulta.addBindValue(ValorEscrito(valores.value(i), esquema_.esFecha(columnas.at(i))));
-    if (!consulta.exec())
-        LanzaFallo(consulta.lastError());
+    QString citado = nombre;
+    citado.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + citado + u'"';
 }
 
-void ProveedorSqlite::actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
-                                    const QVariantList& nuevos)
+QVariant ProveedorSqlite::valorEscrito(const QVariant& valor, const QString& columna) const
 {
-    compruebaAbierta();
-    QStringList cambios;
-    QVariantList valoresCambio;
-    QStringList condiciones;
-    QVariantList valoresCondicion;
-    for (qsizetype i = 0; i < columnas.size(); ++i) {
-        const QString columna = cita(columnas.at(i));
-        const bool fecha = esquema_.esFecha(columnas.at(i));
-        const QVariant original = originales.value(i);
-        if (!mismoValor(original, nuevos.value(i))) {
-            cambios.append(columna + QStringLiteral(" = ?"));
-            valoresCambio.append(ValorEscrito(nuevos.value(i), fecha));
-        }
-        if (original.isNull()) {
-            condiciones.append(columna + QStringLiteral(" IS NULL"));
-        } else if (original.typeId() == QMetaType::QDateTime) {
-            // The stored text may be written without seconds or time; compare as date-times.
-            condiciones.append(QStringLiteral("datetime(%1) IS ?").arg(columna));
-            valoresCondicion.append(dialecto::FechaAlmacenada(original.toDateTime()));
-        } else {
-            condiciones.append(columna + QStringLiteral(" IS ?"));
-            valoresCondicion.append(ValorEscrito(original, false));
-        }
+    return ValorEscrito(valor, esquema_.esFecha(columna));
+}
+
+QString ProveedorSqlite::condicionOriginal(const QString& citada, const QVariant& original, QVariantList& valores) const
+{
+    if (original.typeId() == QMetaType::QDateTime) {
+        // The stored text may be written without seconds or time; compare as date-times.
+        valores.append(dialecto::FechaAlmacenada(original.toDateTime()));
+        return QStringLiteral("datetime(%1) IS ?").arg(citada);
     }
-    if (cambios.isEmpty())
-        return;
-    const QString citada = cita(tabla);
-    const QString texto = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT rowid FROM %1 WHERE %3 LIMIT 1)")
-                              .arg(citada, cambios.join(QStringLiteral(", ")), condiciones.join(QStringLiteral(" AND ")));
-    QSqlQuery consulta(base_);
-    if (!consulta.prepare(texto))
-        LanzaFallo(consulta.lastError());
-    for (const QVariant& v : valoresCambio + valoresCondicion)
-        consulta.addBindValue(v);
-    if (!consulta.exec())
-        LanzaFallo(consulta.lastError());
-    if (consulta.numRowsAffected() == 0)
-        LanzaFallo(TipoFallo::Fallo, QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
-                                                      "puede que otro usuario la haya cambiado.")
-                                           .arg(tabla));
+    valores.append(ValorEscrito(original, false));
+    return citada + QStringLiteral(" IS ?");
+}
+
+QString ProveedorSqlite::actualizacion(const QString& citada, const QString& cambios, const QString& condiciones) const
+{
+    return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT rowid FROM %1 WHERE %3 LIMIT 1)").arg(citada, cambios, condiciones);
 }
 
 QString ProveedorSqlite::baseDeDatos() const
@@ -380,18 +319,19 @@ void ProveedorSqlite::leeEsquema()
     traductor_ = std::make_unique<TraductorSqlite>(esquema_.dialecto());
 }
 
-void ProveedorSqlite::compruebaAbierta() const
+bool ProveedorSqlite::abierta() const
 {
-    if (!manejador_)
-        LanzaFallo(TipoFallo::Fallo, QStringLiteral("La base de datos no está abierta."));
+    return manejador_ != nullptr;
 }
 
-void ProveedorSqlite::ejecutaSimple(const char* sentencia)
+void ProveedorSqlite::falla(const QSqlError& error) const
 {
-    compruebaAbierta();
-    QSqlQuery consulta(base_);
-    if (!consulta.exec(QString::fromLatin1(sentencia)))
-        LanzaFallo(consulta.lastError());
+    LanzaFallo(error);
+}
+
+void ProveedorSqlite::fallaPropia(const QString& descripcion) const
+{
+    LanzaFallo(TipoFallo::Fallo, descripcion);
 }
 
 bool ProveedorSqlite::esCatalogo(const QString& nombre) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ado/Proveedor.h"
+#include "platform/ado/ProveedorQtSql.h"
 #include "platform/ado/sqlite/CacheSentenciasSqlite.h"
 #include "platform/ado/sqlite/EsquemaSqlite.h"
 #include "platform/ado/sqlite/TraductorSqlite.h"
@@ -18,7 +18,7 @@ namespace ado::sqlite {
 // The embedded database: one SQLite file through Qt's QSQLITE driver, under a connection name of
 // its own. Statements in the suite's dialect go through TraductorSqlite; EXEC calls run the
 // procedures kept in the file (ProcedimientosSqlite); errors are numbered by ErroresSqlite.
-class ProveedorSqlite : public Proveedor {
+class ProveedorSqlite : public ProveedorQtSql {
 public:
     ProveedorSqlite();
     ~ProveedorSqlite() override;
@@ -57,14 +57,6 @@ public:
     // rows. Other schema numbers fail with Fallo.
     Resultado esquema(int tipo, const QVariantList& restricciones) override;
 
-    // Bound parameters, values as ValorEscrito gives them. insertaFila without columns inserts the
-    // defaults. actualizaFila sets the columns whose new value differs from the original, in the
-    // first row (by rowid) where every column IS its original value (date values compared as
-    // SQLite date-times); no row found fails with Fallo, nothing changed does nothing.
-    void insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores) override;
-    void actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
-                       const QVariantList& nuevos) override;
-
     // The database's name as the connection string gave it ("" when closed). Another database
     // cannot be chosen on an embedded file: any other name fails with Fallo.
     QString baseDeDatos() const override;
@@ -72,18 +64,27 @@ public:
     // SQLite's busy timeout; 0 waits without limit, as CommandTimeout 0 does.
     void fijaTiempoEspera(int segundos) override;
 
+protected:
+    [[nodiscard]] bool abierta() const override;
+    [[noreturn]] void falla(const QSqlError& error) const override;
+    [[noreturn]] void fallaPropia(const QString& descripcion) const override;
+    // Row writes: names in double quotes, values as ValorEscrito gives them, originals compared
+    // with IS (date values as SQLite date-times), the first matching row reached by its rowid.
+    [[nodiscard]] QString citaNombre(const QString& nombre) const override;
+    [[nodiscard]] QVariant valorEscrito(const QVariant& valor, const QString& columna) const override;
+    [[nodiscard]] QString condicionOriginal(const QString& citada, const QVariant& original,
+                                            QVariantList& valores) const override;
+    [[nodiscard]] QString actualizacion(const QString& citada, const QString& cambios,
+                                        const QString& condiciones) const override;
+
 private:
     void leeEsquema();
     [[nodiscard]] std::optional<int32_t> ejecutaEnCache(const QString& traducida);
     [[nodiscard]] std::optional<Resultado> consultaEnCache(const QString& traducida);
     // Resets the failed statement, drops it from the cache and throws its error.
     [[noreturn]] void fallaPaso(sqlite3_stmt* sentencia, int rc, const QString& texto);
-    void compruebaAbierta() const;
-    void ejecutaSimple(const char* sentencia);
     [[nodiscard]] bool esCatalogo(const QString& nombre) const;
 
-    QString nombreConexion_;
-    QSqlDatabase base_;
     QString baseDeDatos_;
     sqlite3* manejador_ = nullptr;
     EsquemaSqlite esquema_;

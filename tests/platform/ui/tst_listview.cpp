@@ -14,6 +14,8 @@ private slots:
     void ordena();
     void agregaEnOrdenYCarga();
     void casillasCabecerasYAnchos();
+    void buscaPrefijoTrasCambios_data();
+    void buscaPrefijoTrasCambios();
 
 private:
     static QStringList textos(const ListView& lista);
@@ -112,6 +114,53 @@ void TstListView::casillasCabecerasYAnchos()
     QCOMPARE(lista.ItemSeleccionado(), 2);
     QCOMPARE(teclas.size(), 1);
     QCOMPARE(teclas[0][0].toInt(), 85);
+}
+
+void TstListView::buscaPrefijoTrasCambios_data()
+{
+    QTest::addColumn<QString>("cambio");
+    QTest::addColumn<int>("columna");
+    QTest::addColumn<QString>("prefijo");
+    QTest::addColumn<int>("item");
+
+    // Items: " beta"/"x", "Alfa"/"", "álamo"/"y", "alba"/"x"; each row searches once before the change.
+    QTest::newRow("lowest of several matches, case ignored") << "" << 0 << "AL" << 2;
+    QTest::newRow("an accented letter is its own letter") << "" << 0 << "ÁLA" << 3;
+    QTest::newRow("blanks before the text ignored") << "" << 0 << "BE" << 1;
+    QTest::newRow("a sub-item never set reads empty") << "" << 1 << "" << 1;
+    QTest::newRow("no match") << "" << 1 << "z" << 0;
+    QTest::newRow("text changed after a search") << "texto" << 0 << "gam" << 1;
+    QTest::newRow("rows sorted after a search") << "ordena" << 0 << "al" << 1;
+    QTest::newRow("item added after a search") << "agrega" << 1 << "z" << 5;
+    QTest::newRow("items cleared after a search") << "limpia" << 0 << "" << 0;
+}
+
+void TstListView::buscaPrefijoTrasCambios()
+{
+    QFETCH(QString, cambio);
+    QFETCH(int, columna);
+    QFETCH(QString, prefijo);
+    QFETCH(int, item);
+    QWidget ventana;
+    ListView lista(&ventana);
+    lista.AgregaColumna(QStringLiteral("A"), 1000);
+    lista.AgregaColumna(QStringLiteral("B"), 1000);
+    const QList<std::pair<QString, QString>> filas{{" beta", "x"}, {"Alfa", ""}, {"álamo", "y"}, {"alba", "x"}};
+    for (const auto& [texto, sub] : filas) {
+        const int nuevo = lista.AgregaItem(texto);
+        if (!sub.isEmpty())
+            lista.setSubItem(nuevo, 1, sub);
+    }
+    QCOMPARE(lista.PrimeroQueEmpieza(columna, QStringLiteral("zz")), 0);
+    if (cambio == QLatin1String("texto"))
+        lista.setTexto(1, QStringLiteral("Gamma"));
+    else if (cambio == QLatin1String("ordena"))
+        lista.OrdenaPor(1, 0);
+    else if (cambio == QLatin1String("agrega"))
+        lista.setSubItem(lista.AgregaItem(QStringLiteral("omega")), 1, QStringLiteral("Zulú"));
+    else if (cambio == QLatin1String("limpia"))
+        lista.LimpiaItems();
+    QCOMPARE(lista.PrimeroQueEmpieza(columna, prefijo), item);
 }
 
 QTEST_MAIN(TstListView)

@@ -1,0 +1,140 @@
+#include "platform/ado/ProveedorQtSql.h"
+
+#include "platform/ado/Constantes.h"
+
+#include <QSqlField>
+#include <QSqlQuery>
+
+#include <atomic>
+
+namespace ado {
+namespace {
+
+std::atomic<int> conexionesCreadas{0};
+
+bool mismoValor(const QVariant& a, const QVariant& b)
+{
+    if (a.isNull() || b.isNull())
+        return a.isNull() == b.isNull();
+    return a == b;
+}
+
+} // namespace
+
+ProveedorQtSql::ProveedorQtSql(const char* prefijo)
+    : nombreConexion_(QStringLiteral("%1_%2").arg(QLatin1String(prefijo)).arg(++conexionesCreadas))
+{
+}
+
+ProveedorQtSql::~ProveedorQtSql()
+{
+    cierraConexion();
+}
+
+bool ProveedorQtSql::agregaConexion(const QString& controlador)
+{
+    base_ = QSqlDatabase::addDatabase(controlador, nombreConexion_);
+    if (base_.isValid())
+        return true;
+    cierraConexion();
+    return false;
+}
+
+void ProveedorQtSql::cierraConexion()
+{
+    if (base_.isValid())
+        base_.close();
+    base_ = QSqlDatabase();
+    if (QSqlDatabase::contains(nombreConexion_))
+        QSqlDatabase::removeDatabase(nombreConexion_);
+}
+
+bool ProveedorQtSql::abierta() const
+{
+    return base_.isValid() && base_.isOpen();
+}
+
+void ProveedorQtSql::compruebaAbierta() const
+{
+    if (!abierta())
+        fallaPropia(QStringLiteral("La base de datos no está abierta."));
+}
+
+void ProveedorQtSql::ejecutaSimple(const QString& sentencia)
+{
+    QSqlQuery q(base_);
+    if (!q.exec(sentencia))
+        falla(q.lastError());
+}
+
+void ProveedorQtSql::insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores)
+{
+    compruebaAbierta();
+    QString texto = QStringLiteral("INSERT INTO ") + citaNombre(tabla);
+    if (columnas.isEmpty()) {
+        texto += QStringLiteral(" DEFAULT VALUES");
+    } else {
+        QStringList citadas;
+        for (const QString& columna : columnas)
+            citadas.append(citaNombre(columna));
+        const QStringList marcas(columnas.size(), QStringLiteral("?"));
+        texto += QStringLiteral(" (%1) VALUES (%2)").arg(citadas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
+    }
+    QSqlQuery q(base_);
+    if (!q.prepare(texto))
+        falla(q.lastError());
+    for (qsizetype i = 0; i < columnas.size(); ++i)
+        q.addBindValue(valorEscrito(valores.value(i), columnas.at(i)));
+    if (!q.exec())
+        falla(q.lastError());
+}
+
+void ProveedorQtSql::actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
+                                   const QVariantList& nuevos)
+{
+    compruebaAbierta();
+    QStringList cambios;
+    QVariantList valores;
+    QStringList condiciones;
+    QVariantList valoresCondicion;
+    for (qsizetype i = 0; i < columnas.size(); ++i) {
+        const QString columna = citaNombre(columnas.at(i));
+        const QVariant original = originales.value(i);
+        if (!mismoValor(original, nuevos.value(i))) {
+            cambios.append(columna + QStringLiteral(" = ?"));
+            valores.append(valorEscrito(nuevos.value(i), columnas.at(i)));
+        }
+        condiciones.append(original.isNull() ? columna + QStringLiteral(" IS NULL")
+                                             : condicionOriginal(columna, original, valoresCondicion));
+    }
+    if (cambios.isEmpty())
+        return;
+    QSqlQuery q(base_);
+    if (!q.prepare(actualizacion(citaNombre(tabla), cambios.join(QStringLiteral(", ")), condiciones.join(QStringLiteral(" AND ")))))
+        falla(q.lastError());
+    for (const QVariant& v : valores + valoresCondicion)
+        q.addBindValue(v);
+    if (!q.exec())
+        falla(q.lastError());
+    if (q.numRowsAffected() == 0)
+        fallaPropia(QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
+                                   "puede que otro usuario la haya cambiado.")
+                        .arg(tabla));
+}
+
+int ProveedorQtSql::TipoDeCampo(const QSqlField& campo)
+{
+    switch (campo.metaType().id()) {
+    case QMetaType::Int: return adInteger;
+    case QMetaType::LongLong: return adBigInt;
+    case QMetaType::Double: return adDouble;
+    case QMetaType::Bool: return adBoolean;
+    case QMetaType::QDate:
+    case QMetaType::QDateTime: return adDBTimeStamp;
+    case QMetaType::QTime: return adDBTime;
+    case QMetaType::QByteArray: return adLongVarBinary;
+    default: return adVarWChar;
+    }
+}
+
+} // namespace ado

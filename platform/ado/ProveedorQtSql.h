@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/ado/Proveedor.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+
+class QSqlField;
+
+namespace ado {
+
+// What every provider over a Qt Sql driver shares: a connection under a name of its own, the
+// check that it is open, statements run as they are, and the row writes behind
+// Recordset.AddNew/Update. Each engine says only how it names objects, how it writes values, how it
+// compares a column with its original value and how it reaches a single row.
+class ProveedorQtSql : public Proveedor {
+public:
+    ~ProveedorQtSql() override;
+
+    // INSERT with bound parameters, values as valorEscrito gives them; without columns it inserts
+    // the defaults.
+    void insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores) override;
+    // Sets the columns whose new value differs from the original (nulls equal nulls) in the row
+    // whose columns all hold their originals (a null original matches IS NULL, any other as
+    // condicionOriginal says), reached through actualizacion. Nothing changed does nothing; no row
+    // found fails with the engine's Fallo and a Spanish message that another user may have changed it.
+    void actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
+                       const QVariantList& nuevos) override;
+
+protected:
+    // `prefijo` starts the names of this provider's Qt connections ("agenda_sqlite" → "agenda_sqlite_1").
+    explicit ProveedorQtSql(const char* prefijo);
+
+    // Puts a connection of Qt's driver `controlador` in base_; false (and nothing kept) when that
+    // driver is not installed.
+    [[nodiscard]] bool agregaConexion(const QString& controlador);
+    // Closes and forgets the connection; harmless when there is none.
+    void cierraConexion();
+    // Whether statements may be sent; by default, the connection is open.
+    [[nodiscard]] virtual bool abierta() const;
+    // Fails with "La base de datos no está abierta." unless abierta().
+    void compruebaAbierta() const;
+    // Runs a statement as written, also while opening; a failure goes through falla.
+    void ejecutaSimple(const QString& sentencia);
+
+    // Throws the driver's error, numbered as the engine numbers it.
+    [[noreturn]] virtual void falla(const QSqlError& error) const = 0;
+    // Throws a failure of the provider's own, numbered as Fallo.
+    [[noreturn]] virtual void fallaPropia(const QString& descripcion) const = 0;
+
+    // A table or column name as the engine's statements write it.
+    [[nodiscard]] virtual QString citaNombre(const QString& nombre) const = 0;
+    // A value bound for column `columna`.
+    [[nodiscard]] virtual QVariant valorEscrito(const QVariant& valor, const QString& columna) const = 0;
+    // The test that column `citada` holds `original` (never null); appends what it binds to `valores`.
+    [[nodiscard]] virtual QString condicionOriginal(const QString& citada, const QVariant& original,
+                                                    QVariantList& valores) const = 0;
+    // The UPDATE of table `citada` that sets `cambios` in the row matching `condiciones`.
+    [[nodiscard]] virtual QString actualizacion(const QString& citada, const QString& cambios,
+                                                const QString& condiciones) const = 0;
+
+    // The ADO type of a column a Qt driver describes.
+    [[nodiscard]] static int TipoDeCampo(const QSqlField& campo);
+
+    QSqlDatabase base_;
+
+private:
+    QString nombreConexion_;
+};
+
+} // namespace ado
