@@ -34,6 +34,13 @@ const std::array<RegConsulta, 8> kConsultasEstandar{{
 
 } // namespace
 
+// Here rather than beside DB(): the lookup stands on the configuration store, and this file on the lookup.
+Lib_ClsCons3& ModGlobal::ClsCons3()
+{
+    static Lib_ClsCons3 compartido;
+    return compartido;
+}
+
 void ModGlobal::CargarConsultas()
 {
     const QString ruta = ClsCons3().gRutaMascaraConsultas;
