@@ -143,7 +143,10 @@ void TstAgendaTecladoE2E::teclas()
     // The window appears once today is loaded.
     const QStringList buscaVentana{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Agenda$")};
     QTRY_VERIFY_WITH_TIMEOUT(xdotool(buscaVentana) == 0 || agenda.state() == QProcess::NotRunning, 60000);
-    QVERIFY2(agenda.state() == QProcess::Running, "the program ended on its own");
+    QVERIFY2(agenda.state() == QProcess::Running,
+             qPrintable(QStringLiteral("the program ended on its own (%1, exit code %2)")
+                            .arg(agenda.exitStatus() == QProcess::CrashExit ? QStringLiteral("crashed") : QStringLiteral("normal exit"))
+                            .arg(agenda.exitCode())));
 
     ::kill(static_cast<pid_t>(agenda.processId()), SIGSTOP);
     // A click on the top row shown (the window sits at the screen's corner), then the keys.
