@@ -1,32 +1,22 @@
 #include "platform/ado/postgresql/ErroresPostgres.h"
 
-#include "platform/ado/Constantes.h"
 #include "platform/ado/FalloProveedor.h"
+#include "platform/ado/TipoFallo.h"
 
 namespace ado::postgresql {
 namespace {
 
 const QString kOrigen = QStringLiteral("PostgreSQL");
 
-int32_t numeroDe(const QString& estado)
+TipoFallo tipoDe(const QString& estado)
 {
     if (estado == u"42P01")
-        return NumeroError::NoExisteTabla;
+        return TipoFallo::NoExisteTabla;
     if (estado.startsWith(u"42") && estado != u"42501")
-        return NumeroError::ErroresEnComando;
+        return TipoFallo::ErroresEnComando;
     if (estado.startsWith(u"23"))
-        return NumeroError::ViolacionIntegridad;
-    return NumeroError::Fallo;
-}
-
-QString entrada(int32_t numero)
-{
-    switch (numero) {
-    case NumeroError::ErroresEnComando: return QStringLiteral("Error en la sentencia SQL");
-    case NumeroError::NoExisteTabla: return QStringLiteral("No existe la tabla o vista");
-    case NumeroError::ViolacionIntegridad: return QStringLiteral("Se ha violado una restricción de integridad");
-    default: return QStringLiteral("Error del servidor de base de datos");
-    }
+        return TipoFallo::ViolacionIntegridad;
+    return TipoFallo::Fallo;
 }
 
 // The server's primary message: "ERROR:  " and the lines that quote the statement back go.
@@ -48,12 +38,14 @@ QString mensajePrincipal(const QSqlError& error)
 Error ErrorDePostgres(const QSqlError& error, const QString& secreto)
 {
     const QString estado = error.nativeErrorCode().trimmed();
-    const int32_t numero = numeroDe(estado);
     QString mensaje = mensajePrincipal(error);
     if (!secreto.isEmpty())
         mensaje.replace(secreto, QStringLiteral("***"));
-    return Error{estado.isEmpty() ? QStringLiteral("HY000") : estado, numero,
-                 QStringLiteral("%1 (%2)").arg(entrada(numero), mensaje), 0, kOrigen};
+    Error resultado = ErrorDeTipo(tipoDe(estado), mensaje, 0, kOrigen);
+    // The server's own state tells more than the class of the failure.
+    if (!estado.isEmpty())
+        resultado.SQLState = estado;
+    return resultado;
 }
 
 Error ErrorPropioPostgres(int32_t numero, const QString& descripcion)
