@@ -29,6 +29,16 @@ bool cumple(const QVariantList& restricciones, int i, const QString& valor)
     return r.isEmpty() || r.compare(valor, Qt::CaseInsensitive) == 0;
 }
 
+// Adds the row when its catalogue, schema, table and name columns meet every restriction given.
+void agregaSiCumple(Resultado& r, const QVariantList& restricciones, QVariantList fila)
+{
+    for (int i = 0; i < 4; ++i) {
+        if (!cumple(restricciones, i, fila.at(i).toString()))
+            return;
+    }
+    r.filas.push_back(std::move(fila));
+}
+
 QSqlQuery consulta(const QSqlDatabase& base, const QString& texto)
 {
     QSqlQuery q(base);
@@ -85,13 +95,9 @@ Resultado EsquemaPostgres::tablas(const QSqlDatabase& base, const QVariantList& 
         "CASE table_type WHEN 'VIEW' THEN 'VIEW' ELSE 'TABLE' END AS tipo FROM information_schema.tables "
         "WHERE table_schema = ANY (current_schemas(false)) ORDER BY tipo, table_name"));
     while (q.next()) {
-        const QVariantList fila{q.value(0).toString(), esquemaVisible(q.value(1).toString()), q.value(2).toString(),
-                                q.value(3).toString()};
-        bool vale = true;
-        for (int i = 0; i < 4; ++i)
-            vale = vale && cumple(restricciones, i, fila.at(i).toString());
-        if (vale)
-            r.filas.push_back(fila);
+        agregaSiCumple(r, restricciones,
+                       {q.value(0).toString(), esquemaVisible(q.value(1).toString()), q.value(2).toString(),
+                        q.value(3).toString()});
     }
     return r;
 }
@@ -111,14 +117,10 @@ Resultado EsquemaPostgres::columnas(const QSqlDatabase& base, const QVariantList
         QVariant largo = q.value(6);
         if (largo.isNull() && tipo == adLongVarWChar)
             largo = kTextoLargo;
-        const QVariantList fila{q.value(0).toString(), esquemaVisible(q.value(1).toString()), q.value(2).toString(),
-                                q.value(3).toString(), q.value(4).toInt(), tipo,
-                                largo.isNull() ? QVariant() : QVariant(largo.toInt()), q.value(7).toString() == u"YES"};
-        bool vale = true;
-        for (int i = 0; i < 4; ++i)
-            vale = vale && cumple(restricciones, i, fila.at(i).toString());
-        if (vale)
-            r.filas.push_back(fila);
+        agregaSiCumple(r, restricciones,
+                       {q.value(0).toString(), esquemaVisible(q.value(1).toString()), q.value(2).toString(),
+                        q.value(3).toString(), q.value(4).toInt(), tipo,
+                        largo.isNull() ? QVariant() : QVariant(largo.toInt()), q.value(7).toString() == u"YES"});
     }
     return r;
 }
