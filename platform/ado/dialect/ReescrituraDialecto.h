@@ -88,6 +88,10 @@ private:
     [[nodiscard]] qsizetype inicioPrimario(qsizetype k);
     [[nodiscard]] qsizetype finPrimario(qsizetype k);
     void reemplazaTramo(qsizetype desde, qsizetype hasta);
+    [[nodiscard]] QString literalDeTramo(qsizetype desde, qsizetype hasta) const;
+    void patronLike(qsizetype operador);
+    void sinBlancosFinales(qsizetype izquierda, qsizetype operador);
+    void recortaCadena(qsizetype k);
 
     [[nodiscard]] QStringView texto(qsizetype k) const;
     [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;

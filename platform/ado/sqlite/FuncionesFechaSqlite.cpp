@@ -314,12 +314,7 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
 void convert(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     const bool hayEstilo = argc > 2 && sqlite3_value_type(argv[2]) != SQLITE_NULL;
-    convierte(ctx, texto(argv[0]), argv[1], hayEstilo ? std::optional<int>(int(sqlite3_value_int64(argv[2]))) : std::nullopt);
-}
-
-void cast(sqlite3_context* ctx, int, sqlite3_value** argv)
-{
-    convierte(ctx, texto(argv[1]), argv[0], std::nullopt);
+    convierte(ctx, texto(argv[1]), argv[0], hayEstilo ? std::optional<int>(int(sqlite3_value_int64(argv[2]))) : std::nullopt);
 }
 
 } // namespace
@@ -333,7 +328,6 @@ void RegistraFuncionesFecha(sqlite3* conexion)
         {"KQ_DAY", 1, parteFija<Parte::Dia>},   {"KQ_DATEPART", 2, partePedida},
         {"KQ_DATEADD", 3, suma},                {"KQ_DATEDIFF", 3, diferencia},
         {"KQ_CONVERT", 2, convert},             {"KQ_CONVERT", 3, convert},
-        {"KQ_CAST", 2, cast},
     });
 }
 
