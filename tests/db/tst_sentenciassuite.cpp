@@ -185,6 +185,7 @@ void TstSentenciasSuite::sentencias_data()
     fila("texto que no es entero", "SELECT CAST('12.5' AS int)", "ERROR");
     fila("fecha imposible", "SELECT CAST('31/02/2025' AS datetime)", "ERROR");
     fila("estilo de fecha desconocido", "SELECT CONVERT(varchar(10), FECHA, 999) FROM MV_AGENDA", "ERROR");
+    fila("texto a fecha con un estilo mes-día", "SELECT CONVERT(datetime, '03/05/2025', 101)", "ERROR");
     fila("tipo desconocido", "SELECT CAST('x' AS uniqueidentifier)", "ERROR");
     fila("CONVERT a entero y a texto", "SELECT CONVERT(int, '42'), CONVERT(varchar(10), 42) + 'x'", "42|42x");
 

@@ -128,7 +128,10 @@ CREATE FUNCTION pg_temp.kq_a_decimal(x text, tipo text, estilo integer DEFAULT N
 CREATE FUNCTION pg_temp.kq_a_fecha(x timestamp, tipo text, estilo integer DEFAULT NULL) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$
  SELECT CASE WHEN lower(btrim(tipo)) = 'smalldatetime' THEN date_trunc('minute', x + interval '30001 milliseconds') ELSE x END $$;
 CREATE FUNCTION pg_temp.kq_a_fecha(x text, tipo text, estilo integer DEFAULT NULL) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$
- SELECT CASE WHEN x IS NULL THEN NULL WHEN f IS NULL
+ SELECT CASE WHEN x IS NULL THEN NULL
+  WHEN estilo NOT IN (0, 100, 3, 103, 4, 104, 5, 105, 12, 112, 20, 120, 21, 121, 126)
+  THEN pg_temp.kq_falla(format('El estilo %s no se admite al convertir un texto en fecha.', estilo), NULL::timestamp)
+  WHEN f IS NULL
   THEN pg_temp.kq_falla('Error de conversión al convertir una fecha u hora a partir de una cadena de caracteres.', NULL::timestamp)
   ELSE pg_temp.kq_a_fecha(f, tipo) END FROM (SELECT pg_temp.kq_lee_fecha(x) AS f) l $$;
 CREATE FUNCTION pg_temp.kq_a_fecha(x numeric, tipo text, estilo integer DEFAULT NULL) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$

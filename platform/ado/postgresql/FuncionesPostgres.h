@@ -21,6 +21,14 @@ namespace ado::postgresql {
 //  - kq_year, kq_month, kq_day; kq_dateadd(parte, n, f), kq_datediff(parte, desde, hasta),
 //    kq_datepart(parte, f) with the server's part names and abbreviations: DATEDIFF counts the
 //    boundaries crossed (weeks from Sunday), DATEPART takes Monday as the first weekday.
+//  - kq_a_entero, kq_a_largo, kq_a_real, kq_a_decimal, kq_a_texto, kq_a_fecha, kq_a_dia, kq_a_hora
+//    (x, tipo[, estilo]): CAST and CONVERT, one function per result type, with the rules of the
+//    embedded database's KQ_CONVERT (integers truncate, decimal rounds to its scale, char pads,
+//    smalldatetime rounds to the minute, date styles, texts read day-first with two-digit years
+//    below 50 in 20xx); kq_a_otro refuses any other type. The refusals carry the server's Spanish
+//    messages (kq_falla raises them).
+//  - kq_patron(p[, escape]): the suite's LIKE pattern ([a-c], [^a], %, _) as an anchored regular
+//    expression for "~*"; a "[" without its "]" and every other character stand for themselves.
 [[nodiscard]] QString DefinicionesFuncionesSuite();
 
 } // namespace ado::postgresql

@@ -247,6 +247,13 @@ std::optional<QString> conEstilo(const QDateTime& f, int estilo)
     }
 }
 
+// A style whose texts read day-first or in an unambiguous order, as every date text is read here.
+bool estiloDiaPrimero(int estilo)
+{
+    static constexpr int kEstilos[] = {0, 100, 3, 103, 4, 104, 5, 105, 12, 112, 20, 120, 21, 121, 126};
+    return std::find(std::begin(kEstilos), std::end(kEstilos), estilo) != std::end(kEstilos);
+}
+
 void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* v, std::optional<int> estilo)
 {
     if (sqlite3_value_type(v) == SQLITE_NULL)
@@ -295,6 +302,8 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
         return daTexto(ctx, r);
     }
     if (es(tipo.nombre, {"datetime", "smalldatetime", "datetime2", "date", "time"})) {
+        if (estilo && !numero && !esFechaAlmacenada(t) && !estiloDiaPrimero(*estilo))
+            return daError(ctx, QStringLiteral("El estilo %1 no se admite al convertir un texto en fecha.").arg(*estilo));
         auto f = fecha(v);
         if (!f)
             return daError(ctx, kFechaIlegible);

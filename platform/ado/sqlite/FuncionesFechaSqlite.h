@@ -25,7 +25,8 @@ namespace ado::sqlite {
 //    rounds to the minute, date keeps the day only. A stored date converted to text takes the style:
 //    3/103 dd/mm/yy(yy), 4/104 dd.mm.yy(yy), 8/108 hh:mi:ss, 12/112 yymmdd/yyyymmdd, 20/120 ISO
 //    with seconds, 21/121 with milliseconds; without a style it stays in its stored form. Another
-//    style or an unknown type is refused with a message.
+//    style or an unknown type is refused with a message, as is a text read into a date under a
+//    style whose texts are not day-first (101 and the other month-first ones).
 void RegistraFuncionesFecha(sqlite3* conexion);
 
 } // namespace ado::sqlite
