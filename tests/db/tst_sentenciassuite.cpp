@@ -115,7 +115,8 @@ void TstSentenciasSuite::sentencias_data()
     // + between texts, numbers and both.
     fila("texto + texto concatena", "SELECT 'a' + 'b' + 'c'", "abc");
     fila("número + número suma", "SELECT 1 + 2 * 3", "7");
-    fila("texto numérico junto a un número se suma", "SELECT '2' + 3, 3 + '2'", "5|5");
+    fila("texto numérico junto a un número se suma", "SELECT '2' + 3, 3 + '2', ' 2.5 ' + 1.5", "5|5|4");
+    fila("texto decimal junto a un entero", "SELECT '2.5' + 3", "ERROR");
     fila("NULL en una concatenación da NULL", "SELECT 'a' + NULL", "NULL");
     fila("columna de texto + literal", "SELECT Nombre + '!' FROM MA_CANDIDATOS WHERE ID = 1", "Bruno!");
     fila("suma dentro de una concatenación", "SELECT 'x' + CAST(1 + 2 AS varchar(5)) + 'y'", "x3y");
@@ -186,6 +187,7 @@ void TstSentenciasSuite::sentencias_data()
     fila("fecha imposible", "SELECT CAST('31/02/2025' AS datetime)", "ERROR");
     fila("estilo de fecha desconocido", "SELECT CONVERT(varchar(10), FECHA, 999) FROM MV_AGENDA", "ERROR");
     fila("texto a fecha con un estilo mes-día", "SELECT CONVERT(datetime, '03/05/2025', 101)", "ERROR");
+    fila("entero fuera de su tipo", "SELECT CAST(300 AS tinyint)", "ERROR");
     fila("tipo desconocido", "SELECT CAST('x' AS uniqueidentifier)", "ERROR");
     fila("CONVERT a entero y a texto", "SELECT CONVERT(int, '42'), CONVERT(varchar(10), 42) + 'x'", "42|42x");
 

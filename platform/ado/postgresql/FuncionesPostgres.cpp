@@ -14,8 +14,10 @@ CREATE FUNCTION pg_temp.kq_numero(t text, tipo text) RETURNS numeric LANGUAGE sq
    WHEN tipo IN ('int', 'integer', 'smallint', 'tinyint', 'bigint', 'bit') THEN '^\s*[+-]?\d+\s*$' ELSE '^\s*[+-]?(\d+\.?\d*|\.\d+)\s*$' END
   THEN btrim(t, E' \t\r\n')::numeric
   WHEN t IS NOT NULL THEN pg_temp.kq_falla(format('Error de conversión al convertir el valor varchar ''%s'' al tipo de datos %s.', t, tipo), NULL::numeric) END $$;
-CREATE FUNCTION pg_temp.kq_suma(a text, b numeric) RETURNS numeric LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_numero(a, 'int') + b $$;
-CREATE FUNCTION pg_temp.kq_suma(a numeric, b text) RETURNS numeric LANGUAGE sql IMMUTABLE AS $$ SELECT a + pg_temp.kq_numero(b, 'int') $$;
+CREATE FUNCTION pg_temp.kq_suma(a text, b numeric) RETURNS numeric LANGUAGE sql IMMUTABLE AS $$
+ SELECT pg_temp.kq_numero(a, CASE WHEN scale(b) = 0 THEN 'int' ELSE 'float' END) + b $$;
+CREATE FUNCTION pg_temp.kq_suma(a numeric, b text) RETURNS numeric LANGUAGE sql IMMUTABLE AS $$
+ SELECT a + pg_temp.kq_numero(b, CASE WHEN scale(a) = 0 THEN 'int' ELSE 'float' END) $$;
 CREATE FUNCTION pg_temp.kq_suma(a timestamp, b numeric) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$ SELECT a + b * interval '1 day' $$;
 CREATE FUNCTION pg_temp.kq_suma(a numeric, b timestamp) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$ SELECT b + a * interval '1 day' $$;
 CREATE FUNCTION pg_temp.kq_replicate(t text, n integer) RETURNS text LANGUAGE sql IMMUTABLE AS $$ SELECT CASE WHEN n >= 0 THEN repeat(t, n) END $$;

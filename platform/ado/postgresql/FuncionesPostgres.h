@@ -9,7 +9,8 @@ namespace ado::postgresql {
 // Arguments are read as PostgreSQL reads them: a day-first date text is a timestamp under the
 // connection's DateStyle. NULL in gives NULL out.
 //  - kq_suma(a, b): "a + b" as the suite's server types it: two texts concatenate, two numbers add,
-//    a text beside a number is read as that number (an error when it is not one), a timestamp
+//    a text beside a number is read as that number (an integer beside an integer; an error, with
+//    the server's message, when it is not one), a timestamp
 //    beside a number moves by that many days.
 //  - kq_replicate(t, n), kq_space(n): NULL for a negative count.
 //  - kq_char(n): the Windows-1252 character n (0 to 255); kq_ascii(t): the Windows-1252 code of

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <limits>
 
 namespace ado::sqlite {
 
@@ -269,7 +270,20 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
             n = t.trimmed().toLongLong(&ok);
         if (!ok)
             return daError(ctx, errorConversion(t, tipo.nombre));
-        return sqlite3_result_int64(ctx, tipo.nombre == QLatin1String("bit") ? n != 0 : n);
+        if (tipo.nombre == QLatin1String("bit"))
+            return sqlite3_result_int64(ctx, n != 0);
+        const qlonglong minimo = tipo.nombre == QLatin1String("tinyint") ? 0
+            : tipo.nombre == QLatin1String("smallint")                   ? -32768
+            : tipo.nombre == QLatin1String("bigint")                     ? std::numeric_limits<qlonglong>::min()
+                                                                         : std::numeric_limits<int32_t>::min();
+        const qlonglong maximo = tipo.nombre == QLatin1String("tinyint") ? 255
+            : tipo.nombre == QLatin1String("smallint")                   ? 32767
+            : tipo.nombre == QLatin1String("bigint")                     ? std::numeric_limits<qlonglong>::max()
+                                                                         : std::numeric_limits<int32_t>::max();
+        if (n < minimo || n > maximo)
+            return daError(ctx, QStringLiteral("Error de desbordamiento aritmético al convertir expression al tipo de datos %1.")
+                                    .arg(tipo.nombre));
+        return sqlite3_result_int64(ctx, n);
     }
     if (es(tipo.nombre, {"float", "real", "decimal", "numeric", "money", "smallmoney"})) {
         bool ok = numero;
