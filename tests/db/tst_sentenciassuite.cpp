@@ -207,6 +207,13 @@ void TstSentenciasSuite::sentencias_data()
     fila("ORDER BY", "SELECT ID FROM MA_CANDIDATOS ORDER BY Nombre, ID", "2,3,4,1,8,7,9,5,6");
     fila("ORDER BY de una expresión", "SELECT ID FROM MA_CANDIDATOS ORDER BY LTRIM(Nombre) DESC, ID DESC",
          "6,5,9,7,8,1,4,3,2");
+    fila("ORDER BY con TOP", "SELECT TOP 3 ID FROM MA_CANDIDATOS ORDER BY Nombre DESC", "6,5,9");
+    fila("ORDER BY de un DISTINCT", "SELECT DISTINCT Nombre FROM MA_CANDIDATOS WHERE ID IN (1, 6, 7) ORDER BY Nombre",
+         "Bruno,Ñandú,Zoe");
+    fila("ORDER BY de una UNION ALL", "SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 6 UNION ALL"
+                                       " SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 7 ORDER BY Nombre", "Ñandú,Zoe");
+    fila("ORDER BY de un alias", "SELECT ID AS Nombre, Nombre AS N FROM MA_CANDIDATOS WHERE ID IN (1, 2) ORDER BY Nombre",
+         "1|Bruno,2|alba");
     fila("MIN y MAX", "SELECT MIN(Nombre), MAX(Nombre) FROM MA_CANDIDATOS WHERE ID IN (1, 2, 4, 6)", "alba|Zoe");
     fila("GROUP BY junta mayúsculas y minúsculas",
          "SELECT COUNT(*) FROM (SELECT Nombre FROM MA_CANDIDATOS GROUP BY Nombre) x", "8");

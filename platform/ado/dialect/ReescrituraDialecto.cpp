@@ -256,6 +256,7 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
         if (a.ordenBy)
             cierraOrdenado(k - 1);
         a.ordenBy = true;
+        a.porOrden = es(k, QLatin1String("ORDER"));
         a.inicioOrden = true;
         return k + 2;
     }

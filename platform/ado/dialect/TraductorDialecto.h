@@ -33,6 +33,12 @@ struct RasgosDialecto {
     // EXCEPT or INTERSECT joins (kept under their own name). For an engine whose text columns do
     // not order that way themselves.
     bool ordenSinCaso = false;
+    // Appended to an ORDER BY item that is a bare text column, e.g. a collation that gives the same
+    // order faster than the column's own when the whole result is sorted; not under TOP (an index on
+    // the column may give the first rows without sorting), nor in a SELECT DISTINCT or a compound
+    // SELECT, nor for a name a column alias also gives, as their ORDER BY names the result's
+    // columns. Empty leaves them as they are.
+    QString ordenColumnaTexto;
     // The engine's function for "a + b" with the suite's typing (text concatenates, numbers add);
     // empty leaves "+" as it is.
     QString suma;

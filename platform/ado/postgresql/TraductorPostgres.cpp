@@ -10,9 +10,13 @@ namespace {
 using dialecto::TokenSql;
 using Tipo = TokenSql::Tipo;
 
-dialecto::RasgosDialecto rasgosPostgres()
+dialecto::RasgosDialecto rasgosPostgres(bool ordenIcu)
 {
     dialecto::RasgosDialecto r;
+    // citext orders through lower() at every comparison; the session's ICU collation gives the same
+    // order from sort keys, several times faster.
+    if (ordenIcu)
+        r.ordenColumnaTexto = QStringLiteral("::text COLLATE pg_temp.kq_orden");
     r.textoSinCaso = QStringLiteral("::citext");
     r.sinCasoSoloFrenteATexto = true;
     r.nombresEnMinusculas = true;
@@ -112,7 +116,10 @@ std::optional<Llamada> desarma(const QString& sentencia)
 
 } // namespace
 
-TraductorPostgres::TraductorPostgres(dialecto::EsquemaDialecto esquema) : traductor_(std::move(esquema), rasgosPostgres()) {}
+TraductorPostgres::TraductorPostgres(dialecto::EsquemaDialecto esquema, bool ordenIcu)
+    : traductor_(std::move(esquema), rasgosPostgres(ordenIcu))
+{
+}
 
 std::optional<QString> TraductorPostgres::llamada(const QString& sentencia, bool esFuncion)
 {

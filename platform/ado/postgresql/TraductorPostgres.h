@@ -18,7 +18,9 @@ namespace ado::postgresql {
 // dates that the rewrite does not see are read by the connection's DateStyle.
 class TraductorPostgres {
 public:
-    explicit TraductorPostgres(dialecto::EsquemaDialecto esquema);
+    // `ordenIcu`: the session has the collation pg_temp.kq_orden (ICU, Spanish, case ignored), which
+    // then orders a text column of an ORDER BY (see RasgosDialecto::ordenColumnaTexto).
+    explicit TraductorPostgres(dialecto::EsquemaDialecto esquema, bool ordenIcu = false);
 
     [[nodiscard]] QString traduce(const QString& sentencia) const { return traductor_.traduce(sentencia); }
 
