@@ -149,6 +149,8 @@ void TstSentenciasSuite::sentencias_data()
     // Dates.
     fila("YEAR, MONTH y DAY de un texto día-mes", "SELECT YEAR('05/03/2025'), MONTH('05/03/2025'), DAY('05/03/2025')",
          "2025|3|5");
+    fila("fechas con año de dos cifras", "SELECT YEAR('05/03/60'), DATEDIFF(day, '28/02/24', FECHA) FROM MV_AGENDA",
+         "1960|371");
     fila("YEAR y DATEPART de una columna", "SELECT YEAR(FECHA), DATEPART(minute, FECHA) FROM MV_AGENDA", "2025|30");
     fila("DATEADD de días", "SELECT DATEADD(day, 1, '05/03/2025')", "2025-03-06 00:00:00");
     fila("DATEADD de un mes a fin de mes", "SELECT DATEADD(month, 1, '31/01/2025')", "2025-02-28 00:00:00");

@@ -178,6 +178,15 @@ BEGIN
  END LOOP;
  RETURN r || '$';
 END $$;
+CREATE FUNCTION pg_temp.kq_year(f text) RETURNS integer LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_year(pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_month(f text) RETURNS integer LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_month(pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_day(f text) RETURNS integer LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_day(pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_datepart(p text, f text) RETURNS integer LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_datepart(p, pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_dateadd(p text, n integer, f text) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_dateadd(p, n, pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_datediff(p text, a text, b text) RETURNS bigint LANGUAGE sql IMMUTABLE AS $$
+ SELECT pg_temp.kq_datediff(p, pg_temp.kq_a_fecha(a, 'datetime'), pg_temp.kq_a_fecha(b, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_datediff(p text, a timestamp, b text) RETURNS bigint LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_datediff(p, a, pg_temp.kq_a_fecha(b, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_datediff(p text, a text, b timestamp) RETURNS bigint LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_datediff(p, pg_temp.kq_a_fecha(a, 'datetime'), b) $$;
 )sql");
 }
 

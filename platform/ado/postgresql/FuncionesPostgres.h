@@ -21,7 +21,8 @@ namespace ado::postgresql {
 //    commas, point, exponent), 0 otherwise and for NULL.
 //  - kq_year, kq_month, kq_day; kq_dateadd(parte, n, f), kq_datediff(parte, desde, hasta),
 //    kq_datepart(parte, f) with the server's part names and abbreviations: DATEDIFF counts the
-//    boundaries crossed (weeks from Sunday), DATEPART takes Monday as the first weekday.
+//    boundaries crossed (weeks from Sunday), DATEPART takes Monday as the first weekday. A date
+//    given as text is read as kq_a_fecha reads it.
 //  - kq_a_entero, kq_a_largo, kq_a_real, kq_a_decimal, kq_a_texto, kq_a_fecha, kq_a_dia, kq_a_hora
 //    (x, tipo[, estilo]): CAST and CONVERT, one function per result type, with the rules of the
 //    embedded database's KQ_CONVERT (integers truncate, decimal rounds to its scale, char pads,
