@@ -256,6 +256,7 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
         if (a.ordenBy)
             cierraOrdenado(k - 1);
         a.ordenBy = true;
+        a.porOrden = es(k, QLatin1String("ORDER"));
         a.inicioOrden = true;
         return k + 2;
     }
@@ -294,7 +295,7 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     }
     if (esSimbolo(k + 1, QLatin1String("(")) && !esSimbolo(k - 1, QLatin1String("."))) {
         parteDeFecha(k);
-        if (rasgos_.conversionesPorFuncion && (es(k, QLatin1String("CAST")) || es(k, QLatin1String("CONVERT"))))
+        if (!rasgos_.conversiones.isEmpty() && (es(k, QLatin1String("CAST")) || es(k, QLatin1String("CONVERT"))))
             conversion(k);
         if (rasgos_.ordenSinCaso)
             argumentoOrdenado(k);
@@ -434,10 +435,15 @@ void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
     const Clase clase = claseIzquierda(izquierda);
     const bool derechaFecha = esFechaSuelta(derecha);
     if (clase == Clase::Texto && !derechaFecha
-        && (!rasgos_.sinCasoSoloFrenteATexto || es(operador, QLatin1String("LIKE")) || derechaTexto(derecha)))
+        && (!rasgos_.sinCasoSoloFrenteATexto || es(operador, QLatin1String("LIKE")) || derechaTexto(derecha))) {
+        if (!es(operador, QLatin1String("LIKE")))
+            sinBlancosFinales(izquierda, operador);
         agregaSufijo(izquierda, rasgos_.textoSinCaso);
-    if (es(operador, QLatin1String("LIKE")))
+    }
+    if (es(operador, QLatin1String("LIKE"))) {
+        patronLike(operador);
         return;
+    }
     if (es(operador, QLatin1String("BETWEEN"))) {
         if (clase != Clase::Fecha)
             return;

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringView>
 
@@ -36,6 +37,7 @@ private:
     struct Ambito {
         QString limite;
         bool ordenBy = false;
+        bool porOrden = false;           // that list is an ORDER BY, not a GROUP BY
         bool inicioOrden = false;
         bool clausulaSet = false;
         bool esperaAsignacion = false;
@@ -46,8 +48,11 @@ private:
         bool enSeleccion = false;        // inside the column list of this scope's SELECT
         bool distinta = false;           // that SELECT is DISTINCT
         bool compuesta = false;          // a UNION, EXCEPT or INTERSECT joins this scope's SELECTs
+        bool unida = false;              // the same, UNION ALL included
         qsizetype inicioColumna = -1;
         std::vector<std::pair<qsizetype, qsizetype>> columnas; // the list's items, first and last token
+        QSet<QString> alias;             // the names the list's aliases give, once read
+        bool aliasLeidos = false;
     };
 
     void recorre();
@@ -73,6 +78,7 @@ private:
     void argumentoOrdenado(qsizetype k);
     void columnaOrdenada(qsizetype inicio, qsizetype fin);
     [[nodiscard]] bool esTextoConocido(qsizetype fin) const;
+    [[nodiscard]] bool esAlias(const QString& columna);
 
     // Expressions (ReescrituraExpresiones.cpp).
     [[nodiscard]] qsizetype pareja(qsizetype k);
@@ -88,6 +94,10 @@ private:
     [[nodiscard]] qsizetype inicioPrimario(qsizetype k);
     [[nodiscard]] qsizetype finPrimario(qsizetype k);
     void reemplazaTramo(qsizetype desde, qsizetype hasta);
+    [[nodiscard]] QString literalDeTramo(qsizetype desde, qsizetype hasta) const;
+    void patronLike(qsizetype operador);
+    void sinBlancosFinales(qsizetype izquierda, qsizetype operador);
+    void recortaCadena(qsizetype k);
 
     [[nodiscard]] QStringView texto(qsizetype k) const;
     [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;

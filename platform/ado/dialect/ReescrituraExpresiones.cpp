@@ -101,41 +101,158 @@ void ReescrituraDialecto::parteDeFecha(qsizetype k)
     }
 }
 
-// CONVERT(varchar(10), x, 103) → CONVERT('varchar(10)', x, 103); CAST(x AS int) → CAST(x, 'int').
+// CAST(x AS int) → f(x, 'int'); CONVERT(varchar(10), x, 103) → f(x, 'varchar(10)', 103), f the
+// engine's function for the type.
 void ReescrituraDialecto::conversion(qsizetype k)
 {
     const qsizetype cierra = pareja(k + 1);
     if (cierra < 0)
         return;
     const bool esCast = es(k, QLatin1String("CAST"));
+    // CAST: the AS before the type. CONVERT: the commas after the type and after the value.
     qsizetype corte = -1;
-    for (qsizetype m = k + 2; m < cierra && corte < 0; ++m) {
-        if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE")))
+    qsizetype finValor = cierra;
+    for (qsizetype m = k + 2; m < cierra; ++m) {
+        if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))) {
             m = std::max(m, pareja(m));
-        else if (esCast ? es(m, QLatin1String("AS")) : esSimbolo(m, QLatin1String(",")))
+        } else if (corte < 0 && (esCast ? es(m, QLatin1String("AS")) : esSimbolo(m, QLatin1String(",")))) {
             corte = m;
+        } else if (!esCast && corte >= 0 && esSimbolo(m, QLatin1String(","))) {
+            finValor = m;
+            break;
+        }
     }
-    if (esCast && corte > k + 2 && corte + 1 < cierra) {
+    const qsizetype tipo = esCast ? corte + 1 : k + 2;
+    if (corte <= k + 2 || corte + 1 >= (esCast ? cierra : finValor))
+        return;
+    const QString* funcion = nullptr;
+    for (const FuncionDialecto& f : rasgos_.conversiones) {
+        if (f.suite.isEmpty() ? !funcion : texto(tipo).compare(f.suite, Qt::CaseInsensitive) == 0)
+            funcion = &f.motor;
+    }
+    if (!funcion)
+        return;
+    Accion& llamada = accion(sig_[k]);
+    llamada.reemplaza = true;
+    llamada.reemplazo = *funcion;
+    if (esCast) {
         Accion& a = accion(sig_[corte]);
         a.reemplaza = true;
         a.reemplazo = QStringLiteral(",");
         reemplazaTramo(corte + 1, cierra - 1);
-    } else if (!esCast && corte > k + 2) {
-        reemplazaTramo(k + 2, corte - 1);
+        return;
     }
+    // The type and its comma go (with the blanks after them); the type follows the value instead.
+    for (qsizetype i = sig_[tipo]; i < sig_[corte + 1]; ++i)
+        accion(i).omite = true;
+    accion(sig_[finValor]).prefijo += QStringLiteral(", ") + literalDeTramo(tipo, corte - 1);
 }
 
-// Tokens `desde` to `hasta` become one string literal of their text (a type has no quotes in it).
-void ReescrituraDialecto::reemplazaTramo(qsizetype desde, qsizetype hasta)
+// The text of tokens `desde` to `hasta` as one string literal.
+QString ReescrituraDialecto::literalDeTramo(qsizetype desde, qsizetype hasta) const
 {
     const TokenSql& primero = tokens_[sig_[desde]];
     const TokenSql& ultimo = tokens_[sig_[hasta]];
     const QStringView tramo = texto_.mid(primero.inicio, ultimo.inicio + ultimo.largo - primero.inicio);
+    return u'\'' + tramo.toString().replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
+// Tokens `desde` to `hasta` become one string literal of their text.
+void ReescrituraDialecto::reemplazaTramo(qsizetype desde, qsizetype hasta)
+{
     for (qsizetype i = sig_[desde] + 1; i <= sig_[hasta]; ++i)
         accion(i).omite = true;
     Accion& a = accion(sig_[desde]);
     a.reemplaza = true;
-    a.reemplazo = u'\'' + tramo.toString().replace(u'\'', QStringLiteral("''")) + u'\'';
+    a.reemplazo = literalDeTramo(desde, hasta);
+}
+
+// The LIKE at `operador` (NOT LIKE when NOT precedes it) through the engine's pattern function, when
+// its pattern is not a lone literal or is one the engine's own LIKE reads differently.
+void ReescrituraDialecto::patronLike(qsizetype operador)
+{
+    const qsizetype derecha = operador + 1;
+    if (rasgos_.patronLike.isEmpty() || derecha >= sig_.size())
+        return;
+    qsizetype fin = derecha;
+    if (esCadenaSuelta(derecha)) {
+        const QStringView t = texto(derecha);
+        if (!t.contains(u'[') && !t.contains(u'\\'))
+            return;
+    } else {
+        fin = finOperando(derecha);
+        while (esSimbolo(fin + 1, QLatin1String("+")) || esSimbolo(fin + 1, QLatin1String("-"))
+               || esSimbolo(fin + 1, QLatin1String("||")))
+            fin = finOperando(fin + 2);
+        if (fin >= sig_.size())
+            return;
+    }
+    const bool negado = es(operador - 1, QLatin1String("NOT"));
+    if (negado)
+        accion(sig_[operador - 1]).omite = true;
+    Accion& like = accion(sig_[operador]);
+    like.reemplaza = true;
+    like.reemplazo = (negado ? QStringLiteral("!~* ") : QStringLiteral("~* ")) + rasgos_.patronLike + u'(';
+    if (es(fin + 1, QLatin1String("ESCAPE")) && fin + 2 < sig_.size()) {
+        Accion& escape = accion(sig_[fin + 1]);
+        escape.reemplaza = true;
+        escape.reemplazo = QStringLiteral(",");
+        fin += 2;
+    }
+    agregaSufijo(fin, QStringLiteral(")"));
+}
+
+// The comparison of the text operand ending at `izquierda` with string literals only: the literals
+// lose their trailing blanks and the operand goes through the engine's function that drops its own.
+void ReescrituraDialecto::sinBlancosFinales(qsizetype izquierda, qsizetype operador)
+{
+    if (rasgos_.sinBlancosFinales.isEmpty() || izquierda < 0)
+        return;
+    const qsizetype derecha = operador + 1;
+    std::vector<qsizetype> literales;
+    if (es(operador, QLatin1String("IN"))) {
+        if (!esSimbolo(derecha, QLatin1String("(")))
+            return;
+        for (qsizetype m = derecha + 1; m + 1 < sig_.size(); m += 2) {
+            if (tokens_[sig_[m]].tipo != Tipo::Cadena || tokens_[sig_[m]].abierto)
+                return;
+            literales.push_back(m);
+            if (esSimbolo(m + 1, QLatin1String(")")))
+                break;
+            if (!esSimbolo(m + 1, QLatin1String(",")))
+                return;
+        }
+    } else if (es(operador, QLatin1String("BETWEEN"))) {
+        if (!esCadenaSuelta(derecha) || !es(derecha + 1, QLatin1String("AND")) || !esCadenaSuelta(derecha + 2))
+            return;
+        literales = {derecha, derecha + 2};
+    } else if (esCadenaSuelta(derecha)) {
+        literales = {derecha};
+    }
+    if (literales.empty())
+        return;
+    for (const qsizetype m : literales)
+        recortaCadena(m);
+    const auto suma = sumas_.constFind(izquierda);
+    const qsizetype inicio = suma != sumas_.cend() ? *suma : inicioPrimario(izquierda);
+    accion(sig_[inicio]).prefijo.prepend(rasgos_.sinBlancosFinales + u'(');
+    agregaSufijo(izquierda, QStringLiteral(")"));
+}
+
+// The string literal at `k` without its trailing blanks.
+void ReescrituraDialecto::recortaCadena(qsizetype k)
+{
+    const TokenSql& tk = tokens_[sig_[k]];
+    const QStringView t = tk.nacional ? texto(k).mid(1) : texto(k);
+    const QStringView dentro = t.mid(1, t.size() - 2);
+    qsizetype largo = dentro.size();
+    while (largo > 0 && dentro[largo - 1] == u' ')
+        --largo;
+    if (largo == dentro.size())
+        return;
+    Accion& a = accion(sig_[k]);
+    a.reemplaza = true;
+    a.reemplazo = u'\'' + dentro.left(largo).toString() + u'\'';
 }
 
 void ReescrituraDialecto::suma(qsizetype k)

@@ -19,6 +19,11 @@ void ReescrituraDialecto::cierraOrdenado(qsizetype ultimo)
     Ambito& a = ambitos_.back();
     const qsizetype inicio = a.inicioOrdenado;
     a.inicioOrdenado = -1;
+    if (!rasgos_.ordenColumnaTexto.isEmpty() && a.porOrden && a.limite.isEmpty() && !a.distinta && !a.unida && inicio >= 0
+        && esNombre(inicio) && finCadena(inicio) == ultimo && esTextoConocido(ultimo) && !esAlias(nombre(ultimo))) {
+        agregaSufijo(ultimo, rasgos_.ordenColumnaTexto);
+        return;
+    }
     if (!rasgos_.ordenSinCaso || inicio < 0 || ultimo < inicio || es(ultimo - 1, QLatin1String("COLLATE"))
         || !esFinOperando(ultimo))
         return;
@@ -52,13 +57,15 @@ void ReescrituraDialecto::argumentoOrdenado(qsizetype k)
 // A SELECT at `k` whose first column starts at `primera`.
 void ReescrituraDialecto::iniciaSeleccion(qsizetype k, qsizetype primera)
 {
-    if (!rasgos_.ordenSinCaso)
-        return;
     Ambito& a = ambitos_.back();
-    a.enSeleccion = true;
     a.distinta = es(k + 1, QLatin1String("DISTINCT"));
+    if (!rasgos_.ordenSinCaso && rasgos_.ordenColumnaTexto.isEmpty())
+        return;
+    a.enSeleccion = true;
     a.inicioColumna = primera;
     a.columnas.clear();
+    a.alias.clear();
+    a.aliasLeidos = false;
 }
 
 // The column list ends at `ultimo`: its text columns are marked when the SELECT drops duplicates;
@@ -70,7 +77,7 @@ void ReescrituraDialecto::terminaSeleccion(qsizetype ultimo)
         return;
     a.enSeleccion = false;
     a.columnas.emplace_back(a.inicioColumna, ultimo);
-    if (!a.distinta && !a.compuesta)
+    if (!rasgos_.ordenSinCaso || (!a.distinta && !a.compuesta))
         return;
     for (const auto& [inicio, fin] : a.columnas)
         columnaOrdenada(inicio, fin);
@@ -80,9 +87,10 @@ void ReescrituraDialecto::terminaSeleccion(qsizetype ultimo)
 // UNION, EXCEPT or INTERSECT at `k`: the SELECTs on both sides drop duplicates (UNION ALL does not).
 void ReescrituraDialecto::compone(qsizetype k)
 {
+    Ambito& a = ambitos_.back();
+    a.unida = true;
     if (!rasgos_.ordenSinCaso || (es(k, QLatin1String("UNION")) && es(k + 1, QLatin1String("ALL"))))
         return;
-    Ambito& a = ambitos_.back();
     a.compuesta = true;
     for (const auto& [inicio, fin] : a.columnas)
         columnaOrdenada(inicio, fin);
@@ -109,6 +117,23 @@ void ReescrituraDialecto::columnaOrdenada(qsizetype inicio, qsizetype fin)
         sufijo += QStringLiteral(" AS \"") + nombreColumna.replace(u'"', QStringLiteral("\"\"")) + u'"';
     }
     agregaSufijo(columna, sufijo);
+}
+
+// Whether a column of the scope's SELECT list is named `columna` by an alias ("x AS columna",
+// "x columna"): an ORDER BY naming it orders by that column of the result.
+// The aliases are read once per SELECT.
+bool ReescrituraDialecto::esAlias(const QString& columna)
+{
+    Ambito& a = ambitos_.back();
+    if (!a.aliasLeidos) {
+        a.aliasLeidos = true;
+        for (const auto& [inicio, fin] : a.columnas) {
+            if (fin > inicio && esNombre(fin) && !esSimbolo(fin - 1, QLatin1String("."))
+                && (es(fin - 1, QLatin1String("AS")) || esFinOperando(fin - 1)))
+                a.alias.insert(nombre(fin));
+        }
+    }
+    return a.alias.contains(columna);
 }
 
 } // namespace ado::dialecto

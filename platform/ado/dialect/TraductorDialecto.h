@@ -33,12 +33,27 @@ struct RasgosDialecto {
     // EXCEPT or INTERSECT joins (kept under their own name). For an engine whose text columns do
     // not order that way themselves.
     bool ordenSinCaso = false;
+    // Appended to an ORDER BY item that is a bare text column, e.g. a collation that gives the same
+    // order faster than the column's own when the whole result is sorted; not under TOP (an index on
+    // the column may give the first rows without sorting), nor in a SELECT DISTINCT or a compound
+    // SELECT, nor for a name a column alias also gives, as their ORDER BY names the result's
+    // columns. Empty leaves them as they are.
+    QString ordenColumnaTexto;
     // The engine's function for "a + b" with the suite's typing (text concatenates, numbers add);
     // empty leaves "+" as it is.
     QString suma;
-    // CAST(x AS tipo) and CONVERT(tipo, x[, estilo]) become calls with the type as a string
-    // literal: the engine's names for them come from `funciones`.
-    bool conversionesPorFuncion = false;
+    // CAST(x AS tipo) and CONVERT(tipo, x[, estilo]) become calls f(x, 'tipo'[, estilo]), the type
+    // as written in a string literal; f is the function given for the type's name (`suite`, any
+    // case, without its measures), or the one given for "" when none is. Empty leaves them as written.
+    QList<FuncionDialecto> conversiones;
+    // "[NOT] LIKE p [ESCAPE e]" whose pattern is not a lone string literal, or is one holding a
+    // bracket class or a backslash, becomes "~* f(p[, e])" ("!~* ..."): f turns the suite's pattern
+    // into the engine's regular expression. Empty leaves LIKE as it is.
+    QString patronLike;
+    // A comparison of text with string literals (= <> != < > <= >=, BETWEEN, IN) ignores trailing
+    // blanks, as the suite's server pads the shorter side: the literals lose theirs and the left
+    // operand goes through this function, e.g. "rtrim". Empty leaves them as written.
+    QString sinBlancosFinales;
     // [Name] and "Name" come out in lower case: for an engine that folds unquoted names to lower case
     // and keeps the case of quoted ones.
     bool nombresEnMinusculas = false;
@@ -48,7 +63,8 @@ struct RasgosDialecto {
 
 // Rewrites one statement written in the suite's SQL Server dialect for one engine, with a
 // quote-aware tokenizer (never a regular expression over raw text). String literals and quoted
-// names are never rewritten, except a day-first date literal compared with a date column.
+// names are never rewritten, except a day-first date literal compared with a date column and the
+// trailing blanks of a literal compared with text (`sinBlancosFinales`).
 class TraductorDialecto {
 public:
     TraductorDialecto(EsquemaDialecto esquema, RasgosDialecto rasgos);
@@ -69,6 +85,7 @@ public:
     //  - With `suma`, a binary "+" becomes a call: "a + b * c + d" is suma(suma(a, b * c), d), the
     //    operands taken as far as the server's precedence takes them ("*", "/", "%" bind tighter;
     //    comparisons, AND, commas and the enclosing parenthesis end them). "1 + 2" stays.
+    //  - CAST and CONVERT, LIKE patterns and trailing blanks as the rasgos say.
     //  - The text marker of the rasgos follows the left operand of a comparison (= <> != < > <= >=
     //    [NOT] LIKE, [NOT] BETWEEN, [NOT] IN) unless that operand is a bare column not known as text,
     //    a number or NULL, or the right operand is a bare date column (so a date index stays usable).

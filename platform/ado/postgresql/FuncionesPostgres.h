@@ -9,7 +9,8 @@ namespace ado::postgresql {
 // Arguments are read as PostgreSQL reads them: a day-first date text is a timestamp under the
 // connection's DateStyle. NULL in gives NULL out.
 //  - kq_suma(a, b): "a + b" as the suite's server types it: two texts concatenate, two numbers add,
-//    a text beside a number is read as that number (an error when it is not one), a timestamp
+//    a text beside a number is read as that number (an integer beside an integer; an error, with
+//    the server's message, when it is not one), a timestamp
 //    beside a number moves by that many days.
 //  - kq_replicate(t, n), kq_space(n): NULL for a negative count.
 //  - kq_char(n): the Windows-1252 character n (0 to 255); kq_ascii(t): the Windows-1252 code of
@@ -20,7 +21,16 @@ namespace ado::postgresql {
 //    commas, point, exponent), 0 otherwise and for NULL.
 //  - kq_year, kq_month, kq_day; kq_dateadd(parte, n, f), kq_datediff(parte, desde, hasta),
 //    kq_datepart(parte, f) with the server's part names and abbreviations: DATEDIFF counts the
-//    boundaries crossed (weeks from Sunday), DATEPART takes Monday as the first weekday.
+//    boundaries crossed (weeks from Sunday), DATEPART takes Monday as the first weekday. A date
+//    given as text is read as kq_a_fecha reads it.
+//  - kq_a_entero, kq_a_largo, kq_a_real, kq_a_decimal, kq_a_texto, kq_a_fecha, kq_a_dia, kq_a_hora
+//    (x, tipo[, estilo]): CAST and CONVERT, one function per result type, with the rules of the
+//    embedded database's KQ_CONVERT (integers truncate, decimal rounds to its scale, char pads,
+//    smalldatetime rounds to the minute, date styles, texts read day-first with two-digit years
+//    below 50 in 20xx); kq_a_otro refuses any other type. The refusals carry the server's Spanish
+//    messages (kq_falla raises them).
+//  - kq_patron(p[, escape]): the suite's LIKE pattern ([a-c], [^a], %, _) as an anchored regular
+//    expression for "~*"; a "[" without its "]" and every other character stand for themselves.
 [[nodiscard]] QString DefinicionesFuncionesSuite();
 
 } // namespace ado::postgresql

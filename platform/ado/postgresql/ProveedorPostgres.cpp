@@ -95,6 +95,9 @@ void ProveedorPostgres::conecta()
             ejecutaSimple(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(zona).replace(u'\'', QLatin1String("''"))));
         ejecutaSimple(QString::fromLatin1(kFunciones));
         ejecutaSimple(DefinicionesFuncionesSuite());
+        // A server without ICU, or older than nondeterministic collations, orders through citext.
+        ordenIcu_ = QSqlQuery(base_).exec(QStringLiteral(
+            "CREATE COLLATION pg_temp.kq_orden (provider = icu, locale = 'es-u-ks-level2', deterministic = false)"));
         fijaTiempoEspera(tiempoEspera_);
         leeEsquema();
     } catch (...) {
@@ -286,7 +289,7 @@ void ProveedorPostgres::fijaTiempoEspera(int segundos)
 
 void ProveedorPostgres::leeEsquema()
 {
-    traductor_ = std::make_unique<TraductorPostgres>(EsquemaPostgres::dialecto(base_));
+    traductor_ = std::make_unique<TraductorPostgres>(EsquemaPostgres::dialecto(base_), ordenIcu_);
 }
 
 bool ProveedorPostgres::abierta() const

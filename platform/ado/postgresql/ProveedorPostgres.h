@@ -68,6 +68,7 @@ private:
 
     QString servidor_;
     int puerto_ = 5432;
+    bool ordenIcu_ = false;
     QString baseDeDatos_;
     QString usuario_;
     QString clave_;

@@ -10,9 +10,13 @@ namespace {
 using dialecto::TokenSql;
 using Tipo = TokenSql::Tipo;
 
-dialecto::RasgosDialecto rasgosPostgres()
+dialecto::RasgosDialecto rasgosPostgres(bool ordenIcu)
 {
     dialecto::RasgosDialecto r;
+    // citext orders through lower() at every comparison; the session's ICU collation gives the same
+    // order from sort keys, several times faster.
+    if (ordenIcu)
+        r.ordenColumnaTexto = QStringLiteral("::text COLLATE pg_temp.kq_orden");
     r.textoSinCaso = QStringLiteral("::citext");
     r.sinCasoSoloFrenteATexto = true;
     r.nombresEnMinusculas = true;
@@ -21,6 +25,20 @@ dialecto::RasgosDialecto rasgosPostgres()
                    {QStringLiteral("GETDATE"), QStringLiteral("pg_temp.kq_getdate")},
                    {QStringLiteral("ISNULL"), QStringLiteral("COALESCE")}};
     r.suma = QStringLiteral("pg_temp.kq_suma");
+    r.patronLike = QStringLiteral("pg_temp.kq_patron");
+    r.sinBlancosFinales = QStringLiteral("rtrim");
+    // One function per kind of result, as a PostgreSQL function has one result type.
+    const std::pair<const char*, const char*> conversiones[] = {
+        {"int", "entero"},    {"integer", "entero"},  {"smallint", "entero"},  {"tinyint", "entero"},
+        {"bit", "entero"},    {"bigint", "largo"},    {"float", "real"},       {"real", "real"},
+        {"decimal", "decimal"}, {"numeric", "decimal"}, {"money", "decimal"},  {"smallmoney", "decimal"},
+        {"varchar", "texto"}, {"nvarchar", "texto"},  {"char", "texto"},       {"nchar", "texto"},
+        {"text", "texto"},    {"ntext", "texto"},     {"sysname", "texto"},    {"datetime", "fecha"},
+        {"smalldatetime", "fecha"}, {"datetime2", "fecha"}, {"date", "dia"},   {"time", "hora"},
+        {"", "otro"},
+    };
+    for (const auto& [tipo, funcion] : conversiones)
+        r.conversiones.append({QString::fromLatin1(tipo), QStringLiteral("pg_temp.kq_a_") + QString::fromLatin1(funcion)});
     // The server's functions DefinicionesFuncionesSuite creates; LEFT, RIGHT, SUBSTRING and ROUND
     // are PostgreSQL's own, with the same results.
     for (const char* funcion : {"REPLICATE", "SPACE", "CHAR", "ASCII", "STR", "ISNUMERIC", "YEAR", "MONTH", "DAY",
@@ -98,7 +116,10 @@ std::optional<Llamada> desarma(const QString& sentencia)
 
 } // namespace
 
-TraductorPostgres::TraductorPostgres(dialecto::EsquemaDialecto esquema) : traductor_(std::move(esquema), rasgosPostgres()) {}
+TraductorPostgres::TraductorPostgres(dialecto::EsquemaDialecto esquema, bool ordenIcu)
+    : traductor_(std::move(esquema), rasgosPostgres(ordenIcu))
+{
+}
 
 std::optional<QString> TraductorPostgres::llamada(const QString& sentencia, bool esFuncion)
 {

@@ -11,10 +11,16 @@ namespace ado::postgresql {
 // text ("LTRIM(RTRIM(Nombre)) = 'JOSÉ'", any LIKE) is cast to citext so that it compares the same way.
 // [Name] and "Name" come out in lower case, as unquoted names fold. LEN, CHARINDEX and GETDATE call
 // the functions ProveedorPostgres creates on its connection (pg_temp.kq_len, ...), as do "+"
-// (pg_temp.kq_suma) and the server functions of DefinicionesFuncionesSuite; ISNULL becomes COALESCE. Day-first dates that the rewrite does not see are read by the connection's DateStyle.
+// (pg_temp.kq_suma) and the server functions of DefinicionesFuncionesSuite, CAST and CONVERT included
+// (pg_temp.kq_a_ and the kind of result); ISNULL becomes COALESCE. A LIKE pattern with a bracket
+// class, a backslash or not written as a literal goes through pg_temp.kq_patron and "~*"; a text
+// compared with literals goes through rtrim, the literals without their trailing blanks. Day-first
+// dates that the rewrite does not see are read by the connection's DateStyle.
 class TraductorPostgres {
 public:
-    explicit TraductorPostgres(dialecto::EsquemaDialecto esquema);
+    // `ordenIcu`: the session has the collation pg_temp.kq_orden (ICU, Spanish, case ignored), which
+    // then orders a text column of an ORDER BY (see RasgosDialecto::ordenColumnaTexto).
+    explicit TraductorPostgres(dialecto::EsquemaDialecto esquema, bool ordenIcu = false);
 
     [[nodiscard]] QString traduce(const QString& sentencia) const { return traductor_.traduce(sentencia); }
 

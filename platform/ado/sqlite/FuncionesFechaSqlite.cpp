@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <limits>
 
 namespace ado::sqlite {
 
@@ -247,6 +248,13 @@ std::optional<QString> conEstilo(const QDateTime& f, int estilo)
     }
 }
 
+// A style whose texts read day-first or in an unambiguous order, as every date text is read here.
+bool estiloDiaPrimero(int estilo)
+{
+    static constexpr int kEstilos[] = {0, 100, 3, 103, 4, 104, 5, 105, 12, 112, 20, 120, 21, 121, 126};
+    return std::find(std::begin(kEstilos), std::end(kEstilos), estilo) != std::end(kEstilos);
+}
+
 void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* v, std::optional<int> estilo)
 {
     if (sqlite3_value_type(v) == SQLITE_NULL)
@@ -262,7 +270,20 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
             n = t.trimmed().toLongLong(&ok);
         if (!ok)
             return daError(ctx, errorConversion(t, tipo.nombre));
-        return sqlite3_result_int64(ctx, tipo.nombre == QLatin1String("bit") ? n != 0 : n);
+        if (tipo.nombre == QLatin1String("bit"))
+            return sqlite3_result_int64(ctx, n != 0);
+        const qlonglong minimo = tipo.nombre == QLatin1String("tinyint") ? 0
+            : tipo.nombre == QLatin1String("smallint")                   ? -32768
+            : tipo.nombre == QLatin1String("bigint")                     ? std::numeric_limits<qlonglong>::min()
+                                                                         : std::numeric_limits<int32_t>::min();
+        const qlonglong maximo = tipo.nombre == QLatin1String("tinyint") ? 255
+            : tipo.nombre == QLatin1String("smallint")                   ? 32767
+            : tipo.nombre == QLatin1String("bigint")                     ? std::numeric_limits<qlonglong>::max()
+                                                                         : std::numeric_limits<int32_t>::max();
+        if (n < minimo || n > maximo)
+            return daError(ctx, QStringLiteral("Error de desbordamiento aritmético al convertir expression al tipo de datos %1.")
+                                    .arg(tipo.nombre));
+        return sqlite3_result_int64(ctx, n);
     }
     if (es(tipo.nombre, {"float", "real", "decimal", "numeric", "money", "smallmoney"})) {
         bool ok = numero;
@@ -295,6 +316,8 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
         return daTexto(ctx, r);
     }
     if (es(tipo.nombre, {"datetime", "smalldatetime", "datetime2", "date", "time"})) {
+        if (estilo && !numero && !esFechaAlmacenada(t) && !estiloDiaPrimero(*estilo))
+            return daError(ctx, QStringLiteral("El estilo %1 no se admite al convertir un texto en fecha.").arg(*estilo));
         auto f = fecha(v);
         if (!f)
             return daError(ctx, kFechaIlegible);
@@ -314,12 +337,7 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
 void convert(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     const bool hayEstilo = argc > 2 && sqlite3_value_type(argv[2]) != SQLITE_NULL;
-    convierte(ctx, texto(argv[0]), argv[1], hayEstilo ? std::optional<int>(int(sqlite3_value_int64(argv[2]))) : std::nullopt);
-}
-
-void cast(sqlite3_context* ctx, int, sqlite3_value** argv)
-{
-    convierte(ctx, texto(argv[1]), argv[0], std::nullopt);
+    convierte(ctx, texto(argv[1]), argv[0], hayEstilo ? std::optional<int>(int(sqlite3_value_int64(argv[2]))) : std::nullopt);
 }
 
 } // namespace
@@ -333,7 +351,6 @@ void RegistraFuncionesFecha(sqlite3* conexion)
         {"KQ_DAY", 1, parteFija<Parte::Dia>},   {"KQ_DATEPART", 2, partePedida},
         {"KQ_DATEADD", 3, suma},                {"KQ_DATEDIFF", 3, diferencia},
         {"KQ_CONVERT", 2, convert},             {"KQ_CONVERT", 3, convert},
-        {"KQ_CAST", 2, cast},
     });
 }
 

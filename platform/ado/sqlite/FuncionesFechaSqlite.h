@@ -18,14 +18,15 @@ namespace ado::sqlite {
 //    is one year); weeks start on Sunday, as the server counts them whatever the first weekday.
 //  - KQ_DATEPART(parte, f): with Monday the first day of the week (weekday 1 to 7), as under the
 //    suite's Spanish settings; week 1 is the one holding 1 January.
-//  - KQ_CONVERT(tipo, x[, estilo]) and KQ_CAST(x, tipo): x as the server converts it to `tipo`
+//  - KQ_CONVERT(x, tipo[, estilo]), for CAST and CONVERT: x as the server converts it to `tipo`
 //    ("int", "varchar(10)", "decimal(5,2)", "datetime"...): integers truncate a real and refuse a
 //    text that is not an integer; decimal rounds to its scale; char pads to its length and every
 //    text type cuts to it (30 when not given); datetime reads date texts day-first, smalldatetime
 //    rounds to the minute, date keeps the day only. A stored date converted to text takes the style:
 //    3/103 dd/mm/yy(yy), 4/104 dd.mm.yy(yy), 8/108 hh:mi:ss, 12/112 yymmdd/yyyymmdd, 20/120 ISO
 //    with seconds, 21/121 with milliseconds; without a style it stays in its stored form. Another
-//    style or an unknown type is refused with a message.
+//    style or an unknown type is refused with a message, as is a text read into a date under a
+//    style whose texts are not day-first (101 and the other month-first ones).
 void RegistraFuncionesFecha(sqlite3* conexion);
 
 } // namespace ado::sqlite

@@ -9,12 +9,12 @@ dialecto::RasgosDialecto rasgosSqlite()
     r.textoSinCaso = QStringLiteral(" COLLATE KQ_CI");
     r.ordenSinCaso = true;
     r.suma = QStringLiteral("KQ_SUMA");
-    r.conversionesPorFuncion = true;
+    r.conversiones = {{QString(), QStringLiteral("KQ_CONVERT")}};
     r.funciones = {{QStringLiteral("ISNULL"), QStringLiteral("IFNULL")}};
     // The server's functions the connection registers under KQ_ and the same name.
     for (const char* funcion : {"LEN", "CHARINDEX", "GETDATE", "LEFT", "RIGHT", "SUBSTRING", "REPLICATE", "SPACE",
                                 "CHAR", "ASCII", "STR", "ISNUMERIC", "ROUND", "YEAR", "MONTH", "DAY", "DATEADD",
-                                "DATEDIFF", "DATEPART", "CAST", "CONVERT"}) {
+                                "DATEDIFF", "DATEPART"}) {
         const QString nombre = QString::fromLatin1(funcion);
         r.funciones.append({nombre, QStringLiteral("KQ_") + nombre});
     }

@@ -9,8 +9,8 @@ using dialecto::EsquemaDialecto;
 // The suite's dialect rewritten for SQLite (TraductorDialecto documents the rules): text comparisons,
 // ordering and grouping take " COLLATE KQ_CI"; "+" becomes KQ_SUMA; the server's functions LEN,
 // CHARINDEX, GETDATE, LEFT, RIGHT, SUBSTRING, REPLICATE, SPACE, CHAR, ASCII, STR, ISNUMERIC, ROUND,
-// YEAR, MONTH, DAY, DATEADD, DATEDIFF, DATEPART, CAST and CONVERT become KQ_ and their name; ISNULL
-// becomes IFNULL. The collation and functions are those RegistraFuncionesDialecto registers on the
+// YEAR, MONTH, DAY, DATEADD, DATEDIFF and DATEPART become KQ_ and their name, CAST and CONVERT
+// KQ_CONVERT; ISNULL becomes IFNULL. The collation and functions are those RegistraFuncionesDialecto registers on the
 // connection.
 class TraductorSqlite {
 public:

@@ -123,7 +123,7 @@ void TstTraductorSqlite::traduce_data()
         << "SELECT 1 FROM T WITH (NOLOCK, INDEX(IX_A)) JOIN U u (NOLOCK) ON 1=1" << "SELECT 1 FROM T  JOIN U u  ON 1=1";
     QTest::newRow("date parts and types become literals")
         << "SELECT DATEADD(dd, 1, FECHA), CONVERT(varchar(10), FECHA, 103), CAST(ID AS decimal(5, 2)) FROM T"
-        << "SELECT KQ_DATEADD('dd', 1, FECHA), KQ_CONVERT('varchar(10)', FECHA, 103), KQ_CAST(ID , 'decimal(5, 2)') FROM T";
+        << "SELECT KQ_DATEADD('dd', 1, FECHA), KQ_CONVERT(FECHA, 'varchar(10)', 103), KQ_CONVERT(ID , 'decimal(5, 2)') FROM T";
     QTest::newRow("group and order by text, expressions and positions")
         << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE, ID ORDER BY LTRIM(NOMBRE) DESC, 2, FECHA"
         << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE COLLATE KQ_CI, ID ORDER BY LTRIM(NOMBRE) COLLATE KQ_CI DESC, 2 COLLATE KQ_CI, FECHA";
