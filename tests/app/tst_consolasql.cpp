@@ -171,7 +171,7 @@ void TstConsolaSql::baseEnFallo_data()
     QTest::addColumn<int>("estado");
     QTest::addColumn<QString>("error");
     QTest::newRow("archivo que no existe") << "borrado" << 2 << "No existe el archivo";
-    QTest::newRow("archivo inmutable") << "inmutable" << 1 << "Error ";
+    QTest::newRow("archivo inmutable") << "inmutable" << 1 << "solo lectura";
     QTest::newRow("base llena") << "lleno" << 1 << "lleno";
     QTest::newRow("bloqueada un momento por otro proceso") << "bloqueo" << 0 << "";
 }
@@ -185,7 +185,7 @@ void TstConsolaSql::baseEnFallo()
     QFETCH(QString, error);
     BaseDePrueba base;
     const QString nota = QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 09:00', '%1')")
-                             .arg(QString(3000, u'v'));
+                             .arg(QString(10000, u'v'));
     QStringList sentencias{nota};
     std::optional<ArchivoInmutable> inmutable;
     ado::Connection otra;
