@@ -78,7 +78,7 @@ void TstFallosBase::fallos()
     QTest::addColumn<QString>("causa");
     QTest::newRow("archivo borrado con la ventana abierta") << "borrado" << "borrado";
     QTest::newRow("bloqueada por otra conexión") << "bloqueo" << "bloqueada";
-    QTest::newRow("archivo inmutable") << "inmutable" << "";
+    QTest::newRow("archivo inmutable") << "inmutable" << "solo lectura";
     QTest::newRow("base llena") << "lleno" << "lleno";
 }
 

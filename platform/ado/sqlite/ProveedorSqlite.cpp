@@ -1,6 +1,7 @@
 #include "platform/ado/sqlite/ProveedorSqlite.h"
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/FalloProveedor.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/FuncionesSqlite.h"
@@ -19,6 +20,7 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <cerrno>
 #include <climits>
 
 namespace ado::sqlite {
@@ -80,7 +82,32 @@ void ProveedorSqlite::cierra()
     cierraConexion();
 }
 
+template <typename F>
+auto ProveedorSqlite::revisaEscritura(F&& accion) -> decltype(accion())
+{
+    try {
+        return accion();
+    } catch (const FalloProveedor& fallo) {
+        const int sistema = manejador_ ? sqlite3_system_errno(manejador_) : 0;
+        const Error& error = fallo.error();
+        if (error.Number != NumeroError::ErrorEntradaSalida || (sistema != EPERM && sistema != EACCES && sistema != EROFS))
+            throw;
+        throw FalloProveedor(ErrorDeTipo(TipoFallo::SinEscritura, QString::fromUtf8(sqlite3_errstr(error.NativeError)),
+                                         error.NativeError, error.Source));
+    }
+}
+
 int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
+{
+    return revisaEscritura([&] { return ejecutaSentencia(sentencia); });
+}
+
+Resultado ProveedorSqlite::consulta(const QString& sentencia)
+{
+    return revisaEscritura([&] { return consultaSentencia(sentencia); });
+}
+
+int32_t ProveedorSqlite::ejecutaSentencia(const QString& sentencia)
 {
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
@@ -111,7 +138,7 @@ int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
     return registros;
 }
 
-Resultado ProveedorSqlite::consulta(const QString& sentencia)
+Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
 {
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
@@ -163,7 +190,7 @@ void ProveedorSqlite::iniciaTransaccion()
 void ProveedorSqlite::confirmaTransaccion()
 {
     compruebaAbierta();
-    ejecutaSimple(QStringLiteral("COMMIT"));
+    revisaEscritura([this] { ejecutaSimple(QStringLiteral("COMMIT")); });
 }
 
 void ProveedorSqlite::deshaceTransaccion()
