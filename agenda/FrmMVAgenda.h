@@ -77,7 +77,8 @@ public:
     [[nodiscard]] const ColoresAgenda& Colores() const { return colores_; }
 
 protected:
-    // Closing saves a note being edited, then ends the program.
+    // Closing saves a note being edited, then ends the program; a note that cannot be stored keeps
+    // the window open, back in its editor.
     void closeEvent(QCloseEvent* evento) override;
 
 private:
