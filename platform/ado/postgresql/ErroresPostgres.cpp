@@ -14,9 +14,11 @@ bool conexionPerdida(const QString& estado, const QString& texto)
 {
     if (estado.startsWith(u"08") || estado == u"57P01" || estado == u"57P02" || estado == u"57P03")
         return true;
+    if (estado.startsWith(u"28"))
+        return false; // refused credentials: the connection itself is fine
     for (const char* trozo : {"server closed the connection", "no connection to the server", "terminating connection",
-                              "could not connect to server", "connection to server", "could not send data to server",
-                              "could not receive data from server"}) {
+                              "could not connect to server", "Connection refused", "could not send data to server",
+                              "could not receive data from server", "timeout expired"}) {
         if (texto.contains(QLatin1String(trozo), Qt::CaseInsensitive))
             return true;
     }
