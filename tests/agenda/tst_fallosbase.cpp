@@ -79,6 +79,7 @@ void TstFallosBase::fallos()
     QTest::newRow("archivo borrado con la ventana abierta") << "borrado" << "borrado";
     QTest::newRow("bloqueada por otra conexión") << "bloqueo" << "bloqueada";
     QTest::newRow("archivo inmutable") << "inmutable" << "solo lectura";
+    QTest::newRow("carpeta inmutable") << "carpeta" << "solo lectura";
     QTest::newRow("base llena") << "lleno" << "lleno";
 }
 
@@ -99,6 +100,8 @@ bool TstFallosBase::provoca(const QString& caso)
     }
     if (caso == "inmutable")
         return inmutable.emplace(ruta).logrado();
+    if (caso == "carpeta")
+        return inmutable.emplace(agenda->base().carpeta()).logrado();
     // A slot of another day fills the agenda's page almost to the brim, and the file gets no room
     // beyond the pages it holds now: any write that needs a new page fails.
     agenda->ejecuta(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('2025-01-01 09:00:00', '%1')").arg(QString(3900, u'r')));

@@ -12,6 +12,7 @@
 #include "platform/ado/sqlite/ValoresSqlite.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -21,6 +22,8 @@
 
 #include <atomic>
 #include <cerrno>
+
+#include <unistd.h>
 #include <climits>
 
 namespace ado::sqlite {
@@ -90,7 +93,12 @@ auto ProveedorSqlite::revisaEscritura(F&& accion) -> decltype(accion())
     } catch (const FalloProveedor& fallo) {
         const int sistema = manejador_ ? sqlite3_system_errno(manejador_) : 0;
         const Error& error = fallo.error();
-        if (error.Number != NumeroError::ErrorEntradaSalida || (sistema != EPERM && sistema != EACCES && sistema != EROFS))
+        const bool disco = error.Number == NumeroError::ErrorEntradaSalida && (sistema == EPERM || sistema == EACCES || sistema == EROFS);
+        // A file still in its place that cannot be opened is its journal, which the folder refuses.
+        const QFileInfo archivo(baseDeDatos_);
+        const bool diario = error.Number == NumeroError::ArchivoNoEncontrado && (error.NativeError & 0xff) == SQLITE_CANTOPEN
+                            && archivo.exists() && ::access(QFile::encodeName(archivo.absolutePath()).constData(), W_OK) != 0;
+        if (!disco && !diario)
             throw;
         throw FalloProveedor(ErrorDeTipo(TipoFallo::SinEscritura, QString::fromUtf8(sqlite3_errstr(error.NativeError)),
                                          error.NativeError, error.Source));

@@ -84,8 +84,9 @@ private:
     // Resets the failed statement, drops it from the cache and throws its error.
     [[noreturn]] void fallaPaso(sqlite3_stmt* sentencia, int rc, const QString& texto);
     [[nodiscard]] bool esCatalogo(const QString& nombre) const;
-    // Runs `accion`; a disk error that the system gave because the file may not be written (an
-    // immutable file, a read-only mount, permissions) is reported as the unwritable file it is.
+    // Runs `accion`; a disk error, or a journal that cannot be created beside the file, that the
+    // system gave because the file or its folder may not be written (immutable, a read-only mount,
+    // permissions) is reported as the unwritable file it is.
     template <typename F>
     auto revisaEscritura(F&& accion) -> decltype(accion());
     int32_t ejecutaSentencia(const QString& sentencia);
