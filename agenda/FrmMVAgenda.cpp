@@ -173,7 +173,13 @@ int FrmMVAgenda::AnchoTexto(const QString& texto) const
 
 void FrmMVAgenda::closeEvent(QCloseEvent* evento)
 {
-    AtiendeEvento(QStringLiteral("Form_Unload"), [this] { MSFGAgenda_CierraEditor(); });
+    bool guardada = true;
+    AtiendeEvento(QStringLiteral("Form_Unload"), [&] { guardada = MSFGAgenda_CierraEditor(); });
+    // A note that could not be stored keeps the window open, back in its editor.
+    if (!guardada) {
+        evento->ignore();
+        return;
+    }
     evento->accept();
     hide();
     QCoreApplication::quit();
@@ -181,8 +187,10 @@ void FrmMVAgenda::closeEvent(QCloseEvent* evento)
 
 void FrmMVAgenda::MonthView1_DateClick()
 {
-    // A note still open in the editor is saved before its day goes away.
-    MSFGAgenda_CierraEditor();
+    // A note still open in the editor is saved before its day goes away; one that could not be
+    // stored keeps its day on screen.
+    if (!MSFGAgenda_CierraEditor())
+        return;
     CargarDia();
 }
 

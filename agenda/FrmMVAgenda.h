@@ -60,10 +60,12 @@ public:
     // skipped; other errors are reported.
     void EditKeyCode(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyCode, int Shift);
 
-    // Saves the edited note, trimmed, to the current row's slot, once per edit: it does nothing when
-    // no edit is open (empty DataField) and clears DataField after saving. Returns true when the note
-    // was stored. When the statement fails or changes no row, the person is told so and the cell will
-    // show the stored note again when the editor closes.
+    // Saves the edited note, trimmed, to the slot of the row the editor was opened on, once per edit:
+    // it does nothing when no edit is open (empty DataField) and clears DataField after saving.
+    // Returns true when the note was stored. A note longer than the note column holds is refused; a
+    // statement that fails or changes no row is told with its cause. Either way DataField is kept,
+    // the cell keeps the stored note and the typed text stays with the editor, so that nothing typed
+    // is lost: the closing key (or leaving the cell) tries again, Escape drops it.
     bool Campo_Valida(TextBox& Texto);
 
     // The controls, for the program's own event wiring and for tests.
@@ -75,7 +77,8 @@ public:
     [[nodiscard]] const ColoresAgenda& Colores() const { return colores_; }
 
 protected:
-    // Closing saves a note being edited, then ends the program.
+    // Closing saves a note being edited, then ends the program; a note that cannot be stored keeps
+    // the window open, back in its editor.
     void closeEvent(QCloseEvent* evento) override;
 
 private:
@@ -91,7 +94,10 @@ private:
     // Events.
     void MonthView1_DateClick();
     void MSFGAgenda_DblClick();
-    void MSFGAgenda_CierraEditor();
+    // Closes the editor, saving its note. False when the note could not be stored: the editor then
+    // opens again over its slot, holding the typed text, once the grid has finished what it was doing.
+    bool MSFGAgenda_CierraEditor();
+    void ReabreEditor();
     void TxtEdit_KeyDown(int KeyCode, int Shift);
     // Runs an event handler so that no error escapes into the event loop: it is reported instead.
     template <typename F>
@@ -116,4 +122,7 @@ private:
 
     // What the edited cell shows when the editor closes: the saved note, or the stored one.
     QString textoDeCelda_;
+    // The grid row the editor was opened on, and whether its last save failed.
+    int filaEditada_ = -1;
+    bool guardadoFallido_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include "agenda/SentenciasAgenda.h"
 #include "data/DB_Dll.h"
+#include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ui/MSFlexGrid.h"
 #include "platform/ui/TextBox.h"
@@ -15,6 +16,7 @@
 #include "startup/ModGlobal.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace {
 
@@ -33,6 +35,7 @@ void FrmMVAgenda::MsflexGridEdt(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyAsc
         return;
 
     textoDeCelda_ = MsFlexGrid.Text();
+    filaEditada_ = fila;
     if (KeyAscii >= 0 && KeyAscii <= 32) {
         Edt.setText(MsFlexGrid.Text());
         Edt.setSelStart(1000);
@@ -106,26 +109,42 @@ void FrmMVAgenda::EditKeyCode(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyCode,
 
 bool FrmMVAgenda::Campo_Valida(TextBox& Texto)
 {
+    guardadoFallido_ = false;
     const QString nota = FuncionesVB::Trim(Texto.text());
-    if (FuncionesVB::Trim(Texto.DataField()).isEmpty())
+    const QString marcador = Texto.DataField();
+    if (FuncionesVB::Trim(marcador).isEmpty())
         return false;
     Texto.setDataField(QString());
 
-    const QString id = grid_->TextMatrix(grid_->Row(), Clave);
+    const int fila = filaEditada_ >= 0 && filaEditada_ < grid_->Rows() ? filaEditada_ : grid_->Row();
+    const QString id = grid_->TextMatrix(fila, Clave);
+    const auto noGuardada = [&](const QString& causa) {
+        guardadoFallido_ = true;
+        Texto.setDataField(marcador);
+        ModGlobal::Runtime().AntesDeMensaje(this);
+        Dialogos::actual().MsgBox(QStringLiteral("La nota no se ha podido guardar: %1.\n\nEl texto sigue en el editor: pulse "
+                                                 "Intro para intentarlo de nuevo o Escape para descartarlo.")
+                                      .arg(causa),
+                                  Msg::OkSolo + Msg::Exclamacion, QStringLiteral("Agenda"));
+        ModGlobal::Runtime().DespuesDeMensaje(this);
+        return false;
+    };
+    const qsizetype largo = nota.toUcs4().size();
+    if (largo > SentenciasAgenda::LargoNota)
+        return noGuardada(QStringLiteral("tiene %1 caracteres y una nota admite %2").arg(largo).arg(SentenciasAgenda::LargoNota));
     if (!sobrescribeNotaAjena(id, nota))
         return false;
     QString sentencia = SentenciasAgenda::GuardaNota(nota, id);
     int32_t afectados = 0;
+    ado::Errors& errores = ModGlobal::DB().gCnn().Errors();
+    errores.Clear();
     ModGlobal::DB().EjecutaConsultaSQL(sentencia, afectados);
-    if (afectados > 0) {
-        textoDeCelda_ = nota;
-        return true;
-    }
-    ModGlobal::Runtime().AntesDeMensaje(this);
-    Dialogos::actual().MsgBox(QStringLiteral("La nota no se ha podido guardar. La franja conserva la nota que tenía."),
-                              Msg::OkSolo + Msg::Exclamacion, QStringLiteral("Agenda"));
-    ModGlobal::Runtime().DespuesDeMensaje(this);
-    return false;
+    if (errores.Count() > 0)
+        return noGuardada(errores.Item(0).Description);
+    if (afectados <= 0)
+        return noGuardada(QStringLiteral("la franja ya no está en la base de datos"));
+    textoDeCelda_ = nota;
+    return true;
 }
 
 bool FrmMVAgenda::sobrescribeNotaAjena(const QString& id, const QString& nota)
@@ -166,15 +185,30 @@ void FrmMVAgenda::MSFGAgenda_DblClick()
 }
 
 
-void FrmMVAgenda::MSFGAgenda_CierraEditor()
+bool FrmMVAgenda::MSFGAgenda_CierraEditor()
 {
     if (!editor_->isVisible())
-        return;
+        return true;
     // Hidden first, so that the focus moves it causes cannot close it a second time. Leaving the
     // editor any other way than with Escape stores the note, as a closing key does.
     editor_->hide();
-    Campo_Valida(*editor_);
+    if (!Campo_Valida(*editor_) && guardadoFallido_) {
+        QTimer::singleShot(0, this, [this] { ReabreEditor(); });
+        return false;
+    }
     grid_->setText(textoDeCelda_);
+    return true;
+}
+
+void FrmMVAgenda::ReabreEditor()
+{
+    if (editor_->isVisible() || editor_->DataField().isEmpty() || filaEditada_ < 0 || filaEditada_ >= grid_->Rows())
+        return;
+    grid_->setRow(filaEditada_);
+    grid_->setCol(Nota);
+    editor_->show();
+    editor_->raise();
+    editor_->setFocus();
 }
 
 void FrmMVAgenda::TxtEdit_KeyDown(int KeyCode, int Shift)
@@ -186,6 +220,8 @@ void FrmMVAgenda::TxtEdit_KeyDown(int KeyCode, int Shift)
     }
     if (!Teclas::EsTeclaDeAccion(KeyCode))
         return;
-    Campo_Valida(*editor_);
+    // A note that could not be stored stays in the editor, and the cursor stays with it.
+    if (!Campo_Valida(*editor_) && guardadoFallido_)
+        return;
     EditKeyCode(*grid_, *editor_, KeyCode, Shift);
 }

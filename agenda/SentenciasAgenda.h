@@ -6,6 +6,9 @@
 // The texts the agenda window sends to the database, in the suite's SQL dialect with day-first dates.
 class SentenciasAgenda {
 public:
+    // The characters a slot's note holds (the width of MV_AGENDA.Mensaje).
+    static constexpr qsizetype LargoNota = 255;
+
     // "EXEC KQ_CREARAGENDA 'dd/mm/yyyy'", followed by ", " and `minutos` exactly as configured when
     // `minutosPositivos` is true (the configured slot length's leading number is greater than 0).
     [[nodiscard]] static QString CrearAgenda(const QDate& dia, const QString& minutos, bool minutosPositivos);

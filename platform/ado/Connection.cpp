@@ -2,6 +2,7 @@
 
 #include "platform/ado/RegistroProveedores.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/TipoFallo.h"
 #include "runtime/ErrorVB.h"
 
 namespace ado {
@@ -62,6 +63,9 @@ void Connection::Open(const QString& cadena, const QString& usuario, const QStri
         nuevo->fijaTiempoEspera(tiempoEspera_);
     });
     proveedor_ = std::move(nuevo);
+    partes_ = partes;
+    baseFijada_.clear();
+    porReabrir_ = false;
 }
 
 void Connection::Close()
@@ -70,6 +74,7 @@ void Connection::Close()
     if (!proveedor_)
         elevaCerrada();
     auto cerrando = std::move(proveedor_);
+    porReabrir_ = false;
     conErrores([&] { cerrando->cierra(); });
 }
 
@@ -130,6 +135,7 @@ void Connection::setDefaultDatabase(const QString& nombre)
     errores_.Clear();
     Proveedor& p = proveedor();
     conErrores([&] { p.fijaBaseDeDatos(nombre); });
+    baseFijada_ = nombre;
 }
 
 std::unique_ptr<Recordset> Connection::OpenSchema(int esquema, const QVariantList& restricciones)
@@ -146,11 +152,31 @@ Proveedor& Connection::proveedor()
 {
     if (!proveedor_)
         elevaCerrada();
+    if (porReabrir_)
+        reabre();
     return *proveedor_;
+}
+
+void Connection::reabre()
+{
+    try {
+        conErrores([&] {
+            proveedor_->abre(partes_);
+            proveedor_->fijaTiempoEspera(tiempoEspera_);
+            if (!baseFijada_.isEmpty())
+                proveedor_->fijaBaseDeDatos(baseFijada_);
+        });
+    } catch (...) {
+        porReabrir_ = true; // whatever the reason, the next call tries again
+        throw;
+    }
+    porReabrir_ = false;
 }
 
 void Connection::falla(const Error& error)
 {
+    if (proveedor_ && (error.Number == NumeroError::ArchivoNoEncontrado || error.Number == NumeroError::ConexionPerdida))
+        porReabrir_ = true;
     errores_.Agrega(error);
     throw ErrorVB(error.Number, error.Description, error.Source);
 }

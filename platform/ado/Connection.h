@@ -63,6 +63,10 @@ public:
     }
 
     // The open backend, for the recordsets of this connection; raises the ADO "closed" error otherwise.
+    // After a failure that lost the database (its file removed or moved while open, the server's
+    // connection gone), the backend is opened again first, with the same connection string, so that
+    // work goes on once the file is back or the server is up; while it cannot open, each call fails
+    // saying why.
     [[nodiscard]] Proveedor& proveedor();
 
     // Runs `accion` against the backend, turning a FalloProveedor into Errors and ErrorVB.
@@ -71,8 +75,12 @@ public:
 
 private:
     [[noreturn]] void falla(const Error& error);
+    void reabre();
 
     QString cadena_;
+    CadenaConexion partes_; // as last opened, credentials included
+    QString baseFijada_;    // chosen with setDefaultDatabase since opening
+    bool porReabrir_ = false;
     int ubicacionCursor_ = adUseServer;
     int tiempoEspera_ = 30;
     ado::Errors errores_;

@@ -118,6 +118,11 @@ void TstAgendaTecladoE2E::teclas_data()
         << QStringList{QStringLiteral("notax")};
     QTest::newRow("ctrl and a letter edit the note")
         << QList<QStringList>{{QStringLiteral("key"), QStringLiteral("ctrl+b")}, escribe("x"), intro} << QStringList{QStringLiteral("notax")};
+    // Typed SQL is a note like any other.
+    QTest::newRow("a second statement typed")
+        << QList<QStringList>{escribe("x'; DROP TABLE MV_AGENDA; --"), intro} << QStringList{QStringLiteral("x'; DROP TABLE MV_AGENDA; --")};
+    QTest::newRow("comment markers typed")
+        << QList<QStringList>{escribe("a /* b */ -- c"), intro} << QStringList{QStringLiteral("a /* b */ -- c")};
 }
 
 void TstAgendaTecladoE2E::teclas()

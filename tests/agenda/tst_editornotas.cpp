@@ -226,28 +226,51 @@ void TstEditorNotas::salirDelEditorSinTeclaGuarda_data()
 {
     QTest::addColumn<std::function<void(TstEditorNotas*)>>("salida");
     QTest::addColumn<bool>("gridVisible");
+    QTest::addColumn<bool>("rechazada");
 
-    QTest::newRow("click on another cell") << std::function<void(TstEditorNotas*)>([](TstEditorNotas* t) { t->pulsa(3); }) << true;
-    QTest::newRow("closing the window") << std::function<void(TstEditorNotas*)>([](TstEditorNotas* t) {
-        t->agenda->ventana().close();
-    }) << false;
-    QTest::newRow("date click") << std::function<void(TstEditorNotas*)>([](TstEditorNotas* t) {
+    const std::function<void(TstEditorNotas*)> otraCelda = [](TstEditorNotas* t) { t->pulsa(3); };
+    const std::function<void(TstEditorNotas*)> cierre = [](TstEditorNotas* t) { t->agenda->ventana().close(); };
+    const std::function<void(TstEditorNotas*)> fecha = [](TstEditorNotas* t) {
         MonthView& calendario = t->agenda->ventana().MonthView1();
         emit calendario.DateClick(calendario.Value());
-    }) << true;
+    };
+    QTest::newRow("click on another cell") << otraCelda << true << false;
+    QTest::newRow("closing the window") << cierre << false << false;
+    QTest::newRow("date click") << fecha << true << false;
+    // A note the database refuses is not lost on the way out: its editor opens again, the window stays.
+    QTest::newRow("click on another cell, note refused") << otraCelda << true << true;
+    QTest::newRow("closing the window, note refused") << cierre << true << true;
+    QTest::newRow("date click, note refused") << fecha << true << true;
 }
 
 void TstEditorNotas::salirDelEditorSinTeclaGuarda()
 {
     QFETCH(std::function<void(TstEditorNotas*)>, salida);
     QFETCH(bool, gridVisible);
+    QFETCH(bool, rechazada);
     dobleClic(0);
     teclea(&editor(), QStringLiteral(" guardada"));
+    if (rechazada) {
+        agenda->ejecuta(MotorActual() == Motor::SQLite
+                            ? QStringLiteral("CREATE TRIGGER NoNotas BEFORE UPDATE ON MV_AGENDA BEGIN SELECT RAISE(ABORT, 'notas bloqueadas'); END")
+                            : QStringLiteral("ALTER TABLE MV_AGENDA ADD CONSTRAINT NoNotas CHECK (Mensaje NOT LIKE '%guardada')"));
+    }
     salida(this);
+    QCOMPARE(agenda->ventana().isVisible(), gridVisible);
+    if (rechazada) {
+        QTRY_VERIFY(editor().isVisible());
+        QCOMPARE(editor().text(), QStringLiteral("primera guardada"));
+        QVERIFY(editor().hasFocus());
+        QCOMPARE(grid().Row(), 0);
+        QCOMPARE(grid().Rows(), 5);
+        QCOMPARE(grid().TextMatrix(0, 1), QStringLiteral("primera"));
+        QCOMPARE(notaGuardada(1), QStringLiteral("primera"));
+        QVERIFY(agenda->dialogos().registros().last().texto.startsWith(QStringLiteral("La nota no se ha podido guardar")));
+        return;
+    }
     QVERIFY(!editor().isVisible());
     QCOMPARE(notaGuardada(1), QStringLiteral("primera guardada"));
     QCOMPARE(actualizaciones(), QStringList{QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = 'primera guardada' WHERE ID = 1")});
-    QCOMPARE(agenda->ventana().isVisible(), gridVisible);
     QCOMPARE(grid().TextMatrix(0, 1), QStringLiteral("primera guardada"));
 }
 
@@ -273,12 +296,18 @@ void TstEditorNotas::notaNoGuardadaNoSeMuestra()
     agenda->dialogos().limpia();
     QTest::keyClick(&editor(), Qt::Key_Return);
 
-    QTRY_VERIFY(!editor().isVisible());
+    // Not shown as stored, and not lost: the typed note stays in the editor, where Escape drops it.
     QCOMPARE(grid().TextMatrix(0, 1), QStringLiteral("primera"));
+    QVERIFY(editor().isVisible());
+    QCOMPARE(editor().text(), QStringLiteral("primera perdida"));
+    QCOMPARE(grid().Row(), 0);
     const auto& registros = agenda->dialogos().registros();
     QVERIFY(!registros.isEmpty());
-    QCOMPARE(registros.last().texto, QStringLiteral("La nota no se ha podido guardar. La franja conserva la nota que tenía."));
+    QVERIFY2(registros.last().texto.startsWith(QStringLiteral("La nota no se ha podido guardar: ")), qPrintable(registros.last().texto));
     QCOMPARE(registros.last().titulo, QStringLiteral("Agenda"));
+    QTest::keyClick(&editor(), Qt::Key_Escape);
+    QVERIFY(!editor().isVisible());
+    QCOMPARE(grid().TextMatrix(0, 1), QStringLiteral("primera"));
 }
 
 void TstEditorNotas::notaCambiadaPorOtroPuesto_data()

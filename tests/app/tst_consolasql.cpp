@@ -1,8 +1,15 @@
 #include "app/ConsolaSql.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "support/ArchivoInmutable.h"
 #include "support/BaseDePrueba.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -36,6 +43,10 @@ private slots:
     void sentenciaFallidaDaEstado1_data();
     void sentenciaFallidaDaEstado1();
     void conexionImposibleDaEstado2();
+    void literalHostilTalCual_data();
+    void literalHostilTalCual();
+    void baseEnFallo_data();
+    void baseEnFallo();
     void traduceParaOracle();
 };
 
@@ -119,6 +130,96 @@ void TstConsolaSql::traduceParaOracle()
     QCOMPARE(r.estado, 1);
     QCOMPARE(r.salida, "SELECT  * FROM T WHERE ROWNUM <= 1\n");
     QVERIFY(r.errores.contains("Error 5"));
+}
+
+void TstConsolaSql::literalHostilTalCual_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("segunda sentencia") << "x'; DROP TABLE MV_AGENDA; --";
+    QTest::newRow("comentarios") << "a -- b /* c */ d /* e";
+    QTest::newRow("punto y coma y GO") << "uno;\nGO\ndos;";
+    QTest::newRow("barra invertida y dólares") << "C:\\x\\' $$ $1 ?";
+    QTest::newRow("acentos y emoji") << "Ángela, pingüino 📞🙂👍🏽";
+    QTest::newRow("caracteres de control") << "a\tb\x01" "c\x1f" "d\x7f" "e\r\nf";
+    QTest::newRow("10.000 caracteres") << QString(10000, u'n');
+}
+
+// A literal with every kind of hostile text, given on standard input as a script: one statement runs,
+// and the file holds exactly the text.
+void TstConsolaSql::literalHostilTalCual()
+{
+    QFETCH(QString, texto);
+    BaseDePrueba base;
+    QString literal = texto;
+    literal.replace(u'\'', QStringLiteral("''"));
+    const QString script = QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 09:00', '%1');\n"
+                                          "SELECT COUNT(*) AS N FROM MV_AGENDA;\n")
+                               .arg(literal);
+    const auto r = corre({base.cadenaConexion()}, script.toUtf8());
+    QVERIFY2(r.estado == 0, qPrintable(r.errores));
+    QCOMPARE(r.salida, "1 registro afectado\nN\n1\n(1 fila)\n");
+    ado::Connection conexion;
+    conexion.Open(base.cadenaConexion());
+    ado::Recordset rs;
+    rs.Open(QStringLiteral("SELECT Mensaje FROM MV_AGENDA"), &conexion);
+    QCOMPARE(rs.Fields().Item(0).Value().toString(), texto);
+}
+
+void TstConsolaSql::baseEnFallo_data()
+{
+    QTest::addColumn<QString>("caso");
+    QTest::addColumn<int>("estado");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("archivo que no existe") << "borrado" << 2 << "No existe el archivo";
+    QTest::newRow("archivo inmutable") << "inmutable" << 1 << "solo lectura";
+    QTest::newRow("base llena") << "lleno" << 1 << "lleno";
+    QTest::newRow("bloqueada un momento por otro proceso") << "bloqueo" << 0 << "";
+}
+
+// A file that cannot take the statement: a Spanish message on standard error and a non-zero status;
+// once the fault is gone the same statement works.
+void TstConsolaSql::baseEnFallo()
+{
+    QFETCH(QString, caso);
+    QFETCH(int, estado);
+    QFETCH(QString, error);
+    BaseDePrueba base;
+    const QString nota = QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 09:00', '%1')")
+                             .arg(QString(10000, u'v'));
+    QStringList sentencias{nota};
+    std::optional<ArchivoInmutable> inmutable;
+    ado::Connection otra;
+    QTimer libera;
+    if (caso == "borrado") {
+        QVERIFY(QFile::rename(base.ruta(), base.ruta() + ".aparte"));
+    } else if (caso == "inmutable") {
+        if (!inmutable.emplace(base.ruta()).logrado())
+            QSKIP("chattr +i no está disponible en este sistema de archivos");
+    } else if (caso == "lleno") {
+        sentencias.prepend(QStringLiteral("PRAGMA max_page_count = 1"));
+    } else {
+        // Held by another connection for two seconds: the statement waits for it.
+        otra.Open(base.cadenaConexion());
+        otra.BeginTrans();
+        otra.Execute(QStringLiteral("UPDATE MV_AGENDA SET Mensaje = 'otra'"));
+        libera.setSingleShot(true);
+        QObject::connect(&libera, &QTimer::timeout, [&otra] { otra.RollbackTrans(); });
+        libera.start(2000);
+    }
+    QProcess proceso;
+    proceso.start(QStringLiteral(AGENDA_CARPETA_BINARIOS "/agenda-sql"), QStringList{base.cadenaConexion()} + sentencias);
+    QTRY_VERIFY_WITH_TIMEOUT(proceso.state() == QProcess::NotRunning, 60000);
+    const QString errores = QString::fromUtf8(proceso.readAllStandardError());
+    QCOMPARE(proceso.exitCode(), estado);
+    QVERIFY2(errores.contains(error), qPrintable(errores));
+    if (estado == 0)
+        return;
+
+    if (caso == "borrado")
+        QVERIFY(QFile::rename(base.ruta() + ".aparte", base.ruta()));
+    inmutable.reset();
+    const auto r = corre({base.cadenaConexion(), nota});
+    QVERIFY2(r.estado == 0, qPrintable(r.errores));
 }
 
 QTEST_GUILESS_MAIN(TstConsolaSql)

@@ -20,6 +20,8 @@ private slots:
     void servidor_data();
     void servidor();
     void nuevaBusquedaVuelveAlPrincipio();
+    void textoHostil_data();
+    void textoHostil();
 
 private:
     Lib_FrmCons3& abre(const QString& sql);
@@ -157,6 +159,43 @@ void TstFrmCons3Busqueda::nuevaBusquedaVuelveAlPrincipio()
     QCOMPARE(dialogo.ListView1().CantidadItems(), 6);
     QCOMPARE(dialogo.SQL, dialogo.SQLInicial() + u' ');
     QVERIFY(dialogo.CmbSearch(0).hasFocus() || dialogo.CmbSearch(0).lineEdit()->hasFocus());
+}
+
+void TstFrmCons3Busqueda::textoHostil_data()
+{
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QStringList>("nombres");
+    QTest::newRow("segunda sentencia") << "x'; DROP TABLE CLIENTES; --" << QStringList();
+    QTest::newRow("condición siempre cierta") << "' OR '1'='1" << QStringList();
+    QTest::newRow("comillas dobles") << "\"Bruno\"" << QStringList();
+    QTest::newRow("comentarios") << "O'/* x */ -- y" << QStringList();
+    QTest::newRow("barra invertida") << "O\\'" << QStringList();
+    QTest::newRow("acentos") << "ana pé" << QStringList{QStringLiteral("Ana Pérez")};
+    QTest::newRow("emoji") << "Ana 🙂" << QStringList();
+    QTest::newRow("caracteres de control") << "Ana\x01\x7f" << QStringList();
+    QTest::newRow("muy largo") << QString(5000, u'O') << QStringList();
+}
+
+// Text typed into a search box narrows the list as a search, never as SQL of its own: no error, one
+// query, the table untouched.
+void TstFrmCons3Busqueda::textoHostil()
+{
+    QFETCH(QString, texto);
+    QFETCH(QStringList, nombres);
+    Lib_FrmCons3& dialogo = abre(QStringLiteral("SELECT NOMBRE, CODIGO FROM CLIENTES ORDER BY NOMBRE"));
+    QComboBox& caja = dialogo.CmbSearch(0);
+    caja.setFocus();
+    caja.lineEdit()->clear();
+    caja.lineEdit()->insert(texto);
+    prueba->limpiaTraza();
+    QTest::keyClick(caja.lineEdit(), Qt::Key_F5);
+    QStringList obtenidos;
+    for (int i = 1; i <= dialogo.ListView1().CantidadItems(); ++i)
+        obtenidos << dialogo.ListView1().Texto(i);
+    QCOMPARE(obtenidos, nombres);
+    QVERIFY(prueba->dialogos().registros().isEmpty());
+    QCOMPARE(prueba->traza().size(), 1);
+    QCOMPARE(prueba->valor(QStringLiteral("SELECT COUNT(*) FROM CLIENTES")).toInt(), 6);
 }
 
 QTEST_MAIN(TstFrmCons3Busqueda)

@@ -142,6 +142,13 @@ void TstLibFrmCons3Tree::busquedaEnServidor_data()
     QTest::newRow("descripción que contiene el texto") << conOr << "ventas" << "Consulta...(201(20101,20102,20103))";
     QTest::newRow("comilla dentro del texto") << conOr << "d'a" << "Consulta...";
     QTest::newRow("caja vacía no agrega condición") << pocos << "" << "Consulta...(1(101,102),2)";
+    // Hostile text is searched for, never run.
+    QTest::newRow("segunda sentencia") << conOr << "x'; DROP TABLE TA_CCOSTO; --" << "Consulta...";
+    QTest::newRow("condición siempre cierta") << conOr << "' OR '1'='1" << "Consulta...";
+    QTest::newRow("comentarios") << conOr << "/* a */ -- b" << "Consulta...";
+    QTest::newRow("barra invertida") << conOr << "\\'\\" << "Consulta...";
+    QTest::newRow("emoji y control") << conOr << "ventas 🙂\x01" << "Consulta...";
+    QTest::newRow("muy largo") << conOr << QString(5000, u'v') << "Consulta...";
 }
 
 void TstLibFrmCons3Tree::busquedaEnServidor()

@@ -8,8 +8,27 @@ namespace {
 
 const QString kOrigen = QStringLiteral("PostgreSQL");
 
-TipoFallo tipoDe(const QString& estado)
+// The server shut down or restarted (57P01 to 57P03), the connection failed (class 08), or the
+// client library found the connection gone before any answer came (no state, only its own text).
+bool conexionPerdida(const QString& estado, const QString& texto)
 {
+    if (estado.startsWith(u"08") || estado == u"57P01" || estado == u"57P02" || estado == u"57P03")
+        return true;
+    if (estado.startsWith(u"28"))
+        return false; // refused credentials: the connection itself is fine
+    for (const char* trozo : {"server closed the connection", "no connection to the server", "terminating connection",
+                              "could not connect to server", "Connection refused", "could not send data to server",
+                              "could not receive data from server", "timeout expired"}) {
+        if (texto.contains(QLatin1String(trozo), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+TipoFallo tipoDe(const QString& estado, const QString& texto)
+{
+    if (conexionPerdida(estado, texto))
+        return TipoFallo::ConexionPerdida;
     if (estado == u"42P01")
         return TipoFallo::NoExisteTabla;
     if (estado.startsWith(u"42") && estado != u"42501")
@@ -41,7 +60,7 @@ Error ErrorDePostgres(const QSqlError& error, const QString& secreto)
     QString mensaje = mensajePrincipal(error);
     if (!secreto.isEmpty())
         mensaje.replace(secreto, QStringLiteral("***"));
-    Error resultado = ErrorDeTipo(tipoDe(estado), mensaje, 0, kOrigen);
+    Error resultado = ErrorDeTipo(tipoDe(estado, error.databaseText() + u'\n' + error.driverText()), mensaje, 0, kOrigen);
     // The server's own state tells more than the class of the failure.
     if (!estado.isEmpty())
         resultado.SQLState = estado;

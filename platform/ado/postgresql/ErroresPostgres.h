@@ -12,7 +12,10 @@ namespace ado::postgresql {
 // - any other of class 42 (syntax, unknown column or function, wrong arguments) except 42501 (no
 //   permission) → ErroresEnComando;
 // - class 23 (constraints) → ViolacionIntegridad;
-// - anything else, a lost or refused connection included → Fallo.
+// - the server shutting down or restarting (57P01 to 57P03), class 08, or the client library's own
+//   word that the connection is gone or cannot be made → ConexionPerdida (always shown, and the
+//   connection opens again at its next use);
+// - anything else → Fallo.
 // SQLState is the server's own SQLSTATE ("HY000" when it sent none), NativeError 0, the source
 // "PostgreSQL". The description is a Spanish lead followed by the server's primary message in
 // parentheses, e.g. "No existe la tabla o vista (relation "x" does not exist)"; the statement the

@@ -17,7 +17,8 @@ namespace ado::sqlite {
 // - SQLITE_READONLY_DBMOVED (the file was removed or renamed while open), SQLITE_CANTOPEN
 //   → ArchivoNoEncontrado; any other SQLITE_READONLY, SQLITE_PERM, SQLITE_AUTH → SinEscritura;
 // - SQLITE_FULL → EspacioAgotado; SQLITE_CORRUPT, SQLITE_NOTADB → ArchivoDanado;
-// - SQLITE_IOERR → ErrorEntradaSalida (SinMemoria for its out-of-memory form); SQLITE_NOMEM → SinMemoria;
+// - SQLITE_IOERR → ErrorEntradaSalida (SinMemoria for its out-of-memory form; the provider makes it
+//   SinEscritura when the system refused the write for want of permission); SQLITE_NOMEM → SinMemoria;
 // - SQLITE_INTERNAL, SQLITE_MISUSE, SQLITE_PROTOCOL, SQLITE_NOLFS, SQLITE_FORMAT, SQLITE_INTERRUPT,
 //   SQLITE_ABORT → Inesperado;
 // - anything else (an object that already exists, a transaction call out of place, ...) → Fallo.

@@ -1,6 +1,7 @@
 #include "platform/ado/sqlite/ProveedorSqlite.h"
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/FalloProveedor.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/FuncionesSqlite.h"
@@ -11,6 +12,7 @@
 #include "platform/ado/sqlite/ValoresSqlite.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlQuery>
@@ -19,6 +21,9 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <cerrno>
+
+#include <unistd.h>
 #include <climits>
 
 namespace ado::sqlite {
@@ -80,7 +85,37 @@ void ProveedorSqlite::cierra()
     cierraConexion();
 }
 
+template <typename F>
+auto ProveedorSqlite::revisaEscritura(F&& accion) -> decltype(accion())
+{
+    try {
+        return accion();
+    } catch (const FalloProveedor& fallo) {
+        const int sistema = manejador_ ? sqlite3_system_errno(manejador_) : 0;
+        const Error& error = fallo.error();
+        const bool disco = error.Number == NumeroError::ErrorEntradaSalida && (sistema == EPERM || sistema == EACCES || sistema == EROFS);
+        // A file still in its place that cannot be opened is its journal, which the folder refuses.
+        const QFileInfo archivo(baseDeDatos_);
+        const bool diario = error.Number == NumeroError::ArchivoNoEncontrado && (error.NativeError & 0xff) == SQLITE_CANTOPEN
+                            && archivo.exists() && ::access(QFile::encodeName(archivo.absolutePath()).constData(), W_OK) != 0;
+        if (!disco && !diario)
+            throw;
+        throw FalloProveedor(ErrorDeTipo(TipoFallo::SinEscritura, QString::fromUtf8(sqlite3_errstr(error.NativeError)),
+                                         error.NativeError, error.Source));
+    }
+}
+
 int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
+{
+    return revisaEscritura([&] { return ejecutaSentencia(sentencia); });
+}
+
+Resultado ProveedorSqlite::consulta(const QString& sentencia)
+{
+    return revisaEscritura([&] { return consultaSentencia(sentencia); });
+}
+
+int32_t ProveedorSqlite::ejecutaSentencia(const QString& sentencia)
 {
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
@@ -111,7 +146,7 @@ int32_t ProveedorSqlite::ejecuta(const QString& sentencia)
     return registros;
 }
 
-Resultado ProveedorSqlite::consulta(const QString& sentencia)
+Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
 {
     compruebaAbierta();
     const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(sentencia);
@@ -163,7 +198,7 @@ void ProveedorSqlite::iniciaTransaccion()
 void ProveedorSqlite::confirmaTransaccion()
 {
     compruebaAbierta();
-    ejecutaSimple(QStringLiteral("COMMIT"));
+    revisaEscritura([this] { ejecutaSimple(QStringLiteral("COMMIT")); });
 }
 
 void ProveedorSqlite::deshaceTransaccion()

@@ -84,6 +84,13 @@ private:
     // Resets the failed statement, drops it from the cache and throws its error.
     [[noreturn]] void fallaPaso(sqlite3_stmt* sentencia, int rc, const QString& texto);
     [[nodiscard]] bool esCatalogo(const QString& nombre) const;
+    // Runs `accion`; a disk error, or a journal that cannot be created beside the file, that the
+    // system gave because the file or its folder may not be written (immutable, a read-only mount,
+    // permissions) is reported as the unwritable file it is.
+    template <typename F>
+    auto revisaEscritura(F&& accion) -> decltype(accion());
+    int32_t ejecutaSentencia(const QString& sentencia);
+    Resultado consultaSentencia(const QString& sentencia);
 
     QString baseDeDatos_;
     sqlite3* manejador_ = nullptr;
