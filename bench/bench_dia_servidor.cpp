@@ -20,7 +20,6 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -31,27 +30,6 @@ constexpr std::chrono::milliseconds kRetardo{1};
 // The database of booked days on the server, made once, and the relay in front of the server.
 class DiasEnServidor {
 public:
-    static DiasEnServidor* actual(benchmark::State& estado)
-    {
-        static std::optional<DiasEnServidor> dias;
-        static QString motivo;
-        if (!dias && motivo.isEmpty()) {
-            const QString servidor = ServidorBanco::actual().cadena();
-            if (servidor.isEmpty())
-                motivo = QStringLiteral("sin servidor PostgreSQL (%1)").arg(ServidorBanco::actual().motivo());
-            else {
-                try {
-                    dias.emplace(servidor);
-                } catch (const std::exception& e) {
-                    motivo = QString::fromUtf8(e.what());
-                }
-            }
-        }
-        if (!dias)
-            estado.SkipWithError(motivo.toStdString().c_str());
-        return dias ? &*dias : nullptr;
-    }
-
     explicit DiasEnServidor(const QString& servidor)
         : proxy_(ServidorBanco::actual().host().toStdString(), static_cast<uint16_t>(ServidorBanco::actual().puerto()), kRetardo)
     {
@@ -76,7 +54,7 @@ private:
 
 void BM_CargarDiaServidor(benchmark::State& estado)
 {
-    DiasEnServidor* dias = DiasEnServidor::actual(estado);
+    DiasEnServidor* dias = ServidorBanco::datos<DiasEnServidor>(estado);
     if (!dias)
         return;
     VentanaDelDia ventana(dias->cadena(), BancoAgenda::actual().diaCon(static_cast<int>(estado.range(0))));
@@ -88,7 +66,7 @@ BENCHMARK(BM_CargarDiaServidor)->Arg(28)->Arg(56)->Unit(benchmark::kMillisecond)
 // The same rows through Qt's PostgreSQL driver and the same relay, each value read once.
 void BM_CargarDiaServidor_Suelo(benchmark::State& estado)
 {
-    DiasEnServidor* dias = DiasEnServidor::actual(estado);
+    DiasEnServidor* dias = ServidorBanco::datos<DiasEnServidor>(estado);
     if (!dias)
         return;
     const QString nombre = QStringLiteral("suelo_dia_servidor");
@@ -109,7 +87,7 @@ BENCHMARK(BM_CargarDiaServidor_Suelo)->Arg(28)->Arg(56)->Unit(benchmark::kMillis
 // "idas" the messages that went to the server for them (each one a round trip through the relay).
 void BM_CargarDiaServidor_Sentencias(benchmark::State& estado)
 {
-    DiasEnServidor* dias = DiasEnServidor::actual(estado);
+    DiasEnServidor* dias = ServidorBanco::datos<DiasEnServidor>(estado);
     if (!dias)
         return;
     VentanaDelDia ventana(dias->cadena(), BancoAgenda::actual().diaCon(static_cast<int>(estado.range(0))));

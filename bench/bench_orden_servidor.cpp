@@ -15,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <optional>
 
 namespace {
 
@@ -27,27 +26,6 @@ const QString kSuelo = QStringLiteral("suelo_orden_servidor");
 // The names of bench_orden.cpp, in a citext column of an agenda database on the server.
 class NombresEnServidor {
 public:
-    static NombresEnServidor* actual(benchmark::State& estado)
-    {
-        static std::optional<NombresEnServidor> nombres;
-        static QString motivo;
-        if (!nombres && motivo.isEmpty()) {
-            const QString servidor = ServidorBanco::actual().cadena();
-            if (servidor.isEmpty())
-                motivo = QStringLiteral("sin servidor PostgreSQL (%1)").arg(ServidorBanco::actual().motivo());
-            else {
-                try {
-                    nombres.emplace(servidor);
-                } catch (const std::exception& e) {
-                    motivo = QString::fromUtf8(e.what());
-                }
-            }
-        }
-        if (!nombres)
-            estado.SkipWithError(motivo.toStdString().c_str());
-        return nombres ? &*nombres : nullptr;
-    }
-
     explicit NombresEnServidor(const QString& servidor)
     {
         BaseServidor::Crea(servidor + QStringLiteral(";Database=") + kBase, false, QDate::currentDate());
@@ -78,7 +56,7 @@ private:
 // Through the program's connection, which gives ORDER BY the Spanish order.
 void BM_OrdenNombresServidor(benchmark::State& estado)
 {
-    NombresEnServidor* nombres = NombresEnServidor::actual(estado);
+    NombresEnServidor* nombres = ServidorBanco::datos<NombresEnServidor>(estado);
     if (!nombres)
         return;
     for (auto _ : estado) {
@@ -92,7 +70,7 @@ BENCHMARK(BM_OrdenNombresServidor)->Unit(benchmark::kMillisecond)->UseRealTime()
 
 void mideDirecto(benchmark::State& estado, const QString& orden)
 {
-    if (!NombresEnServidor::actual(estado))
+    if (!ServidorBanco::datos<NombresEnServidor>(estado))
         return;
     QSqlDatabase base = QSqlDatabase::database(kSuelo);
     for (auto _ : estado) {
