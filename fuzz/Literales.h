@@ -2,6 +2,7 @@
 
 #include "platform/ado/dialect/TokenizadorSql.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -29,20 +30,19 @@ inline QList<LiteralSql> literalesDe(const QString& texto)
     return lista;
 }
 
-// Whether every literal of `antes` that `seConserva` keeps appears in `despues`, in the same order
-// (a rewrite may add literals of its own between them, never change or drop one).
+// Whether every literal of `antes` that `seConserva` keeps appears in `despues`, one for one: a
+// rewrite may add literals of its own and move one (TOP (n) becomes LIMIT n at the end), never
+// change or drop one.
 inline bool seConservan(const QList<LiteralSql>& antes, const QList<LiteralSql>& despues,
                         const std::function<bool(const LiteralSql&)>& seConserva)
 {
-    qsizetype j = 0;
+    QHash<QString, int> disponibles;
+    const auto clave = [](const LiteralSql& l) { return l.contenido + (l.cerrado ? u'c' : u'a'); };
+    for (const LiteralSql& literal : despues)
+        ++disponibles[clave(literal)];
     for (const LiteralSql& literal : antes) {
-        if (!seConserva(literal))
-            continue;
-        while (j < despues.size() && !(despues[j] == literal))
-            ++j;
-        if (j == despues.size())
+        if (seConserva(literal) && --disponibles[clave(literal)] < 0)
             return false;
-        ++j;
     }
     return true;
 }

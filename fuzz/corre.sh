@@ -16,6 +16,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 fallidos=""
 for programa in "$build"/fuzz/fuzz_*; do
+    [ -f "$programa" ] && [ -x "$programa" ] || continue
     objetivo=${programa##*/fuzz_}
     mkdir -p "$build/corpus/$objetivo"
     registro="$build/registros/$objetivo.log"

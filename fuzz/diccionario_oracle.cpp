@@ -22,9 +22,11 @@ bool algunoAbierto(const QString& texto, TokenSql::Tipo tipo)
 
 } // namespace
 
-// The translation for an Oracle connection keeps the quotes balanced: when it returns, every quoted
-// literal of the result is closed. Every literal of the statement that is not a date comes out whole
-// (upper-cased, as the whole text is), in the same order.
+// The translation for an Oracle connection keeps the quotes balanced: a statement of more than one
+// word with a literal never closed is refused (error 5), and otherwise every literal of the result is
+// closed, and so is every quoted name when the statement's names were. Every literal of the statement
+// that is not a date comes out whole (upper-cased, as the whole text is). A single word is only
+// upper-cased.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
 {
     static const SharedRuntime runtime;
@@ -36,15 +38,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
     } catch (const ErrorVB&) {
         return 0;
     }
-    if (algunoAbierto(traducido, TokenSql::Tipo::Cadena))
+    if (runtime.CuentaPalabras(valor) <= 1)
+        return 0;
+    if (algunoAbierto(valor, TokenSql::Tipo::Cadena) || algunoAbierto(traducido, TokenSql::Tipo::Cadena)
+        || (!algunoAbierto(valor, TokenSql::Tipo::NombreComillas) && !algunoAbierto(valor, TokenSql::Tipo::NombreCorchetes)
+            && algunoAbierto(traducido, TokenSql::Tipo::NombreComillas)))
         std::abort();
-    if (runtime.CuentaPalabras(valor) > 1) {
-        const auto noEsFecha = [](const LiteralSql& l) { return !ado::dialecto::LeeFecha(l.contenido).has_value(); };
-        QList<LiteralSql> antes = literalesDe(valor);
-        for (LiteralSql& l : antes)
-            l.contenido = l.contenido.toUpper();
-        if (!seConservan(antes, literalesDe(traducido), noEsFecha))
-            std::abort();
-    }
+    const auto noEsFecha = [](const LiteralSql& l) { return !ado::dialecto::LeeFecha(l.contenido).has_value(); };
+    QList<LiteralSql> antes = literalesDe(valor);
+    for (LiteralSql& l : antes)
+        l.contenido = l.contenido.toUpper();
+    if (!seConservan(antes, literalesDe(traducido), noEsFecha))
+        std::abort();
     return 0;
 }

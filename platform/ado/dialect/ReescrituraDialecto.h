@@ -35,6 +35,8 @@ private:
     };
     struct Ambito {
         QString limite;
+        qsizetype topDesde = -1;         // the tokens of the TOP that `limite` replaces
+        qsizetype topHasta = -1;
         bool ordenBy = false;
         bool inicioOrden = false;
         bool clausulaSet = false;
@@ -77,6 +79,7 @@ private:
     // Expressions (ReescrituraExpresiones.cpp).
     [[nodiscard]] qsizetype pareja(qsizetype k);
     [[nodiscard]] bool esPista(qsizetype k) const;
+    [[nodiscard]] bool soloPistas(qsizetype abre, qsizetype cierra);
     [[nodiscard]] qsizetype quitaPistas(qsizetype k);
     void parteDeFecha(qsizetype k);
     void conversion(qsizetype k);
