@@ -10,9 +10,6 @@ build=$1
 segundos=$2
 fuentes=$(dirname "$0")
 mkdir -p "$build/hallazgos" "$build/registros"
-# A leak at exit belongs to Qt's program-wide objects, not to one input; leaks are left to the
-# sanitizer test suite.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 fallidos=""
 for programa in "$build"/fuzz/fuzz_*; do
