@@ -61,3 +61,25 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD) $(BENCH_BUILD)
+
+# make fuzz: every parser's fuzz target (fuzz/) runs FUZZ_SECONDS seconds (60 by default) on its
+# seeds; fails when any of them finds a crash, a sanitizer report or a broken property. The targets
+# are built with clang and libFuzzer, with AddressSanitizer and UndefinedBehaviorSanitizer, in a
+# build folder of their own.
+FUZZ_BUILD    ?= build-fuzz
+FUZZ_SECONDS  ?= 60
+FUZZ_PACKAGES  = clang-14 libclang-rt-14-dev libfuzzer-14-dev
+
+.PHONY: fuzz
+
+fuzz: deps
+	@missing=$$(for p in $(FUZZ_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Instalando paquetes: $$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+	cmake -S . -B $(FUZZ_BUILD) -DAGENDA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1"
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target agenda_fuzz
+	sh fuzz/corre.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)

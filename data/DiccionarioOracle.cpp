@@ -8,6 +8,7 @@
 #include "runtime/FuncionesVB.h"
 #include "runtime/SharedRuntime.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 #include <array>
@@ -84,7 +85,7 @@ qsizetype posicionTop(const QString& valor)
 
 // TOP n becomes a ROWNUM condition: the text in front of TOP, the rest of the query, the condition
 // (AND when the query has a WHERE, else WHERE), then the GROUP BY or ORDER BY part moved behind it.
-// Works on the text in its own case; WHERE, GROUP BY and ORDER BY count only outside literals.
+// Works on the upper-cased text; WHERE, GROUP BY and ORDER BY count only outside literals.
 QString top(const QString& valor, qsizetype p)
 {
     const LiteralesSql partes(valor);
@@ -95,6 +96,9 @@ QString top(const QString& valor, qsizetype p)
     if (blanco < 0)
         ElevaLlamadaNoValida(QStringLiteral("ORACLE_Dicc"));
     const QString n = resto.left(blanco);
+    static const QRegularExpression numero(QStringLiteral("^([0-9]+|\\([0-9]+\\))$"));
+    if (!numero.match(n).hasMatch())
+        ElevaLlamadaNoValida(QStringLiteral("ORACLE_Dicc"));
     QString cuerpo = resto.mid(blanco + 1);
 
     QString cola1;
@@ -110,6 +114,27 @@ QString top(const QString& valor, qsizetype p)
         if (!cola.isEmpty())
             cuerpo.replace(cola, QStringLiteral(" "), ci);
     return antes + u' ' + cuerpo + u' ' + condicion + u' ' + cola1 + u' ' + cola2;
+}
+
+// Bracketed names become quoted ones: [name] is written "name", with "]]" read as "]" and a double
+// quote inside doubled. Only whole bracketed names change, so every quote opened is closed.
+QString sinCorchetes(const QString& w)
+{
+    using Tipo = ado::dialecto::TokenSql::Tipo;
+    QString resultado;
+    resultado.reserve(w.size());
+    for (const auto& t : ado::dialecto::TokenizadorSql::divide(w)) {
+        const QStringView pieza = QStringView(w).mid(t.inicio, t.largo);
+        if (t.tipo != Tipo::NombreCorchetes || t.abierto) {
+            resultado += pieza;
+            continue;
+        }
+        resultado += u'"';
+        resultado += pieza.mid(1, pieza.size() - 2).toString().replace(QLatin1String("]]"), QLatin1String("]"))
+                         .replace(QLatin1String("\""), QLatin1String("\"\""));
+        resultado += u'"';
+    }
+    return resultado;
 }
 
 // The WHERE part cut into tokens at blanks and the separators and rebuilt with single blanks, each
@@ -148,7 +173,11 @@ QString columnasFecha(const LiteralesSql& partes)
             while (finToken < fin && cubierta[finToken] == LiteralesSql::kCubierto)
                 ++finToken;
         } else if (clausula[i] == u'"') {
-            const qsizetype cierre = clausula.indexOf(u'"', i + 1);
+            // A quoted name, whole: a doubled quote inside it stands for itself, and a quote inside
+            // a literal does not close it.
+            qsizetype cierre = cubierta.indexOf(u'"', i + 1);
+            while (cierre >= 0 && cierre + 1 < fin && cubierta[cierre + 1] == u'"')
+                cierre = cubierta.indexOf(u'"', cierre + 2);
             finToken = cierre < 0 ? fin : cierre + 1;
         } else {
             qsizetype menor = -1;
@@ -217,13 +246,12 @@ QString DiccionarioOracle::Traduce(const QString& valor, const QString& cadenaCo
     if (runtime.CuentaPalabras(valor) <= 1)
         return w == QLatin1String("LEN") ? QStringLiteral("LENGTH") : w;
 
-    if (const qsizetype p = posicionTop(valor); p >= 0)
-        w = top(valor, p);
-    LiteralesSql partes(w);
+    if (const qsizetype p = posicionTop(w); p >= 0)
+        w = top(w, p);
+    LiteralesSql conLen(w);
     for (const char16_t* len : {u" LEN(", u" LEN (", u" LEN  (", u" LEN   (", u" LEN    ("})
-        partes.reemplaza(len, u" LENGTH(");
-    partes.reemplaza(u"[", u"\"");
-    partes.reemplaza(u"]", u"\"");
+        conLen.reemplaza(len, u" LENGTH(");
+    const LiteralesSql partes(sinCorchetes(conLen.texto()));
     LiteralesSql traducido(literalesFecha(columnasFecha(partes)));
     traducido.reemplaza(u"Charindex", u"InStr");
     return traducido.texto();

@@ -13,13 +13,15 @@ class SharedRuntime;
 // On a connection that does not count as Oracle (EsConexionOracle) the only effect is upper-casing
 // the text. A single word only maps LEN to LENGTH. Otherwise: TOP n, the keyword right after SELECT
 // or SELECT DISTINCT, becomes a ROWNUM condition; " LEN(" (zero to four blanks before the
-// parenthesis) becomes " LENGTH("; brackets become double quotes; the WHERE part is cut into tokens
-// at blanks, < > " = ( ) and around literals and rebuilt with single blanks, a token that is one of
-// the date columns becoming TO_DATE(TO_CHAR(col,'DD/MM/YYYY'),'DD/MM/YYYY'); every quoted literal
-// that reads as a day-first date becomes TO_DATE('dd/mm/yyyy','DD/MM/YYYY'); Charindex becomes InStr.
-// A doubled quote inside a literal stays doubled.
+// parenthesis) becomes " LENGTH("; a bracketed name becomes a quoted one ([a]]b] is "a]b"); the
+// WHERE part is cut into tokens at blanks, < > " = ( ) and around literals and quoted names and
+// rebuilt with single blanks, a token that is one of the date columns becoming
+// TO_DATE(TO_CHAR(col,'DD/MM/YYYY'),'DD/MM/YYYY'); every quoted literal that reads as a day-first
+// date becomes TO_DATE('dd/mm/yyyy','DD/MM/YYYY'); Charindex becomes InStr. A doubled quote inside a
+// literal or a quoted name stays doubled.
 //
-// Raises error 5 for a TOP with no blank after its number and for a quote that is never closed.
+// Raises error 5 for a TOP not followed by a whole number ("5" or "(5)") and a blank, and for a quote
+// that is never closed.
 // Each date literal is converted where it stands, once: a date that appears twice is not wrapped
 // twice. Runs in time linear in the length of the text.
 class DiccionarioOracle {

@@ -86,7 +86,7 @@ void ArchivoAnchos::Graba(const QString& clave, const QString& anchos) const
 
     QByteArray contenido;
     const auto escribe = [&contenido](const Registro& registro) {
-        contenido += '"' + registro.clave.toLatin1() + "\",\"" + registro.anchos.toLatin1() + "\"\r\n";
+        contenido += '"' + Windows1252::codifica(registro.clave) + "\",\"" + Windows1252::codifica(registro.anchos) + "\"\r\n";
     };
     for (const Registro& registro : Lee())
         if (registro.clave.compare(clave, Qt::CaseInsensitive) != 0)

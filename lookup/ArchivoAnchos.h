@@ -4,10 +4,10 @@
 #include <QString>
 
 // The layout file of the list lookups, "CONSULTASLEN.KQW" in the program folder (the user's data
-// folder when the program folder cannot be written, see Entorno::carpetaArchivo): one line per table,
-// ended by CR LF, with two fields in double quotes separated by a comma: the table name and its
-// column widths in twips, each followed by "|" ("VT_CLIENTES","1500|900|2400|"). Fields carry no
-// escaping: a double quote ends a field, so keys and widths never hold one.
+// folder when the program folder cannot be written, see Entorno::carpetaArchivo), in Windows-1252:
+// one line per table, ended by CR LF, with two fields in double quotes separated by a comma: the
+// table name and its column widths in twips, each followed by "|" ("VT_CLIENTES","1500|900|2400|").
+// Fields carry no escaping: a double quote ends a field, so keys and widths never hold one.
 class ArchivoAnchos {
 public:
     struct Registro {

@@ -1,5 +1,8 @@
 #include "runtime/Windows1252.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 // Characters of bytes 0x80 to 0x9F.
 constexpr char16_t tabla80a9F[32] = {
@@ -19,4 +22,20 @@ QString Windows1252::decodifica(QByteArrayView bytes)
         texto += (byte >= 0x80 && byte <= 0x9F) ? QChar(tabla80a9F[byte - 0x80]) : QChar(byte);
     }
     return texto;
+}
+
+QByteArray Windows1252::codifica(QStringView texto)
+{
+    QByteArray bytes;
+    bytes.reserve(texto.size());
+    for (const QChar c : texto) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            bytes += static_cast<char>(u);
+            continue;
+        }
+        const auto* donde = std::find(std::begin(tabla80a9F), std::end(tabla80a9F), u);
+        bytes += donde == std::end(tabla80a9F) ? '?' : static_cast<char>(0x80 + (donde - std::begin(tabla80a9F)));
+    }
+    return bytes;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 // The suite's files are written in the Windows-1252 code page.
 class Windows1252 {
@@ -11,4 +13,7 @@ public:
     // bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the control
     // characters of the same value, so no byte is ever lost.
     [[nodiscard]] static QString decodifica(QByteArrayView bytes);
+    // The inverse: the byte of each character, "?" for a character the code page lacks. A text
+    // decodifica gave encodes back to its bytes.
+    [[nodiscard]] static QByteArray codifica(QStringView texto);
 };

@@ -35,6 +35,8 @@ void TstDiccionarioOracle::traduce_data()
     QTest::newRow("top sin where") << kOracle << "SELECT TOP 1 * FROM T" << "SELECT  * FROM T WHERE ROWNUM <= 1";
     QTest::newRow("top con where")
         << kOracle << "SELECT TOP 1 * FROM T WHERE A = 1" << "SELECT  * FROM T WHERE A = 1 AND ROWNUM <= 1";
+    QTest::newRow("top en minúsculas")
+        << kOracle << "select top 1 * from t where nombre = 'josé'" << "SELECT  * FROM T WHERE NOMBRE = 'JOSÉ' AND ROWNUM <= 1";
     QTest::newRow("top con order by")
         << kOracle << "SELECT TOP 5 A FROM T ORDER BY A" << "SELECT  A FROM T WHERE ROWNUM <= 5 ORDER BY A";
     QTest::newRow("fecha con blancos")
@@ -47,6 +49,11 @@ void TstDiccionarioOracle::traduce_data()
     QTest::newRow("corchetes y columna con blanco")
         << kOracle << "SELECT * FROM T WHERE [FECHA DESDE] = '1/2/2005'"
         << "SELECT * FROM T WHERE TO_DATE(TO_CHAR(\"FECHA DESDE\",'DD/MM/YYYY'),'DD/MM/YYYY') = TO_DATE('01/02/2005','DD/MM/YYYY')";
+    QTest::newRow("corchete abierto dentro de un nombre")
+        << kOracle << "SELECT * FROM T WHERE [A[B] = '0/2/2005'" << "SELECT * FROM T WHERE \"A[B\" = '0/2/2005'";
+    QTest::newRow("comillas dobles dentro de un nombre y de un literal")
+        << kOracle << "SELECT * FROM T WHERE \"A\"\"B\" = 'X\"Y' AND C = 'Z\"'"
+        << "SELECT * FROM T WHERE \"A\"\"B\" = 'X\"Y' AND C = 'Z\"'";
     QTest::newRow("literal que no es fecha queda")
         << kOracle << "SELECT * FROM T WHERE NOMBRE = 'Pérez'" << "SELECT * FROM T WHERE NOMBRE = 'PÉREZ'";
     QTest::newRow("número no es fecha") << kOracle << "SELECT * FROM T WHERE CODIGO = '20250305'" << "SELECT * FROM T WHERE CODIGO = '20250305'";
@@ -90,6 +97,7 @@ void TstDiccionarioOracle::argumentoNoValido_data()
 {
     QTest::addColumn<QString>("valor");
     QTest::newRow("top sin blanco tras el número") << "SELECT TOP 1";
+    QTest::newRow("top sin número") << "SELECT TOP 'a' * FROM T";
     QTest::newRow("comilla sin cerrar") << "SELECT * FROM T WHERE A = 'abc";
 }
 

@@ -7,6 +7,7 @@ class TstWindows1252 : public QObject {
 private slots:
     void decodifica_data();
     void decodifica();
+    void codificaSinEquivalente();
 };
 
 void TstWindows1252::decodifica_data()
@@ -27,6 +28,12 @@ void TstWindows1252::decodifica()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, texto);
     QCOMPARE(Windows1252::decodifica(bytes), texto);
+    QCOMPARE(Windows1252::codifica(texto), bytes);
+}
+
+void TstWindows1252::codificaSinEquivalente()
+{
+    QCOMPARE(Windows1252::codifica(u"a\u2192b\u0100"), QByteArray("a?b?"));
 }
 
 QTEST_GUILESS_MAIN(TstWindows1252)

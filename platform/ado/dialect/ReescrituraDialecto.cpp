@@ -122,6 +122,9 @@ void ReescrituraDialecto::agregaToken(QString& salida, const TokenSql& tk) const
     } else if (tk.tipo == Tipo::NombreComillas && rasgos_.nombresEnMinusculas) {
         salida += t.toString().toLower();
     } else if (tk.nacional) {
+        // Right after another literal, 'a'N'b' would become the one literal 'a''b'.
+        if (salida.endsWith(u'\''))
+            salida += u' ';
         salida += t.mid(1);
     } else {
         salida += t;
@@ -361,8 +364,14 @@ void ReescrituraDialecto::cierraAmbito(qsizetype ultimo)
         cierraOrdenado(ultimo);
     terminaSeleccion(ultimo);
     const Ambito& a = ambitos_.back();
-    if (!a.limite.isEmpty() && ultimo >= 0)
+    if (!a.limite.isEmpty() && ultimo >= 0 && tokens_[sig_[ultimo]].abierto) {
+        // The LIMIT cannot follow an unterminated quote: the TOP stays as written, for the
+        // database to report, rather than be lost.
+        for (qsizetype i = a.topDesde; i <= a.topHasta; ++i)
+            accion(i).omite = false;
+    } else if (!a.limite.isEmpty() && ultimo >= 0) {
         agregaSufijo(ultimo, QLatin1String(" LIMIT ") + a.limite);
+    }
     if (a.lista == Lista::Columnas)
         esperaColumnas_ = false;
     ambitos_.pop_back();
@@ -382,7 +391,9 @@ qsizetype ReescrituraDialecto::quitaTop(qsizetype k)
     qsizetype top = k + 1;
     if (es(top, QLatin1String("DISTINCT")) || es(top, QLatin1String("ALL")))
         ++top;
-    if (!es(top, QLatin1String("TOP")))
+    // A scope holds one LIMIT: a second TOP in it (two SELECTs with no ";" between them) stays as
+    // written rather than replace the first one's.
+    if (!es(top, QLatin1String("TOP")) || !ambitos_.back().limite.isEmpty())
         return k + 1;
     qsizetype fin = -1;
     QString limite;
@@ -410,7 +421,10 @@ qsizetype ReescrituraDialecto::quitaTop(qsizetype k)
         return k + 1;
     for (qsizetype i = sig_[top]; i <= sig_[fin]; ++i)
         accion(i).omite = true;
-    ambitos_.back().limite = limite;
+    Ambito& ambito = ambitos_.back();
+    ambito.limite = limite;
+    ambito.topDesde = sig_[top];
+    ambito.topHasta = sig_[fin];
     return fin + 1;
 }
 
@@ -635,7 +649,9 @@ void ReescrituraDialecto::reescribeFecha(qsizetype k)
 
 void ReescrituraDialecto::agregaSufijo(qsizetype k, const QString& sufijo)
 {
-    if (k >= 0 && k < sig_.size())
+    // An unterminated quote runs to the end of the text: whatever followed it would be written inside
+    // the quote, changing its text ("... = 'abc" must not become "... = 'abc LIMIT 1").
+    if (k >= 0 && k < sig_.size() && !tokens_[sig_[k]].abierto)
         accion(sig_[k]).sufijo += sufijo;
 }
 

@@ -36,6 +36,8 @@ private:
     };
     struct Ambito {
         QString limite;
+        qsizetype topDesde = -1;         // the tokens of the TOP that `limite` replaces
+        qsizetype topHasta = -1;
         bool ordenBy = false;
         bool porOrden = false;           // that list is an ORDER BY, not a GROUP BY
         bool inicioOrden = false;
@@ -83,6 +85,7 @@ private:
     // Expressions (ReescrituraExpresiones.cpp).
     [[nodiscard]] qsizetype pareja(qsizetype k);
     [[nodiscard]] bool esPista(qsizetype k) const;
+    [[nodiscard]] bool soloPistas(qsizetype abre, qsizetype cierra);
     [[nodiscard]] qsizetype quitaPistas(qsizetype k);
     void parteDeFecha(qsizetype k);
     void conversion(qsizetype k);

@@ -67,6 +67,38 @@ bool ReescrituraDialecto::esPista(qsizetype k) const
     return false;
 }
 
+// Whether the parentheses from `abre` to `cierra` hold hints only: hint words separated by commas,
+// each with its arguments in parentheses or none ("NOLOCK, INDEX(IX_A, 2)"). Anything else is not
+// a hint list, and dropping it would drop text the statement holds.
+bool ReescrituraDialecto::soloPistas(qsizetype abre, qsizetype cierra)
+{
+    bool esperaPista = true;
+    for (qsizetype j = abre + 1; j < cierra; ++j) {
+        if (!esperaPista) {
+            if (!esSimbolo(j, QLatin1String(",")))
+                return false;
+            esperaPista = true;
+            continue;
+        }
+        if (!esPista(j))
+            return false;
+        esperaPista = false;
+        if (!esSimbolo(j + 1, QLatin1String("(")))
+            continue;
+        const qsizetype fin = pareja(j + 1);
+        if (fin < 0 || fin > cierra)
+            return false;
+        for (qsizetype i = j + 2; i < fin; ++i) {
+            const Tipo tipo = tokens_[sig_[i]].tipo;
+            if (tipo != Tipo::Palabra && tipo != Tipo::Numero && tipo != Tipo::NombreCorchetes
+                && tipo != Tipo::NombreComillas && !esSimbolo(i, QLatin1String(",")))
+                return false;
+        }
+        j = fin;
+    }
+    return !esperaPista;
+}
+
 // "WITH (hint, ...)" or "(hint)" after a name at `k`: drops it and returns the token after it, or -1
 // when there is none.
 qsizetype ReescrituraDialecto::quitaPistas(qsizetype k)
@@ -78,7 +110,7 @@ qsizetype ReescrituraDialecto::quitaPistas(qsizetype k)
              && !es(k - 1, QLatin1String("IN")) && !esSimbolo(k - 2, QLatin1String(".")))
         abre = k;
     const qsizetype cierra = abre < 0 ? -1 : pareja(abre);
-    if (cierra < 0)
+    if (cierra < 0 || !soloPistas(abre, cierra))
         return -1;
     for (qsizetype i = sig_[k]; i <= sig_[cierra]; ++i)
         accion(i).omite = true;
@@ -122,8 +154,21 @@ void ReescrituraDialecto::conversion(qsizetype k)
             break;
         }
     }
+    // A type is a name with its size or precision ("varchar(10)", "decimal(6, 2)"); anything else in
+    // its place is left for the database to report, as quoting it would swallow the text it holds.
+    const auto esTipo = [&](qsizetype desde, qsizetype hasta) {
+        if (tokens_[sig_[desde]].tipo != Tipo::Palabra)
+            return false;
+        for (qsizetype m = desde + 1; m <= hasta; ++m) {
+            const Tipo tipo = tokens_[sig_[m]].tipo;
+            if (tipo != Tipo::Palabra && tipo != Tipo::Numero && !esSimbolo(m, QLatin1String("("))
+                && !esSimbolo(m, QLatin1String(")")) && !esSimbolo(m, QLatin1String(",")))
+                return false;
+        }
+        return true;
+    };
     const qsizetype tipo = esCast ? corte + 1 : k + 2;
-    if (corte <= k + 2 || corte + 1 >= (esCast ? cierra : finValor))
+    if (corte <= k + 2 || corte + 1 >= (esCast ? cierra : finValor) || !esTipo(tipo, esCast ? cierra - 1 : corte - 1))
         return;
     const QString* funcion = nullptr;
     for (const FuncionDialecto& f : rasgos_.conversiones) {

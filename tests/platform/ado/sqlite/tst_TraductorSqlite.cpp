@@ -77,6 +77,8 @@ void TstTraductorSqlite::traduce_data()
         << "SELECT * FROM T WHERE ID IN (SELECT  ID FROM U ORDER BY ID LIMIT 1) AND ID > 0";
     QTest::newRow("top before trailing comment")
         << "SELECT TOP 1 ID FROM T -- el primero" << "SELECT  ID FROM T LIMIT 1 -- el primero";
+    QTest::newRow("second top of a scope left as written")
+        << "SELECT TOP 1 ID FROM T SELECT TOP 2 ID FROM U" << "SELECT  ID FROM T SELECT TOP 2 ID FROM U LIMIT 1";
     QTest::newRow("top percent left for the database")
         << "SELECT TOP 10 PERCENT ID FROM T" << "SELECT TOP 10 PERCENT ID FROM T";
 
@@ -121,9 +123,13 @@ void TstTraductorSqlite::traduce_data()
         << "SELECT 1 FROM T WHERE NOMBRE + 'x' = 'ax'" << "SELECT 1 FROM T WHERE KQ_SUMA(NOMBRE , 'x') COLLATE KQ_CI = 'ax'";
     QTest::newRow("table hints dropped")
         << "SELECT 1 FROM T WITH (NOLOCK, INDEX(IX_A)) JOIN U u (NOLOCK) ON 1=1" << "SELECT 1 FROM T  JOIN U u  ON 1=1";
+    QTest::newRow("parentheses holding more than hints kept")
+        << "SELECT 1 FROM T WITH (NOLOCK, 'x')" << "SELECT 1 FROM T WITH (NOLOCK, 'x')";
     QTest::newRow("date parts and types become literals")
         << "SELECT DATEADD(dd, 1, FECHA), CONVERT(varchar(10), FECHA, 103), CAST(ID AS decimal(5, 2)) FROM T"
         << "SELECT KQ_DATEADD('dd', 1, FECHA), KQ_CONVERT(FECHA, 'varchar(10)', 103), KQ_CONVERT(ID , 'decimal(5, 2)') FROM T";
+    QTest::newRow("text in place of a type kept")
+        << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T" << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T";
     QTest::newRow("group and order by text, expressions and positions")
         << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE, ID ORDER BY LTRIM(NOMBRE) DESC, 2, FECHA"
         << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE COLLATE KQ_CI, ID ORDER BY LTRIM(NOMBRE) COLLATE KQ_CI DESC, 2 COLLATE KQ_CI, FECHA";
@@ -162,8 +168,12 @@ void TstTraductorSqlite::traduce_data()
     // Broken text comes back whole, for the database to report.
     QTest::newRow("unterminated literal")
         << "SELECT * FROM T WHERE FECHA = '5/3/2025" << "SELECT * FROM T WHERE FECHA = '5/3/2025";
+    QTest::newRow("unterminated literal after top")
+        << "SELECT TOP 1 * FROM T WHERE ID = 'abc" << "SELECT TOP 1 * FROM T WHERE ID = 'abc";
     QTest::newRow("unterminated bracket") << "SELECT [abc FROM T" << "SELECT [abc FROM T";
     QTest::newRow("unterminated comment") << "SELECT 1 /* TOP 1" << "SELECT 1 /* TOP 1";
+    QTest::newRow("national literal right after a literal")
+        << "SELECT 'a'N'b'" << "SELECT 'a' 'b'";
     QTest::newRow("lone national prefix") << "N'" << "'";
     QTest::newRow("open top parenthesis") << "SELECT TOP (1 FROM T" << "SELECT TOP (1 FROM T";
     QTest::newRow("unbalanced parentheses")

@@ -1,0 +1,28 @@
+#include "Entrada.h"
+
+#include "platform/ado/dialect/TokenizadorSql.h"
+
+#include <cstdlib>
+
+using ado::dialecto::TokenSql;
+
+// The tokens cover the text exactly, in order, none of them empty; a closed literal starts and ends
+// with its quote.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
+{
+    const QString texto = textoDe(datos, largo);
+    qsizetype esperado = 0;
+    for (const TokenSql& t : ado::dialecto::TokenizadorSql::divide(texto)) {
+        if (t.inicio != esperado || t.largo <= 0)
+            std::abort();
+        if (t.tipo == TokenSql::Tipo::Cadena && !t.abierto) {
+            const qsizetype abre = t.inicio + (t.nacional ? 1 : 0);
+            if (t.largo < abre - t.inicio + 2 || texto[abre] != u'\'' || texto[t.inicio + t.largo - 1] != u'\'')
+                std::abort();
+        }
+        esperado += t.largo;
+    }
+    if (esperado != texto.size())
+        std::abort();
+    return 0;
+}
