@@ -59,3 +59,22 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD) $(BENCH_BUILD)
+
+# make test-asan: every test again on a build of its own, with AddressSanitizer and
+# UndefinedBehaviorSanitizer (GCC's runtime, which comes with g++); any finding fails the test that made
+# it. Light optimisation keeps the build and the run short.
+ASAN_BUILD ?= build-asan
+
+.PHONY: test-asan clean-asan
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
+	  -DAGENDA_SANITIZADORES=ON "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG"
+
+test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean: clean-asan
+clean-asan:
+	rm -rf $(ASAN_BUILD)
