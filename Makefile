@@ -3,6 +3,8 @@
 #   make test  builds everything and runs every test (CTest starts and stops a throwaway PostgreSQL
 #              cluster for the tests that also run on the office server)
 #   make package  builds the programs and the Debian package build/agenda_VERSION_ARCH.deb
+#   make test-asan  every test again under AddressSanitizer and UndefinedBehaviorSanitizer
+#   make fuzz  runs each parser's fuzz target for FUZZ_SECONDS seconds
 BUILD   ?= build
 DEMO_DB ?= var/agenda-demo.db
 JOBS    ?= $(shell nproc)
@@ -12,15 +14,20 @@ PACKAGES = cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-d
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build test run demo bench package clean
+.PHONY: deps build test test-asan fuzz run demo bench package clean
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+# $(call instala,PACKAGES): installs those of PACKAGES that are missing.
+define instala
+	@missing=$$(for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Instalando paquetes: $$missing"; \
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call instala,$(PACKAGES))
 
 # Optimised, with line numbers only in the debug information: a backtrace still names file and line,
 # and the build is about a quarter quicker than with full debug information.
@@ -60,7 +67,20 @@ bench: deps
 	$(BENCH_BUILD)/agenda-bench $(BENCH_ARGS)
 
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# make test-asan: every test again on a build of its own, with AddressSanitizer and
+# UndefinedBehaviorSanitizer (GCC's runtime, which comes with g++); any finding fails the test that made
+# it. Light optimisation keeps the build and the run short.
+ASAN_BUILD ?= build-asan
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
+	  -DAGENDA_SANITIZADORES=ON "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -g1 -DNDEBUG"
+
+test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # make fuzz: every parser's fuzz target (fuzz/) runs FUZZ_SECONDS seconds (60 by default) on its
 # seeds; fails when any of them finds a crash, a sanitizer report or a broken property. The targets
@@ -70,15 +90,8 @@ FUZZ_BUILD    ?= build-fuzz
 FUZZ_SECONDS  ?= 60
 FUZZ_PACKAGES  = clang-14 libclang-rt-14-dev libfuzzer-14-dev
 
-.PHONY: fuzz
-
 fuzz: deps
-	@missing=$$(for p in $(FUZZ_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Instalando paquetes: $$missing"; \
-	  $(SUDO) apt-get update -qq && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	$(call instala,$(FUZZ_PACKAGES))
 	cmake -S . -B $(FUZZ_BUILD) -DAGENDA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1"
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target agenda_fuzz

@@ -65,9 +65,11 @@ void TstAgendaTecladoE2E::initTestCase()
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty() || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         QSKIP("Xvfb or xdotool is not installed");
-    // Xvfb picks a free display itself and writes its number to standard output.
+    // Xvfb picks a free display itself and writes its number to standard output. It does not reset when
+    // one row's program and xdotool have left: the next row's program would find no display meanwhile.
     servidorX_.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                            QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+                            QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                            QStringLiteral("-noreset")});
     if (!servidorX_.waitForStarted() || !servidorX_.waitForReadyRead(30000))
         QSKIP("no X server could be started");
     pantalla_ = QLatin1Char(':') + QString::fromLatin1(servidorX_.readAllStandardOutput()).trimmed();

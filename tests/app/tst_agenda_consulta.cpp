@@ -105,7 +105,8 @@ QProcessEnvironment TstAgendaConsulta::entorno(bool conPantalla) const
     return e;
 }
 
-// A virtual X display of the test's own, started once.
+// A virtual X display of the test's own, started once; it does not reset when the last program leaves,
+// or the next row's program could find no display meanwhile.
 bool TstAgendaConsulta::iniciaPantalla()
 {
     if (xvfb_.state() == QProcess::Running)
@@ -116,7 +117,7 @@ bool TstAgendaConsulta::iniciaPantalla()
         if (QFile::exists(QString("/tmp/.X%1-lock").arg(n)) || QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)))
             continue;
         pantalla_ = QString(":%1").arg(n);
-        xvfb_.start("Xvfb", {pantalla_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        xvfb_.start("Xvfb", {pantalla_, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
         if (!xvfb_.waitForStarted())
             return false;
         for (int i = 0; i < 100 && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(n)); ++i)
