@@ -247,8 +247,8 @@ void ReescrituraDialecto::patronLike(qsizetype operador)
     agregaSufijo(fin, QStringLiteral(")"));
 }
 
-// The comparison of the text operand ending at `izquierda` with string literals only: the literals
-// lose their trailing blanks and the operand goes through the engine's function that drops its own.
+// The comparison of the text operand ending at `izquierda` with string literals only: the operand and
+// each literal ending in blanks go through the engine's function that drops trailing blanks.
 void ReescrituraDialecto::sinBlancosFinales(qsizetype izquierda, qsizetype operador)
 {
     if (rasgos_.sinBlancosFinales.isEmpty() || izquierda < 0)
@@ -284,20 +284,16 @@ void ReescrituraDialecto::sinBlancosFinales(qsizetype izquierda, qsizetype opera
     agregaSufijo(izquierda, QStringLiteral(")"));
 }
 
-// The string literal at `k` without its trailing blanks.
+// The string literal at `k`, when it ends in blanks, through the function that drops them, read as
+// text without case like the operand it is compared with. Its text stays as written (the server works
+// the call out once, as its argument is a constant).
 void ReescrituraDialecto::recortaCadena(qsizetype k)
 {
-    const TokenSql& tk = tokens_[sig_[k]];
-    const QStringView t = tk.nacional ? texto(k).mid(1) : texto(k);
-    const QStringView dentro = t.mid(1, t.size() - 2);
-    qsizetype largo = dentro.size();
-    while (largo > 0 && dentro[largo - 1] == u' ')
-        --largo;
-    if (largo == dentro.size())
+    const QStringView t = texto(k);
+    if (t.size() < 3 || t[t.size() - 2] != u' ')
         return;
-    Accion& a = accion(sig_[k]);
-    a.reemplaza = true;
-    a.reemplazo = u'\'' + dentro.left(largo).toString() + u'\'';
+    accion(sig_[k]).prefijo += rasgos_.sinBlancosFinales + u'(';
+    agregaSufijo(k, u')' + rasgos_.textoSinCaso);
 }
 
 void ReescrituraDialecto::suma(qsizetype k)

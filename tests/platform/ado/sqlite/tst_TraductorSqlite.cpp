@@ -55,6 +55,8 @@ void TstTraductorSqlite::traduce_data()
     QTest::newRow("brackets and owners")
         << "SELECT [Nombre Largo], [a\"b]]c] FROM dbo.MV_AGENDA JOIN [DBO].[T] ON 1=1"
         << "SELECT \"Nombre Largo\", \"a\"\"b]c\" FROM MV_AGENDA JOIN \"T\" ON 1=1";
+    QTest::newRow("owner against a name leaves them apart")
+        << "SELECT a FROM x$[dbo].T$y" << "SELECT a FROM x$ T$y";
     QTest::newRow("qualified column is not an owner")
         << "SELECT dbox.NOMBRE FROM X" << "SELECT dbox.NOMBRE FROM X";
     QTest::newRow("national literal")
