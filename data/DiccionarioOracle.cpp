@@ -229,13 +229,27 @@ QString literalesFecha(const QString& w)
 
 bool DiccionarioOracle::EsConexionOracle(const QString& cadenaConexion, bool desdeElSegundoCaracter)
 {
-    const QString proveedor = ado::CadenaConexion(cadenaConexion).proveedor();
-    for (const char* propio : {"SQLite", "PostgreSQL", "ODBC"}) {
-        if (proveedor.compare(QLatin1String(propio), ci) == 0)
-            return false;
+    // Every statement asks about the same connection string: the answer for the last one is kept,
+    // as reading the string's provider costs more than many a statement's own rewrite.
+    struct Respuesta {
+        bool leida = false;
+        QString cadena;
+        bool propio = false;
+        qsizetype donde = -1;
+    };
+    thread_local Respuesta ultima;
+    if (!ultima.leida || cadenaConexion != ultima.cadena) {
+        ultima.leida = true;
+        const QString proveedor = ado::CadenaConexion(cadenaConexion).proveedor();
+        ultima.propio = false;
+        for (const char* propio : {"SQLite", "PostgreSQL", "ODBC"})
+            ultima.propio = ultima.propio || proveedor.compare(QLatin1String(propio), ci) == 0;
+        ultima.donde = cadenaConexion.indexOf(QLatin1String("ORACLE"), 0, ci);
+        ultima.cadena = cadenaConexion;
     }
-    const qsizetype donde = cadenaConexion.indexOf(QLatin1String("ORACLE"), 0, ci);
-    return desdeElSegundoCaracter ? donde > 0 : donde >= 0;
+    if (ultima.propio)
+        return false;
+    return desdeElSegundoCaracter ? ultima.donde > 0 : ultima.donde >= 0;
 }
 
 QString DiccionarioOracle::Traduce(const QString& valor, const QString& cadenaConexion, const SharedRuntime& runtime)
