@@ -129,10 +129,7 @@ QString sinCorchetes(const QString& w)
             resultado += pieza;
             continue;
         }
-        resultado += u'"';
-        resultado += pieza.mid(1, pieza.size() - 2).toString().replace(QLatin1String("]]"), QLatin1String("]"))
-                         .replace(QLatin1String("\""), QLatin1String("\"\""));
-        resultado += u'"';
+        resultado += ado::dialecto::TokenizadorSql::entreComillas(pieza);
     }
     return resultado;
 }

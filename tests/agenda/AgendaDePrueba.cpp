@@ -4,6 +4,7 @@
 #include "data/DB_Dll.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ui/MSFlexGrid.h"
 #include "platform/ui/MonthView.h"
 #include "runtime/Entorno.h"
 #include "runtime/Reloj.h"
@@ -80,4 +81,12 @@ void AgendaDePrueba::muestraDia(const QDate& dia)
     ventana_->MonthView1().setValue(dia);
     muestra();
     ventana_->CargarDia();
+}
+
+void AgendaDePrueba::dobleClic(int fila)
+{
+    MSFlexGrid& grid = ventana_->MSFGAgenda();
+    const QPoint centro = grid.visualRect(grid.model()->index(fila, 1)).center();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centro);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, centro);
 }

@@ -43,6 +43,9 @@ public:
     void muestra();
     // Shows the window and loads the calendar's day on `dia`, as a date click does.
     void muestraDia(const QDate& dia);
+    // Double-clicks the note of row `fila` (a click first: an item view ignores a double click that
+    // no press came before).
+    void dobleClic(int fila);
 
 private:
     DialogosDePrueba dialogos_;

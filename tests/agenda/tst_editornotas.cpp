@@ -39,7 +39,6 @@ private:
     // Types a text key by key, letters outside ASCII included.
     static void teclea(QWidget* destino, const QString& texto);
     void pulsa(int fila);
-    void dobleClic(int fila);
     [[nodiscard]] QStringList actualizaciones() const;
     [[nodiscard]] QString notaGuardada(int id);
     [[nodiscard]] MSFlexGrid& grid() { return agenda->ventana().MSFGAgenda(); }
@@ -96,13 +95,6 @@ void TstEditorNotas::pulsa(int fila)
     QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, centro);
 }
 
-void TstEditorNotas::dobleClic(int fila)
-{
-    // An item view ignores a double click that no press came before.
-    pulsa(fila);
-    const QPoint centro = grid().visualRect(grid().model()->index(fila, 1)).center();
-    QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, centro);
-}
 
 QStringList TstEditorNotas::actualizaciones() const
 {
@@ -143,7 +135,7 @@ void TstEditorNotas::abrirElEditor()
     QFETCH(QString, texto);
     QFETCH(int, cursor);
     if (tecla == 0) {
-        dobleClic(fila);
+        agenda->dobleClic(fila);
     } else {
         pulsa(fila);
         QTest::keyClick(&grid(), Qt::Key(tecla));
@@ -191,7 +183,7 @@ void TstEditorNotas::teclasDeCierre()
     QFETCH(int, tecla);
     QFETCH(int, filaFinal);
     QFETCH(QString, nota);
-    dobleClic(fila);
+    agenda->dobleClic(fila);
     QVERIFY(editor().isVisible());
     teclea(&editor(), tecleado);
     QTest::keyClick(&editor(), Qt::Key(tecla));
@@ -209,7 +201,7 @@ void TstEditorNotas::teclasDeCierre()
 
 void TstEditorNotas::escapeNoGuardaNada()
 {
-    dobleClic(0);
+    agenda->dobleClic(0);
     teclea(&editor(), QStringLiteral(" descartado"));
     QTest::keyClick(&editor(), Qt::Key_Escape);
     QVERIFY(!editor().isVisible());
@@ -248,7 +240,7 @@ void TstEditorNotas::salirDelEditorSinTeclaGuarda()
     QFETCH(std::function<void(TstEditorNotas*)>, salida);
     QFETCH(bool, gridVisible);
     QFETCH(bool, rechazada);
-    dobleClic(0);
+    agenda->dobleClic(0);
     teclea(&editor(), QStringLiteral(" guardada"));
     if (rechazada) {
         agenda->ejecuta(MotorActual() == Motor::SQLite
@@ -290,7 +282,7 @@ void TstEditorNotas::notaNoGuardadaNoSeMuestra()
 {
     QFETCH(QString, sabotaje);
     QFETCH(QString, sabotajeEnServidor);
-    dobleClic(0);
+    agenda->dobleClic(0);
     teclea(&editor(), QStringLiteral(" perdida"));
     agenda->ejecuta(MotorActual() == Motor::SQLite ? sabotaje : sabotajeEnServidor);
     agenda->dialogos().limpia();
@@ -323,7 +315,7 @@ void TstEditorNotas::notaCambiadaPorOtroPuesto()
 {
     QFETCH(int, respuesta);
     QFETCH(QString, queda);
-    dobleClic(0);
+    agenda->dobleClic(0);
     teclea(&editor(), QStringLiteral(" mía"));
     agenda->ejecuta(QStringLiteral("UPDATE MV_AGENDA SET Mensaje = 'PRIMERA de otro puesto' WHERE ID = 1"));
     agenda->dialogos().limpia();
@@ -359,7 +351,7 @@ void TstEditorNotas::errorAlAbrirElEditor()
         pulsa(0);
         QTest::keyClick(&grid(), Qt::Key_B);
     } else {
-        dobleClic(0);
+        agenda->dobleClic(0);
     }
     QVERIFY(!editor().isVisible());
     const auto& registros = agenda->dialogos().registros();

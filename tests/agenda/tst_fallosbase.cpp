@@ -42,7 +42,6 @@ private:
     // Puts the fault in place; false when this system cannot make it (the test then skips).
     bool provoca(const QString& caso);
     void retira();
-    void dobleClic(int fila);
     [[nodiscard]] QString notaGuardada(int id);
     [[nodiscard]] QString avisos() const;
     [[nodiscard]] MSFlexGrid& grid() { return agenda->ventana().MSFGAgenda(); }
@@ -124,12 +123,6 @@ void TstFallosBase::retira()
     caso_.clear();
 }
 
-void TstFallosBase::dobleClic(int fila)
-{
-    const QPoint centro = grid().visualRect(grid().model()->index(fila, 1)).center();
-    QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, centro);
-    QTest::mouseDClick(grid().viewport(), Qt::LeftButton, {}, centro);
-}
 
 QString TstFallosBase::notaGuardada(int id)
 {
@@ -160,7 +153,7 @@ void TstFallosBase::notaConLaBaseEnFallo()
     QFETCH(QString, causa);
     // Long enough to need new pages of a full file.
     const QString nota = QStringLiteral("Llamar a Ana ") + QString(200, u'x');
-    dobleClic(0);
+    agenda->dobleClic(0);
     QVERIFY(editor().isVisible());
     editor().setText(nota);
     if (!provoca(caso))

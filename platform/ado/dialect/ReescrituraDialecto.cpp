@@ -6,12 +6,6 @@
 namespace ado::dialecto {
 namespace {
 
-// A character that can be part of a name or a number, so that two texts meeting there read as one.
-bool esDePalabra(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_' || c == u'$' || c == u'@' || c == u'#';
-}
-
 using Tipo = TokenSql::Tipo;
 
 // Keywords that end an ORDER BY list of the same scope.
@@ -96,22 +90,24 @@ QString ReescrituraDialecto::resultado()
             continue;
         salida += texto_.mid(copiaDesde, tk.inicio - copiaDesde);
         copiaDesde = tk.inicio + tk.largo;
-        // What the rewrite writes never joins a word before or after it into one token: "x'a '"
-        // must not become "xrtrim('a ')", nor "'a '$$" "...::citext$$".
-        if (a && !a->prefijo.isEmpty() && !salida.isEmpty() && esDePalabra(salida.back()) && esDePalabra(a->prefijo.front()))
-            salida += u' ';
-        if (a)
+        // What the rewrite writes or leaves out never joins the words on either side into one token:
+        // "x'a '" must not become "xrtrim('a ')", "'a '$$" "...::citext$$", nor "x$dbo.T" "x$T".
+        const auto separa = [&salida](QChar siguiente) {
+            if (!salida.isEmpty() && TokenizadorSql::siguePalabra(salida.back()) && TokenizadorSql::siguePalabra(siguiente))
+                salida += u' ';
+        };
+        if (a && !a->prefijo.isEmpty()) {
+            separa(a->prefijo.front());
             salida += a->prefijo;
+        }
         if (a && a->reemplaza)
             salida += a->reemplazo;
         else if (!a || !a->omite)
             agregaToken(salida, tk);
-        if (a) {
+        if (a)
             salida += a->sufijo;
-            if (!a->sufijo.isEmpty() && esDePalabra(a->sufijo.back()) && copiaDesde < texto_.size()
-                && esDePalabra(texto_[copiaDesde]))
-                salida += u' ';
-        }
+        if (copiaDesde < texto_.size())
+            separa(texto_[copiaDesde]);
     }
     salida += texto_.mid(copiaDesde);
     return salida;
@@ -121,18 +117,8 @@ void ReescrituraDialecto::agregaToken(QString& salida, const TokenSql& tk) const
 {
     const QStringView t = texto_.mid(tk.inicio, tk.largo);
     if (tk.tipo == Tipo::NombreCorchetes && !tk.abierto) {
-        const qsizetype desde = salida.size();
-        salida += u'"';
-        for (qsizetype i = 1; i + 1 < t.size(); ++i) {
-            if (t[i] == u']' && t[i + 1] == u']')
-                ++i;
-            if (t[i] == u'"')
-                salida += u'"';
-            salida += t[i];
-        }
-        salida += u'"';
-        if (rasgos_.nombresEnMinusculas)
-            salida.replace(desde, salida.size() - desde, salida.mid(desde).toLower());
+        const QString nombre = TokenizadorSql::entreComillas(t);
+        salida += rasgos_.nombresEnMinusculas ? nombre.toLower() : nombre;
     } else if (tk.tipo == Tipo::NombreComillas && rasgos_.nombresEnMinusculas) {
         salida += t.toString().toLower();
     } else if (tk.nacional) {
@@ -454,15 +440,6 @@ qsizetype ReescrituraDialecto::quitaPropietario(qsizetype k)
         return k;
     for (qsizetype i = sig_[k]; i <= sig_[k + 1]; ++i)
         accion(i).omite = true;
-    // An owner written against the text before it ("x$dbo.T") leaves a blank, so that the two sides
-    // do not join into one token ("x$T" would open a dollar quote on some engines).
-    const qsizetype antes = tokens_[sig_[k]].inicio - 1;
-    if (antes >= 0 && esDePalabra(texto_[antes])) {
-        Accion& a = accion(sig_[k]);
-        a.omite = false;
-        a.reemplaza = true;
-        a.reemplazo = QStringLiteral(" ");
-    }
     return k + 1;
 }
 

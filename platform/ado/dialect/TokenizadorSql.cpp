@@ -13,11 +13,6 @@ bool iniciaPalabra(QChar c)
     return c.isLetter() || c == u'_' || c == u'@' || c == u'#';
 }
 
-bool siguePalabra(QChar c)
-{
-    return iniciaPalabra(c) || c.isDigit() || c == u'$';
-}
-
 // End of a piece quoted by `cierre`, where a doubled `cierre` stands for itself; `abierto` when the
 // text ends first.
 qsizetype finCitado(QStringView t, qsizetype desde, QChar cierre, bool& abierto)
@@ -85,6 +80,27 @@ bool esOperadorDoble(QChar a, QChar b)
 }
 
 } // namespace
+
+QString TokenizadorSql::entreComillas(QStringView corchetes)
+{
+    QString nombre;
+    nombre.reserve(corchetes.size());
+    nombre += u'"';
+    for (qsizetype i = 1; i + 1 < corchetes.size(); ++i) {
+        if (corchetes[i] == u']' && corchetes[i + 1] == u']')
+            ++i;
+        if (corchetes[i] == u'"')
+            nombre += u'"';
+        nombre += corchetes[i];
+    }
+    nombre += u'"';
+    return nombre;
+}
+
+bool TokenizadorSql::siguePalabra(QChar c)
+{
+    return iniciaPalabra(c) || c.isDigit() || c == u'$';
+}
 
 QList<TokenSql> TokenizadorSql::divide(QStringView t)
 {

@@ -31,6 +31,11 @@ struct TokenSql {
 class TokenizadorSql {
 public:
     [[nodiscard]] static QList<TokenSql> divide(QStringView texto);
+    // A whole bracketed name ("[a]]b\"c]") written as a quoted one ("a]b""c"): "]]" stands for "]",
+    // a double quote is doubled.
+    [[nodiscard]] static QString entreComillas(QStringView corchetes);
+    // Whether `c` goes on a name or a number: two texts meeting between two such characters read as one.
+    [[nodiscard]] static bool siguePalabra(QChar c);
 };
 
 } // namespace ado::dialecto

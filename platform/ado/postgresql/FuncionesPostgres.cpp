@@ -5,6 +5,12 @@ namespace ado::postgresql {
 QString DefinicionesFuncionesSuite()
 {
     return QString::fromUtf8(R"sql(
+CREATE FUNCTION pg_temp.kq_len(t text) RETURNS integer LANGUAGE sql IMMUTABLE AS $$ SELECT char_length(rtrim(t, ' ')) $$;
+CREATE FUNCTION pg_temp.kq_charindex(buscado text, texto text, inicio integer DEFAULT 1) RETURNS integer
+ LANGUAGE sql STABLE AS $$ SELECT CASE WHEN buscado = '' THEN 0 ELSE
+ COALESCE(NULLIF(strpos(substr(lower(texto), greatest(inicio, 1)), lower(buscado)), 0) + greatest(inicio, 1) - 1, 0)
+ END $$;
+CREATE FUNCTION pg_temp.kq_getdate() RETURNS timestamp LANGUAGE sql STABLE AS $$ SELECT localtimestamp(0) $$;
 CREATE FUNCTION pg_temp.kq_suma(a text, b text) RETURNS text LANGUAGE sql IMMUTABLE AS $$ SELECT a || b $$;
 CREATE FUNCTION pg_temp.kq_suma(a numeric, b numeric) RETURNS numeric LANGUAGE sql IMMUTABLE AS $$ SELECT a + b $$;
 CREATE FUNCTION pg_temp.kq_falla(mensaje text, tipo anyelement) RETURNS anyelement LANGUAGE plpgsql AS $$

@@ -8,6 +8,8 @@ namespace ado::postgresql {
 // in the session's own schema pg_temp (gone when the session ends; the database names none of them).
 // Arguments are read as PostgreSQL reads them: a day-first date text is a timestamp under the
 // connection's DateStyle. NULL in gives NULL out.
+//  - kq_len(t): the length without trailing blanks; kq_charindex(buscado, texto[, inicio]): the
+//    position, case-blind, 0 when absent; kq_getdate(): the local time to the second.
 //  - kq_suma(a, b): "a + b" as the suite's server types it: two texts concatenate, two numbers add,
 //    a text beside a number is read as that number (an integer beside an integer; an error, with
 //    the server's message, when it is not one), a timestamp

@@ -12,21 +12,7 @@
 #include <QSqlRecord>
 #include <QTimeZone>
 
-
 namespace ado::postgresql {
-namespace {
-
-// The suite's functions, on this session only: pg_temp is the session's own schema, gone when it ends.
-const char* const kFunciones =
-    "CREATE FUNCTION pg_temp.kq_len(t text) RETURNS integer LANGUAGE sql IMMUTABLE "
-    "AS $$ SELECT char_length(rtrim(t, ' ')) $$;"
-    "CREATE FUNCTION pg_temp.kq_charindex(buscado text, texto text, inicio integer DEFAULT 1) RETURNS integer "
-    "LANGUAGE sql STABLE AS $$ SELECT CASE WHEN buscado = '' THEN 0 ELSE "
-    "COALESCE(NULLIF(strpos(substr(lower(texto), greatest(inicio, 1)), lower(buscado)), 0) + greatest(inicio, 1) - 1, 0) "
-    "END $$;"
-    "CREATE FUNCTION pg_temp.kq_getdate() RETURNS timestamp LANGUAGE sql STABLE AS $$ SELECT localtimestamp(0) $$";
-
-} // namespace
 
 ProveedorPostgres::ProveedorPostgres() : ProveedorQtSql("agenda_postgres")
 {
@@ -93,7 +79,6 @@ void ProveedorPostgres::conecta()
         const QByteArray zona = QTimeZone::systemTimeZoneId();
         if (!zona.isEmpty() && QTimeZone(zona).isValid())
             ejecutaSimple(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(zona).replace(u'\'', QLatin1String("''"))));
-        ejecutaSimple(QString::fromLatin1(kFunciones));
         ejecutaSimple(DefinicionesFuncionesSuite());
         // A server without ICU, or older than nondeterministic collations, orders through citext.
         ordenIcu_ = QSqlQuery(base_).exec(QStringLiteral(
