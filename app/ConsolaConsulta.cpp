@@ -11,9 +11,6 @@
 
 namespace {
 
-const char* const kUso =
-    "Uso: agenda-consulta CONEXION TABLA_O_SELECT [--arbol] [--checks] [--campo CAMPO] [--clave TEXTO]\n"
-    "                     [--where CONDICION] [--cantidades] [--valores-default TEXTO]";
 
 // The catalogue as start-up prepares it, for a tool connected by a connection string.
 void preparaCatalogo(QTextStream& errores)
@@ -107,3 +104,7 @@ int ConsolaConsulta::Ejecuta(const Opciones& opciones, QTextStream& salida, QTex
     // A cancel leaves Valores unset; an accept, even of nothing, leaves a collection.
     return consultas.Valores ? kSalidaAceptada : kSalidaCancelada;
 }
+
+const char* const ConsolaConsulta::kUso =
+    "Uso: agenda-consulta CONEXION TABLA_O_SELECT [--arbol] [--checks] [--campo CAMPO] [--clave TEXTO]\n"
+    "                     [--where CONDICION] [--cantidades] [--valores-default TEXTO]";

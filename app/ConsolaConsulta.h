@@ -25,6 +25,7 @@ public:
     static constexpr int kSalidaAceptada = 0;
     static constexpr int kSalidaCancelada = 1;
     static constexpr int kSalidaUso = 2;
+    static const char* const kUso;
 
     struct Opciones {
         QString conexion;

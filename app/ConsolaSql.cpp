@@ -1,23 +1,18 @@
 #include "app/ConsolaSql.h"
 
 #include "app/ConexionConsola.h"
+#include "app/SalidaConsulta.h"
 #include "data/DB_Dll.h"
 #include "platform/ado/dialect/TokenizadorSql.h"
 #include "runtime/DialogosConsola.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
 
-#include <QDateTime>
 
 namespace {
 
 constexpr int kSalidaFallo = 1;
 constexpr int kSalidaUso = 2;
-
-const char* const kUso =
-    "Uso: agenda-sql CONEXION [SENTENCIA...]\n"
-    "     agenda-sql --traducir-oracle [TEXTO...]\n"
-    "Sin sentencias en la línea de órdenes, se leen de la entrada estándar.";
 
 bool esConsulta(const QString& sentencia)
 {
@@ -26,36 +21,11 @@ bool esConsulta(const QString& sentencia)
            || inicio.startsWith(u'(');
 }
 
-QString textoValor(const QVariant& valor)
-{
-    if (valor.isNull())
-        return QStringLiteral("NULL");
-    if (valor.typeId() == QMetaType::QDateTime)
-        return valor.toDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
-    return valor.toString().replace(u'\t', u' ').replace(u'\n', u' ');
-}
-
-void imprimeRecordset(ado::Recordset& rs, QTextStream& salida)
-{
-    auto campos = rs.Fields();
-    QStringList cabecera;
-    for (int i = 0; i < campos.Count(); ++i)
-        cabecera << campos.Item(i).Name();
-    salida << cabecera.join(u'\t') << '\n';
-    int filas = 0;
-    for (; !rs.Eof(); rs.MoveNext(), ++filas) {
-        QStringList fila;
-        for (int i = 0; i < campos.Count(); ++i)
-            fila << textoValor(campos.Item(i).Value());
-        salida << fila.join(u'\t') << '\n';
-    }
-    salida << (filas == 1 ? QStringLiteral("(1 fila)") : QStringLiteral("(%1 filas)").arg(filas)) << Qt::endl;
-}
-
-// Runs one statement; false when it failed. A failure that the program keeps quiet (or reports
-// through no dialog) is printed from the connection's errors, so that none goes unseen.
-bool ejecutaSentencia(DB_Dll& db, QString sentencia, const DialogosConsola& dialogos, QTextStream& salida,
-                      QTextStream& errores)
+// Runs statement number `numero`; false when it failed. A failure that the program keeps quiet (or
+// reports through no dialog) is printed from the connection's errors, so that none goes unseen; every
+// failure also leaves its mark on standard output.
+bool ejecutaSentencia(DB_Dll& db, QString sentencia, int numero, const DialogosConsola& dialogos,
+                      SalidaConsulta& salida, QTextStream& errores)
 {
     const int erroresAntes = dialogos.errores();
     db.gCnn().Errors().Clear();
@@ -63,21 +33,23 @@ bool ejecutaSentencia(DB_Dll& db, QString sentencia, const DialogosConsola& dial
         ado::Recordset rs;
         db.AbrirRecordset(sentencia, &rs);
         if (rs.State() == ado::adStateOpen)
-            imprimeRecordset(rs, salida);
+            salida.filas(rs);
     } else {
         int32_t afectados = 0;
         db.EjecutaConsultaSQL(sentencia, afectados);
         if (db.gCnn().Errors().Count() == 0 && dialogos.errores() == erroresAntes)
-            salida << (afectados == 1 ? QStringLiteral("1 registro afectado")
-                                      : QStringLiteral("%1 registros afectados").arg(afectados))
-                   << Qt::endl;
+            salida.afectados(afectados);
     }
     const ado::Errors& lista = db.gCnn().Errors();
     if (dialogos.errores() == erroresAntes) {
         for (int i = 0; i < lista.Count(); ++i)
             errores << QStringLiteral("Error %1: %2").arg(lista.Item(i).Number).arg(lista.Item(i).Description) << Qt::endl;
     }
-    return lista.Count() == 0 && dialogos.errores() == erroresAntes;
+    const bool bien = lista.Count() == 0 && dialogos.errores() == erroresAntes;
+    if (!bien)
+        salida.fallo(numero, lista.Count() > 0 ? QStringLiteral("Error %1: %2").arg(lista.Item(0).Number).arg(lista.Item(0).Description)
+                                               : QStringLiteral("falló (el motivo está en la salida de errores)"));
+    return bien;
 }
 
 // Whether nothing but blanks stands between the piece and the line breaks around it.
@@ -122,10 +94,24 @@ QStringList ConsolaSql::CortaSentencias(const QString& texto)
 int ConsolaSql::Ejecuta(const QStringList& argumentos, QTextStream& entrada, QTextStream& salida, QTextStream& errores)
 {
     QStringList args = argumentos;
-    const bool traducir = !args.isEmpty() && args.first() == QLatin1String("--traducir-oracle");
-    if (traducir)
-        args.removeFirst();
-    else if (args.isEmpty() || args.first().startsWith(QLatin1String("--"))) {
+    bool traducir = false;
+    auto formato = SalidaConsulta::Formato::Tabla;
+    while (!args.isEmpty() && args.first().startsWith(u'-')) {
+        const QString opcion = args.takeFirst();
+        if (opcion == QLatin1String("--traducir-oracle"))
+            traducir = true;
+        else if (opcion == QLatin1String("--csv") && formato == SalidaConsulta::Formato::Tabla)
+            formato = SalidaConsulta::Formato::Csv;
+        else if (opcion == QLatin1String("--json") && formato == SalidaConsulta::Formato::Tabla)
+            formato = SalidaConsulta::Formato::Json;
+        else {
+            errores << kUso << Qt::endl;
+            return kSalidaUso;
+        }
+        if (traducir)
+            break;
+    }
+    if (!traducir && args.isEmpty()) {
         errores << kUso << Qt::endl;
         return kSalidaUso;
     }
@@ -151,9 +137,18 @@ int ConsolaSql::Ejecuta(const QStringList& argumentos, QTextStream& entrada, QTe
     ConexionConsola conexion(textoConexion);
     if (!conexion.Abre(errores))
         return kSalidaUso;
+    SalidaConsulta resultados(formato, salida);
     int estado = 0;
-    for (const QString& s : sentencias)
-        if (!ejecutaSentencia(conexion.db(), s, instalados.dialogos(), salida, errores))
+    for (int i = 0; i < sentencias.size(); ++i)
+        if (!ejecutaSentencia(conexion.db(), sentencias[i], i + 1, instalados.dialogos(), resultados, errores))
             estado = kSalidaFallo;
     return estado;
 }
+
+const char* const ConsolaSql::kUso =
+    "Uso: agenda-sql [--csv | --json] CONEXION [SENTENCIA...]\n"
+    "     agenda-sql --traducir-oracle [TEXTO...]\n"
+    "Sin sentencias en la línea de órdenes, se leen de la entrada estándar.\n"
+    "CONEXION: \"Provider=SQLite;Database=RUTA\", \"Provider=PostgreSQL;Server=...;Database=...;UId=...;Pwd=...\",\n"
+    "\"Provider=SQLOLEDB;...\", \"Provider=OraOLEDB.Oracle.1;...\", \"Provider=ODBC;DSN=...\" o la línea del programa (@Server=...;).\n"
+    "--csv: filas en CSV (RFC 4180); --json: un objeto JSON por fila.";

@@ -1,6 +1,7 @@
 // The agenda program: the agenda window on the database named by the command line; with none, on the
 // person's own embedded database when CN000pr.INI names one, otherwise on what the login dialog asks.
 #include "agenda/FrmMVAgenda.h"
+#include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 #include "runtime/Dialogos.h"
 #include "runtime/ErrorVB.h"
@@ -11,8 +12,16 @@
 
 #include <QApplication>
 
+namespace {
+const char* const kUso =
+    "Uso: agenda [\"@Server=SERVIDOR;@DbName=BASE;@Usuario=USUARIO;@Password=CLAVE;@Proveedor=PROVEEDOR;\"]\n"
+    "Sin línea de arranque, abre la base propia que nombre CN000pr.INI o muestra \"Control de Acceso\".";
+}
+
 int main(int argc, char* argv[])
 {
+    if (const auto salida = AyudaPrograma::Responde(argc, argv, "agenda", kUso))
+        return *salida;
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Agenda"));
     // The menu entry agenda.desktop: the desktop shows its icon for the window.

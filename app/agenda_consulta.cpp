@@ -1,10 +1,13 @@
 #include "app/ConsolaConsulta.h"
+#include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    if (const auto salida = AyudaPrograma::Responde(argc, argv, "agenda-consulta", ConsolaConsulta::kUso))
+        return *salida;
     QStringList argumentos;
     for (int i = 1; i < argc; ++i)
         argumentos << QString::fromLocal8Bit(argv[i]);

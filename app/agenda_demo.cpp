@@ -1,5 +1,6 @@
 #include "db/ArchivoBaseDatos.h"
 #include "db/BaseServidor.h"
+#include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/Reloj.h"
@@ -12,18 +13,25 @@
 // agenda-demo RUTA: (re)creates the demo database at RUTA, laid out around today.
 // agenda-demo "Provider=PostgreSQL;Server=...;Database=...;UId=...;Pwd=..." [--sin-demo]: creates the
 // agenda's database on that server, with the demo data unless --sin-demo.
+namespace {
+const char* const kUso =
+    "Uso: agenda-demo RUTA\n"
+    "     agenda-demo \"Provider=PostgreSQL;Server=SERVIDOR[:PUERTO];Database=BASE;UId=USUARIO;Pwd=CLAVE\" [--sin-demo]";
+}
+
 int main(int argc, char* argv[])
 {
+    if (const auto salida = AyudaPrograma::Responde(argc, argv, "agenda-demo", kUso))
+        return *salida;
     QCoreApplication app(argc, argv);
     ConfiguracionRegional::Fija();
     QTextStream errores(stderr);
     QStringList args = app.arguments().mid(1);
     const bool sinDemo = args.removeAll(QStringLiteral("--sin-demo")) > 0;
     const bool enServidor = !args.isEmpty() && args.first().trimmed().startsWith(QLatin1String("Provider="), Qt::CaseInsensitive);
-    if (args.size() != 1 || (sinDemo && !enServidor)) {
-        errores << "Uso: agenda-demo RUTA\n"
-                   "     agenda-demo \"Provider=PostgreSQL;Server=SERVIDOR[:PUERTO];Database=BASE;UId=USUARIO;Pwd=CLAVE\" [--sin-demo]"
-                << Qt::endl;
+    // An argument that starts with "-" is an option this program does not know, never a file's name.
+    if (args.size() != 1 || (sinDemo && !enServidor) || args.first().startsWith(u'-')) {
+        errores << kUso << Qt::endl;
         return 2;
     }
     try {

@@ -1,4 +1,5 @@
 #include "app/ConsolaSql.h"
+#include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,8 @@
 
 int main(int argc, char* argv[])
 {
+    if (const auto salida = AyudaPrograma::Responde(argc, argv, "agenda-sql", ConsolaSql::kUso))
+        return *salida;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("agenda-sql"));
     ConfiguracionRegional::Fija();

@@ -9,7 +9,7 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(AGENDA_INSTALACION ${CMAKE_SOURCE_DIR}/instalacion)
 
-set(AGENDA_PROGRAMAS agenda agenda-sql agenda-consulta agenda-demo)
+set(AGENDA_PROGRAMAS agenda agenda-sql agenda-consulta agenda-demo agenda-copia)
 install(TARGETS ${AGENDA_PROGRAMAS} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/db/sql/ DESTINATION ${CMAKE_INSTALL_DATADIR}/agenda/sql)
 install(FILES ${AGENDA_INSTALACION}/CN000pr.INI DESTINATION ${CMAKE_INSTALL_DATADIR}/agenda)
@@ -20,7 +20,7 @@ foreach(lado 16 22 24 32 48 64 128 256)
 endforeach()
 
 # Manual pages go compressed, as Debian keeps them.
-foreach(pagina agenda-sql agenda-consulta)
+foreach(pagina agenda agenda-sql agenda-consulta agenda-demo agenda-copia)
     set(comprimida ${CMAKE_BINARY_DIR}/man/${pagina}.1.gz)
     add_custom_command(OUTPUT ${comprimida}
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
@@ -38,11 +38,11 @@ add_dependencies(instalables ${AGENDA_PROGRAMAS} paginas_manual)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME agenda)
-set(CPACK_PACKAGE_VERSION 1.0.0)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Agenda de entrevistas y evaluaciones de una consultora de selección")
 set(CPACK_PACKAGE_DESCRIPTION "La agenda de turnos de la oficina, sobre una base embebida propia de cada puesto \
-o sobre la base compartida de la oficina (PostgreSQL, SQL Server u Oracle por ODBC). Incluye agenda-sql y \
-agenda-consulta, las herramientas de línea de órdenes de los administradores.")
+o sobre la base compartida de la oficina (PostgreSQL, SQL Server u Oracle por ODBC). Incluye agenda-sql, \
+agenda-consulta y agenda-copia, las herramientas de línea de órdenes de los administradores.")
 set(CPACK_PACKAGE_CONTACT "Soporte de la agenda <soporte@agenda.invalid>")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

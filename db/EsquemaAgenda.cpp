@@ -72,10 +72,31 @@ void EsquemaAgenda::Crea(ado::Connection& conexion)
 
 void EsquemaAgenda::CreaEnServidor(ado::Connection& conexion)
 {
+    for (const QString& sentencia : SentenciasEnServidor())
+        conexion.Execute(sentencia);
+}
+
+QStringList EsquemaAgenda::SentenciasEnServidor()
+{
+    QStringList resultado;
     for (const QString& sentencia : sentencias(recurso(QStringLiteral("esquema.sql")))) {
         if (const auto enServidor = DdlServidor::Traduce(sentencia))
-            conexion.Execute(*enServidor);
+            resultado.append(*enServidor);
     }
     for (const auto& p : kProcedimientos)
-        conexion.Execute(recurso(QStringLiteral("postgresql/") + QString::fromLatin1(p.nombre) + QStringLiteral(".sql")));
+        resultado.append(recurso(QStringLiteral("postgresql/") + QString::fromLatin1(p.nombre) + QStringLiteral(".sql")));
+    return resultado;
+}
+
+QStringList EsquemaAgenda::TablasDeDatos()
+{
+    QStringList tablas;
+    for (const QString& sentencia : sentencias(recurso(QStringLiteral("esquema.sql")))) {
+        const QStringList palabras = sentencia.simplified().split(u' ');
+        if (palabras.size() > 2 && palabras[0].compare(u"CREATE", Qt::CaseInsensitive) == 0
+            && palabras[1].compare(u"TABLE", Qt::CaseInsensitive) == 0
+            && palabras[2].compare(u"KQ_PROCEDIMIENTOS", Qt::CaseInsensitive) != 0)
+            tablas.append(palabras[2].section(u'(', 0, 0));
+    }
+    return tablas;
 }

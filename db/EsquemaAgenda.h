@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 namespace ado {
 class Connection;
 }
@@ -13,4 +15,10 @@ public:
     // The same on a PostgreSQL database that has the citext extension: the tables and views of the
     // same script (DdlServidor), and KQ_CREARAGENDA as a PL/pgSQL procedure.
     static void CreaEnServidor(ado::Connection& conexion);
+
+    // The statements CreaEnServidor runs, in order: tables, views and KQ_CREARAGENDA.
+    [[nodiscard]] static QStringList SentenciasEnServidor();
+    // The tables that hold the agenda's rows, in the order the script creates them (a table comes
+    // after the tables it refers to); the table of stored procedures is schema, not rows.
+    [[nodiscard]] static QStringList TablasDeDatos();
 };
