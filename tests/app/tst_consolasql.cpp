@@ -48,6 +48,9 @@ private slots:
     void baseEnFallo_data();
     void baseEnFallo();
     void traduceParaOracle();
+    void guionMarcaCadaSentencia();
+    void salidaParaProgramas_data();
+    void salidaParaProgramas();
 };
 
 void TstConsolaSql::cortaSentencias_data()
@@ -112,7 +115,7 @@ void TstConsolaSql::sentenciaFallidaDaEstado1()
     const auto r = corre({base.cadenaConexion(), sentencia});
     QCOMPARE(r.estado, 1);
     QVERIFY2(r.errores.contains(error), qPrintable(r.errores));
-    QVERIFY(r.salida.isEmpty());
+    QVERIFY2(r.salida.startsWith("Sentencia 1: Error ") && r.salida.count(u'\n') == 1, qPrintable(r.salida));
 }
 
 void TstConsolaSql::conexionImposibleDaEstado2()
@@ -220,6 +223,59 @@ void TstConsolaSql::baseEnFallo()
     inmutable.reset();
     const auto r = corre({base.cadenaConexion(), nota});
     QVERIFY2(r.estado == 0, qPrintable(r.errores));
+}
+
+// A failed statement in the middle of a script leaves its mark between the others' results.
+void TstConsolaSql::guionMarcaCadaSentencia()
+{
+    BaseDePrueba base;
+    const auto r = corre({base.cadenaConexion()}, "SELECT 1 AS A;\nSELECT * FROM NO_EXISTE;\nSELECT 2 AS B;\n");
+    QCOMPARE(r.estado, 1);
+    const QStringList lineas = r.salida.split(u'\n');
+    QCOMPARE(lineas.mid(0, 3), (QStringList{"A", "1", "(1 fila)"}));
+    QVERIFY2(lineas[3].startsWith("Sentencia 2: Error ") && lineas[3].contains("NO_EXISTE"), qPrintable(r.salida));
+    QCOMPARE(lineas.mid(4), (QStringList{"B", "2", "(1 fila)", ""}));
+}
+
+void TstConsolaSql::salidaParaProgramas_data()
+{
+    QTest::addColumn<QString>("opcion");
+    QTest::addColumn<QString>("lector");
+    QTest::addColumn<QString>("esperado");
+    // csv cannot tell NULL from '' (both read as ''), only from the text 'NULL'.
+    QTest::newRow("csv") << "--csv"
+                         << "import csv, sys, json\n"
+                            "t = list(csv.reader(sys.stdin))\n"
+                            "print(json.dumps([t[0]] + [[f[0], f[1], f[2], f[3]] for f in t[1:]], ensure_ascii=False))\n"
+                         << R"([["ID", "FECHA", "Mensaje", "R"], ["1", "2025-03-05 09:00:00", "", "13.0"], ["2", "2025-03-05 09:30:00", "NULL", "13.0"], ["3", "2025-03-05 10:00:00", "", "13.0"], ["4", "2025-03-05 10:30:00", "a,\"b\"\n\tc José 😀  ", "13.0"]])";
+    QTest::newRow("json") << "--json"
+                          << "import sys, json\n"
+                             "t = [json.loads(l) for l in sys.stdin]\n"
+                             "print(json.dumps([list(t[0].keys())] + [[f['ID'], f['FECHA'], f['Mensaje'], f['R']] for f in t], ensure_ascii=False))\n"
+                          << R"([["ID", "FECHA", "Mensaje", "R"], [1, "2025-03-05 09:00:00", null, 13.0], [2, "2025-03-05 09:30:00", "NULL", 13.0], [3, "2025-03-05 10:00:00", "", 13.0], [4, "2025-03-05 10:30:00", "a,\"b\"\n\tc José 😀  ", 13.0]])";
+}
+
+// The machine-readable output, read back by Python's own modules, gives the stored values: types,
+// NULL apart from 'NULL', quotes, commas, tabs and line breaks inside a value.
+void TstConsolaSql::salidaParaProgramas()
+{
+    QFETCH(QString, opcion);
+    QFETCH(QString, lector);
+    QFETCH(QString, esperado);
+    BaseDePrueba base;
+    const QString script = QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 09:00', NULL);\n"
+                                          "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 09:30', 'NULL');\n"
+                                          "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 10:00', '');\n"
+                                          "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 10:30', 'a,\"b\"\n\tc José 😀  ');\n");
+    QVERIFY(corre({base.cadenaConexion()}, script.toUtf8()).estado == 0);
+    const auto r = corre({opcion, base.cadenaConexion(), "SELECT ID, FECHA, Mensaje, 13.0 AS R FROM MV_AGENDA ORDER BY ID"});
+    QVERIFY2(r.estado == 0, qPrintable(r.errores));
+    QProcess python;
+    python.start(QStringLiteral("python3"), {QStringLiteral("-c"), lector});
+    python.write(r.salida.toUtf8());
+    python.closeWriteChannel();
+    python.waitForFinished(60000);
+    QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()).trimmed(), esperado);
 }
 
 QTEST_GUILESS_MAIN(TstConsolaSql)
