@@ -2,7 +2,7 @@
 # The Debian package as a desk receives it: made from the built programs (nothing is rebuilt),
 # unpacked into a temporary root with dpkg -x and started from there, with a home of its own.
 # - Its dependencies name the Qt Sql drivers, and every file lies where the system looks for it.
-# - The installed agenda-demo and agenda-sql work on a new database.
+# - The installed agenda-demo and agenda-sql work on a new database; agenda-copia backs it up.
 # - The installed window, with the package's default INI in ~/.config/agenda and its own folder
 #   unwritable, creates the person's own database, lays out today in it, and keeps the lookup
 #   catalogue in ~/.local/share/agenda.
@@ -32,7 +32,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$tmp/cpack" >"$tmp/cpack.log" 2>&1
 deb=$(ls "$tmp"/cpack/agenda_*.deb)
 
 depende=$(dpkg-deb --field "$deb" Depends)
-for paquete in libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc libqt6widgets6 libsqlite3-0 fonts-liberation; do
+for paquete in libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc libqt6widgets6 libsqlite3-0 libpq5 fonts-liberation; do
     case ", $depende," in
     *", $paquete "* | *", $paquete,"*) ;;
     *) falla "el paquete no depende de $paquete: $depende" ;;
@@ -40,11 +40,12 @@ for paquete in libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc libqt6widgets6 
 done
 
 dpkg -x "$deb" "$raiz"
-for archivo in bin/agenda bin/agenda-sql bin/agenda-consulta bin/agenda-demo \
+for archivo in bin/agenda bin/agenda-sql bin/agenda-consulta bin/agenda-demo bin/agenda-copia \
     share/applications/agenda.desktop share/agenda/CN000pr.INI \
     share/agenda/sql/esquema.sql share/agenda/sql/KQ_CREARAGENDA.sql \
     share/agenda/sql/postgresql/KQ_CREARAGENDA.sql \
-    share/man/man1/agenda-sql.1.gz share/man/man1/agenda-consulta.1.gz; do
+    share/man/man1/agenda.1.gz share/man/man1/agenda-sql.1.gz share/man/man1/agenda-consulta.1.gz \
+    share/man/man1/agenda-demo.1.gz share/man/man1/agenda-copia.1.gz; do
     [ -f "$raiz/usr/$archivo" ] || falla "falta /usr/$archivo"
 done
 for lado in 16 22 24 32 48 64 128 256; do
@@ -69,6 +70,8 @@ cuenta() {
 "$bin/agenda-sql" "Provider=SQLite;Database=$tmp/nueva.db" "EXEC KQ_CREARAGENDA '05/03/2021', 30" >/dev/null ||
     falla "agenda-sql no creó las franjas"
 [ "$(cuenta "$tmp/nueva.db" 05/03/2021)" = 28 ] || falla "agenda-sql no ve las 28 franjas del 05/03/2021"
+"$bin/agenda-copia" "$tmp/nueva.db" "$tmp/respaldo.db" >/dev/null || falla "agenda-copia no respaldó la base"
+[ "$(cuenta "$tmp/respaldo.db" 05/03/2021)" = 28 ] || falla "el respaldo no tiene las 28 franjas del 05/03/2021"
 
 mkdir -p "$HOME/.config/agenda"
 cp "$raiz/usr/share/agenda/CN000pr.INI" "$HOME/.config/agenda/"
