@@ -294,6 +294,8 @@ void LadoArchivo::confirma()
     cierra();
     if (!sincroniza(temporal_, false))
         throw FalloCopia{QStringLiteral("No se pudo escribir %1 en el disco.").arg(descripcion())};
+    // The copy keeps the mode of the file it replaces; a new one is its owner's alone, as an agenda is.
+    QFile::setPermissions(temporal_, QFileInfo::exists(ruta_) ? QFile::permissions(ruta_) : QFile::ReadOwner | QFile::WriteOwner);
     {
         const InterrupcionCopia::Retenida retenida;
         if (std::rename(QFile::encodeName(temporal_).constData(), QFile::encodeName(ruta_).constData()) != 0)
