@@ -109,10 +109,9 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
     try {
         origen = Lado(opciones.origen);
         destino = Lado(opciones.destino);
-        const auto* archivoOrigen = dynamic_cast<LadoArchivo*>(origen.get());
-        const auto* archivoDestino = dynamic_cast<LadoArchivo*>(destino.get());
-        if (archivoOrigen && archivoDestino && origen->descripcion() == destino->descripcion())
-            throw FalloCopia{QStringLiteral("El origen y el destino son el mismo archivo.")};
+        // Onto itself, a copy would wait for its own reading to end before it could replace the rows.
+        if (origen->descripcion() == destino->descripcion())
+            throw FalloCopia{QStringLiteral("El origen y el destino son la misma base: %1.").arg(origen->descripcion())};
 
         const QStringList tablas = EsquemaAgenda::TablasDeDatos();
         origen->abreLectura();
