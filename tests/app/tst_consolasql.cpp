@@ -225,16 +225,17 @@ void TstConsolaSql::baseEnFallo()
     QVERIFY2(r.estado == 0, qPrintable(r.errores));
 }
 
-// A failed statement in the middle of a script leaves its mark between the others' results.
+// A failed statement in the middle of a script leaves its mark between the others' results, and a
+// statement whose records affected are unknown says so (never "-1 registros afectados").
 void TstConsolaSql::guionMarcaCadaSentencia()
 {
     BaseDePrueba base;
-    const auto r = corre({base.cadenaConexion()}, "SELECT 1 AS A;\nSELECT * FROM NO_EXISTE;\nSELECT 2 AS B;\n");
+    const auto r = corre({base.cadenaConexion()}, "CREATE TABLE X (A INT);\nSELECT 1 AS A;\nSELECT * FROM NO_EXISTE;\nSELECT 2 AS B;\n");
     QCOMPARE(r.estado, 1);
     const QStringList lineas = r.salida.split(u'\n');
-    QCOMPARE(lineas.mid(0, 3), (QStringList{"A", "1", "(1 fila)"}));
-    QVERIFY2(lineas[3].startsWith("Sentencia 2: Error ") && lineas[3].contains("NO_EXISTE"), qPrintable(r.salida));
-    QCOMPARE(lineas.mid(4), (QStringList{"B", "2", "(1 fila)", ""}));
+    QCOMPARE(lineas.mid(0, 4), (QStringList{"Hecho (la base de datos no dice cuántos registros afectó)", "A", "1", "(1 fila)"}));
+    QVERIFY2(lineas[4].startsWith("Sentencia 3: Error ") && lineas[4].contains("NO_EXISTE"), qPrintable(r.salida));
+    QCOMPARE(lineas.mid(5), (QStringList{"B", "2", "(1 fila)", ""}));
 }
 
 void TstConsolaSql::salidaParaProgramas_data()

@@ -145,6 +145,7 @@ private slots:
     void destinoConDatosRechazado_data();
     void destinoConDatosRechazado();
     void instantaneaConsistente();
+    void archivoEnUsoSeCopia();
     void copiaInterrumpida_data();
     void copiaInterrumpida();
 };
@@ -264,6 +265,26 @@ void TstAgendaCopia::instantaneaConsistente()
     const QStringList filas = sumas(r.salida, 1);
     QVERIFY2(filas.filter(QStringLiteral("MV_AGENDA %1 ").arg(agenda)).size() == 1, qPrintable(r.salida));
     QVERIFY2(filas.filter(QStringLiteral("ta_usuarios %1 ").arg(usuarios)).size() == 1, qPrintable(r.salida));
+}
+
+// A desk in the middle of writing its file (a transaction begun, not committed) neither stops the
+// backup nor gets its unfinished rows into it.
+void TstAgendaCopia::archivoEnUsoSeCopia()
+{
+    BaseDePrueba origen(true);
+    ado::Connection puesto;
+    puesto.Open(origen.cadenaConexion());
+    ado::Recordset cuenta;
+    cuenta.Open(QStringLiteral("SELECT COUNT(*) FROM MV_AGENDA"), &puesto);
+    const int filas = cuenta.Fields().Item(0).Value().toInt();
+    cuenta.Close();
+    puesto.BeginTrans();
+    puesto.Execute(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('06/03/2025 09:00', 'a medio guardar')"));
+    QTemporaryDir carpeta;
+    const Salida r = copia({origen.ruta(), carpeta.filePath(QStringLiteral("respaldo.db"))});
+    puesto.CommitTrans();
+    QVERIFY2(r.estado == 0, qPrintable(r.errores));
+    QVERIFY2(sumas(r.salida, 1).filter(QStringLiteral("MV_AGENDA %1 ").arg(filas)).size() == 1, qPrintable(r.salida));
 }
 
 void TstAgendaCopia::copiaInterrumpida_data()
