@@ -41,7 +41,8 @@ std::optional<ConsolaConsulta::Opciones> ConsolaConsulta::LeeOpciones(const QStr
     bool bien = true;
     for (qsizetype i = 0; bien && i < argumentos.size(); ++i) {
         const QString& a = argumentos[i];
-        if (!a.startsWith(QLatin1String("--"))) {
+        // An argument that starts with "-" is an option, known or not, never a connection.
+        if (!a.startsWith(u'-')) {
             posicionales << a;
             continue;
         }

@@ -26,6 +26,7 @@ void TstAyudaPrograma::respondeSinTocarArchivos_data()
     QTest::newRow("agenda-demo con una opción desconocida") << "agenda-demo" << QStringList{"--ayuda"} << 2 << "";
     QTest::newRow("agenda-demo con un guion delante") << "agenda-demo" << QStringList{"-base.db"} << 2 << "";
     QTest::newRow("agenda-sql con un guion delante") << "agenda-sql" << QStringList{"-base.db", "SELECT 1"} << 2 << "";
+    QTest::newRow("agenda-consulta con un guion delante") << "agenda-consulta" << QStringList{"-base.db", "TA_CCOSTO"} << 2 << "";
     QTest::newRow("agenda-copia con un guion delante") << "agenda-copia" << QStringList{"-origen.db", "destino.db"} << 2 << "";
 }
 
