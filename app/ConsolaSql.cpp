@@ -8,7 +8,6 @@
 #include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
 
-
 namespace {
 
 constexpr int kSalidaFallo = 1;
