@@ -297,10 +297,10 @@ void ProveedorPostgres::fallaPropia(const QString& descripcion) const
 
 void ProveedorPostgres::falla(const QSqlError& error) const
 {
+    // Qt's driver hands its libpq connection over under the name of libpq's struct.
     const QVariant manejador = base_.driver() ? base_.driver()->handle() : QVariant();
-    PGconn* enlace = manejador.isValid() && qstrcmp(manejador.typeName(), "PGconn*") == 0
-                         ? *static_cast<PGconn* const*>(manejador.constData())
-                         : nullptr;
+    const QByteArray tipo = manejador.typeName();
+    PGconn* enlace = tipo == "pg_conn*" || tipo == "PGconn*" ? *static_cast<PGconn* const*>(manejador.constData()) : nullptr;
     LanzaFalloPostgres(error, clave_, enlace == nullptr || PQstatus(enlace) == CONNECTION_BAD ? Enlace::Caido : Enlace::Vivo);
 }
 

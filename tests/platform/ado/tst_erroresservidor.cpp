@@ -3,6 +3,7 @@
 #include "platform/ado/odbc/ErroresOdbc.h"
 #include "platform/ado/postgresql/ErroresPostgres.h"
 #include "runtime/ErrorVB.h"
+#include "support/BaseDePrueba.h"
 
 #include <QSqlError>
 #include <QTest>
@@ -25,6 +26,7 @@ private slots:
     void codigosOdbc();
     void servidorInalcanzable_data();
     void servidorInalcanzable();
+    void conexionCortadaPorElServidor();
 };
 
 void TstErroresServidor::estadosPostgres_data()
@@ -125,6 +127,27 @@ void TstErroresServidor::servidorInalcanzable()
         QVERIFY(!e.descripcion().contains(QLatin1String("secreto")));
         QCOMPARE(conexion.Errors().Item(0).SQLState, QStringLiteral("08001"));
     }
+}
+
+void TstErroresServidor::conexionCortadaPorElServidor()
+{
+    // The server ends the session: the failure is a lost connection, and the next statement reconnects.
+    if (ServidorDePrueba().isEmpty())
+        QSKIP("No hay servidor PostgreSQL de prueba");
+    BaseDePrueba base(false, QDate(2025, 3, 5), Motor::PostgreSQL);
+    ado::Connection conexion;
+    conexion.Open(base.cadenaConexion());
+    ado::Connection otra;
+    otra.Open(base.cadenaConexion());
+    otra.Execute(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                "WHERE datname = current_database() AND pid <> pg_backend_pid()"));
+    try {
+        conexion.Execute(QStringLiteral("SELECT 1"));
+        QFAIL("the session was ended");
+    } catch (const ErrorVB& e) {
+        QCOMPARE(e.numero(), ado::NumeroError::ConexionPerdida);
+    }
+    conexion.Execute(QStringLiteral("SELECT 1"));
 }
 
 QTEST_GUILESS_MAIN(TstErroresServidor)
