@@ -306,11 +306,12 @@ void ProveedorPostgres::falla(const QSqlError& error) const
 
 Enlace ProveedorPostgres::enlaceSinConexion() const
 {
-    // Asks whether anything answers at the server's address, without logging in.
+    // Asks whether anything answers at the server's address, without logging in; a short wait, since a
+    // server that did not answer the connection will not answer this either.
     const QByteArray servidor = servidor_.toUtf8();
     const QByteArray puerto = QByteArray::number(puerto_);
     const char* const claves[] = {"host", "port", "connect_timeout", nullptr};
-    const char* const valores[] = {servidor.constData(), puerto.constData(), "15", nullptr};
+    const char* const valores[] = {servidor.constData(), puerto.constData(), "5", nullptr};
     return PQpingParams(claves, valores, 0) == PQPING_NO_RESPONSE ? Enlace::SinRespuesta : Enlace::Vivo;
 }
 
