@@ -44,9 +44,12 @@ void FrmMVAgenda::MsflexGridEdt(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyAsc
         Edt.setText(QString::fromUcs4(&caracter, 1));
         Edt.setSelStart(1);
     }
-    Edt.setGeometry(Twips::aPixelesX(MsFlexGrid.Left() + MsFlexGrid.CellLeft(), this),
-                    Twips::aPixelesY(MsFlexGrid.Top() + MsFlexGrid.CellTop(), this),
-                    Twips::aPixelesX(MsFlexGrid.CellWidth(), this), Twips::aPixelesY(MsFlexGrid.CellHeight(), this));
+    // Over the cell, but never past the grid's visible cells: a note column wider than the grid
+    // would otherwise put the editor over the grid's scroll bar and the controls beside it.
+    const QRect celda(Twips::aPixelesX(MsFlexGrid.Left() + MsFlexGrid.CellLeft(), this),
+                      Twips::aPixelesY(MsFlexGrid.Top() + MsFlexGrid.CellTop(), this),
+                      Twips::aPixelesX(MsFlexGrid.CellWidth(), this), Twips::aPixelesY(MsFlexGrid.CellHeight(), this));
+    Edt.setGeometry(celda.intersected(MsFlexGrid.viewport()->geometry().translated(MsFlexGrid.pos())));
     Edt.setDataField(QString::number(MsFlexGrid.Col()));
     Edt.show();
     Edt.raise();

@@ -14,7 +14,8 @@ public:
     [[nodiscard]] static QString CrearAgenda(const QDate& dia, const QString& minutos, bool minutosPositivos);
     // Today's existence test: the rows of `tabla` exactly at midnight of `dia`.
     [[nodiscard]] static QString ExisteDia(const QString& tabla, const QDate& dia);
-    // Every slot of `dia`, with the day written d/m/yyyy (no leading zeros) up to 23:59; no ORDER BY.
+    // Every slot of `dia`, with the day written d/m/yyyy (no leading zeros) up to 23:59, in time order
+    // (slots at the same time by their key): a server returns rows in whatever order its plan reads them.
     [[nodiscard]] static QString SlotsDelDia(const QDate& dia);
     // The pending view's row for an interview or evaluation id (placed unquoted).
     [[nodiscard]] static QString Pendiente(const QString& id, bool esEntrevista);

@@ -3,6 +3,8 @@
 #include "runtime/ErrorVB.h"
 #include "runtime/FinDePrograma.h"
 #include "runtime/FuncionesVB.h"
+#include "runtime/RegistroErrores.h"
+#include "runtime/Reloj.h"
 #include "runtime/SharedRuntime.h"
 #include "startup/ModGlobal.h"
 #include "startup/ParametrosArranque.h"
@@ -37,8 +39,10 @@ bool ConexionConsola::Abre(QTextStream& errores)
         return true;
     } catch (const ErrorVB&) {
         const ado::Errors& lista = db().gCnn().Errors();
-        for (int i = 0; i < lista.Count(); ++i)
+        for (int i = 0; i < lista.Count(); ++i) {
             errores << lista.Item(i).Description << Qt::endl;
+            RegistroErrores::anota(Reloj::ahora(), QStringLiteral("Conexion"), lista.Item(i).Number, lista.Item(i).Description);
+        }
         return false;
     }
 }

@@ -14,7 +14,8 @@
 //   shared DB_Dll through IniciarConexion, exactly as the program does, so the administrator check
 //   decides about the synonym tables and the lookup catalogue and the settings are prepared. That
 //   line must name a server: a tool cannot show the login dialog. A failed connection is not retried.
-// Errors go to the stream given to Abre; the connection string and the password are never printed.
+// Errors go to the stream given to Abre, and each failure to open is a line of the error log; the
+// connection string and the password are never printed. A failure is stated, never asked about.
 // Install console dialogs (DialogosConsola::Instalados) before opening, so that nothing waits for
 // a person.
 class ConexionConsola {

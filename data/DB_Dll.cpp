@@ -7,6 +7,8 @@
 #include "runtime/Dialogos.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
+#include "runtime/RegistroErrores.h"
+#include "runtime/Reloj.h"
 
 #include <QCoreApplication>
 
@@ -112,6 +114,8 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, int32_t& RecordsAffected)
             gCnn().Execute(SentenciaSQL, &RecordsAffected, -1);
     } catch (const ErrorVB& e) {
         if (std::find(kErroresSilenciosos.begin(), kErroresSilenciosos.end(), e.numero()) == kErroresSilenciosos.end()) {
+            // What the person is shown, support can read: a lost server among them.
+            RegistroErrores::anota(Reloj::ahora(), QStringLiteral("EjecutaConsultaSQL"), e.numero(), e.descripcion());
             runtime_.AntesDeMensaje(nullptr);
             Dialogos::actual().MsgBox(e.descripcion(), Msg::OkSolo + Msg::Critico, QStringLiteral("Aviso al operador!!!"));
             runtime_.DespuesDeMensaje(nullptr);

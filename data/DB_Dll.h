@@ -79,7 +79,10 @@ public:
     // The Oracle translation of a text (see DiccionarioOracle), by `gConnString`.
     [[nodiscard]] QString ORACLE_Dicc(const QString& Valor) const;
 
-    // Connection and login dialog (DB_Dll_Conexion.cpp).
+    // Connection and login dialog (DB_Dll_Conexion.cpp). A failure to connect is a line of the error
+    // log and a message; where a person can answer, the message asks to retry through the login
+    // dialog, which shows the platform of the provider the retry will use; where nobody can (a
+    // console tool), it states the failure and the object stays unconnected with gOpenFlag false.
     void OpenServerADODB(bool PideParametrosSQL = false, int32_t lCursor = ado::adUseClient, const QString& ConnString = {},
                          bool ValidaAdmin = true);
     void OpenLocalADODB(const QString& ConnString = {}, const QString& CadenaID = QStringLiteral("User Id"),

@@ -4,6 +4,8 @@
 #include "runtime/Dialogos.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
+#include "runtime/RegistroErrores.h"
+#include "runtime/Reloj.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,8 +28,22 @@ QString construyeCadena(const DB_Dll& db)
            + QStringLiteral("Pwd=") + db.gUserPassWord + u';' + db.gExtended;
 }
 
+// The platform entry of the dialog that names `proveedor`; "SQL Server" for any other provider.
+frmAcceso::Plataforma plataformaDe(const QString& proveedor)
+{
+    if (proveedor.contains(QLatin1String("ORACLE"), Qt::CaseInsensitive))
+        return frmAcceso::Oracle;
+    if (proveedor.compare(kProveedorSqlite, Qt::CaseInsensitive) == 0)
+        return frmAcceso::SQLiteLocal;
+    if (proveedor.compare(kProveedorPostgres, Qt::CaseInsensitive) == 0)
+        return frmAcceso::PostgreSQL;
+    return frmAcceso::SqlServer;
+}
+
 // The login dialog step: fills the dialog from the object, shows it and takes the values back when
-// accepted. False (and gOpenFlag false) when cancelled.
+// accepted. False (and gOpenFlag false) when cancelled. The platform shown is the one the provider
+// names, so that a dialog shown again after a failure shows the platform the retry will use; an
+// entry left as shown keeps the provider as it was (a provider of the suite's own, say).
 bool pideParametros(DB_Dll& db)
 {
     frmAcceso dialogo;
@@ -35,7 +51,8 @@ bool pideParametros(DB_Dll& db)
     dialogo.TxtServidor->setText(db.gServidor);
     dialogo.TxtUserId->setText(db.gUsuario);
     dialogo.TxtUserPassword->setText(db.gUserPassWord);
-    dialogo.CboPlataformaDB->setCurrentIndex(frmAcceso::SqlServer);
+    const frmAcceso::Plataforma mostrada = plataformaDe(db.gProveedor);
+    dialogo.CboPlataformaDB->setCurrentIndex(mostrada);
     dialogo.exec();
     db.gOpenFlag = dialogo.Aceptar;
     if (!dialogo.Aceptar)
@@ -44,23 +61,30 @@ bool pideParametros(DB_Dll& db)
     db.gServidor = dialogo.TxtServidor->text();
     db.gUsuario = dialogo.TxtUserId->text();
     db.gUserPassWord = dialogo.TxtUserPassword->text();
+    if (dialogo.CboPlataformaDB->currentIndex() == mostrada)
+        return true;
     switch (dialogo.CboPlataformaDB->currentIndex()) {
     case frmAcceso::Oracle: db.gProveedor = kProveedorOracle; break;
     case frmAcceso::SQLiteLocal: db.gProveedor = kProveedorSqlite; break;
     case frmAcceso::PostgreSQL: db.gProveedor = kProveedorPostgres; break;
-    default: break; // "SQL Server" keeps the provider chosen before
+    default: db.gProveedor = db.pSQLOLEDB(); break;
     }
     return true;
 }
 
-// The provider's first error, in five parts separated by carriage returns. Our backends never put
+// The provider's first error, in four parts separated by carriage returns. Our backends never put
 // the password in their descriptions.
-QString mensajeConexion(const ado::Error& e)
+QString informeConexion(const ado::Error& e)
 {
     return QStringLiteral(" Estado de Sql: ") + e.SQLState + u'\r' + QStringLiteral("Numero de Error: ")
            + QString::number(e.Number) + u'\r' + QStringLiteral("Descripcion: ") + e.Description + u'\r'
-           + QStringLiteral("Codigo Nativo: ") + QString::number(e.NativeError) + u'\r'
-           + QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+           + QStringLiteral("Codigo Nativo: ") + QString::number(e.NativeError) + u'\r';
+}
+
+// Support sees every connection failure the person is shown.
+void anotaFallo(int32_t numero, const QString& descripcion)
+{
+    RegistroErrores::anota(Reloj::ahora(), QStringLiteral("OpenServerADODB"), numero, descripcion);
 }
 
 } // namespace
@@ -69,15 +93,23 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int32_t lCursor, const QStr
 {
     const auto manejador = [&](const ErrorVB& error) -> int16_t {
         ado::Errors& errores = gCnn().Errors();
+        const QString titulo = QStringLiteral(" Error de Conexion a Base de Datos");
         if (errores.Count() == 0) {
+            anotaFallo(error.numero(), error.descripcion());
             runtime_.AntesDeMensaje(nullptr);
             Dialogos::actual().MsgBox(error.descripcion(), Msg::OkSolo, {});
             runtime_.DespuesDeMensaje(nullptr);
             return 0;
         }
+        const ado::Error primero = errores.Item(0);
+        anotaFallo(primero.Number, primero.Description);
         runtime_.AntesDeMensaje(nullptr);
-        const int respuesta = Dialogos::actual().MsgBox(mensajeConexion(errores.Item(0)), Msg::SiNo + Msg::Critico,
-                                                        QStringLiteral(" Error de Conexion a Base de Datos"));
+        // Where nobody can answer (a console tool), the failure is stated, not asked about.
+        const bool pregunta = Dialogos::actual().PuedePreguntar();
+        const int respuesta =
+            pregunta ? Dialogos::actual().MsgBox(informeConexion(primero) + QStringLiteral(" - Desea Intentarlo Nuevamente??? "),
+                                                 Msg::SiNo + Msg::Critico, titulo)
+                     : Dialogos::actual().MsgBox(informeConexion(primero), Msg::OkSolo + Msg::Critico, titulo);
         runtime_.DespuesDeMensaje(nullptr);
         if (respuesta != Msg::Si) {
             gOpenFlag = false;

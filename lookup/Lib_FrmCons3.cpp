@@ -100,12 +100,15 @@ QString tablaDeSentencia(const QString& SQL)
     return tabla;
 }
 
-// The defaults as whole values, folded: "12, 34" holds "12" and "34".
+// The defaults as whole values, folded: the text split at commas and semicolons, each value trimmed
+// and stripped of one pair of surrounding quotes ("'P1';\"P2\", Ana Pérez" holds P1, P2 and ana pérez).
 QSet<QString> valoresPorDefecto(const QString& texto)
 {
     QSet<QString> resultado;
-    for (const QString& valor : texto.split(u',')) {
-        const QString limpio = valor.trimmed();
+    for (const QString& valor : QString(texto).replace(u';', u',').split(u',')) {
+        QString limpio = valor.trimmed();
+        if (limpio.size() >= 2 && (limpio.front() == u'\'' || limpio.front() == u'"') && limpio.back() == limpio.front())
+            limpio = limpio.mid(1, limpio.size() - 2).trimmed();
         if (!limpio.isEmpty())
             resultado.insert(limpio.toCaseFolded());
     }

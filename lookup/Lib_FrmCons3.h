@@ -43,8 +43,11 @@ public:
     QVariant StkNivel1, StkNivel2, StkNivel3, StkNivel4;
     // "SI" (any case) colours article rows by stock.
     QString MuestraStock;
-    // Comma-separated values whose rows start checked: a row is checked when the value of the field
-    // CampoDevuelto equals one of them, ignoring case and surrounding blanks.
+    // The values whose rows start checked, separated by commas or semicolons; each value is trimmed
+    // and loses one pair of surrounding single or double quotes ("'P1','P2'", "P1;P2" and "P1, P2"
+    // name the same two values; "Juan Pérez, Ana" names two). A row starts checked when the trimmed
+    // value of the field CampoDevuelto equals one of them, ignoring case: never a part of a longer
+    // value. An empty text checks nothing.
     QString ValoresDefault;
     // Server-side search finds the text anywhere in the field instead of at its start.
     bool CfgUsaConsultaLIKE = false;
@@ -117,6 +120,7 @@ private:
     void creaControles();
     void conectaEventos();
     QComboBox* creaCaja(int indice);
+    // Places a control, in twips; the window itself by its outer size (title bar and borders included).
     void coloca(QWidget* control, const Geometria& geometria);
     [[nodiscard]] Geometria geometria(const QWidget* control) const;
     void ajustaTamano();

@@ -44,9 +44,13 @@ void Lib_FrmCons3::busquedaServidor(int indice)
 {
     QComboBox& caja = *cajas_[static_cast<size_t>(indice)];
     QString texto = caja.currentText();
-    // An empty box narrows nothing.
-    if (texto.isEmpty())
+    // An empty box narrows nothing: the rows are loaded again as they are now in the database, with no
+    // empty condition added (one would drop the rows whose field is NULL).
+    if (texto.isEmpty()) {
+        SQLBase_ = SQL;
+        Form_Load();
         return;
+    }
     const SentenciaConsulta::Partes partes = SentenciaConsulta::DivideOrden(SQL);
     OrdenSQL_ = partes.OrdenSQL;
     SQLBase_ = partes.SQLBase;

@@ -11,6 +11,7 @@
 #include "startup/ModGlobal.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
@@ -115,6 +116,9 @@ void Lib_FrmCons3::CalcularAncho()
 void Lib_FrmCons3::CargarAnchos()
 {
     const ArchivoAnchos archivo = archivoAnchos();
+    // Without a layout file nothing more happens: the table keeps its own name as the key.
+    if (!QFile::exists(archivo.ruta()))
+        return;
     QList<ArchivoAnchos::Registro> registros;
     try {
         registros = archivo.Lee();

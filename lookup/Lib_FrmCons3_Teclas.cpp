@@ -105,7 +105,7 @@ void Lib_FrmCons3::teclaCantidad(int KeyCode, int Shift)
         lista_->setSubItem(item, k, escribeCantidad(resto, 1));
         if (resto <= 0) {
             lista_->setMarcado(item, false);
-            lista_->setSubItem(item, k, escribeCantidad(0, 2));
+            lista_->setSubItem(item, k, QStringLiteral("0.00"));
         }
     }
 }
@@ -116,15 +116,20 @@ void Lib_FrmCons3::InformaFaltante()
     // Nothing to report without a chosen row (an empty list after a fruitless search).
     if (item == 0)
         return;
-    QString id;
+    QString codigo;
     QString descripcion;
-    tomaValor(item, IndiceColumna(QStringLiteral("idarticulo")), id);
+    tomaValor(item, IndiceColumna(QStringLiteral("idarticulo")), codigo);
     tomaValor(item, IndiceColumna(QStringLiteral("Descripcion")), descripcion);
-    id = FuncionesVB::Trim(id);
+    const QString id = FuncionesVB::Trim(codigo);
     descripcion = FuncionesVB::Trim(descripcion);
-    // A row without an article code names no article: nothing to record.
-    if (id.isEmpty())
+    // A row without an article code names no article: the person is told, nothing is recorded.
+    if (id.isEmpty()) {
+        runtime_.AntesDeMensaje(this);
+        Dialogos::actual().MsgBox(QStringLiteral("La fila elegida no tiene código de artículo: no hay nada que informar."),
+                                  Msg::OkSolo + Msg::Exclamacion, QStringLiteral("Atención!"));
+        runtime_.DespuesDeMensaje(this);
         return;
+    }
     runtime_.AntesDeMensaje(this);
     const int respuesta = Dialogos::actual().MsgBox(
         QStringLiteral("Desea informar el articulo ") + id + u' ' + descripcion + QStringLiteral("\r\ncomo un faltante de stock?"),
@@ -135,7 +140,7 @@ void Lib_FrmCons3::InformaFaltante()
     DB_Dll& db = DB_Dll::Compartido();
     const QString ahora = Reloj::ahora().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     QString sentencia = QStringLiteral("INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) values('")
-                        + ahora + QStringLiteral("','") + SentenciaConsulta::CuerpoLiteral(runtime_.AlineaDerecha(id, 25))
+                        + ahora + QStringLiteral("','") + SentenciaConsulta::CuerpoLiteral(runtime_.AlineaDerecha(codigo, 25))
                         + QStringLiteral("','") + SentenciaConsulta::CuerpoLiteral(descripcion) + QStringLiteral("','")
                         + SentenciaConsulta::CuerpoLiteral(db.gUsuario) + QStringLiteral("')");
     db.EjecutaConsultaSQL(sentencia);

@@ -35,6 +35,8 @@ constexpr int AltoBarra = 255;
 void Lib_FrmCons3::creaControles()
 {
     setWindowTitle(QStringLiteral("Consulta..."));
+    // A sizable window with a tool window's narrow title bar.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
     // The window was laid out in twips for the suite's small sans-serif face; a larger default face
     // would cut the buttons' captions.
     QFont fuente(QStringLiteral("Liberation Sans"));
@@ -117,8 +119,9 @@ void Lib_FrmCons3::coloca(QWidget* control, const Geometria& medida)
         guardada->second = medida;
     const int ancho = Twips::aPixelesX(std::max(medida.ancho, 0), control);
     const int alto = Twips::aPixelesY(std::max(medida.alto, 0), control);
+    // The window's size is its outer size, title bar and borders included.
     if (control == this)
-        resize(ancho, alto);
+        resize(ancho - (frameGeometry().width() - width()), alto - (frameGeometry().height() - height()));
     else
         control->setGeometry(Twips::aPixelesX(medida.izquierda, control), Twips::aPixelesY(medida.arriba, control),
                              ancho, alto);
@@ -128,7 +131,7 @@ Lib_FrmCons3::Geometria Lib_FrmCons3::geometria(const QWidget* control) const
 {
     // What the dialog set stays exact while the control still has that size in pixels; a size the
     // person changed is read back from the pixels.
-    const QRect actual = control == this ? QRect(QPoint(0, 0), size()) : control->geometry();
+    const QRect actual = control == this ? QRect(QPoint(0, 0), frameGeometry().size()) : control->geometry();
     const Geometria desdePixeles{Twips::desdePixelesX(actual.x(), control), Twips::desdePixelesY(actual.y(), control),
                                  Twips::desdePixelesX(actual.width(), control),
                                  Twips::desdePixelesY(actual.height(), control)};

@@ -33,6 +33,9 @@ public:
     // 4 retry the failing step, 5 continue with the next one, anything else leave the procedure.
     virtual int16_t ReportaError(int32_t numero, const QString& descripcion, const QString& contexto) = 0;
 
+    // Whether a person can answer a question (false on a console tool, which answers on its own).
+    [[nodiscard]] virtual bool PuedePreguntar() const { return true; }
+
     // The dialogs in use. Until something is installed, the Qt dialogs are used.
     static Dialogos& actual();
     // Installs `nuevos` and returns the previous ones (null when the default was in use).

@@ -17,6 +17,7 @@ public:
     int MsgBox(const QString& texto, int estilo, const QString& titulo) override;
     QString InputBox(const QString& texto, const QString& titulo, const QString& defecto) override;
     int16_t ReportaError(int32_t numero, const QString& descripcion, const QString& contexto) override;
+    [[nodiscard]] bool PuedePreguntar() const override { return false; }
 
     [[nodiscard]] int errores() const { return errores_contados_; }
 

@@ -39,6 +39,9 @@ Clase claseDe(TipoFallo tipo)
     case TipoFallo::SinMemoria: return {NumeroError::SinMemoria, "HY001", "No hay memoria suficiente para la operación"};
     case TipoFallo::ConexionPerdida:
         return {NumeroError::ConexionPerdida, "08S01", "Se perdió la conexión con el servidor de base de datos"};
+    case TipoFallo::SinServidor:
+        return {NumeroError::ConexionPerdida, "08001",
+                "No se puede llegar al servidor de base de datos: no responde, no existe o no acepta conexiones"};
     case TipoFallo::Inesperado: break;
     }
     return {NumeroError::Inesperado, "HY000", "Error inesperado del motor de base de datos"};

@@ -39,6 +39,7 @@ enum class TipoFallo {
     ErrorEntradaSalida,  // the disk failed to read or write
     SinMemoria,
     ConexionPerdida,     // the server closed or lost the connection
+    SinServidor,         // the server cannot be reached: not running, unknown or behind a closed port
     Inesperado,          // a fault inside the provider or the database engine
 };
 

@@ -13,12 +13,22 @@
 
 namespace {
 
-// The suite's number of a key: the keypad's digits are 96 … 105, everything else as Teclas says.
+// The keys of the digit row by their position, the keyboard's own code (1 is 10 … 9 is 18, 0 is 19).
+constexpr quint32 PrimeraTeclaDigito = 10;
+constexpr quint32 TeclaCero = 19;
+
+// The suite's number of a key: the keypad's digits are 96 … 105; a key of the digit row is its
+// digit's code whatever the shift (Qt names the shifted symbol, "!" for Shift+1, and on several
+// European keyboards Shift is how digits are typed); everything else as Teclas says.
 int codigoTecla(const QKeyEvent& evento)
 {
     const int tecla = evento.key();
     if ((evento.modifiers() & Qt::KeypadModifier) && tecla >= Qt::Key_0 && tecla <= Qt::Key_9)
         return 96 + (tecla - Qt::Key_0);
+    const quint32 posicion = evento.nativeScanCode();
+    if ((evento.modifiers() & Qt::ShiftModifier) && !(evento.modifiers() & Qt::KeypadModifier)
+        && posicion >= PrimeraTeclaDigito && posicion <= TeclaCero)
+        return posicion == TeclaCero ? Qt::Key_0 : Qt::Key_1 + static_cast<int>(posicion - PrimeraTeclaDigito);
     return Teclas::CodigoDeTecla(tecla);
 }
 

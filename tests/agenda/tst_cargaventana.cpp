@@ -78,7 +78,7 @@ void TstCargaVentana::sentenciasDeArranque()
     QStringList esperadas{QStringLiteral("SELECT * FROM MV_Agenda WHERE FECHA = '05/03/2025'")};
     for (int i = 0; i < creaciones; ++i)
         esperadas << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025', 30");
-    esperadas << QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'");
+    esperadas << QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59' ORDER BY FECHA, ID");
     QCOMPARE(trazaDeAgenda(), esperadas);
     QCOMPARE(agenda->ventana().MonthView1().Value(), QDate(2025, 3, 5));
     QCOMPARE(agenda->ventana().LblMensaje().text(), QStringLiteral("Notas del Día: 5/3/2025"));

@@ -147,12 +147,15 @@ void TstEditorNotas::abrirElEditor()
     QCOMPARE(editor().SelStart(), cursor);
     QVERIFY(editor().hasFocus());
     QCOMPARE(editor().DataField(), QStringLiteral("1"));
-    // The editor lies over the note cell.
-    const QRect celda = grid().visualRect(grid().model()->index(fila, 1));
+    // The editor lies over the visible part of the note cell, never past the grid's visible cells.
+    const QRect celda = grid().visualRect(grid().model()->index(fila, 1)).intersected(grid().viewport()->rect());
     const QPoint esquina = grid().viewport()->mapTo(&agenda->ventana(), celda.topLeft());
     QVERIFY2(qAbs(editor().x() - esquina.x()) <= 1 && qAbs(editor().y() - esquina.y()) <= 1,
              qPrintable(QStringLiteral("editor at %1,%2; cell at %3,%4").arg(editor().x()).arg(editor().y()).arg(esquina.x()).arg(esquina.y())));
     QVERIFY(qAbs(editor().width() - celda.width()) <= 1);
+    const QRect visible(grid().viewport()->mapTo(&agenda->ventana(), QPoint(0, 0)), grid().viewport()->size());
+    QVERIFY2(visible.contains(editor().geometry()), qPrintable(QStringLiteral("editor %1 px wide, %2 px visible")
+                                                                   .arg(editor().geometry().right()).arg(visible.right())));
 }
 
 void TstEditorNotas::teclasDeCierre_data()

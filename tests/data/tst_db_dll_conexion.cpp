@@ -1,10 +1,13 @@
 #include "data/DB_Dll.h"
 #include "data/frmAcceso.h"
 #include "support/BaseDePrueba.h"
+#include "runtime/RegistroErrores.h"
 #include "support/DialogosGuionados.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -44,6 +47,8 @@ private slots:
     void administrador_data();
     void administrador();
     void reintentoPideLosDatosYConecta();
+    void reintentoMuestraLaPlataformaElegida_data();
+    void reintentoMuestraLaPlataformaElegida();
     void cancelarElAccesoNoConecta();
     void noReintentarDejaSinConexion();
 };
@@ -140,13 +145,52 @@ void TstDB_Dll_Conexion::reintentoPideLosDatosYConecta()
         rellena(d, base.ruta(), frmAcceso::SQLiteLocal);
     });
     db.OpenServerADODB(false, 3, {}, true);
-    QCOMPARE(vistoEnDialogo, "admin|secreto|SQL Server");
+    QCOMPARE(vistoEnDialogo, "admin|secreto|SQLite (base local)");
     QVERIFY(db.gOpenFlag);
     QCOMPARE(db.gCnn().State(), int(ado::adStateOpen));
     QCOMPARE(db.gDbName, base.ruta());
     QVERIFY(db.gEsAdmin);
     QCOMPARE(dialogos->registros().size(), 1);
     QVERIFY(!dialogos->registros().first().texto.contains("secreto"));
+}
+
+void TstDB_Dll_Conexion::reintentoMuestraLaPlataformaElegida_data()
+{
+    QTest::addColumn<QString>("proveedor");
+    QTest::addColumn<QString>("mostrada");
+    QTest::newRow("base local") << "SQLite" << "SQLite (base local)";
+    QTest::newRow("servidor de la oficina") << "PostgreSQL" << "PostgreSQL";
+    QTest::newRow("oracle") << "OraOLEDB.Oracle.1" << "ORACLE";
+    QTest::newRow("sql server") << "SQLOLEDB" << "SQL Server";
+}
+
+void TstDB_Dll_Conexion::reintentoMuestraLaPlataformaElegida()
+{
+    // The dialog shown again after a failure showed "SQL Server" while the retry used the provider
+    // chosen before; and the failure left no trace for support.
+    QFETCH(QString, proveedor);
+    QFETCH(QString, mostrada);
+    DialogosDePrueba dialogos;
+    dialogos->responde(Msg::Si);
+    QTemporaryDir carpeta;
+    DB_Dll db;
+    db.gProveedor = proveedor;
+    db.gServidor = "127.0.0.1:1";
+    db.gDbName = carpeta.path() + "/no-existe.db";
+    QString vista;
+    alMostrarseElAcceso([&](frmAcceso& d) {
+        vista = d.CboPlataformaDB->currentText();
+        QTest::keyClick(d.TxtUserId, Qt::Key_Escape);
+    });
+    QFile registro(RegistroErrores::ruta());
+    const qint64 antes = registro.exists() ? registro.size() : 0;
+    db.OpenServerADODB(false, 3, {}, true);
+    QCOMPARE(vista, mostrada);
+    QCOMPARE(db.gProveedor, proveedor);
+    QVERIFY(!db.gOpenFlag);
+    QVERIFY(registro.open(QIODevice::ReadOnly));
+    registro.seek(antes);
+    QVERIFY(QString::fromUtf8(registro.readAll()).contains("\tOpenServerADODB\t"));
 }
 
 void TstDB_Dll_Conexion::cancelarElAccesoNoConecta()

@@ -1,5 +1,6 @@
 #include "data/DB_Dll.h"
 #include "platform/ado/TipoFallo.h"
+#include "runtime/RegistroErrores.h"
 #include "support/ArchivoInmutable.h"
 #include "support/BaseDePrueba.h"
 #include "support/DialogosGuionados.h"
@@ -67,6 +68,8 @@ void TstEscrituraFallida::fallaConAviso()
         archivo.write(QByteArray(100, '\xff'));
     }
     QString sql = caso == "lleno" ? QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = '%1'").arg(QString(2000, u'x')) : kNota;
+    QFile registro(RegistroErrores::ruta());
+    const qint64 antes = registro.exists() ? registro.size() : 0;
     db.EjecutaConsultaSQL(sql);
 
     QCOMPARE(db.gCnn().Errors().Count(), 1);
@@ -74,6 +77,8 @@ void TstEscrituraFallida::fallaConAviso()
     QCOMPARE(dialogos->registros().size(), 1);
     QCOMPARE(dialogos->registros().first().titulo, "Aviso al operador!!!");
     QVERIFY2(dialogos->registros().first().texto.contains(causa), qPrintable(dialogos->registros().first().texto));
+    QVERIFY(registro.open(QIODevice::ReadOnly) && registro.seek(antes));
+    QVERIFY(QString::fromUtf8(registro.readAll()).contains(QStringLiteral("\tEjecutaConsultaSQL\t%1\t").arg(numero)));
     if (caso == "bloqueo")
         otra.RollbackTrans();
 }

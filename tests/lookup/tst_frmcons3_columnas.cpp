@@ -179,6 +179,8 @@ void TstFrmCons3Columnas::anchosAplicados_data()
     QTest::newRow("stock article table keyed as the article view")
         << "SELECT CODIGO FROM Stk_ma_articulos" << QByteArray("\"VT_MA_ARTICULOS\",\"640|\"\r\n") << QList<int>{640}
         << "VT_MA_ARTICULOS";
+    QTest::newRow("sin archivo la tabla de artículos conserva su nombre")
+        << "SELECT CODIGO FROM Stk_ma_articulos" << QByteArray("(none)") << QList<int>{-1} << "Stk_ma_articulos";
 }
 
 void TstFrmCons3Columnas::anchosAplicados()
@@ -188,13 +190,15 @@ void TstFrmCons3Columnas::anchosAplicados()
     QFETCH(QList<int>, anchos);
     QFETCH(QString, clave);
     prueba->ejecuta(QStringLiteral("CREATE TABLE Stk_ma_articulos (CODIGO VARCHAR(10))"));
-    escribeArchivo(contenido);
+    if (contenido != "(none)")
+        escribeArchivo(contenido);
     Lib_FrmCons3& dialogo = abre(sql, false);
     for (int i = 0; i < anchos.size(); ++i)
         if (anchos[i] >= 0)
             QCOMPARE(dialogo.ListView1().AnchoColumna(i + 1), anchos[i]);
     QCOMPARE(dialogo.TablaConsulta(), clave);
-    QCOMPARE(dialogo.AnchoTwips(dialogo.CmbSearch(0)), anchos[0] - 50);
+    if (anchos[0] >= 0)
+        QCOMPARE(dialogo.AnchoTwips(dialogo.CmbSearch(0)), anchos[0] - 50);
     prueba->cierra();
     QCOMPARE(archivo(), contenido);
 }

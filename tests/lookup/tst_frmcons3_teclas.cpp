@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -73,8 +74,8 @@ void TstFrmCons3Teclas::cantidades_data()
     QTest::newRow("insert adds one") << "1,0" << int(Qt::Key_Insert) << 0 << "" << "2,0" << true;
     QTest::newRow("point decimal read whole") << "2.5" << int(Qt::Key_Insert) << 0 << "" << "3,5" << true;
     QTest::newRow("comma decimal read whole") << "2,5" << int(Qt::Key_Delete) << 0 << "" << "1,5" << false;
-    QTest::newRow("delete to zero unchecks") << "1" << int(Qt::Key_Delete) << 0 << "" << "0,00" << false;
-    QTest::newRow("delete on empty") << "" << int(Qt::Key_Delete) << 0 << "" << "0,00" << false;
+    QTest::newRow("delete to zero unchecks") << "1" << int(Qt::Key_Delete) << 0 << "" << "0.00" << false;
+    QTest::newRow("delete on empty") << "" << int(Qt::Key_Delete) << 0 << "" << "0.00" << false;
     QTest::newRow("typed quantity") << "7" << int(Qt::Key_Insert) << shift << "3" << "3,00" << true;
     QTest::newRow("typed with a point") << "7" << int(Qt::Key_Insert) << shift << "2.5" << "2,50" << true;
     QTest::newRow("typed zero keeps the cell") << "7" << int(Qt::Key_Insert) << shift << "" << "7" << true;
@@ -120,6 +121,10 @@ void TstFrmCons3Teclas::tecleoAnticipado_data()
 
     QTest::newRow("letter") << int(Qt::Key_B) << 0 << "B";
     QTest::newRow("letter with shift") << int(Qt::Key_B) << int(Qt::ShiftModifier) << "B";
+    // Several European keyboards give the digits with Shift: Qt then names the shifted symbol's key.
+    // With Shift, Qt names the symbol over a digit ("!" over 1); the key's position still names the digit.
+    QTest::newRow("mayúsculas con el dígito 1") << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << "1";
+    QTest::newRow("mayúsculas con el dígito 0") << int(Qt::Key_Equal) << int(Qt::ShiftModifier) << "0";
     QTest::newRow("keypad 1 is a") << int(Qt::Key_1) << int(Qt::KeypadModifier) << "a";
     QTest::newRow("keypad 0 nothing") << int(Qt::Key_0) << int(Qt::KeypadModifier) << "";
     QTest::newRow("space without check boxes") << int(Qt::Key_Space) << 0 << " ";
@@ -136,7 +141,10 @@ void TstFrmCons3Teclas::tecleoAnticipado()
     dialogo.SQL = QStringLiteral("SELECT IDARTICULO FROM PRUEBA_ARTICULOS");
     prueba->muestra();
     dialogo.ListView1().setFocus();
-    QTest::keyClick(&dialogo.ListView1(), Qt::Key(tecla), Qt::KeyboardModifiers(modificadores));
+    // The key's position on the keyboard, as a real keyboard reports it (1 is 10 … 0 is 19).
+    const quint32 posicion = tecla == Qt::Key_Exclam ? 10 : tecla == Qt::Key_Equal ? 19 : 0;
+    QKeyEvent pulsada(QEvent::KeyPress, tecla, Qt::KeyboardModifiers(modificadores), posicion, 0, 0);
+    QApplication::sendEvent(&dialogo.ListView1(), &pulsada);
     QCOMPARE(dialogo.CmbSearch(0).currentText(), texto);
     QCOMPARE(dialogo.ListView1().hasFocus(), texto.isEmpty());
 }
@@ -159,31 +167,40 @@ void TstFrmCons3Teclas::tecleoVaALaUltimaCaja()
 void TstFrmCons3Teclas::faltante_data()
 {
     QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("codigo");
     QTest::addColumn<bool>("elegida");
     QTest::addColumn<int>("respuesta");
     QTest::addColumn<QString>("pregunta");
     QTest::addColumn<QString>("grabado");
 
     const QString articulos = QStringLiteral("SELECT DESCRIPCION, IDARTICULO FROM PRUEBA_ARTICULOS");
+    const QString pregunta = QStringLiteral("Desea informar el articulo A-7 Llave 'inglesa'\r\ncomo un faltante de stock?");
+    const QString sinCodigo = QStringLiteral("La fila elegida no tiene código de artículo: no hay nada que informar.");
     QTest::newRow("yes records the row")
-        << articulos << true << int(Msg::Si) << "Desea informar el articulo A-7 Llave 'inglesa'\r\ncomo un faltante de stock?"
+        << articulos << "A-7" << true << int(Msg::Si) << pregunta
         << "2025-03-05 10:15:00|" + QString(22, u' ') + "A-7|Llave 'inglesa'|O'Neil";
-    QTest::newRow("no records nothing") << articulos << true << int(Msg::No)
-                                        << "Desea informar el articulo A-7 Llave 'inglesa'\r\ncomo un faltante de stock?" << "";
-    QTest::newRow("no row chosen") << articulos << false << int(Msg::Si) << "" << "";
-    QTest::newRow("no article code") << "SELECT DESCRIPCION FROM PRUEBA_ARTICULOS" << true << int(Msg::Si) << "" << "";
+    // The code is aligned as the cell holds it; only the question shows it trimmed.
+    QTest::newRow("código de ancho fijo con blancos al final")
+        << articulos << "A-7  " << true << int(Msg::Si) << pregunta
+        << "2025-03-05 10:15:00|" + QString(20, u' ') + "A-7  |Llave 'inglesa'|O'Neil";
+    QTest::newRow("no records nothing") << articulos << "A-7" << true << int(Msg::No) << pregunta << "";
+    QTest::newRow("no row chosen") << articulos << "A-7" << false << int(Msg::Si) << "" << "";
+    QTest::newRow("sin columna de código") << "SELECT DESCRIPCION FROM PRUEBA_ARTICULOS" << "A-7" << true << int(Msg::Si)
+                                           << sinCodigo << "";
+    QTest::newRow("código vacío") << articulos << "  " << true << int(Msg::Si) << sinCodigo << "";
 }
 
 void TstFrmCons3Teclas::faltante()
 {
     QFETCH(QString, sql);
+    QFETCH(QString, codigo);
     QFETCH(bool, elegida);
     QFETCH(int, respuesta);
     QFETCH(QString, pregunta);
     QFETCH(QString, grabado);
 
     DB_Dll::Compartido().gUsuario = QStringLiteral("O'Neil");
-    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('A-7', 'Llave ''inglesa''')"));
+    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('%1', 'Llave ''inglesa''')").arg(codigo));
     Lib_FrmCons3& dialogo = prueba->nuevoDialogo();
     dialogo.SQL = sql;
     prueba->muestra();
@@ -197,7 +214,7 @@ void TstFrmCons3Teclas::faltante()
     if (!pregunta.isEmpty()) {
         QCOMPARE(registros[0].texto, pregunta);
         QCOMPARE(registros[0].titulo, QStringLiteral("Atención!"));
-        QCOMPARE(registros[0].estilo, Msg::SiNo + Msg::Pregunta);
+        QCOMPARE(registros[0].estilo, pregunta.startsWith(u'D') ? Msg::SiNo + Msg::Pregunta : Msg::OkSolo + Msg::Exclamacion);
     }
     QCOMPARE(prueba->valor(QStringLiteral("SELECT FechaHora || '|' || IdArticulo || '|' || Descripcion || '|' || Usuario FROM V_MV_FALTANTES"))
                  .toString(),

@@ -61,6 +61,7 @@ void TstLibFrmCons3::cargaFilasYColumnas()
     QCOMPARE(lista.SubItem(4, 1), QStringLiteral("12"));
     QCOMPARE(dialogo.CantidadCmbSearch(), 3);
     QCOMPARE(dialogo.TablaConsulta(), QStringLiteral("CLIENTES"));
+    QCOMPARE(dialogo.windowType(), Qt::Tool);
     QVERIFY(dialogo.Valores && dialogo.Valores->isEmpty());
     QVERIFY(dialogo.Cantidades && dialogo.Cantidades->isEmpty());
     QVERIFY(prueba->dialogos().registros().isEmpty());
@@ -125,7 +126,12 @@ void TstLibFrmCons3::aceptaMarcadas_data()
     QTest::newRow("defaults are whole values") << "12,34" << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
     QTest::newRow("blanks and case ignored") << " elena , ANA PÉREZ" << "NOMBRE"
                                              << QStringList{QStringLiteral("Ana Pérez"), QStringLiteral("Elena")};
+    QTest::newRow("comillas simples como en una lista IN") << "'12','34'" << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
+    QTest::newRow("punto y coma y comillas dobles") << "\"12\" ; 34" << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
+    QTest::newRow("comillas con blancos dentro") << "' Ana Pérez '" << "NOMBRE" << QStringList{QStringLiteral("Ana Pérez")};
+    QTest::newRow("parte de un valor no marca") << "'123'; 4" << "CODIGO" << QStringList();
     QTest::newRow("null never matches") << "," << "CIUDAD" << QStringList();
+    QTest::newRow("comillas vacías no marcan") << "'';\"\"" << "CIUDAD" << QStringList();
     QTest::newRow("no returned field checks nothing") << "1,2" << "" << QStringList();
 }
 

@@ -142,6 +142,9 @@ void TstLibFrmCons3Tree::busquedaEnServidor_data()
     QTest::newRow("descripción que contiene el texto") << conOr << "ventas" << "Consulta...(201(20101,20102,20103))";
     QTest::newRow("comilla dentro del texto") << conOr << "d'a" << "Consulta...";
     QTest::newRow("caja vacía no agrega condición") << pocos << "" << "Consulta...(1(101,102),2)";
+    // The row added while the dialog was open shows, though its description is NULL.
+    QTest::newRow("caja vacía ve la fila nueva") << "SELECT CODIGO, DESCRIPCION FROM ARBOL WHERE ORDEN = 99 ORDER BY CODIGO"
+                                                 << "" << "Consulta...(5)";
     // Hostile text is searched for, never run.
     QTest::newRow("segunda sentencia") << conOr << "x'; DROP TABLE TA_CCOSTO; --" << "Consulta...";
     QTest::newRow("condición siempre cierta") << conOr << "' OR '1'='1" << "Consulta...";
@@ -159,7 +162,10 @@ void TstLibFrmCons3Tree::busquedaEnServidor()
     DialogosDePrueba dialogos;
     const auto dialogo = abre(sql);
     dialogo->CmbSearch->setEditText(texto);
+    ado::Connection& conexion = DB_Dll::Compartido().gCnn();
+    conexion.Execute("INSERT INTO ARBOL (ORDEN, CODIGO) VALUES (99, '5')");
     QTest::keyClick(dialogo->CmbSearch->lineEdit(), Qt::Key_F5);
+    conexion.Execute("DELETE FROM ARBOL WHERE ORDEN = 99");
 
     QCOMPARE(forma(dialogo->TreeV->Nodo(0)), esperada);
     QVERIFY(dialogo->CmbSearch->currentText().isEmpty());

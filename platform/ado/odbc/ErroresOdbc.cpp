@@ -1,45 +1,103 @@
 #include "platform/ado/odbc/ErroresOdbc.h"
 
-#include "platform/ado/TipoFallo.h"
-
-#include <optional>
-
 namespace ado::odbc {
 namespace {
 
-std::optional<TipoFallo> tipoNativo(int nativo)
-{
-    switch (nativo) {
-    case 208:
-    case 942:
-        return TipoFallo::NoExisteTabla;
-    case 102: case 105: case 156: case 170: case 207: case 2812:
-        return TipoFallo::ErroresEnComando;
-    case 515: case 547: case 2601: case 2627:
-    case 1: case 1400: case 2290: case 2291: case 2292:
-        return TipoFallo::ViolacionIntegridad;
-    default:
-        if (nativo >= 900 && nativo <= 999)
-            return TipoFallo::ErroresEnComando;
-        return std::nullopt;
-    }
-}
+// States: exact ones first, then whole classes (the state's first two characters).
+struct EstadoOdbc {
+    const char* estado;
+    TipoFallo tipo;
+};
+constexpr EstadoOdbc kEstados[] = {
+    {"08001", TipoFallo::SinServidor},         {"HYT01", TipoFallo::SinServidor},
+    {"42S02", TipoFallo::NoExisteTabla},       {"42P01", TipoFallo::NoExisteTabla},
+    {"42501", TipoFallo::Fallo},               {"HYT00", TipoFallo::TiempoAgotado},
+    {"08", TipoFallo::ConexionPerdida},        {"42", TipoFallo::ErroresEnComando},
+    {"23", TipoFallo::ViolacionIntegridad},
+};
+
+// Native numbers, each range inclusive.
+struct NativoOdbc {
+    int desde;
+    int hasta;
+    TipoFallo tipo;
+};
+constexpr NativoOdbc kNativos[] = {
+    // SQL Server
+    {208, 208, TipoFallo::NoExisteTabla},
+    {102, 102, TipoFallo::ErroresEnComando},
+    {105, 105, TipoFallo::ErroresEnComando},
+    {156, 156, TipoFallo::ErroresEnComando},
+    {170, 170, TipoFallo::ErroresEnComando},
+    {207, 207, TipoFallo::ErroresEnComando},
+    {2812, 2812, TipoFallo::ErroresEnComando},
+    {515, 515, TipoFallo::ViolacionIntegridad},
+    {547, 547, TipoFallo::ViolacionIntegridad},
+    {2601, 2601, TipoFallo::ViolacionIntegridad},
+    {2627, 2627, TipoFallo::ViolacionIntegridad},
+    {1222, 1222, TipoFallo::TiempoAgotado},
+    // SQL Server's client libraries: nothing answers, the name is unknown, or the link broke
+    {2, 2, TipoFallo::SinServidor},
+    {53, 53, TipoFallo::SinServidor},
+    {10060, 10061, TipoFallo::SinServidor},
+    {11001, 11001, TipoFallo::SinServidor},
+    {10054, 10054, TipoFallo::ConexionPerdida},
+    {20002, 20003, TipoFallo::SinServidor},
+    {20009, 20009, TipoFallo::SinServidor},
+    {20013, 20013, TipoFallo::SinServidor},
+    {20004, 20004, TipoFallo::ConexionPerdida},
+    {20006, 20006, TipoFallo::ConexionPerdida},
+    {20017, 20017, TipoFallo::ConexionPerdida},
+    {20047, 20047, TipoFallo::ConexionPerdida},
+    // Oracle
+    {942, 942, TipoFallo::NoExisteTabla},
+    {900, 999, TipoFallo::ErroresEnComando},
+    {1400, 1400, TipoFallo::ViolacionIntegridad},
+    {2290, 2292, TipoFallo::ViolacionIntegridad},
+    {3113, 3114, TipoFallo::ConexionPerdida},
+    {3135, 3135, TipoFallo::ConexionPerdida},
+    {28, 28, TipoFallo::ConexionPerdida},
+    {1033, 1034, TipoFallo::SinServidor},
+    {12170, 12170, TipoFallo::SinServidor},
+    {12541, 12541, TipoFallo::SinServidor},
+    {12543, 12543, TipoFallo::SinServidor},
+    {12545, 12545, TipoFallo::SinServidor},
+    {12560, 12560, TipoFallo::SinServidor},
+};
 
 } // namespace
 
-Error ErrorDeOdbc(const QSqlError& error, const QString& secreto)
+std::optional<TipoFallo> TipoDeEstadoOdbc(const QString& estado)
+{
+    if (estado.size() != 5)
+        return std::nullopt;
+    for (const EstadoOdbc& fila : kEstados) {
+        const QLatin1StringView clave(fila.estado);
+        if (clave.size() == 5 ? estado.compare(clave, Qt::CaseInsensitive) == 0 : estado.startsWith(clave))
+            return fila.tipo;
+    }
+    return std::nullopt;
+}
+
+std::optional<TipoFallo> TipoDeNativoOdbc(int nativo)
+{
+    for (const NativoOdbc& fila : kNativos) {
+        if (nativo >= fila.desde && nativo <= fila.hasta)
+            return fila.tipo;
+    }
+    return std::nullopt;
+}
+
+Error ErrorDeOdbc(const QSqlError& error, const QString& estado, const QString& secreto)
 {
     QString texto = (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
     if (!secreto.isEmpty())
         texto.replace(secreto, QStringLiteral("***"));
     bool leido = false;
     const int nativo = error.nativeErrorCode().section(u';', 0, 0).trimmed().toInt(&leido);
-    // psqlodbc and others report 1 for everything; their message tells more.
-    std::optional<TipoFallo> tipo = leido && nativo != 1 ? tipoNativo(nativo) : std::nullopt;
-    if (!tipo && texto.contains(QLatin1String("does not exist")))
-        tipo = TipoFallo::NoExisteTabla;
-    if (!tipo && texto.contains(QLatin1String("syntax error"), Qt::CaseInsensitive))
-        tipo = TipoFallo::ErroresEnComando;
+    std::optional<TipoFallo> tipo = TipoDeEstadoOdbc(estado);
+    if (!tipo && leido)
+        tipo = TipoDeNativoOdbc(nativo);
     return ErrorDeTipo(tipo.value_or(TipoFallo::Fallo), texto, leido ? nativo : 0, QStringLiteral("ODBC"));
 }
 

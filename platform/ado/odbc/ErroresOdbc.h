@@ -1,22 +1,31 @@
 #pragma once
 
 #include "platform/ado/Errors.h"
+#include "platform/ado/TipoFallo.h"
 
 #include <QSqlError>
 
+#include <optional>
+
 namespace ado::odbc {
 
-// The one place where failures reported through ODBC get the shared ADO numbering. Qt's ODBC driver
-// hands over the server's native error number, so the numbering follows each server's own numbers:
-// - SQL Server: 208 (invalid object name) → NoExisteTabla; 102, 105, 156, 170, 207, 2812 (syntax,
-//   unknown column or procedure) → ErroresEnComando; 515, 547, 2601, 2627 (NULL, foreign key,
-//   duplicate key) → ViolacionIntegridad; 1222 (lock request time-out) → the lock time-out;
-// - Oracle: 942 → NoExisteTabla; 900-999 and 904 → ErroresEnComando; 1, 1400, 2290-2292 →
-//   ViolacionIntegridad;
-// - any driver: a message that says a relation or object "does not exist" → NoExisteTabla, one that
-//   says "syntax error" → ErroresEnComando;
-// - anything else → Fallo.
-// The description is a Spanish lead and the driver's message; `secreto` (the password) never shows.
-[[nodiscard]] Error ErrorDeOdbc(const QSqlError& error, const QString& secreto);
+// The kind of an ODBC state (the five characters of the driver's diagnostic record), when it tells
+// one: 08001 and HYT01 (the server cannot be reached) → SinServidor; any other of class 08 →
+// ConexionPerdida; 42S02 and 42P01 → NoExisteTabla; 42501 → Fallo; any other of class 42 →
+// ErroresEnComando; class 23 → ViolacionIntegridad; HYT00 → TiempoAgotado. A general state
+// (HY000, S1000, 01xxx) or none tells nothing.
+[[nodiscard]] std::optional<TipoFallo> TipoDeEstadoOdbc(const QString& estado);
+
+// The kind of a native error number, by one table of the servers reached through ODBC: SQL Server's
+// own numbers and the client library's (FreeTDS 200xx, the network's 2, 53, 10054, 10060, 10061,
+// 11001), Oracle's ORA- numbers. Unknown numbers (and the 1 that some drivers give for everything)
+// tell nothing.
+[[nodiscard]] std::optional<TipoFallo> TipoDeNativoOdbc(int nativo);
+
+// The one place where failures reported through ODBC get the shared ADO numbering: by the ODBC
+// state `estado` when it tells a kind, else by the native number Qt's driver hands over, else Fallo.
+// The words of a driver's message never decide. The description is a Spanish lead and the driver's
+// message; `secreto` (the password) never shows.
+[[nodiscard]] Error ErrorDeOdbc(const QSqlError& error, const QString& estado, const QString& secreto);
 
 } // namespace ado::odbc

@@ -11,7 +11,10 @@
 #include <QSqlIndex>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
 
+#include <sql.h>
+#include <sqlext.h>
 
 namespace ado::odbc {
 namespace {
@@ -78,6 +81,22 @@ bool cumple(const QVariantList& restricciones, int i, const QString& valor)
         return true;
     const QString r = restricciones.at(i).toString().trimmed();
     return r.isEmpty() || r.compare(valor, Qt::CaseInsensitive) == 0;
+}
+
+// The ODBC state of a failed statement, from the driver's first diagnostic record on the statement
+// handle (Qt's driver keeps the handle, and reading the record does not clear it); "" when none.
+QString estadoDe(const QSqlQuery& q)
+{
+    const QVariant manejador = q.result() ? q.result()->handle() : QVariant();
+    if (manejador.metaType() != QMetaType::fromType<SQLHANDLE>())
+        return {};
+    SQLHANDLE sentencia = *static_cast<const SQLHANDLE*>(manejador.constData());
+    SQLCHAR estado[SQL_SQLSTATE_SIZE + 1] = {};
+    SQLINTEGER nativo = 0;
+    SQLSMALLINT largo = 0;
+    if (sentencia == nullptr || !SQL_SUCCEEDED(SQLGetDiagRec(SQL_HANDLE_STMT, sentencia, 1, estado, &nativo, nullptr, 0, &largo)))
+        return {};
+    return QString::fromLatin1(reinterpret_cast<const char*>(estado));
 }
 
 } // namespace
@@ -171,7 +190,7 @@ int32_t ProveedorOdbc::ejecuta(const QString& sentencia)
     QSqlQuery q(base_);
     q.setForwardOnly(true);
     if (!q.exec(sentencia))
-        falla(q.lastError());
+        fallaSentencia(q);
     return q.isSelect() ? -1 : q.numRowsAffected();
 }
 
@@ -182,7 +201,7 @@ Resultado ProveedorOdbc::consulta(const QString& sentencia)
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q.exec(sentencia))
-        falla(q.lastError());
+        fallaSentencia(q);
     Resultado r;
     if (!q.isSelect())
         return r;
@@ -198,7 +217,7 @@ Resultado ProveedorOdbc::consulta(const QString& sentencia)
         r.filas.push_back(std::move(fila));
     }
     if (q.lastError().type() != QSqlError::NoError)
-        falla(q.lastError());
+        fallaSentencia(q);
     return r;
 }
 
@@ -301,7 +320,12 @@ void ProveedorOdbc::fijaTiempoEspera(int)
 
 void ProveedorOdbc::falla(const QSqlError& error) const
 {
-    throw FalloProveedor(ErrorDeOdbc(error, clave_));
+    throw FalloProveedor(ErrorDeOdbc(error, {}, clave_));
+}
+
+void ProveedorOdbc::fallaSentencia(const QSqlQuery& q) const
+{
+    throw FalloProveedor(ErrorDeOdbc(q.lastError(), estadoDe(q), clave_));
 }
 
 void ProveedorOdbc::fallaPropia(const QString& descripcion) const

@@ -4,6 +4,8 @@
 
 #include <QSqlDatabase>
 
+class QSqlQuery;
+
 namespace ado::odbc {
 
 // The suite's own servers through ODBC (Qt's QODBC driver over unixODBC). The statements go to the
@@ -51,6 +53,8 @@ public:
 
 protected:
     [[noreturn]] void falla(const QSqlError& error) const override;
+    // A failed statement, classified by its ODBC state when the driver gives one.
+    [[noreturn]] void fallaSentencia(const QSqlQuery& q) const;
     [[noreturn]] void fallaPropia(const QString& descripcion) const override;
     // Row writes: names and values as given, originals compared with "=". The UPDATE changes every
     // row whose columns equal the originals: ODBC offers no portable way to name just the first one.

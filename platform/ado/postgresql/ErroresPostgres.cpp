@@ -1,42 +1,48 @@
 #include "platform/ado/postgresql/ErroresPostgres.h"
 
 #include "platform/ado/FalloProveedor.h"
-#include "platform/ado/TipoFallo.h"
 
 namespace ado::postgresql {
 namespace {
 
 const QString kOrigen = QStringLiteral("PostgreSQL");
 
-// The server shut down or restarted (57P01 to 57P03), the connection failed (class 08), or the
-// client library found the connection gone before any answer came (no state, only its own text).
-bool conexionPerdida(const QString& estado, const QString& texto)
-{
-    if (estado.startsWith(u"08") || estado == u"57P01" || estado == u"57P02" || estado == u"57P03")
-        return true;
-    if (estado.startsWith(u"28"))
-        return false; // refused credentials: the connection itself is fine
-    for (const char* trozo : {"server closed the connection", "no connection to the server", "terminating connection",
-                              "could not connect to server", "Connection refused", "could not send data to server",
-                              "could not receive data from server", "timeout expired"}) {
-        if (texto.contains(QLatin1String(trozo), Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
+// Exact states first, then whole classes (the state's first two characters).
+struct EstadoPostgres {
+    const char* estado;
+    TipoFallo tipo;
+};
+constexpr EstadoPostgres kEstados[] = {
+    {"42P01", TipoFallo::NoExisteTabla},
+    {"42501", TipoFallo::Fallo},
+    {"57P01", TipoFallo::ConexionPerdida},
+    {"57P02", TipoFallo::ConexionPerdida},
+    {"57P03", TipoFallo::ConexionPerdida},
+    {"08", TipoFallo::ConexionPerdida},
+    {"42", TipoFallo::ErroresEnComando},
+    {"23", TipoFallo::ViolacionIntegridad},
+};
 
-TipoFallo tipoDe(const QString& estado, const QString& texto)
+} // namespace
+
+TipoFallo TipoDeEstadoPostgres(const QString& estado, Enlace enlace)
 {
-    if (conexionPerdida(estado, texto))
-        return TipoFallo::ConexionPerdida;
-    if (estado == u"42P01")
-        return TipoFallo::NoExisteTabla;
-    if (estado.startsWith(u"42") && estado != u"42501")
-        return TipoFallo::ErroresEnComando;
-    if (estado.startsWith(u"23"))
-        return TipoFallo::ViolacionIntegridad;
+    if (estado.isEmpty()) {
+        switch (enlace) {
+        case Enlace::Caido: return TipoFallo::ConexionPerdida;
+        case Enlace::SinRespuesta: return TipoFallo::SinServidor;
+        case Enlace::Vivo: return TipoFallo::Fallo;
+        }
+    }
+    for (const EstadoPostgres& fila : kEstados) {
+        const QLatin1StringView clave(fila.estado);
+        if (clave.size() == 5 ? estado == clave : estado.startsWith(clave))
+            return fila.tipo;
+    }
     return TipoFallo::Fallo;
 }
+
+namespace {
 
 // The server's primary message: "ERROR:  " and the lines that quote the statement back go.
 QString mensajePrincipal(const QSqlError& error)
@@ -54,13 +60,13 @@ QString mensajePrincipal(const QSqlError& error)
 
 } // namespace
 
-Error ErrorDePostgres(const QSqlError& error, const QString& secreto)
+Error ErrorDePostgres(const QSqlError& error, const QString& secreto, Enlace enlace)
 {
     const QString estado = error.nativeErrorCode().trimmed();
     QString mensaje = mensajePrincipal(error);
     if (!secreto.isEmpty())
         mensaje.replace(secreto, QStringLiteral("***"));
-    Error resultado = ErrorDeTipo(tipoDe(estado, error.databaseText() + u'\n' + error.driverText()), mensaje, 0, kOrigen);
+    Error resultado = ErrorDeTipo(TipoDeEstadoPostgres(estado, enlace), mensaje, 0, kOrigen);
     // The server's own state tells more than the class of the failure.
     if (!estado.isEmpty())
         resultado.SQLState = estado;
@@ -72,9 +78,9 @@ Error ErrorPropioPostgres(int32_t numero, const QString& descripcion)
     return Error{QStringLiteral("HY000"), numero, descripcion, 0, kOrigen};
 }
 
-void LanzaFalloPostgres(const QSqlError& error, const QString& secreto)
+void LanzaFalloPostgres(const QSqlError& error, const QString& secreto, Enlace enlace)
 {
-    throw FalloProveedor(ErrorDePostgres(error, secreto));
+    throw FalloProveedor(ErrorDePostgres(error, secreto, enlace));
 }
 
 void LanzaFalloPostgres(int32_t numero, const QString& descripcion)

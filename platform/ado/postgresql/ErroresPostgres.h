@@ -1,31 +1,39 @@
 #pragma once
 
 #include "platform/ado/Errors.h"
+#include "platform/ado/TipoFallo.h"
 
 #include <QSqlError>
 
 namespace ado::postgresql {
 
-// The one place where PostgreSQL's failures get the shared ADO numbering, by the SQLSTATE the server
-// sends (QSqlError::nativeErrorCode):
+// What the client library knows of the link to the server when a failure came without a state of
+// the server's: still up, broken (the server closed or lost it), or never made because nothing
+// answered at the server's address.
+enum class Enlace { Vivo, Caido, SinRespuesta };
+
+// The one place where PostgreSQL's failures get the shared ADO numbering. The SQLSTATE the server
+// sends (QSqlError::nativeErrorCode) decides, through one table of states and classes:
 // - 42P01 (no such table or view) → NoExisteTabla;
 // - any other of class 42 (syntax, unknown column or function, wrong arguments) except 42501 (no
 //   permission) → ErroresEnComando;
 // - class 23 (constraints) → ViolacionIntegridad;
-// - the server shutting down or restarting (57P01 to 57P03), class 08, or the client library's own
-//   word that the connection is gone or cannot be made → ConexionPerdida (always shown, and the
-//   connection opens again at its next use);
-// - anything else → Fallo.
-// SQLState is the server's own SQLSTATE ("HY000" when it sent none), NativeError 0, the source
+// - class 08 (the connection failed) and the server shutting down or restarting (57P01 to 57P03)
+//   → ConexionPerdida (always shown, and the connection opens again at its next use);
+// - anything else, a refused password (class 28) included → Fallo.
+// A failure without a state is the client library's own: `enlace` then decides (Caido →
+// ConexionPerdida, SinRespuesta → SinServidor, Vivo → Fallo). The words of a message never do.
+// SQLState is the server's own SQLSTATE when it sent one, else the kind's; NativeError 0, the source
 // "PostgreSQL". The description is a Spanish lead followed by the server's primary message in
 // parentheses, e.g. "No existe la tabla o vista (relation "x" does not exist)"; the statement the
 // server quotes back is left out, and `secreto` (the connection's password), if given, never shows.
-[[nodiscard]] Error ErrorDePostgres(const QSqlError& error, const QString& secreto = {});
+[[nodiscard]] TipoFallo TipoDeEstadoPostgres(const QString& estado, Enlace enlace);
+[[nodiscard]] Error ErrorDePostgres(const QSqlError& error, const QString& secreto = {}, Enlace enlace = Enlace::Vivo);
 
 // An error of the provider's own, numbered `numero`, with SQLState "HY000".
 [[nodiscard]] Error ErrorPropioPostgres(int32_t numero, const QString& descripcion);
 
-[[noreturn]] void LanzaFalloPostgres(const QSqlError& error, const QString& secreto = {});
+[[noreturn]] void LanzaFalloPostgres(const QSqlError& error, const QString& secreto = {}, Enlace enlace = Enlace::Vivo);
 [[noreturn]] void LanzaFalloPostgres(int32_t numero, const QString& descripcion);
 
 } // namespace ado::postgresql

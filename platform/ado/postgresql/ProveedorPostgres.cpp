@@ -7,10 +7,13 @@
 #include "platform/ado/postgresql/EsquemaPostgres.h"
 #include "platform/ado/postgresql/FuncionesPostgres.h"
 
+#include <QSqlDriver>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTimeZone>
+
+#include <libpq-fe.h>
 
 namespace ado::postgresql {
 
@@ -66,13 +69,18 @@ void ProveedorPostgres::conecta()
     base_.setPassword(clave_);
     base_.setConnectOptions(QStringLiteral("connect_timeout=15;application_name=agenda"));
     if (!base_.open()) {
-        const Error error = ErrorDePostgres(base_.lastError(), clave_);
+        const QSqlError fallo = base_.lastError();
+        const Enlace enlace = enlaceSinConexion();
+        const Error error = ErrorDePostgres(fallo, clave_, enlace);
+        const bool sinServidor = TipoDeEstadoPostgres(fallo.nativeErrorCode().trimmed(), enlace) == TipoFallo::SinServidor;
         cierra();
-        throw FalloProveedor(Error{error.SQLState, error.Number,
-                                   QStringLiteral("No se puede conectar con la base de datos \"%1\" del servidor %2:%3 %4")
-                                       .arg(baseDeDatos_, servidor_, QString::number(puerto_),
-                                            error.Description.mid(error.Description.indexOf(u'('))),
-                                   0, error.Source});
+        const QString detalle = error.Description.mid(error.Description.indexOf(u'('));
+        const QString descripcion =
+            sinServidor ? QStringLiteral("No se puede llegar al servidor %1:%2: no responde, no existe o no acepta conexiones %3")
+                      .arg(servidor_, QString::number(puerto_), detalle)
+                : QStringLiteral("No se puede conectar con la base de datos \"%1\" del servidor %2:%3 %4")
+                      .arg(baseDeDatos_, servidor_, QString::number(puerto_), detalle);
+        throw FalloProveedor(Error{error.SQLState, error.Number, descripcion, 0, error.Source});
     }
     try {
         ejecutaSimple(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
@@ -289,7 +297,22 @@ void ProveedorPostgres::fallaPropia(const QString& descripcion) const
 
 void ProveedorPostgres::falla(const QSqlError& error) const
 {
-    LanzaFalloPostgres(error, clave_);
+    // Qt's driver hands its libpq connection over under the name of libpq's struct.
+    const QVariant manejador = base_.driver() ? base_.driver()->handle() : QVariant();
+    const QByteArray tipo = manejador.typeName();
+    PGconn* enlace = tipo == "pg_conn*" || tipo == "PGconn*" ? *static_cast<PGconn* const*>(manejador.constData()) : nullptr;
+    LanzaFalloPostgres(error, clave_, enlace == nullptr || PQstatus(enlace) == CONNECTION_BAD ? Enlace::Caido : Enlace::Vivo);
+}
+
+Enlace ProveedorPostgres::enlaceSinConexion() const
+{
+    // Asks whether anything answers at the server's address, without logging in; a short wait, since a
+    // server that did not answer the connection will not answer this either.
+    const QByteArray servidor = servidor_.toUtf8();
+    const QByteArray puerto = QByteArray::number(puerto_);
+    const char* const claves[] = {"host", "port", "connect_timeout", nullptr};
+    const char* const valores[] = {servidor.constData(), puerto.constData(), "5", nullptr};
+    return PQpingParams(claves, valores, 0) == PQPING_NO_RESPONSE ? Enlace::SinRespuesta : Enlace::Vivo;
 }
 
 } // namespace ado::postgresql

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ado/ProveedorQtSql.h"
+#include "platform/ado/postgresql/ErroresPostgres.h"
 #include "platform/ado/postgresql/TraductorPostgres.h"
 
 #include <QHash>
@@ -50,6 +51,8 @@ public:
 protected:
     [[nodiscard]] bool abierta() const override;
     [[noreturn]] void falla(const QSqlError& error) const override;
+    // Whether the server's address answers at all, after a connection could not be made.
+    [[nodiscard]] Enlace enlaceSinConexion() const;
     [[noreturn]] void fallaPropia(const QString& descripcion) const override;
     // Row writes: names folded to lower case and quoted, dates as ISO text, yes/no as 1/0, originals compared
     // with IS NOT DISTINCT FROM, the first matching row reached by its physical position (ctid).

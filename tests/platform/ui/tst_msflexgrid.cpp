@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
@@ -23,6 +24,8 @@ private slots:
     void colWidthCeroOcultaLaColumna();
     void laColumnaFijaNoEsNuncaActual();
     void unaColumnaAnchaNoDesplazaLaFija();
+    void barraHorizontalSoloSiLasColumnasNoCaben_data();
+    void barraHorizontalSoloSiLasColumnasNoCaben();
     void menosFilasDejaActualLaUltima();
     void topRowSigueAlNumeroDeFilas();
     void valoresFueraDeRangoSonErrores_data();
@@ -209,6 +212,31 @@ void TstMSFlexGrid::unaColumnaAnchaNoDesplazaLaFija()
     QCOMPARE(grid->Row(), 20);
     QCOMPARE(grid->columnViewportPosition(0), 0);
     QVERIFY(grid->TopRow() > 0);
+}
+
+void TstMSFlexGrid::barraHorizontalSoloSiLasColumnasNoCaben_data()
+{
+    QTest::addColumn<int>("sobrante"); // the visible width left after the columns, in pixels
+    QTest::addColumn<bool>("barra");
+    QTest::newRow("las columnas caben con holgura") << 40 << false;
+    QTest::newRow("las columnas llenan justo lo visible") << 0 << false;
+    QTest::newRow("la nota pasa un píxel") << -1 << true;
+    QTest::newRow("la nota mucho más ancha") << -300 << true;
+}
+
+void TstMSFlexGrid::barraHorizontalSoloSiLasColumnasNoCaben()
+{
+    QFETCH(int, sobrante);
+    QFETCH(bool, barra);
+    grid->setColWidth(2, 0);
+    grid->setColWidth(3, 0);
+    grid->setColumnWidth(0, 40);
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+    // The width the cells have beside the vertical scroll bar, which 30 rows need.
+    const int visible = grid->width() - 2 * grid->frameWidth() - grid->verticalScrollBar()->sizeHint().width();
+    grid->setColumnWidth(1, visible - 40 - sobrante);
+    QTRY_COMPARE(grid->horizontalScrollBar()->isVisible(), barra);
 }
 
 void TstMSFlexGrid::menosFilasDejaActualLaUltima()
