@@ -11,7 +11,7 @@
 // the suite's settings (Spanish: day-first dates, Monday the first day of the week; text compared
 // case-blind, accents kept; NULL concatenated gives NULL), run unchanged on every backend.
 // Results: columns joined by "|", rows by ",", NULL as "NULL", date-times as "2025-03-05 09:30:00",
-// numbers in their shortest form (2.570 as 2.57), "ERROR" for a refused statement.
+// times as "09:30:15", numbers in their shortest form (2.570 as 2.57), "ERROR" for a refused statement.
 class TstSentenciasSuite : public QObject {
     Q_OBJECT
 private slots:
@@ -52,6 +52,10 @@ QString texto(const QVariant& v)
     case QMetaType::QDateTime: {
         const QDateTime d = v.toDateTime();
         return d.toString(d.time().msec() ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz") : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    case QMetaType::QTime: {
+        const QTime t = v.toTime();
+        return t.toString(t.msec() ? QStringLiteral("HH:mm:ss.zzz") : QStringLiteral("HH:mm:ss"));
     }
     case QMetaType::Int:
     case QMetaType::LongLong:
@@ -192,6 +196,29 @@ void TstSentenciasSuite::sentencias_data()
     fila("entero fuera de su tipo", "SELECT CAST(300 AS tinyint)", "ERROR");
     fila("tipo desconocido", "SELECT CAST('x' AS uniqueidentifier)", "ERROR");
     fila("CONVERT a entero y a texto", "SELECT CONVERT(int, '42'), CONVERT(varchar(10), 42) + 'x'", "42|42x");
+    fila("estilos sobre un valor date",
+         "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 103), CONVERT(varchar(8), CAST('25/08/2017' AS date), 112),"
+         " CAST(CAST('25/08/2017' AS date) AS varchar(20))",
+         "25/08/2017|20170825|2017-08-25");
+    fila("estilo 102 sobre un valor date", "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 102)", "ERROR");
+    fila("parte de fecha inventada", "SELECT DATEDIFF(foo, '05/03/2025', '06/03/2025')", "ERROR");
+    fila("microsegundos y nanosegundos",
+         "SELECT DATEDIFF(microsecond, '05/03/2025', '05/03/2025 00:00:01'), DATEPART(ns, '05/03/2025 10:00:00.250')",
+         "1000000|250000000");
+    fila("datetime redondea a trescientosavos de segundo",
+         "SELECT CAST('05/03/2025 23:59:59.999' AS datetime), CAST('05/03/2025 10:00:00.005' AS datetime)",
+         "2025-03-06 00:00:00|2025-03-05 10:00:00.007");
+    fila("valores time", "SELECT CAST('12:01:59' AS time), DATEADD(hour, 1, CAST('12:01:59' AS time)),"
+                         " DATEPART(minute, CAST('12:01:59' AS time)), CONVERT(varchar(8), CAST('12:01:59' AS time), 8)",
+         "12:01:59|13:01:59|1|12:01:59");
+    fila("textos de fecha que el servidor lee",
+         "SELECT CAST('05/03/2025 2:30 PM' AS datetime), CAST('' AS datetime), CAST('250305' AS datetime)",
+         "2025-03-05 14:30:00|1900-01-01 00:00:00|2025-03-05 00:00:00");
+    fila("DATENAME en castellano", "SELECT DATENAME(month, FECHA), DATENAME(weekday, FECHA), DATENAME(year, FECHA) FROM MV_AGENDA",
+         "marzo|miércoles|2025");
+    fila("ROUND que trunca", "SELECT ROUND(2.567, 2, 1), ROUND(-2.567, 1, 1), ROUND(CAST(2.567 AS float), 1)", "2.56|-2.5|2.6");
+    fila("CHARINDEX de NULL", "SELECT CHARINDEX(NULL, 'abc')", "NULL");
+    fila("STR que no cabe", "SELECT STR(123.456, 5, 2), STR(123456, 5), STR(1.5, 0)", "123.5|*****|NULL");
 
     // Comparisons.
     fila("igualdad sin blancos finales", "SELECT ID FROM MA_CANDIDATOS WHERE Nombre = 'BRUNO   '", "1");
@@ -202,8 +229,14 @@ void TstSentenciasSuite::sentencias_data()
     fila("LIKE con patrón calculado y escape",
          "SELECT ID FROM MA_CANDIDATOS WHERE Nombre LIKE '[b]' + '%' AND Nombre NOT LIKE '%[!%]%' ESCAPE '!'", "1");
     fila("LIKE sin clases",
-         "SELECT CASE WHEN 'a\\b' LIKE 'a\\b' AND 'a[b' LIKE 'a[b' AND 'x.y' LIKE 'X_Y' AND 'xzy' NOT LIKE 'x.y' THEN 1 ELSE 0 END",
+         "SELECT CASE WHEN 'a\\b' LIKE 'a\\b' AND 'a[b' NOT LIKE 'a[b' AND 'x.y' LIKE 'X_Y' AND 'xzy' NOT LIKE 'x.y' THEN 1 ELSE 0 END",
          "1");
+
+    fila("LIKE mal formado, escape y rangos",
+         "SELECT CASE WHEN 'a[b' LIKE 'a[%' THEN 1 ELSE 0 END, CASE WHEN 'Zebra' LIKE 'Z%' ESCAPE 'z' THEN 1 ELSE 0 END,"
+         " CASE WHEN 'B' LIKE '[0-a]' THEN 1 ELSE 0 END, CASE WHEN 'A' LIKE '[0-a]' THEN 1 ELSE 0 END,"
+         " CASE WHEN 'b' LIKE '[c-a]' THEN 1 ELSE 0 END",
+         "0|1|0|1|0");
 
     // Text order: case-blind, accents secondary, Ñ after N.
     fila("ORDER BY", "SELECT ID FROM MA_CANDIDATOS ORDER BY Nombre, ID", "2,3,4,1,8,7,9,5,6");
