@@ -276,3 +276,20 @@ CREATE FUNCTION pg_temp.kq_datediff(p text, a text, b text) RETURNS bigint LANGU
 CREATE FUNCTION pg_temp.kq_datediff(p text, a timestamp, b text) RETURNS bigint LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_datediff(p, a, pg_temp.kq_a_fecha(b, 'datetime2')) $$;
 CREATE FUNCTION pg_temp.kq_datediff(p text, a text, b timestamp) RETURNS bigint LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_datediff(p, pg_temp.kq_a_fecha(a, 'datetime2'), b) $$;
 CREATE FUNCTION pg_temp.kq_datename(p text, f text) RETURNS text LANGUAGE sql STABLE AS $$ SELECT pg_temp.kq_datename(p, pg_temp.kq_a_fecha(f, 'datetime2')) $$;
+-- Whether some citext column of the database's tables orders without the Spanish rules ('Zoe'
+-- before 'ñandú', 'admin' before 'Ábalos'): made by an older schema in a database whose default is
+-- the server's C.UTF-8 locale.
+CREATE FUNCTION pg_temp.kq_orden_bytes() RETURNS boolean LANGUAGE plpgsql STABLE AS $$
+DECLARE
+ intercalacion text;
+ espanol boolean;
+BEGIN
+ FOR intercalacion IN SELECT DISTINCT a.attcollation::regcollation::text FROM pg_attribute a
+   JOIN pg_class c ON c.oid = a.attrelid JOIN pg_namespace n ON n.oid = c.relnamespace
+   WHERE a.atttypid = to_regtype('citext') AND c.relkind = 'r' AND NOT a.attisdropped AND n.nspname = ANY (current_schemas(false)) LOOP
+  EXECUTE format('SELECT %1$L::citext COLLATE %3$s < %2$L::citext COLLATE %3$s AND %4$L::citext COLLATE %3$s < %5$L::citext COLLATE %3$s',
+                 'ñandú', 'zoe', intercalacion, 'Ábalos', 'admin') INTO espanol;
+  IF NOT espanol THEN RETURN true; END IF;
+ END LOOP;
+ RETURN false;
+END $$;
