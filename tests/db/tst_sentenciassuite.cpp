@@ -206,9 +206,11 @@ void TstSentenciasSuite::sentencias_data()
          "25/08/2017|20170825|2017-08-25");
     fila("estilo 102 sobre un valor date", "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 102)", "ERROR");
     fila("parte de fecha inventada", "SELECT DATEDIFF(foo, '05/03/2025', '06/03/2025')", "ERROR");
-    fila("microsegundos y nanosegundos",
-         "SELECT DATEDIFF(microsecond, '05/03/2025', '05/03/2025 00:00:01'), DATEPART(ns, '05/03/2025 10:00:00.250')",
-         "1000000|250000000");
+    fila("partes del servidor: microsegundos, nanosegundos, semana ISO",
+         "SELECT DATEDIFF(microsecond, '05/03/2025', '05/03/2025 00:00:01'), DATEPART(ns, '05/03/2025 10:00:00.250'),"
+         " DATEPART(iso_week, '01/01/2021')",
+         "1000000|250000000|53");
+    fila("parte que DATEADD no admite para datetime", "SELECT DATEADD(mcs, 1, '05/03/2025')", "ERROR");
     fila("datetime redondea a trescientosavos de segundo",
          "SELECT CAST('05/03/2025 23:59:59.999' AS datetime), CAST('05/03/2025 10:00:00.005' AS datetime)",
          "2025-03-06 00:00:00|2025-03-05 10:00:00.007");

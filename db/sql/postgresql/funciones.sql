@@ -43,22 +43,25 @@ CREATE FUNCTION pg_temp.kq_parte(p text) RETURNS text LANGUAGE sql IMMUTABLE AS 
  SELECT CASE WHEN lower(p) IN ('year', 'yy', 'yyyy') THEN 'year' WHEN lower(p) IN ('quarter', 'qq', 'q') THEN 'quarter'
   WHEN lower(p) IN ('month', 'mm', 'm') THEN 'month' WHEN lower(p) IN ('dayofyear', 'dy', 'y') THEN 'dayofyear'
   WHEN lower(p) IN ('day', 'dd', 'd') THEN 'day' WHEN lower(p) IN ('week', 'wk', 'ww') THEN 'week'
-  WHEN lower(p) IN ('weekday', 'dw', 'w') THEN 'weekday' WHEN lower(p) IN ('hour', 'hh') THEN 'hour'
+  WHEN lower(p) IN ('iso_week', 'isowk', 'isoww') THEN 'iso_week' WHEN lower(p) IN ('weekday', 'dw', 'w') THEN 'weekday' WHEN lower(p) IN ('hour', 'hh') THEN 'hour'
   WHEN lower(p) IN ('minute', 'mi', 'n') THEN 'minute' WHEN lower(p) IN ('second', 'ss', 's') THEN 'second'
   WHEN lower(p) IN ('millisecond', 'ms') THEN 'millisecond' WHEN lower(p) IN ('microsecond', 'mcs') THEN 'microsecond'
   WHEN lower(p) IN ('nanosecond', 'ns') THEN 'nanosecond' WHEN p IS NOT NULL
   THEN pg_temp.kq_falla(format('''%s'' no es una parte de fecha reconocida.', p), NULL::text) END $$;
+CREATE FUNCTION pg_temp.kq_parte_no_admitida(p text, funcion text) RETURNS text LANGUAGE sql IMMUTABLE AS $$
+ SELECT pg_temp.kq_falla(format('La parte de fecha %s no se admite en la función %s para el tipo de datos datetime.', lower(btrim(p)), funcion),
+  NULL::text) $$;
 CREATE FUNCTION pg_temp.kq_dateadd(p text, n integer, f timestamp) RETURNS timestamp LANGUAGE sql STABLE AS $$
- SELECT f + CASE pg_temp.kq_parte(p) WHEN 'microsecond' THEN pg_temp.kq_falla(format(
-   'La parte de fecha %s no se admite en la función dateadd para el tipo de datos datetime.', lower(p)), NULL::interval)
-  WHEN 'nanosecond' THEN pg_temp.kq_falla(format(
-   'La parte de fecha %s no se admite en la función dateadd para el tipo de datos datetime.', lower(p)), NULL::interval) WHEN 'year' THEN make_interval(years => n) WHEN 'quarter' THEN make_interval(months => 3 * n)
+ SELECT f + CASE pg_temp.kq_parte(p) WHEN 'microsecond' THEN pg_temp.kq_parte_no_admitida(p, 'dateadd')::interval
+  WHEN 'nanosecond' THEN pg_temp.kq_parte_no_admitida(p, 'dateadd')::interval WHEN 'iso_week' THEN pg_temp.kq_parte_no_admitida(p, 'dateadd')::interval
+  WHEN 'year' THEN make_interval(years => n) WHEN 'quarter' THEN make_interval(months => 3 * n)
   WHEN 'month' THEN make_interval(months => n) WHEN 'week' THEN make_interval(days => 7 * n) WHEN 'hour' THEN make_interval(hours => n)
   WHEN 'minute' THEN make_interval(mins => n) WHEN 'second' THEN make_interval(secs => n)
   WHEN 'millisecond' THEN make_interval(secs => n / 1000.0) WHEN 'dayofyear' THEN make_interval(days => n)
   WHEN 'day' THEN make_interval(days => n) WHEN 'weekday' THEN make_interval(days => n) END $$;
 CREATE FUNCTION pg_temp.kq_datediff(p text, a timestamp, b timestamp) RETURNS bigint LANGUAGE sql STABLE AS $$
  SELECT (CASE pg_temp.kq_parte(p)
+  WHEN 'iso_week' THEN pg_temp.kq_parte_no_admitida(p, 'datediff')::numeric
   WHEN 'year' THEN extract(year FROM b) - extract(year FROM a)
   WHEN 'quarter' THEN (extract(year FROM b) * 4 + extract(quarter FROM b)) - (extract(year FROM a) * 4 + extract(quarter FROM a))
   WHEN 'month' THEN (extract(year FROM b) * 12 + extract(month FROM b)) - (extract(year FROM a) * 12 + extract(month FROM a))
@@ -75,6 +78,7 @@ CREATE FUNCTION pg_temp.kq_datepart(p text, f timestamp) RETURNS integer LANGUAG
   WHEN 'year' THEN extract(year FROM f) WHEN 'quarter' THEN extract(quarter FROM f) WHEN 'month' THEN extract(month FROM f)
   WHEN 'dayofyear' THEN extract(doy FROM f) WHEN 'day' THEN extract(day FROM f)
   WHEN 'week' THEN floor((extract(doy FROM f) - 1 + extract(isodow FROM date_trunc('year', f)) - 1) / 7) + 1
+  WHEN 'iso_week' THEN extract(week FROM f)
   WHEN 'weekday' THEN extract(isodow FROM f) WHEN 'hour' THEN extract(hour FROM f) WHEN 'minute' THEN extract(minute FROM f)
   WHEN 'second' THEN floor(extract(second FROM f)) WHEN 'millisecond' THEN floor(extract(milliseconds FROM f)) - floor(extract(second FROM f)) * 1000
   WHEN 'microsecond' THEN (floor(extract(milliseconds FROM f)) - floor(extract(second FROM f)) * 1000) * 1000

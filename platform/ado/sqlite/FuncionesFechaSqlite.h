@@ -9,13 +9,14 @@ namespace ado::sqlite {
 // number of days since 1900-01-01; a date result is stored text "2025-03-05 09:30:00" (with ".zzz"
 // when it has milliseconds). Parts are named as the server names them, abbreviations included
 // (year yy yyyy, quarter qq q, month mm m, dayofyear dy y, day dd d, week wk ww, weekday dw w,
-// hour hh, minute mi n, second ss s, millisecond ms, microsecond mcs, nanosecond ns), in any case.
+// hour hh, minute mi n, second ss s, millisecond ms, microsecond mcs, nanosecond ns, iso_week isowk
+// isoww: DATEPART and DATENAME only), in any case.
 // NULL in gives NULL out; an unknown part or an unreadable date is an error with the server's
 // Spanish message.
 //  - KQ_YEAR(f), KQ_MONTH(f), KQ_DAY(f).
 //  - KQ_DATEADD(parte, n, f): n whole parts later (earlier when negative); a month or year that lacks
 //    the day ends on its last day (31/01 + 1 month is 28/02). A time alone gives a time "13:01:59";
-//    microseconds and nanoseconds are refused, as the server refuses them for datetime.
+//    microseconds, nanoseconds and ISO weeks are refused, as the server refuses them for datetime.
 //  - KQ_DATEDIFF(parte, desde, hasta): how many part boundaries lie between the two (31/12 to 01/01
 //    is one year); weeks start on Sunday, as the server counts them whatever the first weekday.
 //  - KQ_DATEPART(parte, f): with Monday the first day of the week (weekday 1 to 7), as under the
