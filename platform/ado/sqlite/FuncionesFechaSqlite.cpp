@@ -26,7 +26,8 @@ bool argumentos::esFechaAlmacenada(QStringView t)
 bool argumentos::esHoraSola(QStringView t)
 {
     t = t.trimmed();
-    return t.contains(u':') && !t.contains(u' ') && !t.contains(u'T') && dialecto::LeeFecha(QStringLiteral("1900-01-01 ") + t.toString()).has_value();
+    return t.contains(u':') && !t.contains(u' ') && !t.contains(u'T')
+        && dialecto::LeeFecha(QStringLiteral("1900-01-01 ") + t.toString()).has_value();
 }
 
 namespace {
