@@ -106,6 +106,11 @@ void BaseServidor::Crea(const QString& texto, bool conDemo, const QDate& hoy)
             throw ErrorVB(58, comoCorregirOrden(cadena, base));
         throw ErrorVB(58, QStringLiteral("La base de datos \"%1\" ya tiene las tablas de la agenda; no se ha cambiado nada.").arg(base));
     }
+    if (!hayFilas(conexion, QStringLiteral("SELECT 1 FROM pg_collation WHERE collname = 'es-x-icu'"))) {
+        conexion.Close();
+        throw ErrorVB(58, QStringLiteral("El servidor no tiene la intercalación \"es-x-icu\" con la que la agenda ordena los "
+                                         "textos: hace falta un PostgreSQL compilado con ICU, como el de Debian."));
+    }
     // A new connection reads the schema again, citext included, before the data goes in.
     conexion.Close();
     conexion.Open(otraBase(cadena, base));

@@ -13,6 +13,7 @@ public:
     // unquoted names. A database that already holds the agenda's tables is left as it is; when its
     // text columns order without the Spanish rules (an older schema in a database made with the
     // server's default locale), the error says in Spanish which commands move the agenda into a
-    // database that orders right. Raises ErrorVB on failure (the message never shows the password).
+    // database that orders right. A server without the ICU collation "es-x-icu" is refused. Raises
+    // ErrorVB on failure (the message never shows the password).
     static void Crea(const QString& cadena, bool conDemo, const QDate& hoy);
 };
