@@ -222,6 +222,7 @@ void TstSentenciasSuite::sentencias_data()
          "2025-03-05 14:30:00|1900-01-01 00:00:00|2025-03-05 00:00:00");
     fila("DATENAME en castellano", "SELECT DATENAME(month, FECHA), DATENAME(weekday, FECHA), DATENAME(year, FECHA) FROM MV_AGENDA",
          "marzo|miércoles|2025");
+    fila("número como fecha", "SELECT DATEPART(day, 5), YEAR(45000), DATENAME(month, 45000)", "6|2023|marzo");
     fila("ROUND que trunca", "SELECT ROUND(2.567, 2, 1), ROUND(-2.567, 1, 1), ROUND(CAST(2.567 AS float), 1)", "2.56|-2.5|2.6");
     fila("CHARINDEX de NULL", "SELECT CHARINDEX(NULL, 'abc')", "NULL");
     fila("STR que no cabe", "SELECT STR(123.456, 5, 2), STR(123456, 5), STR(1.5, 0)", "123.5|*****|NULL");

@@ -297,3 +297,10 @@ BEGIN
  END LOOP;
  RETURN false;
 END $$;
+-- A number as a date is that many days after 1 January 1900, as the server reads it.
+CREATE FUNCTION pg_temp.kq_year(f numeric) RETURNS integer LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_year(pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_month(f numeric) RETURNS integer LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_month(pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_day(f numeric) RETURNS integer LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_day(pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_datepart(p text, f numeric) RETURNS integer LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_datepart(p, pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_datename(p text, f numeric) RETURNS text LANGUAGE sql STABLE AS $$ SELECT pg_temp.kq_datename(p, pg_temp.kq_a_fecha(f, 'datetime')) $$;
+CREATE FUNCTION pg_temp.kq_dateadd(p text, n integer, f numeric) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$ SELECT pg_temp.kq_dateadd(p, n, pg_temp.kq_a_fecha(f, 'datetime')) $$;

@@ -30,7 +30,8 @@ namespace ado::postgresql {
 //    boundaries crossed (weeks from Sunday), DATEPART takes Monday as the first weekday; microsecond
 //    and nanosecond too, except in DATEADD, and iso_week in DATEPART only (refused elsewhere, as the
 //    server refuses them for datetime); an unknown part is refused. A date given as text is read as
-//    kq_a_fecha reads it; DATEADD and DATEPART also take a time. kq_datename(parte, f): the month and
+//    kq_a_fecha reads it, a number as that many days after 1 January 1900; DATEADD and DATEPART
+//    also take a time. kq_datename(parte, f): the month and
 //    weekday in Spanish, lower case, any other part as DATEPART's number in text.
 //  - kq_a_entero, kq_a_largo, kq_a_real, kq_a_decimal, kq_a_texto, kq_a_fecha, kq_a_dia, kq_a_hora
 //    (x, tipo[, estilo]): CAST and CONVERT, one function per result type, with the rules of the
