@@ -35,6 +35,34 @@ QString otraBase(const ado::CadenaConexion& cadena, const QString& base)
     return partes.join(u';');
 }
 
+// What an administrator runs to move an agenda whose text columns order by bytes into a database that
+// orders them by the Spanish rules: a new database, and a copy of the agenda into it. The password
+// never appears.
+QString comoCorregirOrden(const ado::CadenaConexion& cadena, const QString& base)
+{
+    const QString nueva = base + QStringLiteral("_es");
+    QStringList sinClave;
+    for (const QString& item : otraBase(cadena, nueva).split(u';', Qt::SkipEmptyParts)) {
+        const QString clave = item.section(u'=', 0, 0).trimmed();
+        if (clave.compare(u"Pwd", Qt::CaseInsensitive) != 0 && clave.compare(u"Password", Qt::CaseInsensitive) != 0)
+            sinClave.append(item);
+    }
+    const QString servidor = cadena.valor(QStringLiteral("Server"));
+    const QString usuario = cadena.valor(QStringLiteral("UId"));
+    QString createdb = QStringLiteral("createdb -T template0 -E UTF8 --locale-provider=icu --icu-locale=es --locale=C.UTF-8");
+    if (!servidor.isEmpty())
+        createdb += QStringLiteral(" -h ") + servidor.section(u':', 0, 0)
+            + (servidor.contains(u':') ? QStringLiteral(" -p ") + servidor.section(u':', 1) : QString());
+    if (!usuario.isEmpty())
+        createdb += QStringLiteral(" -U ") + usuario;
+    QStringList origen = sinClave;
+    origen.last() = QStringLiteral("Database=") + base;
+    return QStringLiteral("La base de datos \"%1\" compara y ordena los nombres sin las reglas del español (\"Zoe\" antes "
+                          "de \"ñandú\"): sus columnas de texto se crearon con la configuración regional por omisión del "
+                          "servidor. Cree otra base y copie en ella la agenda:\n  %2 %3\n  agenda-copia \"%4\" \"%5\"")
+        .arg(base, createdb, nueva, origen.join(u';'), sinClave.join(u';'));
+}
+
 bool hayFilas(ado::Connection& conexion, const QString& consulta)
 {
     ado::Recordset rs;
@@ -72,8 +100,16 @@ void BaseServidor::Crea(const QString& texto, bool conDemo, const QDate& hoy)
     conexion.Execute(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"));
     if (hayFilas(conexion, QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_name = 'mv_agenda' "
                                           "AND table_schema = ANY (current_schemas(false))"))) {
+        const bool ordenBytes = hayFilas(conexion, QStringLiteral("SELECT 1 WHERE pg_temp.kq_orden_bytes()"));
         conexion.Close();
+        if (ordenBytes)
+            throw ErrorVB(58, comoCorregirOrden(cadena, base));
         throw ErrorVB(58, QStringLiteral("La base de datos \"%1\" ya tiene las tablas de la agenda; no se ha cambiado nada.").arg(base));
+    }
+    if (!hayFilas(conexion, QStringLiteral("SELECT 1 FROM pg_collation WHERE collname = 'es-x-icu'"))) {
+        conexion.Close();
+        throw ErrorVB(58, QStringLiteral("El servidor no tiene la intercalación \"es-x-icu\" con la que la agenda ordena los "
+                                         "textos: hace falta un PostgreSQL compilado con ICU, como el de Debian."));
     }
     // A new connection reads the schema again, citext included, before the data goes in.
     conexion.Close();

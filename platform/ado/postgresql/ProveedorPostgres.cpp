@@ -88,6 +88,14 @@ void ProveedorPostgres::conecta()
         if (!zona.isEmpty() && QTimeZone(zona).isValid())
             ejecutaSimple(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(zona).replace(u'\'', QLatin1String("''"))));
         ejecutaSimple(DefinicionesFuncionesSuite());
+        // The driver reports only the first result of a batch, and a failing statement undoes the
+        // whole batch: make sure its functions are there.
+        QSqlQuery funciones(base_);
+        if (!funciones.exec(QStringLiteral("SELECT to_regprocedure('pg_temp.kq_len(text)') IS NOT NULL")) || !funciones.next()
+            || !funciones.value(0).toBool())
+            throw FalloProveedor(Error{QString(), NumeroError::Fallo,
+                                       QStringLiteral("No se pudieron crear en la sesión las funciones del dialecto de la suite."),
+                                       0, QStringLiteral("PostgreSQL")});
         // A server without ICU, or older than nondeterministic collations, orders through citext.
         ordenIcu_ = QSqlQuery(base_).exec(QStringLiteral(
             "CREATE COLLATION pg_temp.kq_orden (provider = icu, locale = 'es-u-ks-level2', deterministic = false)"));

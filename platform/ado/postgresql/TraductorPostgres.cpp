@@ -39,10 +39,10 @@ dialecto::RasgosDialecto rasgosPostgres(bool ordenIcu)
     };
     for (const auto& [tipo, funcion] : conversiones)
         r.conversiones.append({QString::fromLatin1(tipo), QStringLiteral("pg_temp.kq_a_") + QString::fromLatin1(funcion)});
-    // The server's functions DefinicionesFuncionesSuite creates; LEFT, RIGHT, SUBSTRING and ROUND
-    // are PostgreSQL's own, with the same results.
+    // The server's functions DefinicionesFuncionesSuite creates; LEFT, RIGHT and SUBSTRING are
+    // PostgreSQL's own, with the same results.
     for (const char* funcion : {"REPLICATE", "SPACE", "CHAR", "ASCII", "STR", "ISNUMERIC", "YEAR", "MONTH", "DAY",
-                                "DATEADD", "DATEDIFF", "DATEPART"})
+                                "DATEADD", "DATEDIFF", "DATEPART", "DATENAME", "ROUND"})
         r.funciones.append({QString::fromLatin1(funcion), QStringLiteral("pg_temp.kq_") + QString::fromLatin1(funcion).toLower()});
     return r;
 }

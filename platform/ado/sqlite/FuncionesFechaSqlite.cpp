@@ -23,6 +23,52 @@ bool argumentos::esFechaAlmacenada(QStringView t)
     return true;
 }
 
+bool argumentos::esHoraSola(QStringView t)
+{
+    t = t.trimmed();
+    return t.contains(u':') && !t.contains(u' ') && !t.contains(u'T')
+        && dialecto::LeeFecha(QStringLiteral("1900-01-01 ") + t.toString()).has_value();
+}
+
+namespace {
+
+bool soloCifras(QStringView t)
+{
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// A date text as the server reads one: the dialect's date texts, and also '' (1 January 1900), a time
+// alone (on 1 January 1900), a time followed by AM or PM, and six-digit yymmdd.
+std::optional<QDateTime> leeTextoFecha(QStringView t)
+{
+    t = t.trimmed();
+    const QDate inicioSiglo(1900, 1, 1);
+    if (t.isEmpty())
+        return QDateTime(inicioSiglo, QTime(0, 0), Qt::UTC);
+    const QStringView sufijo = t.right(2);
+    const bool pm = sufijo.compare(u"PM", Qt::CaseInsensitive) == 0;
+    if (t.size() > 2 && (pm || sufijo.compare(u"AM", Qt::CaseInsensitive) == 0)) {
+        const QStringView resto = t.chopped(2).trimmed();
+        if (!resto.contains(u':') || !resto.back().isDigit())
+            return std::nullopt;
+        const auto leida = leeTextoFecha(resto);
+        if (!leida || leida->time().hour() > 12)
+            return std::nullopt;
+        const int hora = leida->time().hour();
+        return leida->addSecs(pm && hora < 12 ? 12 * 3600 : !pm && hora == 12 ? -12 * 3600 : 0);
+    }
+    if (t.size() == 6 && soloCifras(t))
+        return leeTextoFecha((t.left(2).toInt() < 50 ? QStringLiteral("20") : QStringLiteral("19")) + t.toString());
+    if (argumentos::esHoraSola(t))
+        return leeTextoFecha(QStringLiteral("1900-01-01 ") + t.toString());
+    const auto leida = dialecto::LeeFecha(t);
+    if (!leida)
+        return std::nullopt;
+    return QDateTime(leida->date(), leida->time(), Qt::UTC);
+}
+
+} // namespace
+
 std::optional<QDateTime> argumentos::fecha(sqlite3_value* v)
 {
     if (esNumero(v)) {
@@ -31,17 +77,17 @@ std::optional<QDateTime> argumentos::fecha(sqlite3_value* v)
     }
     if (sqlite3_value_type(v) != SQLITE_TEXT)
         return std::nullopt;
-    const auto leida = dialecto::LeeFecha(texto(v));
-    if (!leida)
-        return std::nullopt;
-    return QDateTime(leida->date(), leida->time(), Qt::UTC);
+    return leeTextoFecha(texto(v));
 }
 
 namespace {
 
 using namespace argumentos;
 
-enum class Parte { Anio, Trimestre, Mes, DiaAnio, Dia, Semana, DiaSemana, Hora, Minuto, Segundo, Milisegundo };
+enum class Parte {
+    Anio, Trimestre, Mes, DiaAnio, Dia, Semana, SemanaIso, DiaSemana, Hora, Minuto, Segundo, Milisegundo, Microsegundo,
+    Nanosegundo
+};
 
 std::optional<Parte> parte(const QString& nombre)
 {
@@ -55,11 +101,14 @@ std::optional<Parte> parte(const QString& nombre)
         {Parte::DiaAnio, {QLatin1String("dayofyear"), QLatin1String("dy"), QLatin1String("y")}},
         {Parte::Dia, {QLatin1String("day"), QLatin1String("dd"), QLatin1String("d")}},
         {Parte::Semana, {QLatin1String("week"), QLatin1String("wk"), QLatin1String("ww")}},
+        {Parte::SemanaIso, {QLatin1String("iso_week"), QLatin1String("isowk"), QLatin1String("isoww")}},
         {Parte::DiaSemana, {QLatin1String("weekday"), QLatin1String("dw"), QLatin1String("w")}},
         {Parte::Hora, {QLatin1String("hour"), QLatin1String("hh"), QLatin1String("hh")}},
         {Parte::Minuto, {QLatin1String("minute"), QLatin1String("mi"), QLatin1String("n")}},
         {Parte::Segundo, {QLatin1String("second"), QLatin1String("ss"), QLatin1String("s")}},
         {Parte::Milisegundo, {QLatin1String("millisecond"), QLatin1String("ms"), QLatin1String("ms")}},
+        {Parte::Microsegundo, {QLatin1String("microsecond"), QLatin1String("mcs"), QLatin1String("mcs")}},
+        {Parte::Nanosegundo, {QLatin1String("nanosecond"), QLatin1String("ns"), QLatin1String("ns")}},
     };
     const QString buscado = nombre.trimmed();
     for (const auto& p : kPartes)
@@ -108,11 +157,14 @@ int parteDe(Parte p, const QDateTime& f)
     case Parte::DiaAnio: return d.dayOfYear();
     case Parte::Dia: return d.day();
     case Parte::Semana: return (d.dayOfYear() - 1 + QDate(d.year(), 1, 1).dayOfWeek() - 1) / 7 + 1;
+    case Parte::SemanaIso: return d.weekNumber();
     case Parte::DiaSemana: return d.dayOfWeek();
     case Parte::Hora: return f.time().hour();
     case Parte::Minuto: return f.time().minute();
     case Parte::Segundo: return f.time().second();
     case Parte::Milisegundo: return f.time().msec();
+    case Parte::Microsegundo: return f.time().msec() * 1000;
+    case Parte::Nanosegundo: return f.time().msec() * 1000000;
     }
     return 0;
 }
@@ -131,6 +183,30 @@ void partePedida(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     QDateTime f;
     if (lee(ctx, argc, argv, 1, &p, &f))
         sqlite3_result_int(ctx, parteDe(p, f));
+}
+
+// The server's refusal of a part that a function does not take for a datetime.
+QString parteNoAdmitida(sqlite3_value* parte, const char* funcion)
+{
+    return QStringLiteral("La parte de fecha %1 no se admite en la función %2 para el tipo de datos datetime.")
+        .arg(texto(parte).trimmed().toLower(), QLatin1String(funcion));
+}
+
+// DATENAME: Spanish month and weekday names in lower case, the number of any other part as text.
+void nombreParte(sqlite3_context* ctx, int argc, sqlite3_value** argv)
+{
+    static const char* const kMeses[] = {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio",
+                                         "agosto", "septiembre", "octubre", "noviembre", "diciembre"};
+    static const char* const kDias[] = {"lunes", "martes", "miércoles", "jueves", "viernes", "sábado", "domingo"};
+    Parte p{};
+    QDateTime f;
+    if (!lee(ctx, argc, argv, 1, &p, &f))
+        return;
+    if (p == Parte::Mes)
+        return daTexto(ctx, QString::fromUtf8(kMeses[f.date().month() - 1]));
+    if (p == Parte::DiaSemana)
+        return daTexto(ctx, QString::fromUtf8(kDias[f.date().dayOfWeek() - 1]));
+    daTexto(ctx, QString::number(parteDe(p, f)));
 }
 
 void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
@@ -159,8 +235,12 @@ void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     case Parte::Minuto: r = f[0].addSecs(n * 60); break;
     case Parte::Segundo: r = f[0].addSecs(n); break;
     case Parte::Milisegundo: r = f[0].addMSecs(n); break;
+    case Parte::SemanaIso:
+    case Parte::Microsegundo:
+    case Parte::Nanosegundo: return daError(ctx, parteNoAdmitida(argv[0], "dateadd"));
     }
-    daTexto(ctx, textoFecha(r));
+    // A time alone stays a time, the day left behind.
+    daTexto(ctx, esHoraSola(texto(argv[2])) ? textoHora(r) : textoFecha(r));
 }
 
 qint64 milisegundos(const QDateTime& f)
@@ -189,6 +269,9 @@ void diferencia(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     case Parte::Minuto: r = milisegundos(f[1]) / 60000 - milisegundos(f[0]) / 60000; break;
     case Parte::Segundo: r = milisegundos(f[1]) / 1000 - milisegundos(f[0]) / 1000; break;
     case Parte::Milisegundo: r = milisegundos(f[1]) - milisegundos(f[0]); break;
+    case Parte::Microsegundo: r = (milisegundos(f[1]) - milisegundos(f[0])) * 1000; break;
+    case Parte::Nanosegundo: r = (milisegundos(f[1]) - milisegundos(f[0])) * 1000000; break;
+    case Parte::SemanaIso: return daError(ctx, parteNoAdmitida(argv[0], "datediff"));
     }
     sqlite3_result_int64(ctx, r);
 }
@@ -225,6 +308,13 @@ bool es(const QString& nombre, std::initializer_list<const char*> nombres)
 QString errorConversion(const QString& valor, const QString& tipo)
 {
     return QStringLiteral("Error de conversión al convertir el valor varchar '%1' al tipo de datos %2.").arg(valor, tipo);
+}
+
+// A date without its time, as CAST(x AS date) gives it: "2017-08-25".
+bool esDiaSolo(QStringView t)
+{
+    return t.size() == 10 && t[4] == u'-' && t[7] == u'-' && soloCifras(t.left(4)) && soloCifras(t.mid(5, 2))
+        && soloCifras(t.mid(8, 2));
 }
 
 std::optional<QString> conEstilo(const QDateTime& f, int estilo)
@@ -301,7 +391,7 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
     }
     if (es(tipo.nombre, {"varchar", "nvarchar", "char", "nchar", "text", "ntext", "sysname"})) {
         QString r = t;
-        if (estilo && !numero && esFechaAlmacenada(t)) {
+        if (estilo && !numero && (esFechaAlmacenada(t) || esDiaSolo(t))) {
             const auto conFormato = conEstilo(*fecha(v), *estilo);
             if (!conFormato)
                 return daError(ctx, QStringLiteral("El estilo %1 no se admite al convertir una fecha en texto.").arg(*estilo));
@@ -329,6 +419,11 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
             const int resto = f->time().second() * 1000 + f->time().msec();
             *f = f->addMSecs(resto >= 29999 ? 60000 - resto : -resto);
         }
+        if (tipo.nombre == QLatin1String("datetime")) {
+            // datetime keeps time in three-hundredths of a second: .999 is the next second.
+            const int ms = f->time().msec();
+            *f = f->addMSecs(((ms * 3 + 5) / 10 * 10 + 1) / 3 - ms);
+        }
         return daTexto(ctx, textoFecha(*f));
     }
     daError(ctx, QStringLiteral("El tipo de datos '%1' no se admite en una conversión.").arg(tipoEscrito));
@@ -351,6 +446,7 @@ void RegistraFuncionesFecha(sqlite3* conexion)
         {"KQ_DAY", 1, parteFija<Parte::Dia>},   {"KQ_DATEPART", 2, partePedida},
         {"KQ_DATEADD", 3, suma},                {"KQ_DATEDIFF", 3, diferencia},
         {"KQ_CONVERT", 2, convert},             {"KQ_CONVERT", 3, convert},
+        {"DATENAME", 2, nombreParte},
     });
 }
 

@@ -83,6 +83,15 @@ void liberaPatron(void* patron)
     delete static_cast<PatronLikeDialecto*>(patron);
 }
 
+std::u32string codigos(const unsigned char* texto, int largo)
+{
+    std::u32string resultado;
+    int pos = 0;
+    while (pos < largo)
+        resultado += LeeCodigo(texto, largo, pos);
+    return resultado;
+}
+
 // SQLite calls like(patron, texto[, escape]) for "texto LIKE patron"; the compiled pattern is kept
 // with the statement while the pattern argument stays the same.
 void parecido(sqlite3_context* ctx, int argc, sqlite3_value** argv)
@@ -95,18 +104,20 @@ void parecido(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     if (argc > 2) {
         int bytes = 0;
         const unsigned char* e = textoDe(argv[2], bytes);
-        int pos = 0;
-        if (bytes > 0)
-            escape = Pliega(LeeCodigo(e, bytes, pos));
-        if (bytes == 0 || pos != bytes) {
-            sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
+        const std::u32string leido = codigos(e, bytes);
+        if (leido.size() != 1) {
+            const QByteArray mensaje = QStringLiteral("Se ha especificado el carácter de escape no válido \"%1\" en un predicado LIKE.")
+                                           .arg(QString::fromUtf8(reinterpret_cast<const char*>(e), bytes))
+                                           .toUtf8();
+            sqlite3_result_error(ctx, mensaje.constData(), static_cast<int>(mensaje.size()));
             return;
         }
+        escape = leido[0];
     }
     int largoPatron = 0;
     int largoTexto = 0;
     const unsigned char* p = textoDe(argv[0], largoPatron);
-    const std::u32string patron = TextoPlegado(p, largoPatron);
+    const std::u32string patron = codigos(p, largoPatron);
     auto* compilado = static_cast<PatronLikeDialecto*>(sqlite3_get_auxdata(ctx, 0));
     if (!compilado || !compilado->mismo(patron, escape)) {
         compilado = new PatronLikeDialecto(patron, escape);

@@ -1,5 +1,7 @@
 #include "platform/ado/sqlite/PatronLikeDialecto.h"
 
+#include "platform/ado/sqlite/PlegadoDialecto.h"
+
 namespace ado::sqlite {
 
 PatronLikeDialecto::PatronLikeDialecto(std::u32string_view patron, char32_t escape)
@@ -8,15 +10,17 @@ PatronLikeDialecto::PatronLikeDialecto(std::u32string_view patron, char32_t esca
     for (size_t i = 0; i < patron_.size(); ++i) {
         const char32_t c = patron_[i];
         if (escape_ != 0 && c == escape_ && i + 1 < patron_.size())
-            elementos_.push_back({Tipo::Literal, patron_[++i]});
+            elementos_.push_back({Tipo::Literal, Pliega(patron_[++i])});
         else if (c == U'%')
             elementos_.push_back({Tipo::Secuencia});
         else if (c == U'_')
             elementos_.push_back({Tipo::Uno});
         else if (c == U'[' && patron_.find(U']', i + 2) != std::u32string::npos)
             i = leeClase(i);
+        else if (c == U'[')
+            malformado_ = true;
         else
-            elementos_.push_back({Tipo::Literal, c});
+            elementos_.push_back({Tipo::Literal, Pliega(c)});
     }
 }
 
@@ -33,10 +37,10 @@ size_t PatronLikeDialecto::leeClase(size_t abre)
     e.desde = rangos_.size();
     for (; i < cierre; ++i) {
         if (i + 2 < cierre && patron_[i + 1] == U'-') {
-            rangos_.push_back({patron_[i], patron_[i + 2]});
+            rangos_.push_back({Pliega(patron_[i]), Pliega(patron_[i + 2])});
             i += 2;
         } else {
-            rangos_.push_back({patron_[i], patron_[i]});
+            rangos_.push_back({Pliega(patron_[i]), Pliega(patron_[i])});
         }
     }
     e.hasta = rangos_.size();
@@ -65,6 +69,8 @@ bool PatronLikeDialecto::casa(const Elemento& e, char32_t c) const
 // Every element but % takes exactly one character, so going back to the last % is enough.
 bool PatronLikeDialecto::coincide(std::u32string_view texto) const
 {
+    if (malformado_)
+        return false;
     constexpr size_t kNinguna = static_cast<size_t>(-1);
     size_t p = 0;
     size_t t = 0;

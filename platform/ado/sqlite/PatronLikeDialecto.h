@@ -6,11 +6,14 @@
 
 namespace ado::sqlite {
 
-// A LIKE pattern of the suite's server, over folded code points (see PlegadoDialecto): % any run,
-// _ one character, [abc] and [a-z] one of a set, [^a-z] one character outside it; the escape
-// character makes the next one literal. A "[" without its "]" is a literal "[". Ranges compare
-// folded code points, so [a-z] takes no accented letter. Trailing blanks count, in the pattern and in
-// the text. Matching takes time proportional to pattern × text at worst, never exponential.
+// A LIKE pattern of the suite's server, matched against folded code points (see PlegadoDialecto):
+// % any run, _ one character, [abc] and [a-z] one of a set, [^a-z] one character outside it; the
+// escape character makes the next one literal. The pattern is given as written: its letters and range
+// ends are folded here, while the escape character is compared case-exact ('Z' is no escape for 'z').
+// A "[" without its "]" makes a malformed pattern that matches nothing. Ranges compare folded code
+// points, so [a-z] takes no accented letter and a range whose start lies above its end ([c-a]) takes
+// nothing. Trailing blanks count, in the pattern and in the text. Matching takes time proportional to
+// pattern × text at worst, never exponential.
 class PatronLikeDialecto {
 public:
     // `escape` 0 means no escape character.
@@ -41,6 +44,7 @@ private:
 
     std::u32string patron_;
     char32_t escape_;
+    bool malformado_ = false;
     std::vector<Elemento> elementos_;
     std::vector<Rango> rangos_;
 };

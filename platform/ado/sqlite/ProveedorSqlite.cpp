@@ -128,9 +128,15 @@ int32_t ProveedorSqlite::ejecutaSentencia(const QString& sentencia)
         return ejecucion.registros;
     }
     const QString traducida = traductor_->traduce(sentencia);
+    // A write on a synonym view is done by the view's INSTEAD OF triggers, whose rows SQLite does not
+    // count as the statement's own: count them from the connection's total.
+    const sqlite3_int64 cambiosAntes = sqlite3_total_changes64(manejador_);
+    const auto cuenta = [&](int32_t registros) {
+        return registros == 0 ? static_cast<int32_t>(sqlite3_total_changes64(manejador_) - cambiosAntes) : registros;
+    };
     if (clase.cuentaRegistros) {
         if (const auto registros = ejecutaEnCache(traducida))
-            return *registros;
+            return cuenta(*registros);
     }
     int32_t registros = -1;
     {
@@ -139,7 +145,7 @@ int32_t ProveedorSqlite::ejecutaSentencia(const QString& sentencia)
         if (!consulta.exec(traducida))
             LanzaFallo(consulta.lastError());
         if (clase.cuentaRegistros && !consulta.isSelect())
-            registros = consulta.numRowsAffected();
+            registros = cuenta(consulta.numRowsAffected());
     }
     if (clase.cambiaEsquema)
         leeEsquema();

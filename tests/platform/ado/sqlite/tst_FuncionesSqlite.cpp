@@ -51,14 +51,16 @@ void TstFuncionesSqlite::funcion_data()
     QTest::newRow("like: outside range") << "'d' LIKE '[a-c]'" << "0";
     QTest::newRow("like: negated range") << "'d' LIKE '[^a-c]'" << "1";
     QTest::newRow("like: bracketed percent") << "'5%' LIKE '5[%]'" << "1";
-    QTest::newRow("like: unclosed bracket is literal") << "'[x' LIKE '[x'" << "1";
+    QTest::newRow("like: unclosed bracket matches nothing") << "'[x' LIKE '[x'" << "0";
+    QTest::newRow("like: upper-case letter is no lower-case escape") << "'Zebra' LIKE 'Z%' ESCAPE 'z'" << "1";
+    QTest::newRow("like: backwards range takes nothing") << "'b' LIKE '[c-a]'" << "0";
     QTest::newRow("like: escape") << "'50%' LIKE '50!%' ESCAPE '!'" << "1";
     QTest::newRow("like: escaped percent is literal") << "'500' LIKE '50!%' ESCAPE '!'" << "0";
     QTest::newRow("like: many percents, no match") << "'aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaab' LIKE '%a%a%a%a%a%a%a%a%a%c'" << "0";
     QTest::newRow("like: trailing percent matches empty") << "'abc' LIKE 'abc%%'" << "1";
     QTest::newRow("like: null") << "NULL LIKE 'a'" << "NULL";
     QTest::newRow("like: escape of two characters") << "'a' LIKE 'a' ESCAPE 'ab'"
-                                                     << "ERROR: ESCAPE expression must be a single character";
+                                                     << "ERROR: Se ha especificado el carácter de escape no válido \"ab\" en un predicado LIKE.";
 
     QTest::newRow("upper beyond ASCII") << "upper('josé ñandú')" << "JOSÉ ÑANDÚ";
     QTest::newRow("lower beyond ASCII") << "lower('ÁRBOL Ç')" << "árbol ç";
