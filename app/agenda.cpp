@@ -1,6 +1,7 @@
 // The agenda program: the agenda window on the database named by the command line; with none, on the
 // person's own embedded database when CN000pr.INI names one, otherwise on what the login dialog asks.
 #include "agenda/FrmMVAgenda.h"
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 #include "runtime/Dialogos.h"
 #include "runtime/ErrorVB.h"
@@ -14,6 +15,7 @@
 int main(int argc, char* argv[])
 {
     QApplication aplicacion(argc, argv);
+    ArgumentosPrograma::Lee(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Agenda"));
     // The menu entry agenda.desktop: the desktop shows its icon for the window.
     QApplication::setDesktopFileName(QStringLiteral("agenda"));

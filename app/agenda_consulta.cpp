@@ -1,13 +1,12 @@
 #include "app/ConsolaConsulta.h"
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QStringList argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos << QString::fromLocal8Bit(argv[i]);
+    const QStringList argumentos = ArgumentosPrograma::Lee(argc, argv);
     QTextStream salida(stdout);
     QTextStream errores(stderr);
     // A bad command line is answered before any window system is needed.

@@ -1,5 +1,6 @@
 #include "db/ArchivoBaseDatos.h"
 #include "db/BaseServidor.h"
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/Reloj.h"
@@ -14,10 +15,10 @@
 // agenda's database on that server, with the demo data unless --sin-demo.
 int main(int argc, char* argv[])
 {
+    QStringList args = ArgumentosPrograma::Lee(argc, argv);
     QCoreApplication app(argc, argv);
     ConfiguracionRegional::Fija();
     QTextStream errores(stderr);
-    QStringList args = app.arguments().mid(1);
     const bool sinDemo = args.removeAll(QStringLiteral("--sin-demo")) > 0;
     const bool enServidor = !args.isEmpty() && args.first().trimmed().startsWith(QLatin1String("Provider="), Qt::CaseInsensitive);
     if (args.size() != 1 || (sinDemo && !enServidor)) {

@@ -1,4 +1,5 @@
 #include "app/ConsolaSql.h"
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 
 #include <QCoreApplication>
@@ -7,11 +8,12 @@
 
 int main(int argc, char* argv[])
 {
+    const QStringList argumentos = ArgumentosPrograma::Lee(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("agenda-sql"));
     ConfiguracionRegional::Fija();
     QTextStream entrada(stdin);
     QTextStream salida(stdout);
     QTextStream errores(stderr);
-    return ConsolaSql::Ejecuta(app.arguments().mid(1), entrada, salida, errores);
+    return ConsolaSql::Ejecuta(argumentos, entrada, salida, errores);
 }

@@ -1,6 +1,7 @@
 #include "platform/ado/odbc/ErroresOdbc.h"
 
 #include "platform/ado/TipoFallo.h"
+#include "runtime/ClavesEnTexto.h"
 
 #include <optional>
 
@@ -27,11 +28,10 @@ std::optional<TipoFallo> tipoNativo(int nativo)
 
 } // namespace
 
-Error ErrorDeOdbc(const QSqlError& error, const QString& secreto)
+Error ErrorDeOdbc(const QSqlError& error)
 {
-    QString texto = (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
-    if (!secreto.isEmpty())
-        texto.replace(secreto, QStringLiteral("***"));
+    const QString texto =
+        ClavesEnTexto::Oculta((error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed());
     bool leido = false;
     const int nativo = error.nativeErrorCode().section(u';', 0, 0).trimmed().toInt(&leido);
     // psqlodbc and others report 1 for everything; their message tells more.

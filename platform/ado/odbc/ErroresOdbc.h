@@ -16,7 +16,8 @@ namespace ado::odbc {
 // - any driver: a message that says a relation or object "does not exist" → NoExisteTabla, one that
 //   says "syntax error" → ErroresEnComando;
 // - anything else → Fallo.
-// The description is a Spanish lead and the driver's message; `secreto` (the password) never shows.
-[[nodiscard]] Error ErrorDeOdbc(const QSqlError& error, const QString& secreto);
+// The description is a Spanish lead and the driver's message, where the value of a password item
+// (a connection string the driver quotes back) shows as "***" (ClavesEnTexto::Oculta).
+[[nodiscard]] Error ErrorDeOdbc(const QSqlError& error);
 
 } // namespace ado::odbc

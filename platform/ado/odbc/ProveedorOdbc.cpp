@@ -144,7 +144,6 @@ void ProveedorOdbc::abre(const CadenaConexion& cadena)
                                              "Oracle Instant Client, registrado en unixODBC), y no hay ninguno instalado en este equipo."));
         odbc = QStringLiteral("DRIVER=") + valorOdbc(controlador) + u';' + odbc;
     }
-    clave_ = primero(cadena, {"Pwd", "Password"});
     if (!agregaConexion(QStringLiteral("QODBC"))) {
         cierra();
         lanza(QStringLiteral("HY000"), NumeroError::ProveedorNoEncontrado,
@@ -301,7 +300,7 @@ void ProveedorOdbc::fijaTiempoEspera(int)
 
 void ProveedorOdbc::falla(const QSqlError& error) const
 {
-    throw FalloProveedor(ErrorDeOdbc(error, clave_));
+    throw FalloProveedor(ErrorDeOdbc(error));
 }
 
 void ProveedorOdbc::fallaPropia(const QString& descripcion) const

@@ -2,6 +2,7 @@
 
 #include "platform/ado/FalloProveedor.h"
 #include "platform/ado/TipoFallo.h"
+#include "runtime/ClavesEnTexto.h"
 
 namespace ado::postgresql {
 namespace {
@@ -54,12 +55,10 @@ QString mensajePrincipal(const QSqlError& error)
 
 } // namespace
 
-Error ErrorDePostgres(const QSqlError& error, const QString& secreto)
+Error ErrorDePostgres(const QSqlError& error)
 {
     const QString estado = error.nativeErrorCode().trimmed();
-    QString mensaje = mensajePrincipal(error);
-    if (!secreto.isEmpty())
-        mensaje.replace(secreto, QStringLiteral("***"));
+    const QString mensaje = ClavesEnTexto::Oculta(mensajePrincipal(error));
     Error resultado = ErrorDeTipo(tipoDe(estado, error.databaseText() + u'\n' + error.driverText()), mensaje, 0, kOrigen);
     // The server's own state tells more than the class of the failure.
     if (!estado.isEmpty())
@@ -72,9 +71,9 @@ Error ErrorPropioPostgres(int32_t numero, const QString& descripcion)
     return Error{QStringLiteral("HY000"), numero, descripcion, 0, kOrigen};
 }
 
-void LanzaFalloPostgres(const QSqlError& error, const QString& secreto)
+void LanzaFalloPostgres(const QSqlError& error)
 {
-    throw FalloProveedor(ErrorDePostgres(error, secreto));
+    throw FalloProveedor(ErrorDePostgres(error));
 }
 
 void LanzaFalloPostgres(int32_t numero, const QString& descripcion)

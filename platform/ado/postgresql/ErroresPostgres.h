@@ -19,13 +19,14 @@ namespace ado::postgresql {
 // SQLState is the server's own SQLSTATE ("HY000" when it sent none), NativeError 0, the source
 // "PostgreSQL". The description is a Spanish lead followed by the server's primary message in
 // parentheses, e.g. "No existe la tabla o vista (relation "x" does not exist)"; the statement the
-// server quotes back is left out, and `secreto` (the connection's password), if given, never shows.
-[[nodiscard]] Error ErrorDePostgres(const QSqlError& error, const QString& secreto = {});
+// server quotes back is left out, and the value of a password item in it shows as "***"
+// (ClavesEnTexto::Oculta), every other character as sent.
+[[nodiscard]] Error ErrorDePostgres(const QSqlError& error);
 
 // An error of the provider's own, numbered `numero`, with SQLState "HY000".
 [[nodiscard]] Error ErrorPropioPostgres(int32_t numero, const QString& descripcion);
 
-[[noreturn]] void LanzaFalloPostgres(const QSqlError& error, const QString& secreto = {});
+[[noreturn]] void LanzaFalloPostgres(const QSqlError& error);
 [[noreturn]] void LanzaFalloPostgres(int32_t numero, const QString& descripcion);
 
 } // namespace ado::postgresql

@@ -6,6 +6,7 @@
 #include "platform/ado/postgresql/ErroresPostgres.h"
 #include "platform/ado/postgresql/EsquemaPostgres.h"
 #include "platform/ado/postgresql/FuncionesPostgres.h"
+#include "platform/ado/postgresql/Tls.h"
 
 #include <QSqlField>
 #include <QSqlQuery>
@@ -46,6 +47,7 @@ void ProveedorPostgres::abre(const CadenaConexion& cadena)
     baseDeDatos_ = cadena.baseDeDatos();
     usuario_ = cadena.contiene(QStringLiteral("UId")) ? cadena.valor(QStringLiteral("UId")) : cadena.valor(QStringLiteral("User Id"));
     clave_ = cadena.contiene(QStringLiteral("Pwd")) ? cadena.valor(QStringLiteral("Pwd")) : cadena.valor(QStringLiteral("Password"));
+    opcionesTls_ = OpcionesTls(cadena);
     if (baseDeDatos_.isEmpty())
         LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("La cadena de conexión no indica la base de datos del servidor."));
     conecta();
@@ -64,14 +66,16 @@ void ProveedorPostgres::conecta()
     base_.setDatabaseName(baseDeDatos_);
     base_.setUserName(usuario_);
     base_.setPassword(clave_);
-    base_.setConnectOptions(QStringLiteral("connect_timeout=15;application_name=agenda"));
+    base_.setConnectOptions(QStringLiteral("connect_timeout=15;application_name=agenda") + opcionesTls_);
     if (!base_.open()) {
-        const Error error = ErrorDePostgres(base_.lastError(), clave_);
+        const Error error = ErrorDePostgres(base_.lastError());
         cierra();
+        const QString detalle = error.Description.mid(error.Description.indexOf(u'('));
+        const QString tls = DescripcionFalloTls(detalle);
         throw FalloProveedor(Error{error.SQLState, error.Number,
-                                   QStringLiteral("No se puede conectar con la base de datos \"%1\" del servidor %2:%3 %4")
+                                   QStringLiteral("No se puede conectar con la base de datos \"%1\" del servidor %2:%3%4 %5")
                                        .arg(baseDeDatos_, servidor_, QString::number(puerto_),
-                                            error.Description.mid(error.Description.indexOf(u'('))),
+                                            tls.isEmpty() ? QString() : QStringLiteral(": ") + tls, detalle),
                                    0, error.Source});
     }
     try {
@@ -289,7 +293,7 @@ void ProveedorPostgres::fallaPropia(const QString& descripcion) const
 
 void ProveedorPostgres::falla(const QSqlError& error) const
 {
-    LanzaFalloPostgres(error, clave_);
+    LanzaFalloPostgres(error);
 }
 
 } // namespace ado::postgresql
