@@ -22,7 +22,10 @@ arranca)
     [ -n "$binarios" ] && [ -x "$binarios/initdb" ] || { echo "Sin servidor PostgreSQL: se omiten sus pruebas."; exit 0; }
     "$0" detiene "$carpeta" >/dev/null 2>&1 || true
     mkdir -p "$carpeta"
-    privada=$(como mktemp -d "${TMPDIR:-/tmp}/agenda-pg.XXXXXX")
+    # Root's own TMPDIR may be closed to the server's user: /tmp is open to every user.
+    temporal=${TMPDIR:-/tmp}
+    [ "$(id -u)" = 0 ] && temporal=/tmp
+    privada=$(como mktemp -d "$temporal/agenda-pg.XXXXXX")
     echo "$privada" >"$carpeta/cluster"
     como mkdir "$privada/socket"
     como openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj "/CN=Agenda prueba CA" \
