@@ -1,6 +1,7 @@
 // The agenda program: the agenda window on the database named by the command line; with none, on the
 // person's own embedded database when CN000pr.INI names one, otherwise on what the login dialog asks.
 #include "agenda/FrmMVAgenda.h"
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 #include "runtime/Dialogos.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[])
     if (const auto salida = AyudaPrograma::Responde(argc, argv, "agenda", kUso))
         return *salida;
     QApplication aplicacion(argc, argv);
+    ArgumentosPrograma::Lee(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Agenda"));
     // The menu entry agenda.desktop: the desktop shows its icon for the window.
     QApplication::setDesktopFileName(QStringLiteral("agenda"));

@@ -1,4 +1,5 @@
 #include "app/ConsolaConsulta.h"
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 
@@ -8,9 +9,7 @@ int main(int argc, char* argv[])
 {
     if (const auto salida = AyudaPrograma::Responde(argc, argv, "agenda-consulta", ConsolaConsulta::kUso))
         return *salida;
-    QStringList argumentos;
-    for (int i = 1; i < argc; ++i)
-        argumentos << QString::fromLocal8Bit(argv[i]);
+    const QStringList argumentos = ArgumentosPrograma::Lee(argc, argv);
     QTextStream salida(stdout);
     QTextStream errores(stderr);
     // A bad command line is answered before any window system is needed.

@@ -2,6 +2,7 @@
 #include "copia/CopiaAgenda.h"
 #include "copia/InterrupcionCopia.h"
 #include "copia/ProgresoCopia.h"
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 
@@ -13,12 +14,13 @@ int main(int argc, char* argv[])
 {
     if (const auto salida = AyudaPrograma::Responde(argc, argv, "agenda-copia", CopiaAgenda::kUso))
         return *salida;
+    const QStringList argumentos = ArgumentosPrograma::Lee(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("agenda-copia"));
     ConfiguracionRegional::Fija();
     QTextStream salida(stdout);
     QTextStream errores(stderr);
-    const auto opciones = CopiaAgenda::LeeOpciones(app.arguments().mid(1), errores);
+    const auto opciones = CopiaAgenda::LeeOpciones(argumentos, errores);
     if (!opciones)
         return CopiaAgenda::Uso;
     InterrupcionCopia::Instala();

@@ -1,5 +1,6 @@
 #include "db/ArchivoBaseDatos.h"
 #include "db/BaseServidor.h"
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 #include "runtime/ErrorVB.h"
@@ -23,10 +24,10 @@ int main(int argc, char* argv[])
 {
     if (const auto salida = AyudaPrograma::Responde(argc, argv, "agenda-demo", kUso))
         return *salida;
+    QStringList args = ArgumentosPrograma::Lee(argc, argv);
     QCoreApplication app(argc, argv);
     ConfiguracionRegional::Fija();
     QTextStream errores(stderr);
-    QStringList args = app.arguments().mid(1);
     const bool sinDemo = args.removeAll(QStringLiteral("--sin-demo")) > 0;
     const bool enServidor = !args.isEmpty() && args.first().trimmed().startsWith(QLatin1String("Provider="), Qt::CaseInsensitive);
     // An argument that starts with "-" is an option this program does not know, never a file's name.

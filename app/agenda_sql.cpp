@@ -1,4 +1,5 @@
 #include "app/ConsolaSql.h"
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
 
@@ -10,11 +11,12 @@ int main(int argc, char* argv[])
 {
     if (const auto salida = AyudaPrograma::Responde(argc, argv, "agenda-sql", ConsolaSql::kUso))
         return *salida;
+    const QStringList argumentos = ArgumentosPrograma::Lee(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("agenda-sql"));
     ConfiguracionRegional::Fija();
     QTextStream entrada(stdin);
     QTextStream salida(stdout);
     QTextStream errores(stderr);
-    return ConsolaSql::Ejecuta(app.arguments().mid(1), entrada, salida, errores);
+    return ConsolaSql::Ejecuta(argumentos, entrada, salida, errores);
 }

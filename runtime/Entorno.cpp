@@ -1,5 +1,7 @@
 #include "runtime/Entorno.h"
 
+#include "runtime/ArchivosPrivados.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -60,7 +62,7 @@ QString Entorno::carpetaArchivo(const QString& nombre)
     if (QFileInfo::exists(programa + u'/' + nombre) || (carpeta.isDir() && carpeta.isWritable()))
         return programa;
     const QString datos = carpetaDatosUsuario();
-    QDir().mkpath(datos);
+    ArchivosPrivados::Carpeta(datos);
     return datos;
 }
 

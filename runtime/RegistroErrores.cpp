@@ -1,15 +1,18 @@
 #include "runtime/RegistroErrores.h"
 
+#include "runtime/ArchivosPrivados.h"
+#include "runtime/ClavesEnTexto.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
-QString enUnaLinea(QString texto)
+QString enUnaLinea(const QString& texto)
 {
     static const QRegularExpression saltos(QStringLiteral("\\r\\n|[\\r\\n\\t]"));
-    return texto.replace(saltos, QStringLiteral(" "));
+    return ClavesEnTexto::Oculta(texto).replace(saltos, QStringLiteral(" "));
 }
 } // namespace
 
@@ -25,11 +28,12 @@ void RegistroErrores::anota(const QDateTime& momento, const QString& contexto, i
                             const QString& descripcion)
 {
     const QString archivo = ruta();
-    if (!QDir().mkpath(QFileInfo(archivo).absolutePath()))
+    if (!ArchivosPrivados::Carpeta(QFileInfo(archivo).absolutePath()))
         return;
     QFile log(archivo);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
         return;
+    ArchivosPrivados::Archivo(archivo);
     const QString linea = QStringList{momento.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), enUnaLinea(contexto),
                                       QString::number(numero), enUnaLinea(descripcion)}
                               .join(u'\t');

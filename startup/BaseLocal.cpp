@@ -1,6 +1,7 @@
 #include "startup/BaseLocal.h"
 
 #include "db/ArchivoBaseDatos.h"
+#include "runtime/ArchivosPrivados.h"
 #include "runtime/Entorno.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/Estacion.h"
@@ -27,11 +28,24 @@ QString BaseLocal::LineaDeArranque()
     if (ruta.contains(u';'))
         throw ErrorVB(5, QStringLiteral("La ruta de la base local no puede contener \";\": %1").arg(ruta),
                       QStringLiteral("BaseLocal"));
-    if (!QFileInfo::exists(ruta)) {
-        if (!QDir().mkpath(QFileInfo(ruta).absolutePath()))
+    // Inside the user's data folder, the folders and the file are the program's own and kept private;
+    // an existing file the person placed elsewhere keeps the modes they gave it.
+    const QString datos = Entorno::carpetaDatosUsuario();
+    const bool propia = ruta.startsWith(datos + u'/');
+    const QString carpeta = QFileInfo(ruta).absolutePath();
+    if (propia && !(ArchivosPrivados::Carpeta(datos) && ArchivosPrivados::Carpeta(carpeta)))
+        throw ErrorVB(75, QStringLiteral("No se pudo crear la carpeta de la base local %1.").arg(ruta),
+                      QStringLiteral("BaseLocal"));
+    const bool nueva = !QFileInfo::exists(ruta);
+    if (nueva) {
+        if (!QDir().mkpath(carpeta))
             throw ErrorVB(75, QStringLiteral("No se pudo crear la carpeta de la base local %1.").arg(ruta),
                           QStringLiteral("BaseLocal"));
         ArchivoBaseDatos::CreaConfigurada(ruta);
+    }
+    if (propia || nueva) {
+        for (const char* sufijo : {"", "-journal", "-wal", "-shm"})
+            ArchivosPrivados::Archivo(ruta + QLatin1String(sufijo));
     }
     return QStringLiteral("@Server=(local);@DbName=") + ruta + QStringLiteral(";@Usuario=") + Estacion::NombreUsuario()
            + QStringLiteral(";@Password=;@Proveedor=SQLite;");

@@ -15,7 +15,9 @@ public:
 
     // The start-up line that opens that file as the desk's user, creating it first when it does not
     // exist (schema and configuration defaults, ArchivoBaseDatos::CreaConfigurada, with its folder);
-    // "" when the INI names none. Raises ErrorVB 75 when the file cannot be created, and ErrorVB 5
-    // when its path holds a ";", which would cut the line.
+    // "" when the INI names none. Inside the user's data folder the file (with its journal) is 0600
+    // and its folders 0700, also when they were wider before; a new file elsewhere is 0600, an
+    // existing one elsewhere keeps its modes. Raises ErrorVB 75 when the file cannot be created, and
+    // ErrorVB 5 when its path holds a ";", which would cut the line.
     [[nodiscard]] static QString LineaDeArranque();
 };

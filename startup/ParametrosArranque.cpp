@@ -1,5 +1,6 @@
 #include "startup/ParametrosArranque.h"
 
+#include "runtime/ArgumentosPrograma.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/LectorIni.h"
@@ -67,6 +68,8 @@ QString ParametrosArranque::LineaDesdeIni(const QString& seccionBaseDatos, const
 
 QString ParametrosArranque::LineaDeOrdenes()
 {
+    if (ArgumentosPrograma::HayLeidos())
+        return ArgumentosPrograma::Leidos().join(u' ');
     if (!QCoreApplication::instance())
         return {};
     return QCoreApplication::arguments().mid(1).join(u' ');

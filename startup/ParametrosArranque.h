@@ -27,6 +27,7 @@ public:
     [[nodiscard]] static QString LineaDesdeIni(const QString& seccionBaseDatos, const SharedRuntime& runtime);
 
     // The program's own arguments (without the program name) joined by blanks, as the suite's
-    // command line reaches the program as one text.
+    // command line reaches the program as one text: those ArgumentosPrograma::Lee read (a line from
+    // standard input or the environment included) once it has run.
     [[nodiscard]] static QString LineaDeOrdenes();
 };

@@ -228,6 +228,10 @@ public:
         QFile archivo(carpeta_.filePath(QStringLiteral("conexion")));
         if (archivo.open(QIODevice::ReadOnly))
             cadena_ = QString::fromUtf8(archivo.readAll()).trimmed();
+        // The cluster itself lives in a folder the server's user can reach, named beside the string.
+        QFile cluster(carpeta_.filePath(QStringLiteral("cluster")));
+        if (cluster.open(QIODevice::ReadOnly))
+            cluster_ = QDir(QString::fromUtf8(cluster.readAll()).trimmed());
         const qsizetype puerto = cadena_.indexOf(QLatin1String("127.0.0.1:"));
         puerto_ = puerto < 0 ? QString() : cadena_.mid(puerto + 10).section(u';', 0, 0);
     }
@@ -240,20 +244,20 @@ public:
     bool detiene() { return pgCtl({QStringLiteral("stop"), QStringLiteral("-m"), QStringLiteral("fast")}); }
     bool arranca()
     {
-        return pgCtl({QStringLiteral("start"), QStringLiteral("-l"), carpeta_.filePath(QStringLiteral("servidor.log")), QStringLiteral("-o"),
+        return pgCtl({QStringLiteral("start"), QStringLiteral("-l"), cluster_.filePath(QStringLiteral("servidor.log")), QStringLiteral("-o"),
                       QStringLiteral("-p %1 -c listen_addresses=127.0.0.1 -c unix_socket_directories=%2 -c fsync=off")
-                          .arg(puerto_, carpeta_.filePath(QStringLiteral("socket")))});
+                          .arg(puerto_, cluster_.filePath(QStringLiteral("socket")))});
     }
     bool reinicia()
     {
         return pgCtl({QStringLiteral("restart"), QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("-l"),
-                      carpeta_.filePath(QStringLiteral("servidor.log"))});
+                      cluster_.filePath(QStringLiteral("servidor.log"))});
     }
 
 private:
     bool pgCtl(QStringList argumentos)
     {
-        argumentos = QStringList{QStringLiteral("-D"), carpeta_.filePath(QStringLiteral("datos")), QStringLiteral("-w")} + argumentos;
+        argumentos = QStringList{QStringLiteral("-D"), cluster_.filePath(QStringLiteral("datos")), QStringLiteral("-w")} + argumentos;
         // The cluster belongs to the postgres user when the tests run as root.
         QString programa = pgCtl_;
         if (geteuid() == 0) {
@@ -266,6 +270,7 @@ private:
         return proceso.waitForFinished(60000) && proceso.exitStatus() == QProcess::NormalExit && proceso.exitCode() == 0;
     }
     QTemporaryDir carpeta_;
+    QDir cluster_;
     QString pgCtl_;
     QString guion_;
     QString cadena_;

@@ -44,6 +44,8 @@ private slots:
     void sentenciaFallidaDaEstado1();
     void conexionImposibleDaEstado2_data();
     void conexionImposibleDaEstado2();
+    void mensajeDelServidorIntacto_data();
+    void mensajeDelServidorIntacto();
     void literalHostilTalCual_data();
     void literalHostilTalCual();
     void baseEnFallo_data();
@@ -143,6 +145,27 @@ void TstConsolaSql::conexionImposibleDaEstado2()
     QVERIFY2(!r.errores.contains("Desea"), qPrintable(r.errores));
     QVERIFY(!r.errores.contains("secreto"));
     QVERIFY(!r.salida.contains("secreto"));
+}
+
+// The server's message reaches the person whole, whatever the password: a masking that replaced the
+// password's text wherever it occurs garbled it ("***" for every "e") and told its letters.
+void TstConsolaSql::mensajeDelServidorIntacto_data()
+{
+    QTest::addColumn<QString>("clave");
+    QTest::newRow("clave de una letra") << "e";
+    QTest::newRow("clave que es una palabra común") << "database";
+    QTest::newRow("clave que es parte del nombre") << "noexiste";
+}
+
+void TstConsolaSql::mensajeDelServidorIntacto()
+{
+    QFETCH(QString, clave);
+    if (ServidorDePrueba().isEmpty())
+        QSKIP("No hay servidor PostgreSQL de prueba");
+    const auto r = corre({ServidorDePrueba() + ";Database=noexiste;Pwd=" + clave, "SELECT 1"});
+    QCOMPARE(r.estado, 2);
+    QVERIFY2(r.errores.contains("database \"noexiste\" does not exist"), qPrintable(r.errores));
+    QVERIFY2(!r.errores.contains("***"), qPrintable(r.errores));
 }
 
 void TstConsolaSql::traduceParaOracle()

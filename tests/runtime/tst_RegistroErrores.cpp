@@ -1,9 +1,12 @@
 #include "runtime/RegistroErrores.h"
+#include "support/ModoArchivo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TstRegistroErrores : public QObject {
     Q_OBJECT
@@ -12,6 +15,8 @@ private slots:
     void ruta();
     void unaLineaPorInforme();
     void registroNoEscribibleSeOmite();
+    void registroPrivado_data();
+    void registroPrivado();
 };
 
 void TstRegistroErrores::ruta_data()
@@ -62,6 +67,42 @@ void TstRegistroErrores::registroNoEscribibleSeOmite()
     qputenv("XDG_STATE_HOME", estado.path().toUtf8());
     RegistroErrores::anota(QDateTime::currentDateTime(), QStringLiteral("x"), 1, QStringLiteral("y"));
     QVERIFY(!QFile::exists(RegistroErrores::ruta()));
+}
+
+// The log holds statements with the office's data: other users of the machine must not read it, also
+// when an older version left it, or its folder, open to them.
+void TstRegistroErrores::registroPrivado_data()
+{
+    QTest::addColumn<int>("modoCarpeta"); // 0: the folder does not exist yet
+    QTest::addColumn<int>("modoArchivo"); // 0: the log does not exist yet
+    QTest::newRow("registro nuevo") << 0 << 0;
+    QTest::newRow("carpeta y registro abiertos a todos") << 0755 << 0644;
+    QTest::newRow("carpeta abierta, registro nuevo") << 0777 << 0;
+}
+
+void TstRegistroErrores::registroPrivado()
+{
+    QFETCH(int, modoCarpeta);
+    QFETCH(int, modoArchivo);
+    QTemporaryDir estado;
+    qputenv("XDG_STATE_HOME", estado.path().toUtf8());
+    const QString carpeta = estado.filePath(QStringLiteral("agenda"));
+    if (modoCarpeta) {
+        QVERIFY(QDir().mkdir(carpeta));
+        QCOMPARE(::chmod(QFile::encodeName(carpeta).constData(), static_cast<mode_t>(modoCarpeta)), 0);
+    }
+    if (modoArchivo) {
+        QFile log(RegistroErrores::ruta());
+        QVERIFY(log.open(QIODevice::WriteOnly));
+        QCOMPARE(::chmod(QFile::encodeName(log.fileName()).constData(), static_cast<mode_t>(modoArchivo)), 0);
+    }
+    RegistroErrores::anota(QDateTime::currentDateTime(), QStringLiteral("Abrir"), 1,
+                           QStringLiteral("Provider=PostgreSQL;UId=u;Pwd=x"));
+    QCOMPARE(ModoArchivo(carpeta), 0700);
+    QCOMPARE(ModoArchivo(RegistroErrores::ruta()), 0600);
+    QFile log(RegistroErrores::ruta());
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().endsWith("\tProvider=PostgreSQL;UId=u;Pwd=***\n"));
 }
 
 QTEST_GUILESS_MAIN(TstRegistroErrores)

@@ -7,12 +7,15 @@
 #include "startup/BaseLocal.h"
 #include "startup/ModGlobal.h"
 #include "support/DialogosGuionados.h"
+#include "support/ModoArchivo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 // The person's own embedded database named by CN000pr.INI: where it lies, its creation on the first
 // start (and only then), and the start-up line that opens it without any dialog.
@@ -71,12 +74,20 @@ void TstBaseLocal::lineaDeArranque_data()
     QTest::addColumn<QString>("valor"); // "-": no INI file at all; "@" stands for the temporary root
     QTest::addColumn<QString>("ruta");  // relative to the temporary root; "" when none is named
     QTest::addColumn<bool>("yaExiste");
-    QTest::newRow("no INI: login dialog") << "-" << "" << false;
-    QTest::newRow("blank key: login dialog") << "  " << "" << false;
-    QTest::newRow("bare name in the data folder") << "agenda.db" << "datos/agenda/agenda.db" << false;
-    QTest::newRow("relative path in the data folder") << "bases/mia.db" << "datos/agenda/bases/mia.db" << false;
-    QTest::newRow("absolute path, folder created") << "@/otra/agenda.db" << "otra/agenda.db" << false;
-    QTest::newRow("existing file is kept") << "agenda.db" << "datos/agenda/agenda.db" << true;
+    // The person's notes are personal data: the file 0600 and the program's data folders 0700, also
+    // when they were open before; a file of the person's own elsewhere keeps its modes.
+    QTest::addColumn<int>("modoArchivo");
+    QTest::addColumn<int>("modoCarpeta"); // of the file's folder; -1: not the program's, not checked
+    QTest::newRow("no INI: login dialog") << "-" << "" << false << 0 << 0;
+    QTest::newRow("blank key: login dialog") << "  " << "" << false << 0 << 0;
+    QTest::newRow("bare name in the data folder") << "agenda.db" << "datos/agenda/agenda.db" << false << 0600 << 0700;
+    QTest::newRow("relative path in the data folder")
+        << "bases/mia.db" << "datos/agenda/bases/mia.db" << false << 0600 << 0700;
+    QTest::newRow("absolute path, folder created") << "@/otra/agenda.db" << "otra/agenda.db" << false << 0600 << -1;
+    QTest::newRow("existing file open to all is made private")
+        << "agenda.db" << "datos/agenda/agenda.db" << true << 0600 << 0700;
+    QTest::newRow("existing file elsewhere keeps its modes") << "@/otra/agenda.db" << "otra/agenda.db" << true << 0644
+                                                              << 0755;
 }
 
 void TstBaseLocal::lineaDeArranque()
@@ -84,12 +95,16 @@ void TstBaseLocal::lineaDeArranque()
     QFETCH(QString, valor);
     QFETCH(QString, ruta);
     QFETCH(bool, yaExiste);
+    QFETCH(int, modoArchivo);
+    QFETCH(int, modoCarpeta);
     if (valor != u"-")
         escribeIni(QString(valor).replace(u'@', raiz_->path()));
     const QString archivo = ruta.isEmpty() ? QString() : raiz_->filePath(ruta);
     if (yaExiste) {
         QVERIFY(QDir().mkpath(QFileInfo(archivo).absolutePath()));
         ArchivoBaseDatos::Crea(archivo, true, QDate(2025, 3, 5));
+        QCOMPARE(::chmod(QFile::encodeName(archivo).constData(), 0644), 0);
+        QCOMPARE(::chmod(QFile::encodeName(QFileInfo(archivo).absolutePath()).constData(), 0755), 0);
     }
 
     QString linea = BaseLocal::LineaDeArranque();
@@ -99,6 +114,9 @@ void TstBaseLocal::lineaDeArranque()
         return;
     }
     QCOMPARE(linea, "@Server=(local);@DbName=" + archivo + ";@Usuario=ana;@Password=;@Proveedor=SQLite;");
+    QCOMPARE(ModoArchivo(archivo), modoArchivo);
+    if (modoCarpeta >= 0)
+        QCOMPARE(ModoArchivo(QFileInfo(archivo).absolutePath()), modoCarpeta);
 
     DialogosDePrueba dialogos;
     bool usaIni = false;

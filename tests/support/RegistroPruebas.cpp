@@ -1,5 +1,9 @@
 #include "RegistroPruebas.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -11,6 +15,23 @@ std::map<std::string, RegistroPruebas::Ejecutora>& pruebas()
     static std::map<std::string, RegistroPruebas::Ejecutora> registradas;
     return registradas;
 }
+// A home and XDG folders of the test's own, removed afterwards: neither the test nor any program it
+// starts (they inherit the environment) ever writes into the real home.
+void fijaCasaTemporal(const QTemporaryDir& raiz)
+{
+    const struct {
+        const char* variable;
+        const char* carpeta;
+    } carpetas[] = {{"HOME", "casa"},          {"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_HOME", "datos"},
+                    {"XDG_STATE_HOME", "estado"}, {"XDG_CACHE_HOME", "cache"},  {"XDG_RUNTIME_DIR", "runtime"}};
+    for (const auto& [variable, carpeta] : carpetas) {
+        const QString ruta = raiz.filePath(QLatin1String(carpeta));
+        QDir().mkpath(ruta);
+        QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv(variable, QFile::encodeName(ruta));
+    }
+}
+
 } // namespace
 
 bool RegistroPruebas::registra(const char* archivo, Ejecutora ejecutora)
@@ -30,6 +51,12 @@ int RegistroPruebas::ejecuta(int argc, char* argv[])
             std::fprintf(stderr, "  %s\n", nombre.c_str());
         return 2;
     }
+    const QTemporaryDir raiz;
+    if (!raiz.isValid()) {
+        std::fprintf(stderr, "No se pudo crear la carpeta temporal de la prueba.\n");
+        return 2;
+    }
+    fijaCasaTemporal(raiz);
     std::vector<char*> argumentos{argv[0]};
     argumentos.insert(argumentos.end(), argv + 2, argv + argc);
     argumentos.push_back(nullptr);

@@ -13,7 +13,8 @@ public:
     // Registers `ejecutora` under the name of `archivo` without its folder and extension.
     static bool registra(const char* archivo, Ejecutora ejecutora);
     // Runs the class named by argv[1], passing it the program name and the arguments after the class
-    // name. Lists the registered classes on standard error and returns 2 when the name is missing or
+    // name, with HOME and the XDG folders (config, data, state, cache, runtime) in a temporary folder
+    // of its own that is removed afterwards. Lists the registered classes on standard error and returns 2 when the name is missing or
     // unknown.
     static int ejecuta(int argc, char* argv[]);
 };

@@ -1,5 +1,7 @@
 #include "platform/ado/odbc/ErroresOdbc.h"
 
+#include "runtime/ClavesEnTexto.h"
+
 namespace ado::odbc {
 namespace {
 
@@ -88,11 +90,10 @@ std::optional<TipoFallo> TipoDeNativoOdbc(int nativo)
     return std::nullopt;
 }
 
-Error ErrorDeOdbc(const QSqlError& error, const QString& estado, const QString& secreto)
+Error ErrorDeOdbc(const QSqlError& error, const QString& estado)
 {
-    QString texto = (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed();
-    if (!secreto.isEmpty())
-        texto.replace(secreto, QStringLiteral("***"));
+    const QString texto =
+        ClavesEnTexto::Oculta((error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed());
     bool leido = false;
     const int nativo = error.nativeErrorCode().section(u';', 0, 0).trimmed().toInt(&leido);
     std::optional<TipoFallo> tipo = TipoDeEstadoOdbc(estado);

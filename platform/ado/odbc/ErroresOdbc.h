@@ -25,7 +25,8 @@ namespace ado::odbc {
 // The one place where failures reported through ODBC get the shared ADO numbering: by the ODBC
 // state `estado` when it tells a kind, else by the native number Qt's driver hands over, else Fallo.
 // The words of a driver's message never decide. The description is a Spanish lead and the driver's
-// message; `secreto` (the password) never shows.
-[[nodiscard]] Error ErrorDeOdbc(const QSqlError& error, const QString& estado, const QString& secreto);
+// message, where the value of a password item (a connection string the driver quotes back) shows as
+// "***" (ClavesEnTexto::Oculta).
+[[nodiscard]] Error ErrorDeOdbc(const QSqlError& error, const QString& estado);
 
 } // namespace ado::odbc

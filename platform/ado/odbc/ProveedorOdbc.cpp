@@ -163,7 +163,6 @@ void ProveedorOdbc::abre(const CadenaConexion& cadena)
                                              "Oracle Instant Client, registrado en unixODBC), y no hay ninguno instalado en este equipo."));
         odbc = QStringLiteral("DRIVER=") + valorOdbc(controlador) + u';' + odbc;
     }
-    clave_ = primero(cadena, {"Pwd", "Password"});
     if (!agregaConexion(QStringLiteral("QODBC"))) {
         cierra();
         lanza(QStringLiteral("HY000"), NumeroError::ProveedorNoEncontrado,
@@ -320,12 +319,12 @@ void ProveedorOdbc::fijaTiempoEspera(int)
 
 void ProveedorOdbc::falla(const QSqlError& error) const
 {
-    throw FalloProveedor(ErrorDeOdbc(error, {}, clave_));
+    throw FalloProveedor(ErrorDeOdbc(error, {}));
 }
 
 void ProveedorOdbc::fallaSentencia(const QSqlQuery& q) const
 {
-    throw FalloProveedor(ErrorDeOdbc(q.lastError(), estadoDe(q), clave_));
+    throw FalloProveedor(ErrorDeOdbc(q.lastError(), estadoDe(q)));
 }
 
 void ProveedorOdbc::fallaPropia(const QString& descripcion) const

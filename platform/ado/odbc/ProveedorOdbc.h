@@ -68,7 +68,6 @@ protected:
 private:
     Destino destino_;
     QString baseDeDatos_;
-    QString clave_;
 };
 
 } // namespace ado::odbc

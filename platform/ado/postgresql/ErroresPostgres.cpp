@@ -1,6 +1,7 @@
 #include "platform/ado/postgresql/ErroresPostgres.h"
 
 #include "platform/ado/FalloProveedor.h"
+#include "runtime/ClavesEnTexto.h"
 
 namespace ado::postgresql {
 namespace {
@@ -60,12 +61,10 @@ QString mensajePrincipal(const QSqlError& error)
 
 } // namespace
 
-Error ErrorDePostgres(const QSqlError& error, const QString& secreto, Enlace enlace)
+Error ErrorDePostgres(const QSqlError& error, Enlace enlace)
 {
     const QString estado = error.nativeErrorCode().trimmed();
-    QString mensaje = mensajePrincipal(error);
-    if (!secreto.isEmpty())
-        mensaje.replace(secreto, QStringLiteral("***"));
+    const QString mensaje = ClavesEnTexto::Oculta(mensajePrincipal(error));
     Error resultado = ErrorDeTipo(TipoDeEstadoPostgres(estado, enlace), mensaje, 0, kOrigen);
     // The server's own state tells more than the class of the failure.
     if (!estado.isEmpty())
@@ -78,9 +77,9 @@ Error ErrorPropioPostgres(int32_t numero, const QString& descripcion)
     return Error{QStringLiteral("HY000"), numero, descripcion, 0, kOrigen};
 }
 
-void LanzaFalloPostgres(const QSqlError& error, const QString& secreto, Enlace enlace)
+void LanzaFalloPostgres(const QSqlError& error, Enlace enlace)
 {
-    throw FalloProveedor(ErrorDePostgres(error, secreto, enlace));
+    throw FalloProveedor(ErrorDePostgres(error, enlace));
 }
 
 void LanzaFalloPostgres(int32_t numero, const QString& descripcion)

@@ -26,14 +26,15 @@ enum class Enlace { Vivo, Caido, SinRespuesta };
 // SQLState is the server's own SQLSTATE when it sent one, else the kind's; NativeError 0, the source
 // "PostgreSQL". The description is a Spanish lead followed by the server's primary message in
 // parentheses, e.g. "No existe la tabla o vista (relation "x" does not exist)"; the statement the
-// server quotes back is left out, and `secreto` (the connection's password), if given, never shows.
+// server quotes back is left out, and the value of a password item in it shows as "***"
+// (ClavesEnTexto::Oculta), every other character as sent.
 [[nodiscard]] TipoFallo TipoDeEstadoPostgres(const QString& estado, Enlace enlace);
-[[nodiscard]] Error ErrorDePostgres(const QSqlError& error, const QString& secreto = {}, Enlace enlace = Enlace::Vivo);
+[[nodiscard]] Error ErrorDePostgres(const QSqlError& error, Enlace enlace = Enlace::Vivo);
 
 // An error of the provider's own, numbered `numero`, with SQLState "HY000".
 [[nodiscard]] Error ErrorPropioPostgres(int32_t numero, const QString& descripcion);
 
-[[noreturn]] void LanzaFalloPostgres(const QSqlError& error, const QString& secreto = {}, Enlace enlace = Enlace::Vivo);
+[[noreturn]] void LanzaFalloPostgres(const QSqlError& error, Enlace enlace = Enlace::Vivo);
 [[noreturn]] void LanzaFalloPostgres(int32_t numero, const QString& descripcion);
 
 } // namespace ado::postgresql

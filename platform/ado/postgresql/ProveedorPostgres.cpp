@@ -6,6 +6,7 @@
 #include "platform/ado/postgresql/ErroresPostgres.h"
 #include "platform/ado/postgresql/EsquemaPostgres.h"
 #include "platform/ado/postgresql/FuncionesPostgres.h"
+#include "platform/ado/postgresql/Tls.h"
 
 #include <QSqlDriver>
 #include <QSqlField>
@@ -49,6 +50,7 @@ void ProveedorPostgres::abre(const CadenaConexion& cadena)
     baseDeDatos_ = cadena.baseDeDatos();
     usuario_ = cadena.contiene(QStringLiteral("UId")) ? cadena.valor(QStringLiteral("UId")) : cadena.valor(QStringLiteral("User Id"));
     clave_ = cadena.contiene(QStringLiteral("Pwd")) ? cadena.valor(QStringLiteral("Pwd")) : cadena.valor(QStringLiteral("Password"));
+    opcionesTls_ = OpcionesTls(cadena);
     if (baseDeDatos_.isEmpty())
         LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("La cadena de conexión no indica la base de datos del servidor."));
     conecta();
@@ -67,19 +69,21 @@ void ProveedorPostgres::conecta()
     base_.setDatabaseName(baseDeDatos_);
     base_.setUserName(usuario_);
     base_.setPassword(clave_);
-    base_.setConnectOptions(QStringLiteral("connect_timeout=15;application_name=agenda"));
+    base_.setConnectOptions(QStringLiteral("connect_timeout=15;application_name=agenda") + opcionesTls_);
     if (!base_.open()) {
         const QSqlError fallo = base_.lastError();
         const Enlace enlace = enlaceSinConexion();
-        const Error error = ErrorDePostgres(fallo, clave_, enlace);
+        const Error error = ErrorDePostgres(fallo, enlace);
         const bool sinServidor = TipoDeEstadoPostgres(fallo.nativeErrorCode().trimmed(), enlace) == TipoFallo::SinServidor;
         cierra();
         const QString detalle = error.Description.mid(error.Description.indexOf(u'('));
+        const QString tls = DescripcionFalloTls(detalle);
         const QString descripcion =
             sinServidor ? QStringLiteral("No se puede llegar al servidor %1:%2: no responde, no existe o no acepta conexiones %3")
                       .arg(servidor_, QString::number(puerto_), detalle)
-                : QStringLiteral("No se puede conectar con la base de datos \"%1\" del servidor %2:%3 %4")
-                      .arg(baseDeDatos_, servidor_, QString::number(puerto_), detalle);
+                : QStringLiteral("No se puede conectar con la base de datos \"%1\" del servidor %2:%3%4 %5")
+                      .arg(baseDeDatos_, servidor_, QString::number(puerto_),
+                           tls.isEmpty() ? QString() : QStringLiteral(": ") + tls, detalle);
         throw FalloProveedor(Error{error.SQLState, error.Number, descripcion, 0, error.Source});
     }
     try {
@@ -309,7 +313,7 @@ void ProveedorPostgres::falla(const QSqlError& error) const
     const QVariant manejador = base_.driver() ? base_.driver()->handle() : QVariant();
     const QByteArray tipo = manejador.typeName();
     PGconn* enlace = tipo == "pg_conn*" || tipo == "PGconn*" ? *static_cast<PGconn* const*>(manejador.constData()) : nullptr;
-    LanzaFalloPostgres(error, clave_, enlace == nullptr || PQstatus(enlace) == CONNECTION_BAD ? Enlace::Caido : Enlace::Vivo);
+    LanzaFalloPostgres(error, enlace == nullptr || PQstatus(enlace) == CONNECTION_BAD ? Enlace::Caido : Enlace::Vivo);
 }
 
 Enlace ProveedorPostgres::enlaceSinConexion() const

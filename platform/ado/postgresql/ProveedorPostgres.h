@@ -21,10 +21,12 @@ public:
 
     // Connects to "Server" (host or host:port; "(local)", "." or empty mean this machine, port 5432
     // by default), the database "Database" (or "Initial Catalog"), as "UId" / "User Id" with "Pwd" /
-    // "Password". On the connection: DateStyle ISO, DMY (day-first texts), and the functions the
+    // "Password", with the link's encryption as the connection string's "SslMode", "SslRootCert",
+    // "SslCert", "SslKey" and "SslCrl" say, or else as libpq's environment (PGSSLMODE,
+    // PGSSLROOTCERT...) and files (~/.postgresql/root.crt) say (see Tls.h). On the connection: DateStyle ISO, DMY (day-first texts), and the functions the
     // translated statements call, created in the session's own temporary schema so the database
     // never holds them. A refused connection fails with Fallo and the server's message, never the
-    // password. Opening an open provider closes it first.
+    // password; a certificate refused or not verified says so in Spanish first. Opening an open provider closes it first.
     void abre(const CadenaConexion& cadena) override;
     void cierra() override;
 
@@ -75,6 +77,7 @@ private:
     QString baseDeDatos_;
     QString usuario_;
     QString clave_;
+    QString opcionesTls_;
     int tiempoEspera_ = 0;
     std::unique_ptr<TraductorPostgres> traductor_;
     QHash<QString, bool> esFuncion_; // routine name → it is a function (not a procedure)
