@@ -62,7 +62,7 @@ void TstErroresServidor::estadosPostgres()
                               "server closed the connection unexpectedly"}) {
         const QSqlError error(QStringLiteral("QPSQL: Unable to create query"), QString::fromLatin1(texto),
                               QSqlError::StatementError, estado);
-        QCOMPARE(ado::postgresql::ErrorDePostgres(error, {}, enlace).Number, ado::NumeroDeTipo(tipo));
+        QCOMPARE(ado::postgresql::ErrorDePostgres(error, enlace).Number, ado::NumeroDeTipo(tipo));
     }
 }
 
@@ -101,7 +101,7 @@ void TstErroresServidor::codigosOdbc()
     QFETCH(QString, texto);
     QFETCH(TipoFallo, tipo);
     const QSqlError error(QStringLiteral("QODBC: Unable to execute statement"), texto, QSqlError::StatementError, nativo);
-    const ado::Error resultado = ado::odbc::ErrorDeOdbc(error, estado, QStringLiteral("secreto"));
+    const ado::Error resultado = ado::odbc::ErrorDeOdbc(error, estado);
     QCOMPARE(resultado.Number, ado::NumeroDeTipo(tipo));
     QCOMPARE(resultado.NativeError, nativo.toInt());
 }
