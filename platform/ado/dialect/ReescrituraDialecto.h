@@ -71,12 +71,16 @@ private:
     qsizetype quitaPropietario(qsizetype k);
     void comparacion(qsizetype izquierda, qsizetype operador);
     void asignacion(qsizetype k);
+    void comparaConNumero(qsizetype operador, TipoExpresion tipo);
+    void valorDeColumna(qsizetype k, const QString& columna);
+    void seleccionInsertada(qsizetype primera);
 
     // Ordering and grouping of text (ReescrituraOrden.cpp).
     void iniciaSeleccion(qsizetype k, qsizetype primera);
     void terminaSeleccion(qsizetype ultimo);
     void compone(qsizetype k);
-    void cierraOrdenado(qsizetype ultimo);
+    void cierraOrdenado(qsizetype ultimo, qsizetype sentido = -1);
+    void marcaOrdenado(qsizetype ultimo);
     void argumentoOrdenado(qsizetype k);
     void columnaOrdenada(qsizetype inicio, qsizetype fin);
     [[nodiscard]] bool esTextoConocido(qsizetype fin) const;
@@ -96,11 +100,27 @@ private:
     [[nodiscard]] qsizetype finSignos(qsizetype k) const;
     [[nodiscard]] qsizetype inicioPrimario(qsizetype k);
     [[nodiscard]] qsizetype finPrimario(qsizetype k);
+    void signoMas(qsizetype k);
+    void division(qsizetype k);
+    void promedio(qsizetype k);
+    void argumentosTipados(qsizetype k);
+    void resultadosTipados(qsizetype k);
+    void literalComo(qsizetype k, TipoExpresion destino);
     void reemplazaTramo(qsizetype desde, qsizetype hasta);
     [[nodiscard]] QString literalDeTramo(qsizetype desde, qsizetype hasta) const;
     void patronLike(qsizetype operador);
     void sinBlancosFinales(qsizetype izquierda, qsizetype operador);
     void recortaCadena(qsizetype k);
+
+    // Types of expressions (ReescrituraTipos.cpp).
+    [[nodiscard]] TipoExpresion tipoNumero(qsizetype k) const;
+    [[nodiscard]] TipoExpresion tipoPrimario(qsizetype k, qsizetype& fin, int profundidad);
+    [[nodiscard]] TipoExpresion tipoTramo(qsizetype desde, qsizetype hasta, int profundidad);
+    [[nodiscard]] TipoExpresion tipoIzquierdo(qsizetype k, bool soloTermino);
+    [[nodiscard]] TipoExpresion tipoCaso(qsizetype abre, qsizetype cierra, int profundidad);
+    [[nodiscard]] TipoExpresion tipoFuncion(qsizetype k, int profundidad);
+    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> resultadosCaso(qsizetype abre, qsizetype cierra);
+    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> argumentos(qsizetype abre);
 
     [[nodiscard]] QStringView texto(qsizetype k) const;
     [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;
@@ -134,6 +154,11 @@ private:
     QList<QString> columnasInsercion_;
     std::vector<qsizetype> parejas_;              // the matching ( ) and CASE END, made on first need
     QHash<qsizetype, qsizetype> sumas_;           // last token of a rewritten "+" → its first token
+    // Last token of any binary "+" → its first token and the type of the sum.
+    QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;
+    // First token of a primary already typed → its type and last token.
+    QHash<qsizetype, std::pair<TipoExpresion, qsizetype>> tiposPrimarios_;
+    QString tablaInsercion_;                      // the table of an INSERT, upper case
 };
 
 } // namespace ado::dialecto

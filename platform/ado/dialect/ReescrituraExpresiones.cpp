@@ -180,17 +180,22 @@ void ReescrituraDialecto::conversion(qsizetype k)
     Accion& llamada = accion(sig_[k]);
     llamada.reemplaza = true;
     llamada.reemplazo = *funcion;
+    // "double precision" is the server's other name for float.
+    const bool doble = es(tipo, QLatin1String("DOUBLE")) && es(tipo + 1, QLatin1String("PRECISION"))
+        && tipo + 1 == (esCast ? cierra - 1 : corte - 1);
     if (esCast) {
         Accion& a = accion(sig_[corte]);
         a.reemplaza = true;
         a.reemplazo = QStringLiteral(",");
         reemplazaTramo(corte + 1, cierra - 1);
+        if (doble)
+            accion(sig_[corte + 1]).reemplazo = QStringLiteral("'float'");
         return;
     }
     // The type and its comma go (with the blanks after them); the type follows the value instead.
     for (qsizetype i = sig_[tipo]; i < sig_[corte + 1]; ++i)
         accion(i).omite = true;
-    accion(sig_[finValor]).prefijo += QStringLiteral(", ") + literalDeTramo(tipo, corte - 1);
+    accion(sig_[finValor]).prefijo += QStringLiteral(", ") + (doble ? QStringLiteral("'float'") : literalDeTramo(tipo, corte - 1));
 }
 
 // The text of tokens `desde` to `hasta` as one string literal.
@@ -316,6 +321,13 @@ void ReescrituraDialecto::suma(qsizetype k)
         const QString columna = nombre(hasta);
         return !esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
     };
+    // Numbers, and NULL beside them, add as the engine adds them: an integer sum stays an integer.
+    const TipoExpresion tipoIzq = tipoIzquierdo(k - 1, false);
+    const TipoExpresion tipoDer = tipoTramo(k + 1, derecha, 0);
+    tiposSuma_.insert(derecha, {izquierda, Combina(tipoIzq, tipoDer)});
+    const auto sumaNumerica = [](TipoExpresion t) { return EsNumerico(t) || t == TipoExpresion::Nulo; };
+    if (sumaNumerica(tipoIzq) && sumaNumerica(tipoDer))
+        return;
     const bool izquierdaSimple = esNumerica(izquierda, k - 1);
     const bool derechaSimple = esNumerica(k + 1, derecha);
     if (izquierdaSimple && derechaSimple && (esNumero(izquierda) || esNumero(derecha)))
@@ -364,7 +376,8 @@ qsizetype ReescrituraDialecto::inicioOperando(qsizetype k)
         if (operador && esFinOperando(p - 1)) {
             const auto previa = sumas_.constFind(p - 1);
             inicio = previa != sumas_.cend() ? *previa : inicioPrimario(p - 1);
-        } else if ((esSimbolo(p, QLatin1String("-")) || esSimbolo(p, QLatin1String("~"))) && !esFinOperando(p - 1)) {
+        } else if ((esSimbolo(p, QLatin1String("-")) || esSimbolo(p, QLatin1String("+")) || esSimbolo(p, QLatin1String("~")))
+                   && !esFinOperando(p - 1)) {
             inicio = p;
         } else {
             return inicio;
@@ -403,8 +416,10 @@ qsizetype ReescrituraDialecto::inicioPrimario(qsizetype k)
             return k;
         return esNombre(abre - 1) && esFinOperando(abre - 1) ? inicioCadena(abre - 1) : abre;
     }
-    if (es(k, QLatin1String("END")))
-        return std::max(pareja(k), k);
+    if (es(k, QLatin1String("END"))) {
+        const qsizetype caso = pareja(k);
+        return caso >= 0 ? caso : k;
+    }
     return esNombre(k) ? inicioCadena(k) : k;
 }
 

@@ -4,6 +4,14 @@
 
 namespace ado::dialecto {
 
+void EsquemaDialecto::declara(const QString& tabla, const QString& columna, TipoExpresion tipo)
+{
+    const QString clave = columna.toUpper();
+    columnasTabla[tabla.toUpper()].append(clave);
+    const auto previo = tipos.constFind(clave);
+    tipos.insert(clave, previo == tipos.cend() || *previo == tipo ? tipo : TipoExpresion::Desconocido);
+}
+
 TraductorDialecto::TraductorDialecto(EsquemaDialecto esquema, RasgosDialecto rasgos)
     : esquema_(std::move(esquema)), rasgos_(std::move(rasgos))
 {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/ado/dialect/TipoExpresion.h"
+
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -8,9 +11,17 @@ namespace ado::dialecto {
 
 // What the translator knows of the schema: the names (upper case, any table) of the columns
 // declared as dates and of those declared as text. Each provider reads them when it opens.
+// `tipos` gives the type of every declared column by its upper-case name; a name that two tables
+// declare with different types is `Desconocido`. `columnasTabla` lists each table's columns (upper
+// case, both) in their declared order, for an INSERT without a column list.
 struct EsquemaDialecto {
     QSet<QString> columnasFecha;
     QSet<QString> columnasTexto;
+    QHash<QString, TipoExpresion> tipos;
+    QHash<QString, QList<QString>> columnasTabla;
+
+    // Records one declared column of `tabla`.
+    void declara(const QString& tabla, const QString& columna, TipoExpresion tipo);
 };
 
 // A function of the suite's dialect and the name the engine knows it by.
@@ -59,6 +70,19 @@ struct RasgosDialecto {
     bool nombresEnMinusculas = false;
     // Unqualified calls renamed, e.g. LEN → KQ_LEN; names are matched in any case.
     QList<FuncionDialecto> funciones;
+    // Renamed only when called with three arguments, e.g. ROUND(x, n, 1).
+    QList<FuncionDialecto> funcionesTresArgumentos;
+    // The right operand of "/" and "%" goes through this function, which refuses a zero with the
+    // server's message; `divisorReal` also makes it a real when either operand is a decimal or a
+    // float (a decimal stored whole would divide as an integer). Empty leaves them as they are.
+    QString divisor;
+    QString divisorReal;
+    // Written around AVG(x) of an integer x, which the server gives as an integer: the whole
+    // part, e.g. {"CAST(", " AS INTEGER)"}. Empty leaves AVG as it is.
+    std::pair<QString, QString> promedioEntero;
+    // An ORDER BY item puts NULL first when ascending and last when descending, as the server does,
+    // for an engine that does the opposite.
+    bool nulosComoServidor = false;
 };
 
 // Rewrites one statement written in the suite's SQL Server dialect for one engine, with a

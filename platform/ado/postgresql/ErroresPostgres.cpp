@@ -57,7 +57,8 @@ QString mensajePrincipal(const QSqlError& error)
 Error ErrorDePostgres(const QSqlError& error, const QString& secreto)
 {
     const QString estado = error.nativeErrorCode().trimmed();
-    QString mensaje = mensajePrincipal(error);
+    // The suite's programs show and compare the server's own words for a division by zero.
+    QString mensaje = estado == u"22012" ? QStringLiteral("Error de división entre cero.") : mensajePrincipal(error);
     if (!secreto.isEmpty())
         mensaje.replace(secreto, QStringLiteral("***"));
     Error resultado = ErrorDeTipo(tipoDe(estado, error.databaseText() + u'\n' + error.driverText()), mensaje, 0, kOrigen);

@@ -1,6 +1,7 @@
 #include "platform/ado/sqlite/ProveedorSqlite.h"
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/sqlite/AritmeticaSqlite.h"
 #include "platform/ado/FalloProveedor.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/dialect/FechasDialecto.h"
@@ -66,6 +67,7 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
             LanzaFallo(TipoFallo::Fallo, QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
         sqlite3_extended_result_codes(manejador_, 1);
         RegistraFuncionesDialecto(manejador_);
+        RegistraFuncionesAritmetica(manejador_);
         ejecutaSimple(QStringLiteral("PRAGMA foreign_keys = ON"));
         baseDeDatos_ = archivo;
         leeEsquema();
