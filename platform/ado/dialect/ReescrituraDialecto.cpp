@@ -231,8 +231,8 @@ qsizetype ReescrituraDialecto::paso(qsizetype k)
         suma(k);
     } else if (c == u'+' && !rasgos_.suma.isEmpty()) {
         signoMas(k);
-    } else if ((c == u'/' || c == u'%') && !rasgos_.divisor.isEmpty() && esFinOperando(k - 1)) {
-        division(k);
+    } else if ((c == u'-' || c == u'*' || c == u'/' || c == u'%') && !rasgos_.suma.isEmpty()) {
+        aritmetica(k);
     } else if (c == u'=' && a.clausulaSet && a.esperaAsignacion && ambitos_.size() == 1) {
         asignacion(k);
     } else if (c == u'=' || c == u'<' || c == u'>'
@@ -312,13 +312,15 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     }
     if (es(k, QLatin1String("CASE")))
         resultadosTipados(k);
+    if (!rasgos_.nuloEntero.isEmpty() && es(k, QLatin1String("NULL")) && esNuloAritmetico(k))
+        nuloTipado(k);
     if (esSimbolo(k + 1, QLatin1String("(")) && !esSimbolo(k - 1, QLatin1String("."))) {
         parteDeFecha(k);
         if (!rasgos_.conversiones.isEmpty() && (es(k, QLatin1String("CAST")) || es(k, QLatin1String("CONVERT"))))
             conversion(k);
         if (rasgos_.ordenSinCaso)
             argumentoOrdenado(k);
-        if (!rasgos_.promedioEntero.first.isEmpty() && es(k, QLatin1String("AVG")))
+        if (!rasgos_.enteroTruncado.first.isEmpty() && es(k, QLatin1String("AVG")))
             promedio(k);
         if (es(k, QLatin1String("ISNULL")) || es(k, QLatin1String("NULLIF")) || es(k, QLatin1String("COALESCE")))
             argumentosTipados(k);
@@ -484,6 +486,8 @@ void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
                                                                            : TipoExpresion::Desconocido;
     if (clase == Clase::Texto && (EsNumerico(tipo) || tipo == TipoExpresion::Fecha))
         clase = tipo == TipoExpresion::Fecha ? Clase::Fecha : Clase::Otra;
+    if (EsNumerico(tipo) || tipo == TipoExpresion::Texto)
+        clase = comparaTipos(izquierda, operador, tipo, clase);
     if (EsNumerico(tipo))
         comparaConNumero(operador, tipo);
     else if (tipo == TipoExpresion::Texto && esCadenaSuelta(izquierda) && !esAritmetico(izquierda - 1)
@@ -534,6 +538,34 @@ void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
                && !esAritmetico(izquierda - 1)) {
         reescribeFecha(izquierda);
     }
+}
+
+// A comparison of text with a number, either side, written with its literals aside: the text is
+// converted to the number's type, as the server does. Returns the class of the left operand then.
+ReescrituraDialecto::Clase ReescrituraDialecto::comparaTipos(qsizetype izquierda, qsizetype operador, TipoExpresion tipo,
+                                                            Clase clase)
+{
+    const qsizetype derecha = operador + 1;
+    if (!esSimbolo(operador, QLatin1String("=")) && !esSimbolo(operador, QLatin1String("<"))
+        && !esSimbolo(operador, QLatin1String(">")) && !esSimbolo(operador, QLatin1String("<>"))
+        && !esSimbolo(operador, QLatin1String("!=")) && !esSimbolo(operador, QLatin1String("<="))
+        && !esSimbolo(operador, QLatin1String(">=")))
+        return clase;
+    if (tokens_[sig_[izquierda]].tipo == Tipo::Cadena || tokens_[sig_[derecha]].tipo == Tipo::Cadena)
+        return clase;
+    qsizetype fin = finOperando(derecha);
+    while (fin < sig_.size() && (esSimbolo(fin + 1, QLatin1String("+")) || esSimbolo(fin + 1, QLatin1String("-"))))
+        fin = finOperando(fin + 2);
+    if (fin >= sig_.size())
+        return clase;
+    const TipoExpresion tipoDerecha = tipoTramo(derecha, fin, 0);
+    if (tipo == TipoExpresion::Texto && EsNumerico(tipoDerecha)) {
+        convierteTramo(inicioOperando(izquierda), izquierda, tipoDerecha);
+        return Clase::Otra;
+    }
+    if (EsNumerico(tipo) && tipoDerecha == TipoExpresion::Texto)
+        convierteTramo(derecha, fin, tipo);
+    return clase;
 }
 
 // The string literals a number of type `tipo` is compared with at `operador` (=, <, BETWEEN, IN...)

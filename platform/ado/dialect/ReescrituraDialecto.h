@@ -72,6 +72,7 @@ private:
     void comparacion(qsizetype izquierda, qsizetype operador);
     void asignacion(qsizetype k);
     void comparaConNumero(qsizetype operador, TipoExpresion tipo);
+    [[nodiscard]] Clase comparaTipos(qsizetype izquierda, qsizetype operador, TipoExpresion tipo, Clase clase);
     void valorDeColumna(qsizetype k, const QString& columna);
     void seleccionInsertada(qsizetype primera);
 
@@ -101,7 +102,13 @@ private:
     [[nodiscard]] qsizetype inicioPrimario(qsizetype k);
     [[nodiscard]] qsizetype finPrimario(qsizetype k);
     void signoMas(qsizetype k);
-    void division(qsizetype k);
+    void aritmetica(qsizetype k);
+    void division(qsizetype k, qsizetype inicio, qsizetype fin, TipoExpresion izquierda, TipoExpresion derecha);
+    [[nodiscard]] qsizetype inicioTermino(qsizetype k);
+    void convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino);
+    void rechazaTramo(qsizetype desde, qsizetype hasta, const QString& mensaje);
+    void nuloTipado(qsizetype k);
+    [[nodiscard]] bool esNuloAritmetico(qsizetype k);
     void promedio(qsizetype k);
     void argumentosTipados(qsizetype k);
     void resultadosTipados(qsizetype k);
@@ -154,6 +161,7 @@ private:
     QList<QString> columnasInsercion_;
     std::vector<qsizetype> parejas_;              // the matching ( ) and CASE END, made on first need
     QHash<qsizetype, qsizetype> sumas_;           // last token of a rewritten "+" → its first token
+    QHash<qsizetype, qsizetype> terminos_;        // last token of a rewritten "/" or "%" → its first token
     // Last token of any binary "+" → its first token and the type of the sum.
     QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;
     // First token of a primary already typed → its type and last token.

@@ -322,11 +322,19 @@ void ReescrituraDialecto::suma(qsizetype k)
         return !esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
     };
     // Numbers, and NULL beside them, add as the engine adds them: an integer sum stays an integer.
+    bool tipoTextual = false;
     const TipoExpresion tipoIzq = tipoIzquierdo(k - 1, false);
     const TipoExpresion tipoDer = tipoTramo(k + 1, derecha, 0);
     tiposSuma_.insert(derecha, {izquierda, Combina(tipoIzq, tipoDer)});
     const auto sumaNumerica = [](TipoExpresion t) { return EsNumerico(t) || t == TipoExpresion::Nulo; };
-    if (sumaNumerica(tipoIzq) && sumaNumerica(tipoDer))
+    // Text beside a number is that number for the server: it is converted, and the sum is numeric.
+    if (tipoIzq == TipoExpresion::Texto && EsNumerico(tipoDer))
+        convierteTramo(izquierda, k - 1, tipoDer);
+    else if (tipoDer == TipoExpresion::Texto && EsNumerico(tipoIzq))
+        convierteTramo(k + 1, derecha, tipoIzq);
+    else if (!sumaNumerica(tipoIzq) || !sumaNumerica(tipoDer))
+        tipoTextual = true;
+    if (!tipoTextual)
         return;
     const bool izquierdaSimple = esNumerica(izquierda, k - 1);
     const bool derechaSimple = esNumerica(k + 1, derecha);

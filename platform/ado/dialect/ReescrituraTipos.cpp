@@ -244,6 +244,10 @@ TipoExpresion ReescrituraDialecto::tipoFuncion(qsizetype k, int profundidad)
     const TipoExpresion primero = tipoArgumento(0);
     if (primero == TipoExpresion::Nulo && args.size() > 1 && es(k, QLatin1String("ISNULL")))
         return tipoArgumento(1);
+    // NULLIF of text and a number compares, and gives, that number.
+    if (primero == TipoExpresion::Texto && args.size() > 1 && es(k, QLatin1String("NULLIF"))
+        && EsNumerico(tipoArgumento(1)))
+        return tipoArgumento(1);
     // The server's SUM and AVG of a bit or an integer are integers; of a decimal, decimals.
     return primero;
 }

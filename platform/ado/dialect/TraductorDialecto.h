@@ -72,14 +72,26 @@ struct RasgosDialecto {
     QList<FuncionDialecto> funciones;
     // Renamed only when called with three arguments, e.g. ROUND(x, n, 1).
     QList<FuncionDialecto> funcionesTresArgumentos;
-    // The right operand of "/" and "%" goes through this function, which refuses a zero with the
-    // server's message; `divisorReal` also makes it a real when either operand is a decimal or a
-    // float (a decimal stored whole would divide as an integer). Empty leaves them as they are.
-    QString divisor;
-    QString divisorReal;
-    // Written around AVG(x) of an integer x, which the server gives as an integer: the whole
-    // part, e.g. {"CAST(", " AS INTEGER)"}. Empty leaves AVG as it is.
-    std::pair<QString, QString> promedioEntero;
+    // "a / b" becomes division(a, b), and "a % b" resto(a, b): functions that refuse a zero divisor
+    // with the server's message (NULL on either side gives NULL first). `divisionReal` divides as
+    // reals, for a decimal or float operand (a decimal stored whole would divide as an integer).
+    // The operands are taken as the server's precedence takes them. Empty leaves them as they are.
+    QString division;
+    QString divisionReal;
+    QString resto;
+    // Written around what the server gives as an integer where the engine may not: AVG of an
+    // integer, ISNULL and NULLIF of an integer and a decimal or float. The whole part, e.g.
+    // {"CAST(", " AS INTEGER)"}. Empty leaves them as they are.
+    std::pair<QString, QString> enteroTruncado;
+    // A call that refuses the statement with the server's message, "%1" standing for the message as
+    // a string literal, e.g. "KQ_FALLA(%1)"; it gives an integer when it does not fail. Used for
+    // what the server refuses by its types: a minus before text, text with text in "-", "*", "/" and
+    // "%". Empty leaves those to the engine.
+    QString falla;
+    // A bare NULL as an operand of arithmetic, or as the result of CASE, COALESCE, ISNULL or NULLIF
+    // of numbers or of NULLs alone, written as the server types it (an int), e.g.
+    // "CAST(NULL AS integer)": for an engine that cannot type a bare NULL there. Empty leaves it.
+    QString nuloEntero;
     // An ORDER BY item puts NULL first when ascending and last when descending, as the server does,
     // for an engine that does the opposite.
     bool nulosComoServidor = false;

@@ -26,8 +26,10 @@ dialecto::RasgosDialecto rasgosPostgres(bool ordenIcu)
                    {QStringLiteral("ISNULL"), QStringLiteral("COALESCE")},
                    {QStringLiteral("DATENAME"), QStringLiteral("pg_temp.kq_datename")}};
     r.funcionesTresArgumentos = {{QStringLiteral("ROUND"), QStringLiteral("pg_temp.kq_round")}};
-    r.promedioEntero = {QStringLiteral("CAST(trunc("), QStringLiteral(") AS integer)")};
+    r.enteroTruncado = {QStringLiteral("CAST(trunc("), QStringLiteral(") AS integer)")};
     r.nulosComoServidor = true;
+    r.falla = QStringLiteral("pg_temp.kq_falla(%1, NULL::integer)");
+    r.nuloEntero = QStringLiteral("CAST(NULL AS integer)");
     r.suma = QStringLiteral("pg_temp.kq_suma");
     r.patronLike = QStringLiteral("pg_temp.kq_patron");
     r.sinBlancosFinales = QStringLiteral("rtrim");
