@@ -265,6 +265,11 @@ void TstSentenciasSuite::sentencias_data()
     fila("número comparado con texto", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = ' 3 ' OR ID IN ('4', 5)", "3");
     fila("número comparado con texto que no es número", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = 'x'", "ERROR");
 
+    fila("expresión con el nombre de una columna de fecha",
+         "SELECT ID + 1 AS FECHA, CONVERT(varchar(10), FECHA, 103) AS FECHAHORA FROM MV_AGENDA", "2|05/03/2025");
+    fila("NULL en aritmética", "SELECT - NULL, NULL + NULL, CASE WHEN ID = 1 THEN NULL END * 2 FROM MA_CANDIDATOS WHERE ID = 1",
+         "NULL|NULL|NULL");
+
     // Order and limits.
     fila("NULL primero en orden ascendente", "SELECT ID FROM MV_ASIENTOS ORDER BY IMPORTE", "3,2,1");
     fila("NULL último en orden descendente", "SELECT ID FROM MV_ASIENTOS ORDER BY IMPORTE DESC", "1,2,3");

@@ -113,6 +113,35 @@ QString ReescrituraDialecto::resultado()
     return salida;
 }
 
+QHash<QString, TipoExpresion> ReescrituraDialecto::tiposDeAlias()
+{
+    QHash<QString, TipoExpresion> tipos;
+    if (!es(0, QLatin1String("SELECT")))
+        return tipos;
+    qsizetype m = es(1, QLatin1String("DISTINCT")) || es(1, QLatin1String("ALL")) ? 2 : 1;
+    if (es(m, QLatin1String("TOP")))
+        m = esSimbolo(m + 1, QLatin1String("(")) ? std::max(pareja(m + 1), m + 1) + 1 : m + 2;
+    for (qsizetype inicio = m; m <= sig_.size(); ++m) {
+        bool fin = m == sig_.size() || esSimbolo(m, QLatin1String(";"));
+        for (const QLatin1String& palabra : kFinSeleccion)
+            fin = fin || es(m, palabra);
+        if (fin || esSimbolo(m, QLatin1String(","))) {
+            const qsizetype alias = m - 1;
+            const bool conAs = es(alias - 1, QLatin1String("AS"));
+            const qsizetype finExpresion = conAs ? alias - 2 : alias - 1;
+            if (alias > inicio && finExpresion >= inicio && esNombre(alias) && !esSimbolo(alias - 1, QLatin1String("."))
+                && (conAs || esFinOperando(finExpresion)))
+                tipos.insert(nombre(alias), tipoTramo(inicio, finExpresion, 0));
+            if (fin)
+                break;
+            inicio = m + 1;
+        } else if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))) {
+            m = std::max(m, pareja(m));
+        }
+    }
+    return tipos;
+}
+
 void ReescrituraDialecto::agregaToken(QString& salida, const TokenSql& tk) const
 {
     const QStringView t = texto_.mid(tk.inicio, tk.largo);

@@ -21,6 +21,8 @@ public:
     ReescrituraDialecto(const EsquemaDialecto& esquema, const RasgosDialecto& rasgos, QStringView texto);
 
     [[nodiscard]] QString resultado();
+    // TiposDeAlias (TraductorDialecto.h).
+    [[nodiscard]] QHash<QString, TipoExpresion> tiposDeAlias();
 
 private:
     enum class Sentencia { Otra, Consulta, Actualizacion, Insercion, Definicion };

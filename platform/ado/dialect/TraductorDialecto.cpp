@@ -12,6 +12,12 @@ void EsquemaDialecto::declara(const QString& tabla, const QString& columna, Tipo
     tipos.insert(clave, previo == tipos.cend() || *previo == tipo ? tipo : TipoExpresion::Desconocido);
 }
 
+QHash<QString, TipoExpresion> TiposDeAlias(const EsquemaDialecto& esquema, QStringView sentencia)
+{
+    static const RasgosDialecto ninguno;
+    return ReescrituraDialecto(esquema, ninguno, sentencia).tiposDeAlias();
+}
+
 TraductorDialecto::TraductorDialecto(EsquemaDialecto esquema, RasgosDialecto rasgos)
     : esquema_(std::move(esquema)), rasgos_(std::move(rasgos))
 {

@@ -101,6 +101,11 @@ struct RasgosDialecto {
 // quote-aware tokenizer (never a regular expression over raw text). String literals and quoted
 // names are never rewritten, except a day-first date literal compared with a date column and the
 // trailing blanks of a literal compared with text (`sinBlancosFinales`).
+// The type the server gives each aliased column ("x AS nombre", "x nombre") of the statement's
+// SELECT list, by the alias in upper case; `Desconocido` where the types of its expression are not
+// all known. Nothing for a statement that is not a SELECT.
+[[nodiscard]] QHash<QString, TipoExpresion> TiposDeAlias(const EsquemaDialecto& esquema, QStringView sentencia);
+
 class TraductorDialecto {
 public:
     TraductorDialecto(EsquemaDialecto esquema, RasgosDialecto rasgos);

@@ -161,7 +161,7 @@ Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
         return std::move(ejecucion.filas);
     }
     const QString traducida = traductor_->traduce(sentencia);
-    if (auto filas = consultaEnCache(traducida))
+    if (auto filas = consultaEnCache(traducida, sentencia))
         return std::move(*filas);
     Resultado resultado;
     {
@@ -310,7 +310,7 @@ std::optional<int32_t> ProveedorSqlite::ejecutaEnCache(const QString& traducida)
     fallaPaso(sentencia, rc, parametrizada->forma);
 }
 
-std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traducida)
+std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traducida, const QString& original)
 {
     sqlite3_stmt* sentencia = cache_.prepara(manejador_, traducida);
     if (!sentencia)
@@ -327,7 +327,7 @@ std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traduci
     QStringList nombres;
     for (int i = 0; i < columnas; ++i)
         nombres.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(sentencia, i))).remove(u'"'));
-    LectorFilasSqlite lector(esquema_, nombres, traducida);
+    LectorFilasSqlite lector(esquema_, nombres, original);
     QVariantList crudos(columnas);
     for (; rc == SQLITE_ROW; rc = sqlite3_step(sentencia)) {
         for (int i = 0; i < columnas; ++i)
