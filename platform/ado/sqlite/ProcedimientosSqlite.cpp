@@ -1,5 +1,7 @@
 #include "platform/ado/sqlite/ProcedimientosSqlite.h"
 
+#include "platform/ado/dialect/TokenizadorSql.h"
+
 #include "platform/ado/Constantes.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/dialect/FechasDialecto.h"
@@ -140,32 +142,22 @@ void leeLlamada(const QString& llamada, QString& nombre, QVariantList& argumento
 // Splits `texto` at `separador` outside quotes, brackets, parentheses and comments; drops blank pieces.
 QStringList parte(QStringView texto, QChar separador)
 {
+    using Tipo = dialecto::TokenSql::Tipo;
     QStringList piezas;
     QString actual;
     int nivel = 0;
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (c == u'\'' || c == u'"' || c == u'[') {
-            const QChar cierre = c == u'[' ? QChar(u']') : c;
-            qsizetype fin = texto.indexOf(cierre, i + 1);
-            fin = fin < 0 ? texto.size() - 1 : fin;
-            actual += texto.mid(i, fin - i + 1);
-            i = fin;
-        } else if (c == u'-' && i + 1 < texto.size() && texto[i + 1] == u'-') {
-            const qsizetype fin = texto.indexOf(u'\n', i);
-            i = fin < 0 ? texto.size() : fin;
-            actual += u'\n';
-        } else if (c == u'/' && i + 1 < texto.size() && texto[i + 1] == u'*') {
-            const qsizetype fin = texto.indexOf(QLatin1String("*/"), i + 2);
-            i = fin < 0 ? texto.size() : fin + 1;
-            actual += u' ';
-        } else if (c == separador && nivel == 0) {
+    for (const dialecto::TokenSql& tk : dialecto::TokenizadorSql::divide(texto)) {
+        const QStringView t = texto.mid(tk.inicio, tk.largo);
+        if (tk.tipo == Tipo::Comentario) {
+            actual += t.startsWith(u"--") ? u'\n' : u' ';
+        } else if (tk.tipo == Tipo::Simbolo && t.size() == 1 && t[0] == separador && nivel == 0) {
             if (!actual.trimmed().isEmpty())
                 piezas.append(actual.trimmed());
             actual.clear();
         } else {
-            nivel += c == u'(' ? 1 : c == u')' ? -1 : 0;
-            actual += c;
+            if (tk.tipo == Tipo::Simbolo)
+                nivel += t == u"(" ? 1 : t == u")" ? -1 : 0;
+            actual += t;
         }
     }
     if (!actual.trimmed().isEmpty())
