@@ -60,6 +60,10 @@ void ReescrituraDialecto::signoMas(qsizetype k)
 void ReescrituraDialecto::aritmetica(qsizetype k)
 {
     const bool aditivo = esSimbolo(k, QLatin1String("-"));
+    // Of a run of signs, the last one looks at the operand.
+    if (!esFinOperando(k - 1) && (esSimbolo(k + 1, QLatin1String("-")) || esSimbolo(k + 1, QLatin1String("+"))
+                                  || esSimbolo(k + 1, QLatin1String("~"))))
+        return;
     const qsizetype primero = finSignos(k + 1);
     if (primero >= sig_.size() || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("("))
                                     || es(primero, QLatin1String("CASE"))))
@@ -76,6 +80,7 @@ void ReescrituraDialecto::aritmetica(qsizetype k)
     const TipoExpresion derecha = tipoTramo(k + 1, finDerecha, 0);
     const TipoExpresion izquierda = tipoIzquierdo(k - 1, !aditivo);
     const qsizetype inicioIzquierda = aditivo ? inicioOperando(k - 1) : inicioTermino(k - 1);
+    (aditivo ? tiposSuma_ : tiposTermino_).insert(finDerecha, {inicioIzquierda, Combina(izquierda, derecha)});
     if (izquierda == TipoExpresion::Texto && derecha == TipoExpresion::Texto && !rasgos_.falla.isEmpty()) {
         const char* nombre = aditivo ? "subtract" : esSimbolo(k, QLatin1String("*")) ? "multiply"
                                                     : esSimbolo(k, QLatin1String("/")) ? "divide" : "modulo";
@@ -109,9 +114,8 @@ qsizetype ReescrituraDialecto::inicioTermino(qsizetype k)
         if (!(esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/")) || esSimbolo(p, QLatin1String("%")))
             || !esFinOperando(p - 1))
             return inicio;
-        // A division already rewritten is jumped in one step, so a long chain stays linear.
-        const auto previo = terminos_.constFind(p - 1);
-        inicio = previo != terminos_.cend() ? *previo : inicioPrimario(p - 1);
+        const auto previo = tiposTermino_.constFind(p - 1);
+        inicio = previo != tiposTermino_.cend() ? previo->first : inicioPrimario(p - 1);
     }
 }
 
@@ -202,7 +206,6 @@ void ReescrituraDialecto::division(qsizetype k, qsizetype inicio, qsizetype fin,
     operador.reemplaza = true;
     operador.reemplazo = QStringLiteral(",");
     agregaSufijo(fin, QStringLiteral(")"));
-    terminos_.insert(fin, inicio);
 }
 
 // AVG(x) at `k` of an integer x: the whole part of the mean, as the server gives it.

@@ -163,9 +163,10 @@ private:
     QList<QString> columnasInsercion_;
     std::vector<qsizetype> parejas_;              // the matching ( ) and CASE END, made on first need
     QHash<qsizetype, qsizetype> sumas_;           // last token of a rewritten "+" → its first token
-    QHash<qsizetype, qsizetype> terminos_;        // last token of a rewritten "/" or "%" → its first token
-    // Last token of any binary "+" → its first token and the type of the sum.
+    // Last token of any binary "+" or "-" → the first token of the sum and its type; the same for
+    // "*", "/" and "%". Walking back over an operand jumps over them, so long chains stay linear.
     QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;
+    QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposTermino_;
     // First token of a primary already typed → its type and last token.
     QHash<qsizetype, std::pair<TipoExpresion, qsizetype>> tiposPrimarios_;
     QString tablaInsercion_;                      // the table of an INSERT, upper case

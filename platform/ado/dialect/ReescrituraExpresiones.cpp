@@ -382,8 +382,11 @@ qsizetype ReescrituraDialecto::inicioOperando(qsizetype k)
             || esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/"))
             || esSimbolo(p, QLatin1String("%")) || esSimbolo(p, QLatin1String("||"));
         if (operador && esFinOperando(p - 1)) {
-            const auto previa = sumas_.constFind(p - 1);
-            inicio = previa != sumas_.cend() ? *previa : inicioPrimario(p - 1);
+            const auto suma = tiposSuma_.constFind(p - 1);
+            const auto termino = tiposTermino_.constFind(p - 1);
+            inicio = suma != tiposSuma_.cend()         ? suma->first
+                : termino != tiposTermino_.cend()      ? termino->first
+                                                       : inicioPrimario(p - 1);
         } else if ((esSimbolo(p, QLatin1String("-")) || esSimbolo(p, QLatin1String("+")) || esSimbolo(p, QLatin1String("~")))
                    && !esFinOperando(p - 1)) {
             inicio = p;

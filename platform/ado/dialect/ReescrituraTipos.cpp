@@ -126,9 +126,14 @@ TipoExpresion ReescrituraDialecto::tipoIzquierdo(qsizetype k, bool soloTermino)
     qsizetype fin = k;
     for (;;) {
         qsizetype inicio = -1;
-        if (const auto suma = tiposSuma_.constFind(fin); !soloTermino && suma != tiposSuma_.cend()) {
-            inicio = suma->first;
-            tipo = Combina(tipo, suma->second);
+        const auto sumaVista = soloTermino ? tiposSuma_.cend() : tiposSuma_.constFind(fin);
+        const auto terminoVisto = tiposTermino_.constFind(fin);
+        if (sumaVista != tiposSuma_.cend()) {
+            inicio = sumaVista->first;
+            tipo = Combina(tipo, sumaVista->second);
+        } else if (terminoVisto != tiposTermino_.cend()) {
+            inicio = terminoVisto->first;
+            tipo = Combina(tipo, terminoVisto->second);
         } else {
             inicio = inicioPrimario(fin);
             qsizetype ultimo = inicio;
