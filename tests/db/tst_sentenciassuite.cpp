@@ -265,6 +265,9 @@ void TstSentenciasSuite::sentencias_data()
     fila("número comparado con texto", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = ' 3 ' OR ID IN ('4', 5)", "3");
     fila("número comparado con texto que no es número", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = 'x'", "ERROR");
 
+    fila("estilo de una fecha calculada",
+         "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 103), CONVERT(varchar(8), CAST('25/08/2017' AS date), 112)",
+         "25/08/2017|20170825");
     fila("expresión con el nombre de una columna de fecha",
          "SELECT ID + 1 AS FECHA, CONVERT(varchar(10), FECHA, 103) AS FECHAHORA FROM MV_AGENDA", "2|05/03/2025");
     fila("NULL en aritmética", "SELECT - NULL, NULL + NULL, CASE WHEN ID = 1 THEN NULL END * 2 FROM MA_CANDIDATOS WHERE ID = 1",

@@ -132,11 +132,14 @@ void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoE
         return;
     if (const TipoExpresion tipo = tipoPrimario(desde, fin, 0); fin != hasta || tipo == TipoExpresion::Desconocido)
         return;
-    if (desde == hasta && tokens_[sig_[desde]].tipo == Tipo::Cadena && destino != TipoExpresion::Texto) {
+    if (desde == hasta && tokens_[sig_[desde]].tipo == Tipo::Cadena && EsNumerico(destino)) {
         literalComo(desde, destino);
         return;
     }
-    const char* tipo = destino == TipoExpresion::Entero ? "int" : destino == TipoExpresion::Texto ? "varchar" : "float";
+    const char* tipo = destino == TipoExpresion::Entero ? "int"
+        : destino == TipoExpresion::Texto               ? "varchar"
+        : destino == TipoExpresion::Fecha               ? "datetime"
+                                                        : "float";
     const QString* funcion = nullptr;
     for (const FuncionDialecto& f : rasgos_.conversiones) {
         if (f.suite.isEmpty() ? !funcion : f.suite == QLatin1String(tipo))

@@ -192,6 +192,12 @@ void ReescrituraDialecto::conversion(qsizetype k)
             accion(sig_[corte + 1]).reemplazo = QStringLiteral("'float'");
         return;
     }
+    // A date computed by an expression (CAST(x AS date), DATEADD(...)) reaches a style as a date
+    // and time, which the conversion reads as one.
+    if (finValor != cierra && TipoDeNombre(texto(tipo)) == TipoExpresion::Texto
+        && !(esNombre(corte + 1) && finCadena(corte + 1) == finValor - 1)
+        && tipoTramo(corte + 1, finValor - 1, 0) == TipoExpresion::Fecha)
+        convierteTramo(corte + 1, finValor - 1, TipoExpresion::Fecha);
     // The type and its comma go (with the blanks after them); the type follows the value instead.
     for (qsizetype i = sig_[tipo]; i < sig_[corte + 1]; ++i)
         accion(i).omite = true;
