@@ -299,6 +299,9 @@ void ReescrituraDialecto::literalComo(qsizetype k, TipoExpresion destino)
     const QStringView citado = tk.nacional ? texto(k).mid(1) : texto(k);
     QString valor = citado.mid(1, citado.size() - 2).toString().replace(QStringLiteral("''"), QStringLiteral("'"));
     valor = valor.trimmed();
+    // 'true' and 'false' are the server's texts for a bit, which the engines read themselves.
+    if (valor.compare(u"true", Qt::CaseInsensitive) == 0 || valor.compare(u"false", Qt::CaseInsensitive) == 0)
+        return;
     const char* tipo = destino == TipoExpresion::Entero ? "int" : destino == TipoExpresion::Decimal ? "decimal" : "float";
     bool legible = false;
     if (valor.isEmpty() && destino != TipoExpresion::Decimal) {

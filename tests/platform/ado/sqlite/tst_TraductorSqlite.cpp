@@ -230,6 +230,7 @@ void TstTraductorSqlite::tipos_data()
     fila("literales frente a un entero", "SELECT 1 FROM T WHERE E = ' 3 ' OR E IN ('-4', 'x')",
          "SELECT 1 FROM T WHERE E = 3 OR E IN ((-4), KQ_CONVERT('x', 'int'))");
     fila("ISNULL de un entero con ''", "SELECT ISNULL(E, '') FROM T", "SELECT IFNULL(E, 0) FROM T");
+    fila("'true' de un bit queda", "UPDATE T SET E = 'True' WHERE F = 'false'", "UPDATE T SET E = 'True' WHERE F = 'false'");
     fila("AVG de enteros entero", "SELECT AVG(E), AVG(D) FROM T", "SELECT CAST(AVG(E) AS INTEGER), AVG(D) FROM T");
     fila("menos ante texto rechazado", "SELECT - S FROM T",
          "SELECT - (KQ_FALLA('El tipo de datos varchar del operando no es válido para el operador minus.')"
