@@ -1,5 +1,7 @@
 #include "platform/ado/FuenteActualizable.h"
 
+#include "platform/ado/dialect/TokenizadorSql.h"
+
 #include <QList>
 
 namespace ado {
@@ -11,55 +13,39 @@ struct Pieza {
     int nivel = 0;  // parenthesis depth where it stands
 };
 
-bool esLetraDePalabra(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$';
-}
-
-// Reads up to `cierre`; a doubled closing character stands for itself. False when unterminated.
-bool leeEntre(const QString& t, qsizetype& pos, QChar cierre, QString& contenido)
-{
-    for (++pos; pos < t.size(); ++pos) {
-        if (t[pos] == cierre) {
-            if (pos + 1 < t.size() && t[pos + 1] == cierre && cierre != u']') {
-                contenido += cierre;
-                ++pos;
-                continue;
-            }
-            ++pos;
-            return true;
-        }
-        contenido += t[pos];
-    }
-    return false;
-}
-
+// The significant tokens of the text, comments left out; nothing when a quote is left open.
 std::optional<QList<Pieza>> trocea(const QString& t)
 {
+    using Tipo = dialecto::TokenSql::Tipo;
     QList<Pieza> piezas;
     int nivel = 0;
-    qsizetype pos = 0;
-    while (pos < t.size()) {
-        const QChar c = t[pos];
-        if (c.isSpace()) {
-            ++pos;
-        } else if (c == u'\'' || c == u'"' || c == u'[') {
-            QString contenido;
-            if (!leeEntre(t, pos, c == u'[' ? QChar(u']') : c, contenido))
-                return std::nullopt;
-            piezas.append({c == u'\'' ? Pieza::Literal : Pieza::Nombre, contenido, nivel});
-        } else if (esLetraDePalabra(c)) {
-            const qsizetype inicio = pos;
-            while (pos < t.size() && esLetraDePalabra(t[pos]))
-                ++pos;
-            piezas.append({Pieza::Palabra, t.mid(inicio, pos - inicio), nivel});
-        } else {
-            if (c == u')')
+    for (const dialecto::TokenSql& tk : dialecto::TokenizadorSql::divide(t)) {
+        if (tk.tipo == Tipo::Espacio || tk.tipo == Tipo::Comentario)
+            continue;
+        if (tk.abierto)
+            return std::nullopt;
+        const QStringView texto = QStringView(t).mid(tk.inicio, tk.largo);
+        switch (tk.tipo) {
+        case Tipo::Cadena:
+        case Tipo::CadenaDolar:
+            piezas.append({Pieza::Literal, texto.toString(), nivel});
+            break;
+        case Tipo::NombreCorchetes:
+            piezas.append({Pieza::Nombre, texto.mid(1, texto.size() - 2).toString().replace(QStringLiteral("]]"), QStringLiteral("]")), nivel});
+            break;
+        case Tipo::NombreComillas:
+            piezas.append({Pieza::Nombre, texto.mid(1, texto.size() - 2).toString().replace(QStringLiteral("\"\""), QStringLiteral("\"")), nivel});
+            break;
+        case Tipo::Simbolo:
+            if (texto == u")")
                 --nivel;
-            piezas.append({Pieza::Signo, QString(c), nivel});
-            if (c == u'(')
+            piezas.append({Pieza::Signo, texto.toString(), nivel});
+            if (texto == u"(")
                 ++nivel;
-            ++pos;
+            break;
+        default:
+            piezas.append({Pieza::Palabra, texto.toString(), nivel});
+            break;
         }
     }
     return piezas;

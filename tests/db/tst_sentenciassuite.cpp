@@ -266,6 +266,58 @@ void TstSentenciasSuite::sentencias_data()
     fila("menor que", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE Nombre < 'B'", "3");
     fila("BETWEEN con la Ñ", "SELECT ID FROM MA_CANDIDATOS WHERE Nombre BETWEEN 'N' AND 'O' ORDER BY ID", "7,8");
     fila("IN sin caja", "SELECT ID FROM MA_CANDIDATOS WHERE Nombre IN ('ÁLVAREZ', 'zoe') ORDER BY ID", "4,6");
+
+    // Dates reach a date column the same way by every path.
+    fila("fecha insertada sin lista de columnas", "INSERT INTO MV_ASIENTOS VALUES (1, '05/03/2025 10:00', 'A', 30)", "");
+    fila("fecha insertada desde un SELECT",
+         "INSERT INTO MV_ASIENTOS (ID, FECHA, CODIGO, IMPORTE) SELECT 2, '06/03/2025', 'B', 17", "");
+    fila("fecha nula insertada", "INSERT INTO MV_ASIENTOS (ID, FECHA) VALUES (3, NULL)", "");
+    fila("fecha cambiada junto a otra columna",
+         "UPDATE MV_ASIENTOS SET CODIGO = 'C', FECHA = '31/03/2025 23:00' WHERE ID = 3", "");
+    fila("fechas guardadas por cada camino",
+         "SELECT ID, FECHA FROM MV_ASIENTOS WHERE FECHA >= '01/03/2025' AND FECHA < '01/04/2025' ORDER BY ID",
+         "1|2025-03-05 10:00:00,2|2025-03-06 00:00:00,3|2025-03-31 23:00:00");
+
+    // Types as the server gives them.
+    fila("artículo con decimales enteros",
+         "INSERT INTO MA_ARTICULOS (IDARTICULO, DESCRIPCION, Stock, PUNTOPEDIDO) VALUES ('A1', 'Tornillo', 30, 17)", "");
+    fila("decimal guardado entero se divide como decimal",
+         "SELECT CAST(Stock / PUNTOPEDIDO AS decimal(10, 4)), CAST(a.IMPORTE / b.IMPORTE AS decimal(10, 4))"
+         " FROM MA_ARTICULOS, MV_ASIENTOS a, MV_ASIENTOS b WHERE a.ID = 1 AND b.ID = 2", "1.7647|1.7647");
+    fila("división entera trunca", "SELECT 7 / 2, -7 / 2, 7 % 3, ID / 2 FROM MA_CANDIDATOS WHERE ID = 9", "3|-3|1|4");
+    fila("división entre cero", "SELECT 1 / 0", "ERROR");
+    fila("resto entre cero de una columna", "SELECT ID % (ID - 1) FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
+    fila("signo + antes del primer operando",
+         "SELECT 2 * + a + b, - + a + b, 65 + - + a + + 9 FROM (SELECT 10 AS a, 3 AS b) x", "23|-7|64");
+    fila("CASE ... END + columna", "SELECT CASE WHEN ID = 1 THEN 10 ELSE 0 END + ID FROM MA_CANDIDATOS WHERE ID = 1", "11");
+    fila("suma de enteros sigue entera", "SELECT (ID + ID) / 4 * 4 FROM MA_CANDIDATOS WHERE ID = 7", "12");
+    fila("real + entero", "SELECT CAST(1.5 AS float) + ID, CAST('2.5' AS double precision) FROM MA_CANDIDATOS WHERE ID = 1",
+         "2.5|2.5");
+    fila("+ ante una columna de texto", "SELECT + Nombre FROM MA_CANDIDATOS WHERE ID = 1", "Bruno");
+    fila("ISNULL de un entero con ''", "SELECT COUNT(*) FROM MV_AGENDA WHERE ISNULL(IdEntrevista, '') = 0", "1");
+    fila("COALESCE y CASE llevan el texto al número",
+         "SELECT COALESCE(NULL, '5', 1) + 1, CASE WHEN ID = 1 THEN '7' ELSE 0 END * 2 FROM MA_CANDIDATOS WHERE ID = 1",
+         "6|14");
+    fila("texto que no es número en COALESCE", "SELECT COALESCE(NULL, 'a', 1)", "ERROR");
+    fila("columna de texto que no es número + número", "SELECT Nombre + 1 FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
+    fila("AVG de enteros es entero",
+         "SELECT AVG(ID), NULLIF(53, AVG(ID)) / 71 * 78 FROM MA_CANDIDATOS WHERE ID IN (1, 2)", "1|0");
+    fila("número comparado con texto", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = ' 3 ' OR ID IN ('4', 5)", "3");
+    fila("número comparado con texto que no es número", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = 'x'", "ERROR");
+
+    fila("estilo de una fecha calculada",
+         "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 103), CONVERT(varchar(8), CAST('25/08/2017' AS date), 112)",
+         "25/08/2017|20170825");
+    fila("expresión con el nombre de una columna de fecha",
+         "SELECT ID + 1 AS FECHA, CONVERT(varchar(10), FECHA, 103) AS FECHAHORA FROM MV_AGENDA", "2|05/03/2025");
+    fila("NULL en aritmética", "SELECT - NULL, NULL + NULL, CASE WHEN ID = 1 THEN NULL END * 2 FROM MA_CANDIDATOS WHERE ID = 1",
+         "NULL|NULL|NULL");
+
+    // Order and limits.
+    fila("NULL primero en orden ascendente", "SELECT ID FROM MV_ASIENTOS ORDER BY IMPORTE", "3,2,1");
+    fila("NULL último en orden descendente", "SELECT ID FROM MV_ASIENTOS ORDER BY IMPORTE DESC", "1,2,3");
+    fila("TOP entre paréntesis", "SELECT TOP (2) ID FROM MA_CANDIDATOS ORDER BY ID", "1,2");
+    fila("TOP de una subconsulta", "SELECT TOP (SELECT COUNT(*) FROM MV_AGENDA) ID FROM MA_CANDIDATOS ORDER BY ID", "1");
 }
 
 void TstSentenciasSuite::sentencias()

@@ -113,6 +113,35 @@ QString ReescrituraDialecto::resultado()
     return salida;
 }
 
+QHash<QString, TipoExpresion> ReescrituraDialecto::tiposDeAlias()
+{
+    QHash<QString, TipoExpresion> tipos;
+    if (!es(0, QLatin1String("SELECT")))
+        return tipos;
+    qsizetype m = es(1, QLatin1String("DISTINCT")) || es(1, QLatin1String("ALL")) ? 2 : 1;
+    if (es(m, QLatin1String("TOP")))
+        m = esSimbolo(m + 1, QLatin1String("(")) ? std::max(pareja(m + 1), m + 1) + 1 : m + 2;
+    for (qsizetype inicio = m; m <= sig_.size(); ++m) {
+        bool fin = m == sig_.size() || esSimbolo(m, QLatin1String(";"));
+        for (const QLatin1String& palabra : kFinSeleccion)
+            fin = fin || es(m, palabra);
+        if (fin || esSimbolo(m, QLatin1String(","))) {
+            const qsizetype alias = m - 1;
+            const bool conAs = es(alias - 1, QLatin1String("AS"));
+            const qsizetype finExpresion = conAs ? alias - 2 : alias - 1;
+            if (alias > inicio && finExpresion >= inicio && esNombre(alias) && !esSimbolo(alias - 1, QLatin1String("."))
+                && (conAs || esFinOperando(finExpresion)))
+                tipos.insert(nombre(alias), tipoTramo(inicio, finExpresion, 0));
+            if (fin)
+                break;
+            inicio = m + 1;
+        } else if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))) {
+            m = std::max(m, pareja(m));
+        }
+    }
+    return tipos;
+}
+
 void ReescrituraDialecto::agregaToken(QString& salida, const TokenSql& tk) const
 {
     const QStringView t = texto_.mid(tk.inicio, tk.largo);
@@ -163,6 +192,12 @@ void ReescrituraDialecto::iniciaSentencia(qsizetype k)
     else
         sentencia_ = Sentencia::Otra;
     esperaColumnas_ = sentencia_ == Sentencia::Insercion;
+    tablaInsercion_.clear();
+    if (sentencia_ == Sentencia::Insercion) {
+        const qsizetype tabla = es(k + 1, QLatin1String("INTO")) ? k + 2 : k + 1;
+        if (esNombre(tabla))
+            tablaInsercion_ = nombre(finCadena(tabla));
+    }
 }
 
 // Definitions only get names and N'' rewritten; a trigger body's ";" does not end the statement.
@@ -223,6 +258,10 @@ qsizetype ReescrituraDialecto::paso(qsizetype k)
         }
     } else if (c == u'+' && !rasgos_.suma.isEmpty() && esFinOperando(k - 1)) {
         suma(k);
+    } else if (c == u'+' && !rasgos_.suma.isEmpty()) {
+        signoMas(k);
+    } else if ((c == u'-' || c == u'*' || c == u'/' || c == u'%') && !rasgos_.suma.isEmpty()) {
+        aritmetica(k);
     } else if (c == u'=' && a.clausulaSet && a.esperaAsignacion && ambitos_.size() == 1) {
         asignacion(k);
     } else if (c == u'=' || c == u'<' || c == u'>'
@@ -237,9 +276,11 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     Ambito& a = ambitos_.back();
     const bool alto = ambitos_.size() == 1;
     if (es(k, QLatin1String("SELECT"))) {
-        if (alto && sentencia_ == Sentencia::Insercion)
-            esperaColumnas_ = false;
         const qsizetype tras = quitaTop(k);
+        if (alto && sentencia_ == Sentencia::Insercion) {
+            esperaColumnas_ = false;
+            seleccionInsertada(tras);
+        }
         const bool cuantificada = es(k + 1, QLatin1String("DISTINCT")) || es(k + 1, QLatin1String("ALL"));
         iniciaSeleccion(k, tras == k + 1 && cuantificada ? k + 2 : tras);
         return tras;
@@ -265,7 +306,7 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     }
     if (a.ordenBy) {
         if (es(k, QLatin1String("ASC")) || es(k, QLatin1String("DESC")))
-            cierraOrdenado(k - 1);
+            cierraOrdenado(k - 1, k);
         for (const QLatin1String& fin : kFinOrden) {
             if (es(k, fin)) {
                 cierraOrdenado(k - 1);
@@ -295,13 +336,23 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     if (alto && sentencia_ == Sentencia::Insercion && es(k, QLatin1String("VALUES"))) {
         enValores_ = true;
         esperaColumnas_ = false;
+        if (columnasInsercion_.isEmpty())
+            columnasInsercion_ = esquema_.columnasTabla.value(tablaInsercion_);
     }
+    if (es(k, QLatin1String("CASE")))
+        resultadosTipados(k);
+    if (!rasgos_.nuloEntero.isEmpty() && es(k, QLatin1String("NULL")) && esNuloAritmetico(k))
+        nuloTipado(k);
     if (esSimbolo(k + 1, QLatin1String("(")) && !esSimbolo(k - 1, QLatin1String("."))) {
         parteDeFecha(k);
         if (!rasgos_.conversiones.isEmpty() && (es(k, QLatin1String("CAST")) || es(k, QLatin1String("CONVERT"))))
             conversion(k);
         if (rasgos_.ordenSinCaso)
             argumentoOrdenado(k);
+        if (!rasgos_.enteroTruncado.first.isEmpty() && es(k, QLatin1String("AVG")))
+            promedio(k);
+        if (es(k, QLatin1String("ISNULL")) || es(k, QLatin1String("NULLIF")) || es(k, QLatin1String("COALESCE")))
+            argumentosTipados(k);
         const bool marcado = !acciones_.isEmpty() && (acciones_[sig_[k]].reemplaza || acciones_[sig_[k]].omite);
         for (const FuncionDialecto& f : marcado ? QList<FuncionDialecto>() : rasgos_.funciones) {
             if (tokens_[sig_[k]].largo == f.suite.size() && texto(k).compare(f.suite, Qt::CaseInsensitive) == 0) {
@@ -331,9 +382,8 @@ void ReescrituraDialecto::pasoLista(qsizetype k)
         return;
     }
     const bool elementoSolo = esSimbolo(k + 1, QLatin1String(",")) || esSimbolo(k + 1, QLatin1String(")"));
-    if (elementoSolo && a.posicion < columnasInsercion_.size()
-        && esquema_.columnasFecha.contains(columnasInsercion_[a.posicion]))
-        reescribeFecha(k);
+    if (elementoSolo && a.posicion < columnasInsercion_.size())
+        valorDeColumna(k, columnasInsercion_[a.posicion]);
 }
 
 void ReescrituraDialecto::pasoOrden(qsizetype k)
@@ -413,6 +463,9 @@ qsizetype ReescrituraDialecto::quitaTop(qsizetype k)
         const TokenSql& primero = tokens_[sig_[top + 2]];
         const TokenSql& ultimo = tokens_[sig_[fin - 1]];
         limite = texto_.mid(primero.inicio, ultimo.inicio + ultimo.largo - primero.inicio).toString();
+        // A subquery keeps its parentheses: LIMIT takes it only as one.
+        if (es(top + 2, QLatin1String("SELECT")))
+            limite = u'(' + limite + u')';
     } else {
         return k + 1;
     }
@@ -446,8 +499,27 @@ qsizetype ReescrituraDialecto::quitaPropietario(qsizetype k)
 void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
 {
     const qsizetype derecha = operador + 1;
-    const Clase clase = claseIzquierda(izquierda);
+    Clase clase = claseIzquierda(izquierda);
     const bool derechaFecha = esFechaSuelta(derecha);
+    // An expression typed as a number or a date compares as one, not as text; a string literal
+    // on the other side is converted to it, as the server does.
+    const TipoExpresion tipo = izquierda >= 0 && esFinOperando(izquierda) ? tipoIzquierdo(izquierda, false)
+                                                                           : TipoExpresion::Desconocido;
+    if (clase == Clase::Texto && (EsNumerico(tipo) || tipo == TipoExpresion::Fecha))
+        clase = tipo == TipoExpresion::Fecha ? Clase::Fecha : Clase::Otra;
+    if (EsNumerico(tipo) || tipo == TipoExpresion::Texto)
+        clase = comparaTipos(izquierda, operador, tipo, clase);
+    if (EsNumerico(tipo))
+        comparaConNumero(operador, tipo);
+    else if (tipo == TipoExpresion::Texto && esCadenaSuelta(izquierda) && !esAritmetico(izquierda - 1)
+             && esFinOperando(derecha) && !es(operador, QLatin1String("LIKE"))) {
+        qsizetype fin = derecha;
+        const TipoExpresion tipoDerecha = tipoPrimario(derecha, fin, 0);
+        if (EsNumerico(tipoDerecha) && !esAritmetico(fin + 1) && !esSimbolo(fin + 1, QLatin1String("."))) {
+            literalComo(izquierda, tipoDerecha);
+            clase = Clase::Otra;
+        }
+    }
     if (clase == Clase::Texto && !derechaFecha
         && (!rasgos_.sinCasoSoloFrenteATexto || es(operador, QLatin1String("LIKE")) || derechaTexto(derecha))) {
         if (!es(operador, QLatin1String("LIKE")))
@@ -489,11 +561,95 @@ void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
     }
 }
 
+// A comparison of text with a number, either side, written with its literals aside: the text is
+// converted to the number's type, as the server does. Returns the class of the left operand then.
+ReescrituraDialecto::Clase ReescrituraDialecto::comparaTipos(qsizetype izquierda, qsizetype operador, TipoExpresion tipo,
+                                                            Clase clase)
+{
+    const qsizetype derecha = operador + 1;
+    if (!esSimbolo(operador, QLatin1String("=")) && !esSimbolo(operador, QLatin1String("<"))
+        && !esSimbolo(operador, QLatin1String(">")) && !esSimbolo(operador, QLatin1String("<>"))
+        && !esSimbolo(operador, QLatin1String("!=")) && !esSimbolo(operador, QLatin1String("<="))
+        && !esSimbolo(operador, QLatin1String(">=")))
+        return clase;
+    if (tokens_[sig_[izquierda]].tipo == Tipo::Cadena || tokens_[sig_[derecha]].tipo == Tipo::Cadena)
+        return clase;
+    qsizetype fin = finOperando(derecha);
+    while (fin < sig_.size() && (esSimbolo(fin + 1, QLatin1String("+")) || esSimbolo(fin + 1, QLatin1String("-"))))
+        fin = finOperando(fin + 2);
+    if (fin >= sig_.size())
+        return clase;
+    const TipoExpresion tipoDerecha = tipoTramo(derecha, fin, 0);
+    if (tipo == TipoExpresion::Texto && EsNumerico(tipoDerecha)) {
+        convierteTramo(inicioOperando(izquierda), izquierda, tipoDerecha);
+        return Clase::Otra;
+    }
+    if (EsNumerico(tipo) && tipoDerecha == TipoExpresion::Texto)
+        convierteTramo(derecha, fin, tipo);
+    return clase;
+}
+
+// The string literals a number of type `tipo` is compared with at `operador` (=, <, BETWEEN, IN...)
+// take its type.
+void ReescrituraDialecto::comparaConNumero(qsizetype operador, TipoExpresion tipo)
+{
+    const qsizetype derecha = operador + 1;
+    if (es(operador, QLatin1String("LIKE")))
+        return;
+    if (es(operador, QLatin1String("IN"))) {
+        if (!esSimbolo(derecha, QLatin1String("(")) || es(derecha + 1, QLatin1String("SELECT")))
+            return;
+        for (const auto& [desde, hasta] : argumentos(derecha))
+            if (desde == hasta)
+                literalComo(desde, tipo);
+        return;
+    }
+    if (esCadenaSuelta(derecha))
+        literalComo(derecha, tipo);
+    if (es(operador, QLatin1String("BETWEEN")) && es(derecha + 1, QLatin1String("AND")) && esCadenaSuelta(derecha + 2))
+        literalComo(derecha + 2, tipo);
+}
+
 void ReescrituraDialecto::asignacion(qsizetype k)
 {
     ambitos_.back().esperaAsignacion = false;
-    if (esNombre(k - 1) && esquema_.columnasFecha.contains(nombre(k - 1)) && esCadenaSuelta(k + 1))
-        reescribeFecha(k + 1);
+    if (esNombre(k - 1) && esCadenaSuelta(k + 1) && !esSimbolo(k + 2, QLatin1String(".")))
+        valorDeColumna(k + 1, nombre(k - 1));
+}
+
+// A lone string literal at `k` stored into the column named `columna`: a date as the stored form,
+// a number as its value, as the server converts it on the way in.
+void ReescrituraDialecto::valorDeColumna(qsizetype k, const QString& columna)
+{
+    if (esquema_.columnasFecha.contains(columna))
+        reescribeFecha(k);
+    else
+        literalComo(k, esquema_.tipos.value(columna, TipoExpresion::Desconocido));
+}
+
+// The column list of the SELECT of an INSERT, which starts at `primera`: each item that is a lone
+// string literal is stored into the column at its position.
+void ReescrituraDialecto::seleccionInsertada(qsizetype primera)
+{
+    if (columnasInsercion_.isEmpty())
+        columnasInsercion_ = esquema_.columnasTabla.value(tablaInsercion_);
+    qsizetype posicion = 0;
+    qsizetype inicio = primera;
+    for (qsizetype m = primera; m <= sig_.size(); ++m) {
+        bool fin = m == sig_.size() || esSimbolo(m, QLatin1String(";")) || esSimbolo(m, QLatin1String(")"));
+        for (const QLatin1String& palabra : kFinSeleccion)
+            fin = fin || es(m, palabra);
+        if (fin || esSimbolo(m, QLatin1String(","))) {
+            if (m == inicio + 1 && posicion < columnasInsercion_.size())
+                valorDeColumna(inicio, columnasInsercion_[posicion]);
+            if (fin)
+                return;
+            ++posicion;
+            inicio = m + 1;
+        } else if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))) {
+            m = std::max(m, pareja(m));
+        }
+    }
 }
 
 QStringView ReescrituraDialecto::texto(qsizetype k) const

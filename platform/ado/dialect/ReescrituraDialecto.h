@@ -21,6 +21,8 @@ public:
     ReescrituraDialecto(const EsquemaDialecto& esquema, const RasgosDialecto& rasgos, QStringView texto);
 
     [[nodiscard]] QString resultado();
+    // TiposDeAlias (TraductorDialecto.h).
+    [[nodiscard]] QHash<QString, TipoExpresion> tiposDeAlias();
 
 private:
     enum class Sentencia { Otra, Consulta, Actualizacion, Insercion, Definicion };
@@ -71,12 +73,17 @@ private:
     qsizetype quitaPropietario(qsizetype k);
     void comparacion(qsizetype izquierda, qsizetype operador);
     void asignacion(qsizetype k);
+    void comparaConNumero(qsizetype operador, TipoExpresion tipo);
+    [[nodiscard]] Clase comparaTipos(qsizetype izquierda, qsizetype operador, TipoExpresion tipo, Clase clase);
+    void valorDeColumna(qsizetype k, const QString& columna);
+    void seleccionInsertada(qsizetype primera);
 
     // Ordering and grouping of text (ReescrituraOrden.cpp).
     void iniciaSeleccion(qsizetype k, qsizetype primera);
     void terminaSeleccion(qsizetype ultimo);
     void compone(qsizetype k);
-    void cierraOrdenado(qsizetype ultimo);
+    void cierraOrdenado(qsizetype ultimo, qsizetype sentido = -1);
+    void marcaOrdenado(qsizetype ultimo);
     void argumentoOrdenado(qsizetype k);
     void columnaOrdenada(qsizetype inicio, qsizetype fin);
     [[nodiscard]] bool esTextoConocido(qsizetype fin) const;
@@ -96,11 +103,33 @@ private:
     [[nodiscard]] qsizetype finSignos(qsizetype k) const;
     [[nodiscard]] qsizetype inicioPrimario(qsizetype k);
     [[nodiscard]] qsizetype finPrimario(qsizetype k);
+    void signoMas(qsizetype k);
+    void aritmetica(qsizetype k);
+    void division(qsizetype k, qsizetype inicio, qsizetype fin, TipoExpresion izquierda, TipoExpresion derecha);
+    [[nodiscard]] qsizetype inicioTermino(qsizetype k);
+    void convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino);
+    void rechazaTramo(qsizetype desde, qsizetype hasta, const QString& mensaje);
+    void nuloTipado(qsizetype k);
+    [[nodiscard]] bool esNuloAritmetico(qsizetype k);
+    void promedio(qsizetype k);
+    void argumentosTipados(qsizetype k);
+    void resultadosTipados(qsizetype k);
+    void literalComo(qsizetype k, TipoExpresion destino);
     void reemplazaTramo(qsizetype desde, qsizetype hasta);
     [[nodiscard]] QString literalDeTramo(qsizetype desde, qsizetype hasta) const;
     void patronLike(qsizetype operador);
     void sinBlancosFinales(qsizetype izquierda, qsizetype operador);
     void recortaCadena(qsizetype k);
+
+    // Types of expressions (ReescrituraTipos.cpp).
+    [[nodiscard]] TipoExpresion tipoNumero(qsizetype k) const;
+    [[nodiscard]] TipoExpresion tipoPrimario(qsizetype k, qsizetype& fin, int profundidad);
+    [[nodiscard]] TipoExpresion tipoTramo(qsizetype desde, qsizetype hasta, int profundidad);
+    [[nodiscard]] TipoExpresion tipoIzquierdo(qsizetype k, bool soloTermino);
+    [[nodiscard]] TipoExpresion tipoCaso(qsizetype abre, qsizetype cierra, int profundidad);
+    [[nodiscard]] TipoExpresion tipoFuncion(qsizetype k, int profundidad);
+    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> resultadosCaso(qsizetype abre, qsizetype cierra);
+    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> argumentos(qsizetype abre);
 
     [[nodiscard]] QStringView texto(qsizetype k) const;
     [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;
@@ -134,6 +163,13 @@ private:
     QList<QString> columnasInsercion_;
     std::vector<qsizetype> parejas_;              // the matching ( ) and CASE END, made on first need
     QHash<qsizetype, qsizetype> sumas_;           // last token of a rewritten "+" → its first token
+    // Last token of any binary "+" or "-" → the first token of the sum and its type; the same for
+    // "*", "/" and "%". Walking back over an operand jumps over them, so long chains stay linear.
+    QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;
+    QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposTermino_;
+    // First token of a primary already typed → its type and last token.
+    QHash<qsizetype, std::pair<TipoExpresion, qsizetype>> tiposPrimarios_;
+    QString tablaInsercion_;                      // the table of an INSERT, upper case
 };
 
 } // namespace ado::dialecto

@@ -180,17 +180,28 @@ void ReescrituraDialecto::conversion(qsizetype k)
     Accion& llamada = accion(sig_[k]);
     llamada.reemplaza = true;
     llamada.reemplazo = *funcion;
+    // "double precision" is the server's other name for float.
+    const bool doble = es(tipo, QLatin1String("DOUBLE")) && es(tipo + 1, QLatin1String("PRECISION"))
+        && tipo + 1 == (esCast ? cierra - 1 : corte - 1);
     if (esCast) {
         Accion& a = accion(sig_[corte]);
         a.reemplaza = true;
         a.reemplazo = QStringLiteral(",");
         reemplazaTramo(corte + 1, cierra - 1);
+        if (doble)
+            accion(sig_[corte + 1]).reemplazo = QStringLiteral("'float'");
         return;
     }
+    // A date computed by an expression (CAST(x AS date), DATEADD(...)) reaches a style as a date
+    // and time, which the conversion reads as one.
+    if (finValor != cierra && TipoDeNombre(texto(tipo)) == TipoExpresion::Texto
+        && !(esNombre(corte + 1) && finCadena(corte + 1) == finValor - 1)
+        && tipoTramo(corte + 1, finValor - 1, 0) == TipoExpresion::Fecha)
+        convierteTramo(corte + 1, finValor - 1, TipoExpresion::Fecha);
     // The type and its comma go (with the blanks after them); the type follows the value instead.
     for (qsizetype i = sig_[tipo]; i < sig_[corte + 1]; ++i)
         accion(i).omite = true;
-    accion(sig_[finValor]).prefijo += QStringLiteral(", ") + literalDeTramo(tipo, corte - 1);
+    accion(sig_[finValor]).prefijo += QStringLiteral(", ") + (doble ? QStringLiteral("'float'") : literalDeTramo(tipo, corte - 1));
 }
 
 // The text of tokens `desde` to `hasta` as one string literal.
@@ -316,6 +327,21 @@ void ReescrituraDialecto::suma(qsizetype k)
         const QString columna = nombre(hasta);
         return !esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
     };
+    // Numbers, and NULL beside them, add as the engine adds them: an integer sum stays an integer.
+    bool tipoTextual = false;
+    const TipoExpresion tipoIzq = tipoIzquierdo(k - 1, false);
+    const TipoExpresion tipoDer = tipoTramo(k + 1, derecha, 0);
+    tiposSuma_.insert(derecha, {izquierda, Combina(tipoIzq, tipoDer)});
+    const auto sumaNumerica = [](TipoExpresion t) { return EsNumerico(t) || t == TipoExpresion::Nulo; };
+    // Text beside a number is that number for the server: it is converted, and the sum is numeric.
+    if (tipoIzq == TipoExpresion::Texto && EsNumerico(tipoDer))
+        convierteTramo(izquierda, k - 1, tipoDer);
+    else if (tipoDer == TipoExpresion::Texto && EsNumerico(tipoIzq))
+        convierteTramo(k + 1, derecha, tipoIzq);
+    else if (!sumaNumerica(tipoIzq) || !sumaNumerica(tipoDer))
+        tipoTextual = true;
+    if (!tipoTextual)
+        return;
     const bool izquierdaSimple = esNumerica(izquierda, k - 1);
     const bool derechaSimple = esNumerica(k + 1, derecha);
     if (izquierdaSimple && derechaSimple && (esNumero(izquierda) || esNumero(derecha)))
@@ -362,9 +388,13 @@ qsizetype ReescrituraDialecto::inicioOperando(qsizetype k)
             || esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/"))
             || esSimbolo(p, QLatin1String("%")) || esSimbolo(p, QLatin1String("||"));
         if (operador && esFinOperando(p - 1)) {
-            const auto previa = sumas_.constFind(p - 1);
-            inicio = previa != sumas_.cend() ? *previa : inicioPrimario(p - 1);
-        } else if ((esSimbolo(p, QLatin1String("-")) || esSimbolo(p, QLatin1String("~"))) && !esFinOperando(p - 1)) {
+            const auto suma = tiposSuma_.constFind(p - 1);
+            const auto termino = tiposTermino_.constFind(p - 1);
+            inicio = suma != tiposSuma_.cend()         ? suma->first
+                : termino != tiposTermino_.cend()      ? termino->first
+                                                       : inicioPrimario(p - 1);
+        } else if ((esSimbolo(p, QLatin1String("-")) || esSimbolo(p, QLatin1String("+")) || esSimbolo(p, QLatin1String("~")))
+                   && !esFinOperando(p - 1)) {
             inicio = p;
         } else {
             return inicio;
@@ -403,8 +433,10 @@ qsizetype ReescrituraDialecto::inicioPrimario(qsizetype k)
             return k;
         return esNombre(abre - 1) && esFinOperando(abre - 1) ? inicioCadena(abre - 1) : abre;
     }
-    if (es(k, QLatin1String("END")))
-        return std::max(pareja(k), k);
+    if (es(k, QLatin1String("END"))) {
+        const qsizetype caso = pareja(k);
+        return caso >= 0 ? caso : k;
+    }
     return esNombre(k) ? inicioCadena(k) : k;
 }
 

@@ -11,10 +11,25 @@ bool ReescrituraDialecto::esTextoConocido(qsizetype fin) const
     return esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
 }
 
+// Closes the item at `ultimo`; `sentido` is its ASC or DESC, when written. With
+// `nulosComoServidor`, an ORDER BY item says where NULL goes.
+void ReescrituraDialecto::cierraOrdenado(qsizetype ultimo, qsizetype sentido)
+{
+    const Ambito& a = ambitos_.back();
+    const bool nulos = rasgos_.nulosComoServidor && a.porOrden && a.inicioOrdenado >= 0 && ultimo >= a.inicioOrdenado;
+    marcaOrdenado(ultimo);
+    if (!nulos)
+        return;
+    if (sentido >= 0)
+        agregaSufijo(sentido, es(sentido, QLatin1String("DESC")) ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST"));
+    else
+        agregaSufijo(ultimo, QStringLiteral(" NULLS FIRST"));
+}
+
 // The ORDER BY or GROUP BY item that started at the scope's inicioOrdenado ends at `ultimo`. A bare
 // column gets the marker only when it is a text column, so that a date or number column keeps its
 // index; a position (ORDER BY 2) or an expression always gets it, as it leaves numbers as they are.
-void ReescrituraDialecto::cierraOrdenado(qsizetype ultimo)
+void ReescrituraDialecto::marcaOrdenado(qsizetype ultimo)
 {
     Ambito& a = ambitos_.back();
     const qsizetype inicio = a.inicioOrdenado;

@@ -4,6 +4,20 @@
 
 namespace ado::dialecto {
 
+void EsquemaDialecto::declara(const QString& tabla, const QString& columna, TipoExpresion tipo)
+{
+    const QString clave = columna.toUpper();
+    columnasTabla[tabla.toUpper()].append(clave);
+    const auto previo = tipos.constFind(clave);
+    tipos.insert(clave, previo == tipos.cend() || *previo == tipo ? tipo : TipoExpresion::Desconocido);
+}
+
+QHash<QString, TipoExpresion> TiposDeAlias(const EsquemaDialecto& esquema, QStringView sentencia)
+{
+    static const RasgosDialecto ninguno;
+    return ReescrituraDialecto(esquema, ninguno, sentencia).tiposDeAlias();
+}
+
 TraductorDialecto::TraductorDialecto(EsquemaDialecto esquema, RasgosDialecto rasgos)
     : esquema_(std::move(esquema)), rasgos_(std::move(rasgos))
 {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/ado/dialect/TipoExpresion.h"
+
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -8,9 +11,17 @@ namespace ado::dialecto {
 
 // What the translator knows of the schema: the names (upper case, any table) of the columns
 // declared as dates and of those declared as text. Each provider reads them when it opens.
+// `tipos` gives the type of every declared column by its upper-case name; a name that two tables
+// declare with different types is `Desconocido`. `columnasTabla` lists each table's columns (upper
+// case, both) in their declared order, for an INSERT without a column list.
 struct EsquemaDialecto {
     QSet<QString> columnasFecha;
     QSet<QString> columnasTexto;
+    QHash<QString, TipoExpresion> tipos;
+    QHash<QString, QList<QString>> columnasTabla;
+
+    // Records one declared column of `tabla`.
+    void declara(const QString& tabla, const QString& columna, TipoExpresion tipo);
 };
 
 // A function of the suite's dialect and the name the engine knows it by.
@@ -59,12 +70,41 @@ struct RasgosDialecto {
     bool nombresEnMinusculas = false;
     // Unqualified calls renamed, e.g. LEN → KQ_LEN; names are matched in any case.
     QList<FuncionDialecto> funciones;
+    // "a / b" becomes division(a, b), and "a % b" resto(a, b): functions that refuse a zero divisor
+    // with the server's message (NULL on either side gives NULL first). `divisionReal` divides as
+    // reals, for a decimal or float operand (a decimal stored whole would divide as an integer).
+    // The operands are taken as the server's precedence takes them. Empty leaves them as they are.
+    QString division;
+    QString divisionReal;
+    QString resto;
+    // Written around what the server gives as an integer where the engine may not: AVG of an
+    // integer, ISNULL and NULLIF of an integer and a decimal or float. The whole part, e.g.
+    // {"CAST(", " AS INTEGER)"}. Empty leaves them as they are.
+    std::pair<QString, QString> enteroTruncado;
+    // A call that refuses the statement with the server's message, "%1" standing for the message as
+    // a string literal, e.g. "KQ_FALLA(%1)"; it gives an integer when it does not fail. Used for
+    // what the server refuses by its types: a minus before text, text with text in "-", "*", "/" and
+    // "%". Empty leaves those to the engine.
+    QString falla;
+    // A bare NULL as an operand of arithmetic, or as the result of CASE, COALESCE, ISNULL or NULLIF
+    // of numbers or of NULLs alone, written as the server types it (an int), e.g.
+    // "CAST(NULL AS integer)": for an engine that cannot type a bare NULL there. Empty leaves it.
+    QString nuloEntero;
+    // An ORDER BY item puts NULL first when ascending and last when descending, as the server does,
+    // for an engine that does the opposite.
+    bool nulosComoServidor = false;
 };
+
+// The type the server gives each aliased column ("x AS nombre", "x nombre") of the statement's
+// SELECT list, by the alias in upper case; `Desconocido` where the types of its expression are not
+// all known. Nothing for a statement that is not a SELECT.
+[[nodiscard]] QHash<QString, TipoExpresion> TiposDeAlias(const EsquemaDialecto& esquema, QStringView sentencia);
 
 // Rewrites one statement written in the suite's SQL Server dialect for one engine, with a
 // quote-aware tokenizer (never a regular expression over raw text). String literals and quoted
-// names are never rewritten, except a day-first date literal compared with a date column and the
-// trailing blanks of a literal compared with text (`sinBlancosFinales`).
+// names are never rewritten, except a day-first date literal compared with or stored into a date
+// column, a literal that meets a number (below) and the trailing blanks of a literal compared with
+// text (`sinBlancosFinales`).
 class TraductorDialecto {
 public:
     TraductorDialecto(EsquemaDialecto esquema, RasgosDialecto rasgos);
@@ -82,9 +122,18 @@ public:
     //    DATEDIFF, DATEPART and DATENAME becomes a string literal (day → 'day').
     //  - Table hints are dropped: "WITH (NOLOCK)", "WITH (NOLOCK, INDEX(ix))" and the old "(NOLOCK)"
     //    after a table or alias, for any of the server's hint words.
-    //  - With `suma`, a binary "+" becomes a call: "a + b * c + d" is suma(suma(a, b * c), d), the
-    //    operands taken as far as the server's precedence takes them ("*", "/", "%" bind tighter;
-    //    comparisons, AND, commas and the enclosing parenthesis end them). "1 + 2" stays.
+    //  - Every expression is typed as the server types it (TipoExpresion: columns from the schema,
+    //    literals, the result types of functions, the server's precedence). With `suma`:
+    //    - a binary "+" of numbers (or NULL) stays; one of text beside a number converts the text
+    //      (a literal to its value, anything else through the conversion of the rasgos); any other
+    //      becomes a call: "a + b * c + d" is suma(suma(a, b * c), d), the operands taken as far as
+    //      the server's precedence takes them ("*", "/", "%" bind tighter; comparisons, AND, commas
+    //      and the enclosing parenthesis end them). A unary "+" goes.
+    //    - "-", "*", "/", "%", comparisons, ISNULL, NULLIF, COALESCE and CASE convert text meeting a
+    //      number to that number; what the server refuses by type (a minus before text, text with
+    //      text in "-" "*" "/" "%") goes through `falla`. "/" and "%" become `division` calls, AVG
+    //      of an integer and ISNULL or NULLIF of an integer with a decimal keep the integer
+    //      (`enteroTruncado`), a bare NULL in arithmetic is `nuloEntero`.
     //  - CAST and CONVERT, LIKE patterns and trailing blanks as the rasgos say.
     //  - The text marker of the rasgos follows the left operand of a comparison (= <> != < > <= >=
     //    [NOT] LIKE, [NOT] BETWEEN, [NOT] IN) unless that operand is a bare column not known as text,
@@ -95,8 +144,11 @@ public:
     //  - A day-first literal (read by LeeFecha) becomes "2025-03-05 09:30:00" when it is compared with
     //    a bare date column (either side of = <> != < > <= >=, both ends of BETWEEN, items of an IN
     //    list), assigned to one in UPDATE ... SET, or placed at a date column's position in
-    //    INSERT INTO t (columns) VALUES (...), several rows included. Without a column list nothing
-    //    of an INSERT is rewritten. Unreadable literals stay as written.
+    //    INSERT INTO t [(columns)] VALUES (...), several rows included, or in the column list of
+    //    INSERT INTO t [(columns)] SELECT ...; without a column list the table's columns in their
+    //    order count. A literal stored into a number column becomes that number likewise.
+    //    Unreadable literals stay as written.
+    //  - With `nulosComoServidor`, an ORDER BY item gets NULLS FIRST (ascending) or NULLS LAST.
     //  - CREATE, ALTER and DROP get only the name and N'' rewriting, so the schema never names the
     //    collation or functions of the connection.
     [[nodiscard]] QString traduce(const QString& sentencia) const;

@@ -64,7 +64,9 @@ QString mensajePrincipal(const QSqlError& error)
 Error ErrorDePostgres(const QSqlError& error, Enlace enlace)
 {
     const QString estado = error.nativeErrorCode().trimmed();
-    const QString mensaje = ClavesEnTexto::Oculta(mensajePrincipal(error));
+    // The suite's programs show and compare the server's own words for a division by zero.
+    const QString mensaje = estado == u"22012" ? QStringLiteral("Error de división entre cero.")
+                                               : ClavesEnTexto::Oculta(mensajePrincipal(error));
     Error resultado = ErrorDeTipo(TipoDeEstadoPostgres(estado, enlace), mensaje, 0, kOrigen);
     // The server's own state tells more than the class of the failure.
     if (!estado.isEmpty())

@@ -74,14 +74,18 @@ int EsquemaPostgres::TipoAdo(const QString& tipo)
 dialecto::EsquemaDialecto EsquemaPostgres::dialecto(const QSqlDatabase& base)
 {
     dialecto::EsquemaDialecto esquema;
-    QSqlQuery q = consulta(base, QStringLiteral("SELECT DISTINCT upper(c.column_name), c.udt_name ") + QLatin1String(kDeclaradas));
+    QSqlQuery q = consulta(base, QStringLiteral("SELECT c.table_name, upper(c.column_name), c.udt_name ")
+                                     + QLatin1String(kDeclaradas)
+                                     + QLatin1String("ORDER BY c.table_schema, c.table_name, c.ordinal_position"));
     while (q.next()) {
-        const QString tipo = q.value(1).toString();
+        const QString columna = q.value(1).toString();
+        const QString tipo = q.value(2).toString();
         const int ado = TipoAdo(tipo);
         if (ado == adDBTimeStamp || ado == adDBTime)
-            esquema.columnasFecha.insert(q.value(0).toString());
+            esquema.columnasFecha.insert(columna);
         else if (ado == adWChar || ado == adVarWChar || ado == adLongVarWChar)
-            esquema.columnasTexto.insert(q.value(0).toString());
+            esquema.columnasTexto.insert(columna);
+        esquema.declara(q.value(0).toString(), columna, dialecto::TipoDeNombre(tipo));
     }
     return esquema;
 }

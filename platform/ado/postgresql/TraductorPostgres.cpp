@@ -24,13 +24,17 @@ dialecto::RasgosDialecto rasgosPostgres(bool ordenIcu)
                    {QStringLiteral("CHARINDEX"), QStringLiteral("pg_temp.kq_charindex")},
                    {QStringLiteral("GETDATE"), QStringLiteral("pg_temp.kq_getdate")},
                    {QStringLiteral("ISNULL"), QStringLiteral("COALESCE")}};
+    r.enteroTruncado = {QStringLiteral("CAST(trunc("), QStringLiteral(") AS integer)")};
+    r.nulosComoServidor = true;
+    r.falla = QStringLiteral("pg_temp.kq_falla(%1, NULL::integer)");
+    r.nuloEntero = QStringLiteral("CAST(NULL AS integer)");
     r.suma = QStringLiteral("pg_temp.kq_suma");
     r.patronLike = QStringLiteral("pg_temp.kq_patron");
     r.sinBlancosFinales = QStringLiteral("rtrim");
     // One function per kind of result, as a PostgreSQL function has one result type.
     const std::pair<const char*, const char*> conversiones[] = {
         {"int", "entero"},    {"integer", "entero"},  {"smallint", "entero"},  {"tinyint", "entero"},
-        {"bit", "entero"},    {"bigint", "largo"},    {"float", "real"},       {"real", "real"},
+        {"bit", "entero"},    {"bigint", "largo"},    {"float", "real"},       {"real", "real"},       {"double", "real"},
         {"decimal", "decimal"}, {"numeric", "decimal"}, {"money", "decimal"},  {"smallmoney", "decimal"},
         {"varchar", "texto"}, {"nvarchar", "texto"},  {"char", "texto"},       {"nchar", "texto"},
         {"text", "texto"},    {"ntext", "texto"},     {"sysname", "texto"},    {"datetime", "fecha"},

@@ -51,6 +51,7 @@ EsquemaSqlite EsquemaSqlite::lee(const QSqlDatabase& base)
             const ColumnaDeclarada columna{info.value(1).toString(), info.value(2).toString(), info.value(3).toInt() == 0};
             tabla.columnas.append(columna);
             const QString clave = columna.nombre.toUpper();
+            esquema.dialecto_.declara(tabla.nombre, columna.nombre, dialecto::TipoDeNombre(columna.declarado));
             if (EsTipoFecha(columna.declarado))
                 esquema.dialecto_.columnasFecha.insert(clave);
             else if (EsTipoTexto(columna.declarado))

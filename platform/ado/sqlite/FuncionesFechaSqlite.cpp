@@ -446,7 +446,7 @@ void RegistraFuncionesFecha(sqlite3* conexion)
         {"KQ_DAY", 1, parteFija<Parte::Dia>},   {"KQ_DATEPART", 2, partePedida},
         {"KQ_DATEADD", 3, suma},                {"KQ_DATEDIFF", 3, diferencia},
         {"KQ_CONVERT", 2, convert},             {"KQ_CONVERT", 3, convert},
-        {"DATENAME", 2, nombreParte},
+        {"KQ_DATENAME", 2, nombreParte},
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <optional>
 
 namespace ado::sqlite {
 namespace {
@@ -82,8 +83,18 @@ LectorFilasSqlite::LectorFilasSqlite(const EsquemaSqlite& esquema, const QString
     : esquema_(esquema), nombres_(nombres)
 {
     const QSet<QString> agregadas = agregadosDeFecha(esquema, sentencia);
-    for (const QString& nombre : nombres)
-        fechas_.append(esquema.esFecha(nombre) || agregadas.contains(nombre.toUpper()));
+    std::optional<QHash<QString, dialecto::TipoExpresion>> alias;
+    for (const QString& nombre : nombres) {
+        bool fecha = esquema.esFecha(nombre);
+        if (fecha) {
+            // A computed column named after a date column is what its expression is.
+            if (!alias)
+                alias = dialecto::TiposDeAlias(esquema.dialecto(), sentencia);
+            const auto tipo = alias->value(nombre.toUpper(), dialecto::TipoExpresion::Desconocido);
+            fecha = tipo == dialecto::TipoExpresion::Desconocido || tipo == dialecto::TipoExpresion::Fecha;
+        }
+        fechas_.append(fecha || agregadas.contains(nombre.toUpper()));
+    }
 }
 
 void LectorFilasSqlite::agrega(const QVariantList& crudos)

@@ -10,8 +10,9 @@ namespace ado::sqlite {
 // Builds a client-side rowset from the raw values of a query, row by row.
 class LectorFilasSqlite {
 public:
-    // A column whose name is a date column of some table reads as a date-time. Given the query's
-    // text, so does a column named after MAX or MIN of a date column ("MAX(FECHA) AS MAYOR"):
+    // A column whose name is a date column of some table reads as a date-time, unless the query's
+    // text gives that name to an expression of another known type ("ID + 1 AS FECHA"). Given the
+    // query's text, so does a column named after MAX or MIN of a date column ("MAX(FECHA) AS MAYOR"):
     // the database itself keeps no type for an aggregate, and its ISO text would read as a year.
     LectorFilasSqlite(const EsquemaSqlite& esquema, const QStringList& nombres, QStringView sentencia = {});
 

@@ -1,5 +1,7 @@
 #include "platform/ado/sqlite/ProcedimientosSqlite.h"
 
+#include "platform/ado/dialect/TokenizadorSql.h"
+
 #include "platform/ado/Constantes.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/dialect/FechasDialecto.h"
@@ -32,140 +34,123 @@ bool esLetraDeNombre(QChar c)
     return c.isLetterOrNumber() || c == u'_' || c == u'#' || c == u'$' || c == u'@';
 }
 
-void saltaBlancos(QStringView t, qsizetype& pos)
-{
-    while (pos < t.size() && t[pos].isSpace())
-        ++pos;
-}
+using Tipo = dialecto::TokenSql::Tipo;
 
-// One argument or default at `pos`: a quoted text (null QVariant returned through `valor` for
-// NULL), a number (kept as its text) or NULL. False when there is none.
-bool leeValor(QStringView t, qsizetype& pos, QVariant& valor)
+// The significant tokens of a text: blanks and comments left out.
+struct Piezas {
+    explicit Piezas(QStringView texto) : t(texto)
+    {
+        for (const dialecto::TokenSql& tk : dialecto::TokenizadorSql::divide(texto))
+            if (tk.tipo != Tipo::Espacio && tk.tipo != Tipo::Comentario)
+                lista.append(tk);
+    }
+    [[nodiscard]] QStringView texto(qsizetype i) const { return t.mid(lista[i].inicio, lista[i].largo); }
+    [[nodiscard]] bool esSimbolo(qsizetype i, QStringView s) const
+    {
+        return i < lista.size() && lista[i].tipo == Tipo::Simbolo && texto(i) == s;
+    }
+    [[nodiscard]] bool esNombre(qsizetype i) const
+    {
+        return i < lista.size() && !lista[i].abierto
+            && (lista[i].tipo == Tipo::Palabra || lista[i].tipo == Tipo::NombreCorchetes || lista[i].tipo == Tipo::NombreComillas);
+    }
+    // A name without its brackets or quotes, the doubled closing character undone.
+    [[nodiscard]] QString nombre(qsizetype i) const
+    {
+        const QStringView n = texto(i);
+        if (lista[i].tipo == Tipo::Palabra)
+            return n.toString();
+        const QString cierre = lista[i].tipo == Tipo::NombreCorchetes ? QStringLiteral("]") : QStringLiteral("\"");
+        return n.mid(1, n.size() - 2).toString().replace(cierre + cierre, cierre);
+    }
+
+    QStringView t;
+    QList<dialecto::TokenSql> lista;
+};
+
+// One argument or default at token `i`: a quoted text (N'' too), a number with its sign (kept as
+// its text) or NULL (a null QVariant). False when there is none; `i` goes past it otherwise.
+bool leeValor(const Piezas& p, qsizetype& i, QVariant& valor)
 {
-    if (pos < t.size() && (t[pos] == u'N' || t[pos] == u'n') && pos + 1 < t.size() && t[pos + 1] == u'\'')
-        ++pos;
-    if (pos < t.size() && t[pos] == u'\'') {
-        QString texto;
-        for (++pos; pos < t.size(); ++pos) {
-            if (t[pos] == u'\'') {
-                if (pos + 1 < t.size() && t[pos + 1] == u'\'') {
-                    texto += u'\'';
-                    ++pos;
-                    continue;
-                }
-                ++pos;
-                valor = texto;
-                return true;
-            }
-            texto += t[pos];
-        }
+    if (i >= p.lista.size())
         return false;
-    }
-    const qsizetype inicio = pos;
-    if (pos < t.size() && (t[pos] == u'-' || t[pos] == u'+'))
-        ++pos;
-    while (pos < t.size() && (t[pos].isDigit() || t[pos] == u'.'))
-        ++pos;
-    if (pos > inicio) {
-        bool leido = false;
-        static_cast<void>(t.mid(inicio, pos - inicio).toDouble(&leido));
-        valor = t.mid(inicio, pos - inicio).toString();
-        return leido;
-    }
-    while (pos < t.size() && esLetraDeNombre(t[pos]))
-        ++pos;
-    if (t.mid(inicio, pos - inicio).compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0) {
-        valor = QVariant();
+    const dialecto::TokenSql& tk = p.lista[i];
+    if (tk.tipo == Tipo::Cadena) {
+        if (tk.abierto)
+            return false;
+        const QStringView citado = tk.nacional ? p.texto(i).mid(1) : p.texto(i);
+        valor = citado.mid(1, citado.size() - 2).toString().replace(QStringLiteral("''"), QStringLiteral("'"));
+        ++i;
         return true;
     }
-    return false;
-}
-
-// One part of a name: [bracketed], "quoted" or plain.
-QString leeParteDeNombre(QStringView t, qsizetype& pos)
-{
-    if (pos < t.size() && (t[pos] == u'[' || t[pos] == u'"')) {
-        const QChar cierre = t[pos] == u'[' ? QChar(u']') : QChar(u'"');
-        const qsizetype fin = t.indexOf(cierre, pos + 1);
-        if (fin < 0)
-            return {};
-        const QString parte = t.mid(pos + 1, fin - pos - 1).toString();
-        pos = fin + 1;
-        return parte;
+    if (tk.tipo == Tipo::Palabra && p.texto(i).compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0) {
+        valor = QVariant();
+        ++i;
+        return true;
     }
-    const qsizetype inicio = pos;
-    while (pos < t.size() && esLetraDeNombre(t[pos]))
-        ++pos;
-    return t.mid(inicio, pos - inicio).toString();
+    const bool signo = p.esSimbolo(i, u"-") || p.esSimbolo(i, u"+");
+    const qsizetype n = signo ? i + 1 : i;
+    if (n >= p.lista.size() || p.lista[n].tipo != Tipo::Numero)
+        return false;
+    const QString numero = (signo ? p.texto(i).toString() : QString()) + p.texto(n).toString();
+    bool leido = false;
+    static_cast<void>(numero.toDouble(&leido));
+    valor = numero;
+    i = n + 1;
+    return leido;
 }
 
 void leeLlamada(const QString& llamada, QString& nombre, QVariantList& argumentos)
 {
-    const QStringView t(llamada);
     const auto invalida = [&] { errorDeComando(QStringLiteral("La llamada al procedimiento no es válida: %1").arg(llamada.trimmed())); };
-    qsizetype pos = 0;
-    saltaBlancos(t, pos);
-    while (pos < t.size() && t[pos].isLetter())
-        ++pos;
-    saltaBlancos(t, pos);
-    nombre = leeParteDeNombre(t, pos);
-    while (!nombre.isEmpty() && pos < t.size() && t[pos] == u'.') {
-        ++pos;
-        nombre = leeParteDeNombre(t, pos);
-    }
-    if (nombre.isEmpty())
+    const Piezas p(llamada);
+    // EXEC or EXECUTE, then the name, owner-qualified or not.
+    qsizetype i = 1;
+    if (!p.esNombre(i))
         invalida();
-    saltaBlancos(t, pos);
-    bool hayArgumento = pos < t.size() && t[pos] != u';';
+    nombre = p.nombre(i);
+    while (p.esSimbolo(i + 1, u".") && p.esNombre(i + 2)) {
+        i += 2;
+        nombre = p.nombre(i);
+    }
+    ++i;
+    bool hayArgumento = i < p.lista.size() && !p.esSimbolo(i, u";");
     while (hayArgumento) {
-        saltaBlancos(t, pos);
         QVariant valor;
-        if (!leeValor(t, pos, valor))
+        if (!leeValor(p, i, valor))
             invalida();
         argumentos.append(valor);
-        saltaBlancos(t, pos);
-        hayArgumento = pos < t.size() && t[pos] == u',';
+        hayArgumento = p.esSimbolo(i, u",");
         if (hayArgumento)
-            ++pos;
-        else if (pos < t.size() && t[pos] != u';')
+            ++i;
+        else if (i < p.lista.size() && !p.esSimbolo(i, u";"))
             invalida();
     }
-    if (pos < t.size())
-        ++pos; // the final ";"
-    saltaBlancos(t, pos);
-    if (pos != t.size())
+    if (p.esSimbolo(i, u";"))
+        ++i;
+    if (i != p.lista.size())
         invalida();
 }
 
 // Splits `texto` at `separador` outside quotes, brackets, parentheses and comments; drops blank pieces.
 QStringList parte(QStringView texto, QChar separador)
 {
+    using Tipo = dialecto::TokenSql::Tipo;
     QStringList piezas;
     QString actual;
     int nivel = 0;
-    for (qsizetype i = 0; i < texto.size(); ++i) {
-        const QChar c = texto[i];
-        if (c == u'\'' || c == u'"' || c == u'[') {
-            const QChar cierre = c == u'[' ? QChar(u']') : c;
-            qsizetype fin = texto.indexOf(cierre, i + 1);
-            fin = fin < 0 ? texto.size() - 1 : fin;
-            actual += texto.mid(i, fin - i + 1);
-            i = fin;
-        } else if (c == u'-' && i + 1 < texto.size() && texto[i + 1] == u'-') {
-            const qsizetype fin = texto.indexOf(u'\n', i);
-            i = fin < 0 ? texto.size() : fin;
-            actual += u'\n';
-        } else if (c == u'/' && i + 1 < texto.size() && texto[i + 1] == u'*') {
-            const qsizetype fin = texto.indexOf(QLatin1String("*/"), i + 2);
-            i = fin < 0 ? texto.size() : fin + 1;
-            actual += u' ';
-        } else if (c == separador && nivel == 0) {
+    for (const dialecto::TokenSql& tk : dialecto::TokenizadorSql::divide(texto)) {
+        const QStringView t = texto.mid(tk.inicio, tk.largo);
+        if (tk.tipo == Tipo::Comentario) {
+            actual += t.startsWith(u"--") ? u'\n' : u' ';
+        } else if (tk.tipo == Tipo::Simbolo && t.size() == 1 && t[0] == separador && nivel == 0) {
             if (!actual.trimmed().isEmpty())
                 piezas.append(actual.trimmed());
             actual.clear();
         } else {
-            nivel += c == u'(' ? 1 : c == u')' ? -1 : 0;
-            actual += c;
+            if (tk.tipo == Tipo::Simbolo)
+                nivel += t == u"(" ? 1 : t == u")" ? -1 : 0;
+            actual += t;
         }
     }
     if (!actual.trimmed().isEmpty())
@@ -193,14 +178,10 @@ QList<Parametro> leeParametros(const QString& procedimiento, const QString& decl
         if (p.nombre.isEmpty() || p.tipo.isEmpty())
             mal();
         if (igual >= 0) {
-            const QStringView resto(pieza);
-            qsizetype inicio = igual + 1;
-            saltaBlancos(resto, inicio);
+            const Piezas resto(QStringView(pieza).mid(igual + 1));
+            qsizetype i = 0;
             QVariant defecto;
-            if (!leeValor(resto, inicio, defecto))
-                mal();
-            saltaBlancos(resto, inicio);
-            if (inicio != pieza.size())
+            if (!leeValor(resto, i, defecto) || i != resto.lista.size())
                 mal();
             p.defecto = defecto;
         }

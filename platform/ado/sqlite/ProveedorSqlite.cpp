@@ -1,6 +1,7 @@
 #include "platform/ado/sqlite/ProveedorSqlite.h"
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/sqlite/AritmeticaSqlite.h"
 #include "platform/ado/FalloProveedor.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/dialect/FechasDialecto.h"
@@ -66,6 +67,7 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
             LanzaFallo(TipoFallo::Fallo, QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
         sqlite3_extended_result_codes(manejador_, 1);
         RegistraFuncionesDialecto(manejador_);
+        RegistraFuncionesAritmetica(manejador_);
         ejecutaSimple(QStringLiteral("PRAGMA foreign_keys = ON"));
         baseDeDatos_ = archivo;
         leeEsquema();
@@ -165,7 +167,7 @@ Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
         return std::move(ejecucion.filas);
     }
     const QString traducida = traductor_->traduce(sentencia);
-    if (auto filas = consultaEnCache(traducida))
+    if (auto filas = consultaEnCache(traducida, sentencia))
         return std::move(*filas);
     Resultado resultado;
     {
@@ -314,7 +316,7 @@ std::optional<int32_t> ProveedorSqlite::ejecutaEnCache(const QString& traducida)
     fallaPaso(sentencia, rc, parametrizada->forma);
 }
 
-std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traducida)
+std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traducida, const QString& original)
 {
     sqlite3_stmt* sentencia = cache_.prepara(manejador_, traducida);
     if (!sentencia)
@@ -331,7 +333,7 @@ std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traduci
     QStringList nombres;
     for (int i = 0; i < columnas; ++i)
         nombres.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(sentencia, i))).remove(u'"'));
-    LectorFilasSqlite lector(esquema_, nombres, traducida);
+    LectorFilasSqlite lector(esquema_, nombres, original);
     QVariantList crudos(columnas);
     for (; rc == SQLITE_ROW; rc = sqlite3_step(sentencia)) {
         for (int i = 0; i < columnas; ++i)

@@ -80,7 +80,8 @@ protected:
 private:
     void leeEsquema();
     [[nodiscard]] std::optional<int32_t> ejecutaEnCache(const QString& traducida);
-    [[nodiscard]] std::optional<Resultado> consultaEnCache(const QString& traducida);
+    // `original`: the statement as the suite wrote it, which names the columns' types.
+    [[nodiscard]] std::optional<Resultado> consultaEnCache(const QString& traducida, const QString& original);
     // Resets the failed statement, drops it from the cache and throws its error.
     [[noreturn]] void fallaPaso(sqlite3_stmt* sentencia, int rc, const QString& texto);
     [[nodiscard]] bool esCatalogo(const QString& nombre) const;

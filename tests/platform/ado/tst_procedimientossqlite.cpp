@@ -65,6 +65,9 @@ private slots:
             << QStringList{"2025-03-05T00:00:00.000|null|x", "2025-03-05T00:15:00.000|null|x"};
         QTest::newRow("integer from text and a decimal truncated")
             << "EXEC KQ_HUECOS '05/03/2025', '-10'" << QStringList{"2025-03-05T00:00:00.000|-10|", "2025-03-05T00:15:00.000|-10|sin; texto"};
+        QTest::newRow("comments around the arguments")
+            << "EXEC /* huecos */ KQ_HUECOS '05/03/2025', -- día\n 45 -- minutos"
+            << QStringList{"2025-03-05T00:00:00.000|45|", "2025-03-05T00:15:00.000|45|sin; texto"};
         QTest::newRow("decimal truncated to integer")
             << "EXEC KQ_HUECOS '05/03/2025', 12.7" << QStringList{"2025-03-05T00:00:00.000|12|", "2025-03-05T00:15:00.000|12|sin; texto"};
     }

@@ -227,6 +227,8 @@ private slots:
         QTest::newRow("union") << "SELECT A FROM T WHERE A = 1 UNION SELECT A FROM U" << "";
         QTest::newRow("subquery source") << "SELECT * FROM (SELECT A FROM T)" << "";
         QTest::newRow("procedure call") << "EXEC KQ_CREARAGENDA '05/03/2025'" << "";
+        QTest::newRow("join inside a comment") << "SELECT A FROM T -- JOIN U\nWHERE A = 1 /* UNION */" << "T";
+        QTest::newRow("quote inside a comment") << "SELECT A FROM T /* it's */ WHERE A = 1" << "T";
     }
     void fuentes()
     {

@@ -14,6 +14,20 @@ EsquemaDialecto esquema()
              QStringLiteral("CODIGO"), QStringLiteral("NOTA")}};
 }
 
+// A table whose columns the schema types: integers E and F, decimal D, text S, date FECHA.
+EsquemaDialecto esquemaTipado()
+{
+    using ado::dialecto::TipoExpresion;
+    EsquemaDialecto e{{QStringLiteral("FECHA")}, {QStringLiteral("S")}};
+    const std::pair<const char*, TipoExpresion> columnas[] = {
+        {"E", TipoExpresion::Entero}, {"F", TipoExpresion::Entero}, {"D", TipoExpresion::Decimal},
+        {"S", TipoExpresion::Texto},  {"FECHA", TipoExpresion::Fecha},
+    };
+    for (const auto& [columna, tipo] : columnas)
+        e.declara(QStringLiteral("T"), QString::fromLatin1(columna), tipo);
+    return e;
+}
+
 } // namespace
 
 class TstTraductorSqlite : public QObject {
@@ -21,6 +35,8 @@ class TstTraductorSqlite : public QObject {
 private slots:
     void traduce_data();
     void traduce();
+    void tipos_data();
+    void tipos();
 };
 
 void TstTraductorSqlite::traduce_data()
@@ -194,6 +210,44 @@ void TstTraductorSqlite::traduce()
     QFETCH(QString, entrada);
     QFETCH(QString, salida);
     QCOMPARE(TraductorSqlite(esquema()).traduce(entrada), salida);
+}
+
+// Operators and functions written as the server types their operands.
+void TstTraductorSqlite::tipos_data()
+{
+    QTest::addColumn<QString>("entrada");
+    QTest::addColumn<QString>("salida");
+    const auto fila = [](const char* nombre, const char* entrada, const char* salida) {
+        QTest::newRow(nombre) << QString::fromUtf8(entrada) << QString::fromUtf8(salida);
+    };
+    fila("suma de enteros sin función", "SELECT E + F FROM T", "SELECT E + F FROM T");
+    fila("texto junto a un número se convierte", "SELECT S + E, E - S FROM T",
+         "SELECT KQ_CONVERT(S, 'int') + E, E - KQ_CONVERT(S, 'int') FROM T");
+    fila("texto + texto concatena", "SELECT S + S FROM T", "SELECT KQ_SUMA(S , S) FROM T");
+    fila("decimal dividido como real", "SELECT D / E FROM T", "SELECT KQ_DIVIDE_REAL(D , E) FROM T");
+    fila("divisiones encadenadas", "SELECT E / F % 2 * E FROM T", "SELECT KQ_RESTO(KQ_DIVIDE(E , F) , 2) * E FROM T");
+    fila("+ unario fuera", "SELECT 2 * + E FROM T", "SELECT 2 *   E FROM T");
+    fila("literales frente a un entero", "SELECT 1 FROM T WHERE E = ' 3 ' OR E IN ('-4', 'x')",
+         "SELECT 1 FROM T WHERE E = 3 OR E IN ((-4), KQ_CONVERT('x', 'int'))");
+    fila("ISNULL de un entero con ''", "SELECT ISNULL(E, '') FROM T", "SELECT IFNULL(E, 0) FROM T");
+    fila("'true' de un bit queda", "UPDATE T SET E = 'True' WHERE F = 'false'", "UPDATE T SET E = 'True' WHERE F = 'false'");
+    fila("AVG de enteros entero", "SELECT AVG(E), AVG(D) FROM T", "SELECT CAST(AVG(E) AS INTEGER), AVG(D) FROM T");
+    fila("menos ante texto rechazado", "SELECT - S FROM T",
+         "SELECT - (KQ_FALLA('El tipo de datos varchar del operando no es válido para el operador minus.')"
+         " + CASE WHEN (S) IS NULL THEN 0 ELSE 0 END) FROM T");
+    fila("INSERT sin lista de columnas", "INSERT INTO T VALUES (1, '2', 2.5, 'x', '05/03/2025')",
+         "INSERT INTO T VALUES (1, 2, 2.5, 'x', '2025-03-05 00:00:00')");
+    fila("INSERT ... SELECT", "INSERT INTO T (S, FECHA) SELECT '05/03/2025', '05/03/2025'",
+         "INSERT INTO T (S, FECHA) SELECT '05/03/2025', '2025-03-05 00:00:00'");
+    fila("expresión de fecha comparada con un día", "SELECT 1 FROM T WHERE DATEADD(day, 1, FECHA) > '05/03/2025'",
+         "SELECT 1 FROM T WHERE KQ_DATEADD('day', 1, FECHA) > '2025-03-05 00:00:00'");
+}
+
+void TstTraductorSqlite::tipos()
+{
+    QFETCH(QString, entrada);
+    QFETCH(QString, salida);
+    QCOMPARE(TraductorSqlite(esquemaTipado()).traduce(entrada), salida);
 }
 
 QTEST_GUILESS_MAIN(TstTraductorSqlite)

@@ -1,0 +1,337 @@
+#include "platform/ado/dialect/ReescrituraDialecto.h"
+
+#include <algorithm>
+
+// Arithmetic and implicit conversions as the server types them: a unary "+", "/" and "%", AVG of
+// integers, and string literals that meet a number in ISNULL, NULLIF, COALESCE, CASE or a
+// comparison.
+
+namespace ado::dialecto {
+namespace {
+
+using Tipo = TokenSql::Tipo;
+
+bool esEntero(QStringView t)
+{
+    qsizetype i = t.startsWith(u'+') || t.startsWith(u'-') ? 1 : 0;
+    if (i >= t.size())
+        return false;
+    for (; i < t.size(); ++i)
+        if (t[i] < u'0' || t[i] > u'9')
+            return false;
+    return true;
+}
+
+// Digits with at most one point, a sign in front and, when `exponente`, an exponent after them.
+bool esDecimal(QStringView t, bool exponente)
+{
+    qsizetype i = t.startsWith(u'+') || t.startsWith(u'-') ? 1 : 0;
+    bool cifras = false;
+    bool punto = false;
+    for (; i < t.size(); ++i) {
+        if (t[i] >= u'0' && t[i] <= u'9') {
+            cifras = true;
+        } else if (t[i] == u'.' && !punto) {
+            punto = true;
+        } else if (exponente && cifras && (t[i] == u'e' || t[i] == u'E')) {
+            return esEntero(t.mid(i + 1));
+        } else {
+            return false;
+        }
+    }
+    return cifras;
+}
+
+} // namespace
+
+// A "+" no operand precedes changes nothing, for text as for numbers: it goes, so that the engine
+// (which refuses it before text) and the sum around it see only the operand.
+void ReescrituraDialecto::signoMas(qsizetype k)
+{
+    if (esSimbolo(k + 1, QLatin1String("=")))
+        return;
+    Accion& a = accion(sig_[k]);
+    a.reemplaza = true;
+    a.reemplazo = QStringLiteral(" ");
+}
+
+// "-", "*", "/" or "%" at `k`, as the server types it: text beside a number is converted to that
+// number's type, text with text or a minus before text is refused; "/" and "%" refuse a zero.
+void ReescrituraDialecto::aritmetica(qsizetype k)
+{
+    const bool aditivo = esSimbolo(k, QLatin1String("-"));
+    // Of a run of signs, the last one looks at the operand.
+    if (!esFinOperando(k - 1) && (esSimbolo(k + 1, QLatin1String("-")) || esSimbolo(k + 1, QLatin1String("+"))
+                                  || esSimbolo(k + 1, QLatin1String("~"))))
+        return;
+    const qsizetype primero = finSignos(k + 1);
+    if (primero >= sig_.size() || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("("))
+                                    || es(primero, QLatin1String("CASE"))))
+        return;
+    if (!esFinOperando(k - 1)) {
+        qsizetype fin = primero;
+        if (aditivo && tipoPrimario(primero, fin, 0) == TipoExpresion::Texto && !rasgos_.falla.isEmpty())
+            rechazaTramo(primero, fin, QStringLiteral("El tipo de datos varchar del operando no es válido para el operador minus."));
+        return;
+    }
+    const qsizetype finDerecha = aditivo ? finOperando(k + 1) : finPrimario(primero);
+    if (finDerecha >= sig_.size())
+        return;
+    const TipoExpresion derecha = tipoTramo(k + 1, finDerecha, 0);
+    const TipoExpresion izquierda = tipoIzquierdo(k - 1, !aditivo);
+    const qsizetype inicioIzquierda = aditivo ? inicioOperando(k - 1) : inicioTermino(k - 1);
+    (aditivo ? tiposSuma_ : tiposTermino_).insert(finDerecha, {inicioIzquierda, Combina(izquierda, derecha)});
+    if (izquierda == TipoExpresion::Texto && derecha == TipoExpresion::Texto && !rasgos_.falla.isEmpty()) {
+        const char* nombre = aditivo ? "subtract" : esSimbolo(k, QLatin1String("*")) ? "multiply"
+                                                    : esSimbolo(k, QLatin1String("/")) ? "divide" : "modulo";
+        rechazaTramo(inicioIzquierda, finDerecha,
+                     QStringLiteral("Los tipos de datos varchar y varchar son incompatibles en el operador %1.")
+                         .arg(QLatin1String(nombre)));
+        // Both operands are still read, joined as the engines join two texts.
+        Accion& operador = accion(sig_[k]);
+        operador.reemplaza = true;
+        operador.reemplazo = QStringLiteral("||");
+        return;
+    }
+    if (izquierda == TipoExpresion::Texto && EsNumerico(derecha))
+        convierteTramo(inicioIzquierda, k - 1, derecha);
+    else if (derecha == TipoExpresion::Texto && EsNumerico(izquierda))
+        convierteTramo(k + 1, finDerecha, izquierda);
+    if (!aditivo && !rasgos_.division.isEmpty() && !esSimbolo(k, QLatin1String("*")))
+        division(k, inicioIzquierda, finDerecha, izquierda, derecha);
+}
+
+// First token of the term whose last token is `k`: back over "*", "/" and "%" and signs.
+qsizetype ReescrituraDialecto::inicioTermino(qsizetype k)
+{
+    qsizetype inicio = inicioPrimario(k);
+    for (;;) {
+        while ((esSimbolo(inicio - 1, QLatin1String("-")) || esSimbolo(inicio - 1, QLatin1String("+"))
+                || esSimbolo(inicio - 1, QLatin1String("~")))
+               && !esFinOperando(inicio - 2))
+            --inicio;
+        const qsizetype p = inicio - 1;
+        if (!(esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/")) || esSimbolo(p, QLatin1String("%")))
+            || !esFinOperando(p - 1))
+            return inicio;
+        const auto previo = tiposTermino_.constFind(p - 1);
+        inicio = previo != tiposTermino_.cend() ? previo->first : inicioPrimario(p - 1);
+    }
+}
+
+// Tokens `desde` to `hasta`, one primary, as a value of type `destino`: a literal of text as the
+// number it reads as, anything else through the engine's conversion, which refuses what does not
+// read as one. A longer expression is left as it is.
+void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino)
+{
+    // Only one primary: what a rewrite inside it writes then stays inside the conversion.
+    while (desde < hasta && esSimbolo(desde, QLatin1String("+")))
+        ++desde; // a unary "+" goes
+    qsizetype fin = desde;
+    if (finSignos(desde) != desde)
+        return;
+    if (const TipoExpresion tipo = tipoPrimario(desde, fin, 0); fin != hasta || tipo == TipoExpresion::Desconocido)
+        return;
+    if (desde == hasta && tokens_[sig_[desde]].tipo == Tipo::Cadena && EsNumerico(destino)) {
+        literalComo(desde, destino);
+        return;
+    }
+    const char* tipo = destino == TipoExpresion::Entero ? "int"
+        : destino == TipoExpresion::Texto               ? "varchar"
+        : destino == TipoExpresion::Fecha               ? "datetime"
+                                                        : "float";
+    const QString* funcion = nullptr;
+    for (const FuncionDialecto& f : rasgos_.conversiones) {
+        if (f.suite.isEmpty() ? !funcion : f.suite == QLatin1String(tipo))
+            funcion = &f.motor;
+    }
+    if (!funcion || tokens_[sig_[hasta]].abierto)
+        return;
+    accion(sig_[desde]).prefijo.prepend(*funcion + u'(');
+    agregaSufijo(hasta, QStringLiteral(", '") + QLatin1String(tipo) + QStringLiteral("')"));
+}
+
+// Tokens `desde` to `hasta` become an integer expression that fails with `mensaje` when run; what
+// they held is still read (for its NULL), so that the statement keeps its shape.
+void ReescrituraDialecto::rechazaTramo(qsizetype desde, qsizetype hasta, const QString& mensaje)
+{
+    if (tokens_[sig_[hasta]].abierto)
+        return;
+    const QString literal = u'\'' + QString(mensaje).replace(u'\'', QStringLiteral("''")) + u'\'';
+    accion(sig_[desde]).prefijo.prepend(u'(' + rasgos_.falla.arg(literal) + QStringLiteral(" + CASE WHEN ("));
+    agregaSufijo(hasta, QStringLiteral(") IS NULL THEN 0 ELSE 0 END)"));
+}
+
+// Whether the bare NULL at `k`, in any parentheses, is an operand of arithmetic; beside a "+"
+// whose other operand may be text it is not, as that "+" may join texts.
+bool ReescrituraDialecto::esNuloAritmetico(qsizetype k)
+{
+    qsizetype a = k;
+    qsizetype b = k;
+    while (esSimbolo(a - 1, QLatin1String("(")) && esSimbolo(b + 1, QLatin1String(")"))) {
+        --a;
+        ++b;
+    }
+    const auto numerico = [](TipoExpresion t) { return EsNumerico(t) || t == TipoExpresion::Nulo; };
+    if (esSimbolo(b + 1, QLatin1String("+"))) {
+        const qsizetype fin = finOperando(b + 2);
+        if (fin >= sig_.size() || !numerico(tipoTramo(b + 2, fin, 0)))
+            return false;
+    }
+    if (esSimbolo(a - 1, QLatin1String("+")) && esFinOperando(a - 2) && !numerico(tipoIzquierdo(a - 2, false)))
+        return false;
+    return esAritmetico(a - 1) || esAritmetico(b + 1);
+}
+
+// The bare NULL at `k` as the server types it, an int.
+void ReescrituraDialecto::nuloTipado(qsizetype k)
+{
+    if (rasgos_.nuloEntero.isEmpty() || !es(k, QLatin1String("NULL")))
+        return;
+    Accion& a = accion(sig_[k]);
+    a.reemplaza = true;
+    a.reemplazo = rasgos_.nuloEntero;
+}
+
+// "/" or "%" at `k`, its operands from `inicio` to `fin` typed `izquierda` and `derecha`: a call of
+// the engine's division.
+void ReescrituraDialecto::division(qsizetype k, qsizetype inicio, qsizetype fin, TipoExpresion izquierda,
+                                   TipoExpresion derecha)
+{
+    if (tokens_[sig_[fin]].abierto)
+        return;
+    const auto real = [](TipoExpresion t) { return t == TipoExpresion::Decimal || t == TipoExpresion::Real; };
+    const QString& funcion = esSimbolo(k, QLatin1String("%")) ? rasgos_.resto
+        : real(izquierda) || real(derecha)                    ? rasgos_.divisionReal
+                                                              : rasgos_.division;
+    accion(sig_[inicio]).prefijo.prepend(funcion + u'(');
+    Accion& operador = accion(sig_[k]);
+    operador.reemplaza = true;
+    operador.reemplazo = QStringLiteral(",");
+    agregaSufijo(fin, QStringLiteral(")"));
+}
+
+// AVG(x) at `k` of an integer x: the whole part of the mean, as the server gives it.
+void ReescrituraDialecto::promedio(qsizetype k)
+{
+    const qsizetype cierra = pareja(k + 1);
+    const auto args = argumentos(k + 1);
+    if (cierra < 0 || args.size() != 1 || es(cierra + 1, QLatin1String("OVER")))
+        return;
+    qsizetype desde = args.front().first;
+    if (es(desde, QLatin1String("DISTINCT")) || es(desde, QLatin1String("ALL")))
+        ++desde;
+    if (tipoTramo(desde, args.front().second, 0) != TipoExpresion::Entero)
+        return;
+    accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
+    agregaSufijo(cierra, rasgos_.enteroTruncado.second);
+}
+
+// ISNULL, NULLIF and COALESCE at `k`, as the server types them: COALESCE takes the type of its
+// arguments by precedence, ISNULL and NULLIF that of the first. An argument of text where the
+// result is a number is converted to it ('' is 0 for an int); a number where ISNULL gives text is
+// converted to text; NULLIF compares text with a number as that number. A bare NULL gets the
+// server's type for it.
+void ReescrituraDialecto::argumentosTipados(qsizetype k)
+{
+    const auto args = argumentos(k + 1);
+    if (args.size() < 2)
+        return;
+    std::vector<TipoExpresion> tipos;
+    for (const auto& [desde, hasta] : args)
+        tipos.push_back(tipoTramo(desde, hasta, 0));
+    TipoExpresion destino = tipos.front();
+    if (es(k, QLatin1String("COALESCE"))) {
+        for (const TipoExpresion t : tipos)
+            destino = Combina(destino, t);
+    } else if (destino == TipoExpresion::Entero && !rasgos_.enteroTruncado.first.isEmpty()
+               && std::any_of(tipos.begin(), tipos.end(), [](TipoExpresion t) { return t == TipoExpresion::Decimal || t == TipoExpresion::Real; })) {
+        accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
+        agregaSufijo(pareja(k + 1), rasgos_.enteroTruncado.second);
+    } else if (es(k, QLatin1String("NULLIF")) && destino == TipoExpresion::Texto && EsNumerico(tipos[1])) {
+        convierteTramo(args[0].first, args[0].second, tipos[1]);
+        return;
+    } else if (es(k, QLatin1String("ISNULL")) && destino == TipoExpresion::Texto) {
+        for (std::size_t i = 1; i < args.size(); ++i)
+            if (EsNumerico(tipos[i]))
+                convierteTramo(args[i].first, args[i].second, TipoExpresion::Texto);
+        return;
+    }
+    if (!EsNumerico(destino) && destino != TipoExpresion::Nulo)
+        return;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i].first == args[i].second)
+            nuloTipado(args[i].first);
+        if (EsNumerico(destino) && tipos[i] == TipoExpresion::Texto)
+            convierteTramo(args[i].first, args[i].second, destino);
+    }
+}
+
+// CASE at `k`: a string literal result takes the type of the CASE when that is a number; a bare
+// NULL the server's type for it.
+void ReescrituraDialecto::resultadosTipados(qsizetype k)
+{
+    const qsizetype cierra = pareja(k);
+    if (cierra < 0)
+        return;
+    qsizetype fin = k;
+    const TipoExpresion destino = tipoPrimario(k, fin, 0);
+    if (!EsNumerico(destino) && destino != TipoExpresion::Nulo)
+        return;
+    for (const auto& [desde, hasta] : resultadosCaso(k, cierra)) {
+        if (desde == hasta)
+            nuloTipado(desde);
+        if (EsNumerico(destino) && tipoTramo(desde, hasta, 0) == TipoExpresion::Texto)
+            convierteTramo(desde, hasta, destino);
+    }
+}
+
+// The string literal at `k`, when it is one, as a number of type `destino`: its value when it
+// reads as one (blanks around; '' is 0 for an integer or a float), or else the engine's conversion,
+// which refuses it with the server's message.
+void ReescrituraDialecto::literalComo(qsizetype k, TipoExpresion destino)
+{
+    if (k < 0 || k >= sig_.size() || !EsNumerico(destino))
+        return;
+    const TokenSql& tk = tokens_[sig_[k]];
+    if (tk.tipo != Tipo::Cadena || tk.abierto)
+        return;
+    const QStringView citado = tk.nacional ? texto(k).mid(1) : texto(k);
+    QString valor = citado.mid(1, citado.size() - 2).toString().replace(QStringLiteral("''"), QStringLiteral("'"));
+    valor = valor.trimmed();
+    // 'true' and 'false' are the server's texts for a bit, which the engines read themselves.
+    if (valor.compare(u"true", Qt::CaseInsensitive) == 0 || valor.compare(u"false", Qt::CaseInsensitive) == 0)
+        return;
+    const char* tipo = destino == TipoExpresion::Entero ? "int" : destino == TipoExpresion::Decimal ? "decimal" : "float";
+    bool legible = false;
+    if (valor.isEmpty() && destino != TipoExpresion::Decimal) {
+        valor = QStringLiteral("0");
+        legible = true;
+    } else if (destino == TipoExpresion::Entero) {
+        bool cabe = false;
+        const qlonglong n = valor.toLongLong(&cabe);
+        legible = esEntero(valor) && cabe && n >= -2147483648LL && n <= 2147483647LL;
+    } else {
+        legible = esDecimal(valor, destino == TipoExpresion::Real);
+    }
+    Accion& a = accion(sig_[k]);
+    if (legible) {
+        if (valor.startsWith(u'+'))
+            valor.remove(0, 1);
+        a.reemplaza = true;
+        // A negative number in parentheses: after a "-" it must not start a comment.
+        a.reemplazo = valor.startsWith(u'-') ? u'(' + valor + u')' : valor;
+        return;
+    }
+    const QString* funcion = nullptr;
+    for (const FuncionDialecto& f : rasgos_.conversiones) {
+        if (f.suite.isEmpty() ? !funcion : f.suite == QLatin1String(tipo))
+            funcion = &f.motor;
+    }
+    if (!funcion)
+        return;
+    a.prefijo += *funcion + u'(';
+    agregaSufijo(k, QStringLiteral(", '") + QLatin1String(tipo) + QStringLiteral("')"));
+}
+
+} // namespace ado::dialecto
