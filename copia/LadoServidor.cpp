@@ -6,6 +6,7 @@
 #include <libpq-fe.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -115,6 +116,10 @@ LadoServidor::LadoServidor(const QString& cadena)
     base_ = partes.baseDeDatos();
     usuario_ = partes.contiene(QStringLiteral("UId")) ? partes.valor(QStringLiteral("UId")) : partes.valor(QStringLiteral("User Id"));
     clave_ = partes.contiene(QStringLiteral("Pwd")) ? partes.valor(QStringLiteral("Pwd")) : partes.valor(QStringLiteral("Password"));
+    for (const char* clave : {"sslmode", "sslrootcert", "sslcert", "sslkey", "sslcrl"}) {
+        if (partes.contiene(QLatin1String(clave)))
+            tls_.append({QByteArray(clave), partes.valor(QLatin1String(clave)).toUtf8()});
+    }
     if (base_.isEmpty() && errorCadena_.isEmpty())
         errorCadena_ = QStringLiteral("La cadena de conexión no indica la base de datos del servidor.");
 }
@@ -144,12 +149,19 @@ void LadoServidor::conecta()
     const QByteArray base = base_.toUtf8();
     const QByteArray usuario = usuario_.toUtf8();
     const QByteArray clave = clave_.toUtf8();
-    const char* claves[] = {"host", "port", "dbname", "user", "password", "application_name", "connect_timeout",
-                            "client_encoding", nullptr};
-    const char* valores[] = {servidor.constData(), puerto.constData(), base.constData(),
-                             usuario.isEmpty() ? nullptr : usuario.constData(),
-                             clave.isEmpty() ? nullptr : clave.constData(), "agenda-copia", "15", "UTF8", nullptr};
-    conexion_ = PQconnectdbParams(claves, valores, 0);
+    // Without encryption items libpq's own variables and files decide, as for the program.
+    std::vector<const char*> claves = {"host", "port", "dbname", "user", "password", "application_name",
+                                       "connect_timeout", "client_encoding"};
+    std::vector<const char*> valores = {servidor.constData(), puerto.constData(), base.constData(),
+                                        usuario.isEmpty() ? nullptr : usuario.constData(),
+                                        clave.isEmpty() ? nullptr : clave.constData(), "agenda-copia", "15", "UTF8"};
+    for (const auto& [nombre, valor] : tls_) {
+        claves.push_back(nombre.constData());
+        valores.push_back(valor.constData());
+    }
+    claves.push_back(nullptr);
+    valores.push_back(nullptr);
+    conexion_ = PQconnectdbParams(claves.data(), valores.data(), 0);
     if (PQstatus(conexion_) != CONNECTION_OK) {
         const QString causa = QString::fromUtf8(PQerrorMessage(conexion_)).trimmed();
         PQfinish(conexion_);

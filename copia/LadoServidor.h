@@ -46,6 +46,8 @@ private:
     QString base_;
     QString usuario_;
     QString clave_;
+    // The link's encryption items of the connection string (SslMode, SslRootCert...), as libpq's keys.
+    QList<std::pair<QByteArray, QByteArray>> tls_;
     QString errorCadena_;
     pg_conn* conexion_ = nullptr;
     QByteArray pendiente_; // rows of the COPY under way not sent yet

@@ -182,6 +182,9 @@ CREATE FUNCTION pg_temp.kq_a_fecha(x text, tipo text, estilo integer DEFAULT NUL
   WHEN f IS NULL
   THEN pg_temp.kq_falla('Error de conversión al convertir una fecha u hora a partir de una cadena de caracteres.', NULL::timestamp)
   ELSE pg_temp.kq_a_fecha(f, tipo) END FROM (SELECT pg_temp.kq_lee_fecha(x) AS f) l $$;
+-- A time of day as a date and time reads as that time on 1 January 1900, as the server reads it.
+CREATE FUNCTION pg_temp.kq_a_fecha(x time, tipo text, estilo integer DEFAULT NULL) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$
+ SELECT pg_temp.kq_a_fecha(date '1900-01-01' + x, tipo) $$;
 CREATE FUNCTION pg_temp.kq_a_fecha(x numeric, tipo text, estilo integer DEFAULT NULL) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$
  SELECT pg_temp.kq_a_fecha(timestamp '1900-01-01' + x * interval '1 day', tipo) $$;
 CREATE FUNCTION pg_temp.kq_a_fecha(x double precision, tipo text, estilo integer DEFAULT NULL) RETURNS timestamp LANGUAGE sql IMMUTABLE AS $$
