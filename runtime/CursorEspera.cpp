@@ -1,18 +1,19 @@
 #include "runtime/CursorEspera.h"
 
-#include <QCursor>
-#include <QGuiApplication>
+#include "runtime/CursorPrograma.h"
 
 CursorEspera::CursorEspera()
 {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    CursorPrograma& cursor = CursorPrograma::actual();
+    if (cursor.Visible()) {
+        cursor.PonEspera();
         puesto_ = true;
     }
 }
 
 CursorEspera::~CursorEspera()
 {
-    if (puesto_ && QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
+    CursorPrograma& cursor = CursorPrograma::actual();
+    if (puesto_ && cursor.HayCursorPuesto())
+        cursor.Quita();
 }

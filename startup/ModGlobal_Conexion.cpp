@@ -2,6 +2,7 @@
 
 #include "data/DB_Dll.h"
 #include "lookup/Lib_ClsCons3.h"
+#include "platform/ado/RegistroProveedores.h"
 #include "runtime/AvisoArranque.h"
 #include "runtime/Entorno.h"
 #include "runtime/ErrorVB.h"
@@ -115,8 +116,9 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
                 db.gDbName = baseDatos;
                 db.gUserPassWord = clave;
                 // The office server keeps its port: host:port is how it is reached.
-                db.gServidor = db.gProveedor.compare(u"PostgreSQL", Qt::CaseInsensitive) == 0 ? servidor.trimmed()
-                                                                                               : ExtraerServidor(servidor);
+                const bool conPuerto = ado::RegistroProveedores::motor(db.gProveedor)
+                                       == ado::RegistroProveedores::Motor::PostgreSQL;
+                db.gServidor = conPuerto ? servidor.trimmed() : ExtraerServidor(servidor);
             }),
             siNoConectada([&] { db.OpenServerADODB(FuncionesVB::EnBlanco(servidor), 3, CadenaConexion, true); }),
             siNoConectada([&] {
