@@ -1,19 +1,19 @@
 #include "runtime/CursorEspera.h"
 
-#include "runtime/CursorPrograma.h"
+#include "runtime/VentanasPrograma.h"
 
 CursorEspera::CursorEspera()
 {
-    CursorPrograma& cursor = CursorPrograma::actual();
-    if (cursor.Visible()) {
-        cursor.PonEspera();
+    VentanasPrograma& ventanas = VentanasPrograma::actual();
+    if (ventanas.Visible()) {
+        ventanas.PonEspera();
         puesto_ = true;
     }
 }
 
 CursorEspera::~CursorEspera()
 {
-    CursorPrograma& cursor = CursorPrograma::actual();
-    if (puesto_ && cursor.HayCursorPuesto())
-        cursor.Quita();
+    VentanasPrograma& ventanas = VentanasPrograma::actual();
+    if (puesto_ && ventanas.HayCursorPuesto())
+        ventanas.QuitaCursor();
 }

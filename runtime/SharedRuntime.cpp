@@ -1,6 +1,6 @@
 #include "runtime/SharedRuntime.h"
 
-#include "runtime/CursorPrograma.h"
+#include "runtime/VentanasPrograma.h"
 #include "runtime/Dialogos.h"
 #include "runtime/LecturaNumeros.h"
 #include "runtime/RegistroErrores.h"
@@ -87,12 +87,12 @@ QString SharedRuntime::ReemplazaCadena(const QString& texto, const QString& busc
 
 void SharedRuntime::AntesDeMensaje(QWidget*) const
 {
-    CursorPrograma& cursor = CursorPrograma::actual();
-    if (!cursor.Visible())
+    VentanasPrograma& ventanas = VentanasPrograma::actual();
+    if (!ventanas.Visible())
         return;
     int quitados = 0;
-    while (cursor.MuestraEspera()) {
-        cursor.Quita();
+    while (ventanas.MuestraEspera()) {
+        ventanas.QuitaCursor();
         ++quitados;
     }
     cursoresQuitados().push_back(quitados);
@@ -101,11 +101,11 @@ void SharedRuntime::AntesDeMensaje(QWidget*) const
 void SharedRuntime::DespuesDeMensaje(QWidget*) const
 {
     auto& pila = cursoresQuitados();
-    CursorPrograma& cursor = CursorPrograma::actual();
-    if (!cursor.Visible() || pila.empty())
+    VentanasPrograma& ventanas = VentanasPrograma::actual();
+    if (!ventanas.Visible() || pila.empty())
         return;
     for (int i = pila.back(); i > 0; --i)
-        cursor.PonEspera();
+        ventanas.PonEspera();
     pila.pop_back();
 }
 

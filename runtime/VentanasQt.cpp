@@ -1,15 +1,15 @@
 #include "runtime/VentanasQt.h"
 
-#include "runtime/CursorPrograma.h"
 #include "runtime/DialogosQt.h"
+#include "runtime/VentanasPrograma.h"
 
+#include <QApplication>
 #include <QCursor>
-#include <QGuiApplication>
 
 namespace {
 
-// The pointer of the Qt application: its override cursors.
-class CursorQt : public CursorPrograma {
+// The windows of the Qt application: its override cursors and its top-level windows.
+class VentanasQtAplicacion : public VentanasPrograma {
 public:
     [[nodiscard]] bool Visible() const override
     {
@@ -22,7 +22,12 @@ public:
         return cursor && (cursor->shape() == Qt::WaitCursor || cursor->shape() == Qt::BusyCursor);
     }
     [[nodiscard]] bool HayCursorPuesto() const override { return QGuiApplication::overrideCursor() != nullptr; }
-    void Quita() override { QGuiApplication::restoreOverrideCursor(); }
+    void QuitaCursor() override { QGuiApplication::restoreOverrideCursor(); }
+    void CierraTodas() override
+    {
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+            QApplication::closeAllWindows();
+    }
 };
 
 } // namespace
@@ -30,5 +35,5 @@ public:
 void VentanasQt::instala()
 {
     Dialogos::predeterminados([] { return std::make_unique<DialogosQt>(); });
-    CursorPrograma::instala(std::make_unique<CursorQt>());
+    VentanasPrograma::instala(std::make_unique<VentanasQtAplicacion>());
 }

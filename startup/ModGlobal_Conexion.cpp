@@ -13,9 +13,9 @@
 #include "runtime/LectorIni.h"
 #include "runtime/PasosAtrapados.h"
 #include "runtime/SharedRuntime.h"
+#include "runtime/VentanasPrograma.h"
 #include "startup/ParametrosArranque.h"
 
-#include <QApplication>
 #include <QFileInfo>
 
 namespace {
@@ -26,8 +26,7 @@ constexpr int kTiempoEsperaComandos = 360;
 // on the way up to main() can swallow it.
 [[noreturn]] void TerminaPrograma()
 {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
-        QApplication::closeAllWindows();
+    VentanasPrograma::actual().CierraTodas();
     throw FinDePrograma{0};
 }
 
