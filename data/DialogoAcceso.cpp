@@ -1,5 +1,7 @@
 #include "data/DialogoAcceso.h"
 
+#include "runtime/Instalable.h"
+
 namespace {
 
 class SinDialogoAcceso : public DialogoAcceso {
@@ -7,22 +9,16 @@ public:
     bool Pide(DatosAcceso&) override { return false; }
 };
 
-std::unique_ptr<DialogoAcceso>& instalado()
-{
-    static std::unique_ptr<DialogoAcceso> dialogo = std::make_unique<SinDialogoAcceso>();
-    return dialogo;
-}
+using Instalado = Instalable<DialogoAcceso, SinDialogoAcceso>;
 
 } // namespace
 
 DialogoAcceso& DialogoAcceso::actual()
 {
-    return *instalado();
+    return Instalado::actual();
 }
 
 std::unique_ptr<DialogoAcceso> DialogoAcceso::instala(std::unique_ptr<DialogoAcceso> nuevo)
 {
-    auto anterior = std::move(instalado());
-    instalado() = nuevo ? std::move(nuevo) : std::make_unique<SinDialogoAcceso>();
-    return anterior;
+    return Instalado::instala(std::move(nuevo));
 }

@@ -1,21 +1,15 @@
 #include "runtime/VentanasPrograma.h"
 
-namespace {
-std::unique_ptr<VentanasPrograma>& instalado()
-{
-    static std::unique_ptr<VentanasPrograma> ventanas = std::make_unique<VentanasPrograma>();
-    return ventanas;
-}
-} // namespace
+#include "runtime/Instalable.h"
+
+using Instaladas = Instalable<VentanasPrograma, VentanasPrograma>;
 
 VentanasPrograma& VentanasPrograma::actual()
 {
-    return *instalado();
+    return Instaladas::actual();
 }
 
 std::unique_ptr<VentanasPrograma> VentanasPrograma::instala(std::unique_ptr<VentanasPrograma> nuevas)
 {
-    auto anteriores = std::move(instalado());
-    instalado() = nuevas ? std::move(nuevas) : std::make_unique<VentanasPrograma>();
-    return anteriores;
+    return Instaladas::instala(std::move(nuevas));
 }
