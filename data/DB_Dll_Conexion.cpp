@@ -17,8 +17,9 @@ using Motor = RegistroProveedores::Motor;
 QString construyeCadena(const DB_Dll& db)
 {
     if (RegistroProveedores::motor(db.gProveedor) == Motor::Oracle)
-        return QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + db.gDbName + QStringLiteral(";User Id=")
-               + db.gUsuario + QStringLiteral(";Password=") + db.gUserPassWord + u';';
+        return QStringLiteral("Provider=") + RegistroProveedores::nombre(Motor::Oracle)
+               + QStringLiteral(";Data Source=") + db.gDbName + QStringLiteral(";User Id=") + db.gUsuario
+               + QStringLiteral(";Password=") + db.gUserPassWord + u';';
     return QStringLiteral("PROVIDER=") + db.gProveedor + u';' + QStringLiteral("Server=") + db.gServidor + u';'
            + QStringLiteral("Database =") + db.gDbName + u';' + QStringLiteral("UId=") + db.gUsuario + u';'
            + QStringLiteral("Pwd=") + db.gUserPassWord + u';' + db.gExtended;

@@ -106,7 +106,9 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
                     return;
                 servidor.remove(0, 1);
                 if (CadenaConexion.isEmpty())
-                    CadenaConexion = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + baseDatos
+                    CadenaConexion = QStringLiteral("Provider=")
+                                     + ado::RegistroProveedores::nombre(ado::RegistroProveedores::Motor::Oracle)
+                                     + QStringLiteral(";Data Source=") + baseDatos
                                      + QStringLiteral(";User Id=") + usuario + QStringLiteral(";Password=") + clave
                                      + u';';
             }),
