@@ -1,6 +1,7 @@
 // The agenda program: the agenda window on the database named by the command line; with none, on the
 // person's own embedded database when CN000pr.INI names one, otherwise on what the login dialog asks.
 #include "agenda/FrmMVAgenda.h"
+#include "data/DialogoAccesoQt.h"
 #include "runtime/ArgumentosPrograma.h"
 #include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
@@ -8,6 +9,7 @@
 #include "runtime/ErrorVB.h"
 #include "runtime/FinDePrograma.h"
 #include "runtime/FuncionesVB.h"
+#include "runtime/VentanasQt.h"
 #include "startup/BaseLocal.h"
 #include "startup/ParametrosArranque.h"
 
@@ -29,6 +31,8 @@ int main(int argc, char* argv[])
     // The menu entry agenda.desktop: the desktop shows its icon for the window.
     QApplication::setDesktopFileName(QStringLiteral("agenda"));
     ConfiguracionRegional::Fija();
+    VentanasQt::instala();
+    DialogoAcceso::instala(std::make_unique<DialogoAccesoQt>());
     try {
         FrmMVAgenda ventana;
         ventana.Form_Load(FuncionesVB::EnBlanco(ParametrosArranque::LineaDeOrdenes()) ? BaseLocal::LineaDeArranque()

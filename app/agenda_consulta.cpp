@@ -1,7 +1,9 @@
 #include "app/ConsolaConsulta.h"
+#include "data/DialogoAccesoQt.h"
 #include "runtime/ArgumentosPrograma.h"
 #include "runtime/AyudaPrograma.h"
 #include "runtime/ConfiguracionRegional.h"
+#include "runtime/VentanasQt.h"
 
 #include <QApplication>
 
@@ -20,5 +22,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("agenda-consulta"));
     ConfiguracionRegional::Fija();
+    VentanasQt::instala();
+    DialogoAcceso::instala(std::make_unique<DialogoAccesoQt>());
     return ConsolaConsulta::Ejecuta(*opciones, salida, errores);
 }

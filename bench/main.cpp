@@ -5,6 +5,7 @@
 #include "ServidorBanco.h"
 
 #include "runtime/ConfiguracionRegional.h"
+#include "runtime/VentanasQt.h"
 
 #include <QApplication>
 
@@ -28,6 +29,7 @@ int main(int argc, char* argv[])
     int cuenta = 2;
     QApplication aplicacion(cuenta, argumentos);
     ConfiguracionRegional::Fija();
+    VentanasQt::instala();
     banco.prepara();
     ServidorBanco servidor;
 

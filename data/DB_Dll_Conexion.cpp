@@ -1,74 +1,47 @@
 #include "data/DB_Dll.h"
 
-#include "data/frmAcceso.h"
+#include "data/DialogoAcceso.h"
 #include "runtime/Dialogos.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
 #include "runtime/RegistroErrores.h"
 #include "runtime/Reloj.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-
 namespace {
 
-const QString kProveedorOracle = QStringLiteral("OraOLEDB.Oracle.1");
-const QString kProveedorSqlite = QStringLiteral("SQLite");
-const QString kProveedorPostgres = QStringLiteral("PostgreSQL");
+using ado::RegistroProveedores;
+using Motor = RegistroProveedores::Motor;
 
 // The connection string from the object's variables: the Oracle form when the provider names
 // Oracle, the usual form otherwise ("Database =" keeps its blank; the embedded database reads that key).
 QString construyeCadena(const DB_Dll& db)
 {
-    if (db.gProveedor.contains(QLatin1String("ORACLE"), Qt::CaseInsensitive))
-        return QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + db.gDbName + QStringLiteral(";User Id=")
-               + db.gUsuario + QStringLiteral(";Password=") + db.gUserPassWord + u';';
+    if (RegistroProveedores::motor(db.gProveedor) == Motor::Oracle)
+        return QStringLiteral("Provider=") + RegistroProveedores::nombre(Motor::Oracle)
+               + QStringLiteral(";Data Source=") + db.gDbName + QStringLiteral(";User Id=") + db.gUsuario
+               + QStringLiteral(";Password=") + db.gUserPassWord + u';';
     return QStringLiteral("PROVIDER=") + db.gProveedor + u';' + QStringLiteral("Server=") + db.gServidor + u';'
            + QStringLiteral("Database =") + db.gDbName + u';' + QStringLiteral("UId=") + db.gUsuario + u';'
            + QStringLiteral("Pwd=") + db.gUserPassWord + u';' + db.gExtended;
 }
 
-// The platform entry of the dialog that names `proveedor`; "SQL Server" for any other provider.
-frmAcceso::Plataforma plataformaDe(const QString& proveedor)
-{
-    if (proveedor.contains(QLatin1String("ORACLE"), Qt::CaseInsensitive))
-        return frmAcceso::Oracle;
-    if (proveedor.compare(kProveedorSqlite, Qt::CaseInsensitive) == 0)
-        return frmAcceso::SQLiteLocal;
-    if (proveedor.compare(kProveedorPostgres, Qt::CaseInsensitive) == 0)
-        return frmAcceso::PostgreSQL;
-    return frmAcceso::SqlServer;
-}
-
 // The login dialog step: fills the dialog from the object, shows it and takes the values back when
-// accepted. False (and gOpenFlag false) when cancelled. The platform shown is the one the provider
-// names, so that a dialog shown again after a failure shows the platform the retry will use; an
-// entry left as shown keeps the provider as it was (a provider of the suite's own, say).
+// accepted. False (and gOpenFlag false) when cancelled. The platform shown is the engine the
+// provider names, so that a dialog shown again after a failure shows the platform the retry will
+// use; a platform left as shown keeps the provider as it was (a provider of the suite's own, say).
 bool pideParametros(DB_Dll& db)
 {
-    frmAcceso dialogo;
-    dialogo.TxtDbName->setText(db.gDbName);
-    dialogo.TxtServidor->setText(db.gServidor);
-    dialogo.TxtUserId->setText(db.gUsuario);
-    dialogo.TxtUserPassword->setText(db.gUserPassWord);
-    const frmAcceso::Plataforma mostrada = plataformaDe(db.gProveedor);
-    dialogo.CboPlataformaDB->setCurrentIndex(mostrada);
-    dialogo.exec();
-    db.gOpenFlag = dialogo.Aceptar;
-    if (!dialogo.Aceptar)
+    const Motor mostrado = RegistroProveedores::motor(db.gProveedor);
+    DatosAcceso datos{db.gUsuario, db.gUserPassWord, db.gDbName, db.gServidor, mostrado};
+    db.gOpenFlag = DialogoAcceso::actual().Pide(datos);
+    if (!db.gOpenFlag)
         return false;
-    db.gDbName = dialogo.TxtDbName->text();
-    db.gServidor = dialogo.TxtServidor->text();
-    db.gUsuario = dialogo.TxtUserId->text();
-    db.gUserPassWord = dialogo.TxtUserPassword->text();
-    if (dialogo.CboPlataformaDB->currentIndex() == mostrada)
-        return true;
-    switch (dialogo.CboPlataformaDB->currentIndex()) {
-    case frmAcceso::Oracle: db.gProveedor = kProveedorOracle; break;
-    case frmAcceso::SQLiteLocal: db.gProveedor = kProveedorSqlite; break;
-    case frmAcceso::PostgreSQL: db.gProveedor = kProveedorPostgres; break;
-    default: db.gProveedor = db.pSQLOLEDB(); break;
-    }
+    db.gDbName = datos.baseDatos;
+    db.gServidor = datos.servidor;
+    db.gUsuario = datos.usuario;
+    db.gUserPassWord = datos.clave;
+    if (datos.motor != mostrado)
+        db.gProveedor = RegistroProveedores::nombre(datos.motor);
     return true;
 }
 

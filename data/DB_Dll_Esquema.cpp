@@ -1,5 +1,6 @@
 #include "data/DB_Dll.h"
 
+#include "platform/ado/RegistroProveedores.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
 
@@ -42,7 +43,7 @@ bool DB_Dll::ExisteTablaDB(const QString& Tabla)
 bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
 {
     // Oracle's schema rowsets are not asked: every column counts as present there.
-    if (Compartido().gProveedor.contains(QLatin1String("ORACLE"), Qt::CaseInsensitive))
+    if (ado::RegistroProveedores::motor(Compartido().gProveedor) == ado::RegistroProveedores::Motor::Oracle)
         return true;
     bool existe = false;
     std::unique_ptr<ado::Recordset> rs;

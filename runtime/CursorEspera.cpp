@@ -1,18 +1,19 @@
 #include "runtime/CursorEspera.h"
 
-#include <QCursor>
-#include <QGuiApplication>
+#include "runtime/VentanasPrograma.h"
 
 CursorEspera::CursorEspera()
 {
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    VentanasPrograma& ventanas = VentanasPrograma::actual();
+    if (ventanas.Visible()) {
+        ventanas.PonEspera();
         puesto_ = true;
     }
 }
 
 CursorEspera::~CursorEspera()
 {
-    if (puesto_ && QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
+    VentanasPrograma& ventanas = VentanasPrograma::actual();
+    if (puesto_ && ventanas.HayCursorPuesto())
+        ventanas.QuitaCursor();
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 // Button sets, icons and answers of a message box, with the values the suite writes.
@@ -16,7 +17,8 @@ inline constexpr int Ok = 1, Cancelar = 2, Abortar = 3, Reintentar = 4, Ignorar 
 } // namespace Msg
 
 // Every message box, input prompt and error report of the program goes through this interface.
-// The program installs the Qt one; tests install a scripted answerer, so that no test ever blocks
+// A program with windows makes the Qt dialogs its default (VentanasQt::instala); a command-line
+// tool installs the console ones; tests install a scripted answerer, so that no test ever blocks
 // on a modal dialog.
 class Dialogos {
 public:
@@ -36,8 +38,12 @@ public:
     // Whether a person can answer a question (false on a console tool, which answers on its own).
     [[nodiscard]] virtual bool PuedePreguntar() const { return true; }
 
-    // The dialogs in use. Until something is installed, the Qt dialogs are used.
+    // The dialogs in use. Until something is installed, the default ones, created on first use: those
+    // `predeterminados` names, else console dialogs writing to standard error (never a window in a
+    // program that may have none).
     static Dialogos& actual();
+    // Names how the default dialogs are created; takes effect when no dialogs are in use yet.
+    static void predeterminados(std::function<std::unique_ptr<Dialogos>()> fabrica);
     // Installs `nuevos` and returns the previous ones (null when the default was in use).
     static std::unique_ptr<Dialogos> instala(std::unique_ptr<Dialogos> nuevos);
 };

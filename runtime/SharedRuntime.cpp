@@ -1,14 +1,12 @@
 #include "runtime/SharedRuntime.h"
 
+#include "runtime/VentanasPrograma.h"
 #include "runtime/Dialogos.h"
 #include "runtime/LecturaNumeros.h"
 #include "runtime/RegistroErrores.h"
 #include "runtime/Reloj.h"
 
-#include <QApplication>
-#include <QCursor>
 #include <QStringDecoder>
-#include <QWidget>
 
 #include <cmath>
 #include <limits>
@@ -23,17 +21,6 @@ std::vector<int>& cursoresQuitados()
 {
     static std::vector<int> pila;
     return pila;
-}
-
-bool hayAplicacionGrafica()
-{
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
-bool muestraCursorDeEspera()
-{
-    const QCursor* cursor = QGuiApplication::overrideCursor();
-    return cursor && (cursor->shape() == Qt::WaitCursor || cursor->shape() == Qt::BusyCursor);
 }
 
 // The same operation both ways: XOR is its own inverse.
@@ -100,11 +87,12 @@ QString SharedRuntime::ReemplazaCadena(const QString& texto, const QString& busc
 
 void SharedRuntime::AntesDeMensaje(QWidget*) const
 {
-    if (!hayAplicacionGrafica())
+    VentanasPrograma& ventanas = VentanasPrograma::actual();
+    if (!ventanas.Visible())
         return;
     int quitados = 0;
-    while (muestraCursorDeEspera()) {
-        QGuiApplication::restoreOverrideCursor();
+    while (ventanas.MuestraEspera()) {
+        ventanas.QuitaCursor();
         ++quitados;
     }
     cursoresQuitados().push_back(quitados);
@@ -113,20 +101,12 @@ void SharedRuntime::AntesDeMensaje(QWidget*) const
 void SharedRuntime::DespuesDeMensaje(QWidget*) const
 {
     auto& pila = cursoresQuitados();
-    if (!hayAplicacionGrafica() || pila.empty())
+    VentanasPrograma& ventanas = VentanasPrograma::actual();
+    if (!ventanas.Visible() || pila.empty())
         return;
     for (int i = pila.back(); i > 0; --i)
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        ventanas.PonEspera();
     pila.pop_back();
-}
-
-void SharedRuntime::PreparaFormulario(QWidget* ventana, int) const
-{
-    if (!ventana)
-        return;
-    if (ventana->windowTitle().isEmpty())
-        ventana->setWindowTitle(QCoreApplication::applicationName());
-    ventana->setLocale(QLocale(QLocale::Spanish, QLocale::Spain));
 }
 
 QString SharedRuntime::AlineaDerecha(const QString& texto, int ancho) const

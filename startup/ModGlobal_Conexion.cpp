@@ -2,6 +2,7 @@
 
 #include "data/DB_Dll.h"
 #include "lookup/Lib_ClsCons3.h"
+#include "platform/ado/RegistroProveedores.h"
 #include "runtime/AvisoArranque.h"
 #include "runtime/Entorno.h"
 #include "runtime/ErrorVB.h"
@@ -12,9 +13,9 @@
 #include "runtime/LectorIni.h"
 #include "runtime/PasosAtrapados.h"
 #include "runtime/SharedRuntime.h"
+#include "runtime/VentanasPrograma.h"
 #include "startup/ParametrosArranque.h"
 
-#include <QApplication>
 #include <QFileInfo>
 
 namespace {
@@ -25,8 +26,7 @@ constexpr int kTiempoEsperaComandos = 360;
 // on the way up to main() can swallow it.
 [[noreturn]] void TerminaPrograma()
 {
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
-        QApplication::closeAllWindows();
+    VentanasPrograma::actual().CierraTodas();
     throw FinDePrograma{0};
 }
 
@@ -106,7 +106,9 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
                     return;
                 servidor.remove(0, 1);
                 if (CadenaConexion.isEmpty())
-                    CadenaConexion = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + baseDatos
+                    CadenaConexion = QStringLiteral("Provider=")
+                                     + ado::RegistroProveedores::nombre(ado::RegistroProveedores::Motor::Oracle)
+                                     + QStringLiteral(";Data Source=") + baseDatos
                                      + QStringLiteral(";User Id=") + usuario + QStringLiteral(";Password=") + clave
                                      + u';';
             }),
@@ -115,8 +117,9 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
                 db.gDbName = baseDatos;
                 db.gUserPassWord = clave;
                 // The office server keeps its port: host:port is how it is reached.
-                db.gServidor = db.gProveedor.compare(u"PostgreSQL", Qt::CaseInsensitive) == 0 ? servidor.trimmed()
-                                                                                               : ExtraerServidor(servidor);
+                const bool conPuerto = ado::RegistroProveedores::motor(db.gProveedor)
+                                       == ado::RegistroProveedores::Motor::PostgreSQL;
+                db.gServidor = conPuerto ? servidor.trimmed() : ExtraerServidor(servidor);
             }),
             siNoConectada([&] { db.OpenServerADODB(FuncionesVB::EnBlanco(servidor), 3, CadenaConexion, true); }),
             siNoConectada([&] {

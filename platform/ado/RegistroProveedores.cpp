@@ -43,4 +43,26 @@ std::unique_ptr<Proveedor> RegistroProveedores::crea(const QString& nombre)
     return (*it)();
 }
 
+RegistroProveedores::Motor RegistroProveedores::motor(const QString& proveedor)
+{
+    if (proveedor.contains(QLatin1String("ORACLE"), Qt::CaseInsensitive))
+        return Motor::Oracle;
+    if (proveedor.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0)
+        return Motor::SQLite;
+    if (proveedor.compare(QLatin1String("PostgreSQL"), Qt::CaseInsensitive) == 0)
+        return Motor::PostgreSQL;
+    return Motor::SqlServer;
+}
+
+QString RegistroProveedores::nombre(Motor motor)
+{
+    switch (motor) {
+    case Motor::Oracle: return QStringLiteral("OraOLEDB.Oracle.1");
+    case Motor::SQLite: return QStringLiteral("SQLite");
+    case Motor::PostgreSQL: return QStringLiteral("PostgreSQL");
+    case Motor::SqlServer: break;
+    }
+    return QStringLiteral("SQLOLEDB");
+}
+
 } // namespace ado

@@ -21,6 +21,15 @@ public:
     static void elimina(const QString& nombre);
     // A new backend for the name, or null when no backend of that name is available here.
     [[nodiscard]] static std::unique_ptr<Proveedor> crea(const QString& nombre);
+
+    // The engine a provider name stands for, the one question the code above the providers asks
+    // about a name: a name that contains "Oracle" (any case) is Oracle, "SQLite" and "PostgreSQL"
+    // (any case, nothing around them) the embedded database and the office server, and any other
+    // name the suite's own server, its default.
+    enum class Motor { SqlServer, Oracle, SQLite, PostgreSQL };
+    [[nodiscard]] static Motor motor(const QString& proveedor);
+    // The provider name that selects an engine: "SQLOLEDB", "OraOLEDB.Oracle.1", "SQLite", "PostgreSQL".
+    [[nodiscard]] static QString nombre(Motor motor);
 };
 
 } // namespace ado

@@ -1,4 +1,5 @@
 #include "data/DB_Dll.h"
+#include "data/DialogoAcceso.h"
 #include "data/frmAcceso.h"
 #include "support/BaseDePrueba.h"
 #include "runtime/RegistroErrores.h"
@@ -49,6 +50,7 @@ private slots:
     void reintentoPideLosDatosYConecta();
     void reintentoMuestraLaPlataformaElegida_data();
     void reintentoMuestraLaPlataformaElegida();
+    void cancelarElAccesoNoConecta_data();
     void cancelarElAccesoNoConecta();
     void noReintentarDejaSinConexion();
 };
@@ -193,12 +195,27 @@ void TstDB_Dll_Conexion::reintentoMuestraLaPlataformaElegida()
     QVERIFY(QString::fromUtf8(registro.readAll()).contains("\tOpenServerADODB\t"));
 }
 
+void TstDB_Dll_Conexion::cancelarElAccesoNoConecta_data()
+{
+    QTest::addColumn<bool>("conVentanas");
+    QTest::newRow("escape en el diálogo") << true;
+    // A program without windows has nobody to ask: no dialog may be built there.
+    QTest::newRow("programa sin ventanas") << false;
+}
+
 void TstDB_Dll_Conexion::cancelarElAccesoNoConecta()
 {
+    QFETCH(bool, conVentanas);
     DB_Dll db;
     db.gProveedor = "SQLite";
-    alMostrarseElAcceso([](frmAcceso& d) { QTest::keyClick(d.TxtUserId, Qt::Key_Escape); });
+    std::unique_ptr<DialogoAcceso> real;
+    if (conVentanas)
+        alMostrarseElAcceso([](frmAcceso& d) { QTest::keyClick(d.TxtUserId, Qt::Key_Escape); });
+    else
+        real = DialogoAcceso::instala(nullptr);
     db.OpenServerADODB(true, 3, {}, true);
+    if (real)
+        DialogoAcceso::instala(std::move(real));
     QVERIFY(!db.gOpenFlag);
     QCOMPARE(db.gCnn().State(), int(ado::adStateClosed));
     QVERIFY(db.gConnString.startsWith("PROVIDER=SQLite;"));

@@ -1,0 +1,60 @@
+#include "platform/ado/RegistroProveedores.h"
+
+#include <QTest>
+
+using ado::RegistroProveedores;
+using Motor = RegistroProveedores::Motor;
+
+Q_DECLARE_METATYPE(RegistroProveedores::Motor)
+
+// The one question asked about a provider name above the providers: which engine it stands for.
+class TstRegistroProveedores : public QObject {
+    Q_OBJECT
+private slots:
+    void motor_data();
+    void motor();
+    void nombreVuelveAlMismoMotor_data();
+    void nombreVuelveAlMismoMotor();
+};
+
+void TstRegistroProveedores::motor_data()
+{
+    QTest::addColumn<QString>("proveedor");
+    QTest::addColumn<Motor>("esperado");
+    QTest::newRow("oracle de la suite") << "OraOLEDB.Oracle.1" << Motor::Oracle;
+    QTest::newRow("oracle en cualquier caja y versión") << "msdaora.ORACLE" << Motor::Oracle;
+    QTest::newRow("base local en minúsculas") << "sqlite" << Motor::SQLite;
+    QTest::newRow("servidor de la oficina") << "PostgreSQL" << Motor::PostgreSQL;
+    QTest::newRow("sql server de la suite") << "SQLOLEDB" << Motor::SqlServer;
+    QTest::newRow("odbc genérico es el servidor de la suite") << "ODBC" << Motor::SqlServer;
+    QTest::newRow("vacío es el servidor de la suite") << "" << Motor::SqlServer;
+    QTest::newRow("nombre con texto alrededor no es la base local") << "SQLite3" << Motor::SqlServer;
+}
+
+void TstRegistroProveedores::motor()
+{
+    QFETCH(QString, proveedor);
+    QFETCH(Motor, esperado);
+    QCOMPARE(RegistroProveedores::motor(proveedor), esperado);
+}
+
+void TstRegistroProveedores::nombreVuelveAlMismoMotor_data()
+{
+    QTest::addColumn<Motor>("motor");
+    QTest::newRow("sql server") << Motor::SqlServer;
+    QTest::newRow("oracle") << Motor::Oracle;
+    QTest::newRow("base local") << Motor::SQLite;
+    QTest::newRow("servidor de la oficina") << Motor::PostgreSQL;
+}
+
+// The login dialog turns a chosen platform into a provider name; that name must open the same engine.
+void TstRegistroProveedores::nombreVuelveAlMismoMotor()
+{
+    QFETCH(Motor, motor);
+    const QString nombre = RegistroProveedores::nombre(motor);
+    QCOMPARE(RegistroProveedores::motor(nombre), motor);
+    QVERIFY(RegistroProveedores::crea(nombre) != nullptr);
+}
+
+QTEST_GUILESS_MAIN(TstRegistroProveedores)
+#include "tst_registroproveedores.moc"
