@@ -100,22 +100,14 @@ void leeLineaCopia(const char* datos, qsizetype largo, FilaCopia& fila)
 LadoServidor::LadoServidor(const QString& cadena)
 {
     const ado::CadenaConexion partes(cadena);
-    QString servidor = partes.contiene(QStringLiteral("Server")) ? partes.valor(QStringLiteral("Server"))
-                                                                 : partes.valor(QStringLiteral("Host"));
-    const qsizetype corte = std::max(servidor.lastIndexOf(u':'), servidor.lastIndexOf(u','));
-    if (corte >= 0) {
-        bool leido = false;
-        puerto_ = servidor.mid(corte + 1).trimmed().toInt(&leido);
-        if (!leido || puerto_ <= 0 || puerto_ > 65535)
-            errorCadena_ = QStringLiteral("El puerto del servidor \"%1\" no es válido.").arg(servidor);
-        servidor = servidor.left(corte).trimmed();
-    }
-    if (servidor.isEmpty() || servidor == u"." || servidor.compare(u"(local)", Qt::CaseInsensitive) == 0)
-        servidor = QStringLiteral("localhost");
-    servidor_ = servidor;
+    const ado::CadenaConexion::Servidor servidor = partes.servidor();
+    puerto_ = servidor.numeroPuerto(5432);
+    if (puerto_ == 0)
+        errorCadena_ = QStringLiteral("El puerto del servidor \"%1\" no es válido.").arg(servidor.direccion);
+    servidor_ = servidor.anfitrionLocal();
     base_ = partes.baseDeDatos();
-    usuario_ = partes.contiene(QStringLiteral("UId")) ? partes.valor(QStringLiteral("UId")) : partes.valor(QStringLiteral("User Id"));
-    clave_ = partes.contiene(QStringLiteral("Pwd")) ? partes.valor(QStringLiteral("Pwd")) : partes.valor(QStringLiteral("Password"));
+    usuario_ = partes.usuario();
+    clave_ = partes.clave();
     for (const char* clave : {"sslmode", "sslrootcert", "sslcert", "sslkey", "sslcrl"}) {
         if (partes.contiene(QLatin1String(clave)))
             tls_.append({QByteArray(clave), partes.valor(QLatin1String(clave)).toUtf8()});

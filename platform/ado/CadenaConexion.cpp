@@ -1,5 +1,7 @@
 #include "platform/ado/CadenaConexion.h"
 
+#include <algorithm>
+
 namespace ado {
 
 CadenaConexion::CadenaConexion(const QString& texto) : texto_(texto)
@@ -33,6 +35,53 @@ QString CadenaConexion::baseDeDatos() const
             return valor;
     }
     return {};
+}
+
+QString CadenaConexion::primero(std::initializer_list<const char*> claves) const
+{
+    for (const char* clave : claves) {
+        const auto it = valores_.constFind(QString::fromLatin1(clave).toLower());
+        if (it != valores_.constEnd())
+            return *it;
+    }
+    return {};
+}
+
+QString CadenaConexion::usuario() const
+{
+    return primero({"UId", "User Id", "User"});
+}
+
+QString CadenaConexion::clave() const
+{
+    return primero({"Pwd", "Password"});
+}
+
+CadenaConexion::Servidor CadenaConexion::servidor(std::initializer_list<const char*> otras) const
+{
+    QString direccion = valor(QStringLiteral("Server"));
+    for (auto it = otras.begin(); direccion.isEmpty() && it != otras.end(); ++it)
+        direccion = valor(QLatin1String(*it));
+    const qsizetype corte = std::max(direccion.lastIndexOf(u':'), direccion.lastIndexOf(u','));
+    if (corte < 0)
+        return {direccion, direccion.trimmed(), {}, false};
+    return {direccion, direccion.left(corte).trimmed(), direccion.mid(corte + 1).trimmed(), true};
+}
+
+QString CadenaConexion::Servidor::anfitrionLocal() const
+{
+    if (anfitrion.isEmpty() || anfitrion == u"." || anfitrion.compare(u"(local)", Qt::CaseInsensitive) == 0)
+        return QStringLiteral("localhost");
+    return anfitrion;
+}
+
+int CadenaConexion::Servidor::numeroPuerto(int porDefecto) const
+{
+    if (!conPuerto)
+        return porDefecto;
+    bool leido = false;
+    const int numero = puerto.toInt(&leido);
+    return leido && numero > 0 && numero <= 65535 ? numero : 0;
 }
 
 } // namespace ado

@@ -1,6 +1,7 @@
 #include "platform/ado/ProveedorQtSql.h"
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/FalloProveedor.h"
 
 #include <QDateTime>
 #include <QSqlField>
@@ -22,8 +23,9 @@ bool mismoValor(const QVariant& a, const QVariant& b)
 
 } // namespace
 
-ProveedorQtSql::ProveedorQtSql(const char* prefijo)
-    : nombreConexion_(QStringLiteral("%1_%2").arg(QLatin1String(prefijo)).arg(++conexionesCreadas))
+ProveedorQtSql::ProveedorQtSql(const char* prefijo, QString origen)
+    : nombreConexion_(QStringLiteral("%1_%2").arg(QLatin1String(prefijo)).arg(++conexionesCreadas)),
+      origen_(std::move(origen))
 {
 }
 
@@ -59,6 +61,38 @@ void ProveedorQtSql::compruebaAbierta() const
 {
     if (!abierta())
         fallaPropia(QStringLiteral("La base de datos no está abierta."));
+}
+
+void ProveedorQtSql::fallaPropia(const QString& descripcion, int32_t numero, const QString& estado) const
+{
+    throw FalloProveedor::Propio(origen_, numero, descripcion, estado);
+}
+
+void ProveedorQtSql::iniciaTransaccion()
+{
+    compruebaAbierta();
+    pasoTransaccion(PasoTransaccion::Inicia);
+}
+
+void ProveedorQtSql::confirmaTransaccion()
+{
+    compruebaAbierta();
+    pasoTransaccion(PasoTransaccion::Confirma);
+}
+
+void ProveedorQtSql::deshaceTransaccion()
+{
+    compruebaAbierta();
+    pasoTransaccion(PasoTransaccion::Deshace);
+}
+
+void ProveedorQtSql::pasoTransaccion(PasoTransaccion paso)
+{
+    switch (paso) {
+    case PasoTransaccion::Inicia: ejecutaSimple(QStringLiteral("BEGIN")); break;
+    case PasoTransaccion::Confirma: ejecutaSimple(QStringLiteral("COMMIT")); break;
+    case PasoTransaccion::Deshace: ejecutaSimple(QStringLiteral("ROLLBACK")); break;
+    }
 }
 
 void ProveedorQtSql::ejecutaSimple(const QString& sentencia)

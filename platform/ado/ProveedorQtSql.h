@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ado/Constantes.h"
 #include "platform/ado/Proveedor.h"
 
 #include <QSqlDatabase>
@@ -11,7 +12,7 @@ namespace ado {
 
 // What every provider over a Qt Sql driver shares: a connection under a name of its own, the
 // check that it is open, statements run as they are, and the row writes behind
-// Recordset.AddNew/Update. Each engine says only how it names objects, how it writes values, how it
+// Recordset.AddNew/Update, transactions, and the provider's own failures. Each engine says only how it names objects, how it writes values, how it
 // compares a column with its original value and how it reaches a single row.
 class ProveedorQtSql : public Proveedor {
 public:
@@ -27,9 +28,21 @@ public:
     void actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
                        const QVariantList& nuevos) override;
 
+    // Each fails with "La base de datos no está abierta." when it is not, and otherwise takes the
+    // step pasoTransaccion gives.
+    void iniciaTransaccion() override;
+    void confirmaTransaccion() override;
+    void deshaceTransaccion() override;
+
 protected:
-    // `prefijo` starts the names of this provider's Qt connections ("agenda_sqlite" → "agenda_sqlite_1").
-    explicit ProveedorQtSql(const char* prefijo);
+    // `prefijo` starts the names of this provider's Qt connections ("agenda_sqlite" → "agenda_sqlite_1");
+    // `origen` is the source its failures name.
+    ProveedorQtSql(const char* prefijo, QString origen);
+
+    enum class PasoTransaccion { Inicia, Confirma, Deshace };
+    // One step of a transaction on an open connection; by default BEGIN, COMMIT or ROLLBACK through
+    // ejecutaSimple.
+    virtual void pasoTransaccion(PasoTransaccion paso);
 
     // Puts a connection of Qt's driver `controlador` in base_; false (and nothing kept) when that
     // driver is not installed.
@@ -45,8 +58,9 @@ protected:
 
     // Throws the driver's error, numbered as the engine numbers it.
     [[noreturn]] virtual void falla(const QSqlError& error) const = 0;
-    // Throws a failure of the provider's own, numbered as Fallo.
-    [[noreturn]] virtual void fallaPropia(const QString& descripcion) const = 0;
+    // Throws a failure of the provider's own (FalloProveedor::Propio), numbered `numero`.
+    [[noreturn]] void fallaPropia(const QString& descripcion, int32_t numero = NumeroError::Fallo,
+                                  const QString& estado = QStringLiteral("HY000")) const;
 
     // A table or column name as the engine's statements write it.
     [[nodiscard]] virtual QString citaNombre(const QString& nombre) const = 0;
@@ -69,6 +83,7 @@ protected:
 
 private:
     QString nombreConexion_;
+    QString origen_;
 };
 
 } // namespace ado

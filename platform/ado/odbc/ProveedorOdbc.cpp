@@ -19,13 +19,6 @@
 namespace ado::odbc {
 namespace {
 
-const QString kOrigen = QStringLiteral("ODBC");
-
-[[noreturn]] void lanza(const QString& estado, int32_t numero, const QString& descripcion)
-{
-    throw FalloProveedor(Error{estado, numero, descripcion, 0, kOrigen});
-}
-
 // The drivers unixODBC lists: the sections of its odbcinst.ini files.
 QStringList controladoresInstalados()
 {
@@ -61,15 +54,6 @@ QString valorOdbc(const QString& valor)
     return u'{' + QString(valor).replace(u'}', QStringLiteral("}}")) + u'}';
 }
 
-QString primero(const CadenaConexion& c, std::initializer_list<const char*> claves)
-{
-    for (const char* clave : claves) {
-        if (c.contiene(QLatin1String(clave)))
-            return c.valor(QLatin1String(clave));
-    }
-    return {};
-}
-
 Columna texto(const char* nombre)
 {
     return {QString::fromLatin1(nombre), adVarWChar, 128};
@@ -101,7 +85,7 @@ QString estadoDe(const QSqlQuery& q)
 
 } // namespace
 
-ProveedorOdbc::ProveedorOdbc(Destino destino) : ProveedorQtSql("agenda_odbc"), destino_(destino)
+ProveedorOdbc::ProveedorOdbc(Destino destino) : ProveedorQtSql("agenda_odbc", QStringLiteral("ODBC")), destino_(destino)
 {
 }
 
@@ -112,8 +96,6 @@ ProveedorOdbc::~ProveedorOdbc()
 
 QString ProveedorOdbc::CadenaOdbc(Destino destino, const CadenaConexion& c)
 {
-    const QString usuario = primero(c, {"UId", "User Id", "User"});
-    const QString clave = primero(c, {"Pwd", "Password"});
     QStringList partes;
     const QString controlador = c.valor(QStringLiteral("Driver"));
     if (destino == Destino::Generico) {
@@ -126,24 +108,18 @@ QString ProveedorOdbc::CadenaOdbc(Destino destino, const CadenaConexion& c)
     if (!controlador.isEmpty())
         partes.append(QStringLiteral("DRIVER=") + valorOdbc(controlador));
     if (destino == Destino::SqlServer) {
-        QString servidor = primero(c, {"Server", "Data Source"});
-        QString puerto;
-        const qsizetype corte = std::max(servidor.lastIndexOf(u':'), servidor.lastIndexOf(u','));
-        if (corte >= 0) {
-            puerto = servidor.mid(corte + 1).trimmed();
-            servidor = servidor.left(corte).trimmed();
-        }
-        partes.append(QStringLiteral("SERVER=") + valorOdbc(servidor));
-        if (!puerto.isEmpty())
-            partes.append(QStringLiteral("PORT=") + valorOdbc(puerto));
-        partes.append(QStringLiteral("DATABASE=") + valorOdbc(primero(c, {"Database", "Initial Catalog"})));
+        const CadenaConexion::Servidor servidor = c.servidor({"Data Source"});
+        partes.append(QStringLiteral("SERVER=") + valorOdbc(servidor.anfitrion));
+        if (!servidor.puerto.isEmpty())
+            partes.append(QStringLiteral("PORT=") + valorOdbc(servidor.puerto));
+        partes.append(QStringLiteral("DATABASE=") + valorOdbc(c.primero({"Database", "Initial Catalog"})));
         partes.append(QStringLiteral("TDS_Version=7.4"));
         partes.append(QStringLiteral("ClientCharset=UTF-8"));
     } else {
-        partes.append(QStringLiteral("DBQ=") + valorOdbc(primero(c, {"Data Source", "Database"})));
+        partes.append(QStringLiteral("DBQ=") + valorOdbc(c.primero({"Data Source", "Database"})));
     }
-    partes.append(QStringLiteral("UID=") + valorOdbc(usuario));
-    partes.append(QStringLiteral("PWD=") + valorOdbc(clave));
+    partes.append(QStringLiteral("UID=") + valorOdbc(c.usuario()));
+    partes.append(QStringLiteral("PWD=") + valorOdbc(c.clave()));
     return partes.join(u';');
 }
 
@@ -156,17 +132,18 @@ void ProveedorOdbc::abre(const CadenaConexion& cadena)
         const QString controlador = buscaControlador(sqlServer ? QStringList{QStringLiteral("FreeTDS"), QStringLiteral("SQL Server")}
                                                                : QStringList{QStringLiteral("Oracle")});
         if (controlador.isEmpty())
-            lanza(QStringLiteral("IM002"), NumeroError::ProveedorNoEncontrado,
-                  sqlServer ? QStringLiteral("El proveedor \"SQLOLEDB\" necesita el controlador ODBC de SQL Server (FreeTDS, "
-                                             "paquete tdsodbc), que no está instalado en este equipo.")
-                            : QStringLiteral("El proveedor \"OraOLEDB.Oracle.1\" necesita un controlador ODBC de Oracle (el de "
-                                             "Oracle Instant Client, registrado en unixODBC), y no hay ninguno instalado en este equipo."));
+            fallaPropia(sqlServer ? QStringLiteral("El proveedor \"SQLOLEDB\" necesita el controlador ODBC de SQL Server (FreeTDS, "
+                                                   "paquete tdsodbc), que no está instalado en este equipo.")
+                                  : QStringLiteral("El proveedor \"OraOLEDB.Oracle.1\" necesita un controlador ODBC de Oracle (el "
+                                                   "de Oracle Instant Client, registrado en unixODBC), y no hay ninguno instalado en "
+                                                   "este equipo."),
+                        NumeroError::ProveedorNoEncontrado, QStringLiteral("IM002"));
         odbc = QStringLiteral("DRIVER=") + valorOdbc(controlador) + u';' + odbc;
     }
     if (!agregaConexion(QStringLiteral("QODBC"))) {
         cierra();
-        lanza(QStringLiteral("HY000"), NumeroError::ProveedorNoEncontrado,
-              QStringLiteral("No está instalado el controlador ODBC de Qt (paquete libqt6sql6-odbc)."));
+        fallaPropia(QStringLiteral("No está instalado el controlador ODBC de Qt (paquete libqt6sql6-odbc)."),
+                    NumeroError::ProveedorNoEncontrado);
     }
     base_.setDatabaseName(odbc);
     if (!base_.open()) {
@@ -174,7 +151,7 @@ void ProveedorOdbc::abre(const CadenaConexion& cadena)
         cierra();
         falla(error);
     }
-    baseDeDatos_ = primero(cadena, {"Database", "Initial Catalog", "Data Source"});
+    baseDeDatos_ = cadena.primero({"Database", "Initial Catalog", "Data Source"});
 }
 
 void ProveedorOdbc::cierra()
@@ -220,24 +197,12 @@ Resultado ProveedorOdbc::consulta(const QString& sentencia)
     return r;
 }
 
-void ProveedorOdbc::iniciaTransaccion()
+void ProveedorOdbc::pasoTransaccion(PasoTransaccion paso)
 {
-    compruebaAbierta();
-    if (!base_.transaction())
-        falla(base_.lastError());
-}
-
-void ProveedorOdbc::confirmaTransaccion()
-{
-    compruebaAbierta();
-    if (!base_.commit())
-        falla(base_.lastError());
-}
-
-void ProveedorOdbc::deshaceTransaccion()
-{
-    compruebaAbierta();
-    if (!base_.rollback())
+    const bool hecho = paso == PasoTransaccion::Inicia     ? base_.transaction()
+                       : paso == PasoTransaccion::Confirma ? base_.commit()
+                                                           : base_.rollback();
+    if (!hecho)
         falla(base_.lastError());
 }
 
@@ -257,7 +222,7 @@ Resultado ProveedorOdbc::esquema(int tipo, const QVariantList& restricciones)
         return r;
     }
     if (tipo != adSchemaColumns)
-        lanza(QStringLiteral("HY000"), NumeroError::Fallo, QStringLiteral("El controlador ODBC no ofrece el esquema %1.").arg(tipo));
+        fallaPropia(QStringLiteral("El controlador ODBC no ofrece el esquema %1.").arg(tipo));
     r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("COLUMN_NAME"),
                   {QStringLiteral("ORDINAL_POSITION"), adInteger, 4}, {QStringLiteral("DATA_TYPE"), adSmallInt, 2},
                   {QStringLiteral("CHARACTER_MAXIMUM_LENGTH"), adInteger, 4}, {QStringLiteral("IS_NULLABLE"), adBoolean, 2}};
@@ -325,11 +290,6 @@ void ProveedorOdbc::falla(const QSqlError& error) const
 void ProveedorOdbc::fallaSentencia(const QSqlQuery& q) const
 {
     throw FalloProveedor(ErrorDeOdbc(q.lastError(), estadoDe(q)));
-}
-
-void ProveedorOdbc::fallaPropia(const QString& descripcion) const
-{
-    lanza(QStringLiteral("HY000"), NumeroError::Fallo, descripcion);
 }
 
 } // namespace ado::odbc

@@ -38,10 +38,6 @@ public:
     int32_t ejecuta(const QString& sentencia) override;
     Resultado consulta(const QString& sentencia) override;
 
-    void iniciaTransaccion() override;
-    void confirmaTransaccion() override;
-    void deshaceTransaccion() override;
-
     // Tables and views, and their columns, as the driver lists them (TABLE_SCHEMA empty).
     Resultado esquema(int tipo, const QVariantList& restricciones) override;
 
@@ -55,7 +51,8 @@ protected:
     [[noreturn]] void falla(const QSqlError& error) const override;
     // A failed statement, classified by its ODBC state when the driver gives one.
     [[noreturn]] void fallaSentencia(const QSqlQuery& q) const;
-    [[noreturn]] void fallaPropia(const QString& descripcion) const override;
+    // Transactions through the driver, which turns its autocommit mode off and on.
+    void pasoTransaccion(PasoTransaccion paso) override;
     // Row writes: names and values as given, originals compared with "=". The UPDATE changes every
     // row whose columns equal the originals: ODBC offers no portable way to name just the first one.
     [[nodiscard]] QString citaNombre(const QString& nombre) const override;

@@ -74,19 +74,9 @@ Error ErrorDePostgres(const QSqlError& error, Enlace enlace)
     return resultado;
 }
 
-Error ErrorPropioPostgres(int32_t numero, const QString& descripcion)
-{
-    return Error{QStringLiteral("HY000"), numero, descripcion, 0, kOrigen};
-}
-
 void LanzaFalloPostgres(const QSqlError& error, Enlace enlace)
 {
     throw FalloProveedor(ErrorDePostgres(error, enlace));
-}
-
-void LanzaFalloPostgres(int32_t numero, const QString& descripcion)
-{
-    throw FalloProveedor(ErrorPropioPostgres(numero, descripcion));
 }
 
 } // namespace ado::postgresql

@@ -31,10 +31,6 @@ enum class Enlace { Vivo, Caido, SinRespuesta };
 [[nodiscard]] TipoFallo TipoDeEstadoPostgres(const QString& estado, Enlace enlace);
 [[nodiscard]] Error ErrorDePostgres(const QSqlError& error, Enlace enlace = Enlace::Vivo);
 
-// An error of the provider's own, numbered `numero`, with SQLState "HY000".
-[[nodiscard]] Error ErrorPropioPostgres(int32_t numero, const QString& descripcion);
-
 [[noreturn]] void LanzaFalloPostgres(const QSqlError& error, Enlace enlace = Enlace::Vivo);
-[[noreturn]] void LanzaFalloPostgres(int32_t numero, const QString& descripcion);
 
 } // namespace ado::postgresql

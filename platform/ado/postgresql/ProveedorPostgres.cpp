@@ -18,7 +18,7 @@
 
 namespace ado::postgresql {
 
-ProveedorPostgres::ProveedorPostgres() : ProveedorQtSql("agenda_postgres")
+ProveedorPostgres::ProveedorPostgres() : ProveedorQtSql("agenda_postgres", QStringLiteral("PostgreSQL"))
 {
 }
 
@@ -30,29 +30,17 @@ ProveedorPostgres::~ProveedorPostgres()
 void ProveedorPostgres::abre(const CadenaConexion& cadena)
 {
     cierra();
-    QString servidor = cadena.valor(QStringLiteral("Server"));
-    if (servidor.isEmpty())
-        servidor = cadena.valor(QStringLiteral("Host"));
-    const qsizetype corte = std::max(servidor.lastIndexOf(u':'), servidor.lastIndexOf(u','));
-    puerto_ = 5432;
-    if (corte >= 0) {
-        bool leido = false;
-        const int puerto = servidor.mid(corte + 1).trimmed().toInt(&leido);
-        if (!leido || puerto <= 0 || puerto > 65535)
-            LanzaFalloPostgres(NumeroError::Fallo,
-                               QStringLiteral("El puerto del servidor \"%1\" no es válido.").arg(servidor));
-        puerto_ = puerto;
-        servidor = servidor.left(corte).trimmed();
-    }
-    if (servidor.isEmpty() || servidor == u"." || servidor.compare(u"(local)", Qt::CaseInsensitive) == 0)
-        servidor = QStringLiteral("localhost");
-    servidor_ = servidor;
+    const CadenaConexion::Servidor servidor = cadena.servidor();
+    puerto_ = servidor.numeroPuerto(5432);
+    if (puerto_ == 0)
+        fallaPropia(QStringLiteral("El puerto del servidor \"%1\" no es válido.").arg(servidor.direccion));
+    servidor_ = servidor.anfitrionLocal();
     baseDeDatos_ = cadena.baseDeDatos();
-    usuario_ = cadena.contiene(QStringLiteral("UId")) ? cadena.valor(QStringLiteral("UId")) : cadena.valor(QStringLiteral("User Id"));
-    clave_ = cadena.contiene(QStringLiteral("Pwd")) ? cadena.valor(QStringLiteral("Pwd")) : cadena.valor(QStringLiteral("Password"));
+    usuario_ = cadena.usuario();
+    clave_ = cadena.clave();
     opcionesTls_ = OpcionesTls(cadena);
     if (baseDeDatos_.isEmpty())
-        LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("La cadena de conexión no indica la base de datos del servidor."));
+        fallaPropia(QStringLiteral("La cadena de conexión no indica la base de datos del servidor."));
     conecta();
 }
 
@@ -60,9 +48,9 @@ void ProveedorPostgres::conecta()
 {
     if (!agregaConexion(QStringLiteral("QPSQL"))) {
         cierra();
-        LanzaFalloPostgres(NumeroError::ProveedorNoEncontrado,
-                           QStringLiteral("El proveedor \"PostgreSQL\" necesita el controlador de PostgreSQL de Qt (paquete "
-                                          "libqt6sql6-psql), que no está instalado en este equipo."));
+        fallaPropia(QStringLiteral("El proveedor \"PostgreSQL\" necesita el controlador de PostgreSQL de Qt (paquete "
+                                   "libqt6sql6-psql), que no está instalado en este equipo."),
+                    NumeroError::ProveedorNoEncontrado);
     }
     base_.setHostName(servidor_);
     base_.setPort(puerto_);
@@ -97,9 +85,8 @@ void ProveedorPostgres::conecta()
         QSqlQuery funciones(base_);
         if (!funciones.exec(QStringLiteral("SELECT to_regprocedure('pg_temp.kq_len(text)') IS NOT NULL")) || !funciones.next()
             || !funciones.value(0).toBool())
-            throw FalloProveedor(Error{QString(), NumeroError::Fallo,
-                                       QStringLiteral("No se pudieron crear en la sesión las funciones del dialecto de la suite."),
-                                       0, QStringLiteral("PostgreSQL")});
+            fallaPropia(QStringLiteral("No se pudieron crear en la sesión las funciones del dialecto de la suite."),
+                        NumeroError::Fallo, QString());
         // A server without ICU, or older than nondeterministic collations, orders through citext.
         ordenIcu_ = QSqlQuery(base_).exec(QStringLiteral(
             "CREATE COLLATION pg_temp.kq_orden (provider = icu, locale = 'es-u-ks-level2', deterministic = false)"));
@@ -187,8 +174,8 @@ QString ProveedorPostgres::traduceLlamada(const QString& sentencia)
 {
     const QString nombre = TraductorPostgres::rutina(sentencia);
     if (nombre.isEmpty())
-        LanzaFalloPostgres(NumeroError::ErroresEnComando,
-                           QStringLiteral("Error en la sentencia SQL (EXEC sin el nombre del procedimiento)"));
+        fallaPropia(QStringLiteral("Error en la sentencia SQL (EXEC sin el nombre del procedimiento)"),
+                    NumeroError::ErroresEnComando);
     auto it = esFuncion_.constFind(nombre);
     if (it == esFuncion_.constEnd()) {
         QSqlQuery q(base_);
@@ -198,26 +185,11 @@ QString ProveedorPostgres::traduceLlamada(const QString& sentencia)
         if (!q.exec())
             falla(q.lastError());
         if (!q.next() || q.value(0).isNull())
-            LanzaFalloPostgres(NumeroError::ErroresEnComando,
-                               QStringLiteral("Error en la sentencia SQL (no existe el procedimiento almacenado \"%1\")").arg(nombre));
+            fallaPropia(QStringLiteral("Error en la sentencia SQL (no existe el procedimiento almacenado \"%1\")").arg(nombre),
+                        NumeroError::ErroresEnComando);
         it = esFuncion_.insert(nombre, q.value(0).toBool());
     }
     return *TraductorPostgres::llamada(sentencia, *it);
-}
-
-void ProveedorPostgres::iniciaTransaccion()
-{
-    ejecutaSimple(QStringLiteral("BEGIN"));
-}
-
-void ProveedorPostgres::confirmaTransaccion()
-{
-    ejecutaSimple(QStringLiteral("COMMIT"));
-}
-
-void ProveedorPostgres::deshaceTransaccion()
-{
-    ejecutaSimple(QStringLiteral("ROLLBACK"));
 }
 
 Resultado ProveedorPostgres::esquema(int tipo, const QVariantList& restricciones)
@@ -227,7 +199,7 @@ Resultado ProveedorPostgres::esquema(int tipo, const QVariantList& restricciones
     case adSchemaTables: return EsquemaPostgres::tablas(base_, restricciones);
     case adSchemaColumns: return EsquemaPostgres::columnas(base_, restricciones);
     default:
-        LanzaFalloPostgres(NumeroError::Fallo, QStringLiteral("El servidor no ofrece el esquema %1.").arg(tipo));
+        fallaPropia(QStringLiteral("El servidor no ofrece el esquema %1.").arg(tipo));
     }
 }
 
@@ -300,11 +272,6 @@ void ProveedorPostgres::leeEsquema()
 bool ProveedorPostgres::abierta() const
 {
     return ProveedorQtSql::abierta() && traductor_;
-}
-
-void ProveedorPostgres::fallaPropia(const QString& descripcion) const
-{
-    LanzaFalloPostgres(NumeroError::Fallo, descripcion);
 }
 
 void ProveedorPostgres::falla(const QSqlError& error) const

@@ -37,10 +37,6 @@ public:
     int32_t ejecuta(const QString& sentencia) override;
     Resultado consulta(const QString& sentencia) override;
 
-    void iniciaTransaccion() override;
-    void confirmaTransaccion() override;
-    void deshaceTransaccion() override;
-
     // Tables and columns (EsquemaPostgres); other schema numbers fail with Fallo.
     Resultado esquema(int tipo, const QVariantList& restricciones) override;
 
@@ -55,7 +51,6 @@ protected:
     [[noreturn]] void falla(const QSqlError& error) const override;
     // Whether the server's address answers at all, after a connection could not be made.
     [[nodiscard]] Enlace enlaceSinConexion() const;
-    [[noreturn]] void fallaPropia(const QString& descripcion) const override;
     // Row writes: names folded to lower case and quoted, dates as ISO text, yes/no as 1/0, originals compared
     // with IS NOT DISTINCT FROM, the first matching row reached by its physical position (ctid).
     [[nodiscard]] QString citaNombre(const QString& nombre) const override;

@@ -7,8 +7,6 @@
 namespace ado::sqlite {
 namespace {
 
-const QString kOrigen = QStringLiteral("SQLite");
-
 bool contiene(const QString& texto, const char* trozo)
 {
     return texto.contains(QLatin1String(trozo), Qt::CaseInsensitive);
@@ -60,24 +58,12 @@ Error ErrorDeSqlite(const QSqlError& error)
     const QString texto = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
     bool leido = false;
     const int codigo = error.nativeErrorCode().toInt(&leido);
-    return ErrorDeTipo(tipoDe(leido ? codigo : 0, texto), texto, leido ? codigo : 0, kOrigen);
-}
-
-Error ErrorPropio(TipoFallo tipo, const QString& descripcion)
-{
-    Error error = ErrorDeTipo(tipo, {}, 0, kOrigen);
-    error.Description = descripcion;
-    return error;
+    return ErrorDeTipo(tipoDe(leido ? codigo : 0, texto), texto, leido ? codigo : 0, OrigenSqlite);
 }
 
 void LanzaFallo(const QSqlError& error)
 {
     throw FalloProveedor(ErrorDeSqlite(error));
-}
-
-void LanzaFallo(TipoFallo tipo, const QString& descripcion)
-{
-    throw FalloProveedor(ErrorPropio(tipo, descripcion));
 }
 
 } // namespace ado::sqlite

@@ -26,11 +26,10 @@ namespace ado::sqlite {
 // Spanish text followed by SQLite's own in parentheses; the source is "SQLite".
 [[nodiscard]] Error ErrorDeSqlite(const QSqlError& error);
 
-// An error of the provider's own (bad procedure call, missing file), with NativeError 0.
-[[nodiscard]] Error ErrorPropio(TipoFallo tipo, const QString& descripcion);
+// The source every failure of the embedded database names.
+inline const QString OrigenSqlite = QStringLiteral("SQLite");
 
-// Throws FalloProveedor with ErrorDeSqlite(error) / ErrorPropio(tipo, descripcion).
+// Throws FalloProveedor with ErrorDeSqlite(error).
 [[noreturn]] void LanzaFallo(const QSqlError& error);
-[[noreturn]] void LanzaFallo(TipoFallo tipo, const QString& descripcion);
 
 } // namespace ado::sqlite

@@ -3,6 +3,7 @@
 #include "platform/ado/dialect/TokenizadorSql.h"
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/FalloProveedor.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
@@ -26,7 +27,7 @@ struct Parametro {
 
 [[noreturn]] void errorDeComando(const QString& descripcion)
 {
-    LanzaFallo(TipoFallo::ErroresEnComando, descripcion);
+    throw FalloProveedor::Propio(OrigenSqlite, NumeroError::ErroresEnComando, descripcion, QStringLiteral("42000"));
 }
 
 bool esLetraDeNombre(QChar c)

@@ -29,7 +29,7 @@
 
 namespace ado::sqlite {
 
-ProveedorSqlite::ProveedorSqlite() : ProveedorQtSql("agenda_sqlite")
+ProveedorSqlite::ProveedorSqlite() : ProveedorQtSql("agenda_sqlite", OrigenSqlite)
 {
 }
 
@@ -43,28 +43,28 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
     cierra();
     const QString archivo = cadena.baseDeDatos();
     if (archivo.isEmpty())
-        LanzaFallo(TipoFallo::Fallo, QStringLiteral("La cadena de conexión no indica el archivo de la base de datos."));
+        fallaPropia(QStringLiteral("La cadena de conexión no indica el archivo de la base de datos."));
     const QFileInfo info(archivo);
     const bool crear = cadena.valor(QStringLiteral("Crear")).compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
     if (info.isDir() || (!crear && !info.exists()))
-        LanzaFallo(TipoFallo::ArchivoNoEncontrado, QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo));
+        fallaPropia(QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo), NumeroError::ArchivoNoEncontrado);
 
     if (!agregaConexion(QStringLiteral("QSQLITE"))) {
         cierra();
-        LanzaFallo(TipoFallo::Fallo, QStringLiteral("No está instalado el controlador de SQLite de Qt (QSQLITE)."));
+        fallaPropia(QStringLiteral("No está instalado el controlador de SQLite de Qt (QSQLITE)."));
     }
     base_.setDatabaseName(archivo);
     if (!base_.open()) {
         const QString motivo = base_.lastError().databaseText();
         cierra();
-        LanzaFallo(TipoFallo::Fallo, QStringLiteral("No se puede abrir la base de datos \"%1\" (%2).").arg(archivo, motivo));
+        fallaPropia(QStringLiteral("No se puede abrir la base de datos \"%1\" (%2).").arg(archivo, motivo));
     }
     const QVariant manejador = base_.driver()->handle();
     if (manejador.isValid() && qstrcmp(manejador.typeName(), "sqlite3*") == 0)
         manejador_ = *static_cast<sqlite3* const*>(manejador.constData());
     try {
         if (!manejador_)
-            LanzaFallo(TipoFallo::Fallo, QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
+            fallaPropia(QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
         sqlite3_extended_result_codes(manejador_, 1);
         RegistraFuncionesDialecto(manejador_);
         RegistraFuncionesAritmetica(manejador_);
@@ -197,22 +197,12 @@ Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
     return resultado;
 }
 
-void ProveedorSqlite::iniciaTransaccion()
+void ProveedorSqlite::pasoTransaccion(PasoTransaccion paso)
 {
-    compruebaAbierta();
-    ejecutaSimple(QStringLiteral("BEGIN"));
-}
-
-void ProveedorSqlite::confirmaTransaccion()
-{
-    compruebaAbierta();
-    revisaEscritura([this] { ejecutaSimple(QStringLiteral("COMMIT")); });
-}
-
-void ProveedorSqlite::deshaceTransaccion()
-{
-    compruebaAbierta();
-    ejecutaSimple(QStringLiteral("ROLLBACK"));
+    if (paso == PasoTransaccion::Confirma)
+        revisaEscritura([&] { ProveedorQtSql::pasoTransaccion(paso); });
+    else
+        ProveedorQtSql::pasoTransaccion(paso);
 }
 
 Resultado ProveedorSqlite::esquema(int tipo, const QVariantList& restricciones)
@@ -226,7 +216,7 @@ Resultado ProveedorSqlite::esquema(int tipo, const QVariantList& restricciones)
     case adSchemaTables: return esquema_.tablas(r, baseDeDatos_);
     case adSchemaColumns: return esquema_.columnas(r, baseDeDatos_);
     default:
-        LanzaFallo(TipoFallo::Fallo, QStringLiteral("La base de datos incrustada no ofrece el esquema %1.").arg(tipo));
+        fallaPropia(QStringLiteral("La base de datos incrustada no ofrece el esquema %1.").arg(tipo));
     }
 }
 
@@ -267,8 +257,7 @@ void ProveedorSqlite::fijaBaseDeDatos(const QString& nombre)
 {
     compruebaAbierta();
     if (!esCatalogo(nombre))
-        LanzaFallo(TipoFallo::Fallo,
-                   QStringLiteral("La base de datos incrustada no puede cambiar a la base de datos \"%1\".").arg(nombre));
+        fallaPropia(QStringLiteral("La base de datos incrustada no puede cambiar a la base de datos \"%1\".").arg(nombre));
 }
 
 void ProveedorSqlite::fijaTiempoEspera(int segundos)
@@ -374,11 +363,6 @@ bool ProveedorSqlite::abierta() const
 void ProveedorSqlite::falla(const QSqlError& error) const
 {
     LanzaFallo(error);
-}
-
-void ProveedorSqlite::fallaPropia(const QString& descripcion) const
-{
-    LanzaFallo(TipoFallo::Fallo, descripcion);
 }
 
 bool ProveedorSqlite::esCatalogo(const QString& nombre) const

@@ -47,11 +47,6 @@ public:
     // load) skips compiling it; it reads the values as Qt's driver does and fails as it does.
     Resultado consulta(const QString& sentencia) override;
 
-    // BEGIN, COMMIT and ROLLBACK; SQLite does not nest them, so a second BEGIN fails.
-    void iniciaTransaccion() override;
-    void confirmaTransaccion() override;
-    void deshaceTransaccion() override;
-
     // The catalog restriction matches the database's name as given in the connection string, its
     // absolute path or the file's name without extension (case ignored); anything else gives no
     // rows. Other schema numbers fail with Fallo.
@@ -67,7 +62,9 @@ public:
 protected:
     [[nodiscard]] bool abierta() const override;
     [[noreturn]] void falla(const QSqlError& error) const override;
-    [[noreturn]] void fallaPropia(const QString& descripcion) const override;
+    // BEGIN, COMMIT and ROLLBACK; SQLite does not nest them, so a second BEGIN fails. A COMMIT the
+    // file refuses is reported as revisaEscritura says.
+    void pasoTransaccion(PasoTransaccion paso) override;
     // Row writes: names in double quotes, values as ValorEscrito gives them, originals compared
     // with IS (date values as SQLite date-times), the first matching row reached by its rowid.
     [[nodiscard]] QString citaNombre(const QString& nombre) const override;
