@@ -8,6 +8,8 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace ado {
@@ -59,6 +61,12 @@ public:
     virtual QString baseDeDatos() const = 0;
     virtual void fijaBaseDeDatos(const QString& nombre) = 0;
     virtual void fijaTiempoEspera(int segundos) = 0;
+};
+
+// A provider offered under a "Provider=" name, and how to make one.
+struct ProveedorOfrecido {
+    QString nombre;
+    std::function<std::unique_ptr<Proveedor>()> crea;
 };
 
 } // namespace ado

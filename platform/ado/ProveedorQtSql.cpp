@@ -2,10 +2,11 @@
 
 #include "platform/ado/Constantes.h"
 #include "platform/ado/FalloProveedor.h"
+#include "platform/ado/LectorFilasQtSql.h"
 
-#include <QDateTime>
 #include <QSqlField>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <atomic>
 
@@ -157,28 +158,36 @@ void ProveedorQtSql::actualizaFila(const QString& tabla, const QStringList& colu
                         .arg(tabla));
 }
 
-QVariant ProveedorQtSql::ValorLeido(QVariant valor)
+std::unique_ptr<LectorFilas> ProveedorQtSql::lectorDe(const QSqlRecord& registro, const QString&) const
 {
-    if (valor.isNull())
-        return {};
-    if (valor.typeId() == QMetaType::QDate)
-        return valor.toDate().startOfDay();
-    return valor;
+    return std::make_unique<LectorFilasQtSql>(registro, [this](const QSqlField& campo, int masLargo) {
+        return columnaLeida(campo, masLargo);
+    });
 }
 
-int ProveedorQtSql::TipoDeCampo(const QSqlField& campo)
+Columna ProveedorQtSql::columnaLeida(const QSqlField& campo, int) const
 {
-    switch (campo.metaType().id()) {
-    case QMetaType::Int: return adInteger;
-    case QMetaType::LongLong: return adBigInt;
-    case QMetaType::Double: return adDouble;
-    case QMetaType::Bool: return adBoolean;
-    case QMetaType::QDate:
-    case QMetaType::QDateTime: return adDBTimeStamp;
-    case QMetaType::QTime: return adDBTime;
-    case QMetaType::QByteArray: return adLongVarBinary;
-    default: return adVarWChar;
+    return {campo.name(), LectorFilasQtSql::TipoDeCampo(campo), campo.length() > 0 ? campo.length() : 0};
+}
+
+Resultado ProveedorQtSql::leeFilas(QSqlQuery& q, const QString& sentencia) const
+{
+    const QSqlRecord registro = q.record();
+    const std::unique_ptr<LectorFilas> lector = lectorDe(registro, sentencia);
+    QVariantList crudos(registro.count());
+    while (q.next()) {
+        for (int i = 0; i < registro.count(); ++i)
+            crudos[i] = q.value(i);
+        lector->agrega(crudos);
     }
+    if (q.lastError().type() != QSqlError::NoError)
+        fallaConsulta(q);
+    return lector->termina();
+}
+
+void ProveedorQtSql::fallaConsulta(const QSqlQuery& q) const
+{
+    falla(q.lastError());
 }
 
 } // namespace ado

@@ -1,18 +1,24 @@
 #pragma once
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/LectorFilas.h"
 #include "platform/ado/Proveedor.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
 
+#include <memory>
+
 class QSqlField;
+class QSqlQuery;
+class QSqlRecord;
 
 namespace ado {
 
 // What every provider over a Qt Sql driver shares: a connection under a name of its own, the
-// check that it is open, statements run as they are, and the row writes behind
-// Recordset.AddNew/Update, transactions, and the provider's own failures. Each engine says only how it names objects, how it writes values, how it
+// check that it is open, statements run as they are, rows read, transactions, the provider's own
+// failures, and the row writes behind Recordset.AddNew/Update. Each engine says only how it types
+// its columns, how it names objects, how it writes values, how it
 // compares a column with its original value and how it reaches a single row.
 class ProveedorQtSql : public Proveedor {
 public:
@@ -73,11 +79,17 @@ protected:
     [[nodiscard]] virtual QString actualizacion(const QString& citada, const QString& cambios,
                                                 const QString& condiciones) const = 0;
 
-    // The ADO type of a column a Qt driver describes.
-    [[nodiscard]] static int TipoDeCampo(const QSqlField& campo);
-    // A value a Qt driver read, as every backend gives it: a null is QVariant() whatever the column's
-    // type, as on the embedded database, and a date is a date-time at midnight.
-    [[nodiscard]] static QVariant ValorLeido(QVariant valor);
+    // Reads every row of `q`, a query that ran and returns rows, through lectorDe(its record,
+    // `sentencia`, the statement as the caller wrote it); a failure while fetching goes through
+    // fallaConsulta.
+    [[nodiscard]] Resultado leeFilas(QSqlQuery& q, const QString& sentencia) const;
+    // The reader of a query's rows: by default LectorFilasQtSql, each column as columnaLeida says.
+    [[nodiscard]] virtual std::unique_ptr<LectorFilas> lectorDe(const QSqlRecord& registro, const QString& sentencia) const;
+    // A column of a result, given its longest text read: by default the driver's type and length (0
+    // when it gives none).
+    [[nodiscard]] virtual Columna columnaLeida(const QSqlField& campo, int masLargo) const;
+    // Throws the error of a query that failed; by default falla(q.lastError()).
+    virtual void fallaConsulta(const QSqlQuery& q) const;
 
     QSqlDatabase base_;
 

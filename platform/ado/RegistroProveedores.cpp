@@ -1,25 +1,21 @@
 #include "platform/ado/RegistroProveedores.h"
 
-#include "platform/ado/odbc/ProveedorOdbc.h"
-#include "platform/ado/postgresql/ProveedorPostgres.h"
-#include "platform/ado/sqlite/ProveedorSqlite.h"
+#include "platform/ado/ProveedoresInstalados.h"
 
 #include <QHash>
 
 namespace ado {
 namespace {
 
-// Keys in lower case. Whether a server's driver is installed shows when the connection opens.
+// Keys in lower case; first filled with the providers the backend folders offer.
 QHash<QString, RegistroProveedores::Fabrica>& fabricas()
 {
-    using odbc::ProveedorOdbc;
-    static QHash<QString, RegistroProveedores::Fabrica> registro{
-        {QStringLiteral("sqlite"), [] { return std::make_unique<sqlite::ProveedorSqlite>(); }},
-        {QStringLiteral("postgresql"), [] { return std::make_unique<postgresql::ProveedorPostgres>(); }},
-        {QStringLiteral("sqloledb"), [] { return std::make_unique<ProveedorOdbc>(ProveedorOdbc::Destino::SqlServer); }},
-        {QStringLiteral("oraoledb.oracle.1"), [] { return std::make_unique<ProveedorOdbc>(ProveedorOdbc::Destino::Oracle); }},
-        {QStringLiteral("odbc"), [] { return std::make_unique<ProveedorOdbc>(ProveedorOdbc::Destino::Generico); }},
-    };
+    static QHash<QString, RegistroProveedores::Fabrica> registro = [] {
+        QHash<QString, RegistroProveedores::Fabrica> instalados;
+        for (ProveedorOfrecido& ofrecido : ProveedoresInstalados())
+            instalados.insert(ofrecido.nombre.toLower(), std::move(ofrecido.crea));
+        return instalados;
+    }();
     return registro;
 }
 

@@ -14,7 +14,7 @@ namespace ado {
 // (any ODBC driver or DSN the string names). Test doubles register themselves under other names.
 class RegistroProveedores {
 public:
-    using Fabrica = std::function<std::unique_ptr<Proveedor>()>;
+    using Fabrica = decltype(ProveedorOfrecido::crea);
 
     // Registers (or replaces) the backend for a provider name; names ignore case.
     static void registra(const QString& nombre, Fabrica fabrica);

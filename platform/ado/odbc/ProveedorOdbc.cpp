@@ -2,13 +2,14 @@
 
 #include "platform/ado/Constantes.h"
 #include "platform/ado/FalloProveedor.h"
+#include "platform/ado/LectorFilasQtSql.h"
 #include "platform/ado/odbc/ErroresOdbc.h"
+#include "platform/ado/odbc/EsquemaOdbc.h"
 
 #include <QDir>
 #include <QSettings>
 #include <QSqlError>
 #include <QSqlField>
-#include <QSqlIndex>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlResult>
@@ -52,19 +53,6 @@ QString valorOdbc(const QString& valor)
     if (!valor.contains(u';') && !valor.contains(u'{') && !valor.contains(u'}') && valor.trimmed() == valor)
         return valor;
     return u'{' + QString(valor).replace(u'}', QStringLiteral("}}")) + u'}';
-}
-
-Columna texto(const char* nombre)
-{
-    return {QString::fromLatin1(nombre), adVarWChar, 128};
-}
-
-bool cumple(const QVariantList& restricciones, int i, const QString& valor)
-{
-    if (i >= restricciones.size() || restricciones.at(i).isNull())
-        return true;
-    const QString r = restricciones.at(i).toString().trimmed();
-    return r.isEmpty() || r.compare(valor, Qt::CaseInsensitive) == 0;
 }
 
 // The ODBC state of a failed statement, from the driver's first diagnostic record on the statement
@@ -166,7 +154,7 @@ int32_t ProveedorOdbc::ejecuta(const QString& sentencia)
     QSqlQuery q(base_);
     q.setForwardOnly(true);
     if (!q.exec(sentencia))
-        fallaSentencia(q);
+        fallaConsulta(q);
     return q.isSelect() ? -1 : q.numRowsAffected();
 }
 
@@ -177,24 +165,8 @@ Resultado ProveedorOdbc::consulta(const QString& sentencia)
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
     if (!q.exec(sentencia))
-        fallaSentencia(q);
-    Resultado r;
-    if (!q.isSelect())
-        return r;
-    const QSqlRecord registro = q.record();
-    for (int i = 0; i < registro.count(); ++i) {
-        const QSqlField campo = registro.field(i);
-        r.columnas.append({campo.name(), TipoDeCampo(campo), campo.length() > 0 ? campo.length() : 0});
-    }
-    while (q.next()) {
-        QVariantList fila;
-        for (int i = 0; i < registro.count(); ++i)
-            fila.append(ValorLeido(q.value(i)));
-        r.filas.push_back(std::move(fila));
-    }
-    if (q.lastError().type() != QSqlError::NoError)
-        fallaSentencia(q);
-    return r;
+        fallaConsulta(q);
+    return q.isSelect() ? leeFilas(q, sentencia) : Resultado{};
 }
 
 void ProveedorOdbc::pasoTransaccion(PasoTransaccion paso)
@@ -209,38 +181,11 @@ void ProveedorOdbc::pasoTransaccion(PasoTransaccion paso)
 Resultado ProveedorOdbc::esquema(int tipo, const QVariantList& restricciones)
 {
     compruebaAbierta();
-    Resultado r;
-    if (tipo == adSchemaTables) {
-        r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("TABLE_TYPE")};
-        for (const auto& [clase, nombre] : {std::pair{QSql::Tables, QStringLiteral("TABLE")}, std::pair{QSql::Views, QStringLiteral("VIEW")}}) {
-            for (const QString& tabla : base_.tables(clase)) {
-                const QVariantList fila{baseDeDatos_, QString(), tabla, nombre};
-                if (cumple(restricciones, 0, baseDeDatos_) && cumple(restricciones, 2, tabla) && cumple(restricciones, 3, nombre))
-                    r.filas.push_back(fila);
-            }
-        }
-        return r;
+    switch (tipo) {
+    case adSchemaTables: return EsquemaOdbc::tablas(base_, baseDeDatos_, restricciones);
+    case adSchemaColumns: return EsquemaOdbc::columnas(base_, baseDeDatos_, restricciones);
+    default: fallaPropia(QStringLiteral("El controlador ODBC no ofrece el esquema %1.").arg(tipo));
     }
-    if (tipo != adSchemaColumns)
-        fallaPropia(QStringLiteral("El controlador ODBC no ofrece el esquema %1.").arg(tipo));
-    r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("COLUMN_NAME"),
-                  {QStringLiteral("ORDINAL_POSITION"), adInteger, 4}, {QStringLiteral("DATA_TYPE"), adSmallInt, 2},
-                  {QStringLiteral("CHARACTER_MAXIMUM_LENGTH"), adInteger, 4}, {QStringLiteral("IS_NULLABLE"), adBoolean, 2}};
-    for (const QString& tabla : base_.tables(QSql::AllTables)) {
-        if (!cumple(restricciones, 0, baseDeDatos_) || !cumple(restricciones, 2, tabla))
-            continue;
-        const QSqlRecord registro = base_.record(tabla);
-        for (int i = 0; i < registro.count(); ++i) {
-            const QSqlField campo = registro.field(i);
-            if (!cumple(restricciones, 3, campo.name()))
-                continue;
-            const int tipoAdo = TipoDeCampo(campo);
-            r.filas.push_back({baseDeDatos_, QString(), tabla, campo.name(), i + 1, tipoAdo,
-                               tipoAdo == adVarWChar && campo.length() > 0 ? QVariant(campo.length()) : QVariant(),
-                               campo.requiredStatus() != QSqlField::Required});
-        }
-    }
-    return r;
 }
 
 QString ProveedorOdbc::citaNombre(const QString& nombre) const
@@ -287,7 +232,7 @@ void ProveedorOdbc::falla(const QSqlError& error) const
     throw FalloProveedor(ErrorDeOdbc(error, {}));
 }
 
-void ProveedorOdbc::fallaSentencia(const QSqlQuery& q) const
+void ProveedorOdbc::fallaConsulta(const QSqlQuery& q) const
 {
     throw FalloProveedor(ErrorDeOdbc(q.lastError(), estadoDe(q)));
 }

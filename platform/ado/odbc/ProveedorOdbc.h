@@ -50,7 +50,7 @@ public:
 protected:
     [[noreturn]] void falla(const QSqlError& error) const override;
     // A failed statement, classified by its ODBC state when the driver gives one.
-    [[noreturn]] void fallaSentencia(const QSqlQuery& q) const;
+    [[noreturn]] void fallaConsulta(const QSqlQuery& q) const override;
     // Transactions through the driver, which turns its autocommit mode off and on.
     void pasoTransaccion(PasoTransaccion paso) override;
     // Row writes: names and values as given, originals compared with "=". The UPDATE changes every

@@ -1,14 +1,13 @@
 #include "platform/ado/postgresql/EsquemaPostgres.h"
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/FilasEsquema.h"
 #include "platform/ado/postgresql/ErroresPostgres.h"
 
 #include <QSqlQuery>
 
 namespace ado::postgresql {
 namespace {
-
-constexpr int kTextoLargo = 1073741823;
 
 // The tables and columns of the schemas on the search path; "public" is shown as "dbo".
 const char* const kDeclaradas =
@@ -21,24 +20,6 @@ QString esquemaVisible(const QString& esquema)
     return esquema == u"public" ? QStringLiteral("dbo") : esquema;
 }
 
-bool cumple(const QVariantList& restricciones, int i, const QString& valor)
-{
-    if (i >= restricciones.size() || restricciones.at(i).isNull())
-        return true;
-    const QString r = restricciones.at(i).toString().trimmed();
-    return r.isEmpty() || r.compare(valor, Qt::CaseInsensitive) == 0;
-}
-
-// Adds the row when its catalogue, schema, table and name columns meet every restriction given.
-void agregaSiCumple(Resultado& r, const QVariantList& restricciones, QVariantList fila)
-{
-    for (int i = 0; i < 4; ++i) {
-        if (!cumple(restricciones, i, fila.at(i).toString()))
-            return;
-    }
-    r.filas.push_back(std::move(fila));
-}
-
 QSqlQuery consulta(const QSqlDatabase& base, const QString& texto)
 {
     QSqlQuery q(base);
@@ -46,11 +27,6 @@ QSqlQuery consulta(const QSqlDatabase& base, const QString& texto)
     if (!q.exec(texto))
         LanzaFalloPostgres(q.lastError());
     return q;
-}
-
-Columna texto(const char* nombre)
-{
-    return {QString::fromLatin1(nombre), adVarWChar, 128};
 }
 
 } // namespace
@@ -92,26 +68,21 @@ dialecto::EsquemaDialecto EsquemaPostgres::dialecto(const QSqlDatabase& base)
 
 Resultado EsquemaPostgres::tablas(const QSqlDatabase& base, const QVariantList& restricciones)
 {
-    Resultado r;
-    r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("TABLE_TYPE")};
+    FilasEsquema filas(adSchemaTables, restricciones);
     QSqlQuery q = consulta(base, QStringLiteral(
         "SELECT table_catalog, table_schema, table_name, "
         "CASE table_type WHEN 'VIEW' THEN 'VIEW' ELSE 'TABLE' END AS tipo FROM information_schema.tables "
         "WHERE table_schema = ANY (current_schemas(false)) ORDER BY tipo, table_name"));
     while (q.next()) {
-        agregaSiCumple(r, restricciones,
-                       {q.value(0).toString(), esquemaVisible(q.value(1).toString()), q.value(2).toString(),
-                        q.value(3).toString()});
+        filas.agregaTabla(q.value(0).toString(), esquemaVisible(q.value(1).toString()), q.value(2).toString(),
+                           q.value(3).toString());
     }
-    return r;
+    return std::move(filas).resultado();
 }
 
 Resultado EsquemaPostgres::columnas(const QSqlDatabase& base, const QVariantList& restricciones)
 {
-    Resultado r;
-    r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("COLUMN_NAME"),
-                  {QStringLiteral("ORDINAL_POSITION"), adInteger, 4}, {QStringLiteral("DATA_TYPE"), adSmallInt, 2},
-                  {QStringLiteral("CHARACTER_MAXIMUM_LENGTH"), adInteger, 4}, {QStringLiteral("IS_NULLABLE"), adBoolean, 2}};
+    FilasEsquema filas(adSchemaColumns, restricciones);
     QSqlQuery q = consulta(base, QStringLiteral(
         "SELECT c.table_catalog, c.table_schema, c.table_name, c.column_name, c.ordinal_position, c.udt_name, "
         "c.character_maximum_length, c.is_nullable ") + QLatin1String(kDeclaradas)
@@ -120,13 +91,12 @@ Resultado EsquemaPostgres::columnas(const QSqlDatabase& base, const QVariantList
         const int tipo = TipoAdo(q.value(5).toString());
         QVariant largo = q.value(6);
         if (largo.isNull() && tipo == adLongVarWChar)
-            largo = kTextoLargo;
-        agregaSiCumple(r, restricciones,
-                       {q.value(0).toString(), esquemaVisible(q.value(1).toString()), q.value(2).toString(),
-                        q.value(3).toString(), q.value(4).toInt(), tipo,
-                        largo.isNull() ? QVariant() : QVariant(largo.toInt()), q.value(7).toString() == u"YES"});
+            largo = FilasEsquema::kTextoSinLimite;
+        filas.agregaColumna(q.value(0).toString(), esquemaVisible(q.value(1).toString()), q.value(2).toString(),
+                             q.value(3).toString(), q.value(4).toInt(), tipo,
+                             largo.isNull() ? QVariant() : QVariant(largo.toInt()), q.value(7).toString() == u"YES");
     }
-    return r;
+    return std::move(filas).resultado();
 }
 
 } // namespace ado::postgresql

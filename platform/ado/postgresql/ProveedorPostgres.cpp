@@ -2,6 +2,7 @@
 
 #include "platform/ado/Constantes.h"
 #include "platform/ado/FalloProveedor.h"
+#include "platform/ado/LectorFilasQtSql.h"
 #include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/postgresql/ErroresPostgres.h"
 #include "platform/ado/postgresql/EsquemaPostgres.h"
@@ -136,34 +137,8 @@ Resultado ProveedorPostgres::lee(const QString& sentencia, int32_t* registros)
             falla(q.lastError());
         if (registros && clase.cuentaRegistros && !q.isSelect())
             *registros = q.numRowsAffected();
-        if (q.isSelect() && !registros) {
-            const QSqlRecord registro = q.record();
-            QList<int> largos(registro.count(), 0);
-            for (int i = 0; i < registro.count(); ++i)
-                resultado.columnas.append({registro.fieldName(i), TipoDeCampo(registro.field(i)), 0});
-            while (q.next()) {
-                QVariantList fila;
-                fila.reserve(registro.count());
-                for (int i = 0; i < registro.count(); ++i) {
-                    QVariant v = ValorLeido(q.value(i));
-                    if (v.typeId() == QMetaType::QString)
-                        largos[i] = std::max<int>(largos[i], int(v.toString().size()));
-                    fila.append(v);
-                }
-                resultado.filas.push_back(std::move(fila));
-            }
-            if (q.lastError().type() != QSqlError::NoError)
-                falla(q.lastError());
-            for (int i = 0; i < resultado.columnas.size(); ++i) {
-                Columna& c = resultado.columnas[i];
-                if (c.tipo == adVarWChar)
-                    c.tamanoDefinido = registro.field(i).length() > 0 ? registro.field(i).length() : std::max(largos[i], 255);
-                else if (c.tipo == adInteger || c.tipo == adDouble || c.tipo == adBigInt || c.tipo == adDBTimeStamp)
-                    c.tamanoDefinido = c.tipo == adInteger ? 4 : (c.tipo == adDBTimeStamp ? 16 : 8);
-                else if (c.tipo == adBoolean)
-                    c.tamanoDefinido = 2;
-            }
-        }
+        if (q.isSelect() && !registros)
+            resultado = leeFilas(q, sentencia);
     }
     if (clase.cambiaEsquema)
         leeEsquema();
@@ -267,6 +242,21 @@ void ProveedorPostgres::fijaTiempoEspera(int segundos)
 void ProveedorPostgres::leeEsquema()
 {
     traductor_ = std::make_unique<TraductorPostgres>(EsquemaPostgres::dialecto(base_), ordenIcu_);
+}
+
+Columna ProveedorPostgres::columnaLeida(const QSqlField& campo, int masLargo) const
+{
+    Columna columna{campo.name(), LectorFilasQtSql::TipoDeCampo(campo), 0};
+    switch (columna.tipo) {
+    case adVarWChar: columna.tamanoDefinido = campo.length() > 0 ? campo.length() : std::max(masLargo, 255); break;
+    case adInteger: columna.tamanoDefinido = 4; break;
+    case adDouble:
+    case adBigInt: columna.tamanoDefinido = 8; break;
+    case adDBTimeStamp: columna.tamanoDefinido = 16; break;
+    case adBoolean: columna.tamanoDefinido = 2; break;
+    default: break;
+    }
+    return columna;
 }
 
 bool ProveedorPostgres::abierta() const

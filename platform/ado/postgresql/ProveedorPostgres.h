@@ -48,6 +48,9 @@ public:
 
 protected:
     [[nodiscard]] bool abierta() const override;
+    // Text columns sized as declared, else by the longest text read (255 at least); numbers, dates
+    // and yes/no by their storage size.
+    [[nodiscard]] Columna columnaLeida(const QSqlField& campo, int masLargo) const override;
     [[noreturn]] void falla(const QSqlError& error) const override;
     // Whether the server's address answers at all, after a connection could not be made.
     [[nodiscard]] Enlace enlaceSinConexion() const;

@@ -1,6 +1,7 @@
 #include "platform/ado/sqlite/EsquemaSqlite.h"
 
 #include "platform/ado/Constantes.h"
+#include "platform/ado/FilasEsquema.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 
 #include <QSqlQuery>
@@ -9,19 +10,6 @@ namespace ado::sqlite {
 namespace {
 
 const QString kProcedimientos = QStringLiteral("KQ_PROCEDIMIENTOS");
-
-bool cumple(const QVariantList& restricciones, int i, const QString& valor)
-{
-    if (i >= restricciones.size() || restricciones.at(i).isNull())
-        return true;
-    const QString r = restricciones.at(i).toString().trimmed();
-    return r.isEmpty() || r.compare(valor, Qt::CaseInsensitive) == 0;
-}
-
-Columna texto(const char* nombre)
-{
-    return {QString::fromLatin1(nombre), adVarWChar, 128};
-}
 
 } // namespace
 
@@ -80,48 +68,35 @@ std::optional<TipoAdo> EsquemaSqlite::tipoDe(const QString& columna) const
 
 Resultado EsquemaSqlite::tablas(const QVariantList& restricciones, const QString& catalogo) const
 {
-    Resultado r;
-    r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("TABLE_TYPE")};
-    const QString dbo = QStringLiteral("dbo");
+    FilasEsquema filas(adSchemaTables, restricciones);
     for (bool vistas : {false, true}) {
         for (const Tabla& t : tablas_) {
-            const QString tipo = vistas ? QStringLiteral("VIEW") : QStringLiteral("TABLE");
-            if (t.esVista != vistas || t.nombre.compare(kProcedimientos, Qt::CaseInsensitive) == 0)
-                continue;
-            if (cumple(restricciones, 0, catalogo) && cumple(restricciones, 1, dbo) && cumple(restricciones, 2, t.nombre)
-                && cumple(restricciones, 3, tipo))
-                r.filas.push_back({catalogo, dbo, t.nombre, tipo});
+            if (t.esVista == vistas && t.nombre.compare(kProcedimientos, Qt::CaseInsensitive) != 0)
+                filas.agregaTabla(catalogo, QStringLiteral("dbo"), t.nombre, vistas ? QStringLiteral("VIEW") : QStringLiteral("TABLE"));
         }
     }
-    return r;
+    return std::move(filas).resultado();
 }
 
 Resultado EsquemaSqlite::columnas(const QVariantList& restricciones, const QString& catalogo) const
 {
-    Resultado r;
-    r.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("COLUMN_NAME"),
-                  {QStringLiteral("ORDINAL_POSITION"), adInteger, 4}, {QStringLiteral("DATA_TYPE"), adSmallInt, 2},
-                  {QStringLiteral("CHARACTER_MAXIMUM_LENGTH"), adInteger, 4}, {QStringLiteral("IS_NULLABLE"), adBoolean, 2}};
-    const QString dbo = QStringLiteral("dbo");
+    FilasEsquema filas(adSchemaColumns, restricciones);
     for (const Tabla& t : tablas_) {
-        if (t.nombre.compare(kProcedimientos, Qt::CaseInsensitive) == 0 || !cumple(restricciones, 0, catalogo)
-            || !cumple(restricciones, 1, dbo) || !cumple(restricciones, 2, t.nombre))
+        if (t.nombre.compare(kProcedimientos, Qt::CaseInsensitive) == 0)
             continue;
         for (qsizetype i = 0; i < t.columnas.size(); ++i) {
             const ColumnaDeclarada& c = t.columnas.at(i);
-            if (!cumple(restricciones, 3, c.nombre))
-                continue;
             const TipoAdo tipo = TipoDeclarado(c.declarado);
             QVariant longitud;
             if (tipo.tipo == adChar || tipo.tipo == adWChar || tipo.tipo == adVarWChar)
                 longitud = tipo.tamano;
             else if (tipo.tipo == adLongVarWChar)
-                longitud = 1073741823;
-            r.filas.push_back({catalogo, dbo, t.nombre, c.nombre, static_cast<int>(i + 1),
-                               tipo.tipo == adEmpty ? int(adVariant) : tipo.tipo, longitud, c.admiteNulos});
+                longitud = FilasEsquema::kTextoSinLimite;
+            filas.agregaColumna(catalogo, QStringLiteral("dbo"), t.nombre, c.nombre, static_cast<int>(i + 1),
+                                 tipo.tipo == adEmpty ? int(adVariant) : tipo.tipo, longitud, c.admiteNulos);
         }
     }
-    return r;
+    return std::move(filas).resultado();
 }
 
 } // namespace ado::sqlite

@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <optional>
 
@@ -104,6 +106,18 @@ void LectorFilasSqlite::agrega(const QVariantList& crudos)
     for (qsizetype i = 0; i < crudos.size(); ++i)
         fila.append(ValorLeido(crudos.at(i), fechas_.at(i)));
     resultado_.filas.push_back(std::move(fila));
+}
+
+int LectorFilasSqlite::agregaPasos(sqlite3_stmt* sentencia, int paso)
+{
+    const int columnas = sqlite3_column_count(sentencia);
+    QVariantList crudos(columnas);
+    for (; paso == SQLITE_ROW; paso = sqlite3_step(sentencia)) {
+        for (int i = 0; i < columnas; ++i)
+            crudos[i] = ValorDeColumna(sentencia, i);
+        agrega(crudos);
+    }
+    return paso;
 }
 
 Resultado LectorFilasSqlite::termina()

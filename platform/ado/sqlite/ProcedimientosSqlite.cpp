@@ -363,14 +363,7 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
             for (int i = 0; i < columnas; ++i)
                 nombres.append(QString::fromUtf8(sqlite3_column_name(s, i)));
             LectorFilasSqlite lector(esquemaNuevo ? *esquemaNuevo : esquemaInicial, nombres);
-            int paso = SQLITE_ROW;
-            while ((paso = sqlite3_step(s)) == SQLITE_ROW) {
-                QVariantList crudos;
-                for (int i = 0; i < columnas; ++i)
-                    crudos.append(ValorDeColumna(s, i));
-                lector.agrega(crudos);
-            }
-            if (paso != SQLITE_DONE)
+            if (lector.agregaPasos(s, sqlite3_step(s)) != SQLITE_DONE)
                 fallaSqlite(conexion_);
             const dialecto::ClaseSentencia clase = dialecto::ClasificaSentencia(texto);
             if (columnas > 0) {

@@ -145,7 +145,7 @@ int32_t ProveedorSqlite::ejecutaSentencia(const QString& sentencia)
         QSqlQuery consulta(base_);
         consulta.setForwardOnly(true);
         if (!consulta.exec(traducida))
-            LanzaFallo(consulta.lastError());
+            falla(consulta.lastError());
         if (clase.cuentaRegistros && !consulta.isSelect())
             registros = cuenta(consulta.numRowsAffected());
     }
@@ -174,23 +174,9 @@ Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
         QSqlQuery consulta(base_);
         consulta.setForwardOnly(true);
         if (!consulta.exec(traducida))
-            LanzaFallo(consulta.lastError());
-        if (consulta.isSelect()) {
-            const QSqlRecord registro = consulta.record();
-            QStringList nombres;
-            for (int i = 0; i < registro.count(); ++i)
-                nombres.append(registro.fieldName(i));
-            LectorFilasSqlite lector(esquema_, nombres, sentencia);
-            QVariantList crudos(nombres.size());
-            while (consulta.next()) {
-                for (int i = 0; i < nombres.size(); ++i)
-                    crudos[i] = consulta.value(i);
-                lector.agrega(crudos);
-            }
-            if (consulta.lastError().type() != QSqlError::NoError)
-                LanzaFallo(consulta.lastError());
-            resultado = lector.termina();
-        }
+            falla(consulta.lastError());
+        if (consulta.isSelect())
+            resultado = leeFilas(consulta, sentencia);
     }
     if (clase.cambiaEsquema)
         leeEsquema();
@@ -323,12 +309,7 @@ std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traduci
     for (int i = 0; i < columnas; ++i)
         nombres.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(sentencia, i))).remove(u'"'));
     LectorFilasSqlite lector(esquema_, nombres, original);
-    QVariantList crudos(columnas);
-    for (; rc == SQLITE_ROW; rc = sqlite3_step(sentencia)) {
-        for (int i = 0; i < columnas; ++i)
-            crudos[i] = ValorDeColumna(sentencia, i);
-        lector.agrega(crudos);
-    }
+    rc = lector.agregaPasos(sentencia, rc);
     if (rc != SQLITE_DONE)
         fallaPaso(sentencia, rc, traducida);
     sqlite3_reset(sentencia);
@@ -353,6 +334,14 @@ void ProveedorSqlite::leeEsquema()
     cache_.vacia();
     esquema_ = EsquemaSqlite::lee(base_);
     traductor_ = std::make_unique<TraductorSqlite>(esquema_.dialecto());
+}
+
+std::unique_ptr<LectorFilas> ProveedorSqlite::lectorDe(const QSqlRecord& registro, const QString& sentencia) const
+{
+    QStringList nombres;
+    for (int i = 0; i < registro.count(); ++i)
+        nombres.append(registro.fieldName(i));
+    return std::make_unique<LectorFilasSqlite>(esquema_, nombres, sentencia);
 }
 
 bool ProveedorSqlite::abierta() const

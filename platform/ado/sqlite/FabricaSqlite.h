@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/ado/Proveedor.h"
+
+#include <QList>
+
+namespace ado::sqlite {
+
+// The embedded database: "SQLite". Whether the engine's driver is installed shows when the
+// connection opens.
+[[nodiscard]] QList<ProveedorOfrecido> Proveedores();
+
+} // namespace ado::sqlite
