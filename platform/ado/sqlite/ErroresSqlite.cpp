@@ -24,41 +24,53 @@ TipoFallo tipoPorTexto(const QString& texto)
     return TipoFallo::Fallo;
 }
 
-TipoFallo tipoDe(int codigo, const QString& texto)
-{
-    switch (codigo & 0xff) {
-    case SQLITE_CONSTRAINT: return TipoFallo::ViolacionIntegridad;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED: return TipoFallo::TiempoAgotado;
-    case SQLITE_READONLY:
-        return codigo == SQLITE_READONLY_DBMOVED ? TipoFallo::ArchivoNoEncontrado : TipoFallo::SinEscritura;
-    case SQLITE_PERM:
-    case SQLITE_AUTH: return TipoFallo::SinEscritura;
-    case SQLITE_CANTOPEN: return TipoFallo::ArchivoNoEncontrado;
-    case SQLITE_FULL: return TipoFallo::EspacioAgotado;
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB: return TipoFallo::ArchivoDanado;
-    case SQLITE_IOERR: return codigo == SQLITE_IOERR_NOMEM ? TipoFallo::SinMemoria : TipoFallo::ErrorEntradaSalida;
-    case SQLITE_NOMEM: return TipoFallo::SinMemoria;
-    case SQLITE_INTERNAL:
-    case SQLITE_MISUSE:
-    case SQLITE_PROTOCOL:
-    case SQLITE_NOLFS:
-    case SQLITE_FORMAT:
-    case SQLITE_INTERRUPT:
-    case SQLITE_ABORT: return TipoFallo::Inesperado;
-    default: return tipoPorTexto(texto);
-    }
-}
+// SQLite's result codes and the kind each stands for. An extended code (above 0xff) matches
+// exactly and comes first; a primary code matches every extended code of its family.
+struct CodigoSqlite {
+    int codigo;
+    TipoFallo tipo;
+};
+constexpr CodigoSqlite kCodigos[] = {
+    {SQLITE_READONLY_DBMOVED, TipoFallo::ArchivoNoEncontrado},
+    {SQLITE_IOERR_NOMEM, TipoFallo::SinMemoria},
+    {SQLITE_CONSTRAINT, TipoFallo::ViolacionIntegridad},
+    {SQLITE_BUSY, TipoFallo::TiempoAgotado},
+    {SQLITE_LOCKED, TipoFallo::TiempoAgotado},
+    {SQLITE_READONLY, TipoFallo::SinEscritura},
+    {SQLITE_PERM, TipoFallo::SinEscritura},
+    {SQLITE_AUTH, TipoFallo::SinEscritura},
+    {SQLITE_CANTOPEN, TipoFallo::ArchivoNoEncontrado},
+    {SQLITE_FULL, TipoFallo::EspacioAgotado},
+    {SQLITE_CORRUPT, TipoFallo::ArchivoDanado},
+    {SQLITE_NOTADB, TipoFallo::ArchivoDanado},
+    {SQLITE_IOERR, TipoFallo::ErrorEntradaSalida},
+    {SQLITE_NOMEM, TipoFallo::SinMemoria},
+    {SQLITE_INTERNAL, TipoFallo::Inesperado},
+    {SQLITE_MISUSE, TipoFallo::Inesperado},
+    {SQLITE_PROTOCOL, TipoFallo::Inesperado},
+    {SQLITE_NOLFS, TipoFallo::Inesperado},
+    {SQLITE_FORMAT, TipoFallo::Inesperado},
+    {SQLITE_INTERRUPT, TipoFallo::Inesperado},
+    {SQLITE_ABORT, TipoFallo::Inesperado},
+};
 
 } // namespace
+
+TipoFallo TipoDeCodigoSqlite(int codigo, const QString& texto)
+{
+    for (const CodigoSqlite& fila : kCodigos) {
+        if (fila.codigo > 0xff ? codigo == fila.codigo : (codigo & 0xff) == fila.codigo)
+            return fila.tipo;
+    }
+    return tipoPorTexto(texto);
+}
 
 Error ErrorDeSqlite(const QSqlError& error)
 {
     const QString texto = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
     bool leido = false;
     const int codigo = error.nativeErrorCode().toInt(&leido);
-    return ErrorDeTipo(tipoDe(leido ? codigo : 0, texto), texto, leido ? codigo : 0, OrigenSqlite);
+    return ErrorDeTipo(TipoDeCodigoSqlite(leido ? codigo : 0, texto), texto, leido ? codigo : 0, OrigenSqlite);
 }
 
 void LanzaFallo(const QSqlError& error)

@@ -7,8 +7,8 @@
 
 namespace ado::sqlite {
 
-// The one place where SQLite's failures get the shared numbering of TipoFallo, by the (extended)
-// result code the error carries and, for a plain SQLITE_ERROR, by its text:
+// The one place where SQLite's failures get the shared numbering of TipoFallo, through one table of
+// (extended) result codes and, for a plain SQLITE_ERROR or a code the table lacks, by its text:
 // - SQLITE_CONSTRAINT → ViolacionIntegridad;
 // - "no such table" / "no such view" → NoExisteTabla;
 // - syntax and command errors ("near ...", "incomplete input", "unrecognized token", "no such
@@ -24,6 +24,7 @@ namespace ado::sqlite {
 // - anything else (an object that already exists, a transaction call out of place, ...) → Fallo.
 // NativeError is the result code, 0 when the error carries none; the description is the kind's
 // Spanish text followed by SQLite's own in parentheses; the source is "SQLite".
+[[nodiscard]] TipoFallo TipoDeCodigoSqlite(int codigo, const QString& texto);
 [[nodiscard]] Error ErrorDeSqlite(const QSqlError& error);
 
 // The source every failure of the embedded database names.
