@@ -2,6 +2,7 @@
 
 #include "db/EsquemaAgenda.h"
 #include "platform/ado/CadenaConexion.h"
+#include "platform/ado/postgresql/Tls.h"
 
 #include <libpq-fe.h>
 
@@ -108,10 +109,8 @@ LadoServidor::LadoServidor(const QString& cadena)
     base_ = partes.baseDeDatos();
     usuario_ = partes.usuario();
     clave_ = partes.clave();
-    for (const char* clave : {"sslmode", "sslrootcert", "sslcert", "sslkey", "sslcrl"}) {
-        if (partes.contiene(QLatin1String(clave)))
-            tls_.append({QByteArray(clave), partes.valor(QLatin1String(clave)).toUtf8()});
-    }
+    for (const auto& [nombre, valor] : ado::postgresql::ItemsTls(partes))
+        tls_.append({nombre.toUtf8(), valor.toUtf8()});
     if (base_.isEmpty() && errorCadena_.isEmpty())
         errorCadena_ = QStringLiteral("La cadena de conexión no indica la base de datos del servidor.");
 }

@@ -19,7 +19,8 @@ FilasEsquema::FilasEsquema(int tipo, QVariantList restricciones) : restricciones
         return;
     }
     resultado_.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("COLUMN_NAME"),
-                           {QStringLiteral("ORDINAL_POSITION"), adInteger, 4}, {QStringLiteral("DATA_TYPE"), adSmallInt, 2},
+                           {QStringLiteral("ORDINAL_POSITION"), adInteger, 4},
+                           {QStringLiteral("DATA_TYPE"), adSmallInt, 2},
                            {QStringLiteral("CHARACTER_MAXIMUM_LENGTH"), adInteger, 4},
                            {QStringLiteral("IS_NULLABLE"), adBoolean, 2}};
 }
@@ -32,7 +33,8 @@ bool FilasEsquema::cumple(int i, const QString& valor) const
     return r.isEmpty() || r.compare(valor, Qt::CaseInsensitive) == 0;
 }
 
-void FilasEsquema::agregaTabla(const QString& catalogo, const QString& esquema, const QString& tabla, const QString& tipo)
+void FilasEsquema::agregaTabla(const QString& catalogo, const QString& esquema, const QString& tabla,
+                               const QString& tipo)
 {
     agregaSiCumple({catalogo, esquema, tabla, tipo});
 }

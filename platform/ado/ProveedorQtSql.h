@@ -84,7 +84,8 @@ protected:
     // fallaConsulta.
     [[nodiscard]] Resultado leeFilas(QSqlQuery& q, const QString& sentencia) const;
     // The reader of a query's rows: by default LectorFilasQtSql, each column as columnaLeida says.
-    [[nodiscard]] virtual std::unique_ptr<LectorFilas> lectorDe(const QSqlRecord& registro, const QString& sentencia) const;
+    [[nodiscard]] virtual std::unique_ptr<LectorFilas> lectorDe(const QSqlRecord& registro,
+                                                                const QString& sentencia) const;
     // A column of a result, given its longest text read: by default the driver's type and length (0
     // when it gives none).
     [[nodiscard]] virtual Columna columnaLeida(const QSqlField& campo, int masLargo) const;

@@ -22,7 +22,8 @@ QVariantList sinEsquema(QVariantList restricciones)
 Resultado EsquemaOdbc::tablas(const QSqlDatabase& base, const QString& catalogo, const QVariantList& restricciones)
 {
     FilasEsquema filas(adSchemaTables, sinEsquema(restricciones));
-    for (const auto& [clase, tipo] : {std::pair{QSql::Tables, QStringLiteral("TABLE")}, std::pair{QSql::Views, QStringLiteral("VIEW")}}) {
+    for (const auto& [clase, tipo] :
+         {std::pair{QSql::Tables, QStringLiteral("TABLE")}, std::pair{QSql::Views, QStringLiteral("VIEW")}}) {
         for (const QString& tabla : base.tables(clase))
             filas.agregaTabla(catalogo, QString(), tabla, tipo);
     }

@@ -120,11 +120,12 @@ void ProveedorOdbc::abre(const CadenaConexion& cadena)
         const QString controlador = buscaControlador(sqlServer ? QStringList{QStringLiteral("FreeTDS"), QStringLiteral("SQL Server")}
                                                                : QStringList{QStringLiteral("Oracle")});
         if (controlador.isEmpty())
-            fallaPropia(sqlServer ? QStringLiteral("El proveedor \"SQLOLEDB\" necesita el controlador ODBC de SQL Server (FreeTDS, "
-                                                   "paquete tdsodbc), que no está instalado en este equipo.")
-                                  : QStringLiteral("El proveedor \"OraOLEDB.Oracle.1\" necesita un controlador ODBC de Oracle (el "
-                                                   "de Oracle Instant Client, registrado en unixODBC), y no hay ninguno instalado en "
-                                                   "este equipo."),
+            fallaPropia(sqlServer ? QStringLiteral("El proveedor \"SQLOLEDB\" necesita el controlador ODBC de SQL "
+                                                   "Server (FreeTDS, paquete tdsodbc), que no está instalado en este "
+                                                   "equipo.")
+                                  : QStringLiteral("El proveedor \"OraOLEDB.Oracle.1\" necesita un controlador ODBC "
+                                                   "de Oracle (el de Oracle Instant Client, registrado en unixODBC), y "
+                                                   "no hay ninguno instalado en este equipo."),
                         NumeroError::ProveedorNoEncontrado, QStringLiteral("IM002"));
         odbc = QStringLiteral("DRIVER=") + valorOdbc(controlador) + u';' + odbc;
     }

@@ -160,8 +160,9 @@ QString ProveedorPostgres::traduceLlamada(const QString& sentencia)
         if (!q.exec())
             falla(q.lastError());
         if (!q.next() || q.value(0).isNull())
-            fallaPropia(QStringLiteral("Error en la sentencia SQL (no existe el procedimiento almacenado \"%1\")").arg(nombre),
-                        NumeroError::ErroresEnComando);
+            fallaPropia(
+                QStringLiteral("Error en la sentencia SQL (no existe el procedimiento almacenado \"%1\")").arg(nombre),
+                NumeroError::ErroresEnComando);
         it = esFuncion_.insert(nombre, q.value(0).toBool());
     }
     return *TraductorPostgres::llamada(sentencia, *it);

@@ -4,14 +4,21 @@
 
 namespace ado::postgresql {
 
+QList<std::pair<QString, QString>> ItemsTls(const CadenaConexion& cadena)
+{
+    QList<std::pair<QString, QString>> items;
+    for (const char* clave : {"sslmode", "sslrootcert", "sslcert", "sslkey", "sslcrl"}) {
+        const QString nombre = QLatin1String(clave);
+        if (cadena.contiene(nombre))
+            items.append({nombre, cadena.valor(nombre)});
+    }
+    return items;
+}
+
 QString OpcionesTls(const CadenaConexion& cadena)
 {
     QString opciones;
-    for (const char* clave : {"sslmode", "sslrootcert", "sslcert", "sslkey", "sslcrl"}) {
-        const QString nombre = QLatin1String(clave);
-        if (!cadena.contiene(nombre))
-            continue;
-        QString valor = cadena.valor(nombre);
+    for (auto [nombre, valor] : ItemsTls(cadena)) {
         valor.replace(u'\\', QLatin1String("\\\\")).replace(u'\'', QLatin1String("\\'"));
         opciones += u';' + nombre + QStringLiteral("='") + valor + u'\'';
     }

@@ -2,7 +2,10 @@
 
 #include "platform/ado/CadenaConexion.h"
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace ado::postgresql {
 
@@ -12,8 +15,11 @@ namespace ado::postgresql {
 // issued to the host name the desk connects to), and names the root certificate with sslrootcert
 // (default ~/.postgresql/root.crt).
 
-// The connection string's "SslMode", "SslRootCert", "SslCert", "SslKey" and "SslCrl" items as
-// libpq connection options, each one ";"-led and its value quoted ("" when none is given, so
+// The connection string's "SslMode", "SslRootCert", "SslCert", "SslKey" and "SslCrl" items that
+// are present (any case, even when empty), each under libpq's name for it ("sslmode"...).
+[[nodiscard]] QList<std::pair<QString, QString>> ItemsTls(const CadenaConexion& cadena);
+
+// The items of ItemsTls as libpq connection options, each one ";"-led and its value quoted ("" when none is given, so
 // libpq's environment variables and default files decide).
 [[nodiscard]] QString OpcionesTls(const CadenaConexion& cadena);
 

@@ -72,7 +72,8 @@ Resultado EsquemaSqlite::tablas(const QVariantList& restricciones, const QString
     for (bool vistas : {false, true}) {
         for (const Tabla& t : tablas_) {
             if (t.esVista == vistas && t.nombre.compare(kProcedimientos, Qt::CaseInsensitive) != 0)
-                filas.agregaTabla(catalogo, QStringLiteral("dbo"), t.nombre, vistas ? QStringLiteral("VIEW") : QStringLiteral("TABLE"));
+                filas.agregaTabla(catalogo, QStringLiteral("dbo"), t.nombre,
+                                  vistas ? QStringLiteral("VIEW") : QStringLiteral("TABLE"));
         }
     }
     return std::move(filas).resultado();

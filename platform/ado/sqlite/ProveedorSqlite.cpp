@@ -47,7 +47,8 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
     const QFileInfo info(archivo);
     const bool crear = cadena.valor(QStringLiteral("Crear")).compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
     if (info.isDir() || (!crear && !info.exists()))
-        fallaPropia(QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo), NumeroError::ArchivoNoEncontrado);
+        fallaPropia(QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo),
+                    NumeroError::ArchivoNoEncontrado);
 
     if (!agregaConexion(QStringLiteral("QSQLITE"))) {
         cierra();
@@ -243,7 +244,8 @@ void ProveedorSqlite::fijaBaseDeDatos(const QString& nombre)
 {
     compruebaAbierta();
     if (!esCatalogo(nombre))
-        fallaPropia(QStringLiteral("La base de datos incrustada no puede cambiar a la base de datos \"%1\".").arg(nombre));
+        fallaPropia(
+            QStringLiteral("La base de datos incrustada no puede cambiar a la base de datos \"%1\".").arg(nombre));
 }
 
 void ProveedorSqlite::fijaTiempoEspera(int segundos)

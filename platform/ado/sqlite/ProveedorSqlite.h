@@ -62,7 +62,8 @@ public:
 protected:
     [[nodiscard]] bool abierta() const override;
     // Rows read by LectorFilasSqlite: types as the schema declares them, `sentencia` as the suite wrote it.
-    [[nodiscard]] std::unique_ptr<LectorFilas> lectorDe(const QSqlRecord& registro, const QString& sentencia) const override;
+    [[nodiscard]] std::unique_ptr<LectorFilas> lectorDe(const QSqlRecord& registro,
+                                                        const QString& sentencia) const override;
     [[noreturn]] void falla(const QSqlError& error) const override;
     // BEGIN, COMMIT and ROLLBACK; SQLite does not nest them, so a second BEGIN fails. A COMMIT the
     // file refuses is reported as revisaEscritura says.

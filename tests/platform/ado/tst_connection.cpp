@@ -47,22 +47,25 @@ private slots:
         QTest::addColumn<QString>("anfitrion");
         QTest::addColumn<int>("puerto"); // 0: not a port
         QTest::newRow("suite form with blank before equals")
-            << "PROVIDER=SQLOLEDB;Server=srv;Database =agenda;UId=ana;Pwd=x=y;" << "SQLOLEDB" << "agenda" << "ana" << "x=y"
-            << "srv" << 5432;
+            << "PROVIDER=SQLOLEDB;Server=srv;Database =agenda;UId=ana;Pwd=x=y;" << "SQLOLEDB" << "agenda" << "ana"
+            << "x=y" << "srv" << 5432;
         QTest::newRow("oracle form uses data source")
-            << "Provider=OraOLEDB.Oracle.1;Data Source=ORCL;User Id=u;Password=p;" << "OraOLEDB.Oracle.1" << "ORCL" << "u" << "p"
-            << "localhost" << 5432;
+            << "Provider=OraOLEDB.Oracle.1;Data Source=ORCL;User Id=u;Password=p;" << "OraOLEDB.Oracle.1" << "ORCL"
+            << "u" << "p" << "localhost" << 5432;
         QTest::newRow("later key replaces earlier")
             << "Provider=A; provider = SQLite ;Database=a.db" << "SQLite" << "a.db" << "" << "" << "localhost" << 5432;
-        QTest::newRow("initial catalog last resort") << "Provider=X;Initial Catalog=cat" << "X" << "cat" << "" << "" << "localhost" << 5432;
+        QTest::newRow("initial catalog last resort")
+            << "Provider=X;Initial Catalog=cat" << "X" << "cat" << "" << "" << "localhost" << 5432;
         QTest::newRow("empty") << "" << "" << "" << "" << "" << "localhost" << 5432;
-        QTest::newRow("puerto tras dos puntos") << "Server=db.local:5433;User=u;Pwd=" << "" << "" << "u" << "" << "db.local" << 5433;
+        QTest::newRow("puerto tras dos puntos")
+            << "Server=db.local:5433;User=u;Pwd=" << "" << "" << "u" << "" << "db.local" << 5433;
         QTest::newRow("puerto tras coma y uid vacío antes que user")
             << "Server= srv , 1433 ;UId=;User=u" << "" << "" << "" << "" << "srv" << 1433;
         QTest::newRow("host cuando server está vacío") << "Server=;Host=h:70000" << "" << "" << "" << "" << "h" << 0;
         QTest::newRow("separador sin puerto") << "Server=h:" << "" << "" << "" << "" << "h" << 0;
         QTest::newRow("servidor local con punto") << "Server=.,5434" << "" << "" << "" << "" << "localhost" << 5434;
-        QTest::newRow("servidor local entre paréntesis") << "Server=(LOCAL)" << "" << "" << "" << "" << "localhost" << 5432;
+        QTest::newRow("servidor local entre paréntesis")
+            << "Server=(LOCAL)" << "" << "" << "" << "" << "localhost" << 5432;
     }
     void cadenaConexion()
     {

@@ -25,12 +25,12 @@ void TstErroresSqlite::codigos_data()
     const auto fila = [](const char* nombre, int codigo, const char* texto, TipoFallo tipo) {
         QTest::newRow(nombre) << codigo << QString::fromUtf8(texto) << tipo;
     };
-    fila("clave única repetida", SQLITE_CONSTRAINT_UNIQUE, "UNIQUE constraint failed: T.X", TipoFallo::ViolacionIntegridad);
+    fila("clave única repetida", SQLITE_CONSTRAINT_UNIQUE, "UNIQUE constraint failed", TipoFallo::ViolacionIntegridad);
     fila("bloqueo que no se suelta", SQLITE_BUSY, "database is locked", TipoFallo::TiempoAgotado);
     fila("tabla bloqueada en la misma conexión", SQLITE_LOCKED_SHAREDCACHE, "", TipoFallo::TiempoAgotado);
     fila("archivo movido mientras está abierto", SQLITE_READONLY_DBMOVED, "", TipoFallo::ArchivoNoEncontrado);
     fila("otro caso de solo lectura", SQLITE_READONLY_DIRECTORY, "", TipoFallo::SinEscritura);
-    fila("archivo que no se puede abrir", SQLITE_CANTOPEN, "unable to open database file", TipoFallo::ArchivoNoEncontrado);
+    fila("archivo que no se puede abrir", SQLITE_CANTOPEN, "unable to open", TipoFallo::ArchivoNoEncontrado);
     fila("disco lleno", SQLITE_FULL, "database or disk is full", TipoFallo::EspacioAgotado);
     fila("archivo que no es una base", SQLITE_NOTADB, "file is not a database", TipoFallo::ArchivoDanado);
     fila("error de lectura del disco", SQLITE_IOERR_READ, "disk I/O error", TipoFallo::ErrorEntradaSalida);
