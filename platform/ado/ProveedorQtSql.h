@@ -18,8 +18,8 @@ namespace ado {
 // What every provider over a Qt Sql driver shares: a connection under a name of its own, the
 // check that it is open, statements run as they are, rows read, transactions, the provider's own
 // failures, and the row writes behind Recordset.AddNew/Update. Each engine says only how it types
-// its columns, how it names objects, how it writes values, how it
-// compares a column with its original value and how it reaches a single row.
+// its columns, how it names objects, how it writes values, how it compares a column with its
+// original value and how it reaches a single row.
 class ProveedorQtSql : public Proveedor {
 public:
     ~ProveedorQtSql() override;

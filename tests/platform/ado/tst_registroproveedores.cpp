@@ -1,3 +1,5 @@
+#include "platform/ado/Constantes.h"
+#include "platform/ado/FalloProveedor.h"
 #include "platform/ado/RegistroProveedores.h"
 
 #include <QTest>
@@ -15,6 +17,8 @@ private slots:
     void motor();
     void nombreVuelveAlMismoMotor_data();
     void nombreVuelveAlMismoMotor();
+    void cerradoRechazaTransacciones_data();
+    void cerradoRechazaTransacciones();
 };
 
 void TstRegistroProveedores::motor_data()
@@ -54,6 +58,40 @@ void TstRegistroProveedores::nombreVuelveAlMismoMotor()
     const QString nombre = RegistroProveedores::nombre(motor);
     QCOMPARE(RegistroProveedores::motor(nombre), motor);
     QVERIFY(RegistroProveedores::crea(nombre) != nullptr);
+}
+
+void TstRegistroProveedores::cerradoRechazaTransacciones_data()
+{
+    QTest::addColumn<QString>("proveedor");
+    QTest::addColumn<QString>("origen");
+    QTest::newRow("base local") << "SQLite" << "SQLite";
+    QTest::newRow("servidor de la oficina") << "postgresql" << "PostgreSQL";
+    QTest::newRow("sql server por odbc") << "SQLOLEDB" << "ODBC";
+    QTest::newRow("oracle por odbc") << "OraOLEDB.Oracle.1" << "ODBC";
+    QTest::newRow("odbc genérico") << "ODBC" << "ODBC";
+}
+
+// Every provider the backend folders offer is made under its name, and one that is not open refuses
+// each step of a transaction with its own failure; the office server's used to send it to a
+// connection it did not have.
+void TstRegistroProveedores::cerradoRechazaTransacciones()
+{
+    QFETCH(QString, proveedor);
+    const std::unique_ptr<ado::Proveedor> p = RegistroProveedores::crea(proveedor);
+    QVERIFY(p != nullptr);
+    using Paso = void (ado::Proveedor::*)();
+    for (Paso paso : {&ado::Proveedor::iniciaTransaccion, &ado::Proveedor::confirmaTransaccion,
+                      &ado::Proveedor::deshaceTransaccion}) {
+        ado::Error error;
+        try {
+            ((*p).*paso)();
+        } catch (const ado::FalloProveedor& fallo) {
+            error = fallo.error();
+        }
+        QCOMPARE(error.Description, QStringLiteral("La base de datos no está abierta."));
+        QCOMPARE(error.Number, ado::NumeroError::Fallo);
+        QTEST(error.Source, "origen");
+    }
 }
 
 QTEST_GUILESS_MAIN(TstRegistroProveedores)
