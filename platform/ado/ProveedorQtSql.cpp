@@ -96,6 +96,16 @@ void ProveedorQtSql::pasoTransaccion(PasoTransaccion paso)
     }
 }
 
+QString ProveedorQtSql::idFila() const
+{
+    return {};
+}
+
+QString ProveedorQtSql::baseDeDatos() const
+{
+    return base_.isValid() ? baseDeDatos_ : QString();
+}
+
 void ProveedorQtSql::ejecutaSimple(const QString& sentencia)
 {
     QSqlQuery q(base_);
@@ -145,8 +155,12 @@ void ProveedorQtSql::actualizaFila(const QString& tabla, const QStringList& colu
     }
     if (cambios.isEmpty())
         return;
+    const QString citada = citaNombre(tabla);
+    QString donde = condiciones.join(QStringLiteral(" AND "));
+    if (const QString id = idFila(); !id.isEmpty())
+        donde = QStringLiteral("%1 = (SELECT %1 FROM %2 WHERE %3 LIMIT 1)").arg(id, citada, donde);
     QSqlQuery q(base_);
-    if (!q.prepare(actualizacion(citaNombre(tabla), cambios.join(QStringLiteral(", ")), condiciones.join(QStringLiteral(" AND ")))))
+    if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(citada, cambios.join(QStringLiteral(", ")), donde)))
         falla(q.lastError());
     for (const QVariant& v : valores + valoresCondicion)
         q.addBindValue(v);

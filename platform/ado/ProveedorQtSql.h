@@ -29,7 +29,7 @@ public:
     void insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores) override;
     // Sets the columns whose new value differs from the original (nulls equal nulls) in the row
     // whose columns all hold their originals (a null original matches IS NULL, any other as
-    // condicionOriginal says), reached through actualizacion. Nothing changed does nothing; no row
+    // condicionOriginal says), reached through idFila. Nothing changed does nothing; no row
     // found fails with the engine's Fallo and a Spanish message that another user may have changed it.
     void actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
                        const QVariantList& nuevos) override;
@@ -39,6 +39,9 @@ public:
     void iniciaTransaccion() override;
     void confirmaTransaccion() override;
     void deshaceTransaccion() override;
+
+    // baseDeDatos_ while there is a connection, "" otherwise.
+    QString baseDeDatos() const override;
 
 protected:
     // `prefijo` starts the names of this provider's Qt connections ("agenda_sqlite" → "agenda_sqlite_1");
@@ -55,6 +58,18 @@ protected:
     [[nodiscard]] bool agregaConexion(const QString& controlador);
     // Closes and forgets the connection; harmless when there is none.
     void cierraConexion();
+    // Runs `preparacion` on a connection just opened; when it fails, closes the provider (cierra) and
+    // lets the failure through.
+    template <typename F>
+    void preparaConexion(F&& preparacion)
+    {
+        try {
+            preparacion();
+        } catch (...) {
+            cierra();
+            throw;
+        }
+    }
     // Whether statements may be sent; by default, the connection is open.
     [[nodiscard]] virtual bool abierta() const;
     // Fails with "La base de datos no está abierta." unless abierta().
@@ -75,9 +90,9 @@ protected:
     // The test that column `citada` holds `original` (never null); appends what it binds to `valores`.
     [[nodiscard]] virtual QString condicionOriginal(const QString& citada, const QVariant& original,
                                                     QVariantList& valores) const = 0;
-    // The UPDATE of table `citada` that sets `cambios` in the row matching `condiciones`.
-    [[nodiscard]] virtual QString actualizacion(const QString& citada, const QString& cambios,
-                                                const QString& condiciones) const = 0;
+    // The hidden column that names one row physically ("rowid"), with which an UPDATE reaches only
+    // the first row matching its conditions; by default none, and the UPDATE changes every such row.
+    [[nodiscard]] virtual QString idFila() const;
 
     // Reads every row of `q`, a query that ran and returns rows, through lectorDe(its record,
     // `sentencia`, the statement as the caller wrote it); a failure while fetching goes through
@@ -93,6 +108,7 @@ protected:
     virtual void fallaConsulta(const QSqlQuery& q) const;
 
     QSqlDatabase base_;
+    QString baseDeDatos_; // the database the connection string named
 
 private:
     QString nombreConexion_;

@@ -205,16 +205,6 @@ QString ProveedorOdbc::condicionOriginal(const QString& citada, const QVariant& 
     return citada + QStringLiteral(" = ?");
 }
 
-QString ProveedorOdbc::actualizacion(const QString& citada, const QString& cambios, const QString& condiciones) const
-{
-    return QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(citada, cambios, condiciones);
-}
-
-QString ProveedorOdbc::baseDeDatos() const
-{
-    return baseDeDatos_;
-}
-
 void ProveedorOdbc::fijaBaseDeDatos(const QString& nombre)
 {
     compruebaAbierta();

@@ -41,7 +41,6 @@ public:
     // Tables and views, and their columns, as the driver lists them (TABLE_SCHEMA empty).
     Resultado esquema(int tipo, const QVariantList& restricciones) override;
 
-    QString baseDeDatos() const override;
     // Sends "USE name": SQL Server's way; other servers refuse it with their own error.
     void fijaBaseDeDatos(const QString& nombre) override;
     // Kept for the next statements (the driver's query time-out).
@@ -59,12 +58,9 @@ protected:
     [[nodiscard]] QVariant valorEscrito(const QVariant& valor, const QString& columna) const override;
     [[nodiscard]] QString condicionOriginal(const QString& citada, const QVariant& original,
                                             QVariantList& valores) const override;
-    [[nodiscard]] QString actualizacion(const QString& citada, const QString& cambios,
-                                        const QString& condiciones) const override;
 
 private:
     Destino destino_;
-    QString baseDeDatos_;
 };
 
 } // namespace ado::odbc

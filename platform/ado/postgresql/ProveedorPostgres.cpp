@@ -75,7 +75,7 @@ void ProveedorPostgres::conecta()
                            tls.isEmpty() ? QString() : QStringLiteral(": ") + tls, detalle);
         throw FalloProveedor(Error{error.SQLState, error.Number, descripcion, 0, error.Source});
     }
-    try {
+    preparaConexion([&] {
         ejecutaSimple(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
         const QByteArray zona = QTimeZone::systemTimeZoneId();
         if (!zona.isEmpty() && QTimeZone(zona).isValid())
@@ -93,10 +93,7 @@ void ProveedorPostgres::conecta()
             "CREATE COLLATION pg_temp.kq_orden (provider = icu, locale = 'es-u-ks-level2', deterministic = false)"));
         fijaTiempoEspera(tiempoEspera_);
         leeEsquema();
-    } catch (...) {
-        cierra();
-        throw;
-    }
+    });
 }
 
 void ProveedorPostgres::cierra()
@@ -205,14 +202,9 @@ QString ProveedorPostgres::condicionOriginal(const QString& citada, const QVaria
     return citada + QStringLiteral(" IS NOT DISTINCT FROM ?");
 }
 
-QString ProveedorPostgres::actualizacion(const QString& citada, const QString& cambios, const QString& condiciones) const
+QString ProveedorPostgres::idFila() const
 {
-    return QStringLiteral("UPDATE %1 SET %2 WHERE ctid = (SELECT ctid FROM %1 WHERE %3 LIMIT 1)").arg(citada, cambios, condiciones);
-}
-
-QString ProveedorPostgres::baseDeDatos() const
-{
-    return base_.isValid() ? baseDeDatos_ : QString();
+    return QStringLiteral("ctid");
 }
 
 void ProveedorPostgres::fijaBaseDeDatos(const QString& nombre)

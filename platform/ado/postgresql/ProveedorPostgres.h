@@ -40,8 +40,7 @@ public:
     // Tables and columns (EsquemaPostgres); other schema numbers fail with Fallo.
     Resultado esquema(int tipo, const QVariantList& restricciones) override;
 
-    // The connected database; choosing another one connects to it with the same parameters.
-    QString baseDeDatos() const override;
+    // Choosing another database connects to it with the same parameters.
     void fijaBaseDeDatos(const QString& nombre) override;
     // statement_timeout; 0 waits without limit.
     void fijaTiempoEspera(int segundos) override;
@@ -60,8 +59,7 @@ protected:
     [[nodiscard]] QVariant valorEscrito(const QVariant& valor, const QString& columna) const override;
     [[nodiscard]] QString condicionOriginal(const QString& citada, const QVariant& original,
                                             QVariantList& valores) const override;
-    [[nodiscard]] QString actualizacion(const QString& citada, const QString& cambios,
-                                        const QString& condiciones) const override;
+    [[nodiscard]] QString idFila() const override;
 
 private:
     void conecta();
@@ -72,7 +70,6 @@ private:
     QString servidor_;
     int puerto_ = 5432;
     bool ordenIcu_ = false;
-    QString baseDeDatos_;
     QString usuario_;
     QString clave_;
     QString opcionesTls_;

@@ -63,7 +63,7 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
     const QVariant manejador = base_.driver()->handle();
     if (manejador.isValid() && qstrcmp(manejador.typeName(), "sqlite3*") == 0)
         manejador_ = *static_cast<sqlite3* const*>(manejador.constData());
-    try {
+    preparaConexion([&] {
         if (!manejador_)
             fallaPropia(QStringLiteral("El controlador de SQLite no da acceso a la conexión."));
         sqlite3_extended_result_codes(manejador_, 1);
@@ -72,10 +72,7 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
         ejecutaSimple(QStringLiteral("PRAGMA foreign_keys = ON"));
         baseDeDatos_ = archivo;
         leeEsquema();
-    } catch (...) {
-        cierra();
-        throw;
-    }
+    });
 }
 
 void ProveedorSqlite::cierra()
@@ -230,14 +227,9 @@ QString ProveedorSqlite::condicionOriginal(const QString& citada, const QVariant
     return citada + QStringLiteral(" IS ?");
 }
 
-QString ProveedorSqlite::actualizacion(const QString& citada, const QString& cambios, const QString& condiciones) const
+QString ProveedorSqlite::idFila() const
 {
-    return QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT rowid FROM %1 WHERE %3 LIMIT 1)").arg(citada, cambios, condiciones);
-}
-
-QString ProveedorSqlite::baseDeDatos() const
-{
-    return baseDeDatos_;
+    return QStringLiteral("rowid");
 }
 
 void ProveedorSqlite::fijaBaseDeDatos(const QString& nombre)

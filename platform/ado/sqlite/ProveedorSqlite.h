@@ -52,9 +52,8 @@ public:
     // rows. Other schema numbers fail with Fallo.
     Resultado esquema(int tipo, const QVariantList& restricciones) override;
 
-    // The database's name as the connection string gave it ("" when closed). Another database
-    // cannot be chosen on an embedded file: any other name fails with Fallo.
-    QString baseDeDatos() const override;
+    // Another database cannot be chosen on an embedded file: any name but the file's (as esquema's
+    // catalog restriction matches it) fails with Fallo.
     void fijaBaseDeDatos(const QString& nombre) override;
     // SQLite's busy timeout; 0 waits without limit, as CommandTimeout 0 does.
     void fijaTiempoEspera(int segundos) override;
@@ -74,8 +73,7 @@ protected:
     [[nodiscard]] QVariant valorEscrito(const QVariant& valor, const QString& columna) const override;
     [[nodiscard]] QString condicionOriginal(const QString& citada, const QVariant& original,
                                             QVariantList& valores) const override;
-    [[nodiscard]] QString actualizacion(const QString& citada, const QString& cambios,
-                                        const QString& condiciones) const override;
+    [[nodiscard]] QString idFila() const override;
 
 private:
     void leeEsquema();
@@ -93,7 +91,6 @@ private:
     int32_t ejecutaSentencia(const QString& sentencia);
     Resultado consultaSentencia(const QString& sentencia);
 
-    QString baseDeDatos_;
     sqlite3* manejador_ = nullptr;
     EsquemaSqlite esquema_;
     std::unique_ptr<TraductorSqlite> traductor_;
