@@ -9,7 +9,7 @@ BUILD   ?= build
 DEMO_DB ?= var/agenda-demo.db
 JOBS    ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
-           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth xdotool \
+           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth xdotool python3 \
            postgresql openssl libqt6sql6-psql libpq-dev libqt6sql6-odbc unixodbc unixodbc-dev odbc-postgresql tdsodbc dpkg-dev
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
