@@ -56,7 +56,7 @@ bool esFecha(QStringView literal)
     bool soloDigitos = !literal.isEmpty();
     for (QChar c : literal)
         soloDigitos = soloDigitos && c.isDigit();
-    return !soloDigitos && ado::dialecto::LeeFecha(literal).has_value();
+    return !soloDigitos && ado::dialecto::LeeFechaConDia(literal).has_value();
 }
 
 // The position of the TOP that limits a query: the keyword right after SELECT (or SELECT DISTINCT),
@@ -212,7 +212,7 @@ QString literalesFecha(const QString& w)
         const qsizetype abre = t.inicio + (t.nacional ? 1 : 0);
         const QString literal = w.mid(abre + 1, t.inicio + t.largo - abre - 2).replace(QLatin1String("''"), QLatin1String("'"));
         if (esFecha(literal)) {
-            const QString dia = ado::dialecto::LeeFecha(literal)->date().toString(QStringLiteral("dd/MM/yyyy"));
+            const QString dia = ado::dialecto::LeeFechaConDia(literal)->date().toString(QStringLiteral("dd/MM/yyyy"));
             resultado += QStringView(w).mid(copiado, abre - copiado);
             resultado += QStringLiteral("TO_DATE('") + dia + QStringLiteral("','DD/MM/YYYY')");
             copiado = t.inicio + t.largo;
