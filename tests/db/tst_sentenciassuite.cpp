@@ -130,6 +130,9 @@ void TstSentenciasSuite::sentencias_data()
     fila("suma dentro de una concatenación", "SELECT 'x' + CAST(1 + 2 AS varchar(5)) + 'y'", "x3y");
     fila("texto que no es número junto a un número", "SELECT 'a' + 1", "ERROR");
     fila("fecha + días", "SELECT CONVERT(datetime, '05/03/2025', 103) + 1", "2025-03-06 00:00:00");
+    fila("fecha - días", "SELECT FECHA - 1, FECHA - 1 + 2, CONVERT(datetime, '05/03/2025', 103) - 1.5 FROM MV_AGENDA",
+         "2025-03-04 09:30:15|2025-03-06 09:30:15|2025-03-03 12:00:00");
+    fila("fecha - días comparada", "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA > CAST('06/03/2025' AS datetime) - 1", "1");
 
     // Table hints and session settings.
     fila("WITH (NOLOCK)", "SELECT Nombre FROM MA_CANDIDATOS WITH (NOLOCK) WHERE ID = 1", "Bruno");
@@ -220,6 +223,9 @@ void TstSentenciasSuite::sentencias_data()
     fila("textos de fecha que el servidor lee",
          "SELECT CAST('05/03/2025 2:30 PM' AS datetime), CAST('' AS datetime), CAST('250305' AS datetime)",
          "2025-03-05 14:30:00|1900-01-01 00:00:00|2025-03-05 00:00:00");
+    fila("textos de fecha comparados con una columna",
+         "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA > '250305' AND FECHA < '5/3/2025 9:31 AM' AND FECHA > ''"
+         " AND FECHA < '05/03/2025 09:30:15.002'", "1");
     fila("DATENAME en castellano", "SELECT DATENAME(month, FECHA), DATENAME(weekday, FECHA), DATENAME(year, FECHA) FROM MV_AGENDA",
          "marzo|miércoles|2025");
     fila("número como fecha", "SELECT DATEPART(day, 5), YEAR(45000), DATENAME(month, 45000)", "6|2023|marzo");
@@ -347,6 +353,16 @@ void TstSentenciasSuite::escrituras_data()
         << "SELECT (SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = 'C1'), (SELECT IDFAMILIA FROM V_TA_FAMILIAS WHERE"
            " CODIGO = '99'), (SELECT COUNT(*) FROM AC_CUENTASDIARIO_CCOSTO)"
         << "1,1,1,1,1/cambiada|99|0";
+    QTest::newRow("textos de fecha guardados como el servidor los lee")
+        << QStringList{"INSERT INTO MV_ASIENTOS (ID, FECHA) VALUES (10, '05/03/2025 2:30 PM')",
+                       "INSERT INTO MV_ASIENTOS VALUES (11, '', 'x', 1)",
+                       "INSERT INTO MV_ASIENTOS (ID, FECHA) SELECT 12, '250305'",
+                       "INSERT INTO MV_ASIENTOS (ID, FECHA) VALUES (13, '10:15')",
+                       "UPDATE MV_ASIENTOS SET FECHA = '05/03/2025 23:59:59.999' WHERE ID = 13",
+                       "INSERT INTO MV_ASIENTOS (ID, FECHA) VALUES (14, '05/03/2025 10:00:00.005')"}
+        << "SELECT ID, FECHA FROM MV_ASIENTOS WHERE ID >= 10 ORDER BY ID"
+        << "1,1,1,1,1,1/10|2025-03-05 14:30:00,11|1900-01-01 00:00:00,12|2025-03-05 00:00:00,"
+           "13|2025-03-06 00:00:00,14|2025-03-05 10:00:00.007";
 }
 
 void TstSentenciasSuite::escrituras()

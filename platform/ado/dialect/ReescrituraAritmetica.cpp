@@ -81,6 +81,18 @@ void ReescrituraDialecto::aritmetica(qsizetype k)
     const TipoExpresion izquierda = tipoIzquierdo(k - 1, !aditivo);
     const qsizetype inicioIzquierda = aditivo ? inicioOperando(k - 1) : inicioTermino(k - 1);
     (aditivo ? tiposSuma_ : tiposTermino_).insert(finDerecha, {inicioIzquierda, Combina(izquierda, derecha)});
+    // A date minus a number of days is that many days earlier: the engine's sum of a date and the
+    // negated number (the engines would subtract from the date's text or refuse it).
+    if (aditivo && izquierda == TipoExpresion::Fecha && EsNumerico(derecha) && !rasgos_.suma.isEmpty()) {
+        if (tokens_[sig_[finDerecha]].abierto)
+            return;
+        accion(sig_[inicioIzquierda]).prefijo.prepend(rasgos_.suma + u'(');
+        Accion& operador = accion(sig_[k]);
+        operador.reemplaza = true;
+        operador.reemplazo = QStringLiteral(", -(");
+        agregaSufijo(finDerecha, QStringLiteral("))"));
+        return;
+    }
     if (izquierda == TipoExpresion::Texto && derecha == TipoExpresion::Texto && !rasgos_.falla.isEmpty()) {
         const char* nombre = aditivo ? "subtract" : esSimbolo(k, QLatin1String("*")) ? "multiply"
                                                     : esSimbolo(k, QLatin1String("/")) ? "divide" : "modulo";
