@@ -295,6 +295,8 @@ void TstSentenciasSuite::sentencias_data()
     fila("resto entre cero de una columna", "SELECT ID % (ID - 1) FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
     fila("signo + antes del primer operando",
          "SELECT 2 * + a + b, - + a + b, 65 + - + a + + 9 FROM (SELECT 10 AS a, 3 AS b) x", "23|-7|64");
+    fila("menos ante un texto tras un +", "SELECT - + '4'", "ERROR");
+    fila("menos ante una función de texto tras un +", "SELECT - + + ISNULL(Nombre, 'x') FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
     fila("CASE ... END + columna", "SELECT CASE WHEN ID = 1 THEN 10 ELSE 0 END + ID FROM MA_CANDIDATOS WHERE ID = 1", "11");
     fila("suma de enteros sigue entera", "SELECT (ID + ID) / 4 * 4 FROM MA_CANDIDATOS WHERE ID = 7", "12");
     fila("real + entero", "SELECT CAST(1.5 AS float) + ID, CAST('2.5' AS double precision) FROM MA_CANDIDATOS WHERE ID = 1",

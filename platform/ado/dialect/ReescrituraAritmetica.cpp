@@ -60,10 +60,15 @@ void ReescrituraDialecto::signoMas(qsizetype k)
 void ReescrituraDialecto::aritmetica(qsizetype k)
 {
     const bool aditivo = esSimbolo(k, QLatin1String("-"));
-    // Of a run of signs, the last one looks at the operand.
-    if (!esFinOperando(k - 1) && (esSimbolo(k + 1, QLatin1String("-")) || esSimbolo(k + 1, QLatin1String("+"))
-                                  || esSimbolo(k + 1, QLatin1String("~"))))
-        return;
+    // Of a run of signs, the last minus looks at the operand: a "+" after it changes nothing, so
+    // "- + '4'" is refused as "- '4'" is. Each minus looks only as far as the next one: linear.
+    if (!esFinOperando(k - 1)) {
+        qsizetype m = k + 1;
+        while (esSimbolo(m, QLatin1String("+")))
+            ++m;
+        if (esSimbolo(m, QLatin1String("-")) || esSimbolo(m, QLatin1String("~")))
+            return;
+    }
     const qsizetype primero = finSignos(k + 1);
     if (primero >= sig_.size() || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("("))
                                     || es(primero, QLatin1String("CASE"))))
