@@ -310,6 +310,8 @@ void TstSentenciasSuite::sentencias_data()
     fila("columna de texto que no es número + número", "SELECT Nombre + 1 FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
     fila("AVG de enteros es entero",
          "SELECT AVG(ID), NULLIF(53, AVG(ID)) / 71 * 78 FROM MA_CANDIDATOS WHERE ID IN (1, 2)", "1|0");
+    fila("división entre un ISNULL entero de un decimal",
+         "SELECT 7 / ISNULL(ID, 2.5), CAST(5.0 AS float) / ISNULL(NULL + ID, 2.5) FROM MA_CANDIDATOS WHERE ID = 2", "3|2.5");
     fila("número comparado con texto", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = ' 3 ' OR ID IN ('4', 5)", "3");
     fila("número comparado con texto que no es número", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = 'x'", "ERROR");
 

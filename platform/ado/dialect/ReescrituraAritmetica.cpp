@@ -241,7 +241,7 @@ void ReescrituraDialecto::promedio(qsizetype k)
     if (tipoTramo(desde, args.front().second, 0) != TipoExpresion::Entero)
         return;
     accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
-    agregaSufijo(cierra, rasgos_.enteroTruncado.second);
+    agregaSufijoInterior(cierra, rasgos_.enteroTruncado.second);
 }
 
 // ISNULL, NULLIF and COALESCE at `k`, as the server types them: COALESCE takes the type of its
@@ -264,7 +264,7 @@ void ReescrituraDialecto::argumentosTipados(qsizetype k)
     } else if (destino == TipoExpresion::Entero && !rasgos_.enteroTruncado.first.isEmpty()
                && std::any_of(tipos.begin(), tipos.end(), [](TipoExpresion t) { return t == TipoExpresion::Decimal || t == TipoExpresion::Real; })) {
         accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
-        agregaSufijo(pareja(k + 1), rasgos_.enteroTruncado.second);
+        agregaSufijoInterior(pareja(k + 1), rasgos_.enteroTruncado.second);
     } else if (es(k, QLatin1String("NULLIF")) && destino == TipoExpresion::Texto && EsNumerico(tipos[1])) {
         convierteTramo(args[0].first, args[0].second, tipos[1]);
         return;

@@ -811,6 +811,12 @@ void ReescrituraDialecto::agregaSufijo(qsizetype k, const QString& sufijo)
         accion(sig_[k]).sufijo += sufijo;
 }
 
+void ReescrituraDialecto::agregaSufijoInterior(qsizetype k, const QString& sufijo)
+{
+    if (k >= 0 && k < sig_.size() && !tokens_[sig_[k]].abierto)
+        accion(sig_[k]).sufijo.prepend(sufijo);
+}
+
 ReescrituraDialecto::Accion& ReescrituraDialecto::accion(qsizetype indiceToken)
 {
     if (acciones_.isEmpty())

@@ -145,6 +145,9 @@ private:
     [[nodiscard]] bool derechaTexto(qsizetype k) const;
     void reescribeFecha(qsizetype k);
     void agregaSufijo(qsizetype k, const QString& sufijo);
+    // The same for a wrap around one function call, whose prefix went last onto the name: it is the
+    // innermost of the wraps ending at `k`, so its suffix goes before theirs.
+    void agregaSufijoInterior(qsizetype k, const QString& sufijo);
     Accion& accion(qsizetype k);
     void agregaToken(QString& salida, const TokenSql& tk) const;
 
