@@ -306,6 +306,9 @@ void TstSentenciasSuite::sentencias_data()
     fila("COALESCE y CASE llevan el texto al número",
          "SELECT COALESCE(NULL, '5', 1) + 1, CASE WHEN ID = 1 THEN '7' ELSE 0 END * 2 FROM MA_CANDIDATOS WHERE ID = 1",
          "6|14");
+    fila("CASE e ISNULL llevan una expresión de texto al número",
+         "SELECT CASE WHEN ID > 5 THEN 2.5 ELSE '4' + '1' END, ISNULL(NULL + ID, '1' + '2') + 1 FROM MA_CANDIDATOS WHERE ID = 1",
+         "41|13");
     fila("texto que no es número en COALESCE", "SELECT COALESCE(NULL, 'a', 1)", "ERROR");
     fila("columna de texto que no es número + número", "SELECT Nombre + 1 FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
     fila("AVG de enteros es entero",

@@ -138,16 +138,19 @@ qsizetype ReescrituraDialecto::inicioTermino(qsizetype k)
 
 // Tokens `desde` to `hasta`, one primary, as a value of type `destino`: a literal of text as the
 // number it reads as, anything else through the engine's conversion, which refuses what does not
-// read as one. A longer expression is left as it is.
-void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino)
+// read as one. A longer expression is converted only when it is `entero`: a whole argument or CASE
+// result, between two tokens of its own on which the conversion hangs, so that whatever the tokens
+// inside it are given stays inside the conversion.
+void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino, bool entero)
 {
     // Only one primary: what a rewrite inside it writes then stays inside the conversion.
     while (desde < hasta && esSimbolo(desde, QLatin1String("+")))
         ++desde; // a unary "+" goes
     qsizetype fin = desde;
-    if (finSignos(desde) != desde)
-        return;
-    if (const TipoExpresion tipo = tipoPrimario(desde, fin, 0); fin != hasta || tipo == TipoExpresion::Desconocido)
+    const bool primario = finSignos(desde) == desde && tipoPrimario(desde, fin, 0) != TipoExpresion::Desconocido
+        && fin == hasta;
+    if (!primario && (!entero || desde < 1 || hasta + 1 >= sig_.size()
+                      || tipoTramo(desde, hasta, 0) == TipoExpresion::Desconocido))
         return;
     if (desde == hasta && tokens_[sig_[desde]].tipo == Tipo::Cadena && EsNumerico(destino)) {
         literalComo(desde, destino);
@@ -164,8 +167,14 @@ void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoE
     }
     if (!funcion || tokens_[sig_[hasta]].abierto)
         return;
-    accion(sig_[desde]).prefijo.prepend(*funcion + u'(');
-    agregaSufijo(hasta, QStringLiteral(", '") + QLatin1String(tipo) + QStringLiteral("')"));
+    const QString cierre = QStringLiteral(", '") + QLatin1String(tipo) + QStringLiteral("')");
+    if (primario) {
+        accion(sig_[desde]).prefijo.prepend(*funcion + u'(');
+        agregaSufijo(hasta, cierre);
+        return;
+    }
+    accion(sig_[desde - 1]).sufijo += u' ' + *funcion + QStringLiteral("((");
+    accion(sig_[hasta + 1]).prefijo.prepend(u')' + cierre + u' ');
 }
 
 // Tokens `desde` to `hasta` become an integer expression that fails with `mensaje` when run; what
@@ -266,12 +275,12 @@ void ReescrituraDialecto::argumentosTipados(qsizetype k)
         accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
         agregaSufijoInterior(pareja(k + 1), rasgos_.enteroTruncado.second);
     } else if (es(k, QLatin1String("NULLIF")) && destino == TipoExpresion::Texto && EsNumerico(tipos[1])) {
-        convierteTramo(args[0].first, args[0].second, tipos[1]);
+        convierteTramo(args[0].first, args[0].second, tipos[1], true);
         return;
     } else if (es(k, QLatin1String("ISNULL")) && destino == TipoExpresion::Texto) {
         for (std::size_t i = 1; i < args.size(); ++i)
             if (EsNumerico(tipos[i]))
-                convierteTramo(args[i].first, args[i].second, TipoExpresion::Texto);
+                convierteTramo(args[i].first, args[i].second, TipoExpresion::Texto, true);
         return;
     }
     if (!EsNumerico(destino) && destino != TipoExpresion::Nulo)
@@ -280,7 +289,7 @@ void ReescrituraDialecto::argumentosTipados(qsizetype k)
         if (args[i].first == args[i].second)
             nuloTipado(args[i].first);
         if (EsNumerico(destino) && tipos[i] == TipoExpresion::Texto)
-            convierteTramo(args[i].first, args[i].second, destino);
+            convierteTramo(args[i].first, args[i].second, destino, true);
     }
 }
 
@@ -299,7 +308,7 @@ void ReescrituraDialecto::resultadosTipados(qsizetype k)
         if (desde == hasta)
             nuloTipado(desde);
         if (EsNumerico(destino) && tipoTramo(desde, hasta, 0) == TipoExpresion::Texto)
-            convierteTramo(desde, hasta, destino);
+            convierteTramo(desde, hasta, destino, true);
     }
 }
 

@@ -107,7 +107,7 @@ private:
     void aritmetica(qsizetype k);
     void division(qsizetype k, qsizetype inicio, qsizetype fin, TipoExpresion izquierda, TipoExpresion derecha);
     [[nodiscard]] qsizetype inicioTermino(qsizetype k);
-    void convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino);
+    void convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino, bool entero = false);
     void rechazaTramo(qsizetype desde, qsizetype hasta, const QString& mensaje);
     void nuloTipado(qsizetype k);
     [[nodiscard]] bool esNuloAritmetico(qsizetype k);
