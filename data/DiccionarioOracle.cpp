@@ -8,6 +8,7 @@
 #include "runtime/FuncionesVB.h"
 #include "runtime/SharedRuntime.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -157,6 +158,12 @@ QString columnasFecha(const LiteralesSql& partes)
         return siguiente[s];
     };
 
+    QHash<qsizetype, qsizetype> finNombres; // where each quoted name of the clause starts → ends
+    for (const auto& t : ado::dialecto::TokenizadorSql::divide(clausula)) {
+        if (t.tipo == ado::dialecto::TokenSql::Tipo::NombreComillas)
+            finNombres.insert(t.inicio, t.inicio + t.largo);
+    }
+
     qsizetype i = 0;
     auto saltaBlancos = [&] {
         while (i < fin && clausula[i] == u' ')
@@ -169,13 +176,10 @@ QString columnasFecha(const LiteralesSql& partes)
             finToken = i + 1;
             while (finToken < fin && cubierta[finToken] == LiteralesSql::kCubierto)
                 ++finToken;
-        } else if (clausula[i] == u'"') {
-            // A quoted name, whole: a doubled quote inside it stands for itself, and a quote inside
-            // a literal does not close it.
-            qsizetype cierre = cubierta.indexOf(u'"', i + 1);
-            while (cierre >= 0 && cierre + 1 < fin && cubierta[cierre + 1] == u'"')
-                cierre = cubierta.indexOf(u'"', cierre + 2);
-            finToken = cierre < 0 ? fin : cierre + 1;
+        } else if (const auto nombre = finNombres.constFind(i); nombre != finNombres.cend()) {
+            // A quoted name, whole, as the tokenizer reads it: a doubled quote inside it stands for
+            // itself, and an unclosed one runs to the end.
+            finToken = *nombre;
         } else {
             qsizetype menor = -1;
             for (std::size_t s = 0; s < kSeparadores.size(); ++s) {
