@@ -158,10 +158,12 @@ QString columnasFecha(const LiteralesSql& partes)
         return siguiente[s];
     };
 
-    QHash<qsizetype, qsizetype> finNombres; // where each quoted name of the clause starts → ends
-    for (const auto& t : ado::dialecto::TokenizadorSql::divide(clausula)) {
-        if (t.tipo == ado::dialecto::TokenSql::Tipo::NombreComillas)
-            finNombres.insert(t.inicio, t.inicio + t.largo);
+    // Where each quoted name of the clause starts → where it ends, read over the whole text: a name
+    // opened before the WHERE is not taken to open again inside the clause.
+    QHash<qsizetype, qsizetype> finNombres;
+    for (const auto& t : ado::dialecto::TokenizadorSql::divide(w)) {
+        if (t.tipo == ado::dialecto::TokenSql::Tipo::NombreComillas && t.inicio >= donde)
+            finNombres.insert(t.inicio - donde, t.inicio + t.largo - donde);
     }
 
     qsizetype i = 0;
