@@ -572,6 +572,9 @@ ReescrituraDialecto::Clase ReescrituraDialecto::comparaTipos(qsizetype izquierda
         && !esSimbolo(operador, QLatin1String("!=")) && !esSimbolo(operador, QLatin1String("<="))
         && !esSimbolo(operador, QLatin1String(">=")))
         return clase;
+    // A comparison that ends the text has no right operand to look at.
+    if (izquierda < 0 || derecha >= sig_.size())
+        return clase;
     if (tokens_[sig_[izquierda]].tipo == Tipo::Cadena || tokens_[sig_[derecha]].tipo == Tipo::Cadena)
         return clase;
     qsizetype fin = finOperando(derecha);
