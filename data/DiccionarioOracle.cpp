@@ -8,6 +8,7 @@
 #include "runtime/FuncionesVB.h"
 #include "runtime/SharedRuntime.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -56,7 +57,7 @@ bool esFecha(QStringView literal)
     bool soloDigitos = !literal.isEmpty();
     for (QChar c : literal)
         soloDigitos = soloDigitos && c.isDigit();
-    return !soloDigitos && ado::dialecto::LeeFecha(literal).has_value();
+    return !soloDigitos && ado::dialecto::LeeFechaConDia(literal).has_value();
 }
 
 // The position of the TOP that limits a query: the keyword right after SELECT (or SELECT DISTINCT),
@@ -157,6 +158,14 @@ QString columnasFecha(const LiteralesSql& partes)
         return siguiente[s];
     };
 
+    // Where each quoted name of the clause starts → where it ends, read over the whole text: a name
+    // opened before the WHERE is not taken to open again inside the clause.
+    QHash<qsizetype, qsizetype> finNombres;
+    for (const auto& t : ado::dialecto::TokenizadorSql::divide(w)) {
+        if (t.tipo == ado::dialecto::TokenSql::Tipo::NombreComillas && t.inicio >= donde)
+            finNombres.insert(t.inicio - donde, t.inicio + t.largo - donde);
+    }
+
     qsizetype i = 0;
     auto saltaBlancos = [&] {
         while (i < fin && clausula[i] == u' ')
@@ -169,13 +178,10 @@ QString columnasFecha(const LiteralesSql& partes)
             finToken = i + 1;
             while (finToken < fin && cubierta[finToken] == LiteralesSql::kCubierto)
                 ++finToken;
-        } else if (clausula[i] == u'"') {
-            // A quoted name, whole: a doubled quote inside it stands for itself, and a quote inside
-            // a literal does not close it.
-            qsizetype cierre = cubierta.indexOf(u'"', i + 1);
-            while (cierre >= 0 && cierre + 1 < fin && cubierta[cierre + 1] == u'"')
-                cierre = cubierta.indexOf(u'"', cierre + 2);
-            finToken = cierre < 0 ? fin : cierre + 1;
+        } else if (const auto nombre = finNombres.constFind(i); nombre != finNombres.cend()) {
+            // A quoted name, whole, as the tokenizer reads it: a doubled quote inside it stands for
+            // itself, and an unclosed one runs to the end.
+            finToken = *nombre;
         } else {
             qsizetype menor = -1;
             for (std::size_t s = 0; s < kSeparadores.size(); ++s) {
@@ -212,7 +218,7 @@ QString literalesFecha(const QString& w)
         const qsizetype abre = t.inicio + (t.nacional ? 1 : 0);
         const QString literal = w.mid(abre + 1, t.inicio + t.largo - abre - 2).replace(QLatin1String("''"), QLatin1String("'"));
         if (esFecha(literal)) {
-            const QString dia = ado::dialecto::LeeFecha(literal)->date().toString(QStringLiteral("dd/MM/yyyy"));
+            const QString dia = ado::dialecto::LeeFechaConDia(literal)->date().toString(QStringLiteral("dd/MM/yyyy"));
             resultado += QStringView(w).mid(copiado, abre - copiado);
             resultado += QStringLiteral("TO_DATE('") + dia + QStringLiteral("','DD/MM/YYYY')");
             copiado = t.inicio + t.largo;

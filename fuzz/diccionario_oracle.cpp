@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
         || (!algunoAbierto(valor, TokenSql::Tipo::NombreComillas) && !algunoAbierto(valor, TokenSql::Tipo::NombreCorchetes)
             && algunoAbierto(traducido, TokenSql::Tipo::NombreComillas)))
         std::abort();
-    const auto noEsFecha = [](const LiteralSql& l) { return !ado::dialecto::LeeFecha(l.contenido).has_value(); };
+    const auto noEsFecha = [](const LiteralSql& l) { return !ado::dialecto::LeeFechaConDia(l.contenido).has_value(); };
     QList<LiteralSql> antes = literalesDe(valor);
     for (LiteralSql& l : antes)
         l.contenido = l.contenido.toUpper();

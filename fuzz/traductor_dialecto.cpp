@@ -7,6 +7,8 @@
 #include "platform/ado/sqlite/FuncionesSqlite.h"
 #include "platform/ado/sqlite/TraductorSqlite.h"
 
+#include <QRegularExpression>
+
 #include <sqlite3.h>
 
 #include <cstdlib>
@@ -68,6 +70,11 @@ void comparaEnteros(const ado::sqlite::TraductorSqlite& traductor, const uint8_t
     QString expresion;
     for (size_t i = 0; i < largo && i < 64; ++i)
         expresion += QLatin1String(kPiezas[datos[i] % std::size(kPiezas)]);
+    // Digits in a row make one literal: past int's range the server types it as a decimal, and
+    // the expression is no longer over integers.
+    static const QRegularExpression cifrasSeguidas(QStringLiteral("[0-9]{10}"));
+    if (expresion.contains(cifrasSeguidas))
+        return;
     const QString sql = QStringLiteral("SELECT ") + expresion + QStringLiteral(" FROM T");
     QString plana = sql;
     plana.replace(QStringLiteral("ISNULL("), QStringLiteral("IFNULL("));
@@ -85,12 +92,20 @@ bool esFecha(const LiteralSql& literal)
     return ado::dialecto::LeeFecha(literal.contenido).has_value();
 }
 
+// A literal that reads as a number: beside a number the rewrite writes it as that number.
+bool esNumero(const LiteralSql& literal)
+{
+    bool leido = false;
+    literal.contenido.trimmed().toDouble(&leido);
+    return leido;
+}
+
 } // namespace
 
 // The first byte picks the property: with bit 2 the rest is an expression over integers
 // (comparaEnteros); otherwise bit 1 picks the engine (the embedded one or the server) and the rest
 // is a statement, whose rewrite never changes the text inside a string literal: every literal of
-// the statement that is not a date comes out whole, closed or not, in the same order.
+// the statement that is neither a date nor a number comes out whole, closed or not, in the same order.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
 {
     if (largo == 0)
@@ -103,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
     }
     const QString sentencia = textoDe(datos + 1, largo - 1);
     const QString traducida = (datos[0] & 1) ? postgres.traduce(sentencia) : sqlite.traduce(sentencia);
-    if (!seConservan(literalesDe(sentencia), literalesDe(traducida), [](const LiteralSql& l) { return !esFecha(l); }))
+    if (!seConservan(literalesDe(sentencia), literalesDe(traducida), [](const LiteralSql& l) { return !esFecha(l) && !esNumero(l); }))
         std::abort();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "data/DB_Dll.h"
 #include "lookup/RegConsulta.h"
+#include "lookup/SentenciaConsulta.h"
 #include "runtime/Dialogos.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
@@ -93,13 +94,14 @@ std::optional<QString> Lib_ClsCons3::DesdeCatalogo(const QString& tabla, int lim
 
     QString& campoBusqueda = argumentos.CampoBusqueda;
     if (campoBusqueda.isEmpty()) {
-        if (!campos.contains(u',')) {
+        const QStringList lista = SentenciaConsulta::DivideCampos(campos);
+        if (lista.size() < 2) {
             Dialogos::actual().MsgBox(QStringLiteral("Debe configurar la consulta para esta tabla"),
                                       Msg::OkSolo + Msg::Informacion, QStringLiteral("Aviso al operador"));
             configurar = true;
             return std::nullopt;
         }
-        campoBusqueda = campos.left(campos.indexOf(u','));
+        campoBusqueda = lista.front();
     }
 
     QString filtro = Trim(runtime_.LimpiaTexto(encontrado->FiltroConsulta, kNulo, k255));

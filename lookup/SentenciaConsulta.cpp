@@ -90,6 +90,22 @@ QString SentenciaConsulta::AgregaCondicion(const QString& SQL, const QString& co
     return envuelta + QStringLiteral(" and ") + condicion + partes.OrdenSQL;
 }
 
+QStringList SentenciaConsulta::DivideCampos(const QString& campos)
+{
+    QStringList resultado;
+    qsizetype inicio = 0;
+    for (const Pieza& pieza : piezas(campos)) {
+        if (pieza.profundidad == 0 && pieza.token.tipo == TokenSql::Tipo::Simbolo && campos.at(pieza.token.inicio) == u',') {
+            resultado << campos.mid(inicio, pieza.token.inicio - inicio).trimmed();
+            inicio = pieza.token.inicio + 1;
+        }
+    }
+    const QString ultimo = campos.mid(inicio).trimmed();
+    if (!ultimo.isEmpty() || !resultado.isEmpty())
+        resultado << ultimo;
+    return resultado;
+}
+
 QString SentenciaConsulta::CuerpoLiteral(const QString& texto)
 {
     QString resultado = texto;

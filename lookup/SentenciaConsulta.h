@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The pieces of a lookup statement that the server-side searches of the lookup dialogs work on.
 // Keywords are found by the SQL tokenizer, so a word inside a literal, a quoted name or a
@@ -21,6 +22,11 @@ public:
     // WHERE of its own and " and " when it has. An existing filter is put in parentheses first, so
     // that "A = 1 OR A = 2" keeps its meaning and all of its rows are narrowed by the new condition.
     [[nodiscard]] static QString AgregaCondicion(const QString& SQL, const QString& condicion);
+
+    // The items of a field list ("ID, ISNULL(Nombre, '') AS N, [a,b]"), cut at its outermost commas
+    // only, each without its surrounding blanks. A comma inside parentheses, a literal or a quoted
+    // name cuts nothing. An empty or blank list gives no item.
+    [[nodiscard]] static QStringList DivideCampos(const QString& campos);
 
     // The text as the body of a single-quoted SQL literal: every single quote doubled, so that
     // nothing in it can end the literal.

@@ -54,6 +54,8 @@ void TstDiccionarioOracle::traduce_data()
     QTest::newRow("comillas dobles dentro de un nombre y de un literal")
         << kOracle << "SELECT * FROM T WHERE \"A\"\"B\" = 'X\"Y' AND C = 'Z\"'"
         << "SELECT * FROM T WHERE \"A\"\"B\" = 'X\"Y' AND C = 'Z\"'";
+    QTest::newRow("WHERE dentro de un nombre entre comillas")
+        << kOracle << "SELECT \"X WHERE \"Y 'a\"b' FROM T" << "SELECT \"X WHERE \"Y 'A\"B' FROM T";
     QTest::newRow("literal que no es fecha queda")
         << kOracle << "SELECT * FROM T WHERE NOMBRE = 'Pérez'" << "SELECT * FROM T WHERE NOMBRE = 'PÉREZ'";
     QTest::newRow("número no es fecha") << kOracle << "SELECT * FROM T WHERE CODIGO = '20250305'" << "SELECT * FROM T WHERE CODIGO = '20250305'";

@@ -12,8 +12,8 @@
 
 #include <optional>
 
-// Generated arithmetic over integer, decimal, float and text columns (NULL included) must give the
-// same answer on both databases, or be refused by both: a rewrite that decides a type wrongly shows
+// Generated arithmetic over integer, decimal, float and text columns (NULL included), and a date
+// column plus or minus such integer arithmetic, must give the same answer on both databases, or be refused by both: a rewrite that decides a type wrongly shows
 // up as a different number on one of them. Expressions over integers alone must also give what
 // PostgreSQL gives for the text as written, which for them is the server's arithmetic.
 class TstDiferencialExpresiones : public QObject {
@@ -34,10 +34,10 @@ private:
 namespace {
 
 const char* const kFilas[] = {
-    "INSERT INTO KQ_DIF (ID, E, F, D, R, S) VALUES (1, 10, 3, 30, 2.5, '7')",
-    "INSERT INTO KQ_DIF (ID, E, F, D, R, S) VALUES (2, -7, 2, 17.5, -0.5, NULL)",
-    "INSERT INTO KQ_DIF (ID, E, F, D, R, S) VALUES (3, NULL, 4, NULL, NULL, ' 12 ')",
-    "INSERT INTO KQ_DIF (ID, E, F, D, R, S) VALUES (4, 0, -3, 0.25, 4, '4')",
+    "INSERT INTO KQ_DIF (ID, E, F, D, R, S, T) VALUES (1, 10, 3, 30, 2.5, '7', '05/03/2025 09:30')",
+    "INSERT INTO KQ_DIF (ID, E, F, D, R, S, T) VALUES (2, -7, 2, 17.5, -0.5, NULL, '31/12/2024')",
+    "INSERT INTO KQ_DIF (ID, E, F, D, R, S, T) VALUES (3, NULL, 4, NULL, NULL, ' 12 ', NULL)",
+    "INSERT INTO KQ_DIF (ID, E, F, D, R, S, T) VALUES (4, 0, -3, 0.25, 4, '4', '29/02/2024 23:59:59')",
 };
 
 // Random expressions from a fixed seed. `enteros` keeps them to integer columns and literals.
@@ -104,6 +104,8 @@ Respuesta respuestaDe(const QVariant& v)
         return {QStringLiteral("NULL"), std::nullopt};
     bool esNumero = false;
     const double n = v.toDouble(&esNumero);
+    if (v.typeId() == QMetaType::QDateTime)
+        return {v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), std::nullopt};
     if (esNumero && v.typeId() != QMetaType::QString)
         return {QString::number(n, 'g', 15), n};
     return {v.toString(), std::nullopt};
@@ -140,7 +142,7 @@ void TstDiferencialExpresiones::initTestCase()
     conexionPostgres_.Open(postgres_->cadenaConexion());
     for (ado::Connection* c : {&conexionSqlite_, &conexionPostgres_}) {
         c->Execute(QStringLiteral("CREATE TABLE KQ_DIF (ID INT PRIMARY KEY, E INT NULL, F INT NULL, D DECIMAL(12, 2) NULL,"
-                                  " R FLOAT NULL, S VARCHAR(20) NULL)"));
+                                  " R FLOAT NULL, S VARCHAR(20) NULL, T TIMESTAMP NULL)"));
         for (const char* fila : kFilas)
             c->Execute(QString::fromLatin1(fila));
     }
@@ -158,10 +160,17 @@ void TstDiferencialExpresiones::mismaRespuestaEnAmbasBases()
 {
     QStringList diferencias;
     int comparadas = 0;
-    for (const bool enteros : {false, true}) {
-        Generador generador(enteros ? 19 : 23, enteros);
-        for (int i = 0; i < 150; ++i) {
-            const QString expresion = generador.expresion(3);
+    enum class Modo { Todas, Enteros, Fechas };
+    for (const Modo modo : {Modo::Todas, Modo::Enteros, Modo::Fechas}) {
+        const bool enteros = modo == Modo::Enteros;
+        Generador generador(modo == Modo::Todas ? 23 : modo == Modo::Enteros ? 19 : 29, modo != Modo::Todas);
+        for (int i = 0; i < (modo == Modo::Fechas ? 50 : 150); ++i) {
+            // A date plus or minus days: the integer arithmetic on either side, unbracketed, so
+            // that the chain's order matters too.
+            const QString expresion = modo != Modo::Fechas ? generador.expresion(3)
+                : i % 3 == 0                               ? generador.expresion(2) + QStringLiteral(" + T")
+                                                           : QStringLiteral("T %1 ").arg(QLatin1String(i % 3 == 1 ? "+" : "-"))
+                                                                 + generador.expresion(2);
             for (int id = 1; id <= 4; ++id) {
                 const QString sql = QStringLiteral("SELECT %1 FROM KQ_DIF WHERE ID = %2").arg(expresion).arg(id);
                 const Respuesta embebida = ejecuta(conexionSqlite_, sql);

@@ -130,6 +130,9 @@ void TstSentenciasSuite::sentencias_data()
     fila("suma dentro de una concatenación", "SELECT 'x' + CAST(1 + 2 AS varchar(5)) + 'y'", "x3y");
     fila("texto que no es número junto a un número", "SELECT 'a' + 1", "ERROR");
     fila("fecha + días", "SELECT CONVERT(datetime, '05/03/2025', 103) + 1", "2025-03-06 00:00:00");
+    fila("fecha - días", "SELECT FECHA - 1, FECHA - 1 + 2, CONVERT(datetime, '05/03/2025', 103) - 1.5 FROM MV_AGENDA",
+         "2025-03-04 09:30:15|2025-03-06 09:30:15|2025-03-03 12:00:00");
+    fila("fecha - días comparada", "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA > CAST('06/03/2025' AS datetime) - 1", "1");
 
     // Table hints and session settings.
     fila("WITH (NOLOCK)", "SELECT Nombre FROM MA_CANDIDATOS WITH (NOLOCK) WHERE ID = 1", "Bruno");
@@ -220,6 +223,9 @@ void TstSentenciasSuite::sentencias_data()
     fila("textos de fecha que el servidor lee",
          "SELECT CAST('05/03/2025 2:30 PM' AS datetime), CAST('' AS datetime), CAST('250305' AS datetime)",
          "2025-03-05 14:30:00|1900-01-01 00:00:00|2025-03-05 00:00:00");
+    fila("textos de fecha comparados con una columna",
+         "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA > '250305' AND FECHA < '5/3/2025 9:31 AM' AND FECHA > ''"
+         " AND FECHA < '05/03/2025 09:30:15.002'", "1");
     fila("DATENAME en castellano", "SELECT DATENAME(month, FECHA), DATENAME(weekday, FECHA), DATENAME(year, FECHA) FROM MV_AGENDA",
          "marzo|miércoles|2025");
     fila("número como fecha", "SELECT DATEPART(day, 5), YEAR(45000), DATENAME(month, 45000)", "6|2023|marzo");
@@ -289,6 +295,8 @@ void TstSentenciasSuite::sentencias_data()
     fila("resto entre cero de una columna", "SELECT ID % (ID - 1) FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
     fila("signo + antes del primer operando",
          "SELECT 2 * + a + b, - + a + b, 65 + - + a + + 9 FROM (SELECT 10 AS a, 3 AS b) x", "23|-7|64");
+    fila("menos ante un texto tras un +", "SELECT - + '4'", "ERROR");
+    fila("menos ante una función de texto tras un +", "SELECT - + + ISNULL(Nombre, 'x') FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
     fila("CASE ... END + columna", "SELECT CASE WHEN ID = 1 THEN 10 ELSE 0 END + ID FROM MA_CANDIDATOS WHERE ID = 1", "11");
     fila("suma de enteros sigue entera", "SELECT (ID + ID) / 4 * 4 FROM MA_CANDIDATOS WHERE ID = 7", "12");
     fila("real + entero", "SELECT CAST(1.5 AS float) + ID, CAST('2.5' AS double precision) FROM MA_CANDIDATOS WHERE ID = 1",
@@ -298,10 +306,15 @@ void TstSentenciasSuite::sentencias_data()
     fila("COALESCE y CASE llevan el texto al número",
          "SELECT COALESCE(NULL, '5', 1) + 1, CASE WHEN ID = 1 THEN '7' ELSE 0 END * 2 FROM MA_CANDIDATOS WHERE ID = 1",
          "6|14");
+    fila("CASE e ISNULL llevan una expresión de texto al número",
+         "SELECT CASE WHEN ID > 5 THEN 2.5 ELSE '4' + '1' END, ISNULL(NULL + ID, '1' + '2') + 1 FROM MA_CANDIDATOS WHERE ID = 1",
+         "41|13");
     fila("texto que no es número en COALESCE", "SELECT COALESCE(NULL, 'a', 1)", "ERROR");
     fila("columna de texto que no es número + número", "SELECT Nombre + 1 FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
     fila("AVG de enteros es entero",
          "SELECT AVG(ID), NULLIF(53, AVG(ID)) / 71 * 78 FROM MA_CANDIDATOS WHERE ID IN (1, 2)", "1|0");
+    fila("división entre un ISNULL entero de un decimal",
+         "SELECT 7 / ISNULL(ID, 2.5), CAST(5.0 AS float) / ISNULL(NULL + ID, 2.5) FROM MA_CANDIDATOS WHERE ID = 2", "3|2.5");
     fila("número comparado con texto", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = ' 3 ' OR ID IN ('4', 5)", "3");
     fila("número comparado con texto que no es número", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = 'x'", "ERROR");
 
@@ -347,6 +360,16 @@ void TstSentenciasSuite::escrituras_data()
         << "SELECT (SELECT DESCRIPCION FROM MA_CUENTAS WHERE CODIGO = 'C1'), (SELECT IDFAMILIA FROM V_TA_FAMILIAS WHERE"
            " CODIGO = '99'), (SELECT COUNT(*) FROM AC_CUENTASDIARIO_CCOSTO)"
         << "1,1,1,1,1/cambiada|99|0";
+    QTest::newRow("textos de fecha guardados como el servidor los lee")
+        << QStringList{"INSERT INTO MV_ASIENTOS (ID, FECHA) VALUES (10, '05/03/2025 2:30 PM')",
+                       "INSERT INTO MV_ASIENTOS VALUES (11, '', 'x', 1)",
+                       "INSERT INTO MV_ASIENTOS (ID, FECHA) SELECT 12, '250305'",
+                       "INSERT INTO MV_ASIENTOS (ID, FECHA) VALUES (13, '10:15')",
+                       "UPDATE MV_ASIENTOS SET FECHA = '05/03/2025 23:59:59.999' WHERE ID = 13",
+                       "INSERT INTO MV_ASIENTOS (ID, FECHA) VALUES (14, '05/03/2025 10:00:00.005')"}
+        << "SELECT ID, FECHA FROM MV_ASIENTOS WHERE ID >= 10 ORDER BY ID"
+        << "1,1,1,1,1,1/10|2025-03-05 14:30:00,11|1900-01-01 00:00:00,12|2025-03-05 00:00:00,"
+           "13|2025-03-06 00:00:00,14|2025-03-05 10:00:00.007";
 }
 
 void TstSentenciasSuite::escrituras()

@@ -12,6 +12,8 @@ private slots:
     void agregaCondicion_data();
     void agregaCondicion();
     void cuerpoLiteral();
+    void divideCampos_data();
+    void divideCampos();
 };
 
 void TstSentenciaConsulta::divideOrden_data()
@@ -68,6 +70,26 @@ void TstSentenciaConsulta::cuerpoLiteral()
 {
     QCOMPARE(SentenciaConsulta::CuerpoLiteral(QStringLiteral("O'Brien'; DROP TABLE T --")),
              QStringLiteral("O''Brien''; DROP TABLE T --"));
+}
+
+void TstSentenciaConsulta::divideCampos_data()
+{
+    QTest::addColumn<QString>("campos");
+    QTest::addColumn<QStringList>("lista");
+
+    QTest::newRow("lista sencilla") << " ID , Nombre" << QStringList{"ID", "Nombre"};
+    QTest::newRow("coma dentro de una función") << "ISNULL(Nombre, '') AS N, ID" << QStringList{"ISNULL(Nombre, '') AS N", "ID"};
+    QTest::newRow("coma en un literal y en un nombre entre corchetes")
+        << "'a,b' AS X, [c,d], \"e,f\"" << QStringList{"'a,b' AS X", "[c,d]", "\"e,f\""};
+    QTest::newRow("un solo campo con comas dentro") << "LEFT(Nombre, 3)" << QStringList{"LEFT(Nombre, 3)"};
+    QTest::newRow("lista vacía") << "  " << QStringList{};
+}
+
+void TstSentenciaConsulta::divideCampos()
+{
+    QFETCH(QString, campos);
+    QFETCH(QStringList, lista);
+    QCOMPARE(SentenciaConsulta::DivideCampos(campos), lista);
 }
 
 QTEST_GUILESS_MAIN(TstSentenciaConsulta)

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace ado::dialecto {
 namespace {
 
@@ -20,10 +22,19 @@ std::optional<int> leeNumero(QStringView t, qsizetype& pos, int maximo)
     return valor;
 }
 
+// A time "9:30", "09:30:15" or "09:30:15.250", optionally followed by AM or PM.
 std::optional<QTime> leeHora(QStringView t)
 {
+    std::optional<bool> tarde;
+    if (t.size() > 2) {
+        const QStringView sufijo = t.right(2);
+        if (sufijo.compare(u"PM", Qt::CaseInsensitive) == 0 || sufijo.compare(u"AM", Qt::CaseInsensitive) == 0) {
+            tarde = sufijo.compare(u"PM", Qt::CaseInsensitive) == 0;
+            t = t.chopped(2).trimmed();
+        }
+    }
     qsizetype pos = 0;
-    const auto h = leeNumero(t, pos, 2);
+    auto h = leeNumero(t, pos, 2);
     if (!h || pos >= t.size() || t[pos] != u':')
         return std::nullopt;
     ++pos;
@@ -51,6 +62,14 @@ std::optional<QTime> leeHora(QStringView t)
     }
     if (pos != t.size())
         return std::nullopt;
+    if (tarde) {
+        if (*h > 12)
+            return std::nullopt;
+        if (*tarde && *h < 12)
+            *h += 12;
+        else if (!*tarde && *h == 12)
+            *h = 0;
+    }
     const QTime hora(*h, *m, s, ms);
     if (!hora.isValid())
         return std::nullopt;
@@ -127,15 +146,56 @@ std::optional<DiaHora> leeDiaHora(QStringView texto)
     return DiaHora{*dia, *hora};
 }
 
-QString textoAlmacenado(const QDate& dia, const QTime& hora)
+bool soloCifras(QStringView t)
 {
-    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", dia.year(), dia.month(), dia.day(), hora.hour(),
-                             hora.minute(), hora.second());
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The server's further readings for a date value: '', a time alone, six-digit yymmdd.
+std::optional<DiaHora> leeDiaHoraCompleto(QStringView texto)
+{
+    if (auto leida = leeDiaHora(texto))
+        return leida;
+    const QStringView t = texto.trimmed();
+    const QDate inicioSiglo(1900, 1, 1);
+    if (t.isEmpty())
+        return DiaHora{inicioSiglo, QTime(0, 0)};
+    if (t.size() == 6 && soloCifras(t)) {
+        const int anio = t.left(2).toInt();
+        const QDate d(anio < 50 ? 2000 + anio : 1900 + anio, t.mid(2, 2).toInt(), t.mid(4, 2).toInt());
+        return d.isValid() ? std::optional<DiaHora>(DiaHora{d, QTime(0, 0)}) : std::nullopt;
+    }
+    if (const auto hora = leeHora(t))
+        return DiaHora{inicioSiglo, *hora};
+    return std::nullopt;
+}
+
+constexpr qint64 kMsDia = 86400000;
+
+// The day and the milliseconds of day rounded to the server's three-hundredths of a second; a
+// rounding past midnight moves to the next day.
+DiaHora redondeada(const QDate& dia, const QTime& hora)
+{
+    const qint64 ms = hora.msecsSinceStartOfDay();
+    const qint64 r = ((ms * 3 + 5) / 10 * 10 + 1) / 3;
+    if (r >= kMsDia)
+        return DiaHora{dia.addDays(1), QTime(0, 0)};
+    return DiaHora{dia, QTime::fromMSecsSinceStartOfDay(static_cast<int>(r))};
+}
+
+QString textoAlmacenado(const QDate& diaLeido, const QTime& horaLeida)
+{
+    const auto [dia, hora] = redondeada(diaLeido, horaLeida);
+    if (hora.msec() == 0)
+        return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", dia.year(), dia.month(), dia.day(), hora.hour(),
+                                 hora.minute(), hora.second());
+    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d.%03d", dia.year(), dia.month(), dia.day(), hora.hour(),
+                             hora.minute(), hora.second(), hora.msec());
 }
 
 } // namespace
 
-std::optional<QDateTime> LeeFecha(QStringView texto)
+std::optional<QDateTime> LeeFechaConDia(QStringView texto)
 {
     const auto leida = leeDiaHora(texto);
     if (!leida)
@@ -143,9 +203,28 @@ std::optional<QDateTime> LeeFecha(QStringView texto)
     return QDateTime(leida->dia, leida->hora);
 }
 
+std::optional<QDateTime> LeeFecha(QStringView texto)
+{
+    const auto leida = leeDiaHoraCompleto(texto);
+    if (!leida)
+        return std::nullopt;
+    return QDateTime(leida->dia, leida->hora);
+}
+
+bool EsHoraSola(QStringView texto)
+{
+    return leeHora(texto.trimmed()).has_value();
+}
+
+QDateTime RedondeoDatetime(const QDateTime& momento)
+{
+    const auto [dia, hora] = redondeada(momento.date(), momento.time());
+    return QDateTime(dia, hora, momento.timeSpec());
+}
+
 std::optional<QString> TextoAlmacenado(QStringView texto)
 {
-    const auto leida = leeDiaHora(texto);
+    const auto leida = leeDiaHoraCompleto(texto);
     if (!leida)
         return std::nullopt;
     return textoAlmacenado(leida->dia, leida->hora);

@@ -8,14 +8,30 @@
 
 namespace ado::dialecto {
 
-// Reads a date text the way the suite's server reads one under day-first settings:
-// "5/3/2025", "05/03/2025", "5-3-25", "5.3.2025", each optionally followed by a time "9:30",
-// "09:30:15" or "09:30:15.250"; also the unambiguous forms "2025-03-05", "2025-03-05 09:30:00",
-// "2025-03-05T09:30:00" and "20250305". Two-digit years below 50 are 20xx, the others 19xx.
-// Surrounding blanks are ignored. Anything else, or an impossible date (31/02/2025), gives nothing.
+// Reads a date text that writes its day out, the way the suite's server reads one under day-first
+// settings: "5/3/2025", "05/03/2025", "5-3-25", "5.3.2025", each optionally followed by a time "9:30",
+// "09:30:15" or "09:30:15.250" and then optionally by AM or PM ("9:30 PM", "12:00AM" is midnight);
+// also the unambiguous forms "2025-03-05", "2025-03-05 09:30:00", "2025-03-05T09:30:00" and
+// "20250305". Two-digit years below 50 are 20xx, the others 19xx. Surrounding blanks are ignored.
+// Anything else, or an impossible date (31/02/2025, 13:00 PM), gives nothing. For code that tells a
+// date from other text by its look; the time is kept to the millisecond as written.
+[[nodiscard]] std::optional<QDateTime> LeeFechaConDia(QStringView texto);
+
+// Reads a date text as the server reads one for a date value: everything LeeFechaConDia reads, and
+// also '' (or blanks alone: 1 January 1900), a time alone ("12:01:59", "9:30 PM": that time on
+// 1 January 1900) and six digits yymmdd ("250305"). Every reader of a date text for a date column,
+// a comparison, a parameter or a date function goes through this one.
 [[nodiscard]] std::optional<QDateTime> LeeFecha(QStringView texto);
 
-// The stored form of a date column: ISO 8601 text "2025-03-05 09:30:00".
+// Whether a text is a time alone ("12:01:59", "9:30", "9:30 PM"), which LeeFecha reads on 1 January 1900.
+[[nodiscard]] bool EsHoraSola(QStringView texto);
+
+// The moment rounded as the server's datetime keeps it, in three-hundredths of a second:
+// .001 → .000, .002 → .003, .005 → .007, and 23:59:59.999 → the next day at 00:00:00.
+[[nodiscard]] QDateTime RedondeoDatetime(const QDateTime& momento);
+
+// The stored form of a date column: ISO 8601 text "2025-03-05 09:30:00", with ".zzz" when the
+// moment, rounded as RedondeoDatetime rounds it, has milliseconds ("2025-03-05 09:30:00.503").
 [[nodiscard]] QString FechaAlmacenada(const QDateTime& momento);
 
 // The stored form of a date text LeeFecha reads, or nothing. Faster than going through LeeFecha and

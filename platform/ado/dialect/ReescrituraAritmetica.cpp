@@ -60,10 +60,15 @@ void ReescrituraDialecto::signoMas(qsizetype k)
 void ReescrituraDialecto::aritmetica(qsizetype k)
 {
     const bool aditivo = esSimbolo(k, QLatin1String("-"));
-    // Of a run of signs, the last one looks at the operand.
-    if (!esFinOperando(k - 1) && (esSimbolo(k + 1, QLatin1String("-")) || esSimbolo(k + 1, QLatin1String("+"))
-                                  || esSimbolo(k + 1, QLatin1String("~"))))
-        return;
+    // Of a run of signs, the last minus looks at the operand: a "+" after it changes nothing, so
+    // "- + '4'" is refused as "- '4'" is. Each minus looks only as far as the next one: linear.
+    if (!esFinOperando(k - 1)) {
+        qsizetype m = k + 1;
+        while (esSimbolo(m, QLatin1String("+")))
+            ++m;
+        if (esSimbolo(m, QLatin1String("-")) || esSimbolo(m, QLatin1String("~")))
+            return;
+    }
     const qsizetype primero = finSignos(k + 1);
     if (primero >= sig_.size() || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("("))
                                     || es(primero, QLatin1String("CASE"))))
@@ -81,6 +86,18 @@ void ReescrituraDialecto::aritmetica(qsizetype k)
     const TipoExpresion izquierda = tipoIzquierdo(k - 1, !aditivo);
     const qsizetype inicioIzquierda = aditivo ? inicioOperando(k - 1) : inicioTermino(k - 1);
     (aditivo ? tiposSuma_ : tiposTermino_).insert(finDerecha, {inicioIzquierda, Combina(izquierda, derecha)});
+    // A date minus a number of days is that many days earlier: the engine's sum of a date and the
+    // negated number (the engines would subtract from the date's text or refuse it).
+    if (aditivo && izquierda == TipoExpresion::Fecha && EsNumerico(derecha) && !rasgos_.suma.isEmpty()) {
+        if (tokens_[sig_[finDerecha]].abierto)
+            return;
+        accion(sig_[inicioIzquierda]).prefijo.prepend(rasgos_.suma + u'(');
+        Accion& operador = accion(sig_[k]);
+        operador.reemplaza = true;
+        operador.reemplazo = QStringLiteral(", -(");
+        agregaSufijo(finDerecha, QStringLiteral("))"));
+        return;
+    }
     if (izquierda == TipoExpresion::Texto && derecha == TipoExpresion::Texto && !rasgos_.falla.isEmpty()) {
         const char* nombre = aditivo ? "subtract" : esSimbolo(k, QLatin1String("*")) ? "multiply"
                                                     : esSimbolo(k, QLatin1String("/")) ? "divide" : "modulo";
@@ -121,16 +138,19 @@ qsizetype ReescrituraDialecto::inicioTermino(qsizetype k)
 
 // Tokens `desde` to `hasta`, one primary, as a value of type `destino`: a literal of text as the
 // number it reads as, anything else through the engine's conversion, which refuses what does not
-// read as one. A longer expression is left as it is.
-void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino)
+// read as one. A longer expression is converted only when it is `entero`: a whole argument or CASE
+// result, between two tokens of its own on which the conversion hangs, so that whatever the tokens
+// inside it are given stays inside the conversion.
+void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino, bool entero)
 {
     // Only one primary: what a rewrite inside it writes then stays inside the conversion.
     while (desde < hasta && esSimbolo(desde, QLatin1String("+")))
         ++desde; // a unary "+" goes
     qsizetype fin = desde;
-    if (finSignos(desde) != desde)
-        return;
-    if (const TipoExpresion tipo = tipoPrimario(desde, fin, 0); fin != hasta || tipo == TipoExpresion::Desconocido)
+    const bool primario = finSignos(desde) == desde && tipoPrimario(desde, fin, 0) != TipoExpresion::Desconocido
+        && fin == hasta;
+    if (!primario && (!entero || desde < 1 || hasta + 1 >= sig_.size()
+                      || tipoTramo(desde, hasta, 0) == TipoExpresion::Desconocido))
         return;
     if (desde == hasta && tokens_[sig_[desde]].tipo == Tipo::Cadena && EsNumerico(destino)) {
         literalComo(desde, destino);
@@ -147,8 +167,14 @@ void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoE
     }
     if (!funcion || tokens_[sig_[hasta]].abierto)
         return;
-    accion(sig_[desde]).prefijo.prepend(*funcion + u'(');
-    agregaSufijo(hasta, QStringLiteral(", '") + QLatin1String(tipo) + QStringLiteral("')"));
+    const QString cierre = QStringLiteral(", '") + QLatin1String(tipo) + QStringLiteral("')");
+    if (primario) {
+        accion(sig_[desde]).prefijo.prepend(*funcion + u'(');
+        agregaSufijo(hasta, cierre);
+        return;
+    }
+    accion(sig_[desde - 1]).sufijo += u' ' + *funcion + QStringLiteral("((");
+    accion(sig_[hasta + 1]).prefijo.prepend(u')' + cierre + u' ');
 }
 
 // Tokens `desde` to `hasta` become an integer expression that fails with `mensaje` when run; what
@@ -224,7 +250,7 @@ void ReescrituraDialecto::promedio(qsizetype k)
     if (tipoTramo(desde, args.front().second, 0) != TipoExpresion::Entero)
         return;
     accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
-    agregaSufijo(cierra, rasgos_.enteroTruncado.second);
+    agregaSufijoInterior(cierra, rasgos_.enteroTruncado.second);
 }
 
 // ISNULL, NULLIF and COALESCE at `k`, as the server types them: COALESCE takes the type of its
@@ -247,14 +273,14 @@ void ReescrituraDialecto::argumentosTipados(qsizetype k)
     } else if (destino == TipoExpresion::Entero && !rasgos_.enteroTruncado.first.isEmpty()
                && std::any_of(tipos.begin(), tipos.end(), [](TipoExpresion t) { return t == TipoExpresion::Decimal || t == TipoExpresion::Real; })) {
         accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
-        agregaSufijo(pareja(k + 1), rasgos_.enteroTruncado.second);
+        agregaSufijoInterior(pareja(k + 1), rasgos_.enteroTruncado.second);
     } else if (es(k, QLatin1String("NULLIF")) && destino == TipoExpresion::Texto && EsNumerico(tipos[1])) {
-        convierteTramo(args[0].first, args[0].second, tipos[1]);
+        convierteTramo(args[0].first, args[0].second, tipos[1], true);
         return;
     } else if (es(k, QLatin1String("ISNULL")) && destino == TipoExpresion::Texto) {
         for (std::size_t i = 1; i < args.size(); ++i)
             if (EsNumerico(tipos[i]))
-                convierteTramo(args[i].first, args[i].second, TipoExpresion::Texto);
+                convierteTramo(args[i].first, args[i].second, TipoExpresion::Texto, true);
         return;
     }
     if (!EsNumerico(destino) && destino != TipoExpresion::Nulo)
@@ -263,7 +289,7 @@ void ReescrituraDialecto::argumentosTipados(qsizetype k)
         if (args[i].first == args[i].second)
             nuloTipado(args[i].first);
         if (EsNumerico(destino) && tipos[i] == TipoExpresion::Texto)
-            convierteTramo(args[i].first, args[i].second, destino);
+            convierteTramo(args[i].first, args[i].second, destino, true);
     }
 }
 
@@ -282,7 +308,7 @@ void ReescrituraDialecto::resultadosTipados(qsizetype k)
         if (desde == hasta)
             nuloTipado(desde);
         if (EsNumerico(destino) && tipoTramo(desde, hasta, 0) == TipoExpresion::Texto)
-            convierteTramo(desde, hasta, destino);
+            convierteTramo(desde, hasta, destino, true);
     }
 }
 

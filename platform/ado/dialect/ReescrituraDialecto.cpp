@@ -572,6 +572,9 @@ ReescrituraDialecto::Clase ReescrituraDialecto::comparaTipos(qsizetype izquierda
         && !esSimbolo(operador, QLatin1String("!=")) && !esSimbolo(operador, QLatin1String("<="))
         && !esSimbolo(operador, QLatin1String(">=")))
         return clase;
+    // A comparison that ends the text has no right operand to look at.
+    if (izquierda < 0 || derecha >= sig_.size())
+        return clase;
     if (tokens_[sig_[izquierda]].tipo == Tipo::Cadena || tokens_[sig_[derecha]].tipo == Tipo::Cadena)
         return clase;
     qsizetype fin = finOperando(derecha);
@@ -809,6 +812,12 @@ void ReescrituraDialecto::agregaSufijo(qsizetype k, const QString& sufijo)
     // the quote, changing its text ("... = 'abc" must not become "... = 'abc LIMIT 1").
     if (k >= 0 && k < sig_.size() && !tokens_[sig_[k]].abierto)
         accion(sig_[k]).sufijo += sufijo;
+}
+
+void ReescrituraDialecto::agregaSufijoInterior(qsizetype k, const QString& sufijo)
+{
+    if (k >= 0 && k < sig_.size() && !tokens_[sig_[k]].abierto)
+        accion(sig_[k]).sufijo.prepend(sufijo);
 }
 
 ReescrituraDialecto::Accion& ReescrituraDialecto::accion(qsizetype indiceToken)

@@ -107,7 +107,7 @@ private:
     void aritmetica(qsizetype k);
     void division(qsizetype k, qsizetype inicio, qsizetype fin, TipoExpresion izquierda, TipoExpresion derecha);
     [[nodiscard]] qsizetype inicioTermino(qsizetype k);
-    void convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino);
+    void convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino, bool entero = false);
     void rechazaTramo(qsizetype desde, qsizetype hasta, const QString& mensaje);
     void nuloTipado(qsizetype k);
     [[nodiscard]] bool esNuloAritmetico(qsizetype k);
@@ -145,6 +145,9 @@ private:
     [[nodiscard]] bool derechaTexto(qsizetype k) const;
     void reescribeFecha(qsizetype k);
     void agregaSufijo(qsizetype k, const QString& sufijo);
+    // The same for a wrap around one function call, whose prefix went last onto the name: it is the
+    // innermost of the wraps ending at `k`, so its suffix goes before theirs.
+    void agregaSufijoInterior(qsizetype k, const QString& sufijo);
     Accion& accion(qsizetype k);
     void agregaToken(QString& salida, const TokenSql& tk) const;
 

@@ -25,49 +25,8 @@ bool argumentos::esFechaAlmacenada(QStringView t)
 
 bool argumentos::esHoraSola(QStringView t)
 {
-    t = t.trimmed();
-    return t.contains(u':') && !t.contains(u' ') && !t.contains(u'T')
-        && dialecto::LeeFecha(QStringLiteral("1900-01-01 ") + t.toString()).has_value();
+    return dialecto::EsHoraSola(t);
 }
-
-namespace {
-
-bool soloCifras(QStringView t)
-{
-    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
-// A date text as the server reads one: the dialect's date texts, and also '' (1 January 1900), a time
-// alone (on 1 January 1900), a time followed by AM or PM, and six-digit yymmdd.
-std::optional<QDateTime> leeTextoFecha(QStringView t)
-{
-    t = t.trimmed();
-    const QDate inicioSiglo(1900, 1, 1);
-    if (t.isEmpty())
-        return QDateTime(inicioSiglo, QTime(0, 0), Qt::UTC);
-    const QStringView sufijo = t.right(2);
-    const bool pm = sufijo.compare(u"PM", Qt::CaseInsensitive) == 0;
-    if (t.size() > 2 && (pm || sufijo.compare(u"AM", Qt::CaseInsensitive) == 0)) {
-        const QStringView resto = t.chopped(2).trimmed();
-        if (!resto.contains(u':') || !resto.back().isDigit())
-            return std::nullopt;
-        const auto leida = leeTextoFecha(resto);
-        if (!leida || leida->time().hour() > 12)
-            return std::nullopt;
-        const int hora = leida->time().hour();
-        return leida->addSecs(pm && hora < 12 ? 12 * 3600 : !pm && hora == 12 ? -12 * 3600 : 0);
-    }
-    if (t.size() == 6 && soloCifras(t))
-        return leeTextoFecha((t.left(2).toInt() < 50 ? QStringLiteral("20") : QStringLiteral("19")) + t.toString());
-    if (argumentos::esHoraSola(t))
-        return leeTextoFecha(QStringLiteral("1900-01-01 ") + t.toString());
-    const auto leida = dialecto::LeeFecha(t);
-    if (!leida)
-        return std::nullopt;
-    return QDateTime(leida->date(), leida->time(), Qt::UTC);
-}
-
-} // namespace
 
 std::optional<QDateTime> argumentos::fecha(sqlite3_value* v)
 {
@@ -77,12 +36,20 @@ std::optional<QDateTime> argumentos::fecha(sqlite3_value* v)
     }
     if (sqlite3_value_type(v) != SQLITE_TEXT)
         return std::nullopt;
-    return leeTextoFecha(texto(v));
+    const auto leida = dialecto::LeeFecha(texto(v));
+    if (!leida)
+        return std::nullopt;
+    return QDateTime(leida->date(), leida->time(), Qt::UTC);
 }
 
 namespace {
 
 using namespace argumentos;
+
+bool soloCifras(QStringView t)
+{
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
 
 enum class Parte {
     Anio, Trimestre, Mes, DiaAnio, Dia, Semana, SemanaIso, DiaSemana, Hora, Minuto, Segundo, Milisegundo, Microsegundo,
@@ -419,11 +386,8 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
             const int resto = f->time().second() * 1000 + f->time().msec();
             *f = f->addMSecs(resto >= 29999 ? 60000 - resto : -resto);
         }
-        if (tipo.nombre == QLatin1String("datetime")) {
-            // datetime keeps time in three-hundredths of a second: .999 is the next second.
-            const int ms = f->time().msec();
-            *f = f->addMSecs(((ms * 3 + 5) / 10 * 10 + 1) / 3 - ms);
-        }
+        if (tipo.nombre == QLatin1String("datetime"))
+            *f = dialecto::RedondeoDatetime(*f);
         return daTexto(ctx, textoFecha(*f));
     }
     daError(ctx, QStringLiteral("El tipo de datos '%1' no se admite en una conversión.").arg(tipoEscrito));

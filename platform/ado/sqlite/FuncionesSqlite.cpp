@@ -74,7 +74,12 @@ void posicion(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 
 void ahora(sqlite3_context* ctx, int, sqlite3_value**)
 {
-    const QByteArray texto = dialecto::FechaAlmacenada(Reloj::ahora()).toUtf8();
+    // Whole seconds, as the office server's clock gives them.
+    const QDateTime momento = Reloj::ahora();
+    const QByteArray texto =
+        dialecto::FechaAlmacenada(QDateTime(momento.date(), QTime(momento.time().hour(), momento.time().minute(),
+                                                                  momento.time().second())))
+            .toUtf8();
     sqlite3_result_text(ctx, texto.constData(), static_cast<int>(texto.size()), SQLITE_TRANSIENT);
 }
 

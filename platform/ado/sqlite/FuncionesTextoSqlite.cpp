@@ -1,5 +1,6 @@
 #include "platform/ado/sqlite/FuncionesTextoSqlite.h"
 
+#include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/ArgumentosSqlite_p.h"
 #include "runtime/Windows1252.h"
 
@@ -61,7 +62,7 @@ void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     if (esFechaAlmacenada(t)) {
         const auto momento = fecha(esNumero(a) ? b : a);
         const double dias = sqlite3_value_double(numero);
-        daTexto(ctx, textoFecha(momento->addMSecs(std::llround(dias * 86400000.0))));
+        daTexto(ctx, textoFecha(dialecto::RedondeoDatetime(momento->addMSecs(std::llround(dias * 86400000.0)))));
         return;
     }
     if (sqlite3_value_type(numero) == SQLITE_INTEGER) {

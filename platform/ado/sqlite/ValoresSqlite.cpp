@@ -35,7 +35,7 @@ QVariant ValorLeido(const QVariant& crudo, bool columnaFecha)
     }
     case QMetaType::QString:
         if (columnaFecha) {
-            if (const auto fecha = dialecto::LeeFecha(crudo.toString()))
+            if (const auto fecha = dialecto::LeeFechaConDia(crudo.toString()))
                 return *fecha;
         }
         return crudo;

@@ -12,7 +12,7 @@ namespace ado::sqlite {
 
 // A value as SQLite gave it, as the recordset holds it: NULL → a null QVariant (never an empty
 // text), integers → int when they fit, else qlonglong; reals → double; in a date column, a text
-// that LeeFecha reads → QDateTime (another text stays as it is).
+// that LeeFechaConDia reads → QDateTime (another text stays as it is).
 [[nodiscard]] QVariant ValorLeido(const QVariant& crudo, bool columnaFecha);
 
 // A value as it is bound for SQLite: QDateTime and QDate → the stored date text; in a date

@@ -41,7 +41,19 @@ void TstFuncionesSqlite::funcion_data()
     QTest::newRow("charindex: empty sought") << "KQ_CHARINDEX('', 'abc')" << "0";
     QTest::newRow("charindex: null") << "KQ_CHARINDEX(NULL, 'abc')" << "NULL";
 
-    QTest::newRow("getdate: program clock") << "KQ_GETDATE()" << "2025-03-05 09:30:15";
+    QTest::newRow("getdate: program clock, whole seconds") << "KQ_GETDATE()" << "2025-03-05 09:30:15";
+
+    // The one date reader, seen through the functions: its further forms and the server's rounding.
+    const QString ilegible =
+        QStringLiteral("ERROR: Error de conversión al convertir una fecha u hora a partir de una cadena de caracteres.");
+    QTest::newRow("fecha: las 12 AM son medianoche") << "KQ_CONVERT('31/12/2024 12:05 AM', 'datetime')" << "2024-12-31 00:05:00";
+    QTest::newRow("fecha: las 12 PM son mediodía") << "KQ_CONVERT('12:05PM', 'datetime')" << "1900-01-01 12:05:00";
+    QTest::newRow("fecha: 13 PM no es una hora") << "KQ_CONVERT('05/03/2025 13:00 PM', 'datetime')" << ilegible;
+    QTest::newRow("fecha: seis cifras imposibles") << "KQ_CONVERT('251305', 'datetime')" << ilegible;
+    QTest::newRow("fecha: blancos solos") << "KQ_CONVERT('   ', 'datetime')" << "1900-01-01 00:00:00";
+    QTest::newRow("fecha: redondeo que cambia de año")
+        << "KQ_CONVERT('31/12/2024 23:59:59.999', 'datetime')" << "2025-01-01 00:00:00";
+    QTest::newRow("fecha: resta de medio día") << "KQ_SUMA('2025-03-01 06:00:00', -0.5)" << "2025-02-28 18:00:00";
 
     QTest::newRow("like: upper pattern, accented text") << "'José Pérez' LIKE 'JOSÉ%'" << "1";
     QTest::newRow("like: accents are kept") << "'José' LIKE 'jose'" << "0";
@@ -71,7 +83,7 @@ void TstFuncionesSqlite::funcion()
 {
     QFETCH(QString, expresion);
     QFETCH(QString, valor);
-    Reloj::fija(QDateTime(QDate(2025, 3, 5), QTime(9, 30, 15)));
+    Reloj::fija(QDateTime(QDate(2025, 3, 5), QTime(9, 30, 15, 250)));
     BaseDialectoPrueba base;
     QCOMPARE(base.filas(QStringLiteral("SELECT ") + expresion), valor);
 }

@@ -44,6 +44,8 @@ void TstTraductorSqlite::traduce_data()
     QTest::addColumn<QString>("entrada");
     QTest::addColumn<QString>("salida");
 
+    QTest::newRow("comparación que termina el texto") << "SELECT 1 FROM T WHERE ID =" << "SELECT 1 FROM T WHERE ID =";
+
     // The statements the program itself sends.
     QTest::newRow("single-row lookup, upper-cased")
         << "SELECT TOP 1  * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) ='ADMIN' "
