@@ -9,8 +9,8 @@ bool ColoresAgenda::DentroDelHorario(const QDateTime& fecha, const QTime& desde,
     return !(fecha < inicio || fecha > fin);
 }
 
-ColorOle ColoresAgenda::ColorDeFranja(const QDateTime& fecha, const QTime& desde, const QTime& hasta,
-                                      TipoFranja tipo, const QString& pendiente) const
+ColorOle ColoresAgenda::ColorDeFranja(const QDateTime& fecha, const QTime& desde, const QTime& hasta, TipoFranja tipo,
+                                      const QString& pendiente) const
 {
     ColorOle color = DentroDelHorario(fecha, desde, hasta) ? horariosLaborales : horariosNoLaborales;
     if (tipo == TipoFranja::Entrevista)

@@ -9,11 +9,11 @@
 // The back colours of the agenda's note cells, with the defaults used when a colour is not
 // configured (a configured value of 0).
 struct ColoresAgenda {
-    static constexpr ColorOle EntrevistasPorDefecto{12648447};       // light yellow
-    static constexpr ColorOle EvaluacionesPorDefecto{16777152};      // light cyan
-    static constexpr ColorOle NoLaborablesPorDefecto{16761024};      // lavender
-    static constexpr ColorOle LaborablesPorDefecto{16777215};        // white
-    static constexpr ColorOle RealizadasPorDefecto{8421376};         // teal
+    static constexpr ColorOle EntrevistasPorDefecto{12648447}; // light yellow
+    static constexpr ColorOle EvaluacionesPorDefecto{16777152}; // light cyan
+    static constexpr ColorOle NoLaborablesPorDefecto{16761024}; // lavender
+    static constexpr ColorOle LaborablesPorDefecto{16777215}; // white
+    static constexpr ColorOle RealizadasPorDefecto{8421376}; // teal
 
     ColorOle entrevistas = EntrevistasPorDefecto;
     ColorOle evaluaciones = EvaluacionesPorDefecto;

@@ -3,8 +3,8 @@
 #include "agenda/SentenciasAgenda.h"
 #include "data/DB_Dll.h"
 #include "platform/ado/Recordset.h"
-#include "platform/ui/MonthView.h"
 #include "platform/ui/MSFlexGrid.h"
+#include "platform/ui/MonthView.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/Twips.h"
 #include "runtime/CursorEspera.h"
@@ -141,7 +141,8 @@ void FrmMVAgenda::LeeColores()
     const SharedRuntime& runtime = ModGlobal::Runtime();
     const auto lee = [&runtime](const char* clave, ColorOle defecto) {
         QString auxiliar;
-        return ColoresAgenda::Configurado(runtime.ValorEntero(ModGlobal::Cfg(QString::fromLatin1(clave), auxiliar)), defecto);
+        return ColoresAgenda::Configurado(runtime.ValorEntero(ModGlobal::Cfg(QString::fromLatin1(clave), auxiliar)),
+                                          defecto);
     };
     colores_.entrevistas = lee("gColorEntrevistas", ColoresAgenda::EntrevistasPorDefecto);
     colores_.evaluaciones = lee("gColorEvaluaciones", ColoresAgenda::EvaluacionesPorDefecto);

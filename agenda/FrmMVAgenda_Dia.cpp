@@ -1,12 +1,11 @@
 // The day load: the grid of the calendar's day and the pending test of its booked slots.
 #include "agenda/FrmMVAgenda.h"
-
 #include "agenda/HorarioAtencion.h"
 #include "agenda/SentenciasAgenda.h"
 #include "data/DB_Dll.h"
 #include "platform/ado/Recordset.h"
-#include "platform/ui/MonthView.h"
 #include "platform/ui/MSFlexGrid.h"
+#include "platform/ui/MonthView.h"
 #include "runtime/CursorEspera.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
@@ -62,8 +61,10 @@ void FrmMVAgenda::CargarDia()
         const QString idProceso = FuncionesVB::Trim(textoDeCampo(*RsAgenda, QStringLiteral("IdProcesoBusqueda")));
         const QString idEntrevista = FuncionesVB::Trim(textoDeCampo(*RsAgenda, QStringLiteral("IdEntrevista")));
         const TipoFranja tipo = ClasificaFranja(idProceso, idEntrevista);
-        const QDateTime fecha = ModGlobal::Runtime().ValorCampo(RsAgenda->Fields()[QStringLiteral("Fecha")].Value()).toDateTime();
-        const QString pendiente = EstaPendiente(idEntrevista, tipo == TipoFranja::Entrevista, tipo == TipoFranja::Evaluacion);
+        const QDateTime fecha
+            = ModGlobal::Runtime().ValorCampo(RsAgenda->Fields()[QStringLiteral("Fecha")].Value()).toDateTime();
+        const QString pendiente
+            = EstaPendiente(idEntrevista, tipo == TipoFranja::Entrevista, tipo == TipoFranja::Evaluacion);
 
         grid_->setTextMatrix(i, Hora, fecha.toString(QStringLiteral("HH:mm")));
         grid_->setTextMatrix(i, Nota, textoDeCampo(*RsAgenda, QStringLiteral("Mensaje")));

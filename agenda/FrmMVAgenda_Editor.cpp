@@ -1,6 +1,5 @@
 // The in-place note editor: opening it over a free slot, the closing keys and the save.
 #include "agenda/FrmMVAgenda.h"
-
 #include "agenda/SentenciasAgenda.h"
 #include "data/DB_Dll.h"
 #include "platform/ado/Connection.h"
@@ -71,7 +70,8 @@ void FrmMVAgenda::EditKeyCode(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyCode,
     const Paso atiendePendientes = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     switch (KeyCode) {
     case Intro:
-        EjecutaPasos({enfocaGrid, atiendePendientes, [&] {
+        EjecutaPasos({enfocaGrid, atiendePendientes,
+                      [&] {
                           if (MsFlexGrid.Col() == Nota) {
                               if (MsFlexGrid.Row() < MsFlexGrid.Rows() - 1) {
                                   MsFlexGrid.setRow(MsFlexGrid.Row() + 1);
@@ -92,14 +92,16 @@ void FrmMVAgenda::EditKeyCode(MSFlexGrid& MsFlexGrid, TextBox& Edt, int KeyCode,
                      manejador);
         break;
     case Arriba:
-        EjecutaPasos({enfocaGrid, atiendePendientes, [&] {
+        EjecutaPasos({enfocaGrid, atiendePendientes,
+                      [&] {
                           if (MsFlexGrid.Row() > MsFlexGrid.FixedRows())
                               MsFlexGrid.setRow(MsFlexGrid.Row() - 1);
                       }},
                      manejador);
         break;
     case Abajo:
-        EjecutaPasos({enfocaGrid, atiendePendientes, [&] {
+        EjecutaPasos({enfocaGrid, atiendePendientes,
+                      [&] {
                           if (MsFlexGrid.Row() < MsFlexGrid.Rows() - 1)
                               MsFlexGrid.setRow(MsFlexGrid.Row() + 1);
                       }},
@@ -125,16 +127,18 @@ bool FrmMVAgenda::Campo_Valida(TextBox& Texto)
         guardadoFallido_ = true;
         Texto.setDataField(marcador);
         ModGlobal::Runtime().AntesDeMensaje(this);
-        Dialogos::actual().MsgBox(QStringLiteral("La nota no se ha podido guardar: %1.\n\nEl texto sigue en el editor: pulse "
-                                                 "Intro para intentarlo de nuevo o Escape para descartarlo.")
-                                      .arg(causa),
-                                  Msg::OkSolo + Msg::Exclamacion, QStringLiteral("Agenda"));
+        Dialogos::actual().MsgBox(
+            QStringLiteral("La nota no se ha podido guardar: %1.\n\nEl texto sigue en el editor: pulse "
+                           "Intro para intentarlo de nuevo o Escape para descartarlo.")
+                .arg(causa),
+            Msg::OkSolo + Msg::Exclamacion, QStringLiteral("Agenda"));
         ModGlobal::Runtime().DespuesDeMensaje(this);
         return false;
     };
     const qsizetype largo = nota.toUcs4().size();
     if (largo > SentenciasAgenda::LargoNota)
-        return noGuardada(QStringLiteral("tiene %1 caracteres y una nota admite %2").arg(largo).arg(SentenciasAgenda::LargoNota));
+        return noGuardada(
+            QStringLiteral("tiene %1 caracteres y una nota admite %2").arg(largo).arg(SentenciasAgenda::LargoNota));
     if (!sobrescribeNotaAjena(id, nota))
         return false;
     QString sentencia = SentenciasAgenda::GuardaNota(nota, id);
@@ -186,7 +190,6 @@ void FrmMVAgenda::MSFGAgenda_DblClick()
         // A double click that cannot open the editor simply leaves it closed.
     }
 }
-
 
 bool FrmMVAgenda::MSFGAgenda_CierraEditor()
 {

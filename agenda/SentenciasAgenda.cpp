@@ -16,12 +16,14 @@ QString SentenciasAgenda::ExisteDia(const QString& tabla, const QDate& dia)
 QString SentenciasAgenda::SlotsDelDia(const QDate& dia)
 {
     const QString fecha = DiaSinCeros(dia);
-    return QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '%1' AND '%1 23:59' ORDER BY FECHA, ID").arg(fecha);
+    return QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '%1' AND '%1 23:59' ORDER BY FECHA, ID")
+        .arg(fecha);
 }
 
 QString SentenciasAgenda::Pendiente(const QString& id, bool esEntrevista)
 {
-    const QString vista = esEntrevista ? QStringLiteral("P_EntrevistasPendientes") : QStringLiteral("P_EvaluacionesPendientes");
+    const QString vista
+        = esEntrevista ? QStringLiteral("P_EntrevistasPendientes") : QStringLiteral("P_EvaluacionesPendientes");
     return QStringLiteral("SELECT ID FROM %1 WHERE ID = %2").arg(vista, id);
 }
 

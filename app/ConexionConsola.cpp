@@ -41,7 +41,8 @@ bool ConexionConsola::Abre(QTextStream& errores)
         const ado::Errors& lista = db().gCnn().Errors();
         for (int i = 0; i < lista.Count(); ++i) {
             errores << lista.Item(i).Description << Qt::endl;
-            RegistroErrores::anota(Reloj::ahora(), QStringLiteral("Conexion"), lista.Item(i).Number, lista.Item(i).Description);
+            RegistroErrores::anota(Reloj::ahora(), QStringLiteral("Conexion"), lista.Item(i).Number,
+                                   lista.Item(i).Description);
         }
         return false;
     }

@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // The catalogue as start-up prepares it, for a tool connected by a connection string.
 void preparaCatalogo(QTextStream& errores)
 {
@@ -31,13 +30,15 @@ void preparaCatalogo(QTextStream& errores)
 
 } // namespace
 
-std::optional<ConsolaConsulta::Opciones> ConsolaConsulta::LeeOpciones(const QStringList& argumentos, QTextStream& errores)
+std::optional<ConsolaConsulta::Opciones> ConsolaConsulta::LeeOpciones(const QStringList& argumentos,
+                                                                      QTextStream& errores)
 {
     Opciones o;
     QStringList posicionales;
     const std::pair<const char*, QString*> conValor[] = {
         {"--campo", &o.campo}, {"--clave", &o.clave}, {"--where", &o.where}, {"--valores-default", &o.valoresDefault}};
-    const std::pair<const char*, bool*> marcas[] = {{"--arbol", &o.arbol}, {"--checks", &o.checks}, {"--cantidades", &o.cantidades}};
+    const std::pair<const char*, bool*> marcas[]
+        = {{"--arbol", &o.arbol}, {"--checks", &o.checks}, {"--cantidades", &o.cantidades}};
     bool bien = true;
     for (qsizetype i = 0; bien && i < argumentos.size(); ++i) {
         const QString& a = argumentos[i];
@@ -61,7 +62,8 @@ std::optional<ConsolaConsulta::Opciones> ConsolaConsulta::LeeOpciones(const QStr
         }
         bien = conocida;
     }
-    if (!bien || posicionales.size() != 2 || posicionales[0].trimmed().isEmpty() || posicionales[1].trimmed().isEmpty()) {
+    if (!bien || posicionales.size() != 2 || posicionales[0].trimmed().isEmpty()
+        || posicionales[1].trimmed().isEmpty()) {
         errores << kUso << Qt::endl;
         return std::nullopt;
     }
@@ -106,6 +108,6 @@ int ConsolaConsulta::Ejecuta(const Opciones& opciones, QTextStream& salida, QTex
     return consultas.Valores ? kSalidaAceptada : kSalidaCancelada;
 }
 
-const char* const ConsolaConsulta::kUso =
-    "Uso: agenda-consulta CONEXION TABLA_O_SELECT [--arbol] [--checks] [--campo CAMPO] [--clave TEXTO]\n"
-    "                     [--where CONDICION] [--cantidades] [--valores-default TEXTO]";
+const char* const ConsolaConsulta::kUso
+    = "Uso: agenda-consulta CONEXION TABLA_O_SELECT [--arbol] [--checks] [--campo CAMPO] [--clave TEXTO]\n"
+      "                     [--where CONDICION] [--cantidades] [--valores-default TEXTO]";

@@ -17,7 +17,7 @@ bool esConsulta(const QString& sentencia)
 {
     const QString inicio = FuncionesVB::LTrim(sentencia).trimmed().left(7).toUpper();
     return inicio.startsWith(QLatin1String("SELECT")) || inicio.startsWith(QLatin1String("WITH "))
-           || inicio.startsWith(u'(');
+        || inicio.startsWith(u'(');
 }
 
 // Runs statement number `numero`; false when it failed. A failure that the program keeps quiet (or
@@ -42,12 +42,15 @@ bool ejecutaSentencia(DB_Dll& db, QString sentencia, int numero, const DialogosC
     const ado::Errors& lista = db.gCnn().Errors();
     if (dialogos.errores() == erroresAntes) {
         for (int i = 0; i < lista.Count(); ++i)
-            errores << QStringLiteral("Error %1: %2").arg(lista.Item(i).Number).arg(lista.Item(i).Description) << Qt::endl;
+            errores << QStringLiteral("Error %1: %2").arg(lista.Item(i).Number).arg(lista.Item(i).Description)
+                    << Qt::endl;
     }
     const bool bien = lista.Count() == 0 && dialogos.errores() == erroresAntes;
     if (!bien)
-        salida.fallo(numero, lista.Count() > 0 ? QStringLiteral("Error %1: %2").arg(lista.Item(0).Number).arg(lista.Item(0).Description)
-                                               : QStringLiteral("falló (el motivo está en la salida de errores)"));
+        salida.fallo(numero,
+                     lista.Count() > 0
+                         ? QStringLiteral("Error %1: %2").arg(lista.Item(0).Number).arg(lista.Item(0).Description)
+                         : QStringLiteral("falló (el motivo está en la salida de errores)"));
     return bien;
 }
 
@@ -144,10 +147,11 @@ int ConsolaSql::Ejecuta(const QStringList& argumentos, QTextStream& entrada, QTe
     return estado;
 }
 
-const char* const ConsolaSql::kUso =
-    "Uso: agenda-sql [--csv | --json] CONEXION [SENTENCIA...]\n"
-    "     agenda-sql --traducir-oracle [TEXTO...]\n"
-    "Sin sentencias en la línea de órdenes, se leen de la entrada estándar.\n"
-    "CONEXION: \"Provider=SQLite;Database=RUTA\", \"Provider=PostgreSQL;Server=...;Database=...;UId=...;Pwd=...\",\n"
-    "\"Provider=SQLOLEDB;...\", \"Provider=OraOLEDB.Oracle.1;...\", \"Provider=ODBC;DSN=...\" o la línea del programa (@Server=...;).\n"
-    "--csv: filas en CSV (RFC 4180); --json: un objeto JSON por fila.";
+const char* const ConsolaSql::kUso
+    = "Uso: agenda-sql [--csv | --json] CONEXION [SENTENCIA...]\n"
+      "     agenda-sql --traducir-oracle [TEXTO...]\n"
+      "Sin sentencias en la línea de órdenes, se leen de la entrada estándar.\n"
+      "CONEXION: \"Provider=SQLite;Database=RUTA\", \"Provider=PostgreSQL;Server=...;Database=...;UId=...;Pwd=...\",\n"
+      "\"Provider=SQLOLEDB;...\", \"Provider=OraOLEDB.Oracle.1;...\", \"Provider=ODBC;DSN=...\" o la línea del "
+      "programa (@Server=...;).\n"
+      "--csv: filas en CSV (RFC 4180); --json: un objeto JSON por fila.";

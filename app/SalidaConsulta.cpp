@@ -13,7 +13,8 @@ QString textoReal(double valor)
 {
     char texto[32];
     const auto [fin, error] = std::to_chars(texto, texto + sizeof texto, valor);
-    QString resultado = error == std::errc() ? QString::fromLatin1(texto, fin - texto) : QString::number(valor, 'g', 17);
+    QString resultado
+        = error == std::errc() ? QString::fromLatin1(texto, fin - texto) : QString::number(valor, 'g', 17);
     if (std::isfinite(valor) && !resultado.contains(u'.') && !resultado.contains(u'e'))
         resultado += QLatin1String(".0");
     return resultado;
@@ -44,7 +45,8 @@ QString textoMaquina(const QVariant& valor)
 {
     if (valor.typeId() == QMetaType::QDateTime) {
         const QDateTime fecha = valor.toDateTime();
-        return fecha.toString(fecha.time().msec() ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz") : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return fecha.toString(fecha.time().msec() ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")
+                                                  : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
     if (valor.typeId() == QMetaType::Bool)
         return valor.toBool() ? QStringLiteral("1") : QStringLiteral("0");
@@ -64,7 +66,8 @@ QString textoTabla(const QVariant& valor)
 
 QString campoCsv(const QString& texto)
 {
-    if (!texto.isEmpty() && !texto.contains(u',') && !texto.contains(u'"') && !texto.contains(u'\n') && !texto.contains(u'\r'))
+    if (!texto.isEmpty() && !texto.contains(u',') && !texto.contains(u'"') && !texto.contains(u'\n')
+        && !texto.contains(u'\r'))
         return texto;
     return u'"' + QString(texto).replace(u'"', QLatin1String("\"\"")) + u'"';
 }
@@ -79,11 +82,21 @@ QString cadenaJson(const QString& texto)
     QString resultado = QStringLiteral("\"");
     for (const QChar c : texto) {
         switch (c.unicode()) {
-        case '"': resultado += QLatin1String("\\\""); break;
-        case '\\': resultado += QLatin1String("\\\\"); break;
-        case '\n': resultado += QLatin1String("\\n"); break;
-        case '\r': resultado += QLatin1String("\\r"); break;
-        case '\t': resultado += QLatin1String("\\t"); break;
+        case '"':
+            resultado += QLatin1String("\\\"");
+            break;
+        case '\\':
+            resultado += QLatin1String("\\\\");
+            break;
+        case '\n':
+            resultado += QLatin1String("\\n");
+            break;
+        case '\r':
+            resultado += QLatin1String("\\r");
+            break;
+        case '\t':
+            resultado += QLatin1String("\\t");
+            break;
         default:
             if (c.unicode() < 0x20)
                 resultado += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
@@ -105,11 +118,7 @@ QString valorJson(const QVariant& valor)
 
 } // namespace
 
-SalidaConsulta::SalidaConsulta(Formato formato, QTextStream& salida)
-    : formato_(formato)
-    , salida_(salida)
-{
-}
+SalidaConsulta::SalidaConsulta(Formato formato, QTextStream& salida) : formato_(formato), salida_(salida) { }
 
 void SalidaConsulta::separa()
 {
@@ -140,9 +149,15 @@ void SalidaConsulta::filas(ado::Recordset& rs)
         for (int i = 0; i < campos.Count(); ++i) {
             const QVariant valor = campos.Item(i).Value();
             switch (formato_) {
-            case Formato::Tabla: fila << textoTabla(valor); break;
-            case Formato::Csv: fila << valorCsv(valor); break;
-            case Formato::Json: fila << cadenaJson(nombres[i]) + QLatin1String(": ") + valorJson(valor); break;
+            case Formato::Tabla:
+                fila << textoTabla(valor);
+                break;
+            case Formato::Csv:
+                fila << valorCsv(valor);
+                break;
+            case Formato::Json:
+                fila << cadenaJson(nombres[i]) + QLatin1String(": ") + valorJson(valor);
+                break;
             }
         }
         if (formato_ == Formato::Json)
@@ -164,7 +179,8 @@ void SalidaConsulta::afectados(int32_t registros)
         if (registros < 0)
             salida_ << QStringLiteral("Hecho (la base de datos no dice cuántos registros afectó)");
         else
-            salida_ << (registros == 1 ? QStringLiteral("1 registro afectado") : QStringLiteral("%1 registros afectados").arg(registros));
+            salida_ << (registros == 1 ? QStringLiteral("1 registro afectado")
+                                       : QStringLiteral("%1 registros afectados").arg(registros));
         salida_ << '\n';
         break;
     case Formato::Csv:
@@ -182,9 +198,15 @@ void SalidaConsulta::fallo(int numero, const QString& error)
     separa();
     const QString marca = QStringLiteral("Sentencia %1: %2").arg(numero).arg(QString(error).replace(u'\n', u' '));
     switch (formato_) {
-    case Formato::Tabla: salida_ << marca << '\n'; break;
-    case Formato::Csv: salida_ << "error\r\n" << campoCsv(marca) << "\r\n"; break;
-    case Formato::Json: salida_ << "{\"sentencia\": " << numero << ", \"error\": " << cadenaJson(error) << "}\n"; break;
+    case Formato::Tabla:
+        salida_ << marca << '\n';
+        break;
+    case Formato::Csv:
+        salida_ << "error\r\n" << campoCsv(marca) << "\r\n";
+        break;
+    case Formato::Json:
+        salida_ << "{\"sentencia\": " << numero << ", \"error\": " << cadenaJson(error) << "}\n";
+        break;
     }
     salida_.flush();
 }

@@ -16,9 +16,9 @@
 #include <QApplication>
 
 namespace {
-const char* const kUso =
-    "Uso: agenda [\"@Server=SERVIDOR;@DbName=BASE;@Usuario=USUARIO;@Password=CLAVE;@Proveedor=PROVEEDOR;\"]\n"
-    "Sin línea de arranque, abre la base propia que nombre CN000pr.INI o muestra \"Control de Acceso\".";
+const char* const kUso
+    = "Uso: agenda [\"@Server=SERVIDOR;@DbName=BASE;@Usuario=USUARIO;@Password=CLAVE;@Proveedor=PROVEEDOR;\"]\n"
+      "Sin línea de arranque, abre la base propia que nombre CN000pr.INI o muestra \"Control de Acceso\".";
 }
 
 int main(int argc, char* argv[])
@@ -36,17 +36,16 @@ int main(int argc, char* argv[])
     try {
         FrmMVAgenda ventana;
         ventana.Form_Load(FuncionesVB::EnBlanco(ParametrosArranque::LineaDeOrdenes()) ? BaseLocal::LineaDeArranque()
-                                                                                    : QString());
+                                                                                      : QString());
         ventana.show();
         return QApplication::exec();
     } catch (const FinDePrograma&) {
         return 0;
     } catch (const ErrorVB& error) {
         // The start-up could not be completed: say why instead of vanishing.
-        Dialogos::actual().MsgBox(QStringLiteral("No se pudo iniciar la agenda.\nError %1: %2")
-                                      .arg(error.numero())
-                                      .arg(error.descripcion()),
-                                  Msg::OkSolo + Msg::Critico, QStringLiteral("Agenda"));
+        Dialogos::actual().MsgBox(
+            QStringLiteral("No se pudo iniciar la agenda.\nError %1: %2").arg(error.numero()).arg(error.descripcion()),
+            Msg::OkSolo + Msg::Critico, QStringLiteral("Agenda"));
         return 1;
     }
 }

@@ -15,9 +15,10 @@
 // agenda-demo "Provider=PostgreSQL;Server=...;Database=...;UId=...;Pwd=..." [--sin-demo]: creates the
 // agenda's database on that server, with the demo data unless --sin-demo.
 namespace {
-const char* const kUso =
-    "Uso: agenda-demo RUTA\n"
-    "     agenda-demo \"Provider=PostgreSQL;Server=SERVIDOR[:PUERTO];Database=BASE;UId=USUARIO;Pwd=CLAVE\" [--sin-demo]";
+const char* const kUso
+    = "Uso: agenda-demo RUTA\n"
+      "     agenda-demo \"Provider=PostgreSQL;Server=SERVIDOR[:PUERTO];Database=BASE;UId=USUARIO;Pwd=CLAVE\" "
+      "[--sin-demo]";
 }
 
 int main(int argc, char* argv[])
@@ -29,7 +30,8 @@ int main(int argc, char* argv[])
     ConfiguracionRegional::Fija();
     QTextStream errores(stderr);
     const bool sinDemo = args.removeAll(QStringLiteral("--sin-demo")) > 0;
-    const bool enServidor = !args.isEmpty() && args.first().trimmed().startsWith(QLatin1String("Provider="), Qt::CaseInsensitive);
+    const bool enServidor
+        = !args.isEmpty() && args.first().trimmed().startsWith(QLatin1String("Provider="), Qt::CaseInsensitive);
     // An argument that starts with "-" is an option this program does not know, never a file's name.
     if (args.size() != 1 || (sinDemo && !enServidor) || args.first().startsWith(u'-')) {
         errores << kUso << Qt::endl;

@@ -19,7 +19,10 @@ BancoAgenda* instancia = nullptr;
 // A benchmark that reaches a dialog measures nothing: the run stops with the dialog's text.
 class DialogosDeBanco : public Dialogos {
 public:
-    int MsgBox(const QString& texto, int, const QString& titulo) override { termina(titulo + QStringLiteral(": ") + texto); }
+    int MsgBox(const QString& texto, int, const QString& titulo) override
+    {
+        termina(titulo + QStringLiteral(": ") + texto);
+    }
     QString InputBox(const QString& texto, const QString&, const QString&) override { termina(texto); }
     int16_t ReportaError(int32_t numero, const QString& descripcion, const QString& contexto) override
     {
@@ -68,7 +71,8 @@ void BancoAgenda::prepara()
 
 QString BancoAgenda::lineaDemo() const
 {
-    return QStringLiteral("@Server=(local);@DbName=%1;@Usuario=admin;@Password=admin;@Proveedor=SQLite;").arg(rutaDemo_);
+    return QStringLiteral("@Server=(local);@DbName=%1;@Usuario=admin;@Password=admin;@Proveedor=SQLite;")
+        .arg(rutaDemo_);
 }
 
 QDate BancoAgenda::diaCon(int franjas) const
@@ -85,19 +89,30 @@ void BancoAgenda::reservaDias(const QString& cadena)
     for (const int franjas : {28, 56}) {
         const QDate dia = actual().diaCon(franjas);
         const int minutos = 14 * 60 / franjas;
-        c.Execute(QStringLiteral("EXEC KQ_CREARAGENDA '%1', %2").arg(dia.toString(QStringLiteral("dd/MM/yyyy"))).arg(minutos));
+        c.Execute(QStringLiteral("EXEC KQ_CREARAGENDA '%1', %2")
+                      .arg(dia.toString(QStringLiteral("dd/MM/yyyy")))
+                      .arg(minutos));
         for (int i = 1; i < franjas; i += 2, ++id) {
             const QString momento = dia.toString(QStringLiteral("dd/MM/yyyy")) + u' '
-                                   + QTime(7, 0).addSecs(60 * minutos * i).toString(QStringLiteral("HH:mm"));
+                + QTime(7, 0).addSecs(60 * minutos * i).toString(QStringLiteral("HH:mm"));
             const int realizada = (id / 2) % 2;
             if (id % 2 == 0) {
-                c.Execute(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (%1, 1, 1, %2)")
-                              .arg(id).arg(realizada));
-                c.Execute(QStringLiteral("UPDATE MV_AGENDA SET IdProcesoBusqueda = 1, IdEntrevista = %1, Mensaje = 'Entrevista %1' "
-                                         "WHERE FECHA = '%2'").arg(id).arg(momento));
+                c.Execute(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) "
+                                         "VALUES (%1, 1, 1, %2)")
+                              .arg(id)
+                              .arg(realizada));
+                c.Execute(
+                    QStringLiteral(
+                        "UPDATE MV_AGENDA SET IdProcesoBusqueda = 1, IdEntrevista = %1, Mensaje = 'Entrevista %1' "
+                        "WHERE FECHA = '%2'")
+                        .arg(id)
+                        .arg(momento));
             } else {
-                c.Execute(QStringLiteral("INSERT INTO MV_EVALUACIONES (ID, IdCandidato, Realizada) VALUES (%1, 1, %2)").arg(id).arg(realizada));
-                c.Execute(QStringLiteral("UPDATE MV_AGENDA SET IdEntrevista = %1 WHERE FECHA = '%2'").arg(id).arg(momento));
+                c.Execute(QStringLiteral("INSERT INTO MV_EVALUACIONES (ID, IdCandidato, Realizada) VALUES (%1, 1, %2)")
+                              .arg(id)
+                              .arg(realizada));
+                c.Execute(
+                    QStringLiteral("UPDATE MV_AGENDA SET IdEntrevista = %1 WHERE FECHA = '%2'").arg(id).arg(momento));
             }
         }
     }

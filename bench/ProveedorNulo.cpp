@@ -4,5 +4,6 @@
 
 void ProveedorNulo::RegistraComoOracle()
 {
-    ado::RegistroProveedores::registra(QStringLiteral("OraOLEDB.Oracle.1"), [] { return std::make_unique<ProveedorNulo>(); });
+    ado::RegistroProveedores::registra(QStringLiteral("OraOLEDB.Oracle.1"),
+                                       [] { return std::make_unique<ProveedorNulo>(); });
 }

@@ -1,15 +1,14 @@
 #include "ProxyLatencia.h"
 
 #include <arpa/inet.h>
+#include <array>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <array>
-#include <stdexcept>
 
 namespace {
 

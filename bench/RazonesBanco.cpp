@@ -64,8 +64,8 @@ void RazonesBanco::Finalize()
         const double real = t.real / suelo->second.real;
         const double juzgada = meta->second.tiempoReal ? real : cpu;
         std::printf("%-32s %9.2fx %9.2fx %7.2fx %s%s%s\n", nombre.c_str(), cpu, real, meta->second.razonMaxima,
-                    juzgada <= meta->second.razonMaxima ? "cumple" : "NO cumple", meta->second.tiempoReal ? " (real)" : "",
-                    t.mediana ? " (medianas)" : "");
+                    juzgada <= meta->second.razonMaxima ? "cumple" : "NO cumple",
+                    meta->second.tiempoReal ? " (real)" : "", t.mediana ? " (medianas)" : "");
     }
     std::fflush(stdout);
 }

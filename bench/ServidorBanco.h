@@ -1,10 +1,9 @@
 #pragma once
 
-#include <benchmark/benchmark.h>
-
 #include <QString>
 #include <QTemporaryDir>
 
+#include <benchmark/benchmark.h>
 #include <exception>
 #include <optional>
 

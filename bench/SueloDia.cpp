@@ -5,8 +5,9 @@
 
 void MideSueloDia(benchmark::State& estado, QSqlDatabase& base, const QDate& dia)
 {
-    const QString consulta = QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '%1 00:00:00' AND '%1 23:59:00'")
-                                 .arg(dia.toString(Qt::ISODate));
+    const QString consulta
+        = QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '%1 00:00:00' AND '%1 23:59:00'")
+              .arg(dia.toString(Qt::ISODate));
     int filas = 0;
     for (auto _ : estado) {
         QSqlQuery q(base);

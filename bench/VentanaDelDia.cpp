@@ -1,7 +1,6 @@
 #include "VentanaDelDia.h"
 
 #include "BancoAgenda.h"
-
 #include "agenda/FrmMVAgenda.h"
 #include "platform/ui/MonthView.h"
 #include "runtime/Reloj.h"

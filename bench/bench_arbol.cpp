@@ -8,7 +8,6 @@
 #include <QTreeWidget>
 
 #include <benchmark/benchmark.h>
-
 #include <optional>
 #include <vector>
 
@@ -101,14 +100,16 @@ void BM_Arbol_TreeView(benchmark::State& estado)
     TreeView arbol(nullptr);
     for (auto _ : estado) {
         arbol.Limpia();
-        QTreeWidgetItem* actual = arbol.Agrega({}, TreeView::tvwNext, QStringLiteral("A"), QStringLiteral("Consulta..."));
+        QTreeWidgetItem* actual
+            = arbol.Agrega({}, TreeView::tvwNext, QStringLiteral("A"), QStringLiteral("Consulta..."));
         for (const Fila& f : filas()) {
             const QString clave = u'A' + f.codigo;
             while (actual->parent() && clave.size() < TreeView::Clave(actual).size())
                 actual = actual->parent();
-            actual = arbol.Agrega(TreeView::Clave(actual),
-                                  clave.size() > TreeView::Clave(actual).size() ? TreeView::tvwChild : TreeView::tvwNext, clave,
-                                  f.codigo + QStringLiteral(" - ") + f.descripcion);
+            actual
+                = arbol.Agrega(TreeView::Clave(actual),
+                               clave.size() > TreeView::Clave(actual).size() ? TreeView::tvwChild : TreeView::tvwNext,
+                               clave, f.codigo + QStringLiteral(" - ") + f.descripcion);
         }
     }
     estado.SetItemsProcessed(estado.iterations() * 100'000);
@@ -127,7 +128,8 @@ void BM_Arbol_QTreeWidget(benchmark::State& estado)
         for (const Fila& f : filas()) {
             while (pila.size() > 1 && pila.back().first >= f.codigo.size())
                 pila.pop_back();
-            auto* nodo = new QTreeWidgetItem(pila.back().second, QStringList{f.codigo + QStringLiteral(" - ") + f.descripcion});
+            auto* nodo = new QTreeWidgetItem(pila.back().second,
+                                             QStringList{f.codigo + QStringLiteral(" - ") + f.descripcion});
             pila.emplace_back(f.codigo.size(), nodo);
         }
     }

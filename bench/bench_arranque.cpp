@@ -2,7 +2,6 @@
 // window that opens the same file and fills a table with the same rows.
 #include "BancoAgenda.h"
 #include "RazonesBanco.h"
-
 #include "agenda/FrmMVAgenda.h"
 
 #include <QSqlDatabase>
@@ -36,7 +35,8 @@ void BM_Arranque_Suelo(benchmark::State& estado)
 {
     const QString ruta = BancoAgenda::actual().rutaDemo();
     const QString hoy = QDate::currentDate().toString(Qt::ISODate);
-    const QString consulta = QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '%1 00:00:00' AND '%1 23:59:00'").arg(hoy);
+    const QString consulta
+        = QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '%1 00:00:00' AND '%1 23:59:00'").arg(hoy);
     const QString nombre = QStringLiteral("suelo_arranque");
     for (auto _ : estado) {
         {
@@ -52,7 +52,8 @@ void BM_Arranque_Suelo(benchmark::State& estado)
             tabla->setColumnCount(6);
             for (int fila = 0; q.next(); ++fila) {
                 tabla->setRowCount(fila + 1);
-                tabla->setItem(fila, 0, new QTableWidgetItem(q.value(1).toDateTime().toString(QStringLiteral("HH:mm"))));
+                tabla->setItem(fila, 0,
+                               new QTableWidgetItem(q.value(1).toDateTime().toString(QStringLiteral("HH:mm"))));
                 tabla->setItem(fila, 1, new QTableWidgetItem(q.value(4).toString()));
                 tabla->setItem(fila, 2, new QTableWidgetItem(q.value(2).toString()));
                 tabla->setItem(fila, 3, new QTableWidgetItem(q.value(3).toString()));

@@ -6,7 +6,6 @@
 // throwaway cluster started for the run; without PostgreSQL's programs they skip themselves.
 #include "RazonesBanco.h"
 #include "ServidorBanco.h"
-
 #include "copia/CopiaAgenda.h"
 #include "copia/ProgresoCopia.h"
 #include "db/ArchivoBaseDatos.h"
@@ -16,10 +15,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <sqlite3.h>
-
 #include <benchmark/benchmark.h>
-
+#include <sqlite3.h>
 #include <stdexcept>
 
 namespace {
@@ -33,9 +30,9 @@ const QString kBase = QStringLiteral("banco_copia");
 class AgendaParaCopiar {
 public:
     explicit AgendaParaCopiar(const QString& servidor)
-        : archivo_(carpeta_.filePath(QStringLiteral("puesto.db")))
-        , filasCopy_(carpeta_.filePath(QStringLiteral("filas.txt")))
-        , destino_(servidor + QStringLiteral(";Database=") + kBase)
+        : archivo_(carpeta_.filePath(QStringLiteral("puesto.db"))),
+          filasCopy_(carpeta_.filePath(QStringLiteral("filas.txt"))),
+          destino_(servidor + QStringLiteral(";Database=") + kBase)
     {
         ArchivoBaseDatos::Crea(archivo_, false, QDate(2025, 3, 3));
         BaseServidor::Crea(destino_, false, QDate(2025, 3, 3));
@@ -43,26 +40,31 @@ public:
         sqlite3_open(QFile::encodeName(archivo_).constData(), &base);
         sqlite3_exec(base, "BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt* inserta = nullptr;
-        sqlite3_prepare_v2(base, "INSERT INTO MV_AGENDA (ID, FECHA, IdProcesoBusqueda, IdEntrevista, Mensaje) VALUES (?, ?, ?, ?, ?)",
-                           -1, &inserta, nullptr);
+        sqlite3_prepare_v2(
+            base, "INSERT INTO MV_AGENDA (ID, FECHA, IdProcesoBusqueda, IdEntrevista, Mensaje) VALUES (?, ?, ?, ?, ?)",
+            -1, &inserta, nullptr);
         QFile texto(filasCopy_);
         if (!texto.open(QIODevice::WriteOnly))
             throw std::runtime_error("no se pudo escribir el archivo de filas");
         const QDateTime inicio(QDate(2025, 3, 3), QTime(7, 0));
         for (int i = 1; i <= kFilas; ++i) {
-            const QByteArray fecha = inicio.addSecs(60LL * 30 * i).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
+            const QByteArray fecha
+                = inicio.addSecs(60LL * 30 * i).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
             const bool reservado = i % 7 == 0;
-            const QByteArray mensaje = i % 3 == 0 ? QStringLiteral("Llamar a José por la entrevista nº %1").arg(i).toUtf8() : QByteArray();
+            const QByteArray mensaje
+                = i % 3 == 0 ? QStringLiteral("Llamar a José por la entrevista nº %1").arg(i).toUtf8() : QByteArray();
             sqlite3_bind_int(inserta, 1, i);
             sqlite3_bind_text(inserta, 2, fecha.constData(), static_cast<int>(fecha.size()), SQLITE_STATIC);
             reservado ? sqlite3_bind_int(inserta, 3, i % 50) : sqlite3_bind_null(inserta, 3);
             reservado ? sqlite3_bind_int(inserta, 4, i) : sqlite3_bind_null(inserta, 4);
-            mensaje.isEmpty() ? sqlite3_bind_null(inserta, 5)
-                              : sqlite3_bind_text(inserta, 5, mensaje.constData(), static_cast<int>(mensaje.size()), SQLITE_STATIC);
+            mensaje.isEmpty()
+                ? sqlite3_bind_null(inserta, 5)
+                : sqlite3_bind_text(inserta, 5, mensaje.constData(), static_cast<int>(mensaje.size()), SQLITE_STATIC);
             sqlite3_step(inserta);
             sqlite3_reset(inserta);
-            texto.write(QByteArray::number(i) + '\t' + fecha + '\t' + (reservado ? QByteArray::number(i % 50) : "\\N") + '\t'
-                        + (reservado ? QByteArray::number(i) : "\\N") + '\t' + (mensaje.isEmpty() ? "\\N" : mensaje) + '\n');
+            texto.write(QByteArray::number(i) + '\t' + fecha + '\t' + (reservado ? QByteArray::number(i % 50) : "\\N")
+                        + '\t' + (reservado ? QByteArray::number(i) : "\\N") + '\t'
+                        + (mensaje.isEmpty() ? "\\N" : mensaje) + '\n');
         }
         sqlite3_finalize(inserta);
         sqlite3_exec(base, "COMMIT", nullptr, nullptr, nullptr);
@@ -91,7 +93,8 @@ void BM_CopiaAgendaAlServidor(benchmark::State& estado)
     ProgresoCopia progreso(errores, false);
     for (auto _ : estado) {
         informe.clear();
-        if (CopiaAgenda::Ejecuta({agenda->archivo(), agenda->destino(), true}, salida, errores, progreso) != CopiaAgenda::Bien) {
+        if (CopiaAgenda::Ejecuta({agenda->archivo(), agenda->destino(), true}, salida, errores, progreso)
+            != CopiaAgenda::Bien) {
             estado.SkipWithError(informe.toStdString().c_str());
             return;
         }
@@ -107,14 +110,27 @@ void BM_CopiaAgendaAlServidor_Suelo(benchmark::State& estado)
     if (!agenda)
         return;
     const ServidorBanco& servidor = ServidorBanco::actual();
-    const QStringList argumentos{QStringLiteral("-h"), servidor.host(), QStringLiteral("-p"), QString::number(servidor.puerto()),
-                                 QStringLiteral("-U"), QStringLiteral("postgres"), QStringLiteral("-d"), kBase,
-                                 QStringLiteral("-q"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
-                                 QStringLiteral("-c"), QStringLiteral("BEGIN"),
-                                 QStringLiteral("-c"), QStringLiteral("TRUNCATE mv_agenda"),
-                                 QStringLiteral("-c"), QStringLiteral("\\copy mv_agenda (id, fecha, idprocesobusqueda, identrevista, mensaje) FROM '%1'")
-                                                           .arg(agenda->filasCopy()),
-                                 QStringLiteral("-c"), QStringLiteral("COMMIT")};
+    const QStringList argumentos{
+        QStringLiteral("-h"),
+        servidor.host(),
+        QStringLiteral("-p"),
+        QString::number(servidor.puerto()),
+        QStringLiteral("-U"),
+        QStringLiteral("postgres"),
+        QStringLiteral("-d"),
+        kBase,
+        QStringLiteral("-q"),
+        QStringLiteral("-v"),
+        QStringLiteral("ON_ERROR_STOP=1"),
+        QStringLiteral("-c"),
+        QStringLiteral("BEGIN"),
+        QStringLiteral("-c"),
+        QStringLiteral("TRUNCATE mv_agenda"),
+        QStringLiteral("-c"),
+        QStringLiteral("\\copy mv_agenda (id, fecha, idprocesobusqueda, identrevista, mensaje) FROM '%1'")
+            .arg(agenda->filasCopy()),
+        QStringLiteral("-c"),
+        QStringLiteral("COMMIT")};
     for (auto _ : estado) {
         QProcess psql;
         psql.start(QStringLiteral("psql"), argumentos);

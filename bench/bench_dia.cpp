@@ -4,7 +4,6 @@
 #include "RazonesBanco.h"
 #include "SueloDia.h"
 #include "VentanaDelDia.h"
-
 #include "agenda/FrmMVAgenda.h"
 #include "data/DB_Dll.h"
 #include "db/ArchivoBaseDatos.h"
@@ -14,10 +13,8 @@
 #include <QSqlDatabase>
 #include <QSqlDriver>
 
-#include <sqlite3.h>
-
 #include <benchmark/benchmark.h>
-
+#include <sqlite3.h>
 
 namespace {
 
@@ -29,7 +26,8 @@ sqlite3* manejadorDelPrograma()
 {
     for (const QString& nombre : QSqlDatabase::connectionNames()) {
         const QSqlDatabase base = QSqlDatabase::database(nombre, false);
-        if (!nombre.startsWith(QLatin1String("agenda_sqlite_")) || base.databaseName() != BancoAgenda::actual().rutaDias())
+        if (!nombre.startsWith(QLatin1String("agenda_sqlite_"))
+            || base.databaseName() != BancoAgenda::actual().rutaDias())
             continue;
         const QVariant manejador = base.driver()->handle();
         if (manejador.isValid() && qstrcmp(manejador.typeName(), "sqlite3*") == 0)
@@ -41,7 +39,8 @@ sqlite3* manejadorDelPrograma()
 void BM_CargarDia(benchmark::State& estado)
 {
     const int franjas = static_cast<int>(estado.range(0));
-    VentanaDelDia ventana(ArchivoBaseDatos::CadenaConexion(BancoAgenda::actual().rutaDias()), BancoAgenda::actual().diaCon(franjas));
+    VentanaDelDia ventana(ArchivoBaseDatos::CadenaConexion(BancoAgenda::actual().rutaDias()),
+                          BancoAgenda::actual().diaCon(franjas));
     for (auto _ : estado)
         (*ventana).CargarDia();
 }
@@ -73,7 +72,8 @@ int sentenciasSqlite(unsigned, void* cuenta, void*, void*)
 void BM_CargarDia_Sentencias(benchmark::State& estado)
 {
     const int franjas = static_cast<int>(estado.range(0));
-    VentanaDelDia ventana(ArchivoBaseDatos::CadenaConexion(BancoAgenda::actual().rutaDias()), BancoAgenda::actual().diaCon(franjas));
+    VentanaDelDia ventana(ArchivoBaseDatos::CadenaConexion(BancoAgenda::actual().rutaDias()),
+                          BancoAgenda::actual().diaCon(franjas));
     sqlite3* manejador = manejadorDelPrograma();
     int enviadas = 0;
     int sqlite = 0;

@@ -8,7 +8,6 @@
 #include "ServidorBanco.h"
 #include "SueloDia.h"
 #include "VentanaDelDia.h"
-
 #include "agenda/FrmMVAgenda.h"
 #include "data/DB_Dll.h"
 #include "db/BaseServidor.h"
@@ -18,7 +17,6 @@
 #include <QSqlDatabase>
 
 #include <benchmark/benchmark.h>
-
 #include <memory>
 
 namespace {
@@ -31,14 +29,16 @@ constexpr std::chrono::milliseconds kRetardo{1};
 class DiasEnServidor {
 public:
     explicit DiasEnServidor(const QString& servidor)
-        : proxy_(ServidorBanco::actual().host().toStdString(), static_cast<uint16_t>(ServidorBanco::actual().puerto()), kRetardo)
+        : proxy_(ServidorBanco::actual().host().toStdString(), static_cast<uint16_t>(ServidorBanco::actual().puerto()),
+                 kRetardo)
     {
         const QString base = QStringLiteral(";Database=banco_dias");
         BaseServidor::Crea(servidor + base, true, QDate::currentDate());
         BancoAgenda::reservaDias(servidor + base);
         cadena_ = servidor;
-        cadena_.replace(QStringLiteral("Server=%1:%2").arg(ServidorBanco::actual().host()).arg(ServidorBanco::actual().puerto()),
-                        QStringLiteral("Server=127.0.0.1:%1").arg(proxy_.puerto()));
+        cadena_.replace(
+            QStringLiteral("Server=%1:%2").arg(ServidorBanco::actual().host()).arg(ServidorBanco::actual().puerto()),
+            QStringLiteral("Server=127.0.0.1:%1").arg(proxy_.puerto()));
         cadena_ += base;
     }
 
@@ -104,6 +104,11 @@ void BM_CargarDiaServidor_Sentencias(benchmark::State& estado)
     estado.counters["enviadas"] = enviadas;
     estado.counters["idas"] = static_cast<double>(idas);
 }
-BENCHMARK(BM_CargarDiaServidor_Sentencias)->Arg(28)->Arg(56)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CargarDiaServidor_Sentencias)
+    ->Arg(28)
+    ->Arg(56)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace

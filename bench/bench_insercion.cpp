@@ -15,7 +15,8 @@ QString insercion(int i)
 {
     return QStringLiteral("INSERT INTO MV_AGENDA (FECHA, IdProcesoBusqueda, IdEntrevista, Mensaje) "
                           "VALUES ('2025-03-05 09:30:00', %1, %2, 'Nota número %1 de la agenda')")
-        .arg(i).arg(i % 97);
+        .arg(i)
+        .arg(i % 97);
 }
 
 // 20,000 INSERTs through EjecutaConsultaSQL on the embedded database, inside one transaction

@@ -1,5 +1,4 @@
 #include "RazonesBanco.h"
-
 #include "data/DB_Dll.h"
 #include "db/ArchivoBaseDatos.h"
 #include "lookup/Lib_FrmCons3.h"
@@ -14,7 +13,6 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
 #include <memory>
 
 namespace {
@@ -36,12 +34,15 @@ struct BaseClientes {
         conexion.setDatabaseName(ruta);
         conexion.open();
         QSqlQuery q(conexion);
-        q.exec(QStringLiteral("CREATE TABLE CLIENTES_BENCH (NOMBRE VARCHAR(40), CODIGO VARCHAR(10), CIUDAD VARCHAR(30), PRECIO FLOAT)"));
+        q.exec(QStringLiteral(
+            "CREATE TABLE CLIENTES_BENCH (NOMBRE VARCHAR(40), CODIGO VARCHAR(10), CIUDAD VARCHAR(30), PRECIO FLOAT)"));
         conexion.transaction();
         q.prepare(QStringLiteral("INSERT INTO CLIENTES_BENCH VALUES (?, ?, ?, ?)"));
-        const QStringList ciudades{QStringLiteral("Madrid"), QStringLiteral("Sevilla"), QStringLiteral("Bilbao"), QStringLiteral("Cádiz")};
+        const QStringList ciudades{QStringLiteral("Madrid"), QStringLiteral("Sevilla"), QStringLiteral("Bilbao"),
+                                   QStringLiteral("Cádiz")};
         for (int i = 0; i < filas; ++i) {
-            q.addBindValue(QStringLiteral("Cliente número %1 de la lista").arg(i * 7919 % filas, 6, 10, QLatin1Char('0')));
+            q.addBindValue(
+                QStringLiteral("Cliente número %1 de la lista").arg(i * 7919 % filas, 6, 10, QLatin1Char('0')));
             q.addBindValue(QString::number(i));
             q.addBindValue(ciudades[i % ciudades.size()]);
             q.addBindValue(i * 1.25);

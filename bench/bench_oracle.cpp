@@ -14,8 +14,10 @@ QString consultaDe(qsizetype bytes)
     QString sql = QStringLiteral("SELECT TOP 10 [CODIGO], NOMBRE FROM MA_CLIENTES WHERE FECHA >= '01/02/2005'");
     qsizetype i = 0;
     while (sql.size() < bytes) {
-        sql += QStringLiteral(" AND (NOMBRE = 'Pérez %1' OR LEN(NOMBRE) > %1) AND FECHAD <= '%2/03/2025' AND [COD X] <> 7")
-                   .arg(i).arg(1 + i % 28);
+        sql += QStringLiteral(
+                   " AND (NOMBRE = 'Pérez %1' OR LEN(NOMBRE) > %1) AND FECHAD <= '%2/03/2025' AND [COD X] <> 7")
+                   .arg(i)
+                   .arg(1 + i % 28);
         ++i;
     }
     return sql + QStringLiteral(" ORDER BY NOMBRE");
@@ -26,7 +28,9 @@ QString scriptDe(int n)
 {
     QString script = QStringLiteral("SET NOCOUNT ON\r\nGO\r\nBEGIN TRANSACTION\r\n");
     for (int i = 0; i < n; ++i)
-        script += QStringLiteral("INSERT INTO MV_AGENDA (ID, FECHA, MENSAJE) VALUES (%1, '05/03/2025 09:30', 'Nota %1')\r\n").arg(i);
+        script += QStringLiteral(
+                      "INSERT INTO MV_AGENDA (ID, FECHA, MENSAJE) VALUES (%1, '05/03/2025 09:30', 'Nota %1')\r\n")
+                      .arg(i);
     return script + QStringLiteral("COMMIT TRANSACTION\r\nGO\r\n");
 }
 

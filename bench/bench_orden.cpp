@@ -1,5 +1,4 @@
 #include "RazonesBanco.h"
-
 #include "platform/ado/sqlite/FuncionesSqlite.h"
 
 #include <QStringList>
@@ -22,20 +21,22 @@ public:
     {
         sqlite3_open(carpeta_.filePath(QStringLiteral("nombres.db")).toUtf8().constData(), &db_);
         ado::sqlite::RegistraFuncionesDialecto(db_);
-        const QStringList nombres = {QStringLiteral("José"),    QStringLiteral("álvaro"), QStringLiteral("MARÍA"),
-                                     QStringLiteral("Íñigo"),   QStringLiteral("Nuria"),  QStringLiteral("Óscar"),
-                                     QStringLiteral("lucía"),   QStringLiteral("Zoe"),    QStringLiteral("Begoña")};
-        const QStringList apellidos = {QStringLiteral("Pérez"),  QStringLiteral("NÚÑEZ"),  QStringLiteral("García"),
-                                       QStringLiteral("Muñoz"),  QStringLiteral("álvarez"), QStringLiteral("Ortega"),
-                                       QStringLiteral("Fernández"), QStringLiteral("Iglesias"), QStringLiteral("Castaño"),
-                                       QStringLiteral("Sáez"),   QStringLiteral("Ruiz")};
+        const QStringList nombres = {QStringLiteral("José"),  QStringLiteral("álvaro"), QStringLiteral("MARÍA"),
+                                     QStringLiteral("Íñigo"), QStringLiteral("Nuria"),  QStringLiteral("Óscar"),
+                                     QStringLiteral("lucía"), QStringLiteral("Zoe"),    QStringLiteral("Begoña")};
+        const QStringList apellidos
+            = {QStringLiteral("Pérez"),     QStringLiteral("NÚÑEZ"),    QStringLiteral("García"),
+               QStringLiteral("Muñoz"),     QStringLiteral("álvarez"),  QStringLiteral("Ortega"),
+               QStringLiteral("Fernández"), QStringLiteral("Iglesias"), QStringLiteral("Castaño"),
+               QStringLiteral("Sáez"),      QStringLiteral("Ruiz")};
         sqlite3_exec(db_, "CREATE TABLE T (Nombre VARCHAR(80)); BEGIN", nullptr, nullptr, nullptr);
         sqlite3_stmt* st = nullptr;
         sqlite3_prepare_v2(db_, "INSERT INTO T VALUES (?)", -1, &st, nullptr);
         for (int i = 0; i < kNombres; ++i) {
-            const QByteArray nombre = (apellidos[(i * 7) % apellidos.size()] + u' ' + apellidos[(i / 11) % apellidos.size()]
-                                       + QStringLiteral(", ") + nombres[i % nombres.size()] + u' ' + QString::number(i % 997))
-                                          .toUtf8();
+            const QByteArray nombre
+                = (apellidos[(i * 7) % apellidos.size()] + u' ' + apellidos[(i / 11) % apellidos.size()]
+                   + QStringLiteral(", ") + nombres[i % nombres.size()] + u' ' + QString::number(i % 997))
+                      .toUtf8();
             sqlite3_bind_text(st, 1, nombre.constData(), int(nombre.size()), SQLITE_TRANSIENT);
             sqlite3_step(st);
             sqlite3_reset(st);

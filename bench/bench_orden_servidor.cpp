@@ -5,7 +5,6 @@
 // throwaway cluster started for the run; without PostgreSQL's programs they skip themselves.
 #include "RazonesBanco.h"
 #include "ServidorBanco.h"
-
 #include "db/BaseServidor.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
@@ -14,7 +13,6 @@
 #include <QSqlQuery>
 
 #include <benchmark/benchmark.h>
-
 
 namespace {
 
@@ -37,11 +35,13 @@ public:
         base.open();
         QSqlQuery q(base);
         q.exec(QStringLiteral("CREATE TABLE banco_nombres (nombre citext)"));
-        q.exec(QStringLiteral(
-            "INSERT INTO banco_nombres SELECT a[1 + (i * 7) % 11] || ' ' || a[1 + (i / 11) % 11] || ', ' || n[1 + i % 9] || ' ' || (i % 997) "
-            "FROM generate_series(0, 99999) i, (SELECT ARRAY['Pérez', 'NÚÑEZ', 'García', 'Muñoz', 'álvarez', 'Ortega', 'Fernández', "
-            "'Iglesias', 'Castaño', 'Sáez', 'Ruiz'] a, ARRAY['José', 'álvaro', 'MARÍA', 'Íñigo', 'Nuria', 'Óscar', 'lucía', 'Zoe', "
-            "'Begoña'] n) x"));
+        q.exec(QStringLiteral("INSERT INTO banco_nombres SELECT a[1 + (i * 7) % 11] || ' ' || a[1 + (i / 11) % 11] || "
+                              "', ' || n[1 + i % 9] || ' ' || (i % 997) "
+                              "FROM generate_series(0, 99999) i, (SELECT ARRAY['Pérez', 'NÚÑEZ', 'García', 'Muñoz', "
+                              "'álvarez', 'Ortega', 'Fernández', "
+                              "'Iglesias', 'Castaño', 'Sáez', 'Ruiz'] a, ARRAY['José', 'álvaro', 'MARÍA', 'Íñigo', "
+                              "'Nuria', 'Óscar', 'lucía', 'Zoe', "
+                              "'Begoña'] n) x"));
         q.exec(QStringLiteral("ANALYZE banco_nombres"));
         conexion_.Open(servidor + QStringLiteral(";Database=") + kBase);
     }
@@ -75,7 +75,8 @@ void mideDirecto(benchmark::State& estado, const QString& orden)
     QSqlDatabase base = QSqlDatabase::database(kSuelo);
     for (auto _ : estado) {
         QSqlQuery q(base);
-        q.exec(QStringLiteral("SELECT COUNT(*) FROM (SELECT nombre FROM banco_nombres ORDER BY %1 OFFSET 0) x").arg(orden));
+        q.exec(QStringLiteral("SELECT COUNT(*) FROM (SELECT nombre FROM banco_nombres ORDER BY %1 OFFSET 0) x")
+                   .arg(orden));
         q.next();
         benchmark::DoNotOptimize(q.value(0));
     }

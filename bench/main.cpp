@@ -3,7 +3,6 @@
 #include "BancoAgenda.h"
 #include "RazonesBanco.h"
 #include "ServidorBanco.h"
-
 #include "runtime/ConfiguracionRegional.h"
 #include "runtime/VentanasQt.h"
 

@@ -10,11 +10,11 @@
 
 #include <QFileInfo>
 
-const char* const CopiaAgenda::kUso =
-    "Uso: agenda-copia [--reemplazar] ORIGEN DESTINO\n"
-    "ORIGEN y DESTINO: la ruta de un archivo de la agenda, \"Provider=SQLite;Database=RUTA\" o\n"
-    "\"Provider=PostgreSQL;Server=SERVIDOR[:PUERTO];Database=BASE;UId=USUARIO;Pwd=CLAVE\".\n"
-    "--reemplazar: reemplaza las filas que ya tenga el destino (sin ella, un destino con filas se rechaza).";
+const char* const CopiaAgenda::kUso
+    = "Uso: agenda-copia [--reemplazar] ORIGEN DESTINO\n"
+      "ORIGEN y DESTINO: la ruta de un archivo de la agenda, \"Provider=SQLite;Database=RUTA\" o\n"
+      "\"Provider=PostgreSQL;Server=SERVIDOR[:PUERTO];Database=BASE;UId=USUARIO;Pwd=CLAVE\".\n"
+      "--reemplazar: reemplaza las filas que ya tenga el destino (sin ella, un destino con filas se rechaza).";
 
 namespace {
 
@@ -34,7 +34,8 @@ std::vector<ColumnaCopia> columnasComunes(LadoCopia& origen, LadoCopia& destino,
             return o.nombre.compare(c.nombre, Qt::CaseInsensitive) == 0;
         });
         if (!esta)
-            throw FalloCopia{QStringLiteral("En %1 no está la columna %2 de la tabla %3.").arg(origen.descripcion(), c.nombre, tabla)};
+            throw FalloCopia{QStringLiteral("En %1 no está la columna %2 de la tabla %3.")
+                                 .arg(origen.descripcion(), c.nombre, tabla)};
     }
     return enDestino;
 }
@@ -99,7 +100,8 @@ std::unique_ptr<LadoCopia> CopiaAgenda::Lado(const QString& texto)
     if (proveedor.compare(u"PostgreSQL", Qt::CaseInsensitive) == 0)
         return std::make_unique<LadoServidor>(texto);
     throw FalloCopia{QStringLiteral("agenda-copia copia entre archivos de la agenda (SQLite) y servidores PostgreSQL; "
-                                    "el proveedor \"%1\" no se admite.").arg(proveedor)};
+                                    "el proveedor \"%1\" no se admite.")
+                         .arg(proveedor)};
 }
 
 int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStream& errores, ProgresoCopia& progreso)
@@ -111,7 +113,8 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
         destino = Lado(opciones.destino);
         // Onto itself, a copy would wait for its own reading to end before it could replace the rows.
         if (origen->descripcion() == destino->descripcion())
-            throw FalloCopia{QStringLiteral("El origen y el destino son la misma base: %1.").arg(origen->descripcion())};
+            throw FalloCopia{
+                QStringLiteral("El origen y el destino son la misma base: %1.").arg(origen->descripcion())};
 
         const QStringList tablas = EsquemaAgenda::TablasDeDatos();
         origen->abreLectura();
@@ -121,8 +124,9 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
                 QStringList partes = previo->split(QLatin1String(", "));
                 if (partes.size() > 3)
                     partes = partes.mid(0, 3) << QStringLiteral("y %1 tablas más").arg(partes.size() - 3);
-                errores << QStringLiteral("El destino, %1, ya tiene datos (%2); no se ha copiado nada. Para reemplazarlos "
-                                          "por los del origen, repita la orden con --reemplazar.")
+                errores << QStringLiteral(
+                               "El destino, %1, ya tiene datos (%2); no se ha copiado nada. Para reemplazarlos "
+                               "por los del origen, repita la orden con --reemplazar.")
                                .arg(destino->descripcion(), partes.join(QLatin1String(", ")))
                         << Qt::endl;
                 destino->descarta();
@@ -157,8 +161,10 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
         imprimeComparacion(comparaciones, salida);
         if (!iguales) {
             destino->descarta();
-            errores << QStringLiteral("La comprobación no coincide en todas las tablas: no se ha dejado la copia en %1, "
-                                      "que queda como estaba.").arg(destino->descripcion())
+            errores << QStringLiteral(
+                           "La comprobación no coincide en todas las tablas: no se ha dejado la copia en %1, "
+                           "que queda como estaba.")
+                           .arg(destino->descripcion())
                     << Qt::endl;
             return Fallo;
         }
@@ -176,13 +182,15 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
         progreso.termina();
         if (destino)
             destino->descarta();
-        errores << fallo.mensaje << Qt::endl << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
+        errores << fallo.mensaje << Qt::endl
+                << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
         return Fallo;
     } catch (const ErrorVB& error) {
         progreso.termina();
         if (destino)
             destino->descarta();
-        errores << error.descripcion() << Qt::endl << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
+        errores << error.descripcion() << Qt::endl
+                << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
         return Fallo;
     }
 }

@@ -1,8 +1,7 @@
 #include "copia/InterrupcionCopia.h"
 
-#include <unistd.h>
-
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -32,7 +31,7 @@ sigset_t senales()
 
 void InterrupcionCopia::Instala()
 {
-    struct sigaction accion {};
+    struct sigaction accion { };
     accion.sa_handler = alInterrumpir;
     accion.sa_mask = senales();
     for (const int s : kSenales)
@@ -44,7 +43,8 @@ void InterrupcionCopia::BorraAlInterrumpir(const QString& ruta)
     const Retenida retenida;
     const QByteArray local = ruta.toLocal8Bit();
     // A path too long to keep whole is not kept at all: a cut one could name another file.
-    const size_t largo = static_cast<size_t>(local.size()) < sizeof rutaTemporal ? static_cast<size_t>(local.size()) : 0;
+    const size_t largo
+        = static_cast<size_t>(local.size()) < sizeof rutaTemporal ? static_cast<size_t>(local.size()) : 0;
     std::memcpy(rutaTemporal, local.constData(), largo);
     rutaTemporal[largo] = '\0';
 }

@@ -10,13 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sqlite3.h>
-
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdio>
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -78,10 +76,7 @@ private:
 
 } // namespace
 
-LadoArchivo::LadoArchivo(QString ruta)
-    : ruta_(std::move(ruta))
-{
-}
+LadoArchivo::LadoArchivo(QString ruta) : ruta_(std::move(ruta)) { }
 
 LadoArchivo::~LadoArchivo()
 {
@@ -169,8 +164,9 @@ std::vector<ColumnaCopia> LadoArchivo::columnas(const QString& tabla)
     Sentencia info(base_, QStringLiteral("PRAGMA table_info(%1)").arg(citado(tabla)));
     std::vector<ColumnaCopia> resultado;
     while (info.preparada() && sqlite3_step(*info) == SQLITE_ROW) {
-        resultado.push_back({QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, 1))),
-                             claseDeTipo(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, 2))))});
+        resultado.push_back(
+            {QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, 1))),
+             claseDeTipo(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, 2))))});
     }
     if (resultado.empty())
         throw FalloCopia{QStringLiteral("En %1 no está la tabla %2.").arg(descripcion(), tabla)};
@@ -190,7 +186,8 @@ void LadoArchivo::leeFilas(const QString& tabla, const std::vector<ColumnaCopia>
     QStringList nombres;
     for (const ColumnaCopia& c : columnas)
         nombres << citado(c.nombre);
-    Sentencia consulta(base_, QStringLiteral("SELECT %1 FROM %2").arg(nombres.join(QLatin1String(", ")), citado(tabla)));
+    Sentencia consulta(base_,
+                       QStringLiteral("SELECT %1 FROM %2").arg(nombres.join(QLatin1String(", ")), citado(tabla)));
     if (!consulta.preparada())
         falla(QStringLiteral("No se pudo leer la tabla %1 de %2").arg(tabla, descripcion()));
     FilaCopia fila(columnas.size());
@@ -224,8 +221,10 @@ std::optional<QString> LadoArchivo::contenidoPrevio(const QStringList& tablas)
     const QByteArray nombre = QFile::encodeName(ruta_);
     sqlite3_open_v2(nombre.constData(), &previa, SQLITE_OPEN_READONLY, nullptr);
     const auto existe = [&](const QString& tabla) {
-        Sentencia busca(previa, QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '%1' COLLATE NOCASE")
-                                    .arg(QString(tabla).replace(u'\'', QLatin1String("''"))));
+        Sentencia busca(
+            previa,
+            QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '%1' COLLATE NOCASE")
+                .arg(QString(tabla).replace(u'\'', QLatin1String("''"))));
         return busca.preparada() && sqlite3_step(*busca) == SQLITE_ROW;
     };
     std::optional<QString> resultado;
@@ -247,7 +246,7 @@ std::optional<QString> LadoArchivo::contenidoPrevio(const QStringList& tablas)
     return resultado;
 }
 
-void LadoArchivo::vacia(const QStringList&) {}
+void LadoArchivo::vacia(const QStringList&) { }
 
 void LadoArchivo::iniciaTabla(const QString& tabla, const std::vector<ColumnaCopia>& columnas)
 {
@@ -257,9 +256,10 @@ void LadoArchivo::iniciaTabla(const QString& tabla, const std::vector<ColumnaCop
         nombres << citado(c.nombre);
         marcas << QStringLiteral("?");
     }
-    const QByteArray texto = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                 .arg(citado(tabla), nombres.join(QLatin1String(", ")), marcas.join(QLatin1String(", ")))
-                                 .toUtf8();
+    const QByteArray texto
+        = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+              .arg(citado(tabla), nombres.join(QLatin1String(", ")), marcas.join(QLatin1String(", ")))
+              .toUtf8();
     if (sqlite3_prepare_v2(base_, texto.constData(), static_cast<int>(texto.size()), &insercion_, nullptr) != SQLITE_OK)
         falla(QStringLiteral("No se pudo escribir la tabla %1 en %2").arg(tabla, descripcion()));
 }
@@ -270,7 +270,8 @@ void LadoArchivo::agregaFila(const FilaCopia& fila)
     // integer, an amount as a number, a date as its text).
     for (int i = 0; i < static_cast<int>(fila.size()); ++i) {
         if (fila[i])
-            sqlite3_bind_text(insercion_, i + 1, fila[i]->constData(), static_cast<int>(fila[i]->size()), SQLITE_STATIC);
+            sqlite3_bind_text(insercion_, i + 1, fila[i]->constData(), static_cast<int>(fila[i]->size()),
+                              SQLITE_STATIC);
         else
             sqlite3_bind_null(insercion_, i + 1);
     }
@@ -286,7 +287,7 @@ void LadoArchivo::terminaTabla()
     insercion_ = nullptr;
 }
 
-void LadoArchivo::ajustaSecuencias(const QStringList&) {}
+void LadoArchivo::ajustaSecuencias(const QStringList&) { }
 
 void LadoArchivo::confirma()
 {
@@ -295,7 +296,8 @@ void LadoArchivo::confirma()
     if (!sincroniza(temporal_, false))
         throw FalloCopia{QStringLiteral("No se pudo escribir %1 en el disco.").arg(descripcion())};
     // The copy keeps the mode of the file it replaces; a new one is its owner's alone, as an agenda is.
-    QFile::setPermissions(temporal_, QFileInfo::exists(ruta_) ? QFile::permissions(ruta_) : QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(temporal_,
+                          QFileInfo::exists(ruta_) ? QFile::permissions(ruta_) : QFile::ReadOwner | QFile::WriteOwner);
     {
         const InterrupcionCopia::Retenida retenida;
         if (std::rename(QFile::encodeName(temporal_).constData(), QFile::encodeName(ruta_).constData()) != 0)

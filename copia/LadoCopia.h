@@ -30,7 +30,8 @@ public:
     [[nodiscard]] virtual std::vector<ColumnaCopia> columnas(const QString& tabla) = 0;
     [[nodiscard]] virtual int64_t cuentaFilas(const QString& tabla) = 0;
     // Reads every row of `tabla`, its values in the order of `columnas`, in no particular order.
-    virtual void leeFilas(const QString& tabla, const std::vector<ColumnaCopia>& columnas, const LectorFilas& lector) = 0;
+    virtual void leeFilas(const QString& tabla, const std::vector<ColumnaCopia>& columnas, const LectorFilas& lector)
+        = 0;
 
     // Before writing: what the side held when it was opened, as a short Spanish text ("MV_AGENDA:
     // 120 filas, ta_usuarios: 2 filas"), or nothing when it held no rows of `tablas`.

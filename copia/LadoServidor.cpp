@@ -5,7 +5,6 @@
 #include "platform/ado/postgresql/Tls.h"
 
 #include <libpq-fe.h>
-
 #include <memory>
 #include <vector>
 
@@ -45,11 +44,20 @@ void agregaEscapado(QByteArray& destino, const QByteArray& valor)
 {
     for (const char c : valor) {
         switch (c) {
-        case '\\': destino += "\\\\"; break;
-        case '\t': destino += "\\t"; break;
-        case '\n': destino += "\\n"; break;
-        case '\r': destino += "\\r"; break;
-        default: destino += c;
+        case '\\':
+            destino += "\\\\";
+            break;
+        case '\t':
+            destino += "\\t";
+            break;
+        case '\n':
+            destino += "\\n";
+            break;
+        case '\r':
+            destino += "\\r";
+            break;
+        default:
+            destino += c;
         }
     }
 }
@@ -64,13 +72,26 @@ QByteArray sinEscapes(const char* datos, qsizetype largo)
             continue;
         }
         switch (const char c = datos[++i]) {
-        case 't': valor += '\t'; break;
-        case 'n': valor += '\n'; break;
-        case 'r': valor += '\r'; break;
-        case 'b': valor += '\b'; break;
-        case 'f': valor += '\f'; break;
-        case 'v': valor += '\v'; break;
-        default: valor += c;
+        case 't':
+            valor += '\t';
+            break;
+        case 'n':
+            valor += '\n';
+            break;
+        case 'r':
+            valor += '\r';
+            break;
+        case 'b':
+            valor += '\b';
+            break;
+        case 'f':
+            valor += '\f';
+            break;
+        case 'v':
+            valor += '\v';
+            break;
+        default:
+            valor += c;
         }
     }
     return valor;
@@ -141,11 +162,16 @@ void LadoServidor::conecta()
     const QByteArray usuario = usuario_.toUtf8();
     const QByteArray clave = clave_.toUtf8();
     // Without encryption items libpq's own variables and files decide, as for the program.
-    std::vector<const char*> claves = {"host", "port", "dbname", "user", "password", "application_name",
-                                       "connect_timeout", "client_encoding"};
-    std::vector<const char*> valores = {servidor.constData(), puerto.constData(), base.constData(),
+    std::vector<const char*> claves
+        = {"host", "port", "dbname", "user", "password", "application_name", "connect_timeout", "client_encoding"};
+    std::vector<const char*> valores = {servidor.constData(),
+                                        puerto.constData(),
+                                        base.constData(),
                                         usuario.isEmpty() ? nullptr : usuario.constData(),
-                                        clave.isEmpty() ? nullptr : clave.constData(), "agenda-copia", "15", "UTF8"};
+                                        clave.isEmpty() ? nullptr : clave.constData(),
+                                        "agenda-copia",
+                                        "15",
+                                        "UTF8"};
     for (const auto& [nombre, valor] : tls_) {
         claves.push_back(nombre.constData());
         valores.push_back(valor.constData());
@@ -190,8 +216,10 @@ void LadoServidor::abreEscritura()
 {
     conecta();
     ejecuta(QStringLiteral("BEGIN"));
-    const bool conEsquema = !ejecuta(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_name = 'mv_agenda' "
-                                                    "AND table_schema = ANY (current_schemas(false))")).empty();
+    const bool conEsquema
+        = !ejecuta(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_name = 'mv_agenda' "
+                                  "AND table_schema = ANY (current_schemas(false))"))
+               .empty();
     if (conEsquema)
         return;
     ejecuta(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"));
@@ -202,9 +230,11 @@ void LadoServidor::abreEscritura()
 std::vector<ColumnaCopia> LadoServidor::columnas(const QString& tabla)
 {
     std::vector<ColumnaCopia> resultado;
-    for (const QStringList& fila : ejecuta(QStringLiteral("SELECT column_name, data_type FROM information_schema.columns "
-                                                          "WHERE table_name = %1 AND table_schema = ANY (current_schemas(false)) "
-                                                          "ORDER BY ordinal_position").arg(literal(tabla.toLower()))))
+    for (const QStringList& fila :
+         ejecuta(QStringLiteral("SELECT column_name, data_type FROM information_schema.columns "
+                                "WHERE table_name = %1 AND table_schema = ANY (current_schemas(false)) "
+                                "ORDER BY ordinal_position")
+                     .arg(literal(tabla.toLower()))))
         resultado.push_back({fila[0], claseDeTipo(fila[1])});
     if (resultado.empty())
         throw FalloCopia{QStringLiteral("En %1 no está la tabla %2.").arg(descripcion(), tabla)};
@@ -221,7 +251,8 @@ void LadoServidor::leeFilas(const QString& tabla, const std::vector<ColumnaCopia
     QStringList nombres;
     for (const ColumnaCopia& c : columnas)
         nombres << citado(c.nombre);
-    const QString orden = QStringLiteral("COPY (SELECT %1 FROM %2) TO STDOUT").arg(nombres.join(QLatin1String(", ")), citado(tabla));
+    const QString orden
+        = QStringLiteral("COPY (SELECT %1 FROM %2) TO STDOUT").arg(nombres.join(QLatin1String(", ")), citado(tabla));
     const Resultado inicio(PQexec(conexion_, orden.toUtf8().constData()));
     if (PQresultStatus(inicio.get()) != PGRES_COPY_OUT)
         falla(QStringLiteral("No se pudo leer la tabla %1 de %2").arg(tabla, descripcion()));
@@ -266,7 +297,8 @@ void LadoServidor::iniciaTabla(const QString& tabla, const std::vector<ColumnaCo
     QStringList nombres;
     for (const ColumnaCopia& c : columnas)
         nombres << citado(c.nombre);
-    const QString orden = QStringLiteral("COPY %1 (%2) FROM STDIN").arg(citado(tabla), nombres.join(QLatin1String(", ")));
+    const QString orden
+        = QStringLiteral("COPY %1 (%2) FROM STDIN").arg(citado(tabla), nombres.join(QLatin1String(", ")));
     const Resultado inicio(PQexec(conexion_, orden.toUtf8().constData()));
     if (PQresultStatus(inicio.get()) != PGRES_COPY_IN)
         falla(QStringLiteral("No se pudo escribir la tabla %1 en %2").arg(tabla, descripcion()));
@@ -290,7 +322,8 @@ void LadoServidor::agregaFila(const FilaCopia& fila)
 
 void LadoServidor::enviaCopia()
 {
-    if (!pendiente_.isEmpty() && PQputCopyData(conexion_, pendiente_.constData(), static_cast<int>(pendiente_.size())) != 1)
+    if (!pendiente_.isEmpty()
+        && PQputCopyData(conexion_, pendiente_.constData(), static_cast<int>(pendiente_.size())) != 1)
         falla(QStringLiteral("Se perdió la conexión con %1").arg(descripcion()));
     pendiente_.clear();
 }

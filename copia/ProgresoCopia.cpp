@@ -4,11 +4,7 @@ namespace {
 constexpr int kAnchoBarra = 30;
 }
 
-ProgresoCopia::ProgresoCopia(QTextStream& salida, bool activo)
-    : salida_(salida)
-    , activo_(activo)
-{
-}
+ProgresoCopia::ProgresoCopia(QTextStream& salida, bool activo) : salida_(salida), activo_(activo) { }
 
 void ProgresoCopia::iniciaTabla(const QString& tabla, int64_t total)
 {

@@ -17,9 +17,9 @@
 namespace {
 
 // Errors that EjecutaConsultaSQL leaves unreported: the provider's usual failures of a statement.
-constexpr std::array<int32_t, 4> kErroresSilenciosos{
-    ado::NumeroError::Fallo, ado::NumeroError::ViolacionIntegridad, ado::NumeroError::NoExisteTabla,
-    ado::NumeroError::ErroresEnComando};
+constexpr std::array<int32_t, 4> kErroresSilenciosos{ado::NumeroError::Fallo, ado::NumeroError::ViolacionIntegridad,
+                                                     ado::NumeroError::NoExisteTabla,
+                                                     ado::NumeroError::ErroresEnComando};
 
 } // namespace
 
@@ -113,11 +113,13 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, int32_t& RecordsAffected)
         else
             gCnn().Execute(SentenciaSQL, &RecordsAffected, -1);
     } catch (const ErrorVB& e) {
-        if (std::find(kErroresSilenciosos.begin(), kErroresSilenciosos.end(), e.numero()) == kErroresSilenciosos.end()) {
+        if (std::find(kErroresSilenciosos.begin(), kErroresSilenciosos.end(), e.numero())
+            == kErroresSilenciosos.end()) {
             // What the person is shown, support can read: a lost server among them.
             RegistroErrores::anota(Reloj::ahora(), QStringLiteral("EjecutaConsultaSQL"), e.numero(), e.descripcion());
             runtime_.AntesDeMensaje(nullptr);
-            Dialogos::actual().MsgBox(e.descripcion(), Msg::OkSolo + Msg::Critico, QStringLiteral("Aviso al operador!!!"));
+            Dialogos::actual().MsgBox(e.descripcion(), Msg::OkSolo + Msg::Critico,
+                                      QStringLiteral("Aviso al operador!!!"));
             runtime_.DespuesDeMensaje(nullptr);
         }
     }

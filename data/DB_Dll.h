@@ -83,8 +83,8 @@ public:
     // log and a message; where a person can answer, the message asks to retry through the login
     // dialog, which shows the platform of the provider the retry will use; where nobody can (a
     // console tool), it states the failure and the object stays unconnected with gOpenFlag false.
-    void OpenServerADODB(bool PideParametrosSQL = false, int32_t lCursor = ado::adUseClient, const QString& ConnString = {},
-                         bool ValidaAdmin = true);
+    void OpenServerADODB(bool PideParametrosSQL = false, int32_t lCursor = ado::adUseClient,
+                         const QString& ConnString = {}, bool ValidaAdmin = true);
     void OpenLocalADODB(const QString& ConnString = {}, const QString& CadenaID = QStringLiteral("User Id"),
                         const QString& CadenaPWD = QStringLiteral("Password"));
 
@@ -98,7 +98,8 @@ public:
                                      const QVariant& TipoDato = 8, const QString& Condicion = {});
     [[nodiscard]] bool ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado,
                                        const QString& Campo = QStringLiteral("Codigo"), ado::Recordset* Lrcs = nullptr,
-                                       const QVariant& TipoDato = 8, const QString& Condicion = {}, bool SoloLectura = false);
+                                       const QVariant& TipoDato = 8, const QString& Condicion = {},
+                                       bool SoloLectura = false);
 
     // Value and name helpers (DB_Dll_Ayudantes.cpp). An absent optional argument is "missing".
     // None traps errors: an argument that leaves nothing to cut raises error 5 to the caller.
@@ -135,7 +136,8 @@ public:
     static QString stSTF(QString& rsName, int16_t rnPart);
     // Kept for the suite's callers; both do nothing.
     void QConsulta(const QString& TB, QObject* Rsp, const QString& Cl1, const QString& Cl2,
-                   const QString& CmpDisplay = QStringLiteral("Codigo"), const std::optional<QVariant>& SQLWHERE = std::nullopt);
+                   const QString& CmpDisplay = QStringLiteral("Codigo"),
+                   const std::optional<QVariant>& SQLWHERE = std::nullopt);
     void QGridConsulta(const QString& Sentencia, const QString& CampoDevuelto1, const QString& gCnnString,
                        const std::optional<QVariant>& CampoDevuelto2 = std::nullopt,
                        const std::optional<QVariant>& CampoDevuelto3 = std::nullopt);
@@ -148,9 +150,11 @@ public:
     // `Tipo` is accepted and unused. Errors (bad query, closed connection) reach the caller.
     // BuscaMaximo/BuscaMinimo add " WHERE " + trimmed `Condicion` whenever it is passed, even blank
     // (which then fails); BuscaUltimoCodigo adds " WHERE " + `Condicion` only when it is not blank.
-    [[nodiscard]] QVariant BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const std::optional<QVariant>& Tipo = std::nullopt,
+    [[nodiscard]] QVariant BuscaMaximo(const QString& QueTabla, const QString& QueCampo,
+                                       const std::optional<QVariant>& Tipo = std::nullopt,
                                        const std::optional<QVariant>& Condicion = std::nullopt);
-    [[nodiscard]] QVariant BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const std::optional<QVariant>& Tipo = std::nullopt,
+    [[nodiscard]] QVariant BuscaMinimo(const QString& QueTabla, const QString& QueCampo,
+                                       const std::optional<QVariant>& Tipo = std::nullopt,
                                        const std::optional<QVariant>& Condicion = std::nullopt);
     [[nodiscard]] QVariant BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const QVariant& Tipo = 8,
                                              const QString& Condicion = {});

@@ -1,5 +1,4 @@
 #include "data/DB_Dll.h"
-
 #include "runtime/FuncionesVB.h"
 #include "runtime/LecturaNumeros.h"
 #include "runtime/TextoValor.h"

@@ -1,5 +1,4 @@
 #include "data/DB_Dll.h"
-
 #include "runtime/TextoValor.h"
 
 #include <algorithm>
@@ -23,14 +22,15 @@ bool DB_Dll::adodate(const QVariant& Qtype)
 
 bool DB_Dll::ADOText(const QVariant& Qtype)
 {
-    return EsTipo(Qtype, {ado::adBSTR, ado::adLongVarChar, ado::adLongVarWChar, ado::adVarChar, ado::adVarWChar,
-                          ado::adWChar});
+    return EsTipo(
+        Qtype, {ado::adBSTR, ado::adLongVarChar, ado::adLongVarWChar, ado::adVarChar, ado::adVarWChar, ado::adWChar});
 }
 
 bool DB_Dll::ADONumeric(const QVariant& Qtype)
 {
-    return EsTipo(Qtype, {ado::adBigInt, ado::adDecimal, ado::adDouble, ado::adInteger, ado::adNumeric, ado::adSingle,
-                          ado::adSmallInt, ado::adTinyInt, 21, 19, 18, 17});
+    return EsTipo(Qtype,
+                  {ado::adBigInt, ado::adDecimal, ado::adDouble, ado::adInteger, ado::adNumeric, ado::adSingle,
+                   ado::adSmallInt, ado::adTinyInt, 21, 19, 18, 17});
 }
 
 bool DB_Dll::ADOCurrency(const QVariant& Qtype)
@@ -50,7 +50,8 @@ QVariant DB_Dll::SQLValue(const QVariant& Valor, const QString& Tipo) const
         return esNumero ? QStringLiteral("0") : QStringLiteral("NULL");
     const QString texto = TextoValor::De(Valor);
     if (esNumero)
-        return runtime_.ReemplazaTexto(runtime_.ValorNumerico(texto).aTexto(), QStringLiteral(","), QStringLiteral("."));
+        return runtime_.ReemplazaTexto(runtime_.ValorNumerico(texto).aTexto(), QStringLiteral(","),
+                                       QStringLiteral("."));
     if (Tipo == QLatin1String("'"))
         return QLatin1Char('\'') + QString(texto).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
     return texto;

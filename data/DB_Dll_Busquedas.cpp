@@ -1,5 +1,4 @@
 #include "data/DB_Dll.h"
-
 #include "runtime/Dialogos.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/LecturaNumeros.h"
@@ -19,12 +18,16 @@ Clase claseDe(const QVariant& tipoDato)
     if (!esNumero || codigo != static_cast<int>(codigo))
         return Clase::Otro;
     switch (static_cast<int>(codigo)) {
-    case ado::adBSTR: return Clase::Texto;
-    case ado::adDate: return Clase::Fecha;
+    case ado::adBSTR:
+        return Clase::Texto;
+    case ado::adDate:
+        return Clase::Fecha;
     case ado::adInteger:
     case ado::adDouble:
-    case ado::adSingle: return Clase::Numero;
-    default: return Clase::Otro;
+    case ado::adSingle:
+        return Clase::Numero;
+    default:
+        return Clase::Otro;
     }
 }
 
@@ -47,9 +50,12 @@ QString numero(const QString& valor)
 QString pruebaNoTexto(Clase clase, const QString& campo, const QString& valor)
 {
     switch (clase) {
-    case Clase::Fecha: return QStringLiteral(" WHERE ") + campo + QStringLiteral(" = ") + FuncionesVB::Trim(valor) + u' ';
-    case Clase::Numero: return QStringLiteral(" WHERE ") + campo + QStringLiteral(" = ") + numero(valor);
-    default: return QStringLiteral(" WHERE ") + campo + QStringLiteral(" = ") + valor;
+    case Clase::Fecha:
+        return QStringLiteral(" WHERE ") + campo + QStringLiteral(" = ") + FuncionesVB::Trim(valor) + u' ';
+    case Clase::Numero:
+        return QStringLiteral(" WHERE ") + campo + QStringLiteral(" = ") + numero(valor);
+    default:
+        return QStringLiteral(" WHERE ") + campo + QStringLiteral(" = ") + valor;
     }
 }
 
@@ -57,9 +63,9 @@ QString pruebaNoTexto(Clase clase, const QString& campo, const QString& valor)
 QString conCondicion(const QString& cabeza, const QString& condicion)
 {
     return cabeza
-           + (condicion.contains(QLatin1String(" WHERE "), Qt::CaseInsensitive) ? QStringLiteral(" ")
-                                                                                 : QStringLiteral(" WHERE "))
-           + condicion;
+        + (condicion.contains(QLatin1String(" WHERE "), Qt::CaseInsensitive) ? QStringLiteral(" ")
+                                                                             : QStringLiteral(" WHERE "))
+        + condicion;
 }
 
 // The Abort/Retry/Ignore question of the three lookups: 4 retries, 5 ignores, Abort leaves.
@@ -84,40 +90,42 @@ QVariant DB_Dll::DatosTabla(const QString& Tabla, const QString& ValorBuscado, c
     QVariant resultado;
     QString sql;
     ado::Recordset rs;
-    EjecutaPasos(
-        {
-            [&] {
-                sql = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla;
-                switch (const Clase clase = claseDe(TipoDato)) {
-                case Clase::Texto:
-                    sql += UsaTrim ? QStringLiteral(" WHERE LTRIM(RTRIM(") + Campo + QStringLiteral(")) ='")
-                                   : QStringLiteral(" WHERE ") + Campo + QStringLiteral(" ='");
-                    sql += literal(FuncionesVB::Trim(ValorBuscado)) + QStringLiteral("' ");
-                    break;
-                case Clase::Fecha:
-                    sql += QStringLiteral(" WHERE ") + Campo + QStringLiteral(" = #") + FuncionesVB::Trim(ValorBuscado)
-                           + QStringLiteral("# ");
-                    break;
-                default: sql += pruebaNoTexto(clase, Campo, ValorBuscado); break;
-                }
-                sql += FuncionesVB::EnBlanco(Condicion) ? Condicion : QStringLiteral(" AND ") + Condicion;
-            },
-            [&] { AbrirRecordset(sql, &rs, &gCnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true); },
-            [&] {
-                resultado = rs.Bof() ? QVariant(QString())
-                                     : QVariant(TextoValor::De(runtime_.ValorCampo(rs.Fields().Item(CampoDevuelto).Value())));
-            },
-            [&] {
-                if (rs.State() != ado::adStateClosed)
-                    rs.Close();
-            },
-        },
-        [this](const ErrorVB& e) { return preguntaOperador(runtime_, e); });
+    EjecutaPasos({
+                     [&] {
+                         sql = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla;
+                         switch (const Clase clase = claseDe(TipoDato)) {
+                         case Clase::Texto:
+                             sql += UsaTrim ? QStringLiteral(" WHERE LTRIM(RTRIM(") + Campo + QStringLiteral(")) ='")
+                                            : QStringLiteral(" WHERE ") + Campo + QStringLiteral(" ='");
+                             sql += literal(FuncionesVB::Trim(ValorBuscado)) + QStringLiteral("' ");
+                             break;
+                         case Clase::Fecha:
+                             sql += QStringLiteral(" WHERE ") + Campo + QStringLiteral(" = #")
+                                 + FuncionesVB::Trim(ValorBuscado) + QStringLiteral("# ");
+                             break;
+                         default:
+                             sql += pruebaNoTexto(clase, Campo, ValorBuscado);
+                             break;
+                         }
+                         sql += FuncionesVB::EnBlanco(Condicion) ? Condicion : QStringLiteral(" AND ") + Condicion;
+                     },
+                     [&] { AbrirRecordset(sql, &rs, &gCnn(), ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true); },
+                     [&] {
+                         resultado = rs.Bof()
+                             ? QVariant(QString())
+                             : QVariant(TextoValor::De(runtime_.ValorCampo(rs.Fields().Item(CampoDevuelto).Value())));
+                     },
+                     [&] {
+                         if (rs.State() != ado::adStateClosed)
+                             rs.Close();
+                     },
+                 },
+                 [this](const ErrorVB& e) { return preguntaOperador(runtime_, e); });
     return resultado;
 }
 
-bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo, ado::Recordset* Lrcs,
-                           const QVariant& TipoDato, const QString& Condicion)
+bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, const QString& Campo,
+                           ado::Recordset* Lrcs, const QVariant& TipoDato, const QString& Condicion)
 {
     bool existe = false;
     QString sql;
@@ -129,8 +137,8 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const QString& ValorBuscado, co
                 if (!Condicion.isEmpty())
                     sql = conCondicion(QStringLiteral("SELECT TOP 1 * FROM ") + Tabla, Condicion);
                 else if (clase == Clase::Texto)
-                    sql = QStringLiteral("SELECT TOP 1  * FROM ") + Tabla + QStringLiteral(" WHERE LTRIM(RTRIM(") + Campo
-                          + QStringLiteral(")) ='") + literal(FuncionesVB::Trim(ValorBuscado)) + u'\'';
+                    sql = QStringLiteral("SELECT TOP 1  * FROM ") + Tabla + QStringLiteral(" WHERE LTRIM(RTRIM(")
+                        + Campo + QStringLiteral(")) ='") + literal(FuncionesVB::Trim(ValorBuscado)) + u'\'';
                 else
                     sql = QStringLiteral("SELECT TOP 1 * FROM ") + Tabla + pruebaNoTexto(clase, Campo, ValorBuscado);
             },
@@ -160,34 +168,34 @@ bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const QString& ValorBuscado, 
     ado::Recordset propio;
     // The one connection of the program is the shared object's.
     ado::Connection& conexion = Compartido().gCnn();
-    EjecutaPasos(
-        {
-            [&] {
-                const Clase clase = claseDe(TipoDato);
-                const QString cabeza = QStringLiteral("SELECT * FROM ") + Tabla;
-                if (!Condicion.isEmpty())
-                    sql = conCondicion(cabeza, Condicion);
-                else if (clase == Clase::Texto)
-                    sql = cabeza + QStringLiteral(" WHERE ") + Campo + QStringLiteral(" ='") + literal(ValorBuscado) + u'\'';
-                else
-                    sql = cabeza + pruebaNoTexto(clase, Campo, ValorBuscado);
-            },
-            [&] {
-                if (!Lrcs) {
-                    propio.Open(sql, &conexion, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
-                    existe = !propio.Bof();
-                    propio.Close();
-                    return;
-                }
-                if (Lrcs->State() != ado::adStateClosed)
-                    Lrcs->Close();
-                if (SoloLectura)
-                    Lrcs->Open(sql, &conexion, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
-                else
-                    Lrcs->Open(sql, &conexion, Lrcs->CursorType(), Lrcs->LockType(), -1);
-                existe = !Lrcs->Bof();
-            },
-        },
-        [this](const ErrorVB& e) { return preguntaOperador(runtime_, e); });
+    EjecutaPasos({
+                     [&] {
+                         const Clase clase = claseDe(TipoDato);
+                         const QString cabeza = QStringLiteral("SELECT * FROM ") + Tabla;
+                         if (!Condicion.isEmpty())
+                             sql = conCondicion(cabeza, Condicion);
+                         else if (clase == Clase::Texto)
+                             sql = cabeza + QStringLiteral(" WHERE ") + Campo + QStringLiteral(" ='")
+                                 + literal(ValorBuscado) + u'\'';
+                         else
+                             sql = cabeza + pruebaNoTexto(clase, Campo, ValorBuscado);
+                     },
+                     [&] {
+                         if (!Lrcs) {
+                             propio.Open(sql, &conexion, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
+                             existe = !propio.Bof();
+                             propio.Close();
+                             return;
+                         }
+                         if (Lrcs->State() != ado::adStateClosed)
+                             Lrcs->Close();
+                         if (SoloLectura)
+                             Lrcs->Open(sql, &conexion, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
+                         else
+                             Lrcs->Open(sql, &conexion, Lrcs->CursorType(), Lrcs->LockType(), -1);
+                         existe = !Lrcs->Bof();
+                     },
+                 },
+                 [this](const ErrorVB& e) { return preguntaOperador(runtime_, e); });
     return existe;
 }

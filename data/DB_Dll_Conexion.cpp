@@ -1,5 +1,4 @@
 #include "data/DB_Dll.h"
-
 #include "data/DialogoAcceso.h"
 #include "runtime/Dialogos.h"
 #include "runtime/FuncionesVB.h"
@@ -18,11 +17,11 @@ QString construyeCadena(const DB_Dll& db)
 {
     if (RegistroProveedores::motor(db.gProveedor) == Motor::Oracle)
         return QStringLiteral("Provider=") + RegistroProveedores::nombre(Motor::Oracle)
-               + QStringLiteral(";Data Source=") + db.gDbName + QStringLiteral(";User Id=") + db.gUsuario
-               + QStringLiteral(";Password=") + db.gUserPassWord + u';';
+            + QStringLiteral(";Data Source=") + db.gDbName + QStringLiteral(";User Id=") + db.gUsuario
+            + QStringLiteral(";Password=") + db.gUserPassWord + u';';
     return QStringLiteral("PROVIDER=") + db.gProveedor + u';' + QStringLiteral("Server=") + db.gServidor + u';'
-           + QStringLiteral("Database =") + db.gDbName + u';' + QStringLiteral("UId=") + db.gUsuario + u';'
-           + QStringLiteral("Pwd=") + db.gUserPassWord + u';' + db.gExtended;
+        + QStringLiteral("Database =") + db.gDbName + u';' + QStringLiteral("UId=") + db.gUsuario + u';'
+        + QStringLiteral("Pwd=") + db.gUserPassWord + u';' + db.gExtended;
 }
 
 // The login dialog step: fills the dialog from the object, shows it and takes the values back when
@@ -50,8 +49,8 @@ bool pideParametros(DB_Dll& db)
 QString informeConexion(const ado::Error& e)
 {
     return QStringLiteral(" Estado de Sql: ") + e.SQLState + u'\r' + QStringLiteral("Numero de Error: ")
-           + QString::number(e.Number) + u'\r' + QStringLiteral("Descripcion: ") + e.Description + u'\r'
-           + QStringLiteral("Codigo Nativo: ") + QString::number(e.NativeError) + u'\r';
+        + QString::number(e.Number) + u'\r' + QStringLiteral("Descripcion: ") + e.Description + u'\r'
+        + QStringLiteral("Codigo Nativo: ") + QString::number(e.NativeError) + u'\r';
 }
 
 // Support sees every connection failure the person is shown.
@@ -79,10 +78,10 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int32_t lCursor, const QStr
         runtime_.AntesDeMensaje(nullptr);
         // Where nobody can answer (a console tool), the failure is stated, not asked about.
         const bool pregunta = Dialogos::actual().PuedePreguntar();
-        const int respuesta =
-            pregunta ? Dialogos::actual().MsgBox(informeConexion(primero) + QStringLiteral(" - Desea Intentarlo Nuevamente??? "),
-                                                 Msg::SiNo + Msg::Critico, titulo)
-                     : Dialogos::actual().MsgBox(informeConexion(primero), Msg::OkSolo + Msg::Critico, titulo);
+        const int respuesta = pregunta
+            ? Dialogos::actual().MsgBox(informeConexion(primero) + QStringLiteral(" - Desea Intentarlo Nuevamente??? "),
+                                        Msg::SiNo + Msg::Critico, titulo)
+            : Dialogos::actual().MsgBox(informeConexion(primero), Msg::OkSolo + Msg::Critico, titulo);
         runtime_.DespuesDeMensaje(nullptr);
         if (respuesta != Msg::Si) {
             gOpenFlag = false;
@@ -95,33 +94,32 @@ void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int32_t lCursor, const QStr
         return AccionError::Repetir;
     };
 
-    EjecutaPasos(
-        {
-            [&] { gOpenFlag = true; },
-            [&] {
-                if (gProveedor.isEmpty())
-                    gProveedor = pSQLOLEDB();
-            },
-            [&] { gConnString = FuncionesVB::EnBlanco(ConnString) ? construyeCadena(*this) : ConnString; },
-            [&] {
-                if (!PideParametrosSQL)
-                    return;
-                if (!pideParametros(*this))
-                    SalDelProcedimiento();
-                gConnString = construyeCadena(*this);
-            },
-            [&] { gCnn().setCursorLocation(lCursor); },
-            [&] { gCnn().Open(gConnString, {}, {}, -1); },
-            [&] {
-                gEsAdmin = !ValidaAdmin
-                           || runtime_.ValorNumerico(DatosTabla(QStringLiteral("ta_usuarios"), gUsuario,
-                                                                QStringLiteral("Administrador"), QStringLiteral("nombre"),
-                                                                8, {}, true)
-                                                         .toString())
-                                  == Moneda::desdeDiezmilesimos(10000);
-            },
-        },
-        manejador);
+    EjecutaPasos({
+                     [&] { gOpenFlag = true; },
+                     [&] {
+                         if (gProveedor.isEmpty())
+                             gProveedor = pSQLOLEDB();
+                     },
+                     [&] { gConnString = FuncionesVB::EnBlanco(ConnString) ? construyeCadena(*this) : ConnString; },
+                     [&] {
+                         if (!PideParametrosSQL)
+                             return;
+                         if (!pideParametros(*this))
+                             SalDelProcedimiento();
+                         gConnString = construyeCadena(*this);
+                     },
+                     [&] { gCnn().setCursorLocation(lCursor); },
+                     [&] { gCnn().Open(gConnString, {}, {}, -1); },
+                     [&] {
+                         gEsAdmin = !ValidaAdmin
+                             || runtime_.ValorNumerico(DatosTabla(QStringLiteral("ta_usuarios"), gUsuario,
+                                                                  QStringLiteral("Administrador"),
+                                                                  QStringLiteral("nombre"), 8, {}, true)
+                                                           .toString())
+                                 == Moneda::desdeDiezmilesimos(10000);
+                     },
+                 },
+                 manejador);
 }
 
-void DB_Dll::OpenLocalADODB(const QString&, const QString&, const QString&) {}
+void DB_Dll::OpenLocalADODB(const QString&, const QString&, const QString&) { }

@@ -1,5 +1,4 @@
 #include "data/DB_Dll.h"
-
 #include "platform/ado/RegistroProveedores.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
@@ -47,7 +46,9 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
         return true;
     bool existe = false;
     std::unique_ptr<ado::Recordset> rs;
-    EjecutaPasos({[&] { rs = gCnn().OpenSchema(ado::adSchemaColumns, {gDbName, QVariant(), Tabla, QVariant()}); },
+    EjecutaPasos({[&] {
+                      rs = gCnn().OpenSchema(ado::adSchemaColumns, {gDbName, QVariant(), Tabla, QVariant()});
+                  },
                   [&] { existe = BuscaNombre(Abierto(rs), QStringLiteral("COLUMN_NAME"), FuncionesVB::Trim(Campo)); }},
                  [this](const ErrorVB& e) { return runtime_.ReportaError(e, kContextoVerifica); });
     return existe;
@@ -56,19 +57,18 @@ bool DB_Dll::ExisteCampoDB(const QString& Tabla, const QString& Campo)
 void DB_Dll::AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
                       const std::optional<QVariant>& ValorDefault)
 {
-    EjecutaPasos(
-        {[&] {
-            const QString nulos = PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null ");
-            const QString defecto = ValorDefault
-                ? QStringLiteral(" CONSTRAINT DF_") + FuncionesVB::Trim(Tabla) + QLatin1Char('_') + FuncionesVB::Trim(Campo)
-                    + QStringLiteral(" DEFAULT (") + ValorDefault->toString() + QLatin1Char(')')
-                : QString();
-            QString sentencia = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo
-                + QLatin1Char(' ') + Tipo + nulos + defecto;
-            int32_t registros = 0;
-            EjecutaConsultaSQL(sentencia, registros);
-        }},
-        [this](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("errAddField")); });
+    EjecutaPasos({[&] {
+                     const QString nulos = PermiteNulos ? QStringLiteral(" Null ") : QStringLiteral(" Not Null ");
+                     const QString defecto = ValorDefault ? QStringLiteral(" CONSTRAINT DF_") + FuncionesVB::Trim(Tabla)
+                             + QLatin1Char('_') + FuncionesVB::Trim(Campo) + QStringLiteral(" DEFAULT (")
+                             + ValorDefault->toString() + QLatin1Char(')')
+                                                          : QString();
+                     QString sentencia = QStringLiteral("ALTER TABLE dbo.") + Tabla + QStringLiteral(" ADD ") + Campo
+                         + QLatin1Char(' ') + Tipo + nulos + defecto;
+                     int32_t registros = 0;
+                     EjecutaConsultaSQL(sentencia, registros);
+                 }},
+                 [this](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("errAddField")); });
 }
 
 bool DB_Dll::VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar, const QString& Tipo,

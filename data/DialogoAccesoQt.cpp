@@ -12,10 +12,14 @@ using Motor = ado::RegistroProveedores::Motor;
 frmAcceso::Plataforma entradaDe(Motor motor)
 {
     switch (motor) {
-    case Motor::Oracle: return frmAcceso::Oracle;
-    case Motor::SQLite: return frmAcceso::SQLiteLocal;
-    case Motor::PostgreSQL: return frmAcceso::PostgreSQL;
-    case Motor::SqlServer: break;
+    case Motor::Oracle:
+        return frmAcceso::Oracle;
+    case Motor::SQLite:
+        return frmAcceso::SQLiteLocal;
+    case Motor::PostgreSQL:
+        return frmAcceso::PostgreSQL;
+    case Motor::SqlServer:
+        break;
     }
     return frmAcceso::SqlServer;
 }
@@ -23,10 +27,14 @@ frmAcceso::Plataforma entradaDe(Motor motor)
 Motor motorDe(int entrada)
 {
     switch (entrada) {
-    case frmAcceso::Oracle: return Motor::Oracle;
-    case frmAcceso::SQLiteLocal: return Motor::SQLite;
-    case frmAcceso::PostgreSQL: return Motor::PostgreSQL;
-    default: return Motor::SqlServer;
+    case frmAcceso::Oracle:
+        return Motor::Oracle;
+    case frmAcceso::SQLiteLocal:
+        return Motor::SQLite;
+    case frmAcceso::PostgreSQL:
+        return Motor::PostgreSQL;
+    default:
+        return Motor::SqlServer;
     }
 }
 

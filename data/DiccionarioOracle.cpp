@@ -23,22 +23,92 @@ constexpr auto ci = Qt::CaseInsensitive;
 const QSet<QString>& nombresColumnasFecha()
 {
     static const QSet<QString> columnas = [] {
-        const char* const nombres[] = {
-            "FECHA", "FECHAD", "FECHAH", "VENCIMIENTO", "FECHASUBDIARIO", "FECHAENTREGA", "FECHA_A_VENCER",
-            "FECHA_DMR", "INGRESO", "EGRESO", "FECHAHORA_GRABACION", "FECHAHORA_MODIFICACION", "FECHA_COMPRA",
-            "FECHA_REVALUACION", "VENCIMIENTO_REGISTRO", "VENCIMIENTO_SEGURO", "VTO_VTV", "VTO_C_VERDE",
-            "VTO_SEGURO", "FECHAAVISO", "FECHAALARMA", "FECHALEIDO", "FECHAPRESENTACION",
-            "FECHAVTOPRESENTACION", "FECHA_CIERRE", "FECHAMOV", "FECHA_DESDE", "FECHA_HASTA", "FECHA_ALTA",
-            "FECHA_MODIFICACION", "\"FECHA DESDE\"", "\"FECHA HASTA\"", "FECHA_INICIO", "FECHA_FINALIZACION",
-            "FECHA_RENDICION", "ACARGODESDE", "FECHACASAMIENTO", "FECHAINGRESO", "FECHANACIMIENTO",
-            "FECHAINGRESOANTERIOR", "FECHAEGRESO", "VENCECONTRATO", "FECHAALTA", "PDESDE", "PHASTA",
-            "FECHAPROCESO", "FECHAHORAENTREVISTA", "FECHAOPERATIVA", "FECHAPAGO", "FECHAHORA",
-            "FECHASOLICITUD", "FECHACARGA", "FECHACOMPROMETIDO", "FECHAORDENCPRA", "VENCEM", "VENCER",
-            "FECHA_GRABACION", "FHOFERTADESDE", "FHOFERTAHASTA", "FHOPERATIVA", "FHALTA", "FHCIERRE",
-            "COT_FECHA", "FECHAESTINCIO", "FECHAESTFIN", "FECHAFINALIZACION", "FECHAENTREGA", "FECHAENCPTE",
-            "FECHAINCIO", "FECHAFIN", "FECHAREALINICIO", "FECHAREALFIN", "FECHAINVIADO", "FECHARECIBIDO",
-            "ACTUALIZADO", "FECHA_ANULACION", "DIAMOLIENDA", "DIAMEZCLA", "FECHAEMISION", "FINALIZADO",
-            "SINCRONIZADO", "VENCEA", "VENCEB", "VENCEC", "VENCEE", "VENCEX"};
+        const char* const nombres[] = {"FECHA",
+                                       "FECHAD",
+                                       "FECHAH",
+                                       "VENCIMIENTO",
+                                       "FECHASUBDIARIO",
+                                       "FECHAENTREGA",
+                                       "FECHA_A_VENCER",
+                                       "FECHA_DMR",
+                                       "INGRESO",
+                                       "EGRESO",
+                                       "FECHAHORA_GRABACION",
+                                       "FECHAHORA_MODIFICACION",
+                                       "FECHA_COMPRA",
+                                       "FECHA_REVALUACION",
+                                       "VENCIMIENTO_REGISTRO",
+                                       "VENCIMIENTO_SEGURO",
+                                       "VTO_VTV",
+                                       "VTO_C_VERDE",
+                                       "VTO_SEGURO",
+                                       "FECHAAVISO",
+                                       "FECHAALARMA",
+                                       "FECHALEIDO",
+                                       "FECHAPRESENTACION",
+                                       "FECHAVTOPRESENTACION",
+                                       "FECHA_CIERRE",
+                                       "FECHAMOV",
+                                       "FECHA_DESDE",
+                                       "FECHA_HASTA",
+                                       "FECHA_ALTA",
+                                       "FECHA_MODIFICACION",
+                                       "\"FECHA DESDE\"",
+                                       "\"FECHA HASTA\"",
+                                       "FECHA_INICIO",
+                                       "FECHA_FINALIZACION",
+                                       "FECHA_RENDICION",
+                                       "ACARGODESDE",
+                                       "FECHACASAMIENTO",
+                                       "FECHAINGRESO",
+                                       "FECHANACIMIENTO",
+                                       "FECHAINGRESOANTERIOR",
+                                       "FECHAEGRESO",
+                                       "VENCECONTRATO",
+                                       "FECHAALTA",
+                                       "PDESDE",
+                                       "PHASTA",
+                                       "FECHAPROCESO",
+                                       "FECHAHORAENTREVISTA",
+                                       "FECHAOPERATIVA",
+                                       "FECHAPAGO",
+                                       "FECHAHORA",
+                                       "FECHASOLICITUD",
+                                       "FECHACARGA",
+                                       "FECHACOMPROMETIDO",
+                                       "FECHAORDENCPRA",
+                                       "VENCEM",
+                                       "VENCER",
+                                       "FECHA_GRABACION",
+                                       "FHOFERTADESDE",
+                                       "FHOFERTAHASTA",
+                                       "FHOPERATIVA",
+                                       "FHALTA",
+                                       "FHCIERRE",
+                                       "COT_FECHA",
+                                       "FECHAESTINCIO",
+                                       "FECHAESTFIN",
+                                       "FECHAFINALIZACION",
+                                       "FECHAENTREGA",
+                                       "FECHAENCPTE",
+                                       "FECHAINCIO",
+                                       "FECHAFIN",
+                                       "FECHAREALINICIO",
+                                       "FECHAREALFIN",
+                                       "FECHAINVIADO",
+                                       "FECHARECIBIDO",
+                                       "ACTUALIZADO",
+                                       "FECHA_ANULACION",
+                                       "DIAMOLIENDA",
+                                       "DIAMEZCLA",
+                                       "FECHAEMISION",
+                                       "FINALIZADO",
+                                       "SINCRONIZADO",
+                                       "VENCEA",
+                                       "VENCEB",
+                                       "VENCEC",
+                                       "VENCEE",
+                                       "VENCEX"};
         QSet<QString> s;
         for (const char* n : nombres)
             s.insert(QString::fromLatin1(n));
@@ -68,7 +138,7 @@ qsizetype posicionTop(const QString& valor)
     const auto tokens = ado::dialecto::TokenizadorSql::divide(valor);
     const auto es = [&](const ado::dialecto::TokenSql& t, const char* palabra) {
         return t.tipo == Tipo::Palabra
-               && QStringView(valor).mid(t.inicio, t.largo).compare(QLatin1String(palabra), ci) == 0;
+            && QStringView(valor).mid(t.inicio, t.largo).compare(QLatin1String(palabra), ci) == 0;
     };
     int previas = 0; // 1 after SELECT, 2 after SELECT DISTINCT
     for (const auto& t : tokens) {
@@ -109,8 +179,8 @@ QString top(const QString& valor, qsizetype p)
     else if (const qsizetype o = cubierto.indexOf(QLatin1String(" ORDER BY "), 0, ci); o >= 0)
         cola2 = valor.mid(o);
 
-    const QString condicion = partes.contiene(u" WHERE ") ? QStringLiteral(" AND ROWNUM <= ") + n
-                                                          : QStringLiteral(" WHERE ROWNUM <= ") + n;
+    const QString condicion
+        = partes.contiene(u" WHERE ") ? QStringLiteral(" AND ROWNUM <= ") + n : QStringLiteral(" WHERE ROWNUM <= ") + n;
     for (const QString& cola : {Trim(cola1), Trim(cola2)})
         if (!cola.isEmpty())
             cuerpo.replace(cola, QStringLiteral(" "), ci);
@@ -216,7 +286,8 @@ QString literalesFecha(const QString& w)
         if (t.abierto)
             ElevaLlamadaNoValida(QStringLiteral("ORACLE_Dicc"));
         const qsizetype abre = t.inicio + (t.nacional ? 1 : 0);
-        const QString literal = w.mid(abre + 1, t.inicio + t.largo - abre - 2).replace(QLatin1String("''"), QLatin1String("'"));
+        const QString literal
+            = w.mid(abre + 1, t.inicio + t.largo - abre - 2).replace(QLatin1String("''"), QLatin1String("'"));
         if (esFecha(literal)) {
             const QString dia = ado::dialecto::LeeFechaConDia(literal)->date().toString(QStringLiteral("dd/MM/yyyy"));
             resultado += QStringView(w).mid(copiado, abre - copiado);

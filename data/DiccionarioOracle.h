@@ -26,7 +26,8 @@ class SharedRuntime;
 // twice. Runs in time linear in the length of the text.
 class DiccionarioOracle {
 public:
-    [[nodiscard]] static QString Traduce(const QString& valor, const QString& cadenaConexion, const SharedRuntime& runtime);
+    [[nodiscard]] static QString Traduce(const QString& valor, const QString& cadenaConexion,
+                                         const SharedRuntime& runtime);
 
     // Whether a connection string counts as Oracle: it names ORACLE (case ignored) anywhere, or,
     // with `desdeElSegundoCaracter`, anywhere but at its very first character. A string whose

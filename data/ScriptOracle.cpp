@@ -12,10 +12,10 @@ constexpr auto ci = Qt::CaseInsensitive;
 
 // Keywords that start a statement, in the order they are looked for; trailing blanks are part of them.
 constexpr std::array<QLatin1StringView, 11> kPalabrasClave{
-    QLatin1StringView("INSERT "), QLatin1StringView("DELETE "), QLatin1StringView("UPDATE "),
-    QLatin1StringView("CREATE "), QLatin1StringView("DROP "), QLatin1StringView("ALTER "),
-    QLatin1StringView("SET TRANSACTION"), QLatin1StringView("COMMIT"), QLatin1StringView("ROLLBACK"),
-    QLatin1StringView("IF NOT EXIST"), QLatin1StringView("IF EXIST")};
+    QLatin1StringView("INSERT "),         QLatin1StringView("DELETE "), QLatin1StringView("UPDATE "),
+    QLatin1StringView("CREATE "),         QLatin1StringView("DROP "),   QLatin1StringView("ALTER "),
+    QLatin1StringView("SET TRANSACTION"), QLatin1StringView("COMMIT"),  QLatin1StringView("ROLLBACK"),
+    QLatin1StringView("IF NOT EXIST"),    QLatin1StringView("IF EXIST")};
 
 // An informational message the provider leaves behind after a script; not an error.
 constexpr int32_t kAvisoInformativo = 265929;

@@ -64,7 +64,8 @@ QString SinonimosTablas::Sustituye(const QString& sql, bool esAdmin)
                 FuncionesVB::ReemplazaSinCaso(resultado, QLatin1StringView(antes), despues);
             }
             if (s.contextos == 6) {
-                const QByteArray marcado = QByteArray(kMarcador.data(), kMarcador.size()) + QByteArray(s.tabla.data(), s.tabla.size());
+                const QByteArray marcado
+                    = QByteArray(kMarcador.data(), kMarcador.size()) + QByteArray(s.tabla.data(), s.tabla.size());
                 FuncionesVB::ReemplazaSinCaso(resultado, QLatin1StringView(marcado), QString(s.tabla));
             }
         }

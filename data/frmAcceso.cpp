@@ -97,8 +97,8 @@ void frmAcceso::creaControles()
 
     CboPlataformaDB = new QComboBox(framAcceso);
     CboPlataformaDB->setObjectName(QStringLiteral("CboPlataformaDB"));
-    CboPlataformaDB->addItems({QStringLiteral("SQL Server"), QStringLiteral("ORACLE"), QStringLiteral("SQLite (base local)"),
-                               QStringLiteral("PostgreSQL")});
+    CboPlataformaDB->addItems({QStringLiteral("SQL Server"), QStringLiteral("ORACLE"),
+                               QStringLiteral("SQLite (base local)"), QStringLiteral("PostgreSQL")});
 
     bcAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
     bcAceptar->setObjectName(QStringLiteral("bcAceptar"));

@@ -10,10 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <functional>
+#include <unistd.h>
 
 QString ArchivoBaseDatos::CadenaConexion(const QString& ruta)
 {
@@ -27,7 +26,8 @@ void sincroniza(const QString& ruta)
 {
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly) || ::fsync(archivo.handle()) != 0)
-        throw ErrorVB(75, QStringLiteral("No se pudo escribir la base de datos en %1.").arg(QFileInfo(ruta).absoluteFilePath()));
+        throw ErrorVB(
+            75, QStringLiteral("No se pudo escribir la base de datos en %1.").arg(QFileInfo(ruta).absoluteFilePath()));
 }
 
 // Builds the file at `ruta` in a temporary file beside it: the schema, then `carga`. Nobody else sees
@@ -50,7 +50,8 @@ void creaCon(const QString& ruta, const std::function<void(ado::Connection&)>& c
     std::error_code error;
     std::filesystem::rename(temporal.toStdString(), ruta.toStdString(), error);
     if (error)
-        throw ErrorVB(75, QStringLiteral("No se pudo dejar la base de datos en %1.").arg(QFileInfo(ruta).absoluteFilePath()));
+        throw ErrorVB(
+            75, QStringLiteral("No se pudo dejar la base de datos en %1.").arg(QFileInfo(ruta).absoluteFilePath()));
 }
 
 } // namespace

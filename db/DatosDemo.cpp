@@ -13,9 +13,9 @@ QString dia(const QDate& fecha)
 }
 
 struct Reserva {
-    int dias;           // days after today
+    int dias; // days after today
     const char* hora;
-    int proceso;        // 0: an evaluation
+    int proceso; // 0: an evaluation
     int id;
 };
 
@@ -68,16 +68,29 @@ void DatosDemo::Carga(ado::Connection& c, const QDate& hoy)
         const int candidato = 1 + r.id % 4;
         const int realizada = r.id % 2 == 0 ? 1 : 0;
         if (r.proceso > 0) {
-            c.Execute(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, FECHAHORAENTREVISTA, Realizada) "
-                                     "VALUES (%1, %2, %3, '%4', %5)")
-                          .arg(r.id).arg(r.proceso).arg(candidato).arg(momento).arg(realizada));
-            c.Execute(QStringLiteral("UPDATE MV_AGENDA SET IdProcesoBusqueda = %1, IdEntrevista = %2 WHERE FECHA = '%3'")
-                          .arg(r.proceso).arg(r.id).arg(momento));
+            c.Execute(
+                QStringLiteral(
+                    "INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, FECHAHORAENTREVISTA, Realizada) "
+                    "VALUES (%1, %2, %3, '%4', %5)")
+                    .arg(r.id)
+                    .arg(r.proceso)
+                    .arg(candidato)
+                    .arg(momento)
+                    .arg(realizada));
+            c.Execute(
+                QStringLiteral("UPDATE MV_AGENDA SET IdProcesoBusqueda = %1, IdEntrevista = %2 WHERE FECHA = '%3'")
+                    .arg(r.proceso)
+                    .arg(r.id)
+                    .arg(momento));
         } else {
             c.Execute(QStringLiteral("INSERT INTO MV_EVALUACIONES (ID, IdCandidato, Tipo, FECHAHORA, Realizada) "
                                      "VALUES (%1, %2, 'Psicotécnica', '%3', %4)")
-                          .arg(r.id).arg(candidato).arg(momento).arg(realizada));
-            c.Execute(QStringLiteral("UPDATE MV_AGENDA SET IdEntrevista = %1 WHERE FECHA = '%2'").arg(r.id).arg(momento));
+                          .arg(r.id)
+                          .arg(candidato)
+                          .arg(momento)
+                          .arg(realizada));
+            c.Execute(
+                QStringLiteral("UPDATE MV_AGENDA SET IdEntrevista = %1 WHERE FECHA = '%2'").arg(r.id).arg(momento));
         }
     }
     for (const auto& n : kNotas) {

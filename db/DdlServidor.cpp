@@ -6,8 +6,8 @@
 
 namespace {
 
-using ado::dialecto::TokenSql;
 using ado::dialecto::TokenizadorSql;
+using ado::dialecto::TokenSql;
 
 const QString kProcedimientos = QStringLiteral("KQ_PROCEDIMIENTOS");
 
@@ -30,7 +30,8 @@ QList<Pieza> piezas(const QString& sentencia)
 
 bool esPalabra(const QList<Pieza>& p, qsizetype i, QLatin1String palabra)
 {
-    return i < p.size() && p[i].tipo == TokenSql::Tipo::Palabra && p[i].texto.compare(palabra, Qt::CaseInsensitive) == 0;
+    return i < p.size() && p[i].tipo == TokenSql::Tipo::Palabra
+        && p[i].texto.compare(palabra, Qt::CaseInsensitive) == 0;
 }
 
 // Skips a parenthesised group starting at `i` (nothing when there is none); returns the next index.

@@ -65,8 +65,9 @@ void EsquemaAgenda::Crea(ado::Connection& conexion)
     for (const auto& p : kProcedimientos) {
         const QString nombre = QString::fromLatin1(p.nombre);
         const QString cuerpo = sentencias(recurso(nombre + QStringLiteral(".sql"))).join(QStringLiteral(";\n"));
-        conexion.Execute(QStringLiteral("INSERT INTO KQ_PROCEDIMIENTOS (NOMBRE, PARAMETROS, CUERPO) VALUES (%1, %2, %3)")
-                             .arg(literal(nombre), literal(QString::fromLatin1(p.parametros)), literal(cuerpo)));
+        conexion.Execute(
+            QStringLiteral("INSERT INTO KQ_PROCEDIMIENTOS (NOMBRE, PARAMETROS, CUERPO) VALUES (%1, %2, %3)")
+                .arg(literal(nombre), literal(QString::fromLatin1(p.parametros)), literal(cuerpo)));
     }
 }
 
@@ -84,7 +85,8 @@ QStringList EsquemaAgenda::SentenciasEnServidor()
             resultado.append(*enServidor);
     }
     for (const auto& p : kProcedimientos)
-        resultado.append(recurso(QStringLiteral("postgresql/") + QString::fromLatin1(p.nombre) + QStringLiteral(".sql")));
+        resultado.append(
+            recurso(QStringLiteral("postgresql/") + QString::fromLatin1(p.nombre) + QStringLiteral(".sql")));
     return resultado;
 }
 

@@ -1,5 +1,4 @@
 #include "Entrada.h"
-
 #include "lookup/ArchivoAnchos.h"
 #include "runtime/ErrorVB.h"
 
@@ -30,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
     static const QString clave = QStringLiteral("VT_CLIENTES");
     static const QString medidas = QStringLiteral("1500|900|");
     QFile archivo(anchos.ruta());
-    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Truncate) || archivo.write(bytesDe(datos, largo)) != qint64(largo))
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || archivo.write(bytesDe(datos, largo)) != qint64(largo))
         return 0;
     archivo.close();
     QList<ArchivoAnchos::Registro> esperados;

@@ -1,5 +1,4 @@
 #include "Entrada.h"
-
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/RegConsulta.h"
 #include "runtime/Dialogos.h"

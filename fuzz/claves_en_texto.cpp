@@ -1,5 +1,4 @@
 #include "Entrada.h"
-
 #include "runtime/ClavesEnTexto.h"
 
 #include <cstdlib>

@@ -1,6 +1,5 @@
 #include "Entrada.h"
 #include "Literales.h"
-
 #include "data/DiccionarioOracle.h"
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "runtime/ErrorVB.h"
@@ -41,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
     if (runtime.CuentaPalabras(valor) <= 1)
         return 0;
     if (algunoAbierto(valor, TokenSql::Tipo::Cadena) || algunoAbierto(traducido, TokenSql::Tipo::Cadena)
-        || (!algunoAbierto(valor, TokenSql::Tipo::NombreComillas) && !algunoAbierto(valor, TokenSql::Tipo::NombreCorchetes)
+        || (!algunoAbierto(valor, TokenSql::Tipo::NombreComillas)
+            && !algunoAbierto(valor, TokenSql::Tipo::NombreCorchetes)
             && algunoAbierto(traducido, TokenSql::Tipo::NombreComillas)))
         std::abort();
     const auto noEsFecha = [](const LiteralSql& l) { return !ado::dialecto::LeeFechaConDia(l.contenido).has_value(); };

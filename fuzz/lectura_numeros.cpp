@@ -1,5 +1,4 @@
 #include "Entrada.h"
-
 #include "runtime/ErrorVB.h"
 #include "runtime/LecturaNumeros.h"
 #include "runtime/SharedRuntime.h"

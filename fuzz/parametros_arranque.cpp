@@ -1,5 +1,4 @@
 #include "Entrada.h"
-
 #include "platform/ado/CadenaConexion.h"
 #include "runtime/ErrorVB.h"
 #include "startup/ModGlobal.h"

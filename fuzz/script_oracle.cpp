@@ -1,5 +1,4 @@
 #include "Entrada.h"
-
 #include "data/LiteralesSql.h"
 #include "data/ScriptOracle.h"
 #include "platform/ado/Connection.h"
@@ -31,7 +30,7 @@ struct Corrida {
 // failing every call.
 class Grabador : public ProveedorGrabador {
 public:
-    Grabador(Guion& guion, Corrida& corrida) : ProveedorGrabador(guion), corrida_(corrida) {}
+    Grabador(Guion& guion, Corrida& corrida) : ProveedorGrabador(guion), corrida_(corrida) { }
     int32_t ejecuta(const QString&) override
     {
         if (corrida_.falla)
@@ -56,8 +55,7 @@ private:
 QString corre(const QString& script, Corrida& corrida)
 {
     ProveedorGrabador::Guion guion;
-    ado::RegistroProveedores::registra(kProveedorOracle,
-                                       [&] { return std::make_unique<Grabador>(guion, corrida); });
+    ado::RegistroProveedores::registra(kProveedorOracle, [&] { return std::make_unique<Grabador>(guion, corrida); });
     ado::Connection conexion;
     conexion.Open(kCadenaOracle);
     QString sentencia = script;
@@ -80,10 +78,10 @@ QString corre(const QString& script, Corrida& corrida)
 qsizetype primeraPalabra(const QString& texto)
 {
     static const std::array<QLatin1StringView, 11> palabras{
-        QLatin1StringView("INSERT "), QLatin1StringView("DELETE "), QLatin1StringView("UPDATE "),
-        QLatin1StringView("CREATE "), QLatin1StringView("DROP "), QLatin1StringView("ALTER "),
-        QLatin1StringView("SET TRANSACTION"), QLatin1StringView("COMMIT"), QLatin1StringView("ROLLBACK"),
-        QLatin1StringView("IF NOT EXIST"), QLatin1StringView("IF EXIST")};
+        QLatin1StringView("INSERT "),         QLatin1StringView("DELETE "), QLatin1StringView("UPDATE "),
+        QLatin1StringView("CREATE "),         QLatin1StringView("DROP "),   QLatin1StringView("ALTER "),
+        QLatin1StringView("SET TRANSACTION"), QLatin1StringView("COMMIT"),  QLatin1StringView("ROLLBACK"),
+        QLatin1StringView("IF NOT EXIST"),    QLatin1StringView("IF EXIST")};
     const QString cubierto = LiteralesSql(texto).cubierto();
     qsizetype menor = -1;
     for (const auto& palabra : palabras) {

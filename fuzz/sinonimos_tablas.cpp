@@ -1,5 +1,4 @@
 #include "Entrada.h"
-
 #include "data/SinonimosTablas.h"
 
 // The first byte says whether the user is an administrator, the rest is the statement.

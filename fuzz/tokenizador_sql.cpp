@@ -1,5 +1,4 @@
 #include "Entrada.h"
-
 #include "platform/ado/dialect/TokenizadorSql.h"
 
 #include <cstdlib>

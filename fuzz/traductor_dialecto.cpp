@@ -1,6 +1,5 @@
 #include "Entrada.h"
 #include "Literales.h"
-
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/postgresql/TraductorPostgres.h"
 #include "platform/ado/sqlite/AritmeticaSqlite.h"
@@ -9,17 +8,17 @@
 
 #include <QRegularExpression>
 
-#include <sqlite3.h>
-
 #include <cstdlib>
 #include <optional>
+#include <sqlite3.h>
 
 namespace {
 
 ado::dialecto::EsquemaDialecto esquema()
 {
-    ado::dialecto::EsquemaDialecto e{{QStringLiteral("FECHA"), QStringLiteral("FECHAHORA_GRABACION"), QStringLiteral("VENCIMIENTO")},
-                                     {QStringLiteral("NOMBRE"), QStringLiteral("MENSAJE"), QStringLiteral("CODIGO")}};
+    ado::dialecto::EsquemaDialecto e{
+        {QStringLiteral("FECHA"), QStringLiteral("FECHAHORA_GRABACION"), QStringLiteral("VENCIMIENTO")},
+        {QStringLiteral("NOMBRE"), QStringLiteral("MENSAJE"), QStringLiteral("CODIGO")}};
     e.declara(QStringLiteral("T"), QStringLiteral("E"), ado::dialecto::TipoExpresion::Entero);
     e.declara(QStringLiteral("T"), QStringLiteral("F"), ado::dialecto::TipoExpresion::Entero);
     return e;
@@ -28,8 +27,9 @@ ado::dialecto::EsquemaDialecto esquema()
 // The pieces an integer expression is made of; each byte of the input picks one. ISNULL is
 // SQLite's IFNULL in the plain text.
 const char* const kPiezas[] = {
-    "E", "F", "1", "7", "0", "NULL", " + ", " - ", " * ", " / ", " % ", "(", ")", "-", "+",
-    "CASE WHEN E > F THEN ", " ELSE ", " END", "ISNULL(", "COALESCE(", "NULLIF(", ", ",
+    "E",      "F",    "1",       "7",         "0",       "NULL", " + ", " - ",
+    " * ",    " / ",  " % ",     "(",         ")",       "-",    "+",   "CASE WHEN E > F THEN ",
+    " ELSE ", " END", "ISNULL(", "COALESCE(", "NULLIF(", ", ",
 };
 
 // The value of the one column and row `sql` gives on `base`, as text ("NULL" for NULL, "real" for
@@ -64,7 +64,8 @@ void comparaEnteros(const ado::sqlite::TraductorSqlite& traductor, const uint8_t
         sqlite3_open(":memory:", &b);
         ado::sqlite::RegistraFuncionesDialecto(b);
         ado::sqlite::RegistraFuncionesAritmetica(b);
-        sqlite3_exec(b, "CREATE TABLE T (E INTEGER, F INTEGER); INSERT INTO T VALUES (-7, 2)", nullptr, nullptr, nullptr);
+        sqlite3_exec(b, "CREATE TABLE T (E INTEGER, F INTEGER); INSERT INTO T VALUES (-7, 2)", nullptr, nullptr,
+                     nullptr);
         return b;
     }();
     QString expresion;
@@ -118,7 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
     }
     const QString sentencia = textoDe(datos + 1, largo - 1);
     const QString traducida = (datos[0] & 1) ? postgres.traduce(sentencia) : sqlite.traduce(sentencia);
-    if (!seConservan(literalesDe(sentencia), literalesDe(traducida), [](const LiteralSql& l) { return !esFecha(l) && !esNumero(l); }))
+    if (!seConservan(literalesDe(sentencia), literalesDe(traducida),
+                     [](const LiteralSql& l) { return !esFecha(l) && !esNumero(l); }))
         std::abort();
     return 0;
 }

@@ -1,5 +1,4 @@
 #include "Entrada.h"
-
 #include "runtime/SharedRuntime.h"
 
 #include <cstdlib>

@@ -48,7 +48,7 @@ QList<QString> campos(const QString& linea)
 
 } // namespace
 
-ArchivoAnchos::ArchivoAnchos(const QString& carpeta) : carpeta_(carpeta) {}
+ArchivoAnchos::ArchivoAnchos(const QString& carpeta) : carpeta_(carpeta) { }
 
 QString ArchivoAnchos::ruta() const
 {
@@ -86,7 +86,8 @@ void ArchivoAnchos::Graba(const QString& clave, const QString& anchos) const
 
     QByteArray contenido;
     const auto escribe = [&contenido](const Registro& registro) {
-        contenido += '"' + Windows1252::codifica(registro.clave) + "\",\"" + Windows1252::codifica(registro.anchos) + "\"\r\n";
+        contenido += '"' + Windows1252::codifica(registro.clave) + "\",\"" + Windows1252::codifica(registro.anchos)
+            + "\"\r\n";
     };
     for (const Registro& registro : Lee())
         if (registro.clave.compare(clave, Qt::CaseInsensitive) != 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QVariantList>
+
 #include <memory>
 
 // A collection shared by reference between a lookup request and its dialogs. A null pointer is a

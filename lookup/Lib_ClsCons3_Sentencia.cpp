@@ -1,6 +1,5 @@
-#include "lookup/Lib_ClsCons3.h"
-
 #include "data/DB_Dll.h"
+#include "lookup/Lib_ClsCons3.h"
 #include "lookup/RegConsulta.h"
 #include "lookup/SentenciaConsulta.h"
 #include "runtime/Dialogos.h"
@@ -77,14 +76,16 @@ std::optional<QString> Lib_ClsCons3::DesdeCatalogo(const QString& tabla, int lim
         if (bytes.isEmpty())
             break;
         RegConsulta registro = RegConsulta::desdeBytes(bytes);
-        if (Trim(runtime_.LimpiaTexto(registro.OrigenConsulta, kNulo, k255)).compare(Trim(tabla), Qt::CaseInsensitive) == 0)
+        if (Trim(runtime_.LimpiaTexto(registro.OrigenConsulta, kNulo, k255)).compare(Trim(tabla), Qt::CaseInsensitive)
+            == 0)
             encontrado = std::move(registro);
     }
     if (!encontrado)
         return std::nullopt;
 
     QString origen = Trim(runtime_.LimpiaTexto(encontrado->OrigenConsulta, kNulo, k255));
-    QString campos = Trim(runtime_.ReemplazaTexto(encontrado->CamposConsulta, QStringLiteral("|"), QStringLiteral(",")));
+    QString campos
+        = Trim(runtime_.ReemplazaTexto(encontrado->CamposConsulta, QStringLiteral("|"), QStringLiteral(",")));
     if (campos.startsWith(u','))
         campos.remove(0, 1);
     if (campos.endsWith(u','))
@@ -107,7 +108,8 @@ std::optional<QString> Lib_ClsCons3::DesdeCatalogo(const QString& tabla, int lim
     QString filtro = Trim(runtime_.LimpiaTexto(encontrado->FiltroConsulta, kNulo, k255));
     if (filtro.isEmpty() && !Trim(argumentos.Where).isEmpty())
         filtro = argumentos.Where;
-    if (IgualSinCaso(origen, QLatin1StringView("VT_PROVEEDORES")) || IgualSinCaso(origen, QLatin1StringView("VT_CLIENTES"))) {
+    if (IgualSinCaso(origen, QLatin1StringView("VT_PROVEEDORES"))
+        || IgualSinCaso(origen, QLatin1StringView("VT_CLIENTES"))) {
         if (filtro.isEmpty())
             filtro = QStringLiteral("Dada_De_Baja = 0");
     } else if (IgualSinCaso(origen, QLatin1StringView("V_MA_ARTICULOS"))) {
@@ -133,28 +135,28 @@ QString Lib_ClsCons3::DesdeColumnas(const QString& tabla, int limite, Argumentos
     ado::Recordset rs;
     QString lista;
     QString& campoBusqueda = argumentos.CampoBusqueda;
-    EjecutaPasos(
-        {
-            [&] {
-                QString consulta = QStringLiteral("select top 1 * from ") + tabla;
-                db.AbrirRecordset(consulta, &rs, {}, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
-            },
-            [&] {
-                auto campos = rs.Fields();
-                for (int i = 0; i < campos.Count(); ++i) {
-                    const QString nombre = campos.Item(i).Name();
-                    if (esNombre(nombre, QLatin1StringView("ID"), QLatin1StringView("FECHAHORA_MODIFICACION"),
-                                 QLatin1StringView("FECHAHORA_GRABACION")))
-                        continue;
-                    if (esNombre(nombre, QLatin1StringView("DESCRIPCION"), QLatin1StringView("NOMBRE"),
-                                 QLatin1StringView("DETALLE")) || Trim(lista).isEmpty())
-                        campoBusqueda = nombre;
-                    lista = nombre + u',' + lista;
-                }
-            },
-            [&] { db.CierraRecordset(&rs); },
-        },
-        IgnoraErrores);
+    EjecutaPasos({
+                     [&] {
+                         QString consulta = QStringLiteral("select top 1 * from ") + tabla;
+                         db.AbrirRecordset(consulta, &rs, {}, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
+                     },
+                     [&] {
+                         auto campos = rs.Fields();
+                         for (int i = 0; i < campos.Count(); ++i) {
+                             const QString nombre = campos.Item(i).Name();
+                             if (esNombre(nombre, QLatin1StringView("ID"), QLatin1StringView("FECHAHORA_MODIFICACION"),
+                                          QLatin1StringView("FECHAHORA_GRABACION")))
+                                 continue;
+                             if (esNombre(nombre, QLatin1StringView("DESCRIPCION"), QLatin1StringView("NOMBRE"),
+                                          QLatin1StringView("DETALLE"))
+                                 || Trim(lista).isEmpty())
+                                 campoBusqueda = nombre;
+                             lista = nombre + u',' + lista;
+                         }
+                     },
+                     [&] { db.CierraRecordset(&rs); },
+                 },
+                 IgnoraErrores);
 
     if (Trim(lista).isEmpty())
         lista = QStringLiteral(" * ");

@@ -1,5 +1,4 @@
 #include "lookup/Lib_ClsCons3.h"
-
 #include "lookup/Lib_FrmCons3.h"
 #include "lookup/Lib_FrmCons3Tree.h"
 #include "runtime/FuncionesVB.h"
@@ -33,45 +32,43 @@ void Lib_ClsCons3::ConsultaSearch(const QString& SQL, ArgumentosConsulta& argume
         CampoDevuelto.clear();
         return;
     }
-    EjecutaPasos(
-        {
-            [&] {
-                if (argumentos.TreeView)
-                    MuestraArbol(sentencia);
-                else
-                    MuestraLista(sentencia, argumentos);
-            },
-            [&] { CampoDevuelto.clear(); },
-            [&] {
-                if (argumentos.CmpsDevueltos) {
-                    argumentos.CmpsDevueltos->clear();
-                    argumentos.CmpsDevueltos.reset();
-                }
-            },
-        },
-        IgnoraErrores);
+    EjecutaPasos({
+                     [&] {
+                         if (argumentos.TreeView)
+                             MuestraArbol(sentencia);
+                         else
+                             MuestraLista(sentencia, argumentos);
+                     },
+                     [&] { CampoDevuelto.clear(); },
+                     [&] {
+                         if (argumentos.CmpsDevueltos) {
+                             argumentos.CmpsDevueltos->clear();
+                             argumentos.CmpsDevueltos.reset();
+                         }
+                     },
+                 },
+                 IgnoraErrores);
 }
 
 void Lib_ClsCons3::MuestraArbol(const QString& sentencia)
 {
     // A new dialog for every lookup, dropped when it is done.
     Lib_FrmCons3Tree dialogo;
-    EjecutaPasos(
-        {
-            [&] {
-                dialogo.SQL = sentencia;
-                dialogo.CampoDevuelto = CampoDevuelto;
-                dialogo.CheckBoxes = Checks;
-            },
-            [&] { Valores.reset(); },
-            [&] { dialogo.exec(); },
-            [&] {
-                ValorDevuelto = dialogo.ValorDevuelto;
-                Valores = dialogo.Valores;
-                Checks = false;
-            },
-        },
-        IgnoraErrores);
+    EjecutaPasos({
+                     [&] {
+                         dialogo.SQL = sentencia;
+                         dialogo.CampoDevuelto = CampoDevuelto;
+                         dialogo.CheckBoxes = Checks;
+                     },
+                     [&] { Valores.reset(); },
+                     [&] { dialogo.exec(); },
+                     [&] {
+                         ValorDevuelto = dialogo.ValorDevuelto;
+                         Valores = dialogo.Valores;
+                         Checks = false;
+                     },
+                 },
+                 IgnoraErrores);
 }
 
 void Lib_ClsCons3::MuestraLista(const QString& sentencia, ArgumentosConsulta& argumentos)

@@ -107,7 +107,8 @@ QSet<QString> valoresPorDefecto(const QString& texto)
     QSet<QString> resultado;
     for (const QString& valor : QString(texto).replace(u';', u',').split(u',')) {
         QString limpio = valor.trimmed();
-        if (limpio.size() >= 2 && (limpio.front() == u'\'' || limpio.front() == u'"') && limpio.back() == limpio.front())
+        if (limpio.size() >= 2 && (limpio.front() == u'\'' || limpio.front() == u'"')
+            && limpio.back() == limpio.front())
             limpio = limpio.mid(1, limpio.size() - 2).trimmed();
         if (!limpio.isEmpty())
             resultado.insert(limpio.toCaseFolded());
@@ -153,47 +154,47 @@ void Lib_FrmCons3::Form_Load()
 {
     const SharedRuntime& rt = runtime_;
     DB_Dll& db = DB_Dll::Compartido();
-    EjecutaPasos(
-        {
-            [&] {
-                EsConsultaArticulos_ = SQL.contains(QLatin1StringView("articulos"), Qt::CaseInsensitive);
-                f12_->setEnabled(EsConsultaArticulos_);
-            },
-            [&] {
-                Valores = std::make_shared<QVariantList>();
-                Cantidades = std::make_shared<QVariantList>();
-            },
-            [&] { lista_->LimpiaItems(); },
-            [&] { SQL += u' '; },
-            [&] { TablaConsulta_ = tablaDeSentencia(SQL); },
-            [&] {
-                if (SQLInicial_.isEmpty())
-                    SQLInicial_ = SQL;
-            },
-            [&] { SQLBase_ = SQL; },
-            [&] {
-                // The data layer writes back the synonym form; the dialog keeps the caller's names
-                // so that a later search does not apply the synonyms a second time.
-                QString enviada = SQL;
-                db.AbrirRecordset(enviada, RsConsulta_.get(), {}, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
-            },
-            [&] { lista_->setCheckboxes(CheckBoxes); },
-            [&] { Encolumnar(); },
-            [&] { Leer(1, 0); },
-            [&] {
-                if (OrdenarPorLwv)
-                    lista_->setSorted(true);
-            },
-            [&] {
-                if (!FuncionesVB::Trim(FiltroInicial).isEmpty())
-                    CmbSearch(0).setEditText(FiltroInicial);
-            },
-            [&] { db.CierraRecordset(RsConsulta_.get()); },
-            [&] { CargarAnchos(); },
-            [&] { CalcularAncho(); },
-            [&] { rt.PreparaFormulario(this, 0); },
-        },
-        [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("FORM_LOAD")); });
+    EjecutaPasos({
+                     [&] {
+                         EsConsultaArticulos_ = SQL.contains(QLatin1StringView("articulos"), Qt::CaseInsensitive);
+                         f12_->setEnabled(EsConsultaArticulos_);
+                     },
+                     [&] {
+                         Valores = std::make_shared<QVariantList>();
+                         Cantidades = std::make_shared<QVariantList>();
+                     },
+                     [&] { lista_->LimpiaItems(); },
+                     [&] { SQL += u' '; },
+                     [&] { TablaConsulta_ = tablaDeSentencia(SQL); },
+                     [&] {
+                         if (SQLInicial_.isEmpty())
+                             SQLInicial_ = SQL;
+                     },
+                     [&] { SQLBase_ = SQL; },
+                     [&] {
+                         // The data layer writes back the synonym form; the dialog keeps the caller's names
+                         // so that a later search does not apply the synonyms a second time.
+                         QString enviada = SQL;
+                         db.AbrirRecordset(enviada, RsConsulta_.get(), {}, ado::adOpenForwardOnly, ado::adLockReadOnly,
+                                           -1, true);
+                     },
+                     [&] { lista_->setCheckboxes(CheckBoxes); },
+                     [&] { Encolumnar(); },
+                     [&] { Leer(1, 0); },
+                     [&] {
+                         if (OrdenarPorLwv)
+                             lista_->setSorted(true);
+                     },
+                     [&] {
+                         if (!FuncionesVB::Trim(FiltroInicial).isEmpty())
+                             CmbSearch(0).setEditText(FiltroInicial);
+                     },
+                     [&] { db.CierraRecordset(RsConsulta_.get()); },
+                     [&] { CargarAnchos(); },
+                     [&] { CalcularAncho(); },
+                     [&] { rt.PreparaFormulario(this, 0); },
+                 },
+                 [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("FORM_LOAD")); });
 }
 
 void Lib_FrmCons3::Leer(int32_t, int32_t)
@@ -236,7 +237,9 @@ bool Lib_FrmCons3::leeFila(LecturaFila& f)
                 else
                     f.colorFila = StkNivel4;
             },
-            [this, &f] { f.item = lista_->AgregaItem(recorta(textoDeCampo(runtime_.ValorCampo(RsConsulta_->valor(0))))); },
+            [this, &f] {
+                f.item = lista_->AgregaItem(recorta(textoDeCampo(runtime_.ValorCampo(RsConsulta_->valor(0)))));
+            },
             [this, &f] {
                 if (f.campoDevuelto < 0)
                     return;
@@ -245,10 +248,12 @@ bool Lib_FrmCons3::leeFila(LecturaFila& f)
                     lista_->setMarcado(f.item, true);
             },
             [this, &f] {
-                const bool colorea = f.muestraStock && EsConsultaArticulos_ && !FuncionesVB::EnBlanco(f.colorFila.toString());
+                const bool colorea
+                    = f.muestraStock && EsConsultaArticulos_ && !FuncionesVB::EnBlanco(f.colorFila.toString());
                 const ColorOle color(static_cast<uint32_t>(f.colorFila.toLongLong()));
                 for (int i = 1; i < f.campos; ++i) {
-                    lista_->setSubItem(f.item, i, runtime_.AlineaDerecha(textoDeCampo(runtime_.ValorCampo(RsConsulta_->valor(i)))));
+                    lista_->setSubItem(
+                        f.item, i, runtime_.AlineaDerecha(textoDeCampo(runtime_.ValorCampo(RsConsulta_->valor(i)))));
                     if (colorea) {
                         lista_->setNegrita(f.item, 0, true);
                         lista_->setColorTexto(f.item, 0, color);
@@ -289,50 +294,48 @@ void Lib_FrmCons3::CmdAceptar_Click()
         Valores->append(valor);
     };
     if (CheckBoxes) {
-        EjecutaPasos(
-            {
-                [&] {
-                    if (CampoDevuelto.isEmpty())
-                        CampoDevuelto = lista_->TituloColumna(1);
-                },
-                [&] {
-                    for (int item = 1; item <= lista_->CantidadItems(); ++item) {
-                        if (!lista_->Marcado(item))
-                            continue;
-                        tomaValor(item, IndiceColumna(CampoDevuelto), valor);
-                        agregaValor();
-                    }
-                },
-                [&] { accept(); },
-            },
-            [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("CmdAceptar_Click")); });
+        EjecutaPasos({
+                         [&] {
+                             if (CampoDevuelto.isEmpty())
+                                 CampoDevuelto = lista_->TituloColumna(1);
+                         },
+                         [&] {
+                             for (int item = 1; item <= lista_->CantidadItems(); ++item) {
+                                 if (!lista_->Marcado(item))
+                                     continue;
+                                 tomaValor(item, IndiceColumna(CampoDevuelto), valor);
+                                 agregaValor();
+                             }
+                         },
+                         [&] { accept(); },
+                     },
+                     [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("CmdAceptar_Click")); });
         return;
     }
     const int item = lista_->ItemSeleccionado();
-    EjecutaPasos(
-        {
-            [&] {
-                if (item == 0) {
-                    accept();
-                    SalDelProcedimiento();
-                }
-            },
-            [&] {
-                if (!CmpsDevueltos)
-                    return;
-                for (const QVariant& titulo : *CmpsDevueltos) {
-                    tomaValor(item, IndiceColumna(titulo.toString()), valor);
-                    agregaValor();
-                }
-            },
-            [&] {
-                if (!FuncionesVB::Trim(CampoDevuelto).isEmpty())
-                    tomaValor(item, IndiceColumna(CampoDevuelto), valor);
-            },
-            [&] { ValorDevuelto = valor; },
-            [&] { accept(); },
-        },
-        [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("CmdAceptar_Click")); });
+    EjecutaPasos({
+                     [&] {
+                         if (item == 0) {
+                             accept();
+                             SalDelProcedimiento();
+                         }
+                     },
+                     [&] {
+                         if (!CmpsDevueltos)
+                             return;
+                         for (const QVariant& titulo : *CmpsDevueltos) {
+                             tomaValor(item, IndiceColumna(titulo.toString()), valor);
+                             agregaValor();
+                         }
+                     },
+                     [&] {
+                         if (!FuncionesVB::Trim(CampoDevuelto).isEmpty())
+                             tomaValor(item, IndiceColumna(CampoDevuelto), valor);
+                     },
+                     [&] { ValorDevuelto = valor; },
+                     [&] { accept(); },
+                 },
+                 [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("CmdAceptar_Click")); });
 }
 
 void Lib_FrmCons3::CmdCancelar_Click()

@@ -113,19 +113,19 @@ void Lib_FrmCons3Tree::showEvent(QShowEvent* evento)
 
 void Lib_FrmCons3Tree::Carga()
 {
-    EjecutaPasos(
-        {
-            [&] { Valores = std::make_shared<QVariantList>(); },
-            [&] { TreeV->Limpia(); },
-            [&] { TreeV->setCheckboxes(CheckBoxes); },
-            [&] { ArmarTreeVAutomatico(); },
-        },
-        [&](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("FORM_LOAD")); });
+    EjecutaPasos({
+                     [&] { Valores = std::make_shared<QVariantList>(); },
+                     [&] { TreeV->Limpia(); },
+                     [&] { TreeV->setCheckboxes(CheckBoxes); },
+                     [&] { ArmarTreeVAutomatico(); },
+                 },
+                 [&](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("FORM_LOAD")); });
 }
 
 void Lib_FrmCons3Tree::ArmarTreeVAutomatico()
 {
-    const auto reporta = [&](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("ArmarTreeVAutomatico")); };
+    const auto reporta
+        = [&](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("ArmarTreeVAutomatico")); };
     DB_Dll& db = DB_Dll::Compartido();
     ado::Recordset rs;
     QTreeWidgetItem* actual = nullptr;
@@ -159,19 +159,20 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico()
 
     auto campos = rs.Fields();
     for (; !rs.Eof(); rs.MoveNext()) {
-        const bool sigue = EjecutaPasos(
-            {[&] {
-                const QString codigo = runtime_.ValorCampo(campos.Item(0).Value()).toString();
-                const QString clave = kClaveRaiz + codigo;
-                const QString texto = codigo + QStringLiteral(" - ")
-                                      + runtime_.ValorCampo(campos.Item(1).Value()).toString();
-                while (actual->parent() && clave.size() < TreeView::Clave(actual).size())
-                    actual = actual->parent();
-                actual = TreeV->Agrega(TreeView::Clave(actual),
-                                       clave.size() > TreeView::Clave(actual).size() ? TreeView::tvwChild : TreeView::tvwNext,
-                                       clave, texto);
-            }},
-            reporta);
+        const bool sigue
+            = EjecutaPasos({[&] {
+                               const QString codigo = runtime_.ValorCampo(campos.Item(0).Value()).toString();
+                               const QString clave = kClaveRaiz + codigo;
+                               const QString texto = codigo + QStringLiteral(" - ")
+                                   + runtime_.ValorCampo(campos.Item(1).Value()).toString();
+                               while (actual->parent() && clave.size() < TreeView::Clave(actual).size())
+                                   actual = actual->parent();
+                               actual = TreeV->Agrega(TreeView::Clave(actual),
+                                                      clave.size() > TreeView::Clave(actual).size() ? TreeView::tvwChild
+                                                                                                    : TreeView::tvwNext,
+                                                      clave, texto);
+                           }},
+                           reporta);
         if (!sigue)
             return;
     }
@@ -179,38 +180,39 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico()
 
 void Lib_FrmCons3Tree::Busca(const QString& texto)
 {
-    EjecutaPasos(
-        {[&] {
-            for (int i = 0; i < TreeV->Cuenta(); ++i) {
-                QTreeWidgetItem* nodo = TreeV->Nodo(i);
-                const QString completo = nodo->text(0);
-                const qsizetype guion = completo.indexOf(u'-');
-                const QString descripcion = Trim(guion < 0 ? completo : completo.mid(guion + 1));
-                const bool porCodigo = guion >= 0 && Trim(completo.left(guion)).startsWith(texto, Qt::CaseInsensitive);
-                if (porCodigo || descripcion.startsWith(texto, Qt::CaseInsensitive)) {
-                    TreeV->setSelectedItem(nodo);
-                    TreeV->EnsureVisible(nodo);
-                    return;
-                }
-            }
-        }},
-        IgnoraErrores);
+    EjecutaPasos({[&] {
+                     for (int i = 0; i < TreeV->Cuenta(); ++i) {
+                         QTreeWidgetItem* nodo = TreeV->Nodo(i);
+                         const QString completo = nodo->text(0);
+                         const qsizetype guion = completo.indexOf(u'-');
+                         const QString descripcion = Trim(guion < 0 ? completo : completo.mid(guion + 1));
+                         const bool porCodigo
+                             = guion >= 0 && Trim(completo.left(guion)).startsWith(texto, Qt::CaseInsensitive);
+                         if (porCodigo || descripcion.startsWith(texto, Qt::CaseInsensitive)) {
+                             TreeV->setSelectedItem(nodo);
+                             TreeV->EnsureVisible(nodo);
+                             return;
+                         }
+                     }
+                 }},
+                 IgnoraErrores);
 }
 
 void Lib_FrmCons3Tree::BuscaEnServidor()
 {
-    EjecutaPasos(
-        {
-            [&] {
-                const QString texto = CmbSearch->currentText();
-                if (!texto.isEmpty())
-                    SQL = SentenciaConsulta::AgregaCondicion(
-                        SQL, QStringLiteral("Descripcion like '%") + SentenciaConsulta::CuerpoLiteral(texto) + QStringLiteral("%' "));
-            },
-            [&] { CmbSearch->setEditText(QString()); },
-            [&] { Carga(); },
-        },
-        IgnoraErrores);
+    EjecutaPasos({
+                     [&] {
+                         const QString texto = CmbSearch->currentText();
+                         if (!texto.isEmpty())
+                             SQL = SentenciaConsulta::AgregaCondicion(SQL,
+                                                                      QStringLiteral("Descripcion like '%")
+                                                                          + SentenciaConsulta::CuerpoLiteral(texto)
+                                                                          + QStringLiteral("%' "));
+                     },
+                     [&] { CmbSearch->setEditText(QString()); },
+                     [&] { Carga(); },
+                 },
+                 IgnoraErrores);
 }
 
 bool Lib_FrmCons3Tree::eventFilter(QObject* objeto, QEvent* evento)
@@ -226,7 +228,8 @@ bool Lib_FrmCons3Tree::eventFilter(QObject* objeto, QEvent* evento)
         case Qt::Key_PageUp:
             TreeV->setFocus();
             return true;
-        default: break;
+        default:
+            break;
         }
     }
     return QDialog::eventFilter(objeto, evento);
@@ -257,30 +260,30 @@ void Lib_FrmCons3Tree::Acepta()
             return std::nullopt;
         return runtime_.ValorCampo(rs.Fields().Item(CampoDevuelto).Value()).toString();
     };
-    const bool completo = EjecutaPasos(
-        {[&] {
-            if (!destino)
-                return;
-            if (CheckBoxes) {
-                if (!Valores)
-                    Valores = std::make_shared<QVariantList>();
-                for (int i = 0; i < TreeV->Cuenta(); ++i) {
-                    QTreeWidgetItem* nodo = TreeV->Nodo(i);
-                    if (!TreeView::Marcado(nodo))
-                        continue;
-                    // Families and cost centres return the code itself; positions the stored value.
-                    if (destino->campo == QLatin1StringView("IDPOSICION")) {
-                        if (const auto valor = buscaEnTabla(codigoDe(nodo)))
-                            Valores->append(*valor);
-                    } else {
-                        Valores->append(Trim(codigoDe(nodo)));
-                    }
-                }
-            } else if (QTreeWidgetItem* nodo = TreeV->SelectedItem()) {
-                ValorDevuelto = buscaEnTabla(codigoDe(nodo)).value_or(QString());
-            }
-        }},
-        [&](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("CmdAceptar_Click")); });
+    const bool completo
+        = EjecutaPasos({[&] {
+                           if (!destino)
+                               return;
+                           if (CheckBoxes) {
+                               if (!Valores)
+                                   Valores = std::make_shared<QVariantList>();
+                               for (int i = 0; i < TreeV->Cuenta(); ++i) {
+                                   QTreeWidgetItem* nodo = TreeV->Nodo(i);
+                                   if (!TreeView::Marcado(nodo))
+                                       continue;
+                                   // Families and cost centres return the code itself; positions the stored value.
+                                   if (destino->campo == QLatin1StringView("IDPOSICION")) {
+                                       if (const auto valor = buscaEnTabla(codigoDe(nodo)))
+                                           Valores->append(*valor);
+                                   } else {
+                                       Valores->append(Trim(codigoDe(nodo)));
+                                   }
+                               }
+                           } else if (QTreeWidgetItem* nodo = TreeV->SelectedItem()) {
+                               ValorDevuelto = buscaEnTabla(codigoDe(nodo)).value_or(QString());
+                           }
+                       }},
+                       [&](const ErrorVB& e) { return runtime_.ReportaError(e, QStringLiteral("CmdAceptar_Click")); });
     if (completo)
         accept();
 }

@@ -1,7 +1,6 @@
 // The search boxes of the list lookup: incremental search in the list, search on the server (F5),
 // new search.
 #include "lookup/Lib_FrmCons3.h"
-
 #include "lookup/SentenciaConsulta.h"
 #include "platform/ui/ListView.h"
 #include "runtime/FuncionesVB.h"
@@ -99,7 +98,8 @@ bool Lib_FrmCons3::eventFilter(QObject* objeto, QEvent* evento)
                 busquedaServidor(static_cast<int>(i));
                 return true;
             }
-            if (codigo == Teclas::Abajo || codigo == Teclas::Arriba || codigo == Teclas::AvPag || codigo == Teclas::RePag) {
+            if (codigo == Teclas::Abajo || codigo == Teclas::Arriba || codigo == Teclas::AvPag
+                || codigo == Teclas::RePag) {
                 ListView1_KeyDown(codigo, 0);
                 lista_->setFocus();
                 return true;

@@ -1,7 +1,6 @@
 // Columns, search boxes, widths and the saved layout of the list lookup.
-#include "lookup/Lib_FrmCons3.h"
-
 #include "lookup/ArchivoAnchos.h"
+#include "lookup/Lib_FrmCons3.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ui/ListView.h"
 #include "platform/ui/Twips.h"
@@ -57,7 +56,7 @@ void Lib_FrmCons3::Encolumnar()
     try {
         lista_->LimpiaColumnas();
         const bool conClasesDePrecio = SQL.contains(QLatin1StringView("V_MA_ARTICULOS"), Qt::CaseInsensitive)
-                                       || SQL.contains(QLatin1StringView("STK_MA_ARTICULOS"), Qt::CaseInsensitive);
+            || SQL.contains(QLatin1StringView("STK_MA_ARTICULOS"), Qt::CaseInsensitive);
         const QFontMetrics metricas(font());
         ado::Fields campos = RsConsulta_->Fields();
         for (int i = 0; i < campos.Count(); ++i) {

@@ -1,8 +1,7 @@
 // The keys of the list lookup: accept, quantities, type-ahead into a search box, and the
 // missing-stock report of article lookups.
-#include "lookup/Lib_FrmCons3.h"
-
 #include "data/DB_Dll.h"
+#include "lookup/Lib_FrmCons3.h"
 #include "lookup/SentenciaConsulta.h"
 #include "platform/ui/ListView.h"
 #include "runtime/Dialogos.h"
@@ -53,29 +52,29 @@ QString escribeCantidad(double valor, int decimales)
 void Lib_FrmCons3::ListView1_KeyDown(int KeyCode, int Shift)
 {
     const SharedRuntime& rt = runtime_;
-    EjecutaPasos(
-        {[&] {
-            if (KeyCode == Teclas::Espacio && CheckBoxes)
-                return;
-            if (KeyCode == Teclas::Enter) {
-                CmdAceptar_Click();
-                return;
-            }
-            const bool teclaDeCantidad = (KeyCode == Teclas::Insertar && (Shift == 0 || Shift == Mayusculas))
-                                         || (KeyCode == Teclas::Suprimir && Shift == 0);
-            if (UsaCantidades && teclaDeCantidad) {
-                teclaCantidad(KeyCode, Shift);
-                return;
-            }
-            if ((KeyCode >= 47 && KeyCode <= 93) || (KeyCode >= 97 && KeyCode <= 125) || KeyCode == Teclas::Espacio) {
-                QComboBox& caja = CmbSearch(IndiceBusqueda_);
-                caja.setEditText(caja.currentText() + QChar(KeyCode));
-                caja.setFocus();
-            } else if (KeyCode == Teclas::Retroceso) {
-                CmbSearch(IndiceBusqueda_).setFocus();
-            }
-        }},
-        [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("ListView1_KeyDown")); });
+    EjecutaPasos({[&] {
+                     if (KeyCode == Teclas::Espacio && CheckBoxes)
+                         return;
+                     if (KeyCode == Teclas::Enter) {
+                         CmdAceptar_Click();
+                         return;
+                     }
+                     const bool teclaDeCantidad = (KeyCode == Teclas::Insertar && (Shift == 0 || Shift == Mayusculas))
+                         || (KeyCode == Teclas::Suprimir && Shift == 0);
+                     if (UsaCantidades && teclaDeCantidad) {
+                         teclaCantidad(KeyCode, Shift);
+                         return;
+                     }
+                     if ((KeyCode >= 47 && KeyCode <= 93) || (KeyCode >= 97 && KeyCode <= 125)
+                         || KeyCode == Teclas::Espacio) {
+                         QComboBox& caja = CmbSearch(IndiceBusqueda_);
+                         caja.setEditText(caja.currentText() + QChar(KeyCode));
+                         caja.setFocus();
+                     } else if (KeyCode == Teclas::Retroceso) {
+                         CmbSearch(IndiceBusqueda_).setFocus();
+                     }
+                 }},
+                 [&](const ErrorVB& error) { return rt.ReportaError(error, QStringLiteral("ListView1_KeyDown")); });
 }
 
 void Lib_FrmCons3::teclaCantidad(int KeyCode, int Shift)
@@ -83,7 +82,8 @@ void Lib_FrmCons3::teclaCantidad(int KeyCode, int Shift)
     const int16_t columna = IndiceColumna(QStringLiteral("**Cantidad**"));
     const int item = lista_->ItemSeleccionado();
     if (columna < 2 || item == 0)
-        throw ErrorVB(ErroresVB::LlamadaNoValida, QStringLiteral("La lista no tiene una columna de cantidades o una fila elegida."),
+        throw ErrorVB(ErroresVB::LlamadaNoValida,
+                      QStringLiteral("La lista no tiene una columna de cantidades o una fila elegida."),
                       QStringLiteral("ListView1_KeyDown"));
     const int k = columna - 1;
     const QString actual = lista_->SubItem(item, k);
@@ -125,23 +125,25 @@ void Lib_FrmCons3::InformaFaltante()
     // A row without an article code names no article: the person is told, nothing is recorded.
     if (id.isEmpty()) {
         runtime_.AntesDeMensaje(this);
-        Dialogos::actual().MsgBox(QStringLiteral("La fila elegida no tiene código de artículo: no hay nada que informar."),
-                                  Msg::OkSolo + Msg::Exclamacion, QStringLiteral("Atención!"));
+        Dialogos::actual().MsgBox(
+            QStringLiteral("La fila elegida no tiene código de artículo: no hay nada que informar."),
+            Msg::OkSolo + Msg::Exclamacion, QStringLiteral("Atención!"));
         runtime_.DespuesDeMensaje(this);
         return;
     }
     runtime_.AntesDeMensaje(this);
-    const int respuesta = Dialogos::actual().MsgBox(
-        QStringLiteral("Desea informar el articulo ") + id + u' ' + descripcion + QStringLiteral("\r\ncomo un faltante de stock?"),
-        Msg::SiNo + Msg::Pregunta, QStringLiteral("Atención!"));
+    const int respuesta
+        = Dialogos::actual().MsgBox(QStringLiteral("Desea informar el articulo ") + id + u' ' + descripcion
+                                        + QStringLiteral("\r\ncomo un faltante de stock?"),
+                                    Msg::SiNo + Msg::Pregunta, QStringLiteral("Atención!"));
     runtime_.DespuesDeMensaje(this);
     if (respuesta != Msg::Si)
         return;
     DB_Dll& db = DB_Dll::Compartido();
     const QString ahora = Reloj::ahora().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     QString sentencia = QStringLiteral("INSERT INTO V_MV_FALTANTES (FechaHora,IdArticulo,Descripcion,Usuario) values('")
-                        + ahora + QStringLiteral("','") + SentenciaConsulta::CuerpoLiteral(runtime_.AlineaDerecha(codigo, 25))
-                        + QStringLiteral("','") + SentenciaConsulta::CuerpoLiteral(descripcion) + QStringLiteral("','")
-                        + SentenciaConsulta::CuerpoLiteral(db.gUsuario) + QStringLiteral("')");
+        + ahora + QStringLiteral("','") + SentenciaConsulta::CuerpoLiteral(runtime_.AlineaDerecha(codigo, 25))
+        + QStringLiteral("','") + SentenciaConsulta::CuerpoLiteral(descripcion) + QStringLiteral("','")
+        + SentenciaConsulta::CuerpoLiteral(db.gUsuario) + QStringLiteral("')");
     db.EjecutaConsultaSQL(sentencia);
 }

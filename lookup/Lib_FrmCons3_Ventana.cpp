@@ -1,6 +1,5 @@
 // The window of the list lookup: its controls, their wiring, and the geometry kept in twips.
 #include "lookup/Lib_FrmCons3.h"
-
 #include "platform/ui/ListView.h"
 #include "platform/ui/Twips.h"
 
@@ -141,10 +140,10 @@ Lib_FrmCons3::Geometria Lib_FrmCons3::geometria(const QWidget* control) const
         return desdePixeles;
     const Geometria& g = guardada->second;
     const bool igual = Twips::aPixelesX(std::max(g.ancho, 0), control) == actual.width()
-                       && Twips::aPixelesY(std::max(g.alto, 0), control) == actual.height()
-                       && (control == this
-                           || (Twips::aPixelesX(g.izquierda, control) == actual.x()
-                               && Twips::aPixelesY(g.arriba, control) == actual.y()));
+        && Twips::aPixelesY(std::max(g.alto, 0), control) == actual.height()
+        && (control == this
+            || (Twips::aPixelesX(g.izquierda, control) == actual.x()
+                && Twips::aPixelesY(g.arriba, control) == actual.y()));
     return igual ? g : desdePixeles;
 }
 

@@ -36,7 +36,7 @@ QList<Pieza> piezas(const QString& SQL)
 bool esPalabra(const QString& SQL, const Pieza& pieza, QLatin1StringView palabra)
 {
     return pieza.profundidad == 0 && pieza.token.tipo == TokenSql::Tipo::Palabra
-           && FuncionesVB::IgualSinCaso(QStringView(SQL).mid(pieza.token.inicio, pieza.token.largo), palabra);
+        && FuncionesVB::IgualSinCaso(QStringView(SQL).mid(pieza.token.inicio, pieza.token.largo), palabra);
 }
 
 } // namespace
@@ -45,7 +45,8 @@ SentenciaConsulta::Partes SentenciaConsulta::DivideOrden(const QString& SQL)
 {
     const QList<Pieza> lista = piezas(SQL);
     for (qsizetype i = 0; i + 1 < lista.size(); ++i) {
-        if (esPalabra(SQL, lista[i], QLatin1StringView("order")) && esPalabra(SQL, lista[i + 1], QLatin1StringView("by"))) {
+        if (esPalabra(SQL, lista[i], QLatin1StringView("order"))
+            && esPalabra(SQL, lista[i + 1], QLatin1StringView("by"))) {
             const qsizetype corte = lista[i].token.inicio;
             return {SQL.left(corte), SQL.mid(corte)};
         }
@@ -65,7 +66,8 @@ QString SentenciaConsulta::AgregaCondicion(const QString& SQL, const QString& co
         if (finWhere < 0) {
             if (esPalabra(base, pieza, QLatin1StringView("where")))
                 finWhere = pieza.token.inicio + pieza.token.largo;
-        } else if (esPalabra(base, pieza, QLatin1StringView("group")) || esPalabra(base, pieza, QLatin1StringView("having"))) {
+        } else if (esPalabra(base, pieza, QLatin1StringView("group"))
+                   || esPalabra(base, pieza, QLatin1StringView("having"))) {
             finFiltro = pieza.token.inicio;
             break;
         } else if (esPalabra(base, pieza, QLatin1StringView("or"))) {
@@ -86,7 +88,7 @@ QString SentenciaConsulta::AgregaCondicion(const QString& SQL, const QString& co
     while (inicio < fin && filtro.at(inicio).isSpace())
         ++inicio;
     const QString envuelta = base.left(finWhere) + filtro.left(inicio) + u'(' + filtro.mid(inicio, fin - inicio) + u')'
-                             + filtro.mid(fin) + base.mid(finFiltro);
+        + filtro.mid(fin) + base.mid(finFiltro);
     return envuelta + QStringLiteral(" and ") + condicion + partes.OrdenSQL;
 }
 
@@ -95,7 +97,8 @@ QStringList SentenciaConsulta::DivideCampos(const QString& campos)
     QStringList resultado;
     qsizetype inicio = 0;
     for (const Pieza& pieza : piezas(campos)) {
-        if (pieza.profundidad == 0 && pieza.token.tipo == TokenSql::Tipo::Simbolo && campos.at(pieza.token.inicio) == u',') {
+        if (pieza.profundidad == 0 && pieza.token.tipo == TokenSql::Tipo::Simbolo
+            && campos.at(pieza.token.inicio) == u',') {
             resultado << campos.mid(inicio, pieza.token.inicio - inicio).trimmed();
             inicio = pieza.token.inicio + 1;
         }

@@ -9,7 +9,7 @@
 class SentenciaConsulta {
 public:
     struct Partes {
-        QString SQLBase;  // the statement up to its ordering clause
+        QString SQLBase; // the statement up to its ordering clause
         QString OrdenSQL; // "ORDER BY ..." to the end, or "" when the statement has none
     };
 

@@ -1,4 +1,4 @@
 #pragma once
 
 // The class of DB_Dll's file dialog member; nothing calls its operations, so it has none.
-class DialogoArchivo {};
+class DialogoArchivo { };

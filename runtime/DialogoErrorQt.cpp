@@ -31,8 +31,10 @@ void DialogoErrorQt::creaControles(int32_t numero, const QString& descripcion, c
     auto* botones = new QDialogButtonBox(this);
     auto* reintentar = creaBoton(QStringLiteral("&Reintentar"), QStringLiteral("botonReintentar"), 4);
     botones->addButton(reintentar, QDialogButtonBox::AcceptRole);
-    botones->addButton(creaBoton(QStringLiteral("&Continuar"), QStringLiteral("botonContinuar"), 5), QDialogButtonBox::ActionRole);
-    botones->addButton(creaBoton(QStringLiteral("&Salir"), QStringLiteral("botonSalir"), 0), QDialogButtonBox::RejectRole);
+    botones->addButton(creaBoton(QStringLiteral("&Continuar"), QStringLiteral("botonContinuar"), 5),
+                       QDialogButtonBox::ActionRole);
+    botones->addButton(creaBoton(QStringLiteral("&Salir"), QStringLiteral("botonSalir"), 0),
+                       QDialogButtonBox::RejectRole);
     reintentar->setDefault(true);
 
     auto* rejilla = new QGridLayout(this);

@@ -12,8 +12,14 @@ inline constexpr int OkSolo = 0, OkCancelar = 1, AbortarReintentarIgnorar = 2, S
                      ReintentarCancelar = 5;
 inline constexpr int SinIcono = 0, Critico = 16, Pregunta = 32, Exclamacion = 48, Informacion = 64;
 inline constexpr int Ok = 1, Cancelar = 2, Abortar = 3, Reintentar = 4, Ignorar = 5, Si = 6, No = 7;
-[[nodiscard]] constexpr int botones(int estilo) { return estilo & 0x0F; }
-[[nodiscard]] constexpr int icono(int estilo) { return estilo & 0x70; }
+[[nodiscard]] constexpr int botones(int estilo)
+{
+    return estilo & 0x0F;
+}
+[[nodiscard]] constexpr int icono(int estilo)
+{
+    return estilo & 0x70;
+}
 } // namespace Msg
 
 // Every message box, input prompt and error report of the program goes through this interface.

@@ -2,15 +2,20 @@
 
 int DialogosConsola::MsgBox(const QString& texto, int estilo, const QString& titulo)
 {
-    errores_ << (titulo.isEmpty() ? QString() : titulo + QStringLiteral(": ")) << QString(texto).replace(u'\r', u' ') << Qt::endl;
+    errores_ << (titulo.isEmpty() ? QString() : titulo + QStringLiteral(": ")) << QString(texto).replace(u'\r', u' ')
+             << Qt::endl;
     if (Msg::icono(estilo) == Msg::Critico)
         ++errores_contados_;
     switch (Msg::botones(estilo)) {
     case Msg::SiNo:
-    case Msg::SiNoCancelar: return Msg::No;
-    case Msg::AbortarReintentarIgnorar: return Msg::Abortar;
-    case Msg::ReintentarCancelar: return Msg::Cancelar;
-    default: return Msg::Ok;
+    case Msg::SiNoCancelar:
+        return Msg::No;
+    case Msg::AbortarReintentarIgnorar:
+        return Msg::Abortar;
+    case Msg::ReintentarCancelar:
+        return Msg::Cancelar;
+    default:
+        return Msg::Ok;
     }
 }
 

@@ -12,7 +12,7 @@
 // answers "leave". Counts the errors reported, so that the tool can end with a failure status.
 class DialogosConsola : public Dialogos {
 public:
-    explicit DialogosConsola(QTextStream& errores) : errores_(errores) {}
+    explicit DialogosConsola(QTextStream& errores) : errores_(errores) { }
 
     int MsgBox(const QString& texto, int estilo, const QString& titulo) override;
     QString InputBox(const QString& texto, const QString& titulo, const QString& defecto) override;

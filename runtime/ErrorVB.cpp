@@ -8,12 +8,11 @@ ErrorVB::ErrorVB(int32_t numero, QString descripcion, QString origen)
 
 void ElevaLlamadaNoValida(const QString& origen)
 {
-    throw ErrorVB(ErroresVB::LlamadaNoValida,
-                  QStringLiteral("Llamada a procedimiento o argumento no válidos"), origen);
+    throw ErrorVB(ErroresVB::LlamadaNoValida, QStringLiteral("Llamada a procedimiento o argumento no válidos"), origen);
 }
 
 void ElevaObjetoNoEstablecido(const QString& origen)
 {
-    throw ErrorVB(ErroresVB::ObjetoNoEstablecido,
-                  QStringLiteral("Variable de objeto o bloque With no establecido"), origen);
+    throw ErrorVB(ErroresVB::ObjetoNoEstablecido, QStringLiteral("Variable de objeto o bloque With no establecido"),
+                  origen);
 }

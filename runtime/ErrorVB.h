@@ -26,8 +26,8 @@ private:
 
 // Numbers of the run-time errors the program raises itself.
 namespace ErroresVB {
-inline constexpr int32_t LlamadaNoValida = 5;      // invalid procedure call or argument
-inline constexpr int32_t Desbordamiento = 6;       // overflow
+inline constexpr int32_t LlamadaNoValida = 5; // invalid procedure call or argument
+inline constexpr int32_t Desbordamiento = 6; // overflow
 inline constexpr int32_t ObjetoNoEstablecido = 91; // object variable not set
 inline constexpr int32_t ElementoNoEncontrado = 3265; // item not found in the collection
 } // namespace ErroresVB

@@ -62,7 +62,7 @@ qsizetype BuscaSinCaso(QStringView texto, QLatin1StringView patron, qsizetype de
     qsizetype siguienteAlta = alta == baja ? -1 : texto.indexOf(alta, desde);
     while (siguienteBaja >= 0 || siguienteAlta >= 0) {
         const qsizetype i = siguienteAlta < 0 || (siguienteBaja >= 0 && siguienteBaja < siguienteAlta) ? siguienteBaja
-                                                                                                      : siguienteAlta;
+                                                                                                       : siguienteAlta;
         if (i > ultimo)
             return -1;
         qsizetype j = 1;

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 
 #include <ini.h>
-
 #include <optional>
 
 namespace {

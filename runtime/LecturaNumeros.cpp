@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -38,8 +38,8 @@ bool esDiminuto(const std::string& numero)
     const auto e = numero.find('e');
     const std::string mantisa = numero.substr(0, e);
     // Clamped so that a huge written exponent cannot overflow the sum below.
-    const long exponente =
-        e == std::string::npos ? 0 : std::clamp(std::strtol(numero.c_str() + e + 1, nullptr, 10), -100000L, 100000L);
+    const long exponente
+        = e == std::string::npos ? 0 : std::clamp(std::strtol(numero.c_str() + e + 1, nullptr, 10), -100000L, 100000L);
     const auto punto = std::min(mantisa.find('.'), mantisa.size());
     const auto primera = mantisa.find_first_of("123456789");
     if (primera == std::string::npos)

@@ -63,7 +63,8 @@ Moneda Moneda::desdeDouble(double valor)
 QString Moneda::aTexto() const
 {
     const bool negativo = diezmilesimos_ < 0;
-    const uint64_t absoluto = negativo ? 0 - static_cast<uint64_t>(diezmilesimos_) : static_cast<uint64_t>(diezmilesimos_);
+    const uint64_t absoluto
+        = negativo ? 0 - static_cast<uint64_t>(diezmilesimos_) : static_cast<uint64_t>(diezmilesimos_);
     QString texto = QString::number(absoluto / 10000);
     if (const uint64_t fraccion = absoluto % 10000; fraccion != 0) {
         QString decimales = QStringLiteral("%1").arg(fraccion, 4, 10, QLatin1Char('0'));

@@ -9,7 +9,12 @@
 class Moneda {
 public:
     constexpr Moneda() = default;
-    [[nodiscard]] static constexpr Moneda desdeDiezmilesimos(int64_t d) { Moneda m; m.diezmilesimos_ = d; return m; }
+    [[nodiscard]] static constexpr Moneda desdeDiezmilesimos(int64_t d)
+    {
+        Moneda m;
+        m.diezmilesimos_ = d;
+        return m;
+    }
     // Rounds to four decimals, halves to the even neighbour, working on the shortest decimal text
     // that reads back as `valor` (so 2.00015 rounds up to 2.0002 as written, whatever its binary
     // value). Raises ErrorVB 6 for a value beyond ±922 337 203 685 477.5807, infinite or NaN.

@@ -3,7 +3,7 @@
 #include <vector>
 
 namespace {
-struct SalidaProcedimiento {};
+struct SalidaProcedimiento { };
 } // namespace
 
 bool EjecutaPasos(std::initializer_list<Paso> pasos, const ManejadorError& manejador)

@@ -8,7 +8,7 @@
 
 // Action codes a trap handler answers with (what the error reporter's buttons give).
 namespace AccionError {
-inline constexpr int16_t Repetir = 4;   // run the failing step again
+inline constexpr int16_t Repetir = 4; // run the failing step again
 inline constexpr int16_t Continuar = 5; // go on with the next step
 } // namespace AccionError
 

@@ -19,6 +19,5 @@ public:
     // folders are created; the log is 0600 and its folder 0700, also when they were wider before.
     // When the log cannot be written the report is skipped silently: logging must never disturb
     // the program.
-    static void anota(const QDateTime& momento, const QString& contexto, int32_t numero,
-                      const QString& descripcion);
+    static void anota(const QDateTime& momento, const QString& contexto, int32_t numero, const QString& descripcion);
 };

@@ -1,10 +1,10 @@
 #include "runtime/SharedRuntime.h"
 
-#include "runtime/VentanasPrograma.h"
 #include "runtime/Dialogos.h"
 #include "runtime/LecturaNumeros.h"
 #include "runtime/RegistroErrores.h"
 #include "runtime/Reloj.h"
+#include "runtime/VentanasPrograma.h"
 
 #include <QStringDecoder>
 
@@ -137,7 +137,8 @@ QString SharedRuntime::DesenvuelveValor(const QString& texto) const
     if (!texto.startsWith(marcaEnvuelto))
         return texto;
     const QByteArray codificado = texto.mid(marcaEnvuelto.size()).toLatin1();
-    const auto decodificado = QByteArray::fromBase64Encoding(codificado, base64 | QByteArray::AbortOnBase64DecodingErrors);
+    const auto decodificado
+        = QByteArray::fromBase64Encoding(codificado, base64 | QByteArray::AbortOnBase64DecodingErrors);
     // Only the exact text EnvuelveValor writes counts as wrapped.
     if (!decodificado || decodificado.decoded.isEmpty() || decodificado.decoded.toBase64(base64) != codificado)
         return texto;

@@ -10,8 +10,11 @@ QString TextoValor::De(const QVariant& valor)
         return momento.time() == QTime(0, 0) ? momento.toString(QStringLiteral("dd/MM/yyyy"))
                                              : momento.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     }
-    case QMetaType::QDate: return valor.toDate().toString(QStringLiteral("dd/MM/yyyy"));
-    case QMetaType::QTime: return valor.toTime().toString(QStringLiteral("HH:mm:ss"));
-    default: return valor.toString();
+    case QMetaType::QDate:
+        return valor.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+    case QMetaType::QTime:
+        return valor.toTime().toString(QStringLiteral("HH:mm:ss"));
+    default:
+        return valor.toString();
     }
 }

@@ -13,15 +13,15 @@ public:
     // Whether there is a pointer to change (the program shows windows).
     [[nodiscard]] virtual bool Visible() const { return false; }
     // Puts the wait cursor on top of whatever cursor is shown.
-    virtual void PonEspera() {}
+    virtual void PonEspera() { }
     // Whether the cursor on top is a wait or busy cursor.
     [[nodiscard]] virtual bool MuestraEspera() const { return false; }
     // Whether any cursor was put on top of the windows' own.
     [[nodiscard]] virtual bool HayCursorPuesto() const { return false; }
     // Takes off the cursor on top (nothing when none was put up).
-    virtual void QuitaCursor() {}
+    virtual void QuitaCursor() { }
     // Closes every top-level window.
-    virtual void CierraTodas() {}
+    virtual void CierraTodas() { }
 
     // The windows in use.
     static VentanasPrograma& actual();

@@ -13,8 +13,8 @@
 
 QString BaseLocal::Ruta()
 {
-    const QString nombre =
-        LectorIni::LeeIni(QStringLiteral("CN000pr.INI"), QStringLiteral("Agenda"), QStringLiteral("BaseLocal"), {});
+    const QString nombre
+        = LectorIni::LeeIni(QStringLiteral("CN000pr.INI"), QStringLiteral("Agenda"), QStringLiteral("BaseLocal"), {});
     if (FuncionesVB::EnBlanco(nombre))
         return {};
     return QDir::cleanPath(QDir(Entorno::carpetaDatosUsuario()).absoluteFilePath(nombre));
@@ -48,5 +48,5 @@ QString BaseLocal::LineaDeArranque()
             ArchivosPrivados::Archivo(ruta + QLatin1String(sufijo));
     }
     return QStringLiteral("@Server=(local);@DbName=") + ruta + QStringLiteral(";@Usuario=") + Estacion::NombreUsuario()
-           + QStringLiteral(";@Password=;@Proveedor=SQLite;");
+        + QStringLiteral(";@Password=;@Proveedor=SQLite;");
 }

@@ -1,5 +1,3 @@
-#include "startup/ModGlobal.h"
-
 #include "data/DB_Dll.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "platform/ado/RegistroProveedores.h"
@@ -9,11 +7,12 @@
 #include "runtime/Estacion.h"
 #include "runtime/FinDePrograma.h"
 #include "runtime/FuncionesVB.h"
-#include "runtime/LecturaNumeros.h"
 #include "runtime/LectorIni.h"
+#include "runtime/LecturaNumeros.h"
 #include "runtime/PasosAtrapados.h"
 #include "runtime/SharedRuntime.h"
 #include "runtime/VentanasPrograma.h"
+#include "startup/ModGlobal.h"
 #include "startup/ParametrosArranque.h"
 
 #include <QFileInfo>
@@ -107,18 +106,17 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
                 servidor.remove(0, 1);
                 if (CadenaConexion.isEmpty())
                     CadenaConexion = QStringLiteral("Provider=")
-                                     + ado::RegistroProveedores::nombre(ado::RegistroProveedores::Motor::Oracle)
-                                     + QStringLiteral(";Data Source=") + baseDatos
-                                     + QStringLiteral(";User Id=") + usuario + QStringLiteral(";Password=") + clave
-                                     + u';';
+                        + ado::RegistroProveedores::nombre(ado::RegistroProveedores::Motor::Oracle)
+                        + QStringLiteral(";Data Source=") + baseDatos + QStringLiteral(";User Id=") + usuario
+                        + QStringLiteral(";Password=") + clave + u';';
             }),
             siNoConectada([&] {
                 db.gUsuario = usuario;
                 db.gDbName = baseDatos;
                 db.gUserPassWord = clave;
                 // The office server keeps its port: host:port is how it is reached.
-                const bool conPuerto = ado::RegistroProveedores::motor(db.gProveedor)
-                                       == ado::RegistroProveedores::Motor::PostgreSQL;
+                const bool conPuerto
+                    = ado::RegistroProveedores::motor(db.gProveedor) == ado::RegistroProveedores::Motor::PostgreSQL;
                 db.gServidor = conPuerto ? servidor.trimmed() : ExtraerServidor(servidor);
             }),
             siNoConectada([&] { db.OpenServerADODB(FuncionesVB::EnBlanco(servidor), 3, CadenaConexion, true); }),
@@ -131,7 +129,7 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
             siNoConectada([&] { db.gCnn().setDefaultDatabase(db.gDbName); }),
             [&] {
                 gCadenaDsn = QStringLiteral("DSN=") + db.gDbName + QStringLiteral("; UID=") + db.gUsuario
-                             + QStringLiteral("; PWD=") + db.gUserPassWord;
+                    + QStringLiteral("; PWD=") + db.gUserPassWord;
             },
             [&] { AvisoArranque::InformaRuta(rutaAplicacion); },
             [&] {
@@ -150,5 +148,7 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
                     CargarConfiguracion(rutaAplicacion);
             },
         },
-        [](const ErrorVB& e) { return e.numero() == ErroresVB::LlamadaNoValida ? AccionError::Continuar : int16_t{0}; });
+        [](const ErrorVB& e) {
+            return e.numero() == ErroresVB::LlamadaNoValida ? AccionError::Continuar : int16_t{0};
+        });
 }

@@ -1,10 +1,9 @@
-#include "startup/ModGlobal.h"
-
 #include "data/DB_Dll.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
 #include "runtime/SharedRuntime.h"
 #include "runtime/TextoValor.h"
+#include "startup/ModGlobal.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ QString literal(const QString& texto)
 bool esClaveDeFecha(const QString& clave)
 {
     return clave.compare(QLatin1String("[FECHA HASTA]"), Qt::CaseInsensitive) == 0
-           || clave.compare(QLatin1String("[FECHA DESDE]"), Qt::CaseInsensitive) == 0;
+        || clave.compare(QLatin1String("[FECHA DESDE]"), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -41,7 +40,7 @@ QString ModGlobal::Cfg(const QString& Clave, QString& ValorAux)
             },
             [&] {
                 sql = QStringLiteral("SELECT VALOR, valoraux FROM ") + gTablaConfiguracion
-                      + QStringLiteral(" WHERE CLAVE = '") + literal(FuncionesVB::Trim(Clave)) + u'\'';
+                    + QStringLiteral(" WHERE CLAVE = '") + literal(FuncionesVB::Trim(Clave)) + u'\'';
             },
             [&] {
                 if (esClaveDeFecha(FuncionesVB::Trim(Clave)))
@@ -79,7 +78,7 @@ void ModGlobal::GrabaDfg(const QString& Clave, const QVariant& Valor, const QStr
         {
             [&] {
                 sql = QStringLiteral("SELECT * FROM ") + gTablaConfiguracion + QStringLiteral(" WHERE CLAVE = '")
-                      + literal(Clave) + u'\'';
+                    + literal(Clave) + u'\'';
             },
             [&] { db.AbrirRecordset(sql, &rs, &db.gCnn(), ado::adOpenDynamic, ado::adLockOptimistic, -1, true); },
             [&] {

@@ -1,8 +1,7 @@
-#include "startup/ModGlobal.h"
-
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/RegConsulta.h"
 #include "runtime/ErrorVB.h"
+#include "startup/ModGlobal.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -17,12 +16,17 @@ const std::array<RegConsulta, 8> kConsultasEstandar{{
     {QStringLiteral("ARTICULOS"), QStringLiteral("V_MA_ARTICULOS"), QStringLiteral("|DESCRIPCION|IDARTICULO|"), {}},
     {QStringLiteral("CLIENTES"), QStringLiteral("VT_CLIENTES"), QStringLiteral("|RAZON_SOCIAL|CODIGO|CONTACTO|"), {}},
     {QStringLiteral("PROVEEDORES"), QStringLiteral("VT_PROVEEDORES"), QStringLiteral("|RAZON_SOCIAL|CODIGO|"), {}},
-    {QStringLiteral("CONTACTOS"), QStringLiteral("MA_CONTACTOS"),
-     QStringLiteral("|Nombre_y_Apellido|Domicilio|Localidad|Telefono|"), {}},
+    {QStringLiteral("CONTACTOS"),
+     QStringLiteral("MA_CONTACTOS"),
+     QStringLiteral("|Nombre_y_Apellido|Domicilio|Localidad|Telefono|"),
+     {}},
     {QStringLiteral("VENDEDORES"), QStringLiteral("V_TA_VENDEDORES"), QStringLiteral("|NOMBRE|IDVENDEDOR|"), {}},
     {QStringLiteral("TECNICOS"), QStringLiteral("V_TA_TECNICOS"), QStringLiteral("|NOMBRE|IDTECNICO|"), {}},
     {QStringLiteral("TECNICOS"), QStringLiteral("V_TA_TECNICOS"), QStringLiteral("|NOMBRE|IDTECNICO|"), {}},
-    {QStringLiteral("MANTENIMIENTOS"), QStringLiteral("V_MA_MANTENIMIENTOS"), QStringLiteral("|DESCRIPCION|CODIGO|"), {}},
+    {QStringLiteral("MANTENIMIENTOS"),
+     QStringLiteral("V_MA_MANTENIMIENTOS"),
+     QStringLiteral("|DESCRIPCION|CODIGO|"),
+     {}},
 }};
 
 [[noreturn]] void elevaAcceso(const QString& ruta, const QString& detalle)

@@ -1,9 +1,8 @@
-#include "startup/ModGlobal.h"
-
 #include "data/DB_Dll.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/SharedRuntime.h"
+#include "startup/ModGlobal.h"
 
 #include <cmath>
 #include <limits>

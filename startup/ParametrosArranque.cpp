@@ -57,13 +57,13 @@ QString ParametrosArranque::LineaDesdeIni(const QString& seccionBaseDatos, const
     const auto sinBarras = [&](const QString& valor) { return runtime.LimpiaTexto(valor, QStringLiteral("|")); };
     const QString servidor = lee(QStringLiteral("Servidor"), {});
     const QString base = lee(QStringLiteral("DbName"), {});
-    const QString usuario =
-        runtime.DesenvuelveValor(lee(QStringLiteral("Usuario"), runtime.EnvuelveValor(QStringLiteral("Pelmar"))));
+    const QString usuario
+        = runtime.DesenvuelveValor(lee(QStringLiteral("Usuario"), runtime.EnvuelveValor(QStringLiteral("Pelmar"))));
     const QString clave = runtime.DesenvuelveValor(
         lee(QStringLiteral("UserPassWord"), runtime.EnvuelveValor(QStringLiteral("tramoly"))));
     return QStringLiteral("@server=") + sinBarras(servidor) + QStringLiteral("; @dbname= ") + sinBarras(base)
-           + QStringLiteral("; @usuario= ") + sinBarras(usuario) + QStringLiteral("; @Password= ") + sinBarras(clave)
-           + QStringLiteral("; @ParametroAdicional=; @Caja=1;vorn@");
+        + QStringLiteral("; @usuario= ") + sinBarras(usuario) + QStringLiteral("; @Password= ") + sinBarras(clave)
+        + QStringLiteral("; @ParametroAdicional=; @Caja=1;vorn@");
 }
 
 QString ParametrosArranque::LineaDeOrdenes()

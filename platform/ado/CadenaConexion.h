@@ -33,7 +33,7 @@ public:
     struct Servidor {
         QString direccion; // as written
         QString anfitrion; // before the last ':' or ',', trimmed; "" when the string names none
-        QString puerto;    // after it, trimmed
+        QString puerto; // after it, trimmed
         bool conPuerto = false; // whether a ':' or ',' follows the host
         // The host, with "", "." and "(local)" (any case) meaning this machine: "localhost".
         [[nodiscard]] QString anfitrionLocal() const;

@@ -1,7 +1,7 @@
 #include "platform/ado/Connection.h"
 
-#include "platform/ado/RegistroProveedores.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/RegistroProveedores.h"
 #include "platform/ado/TipoFallo.h"
 #include "runtime/ErrorVB.h"
 
@@ -175,7 +175,8 @@ void Connection::reabre()
 
 void Connection::falla(const Error& error)
 {
-    if (proveedor_ && (error.Number == NumeroError::ArchivoNoEncontrado || error.Number == NumeroError::ConexionPerdida))
+    if (proveedor_
+        && (error.Number == NumeroError::ArchivoNoEncontrado || error.Number == NumeroError::ConexionPerdida))
         porReabrir_ = true;
     errores_.Agrega(error);
     throw ErrorVB(error.Number, error.Description, error.Source);

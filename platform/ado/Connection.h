@@ -79,7 +79,7 @@ private:
 
     QString cadena_;
     CadenaConexion partes_; // as last opened, credentials included
-    QString baseFijada_;    // chosen with setDefaultDatabase since opening
+    QString baseFijada_; // chosen with setDefaultDatabase since opening
     bool porReabrir_ = false;
     int ubicacionCursor_ = adUseServer;
     int tiempoEspera_ = 30;

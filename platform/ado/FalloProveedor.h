@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <cstdint>
-
 #include <exception>
 
 namespace ado {
@@ -15,7 +14,7 @@ namespace ado {
 // and raises the error model's ErrorVB with the same number and description.
 class FalloProveedor : public std::exception {
 public:
-    explicit FalloProveedor(Error error) : error_(std::move(error)), texto_(error_.Description.toUtf8()) {}
+    explicit FalloProveedor(Error error) : error_(std::move(error)), texto_(error_.Description.toUtf8()) { }
     // A failure of the provider's own (a bad call, a missing file or driver), not the engine's:
     // NativeError 0 and the provider's name `origen` as source.
     [[nodiscard]] static FalloProveedor Propio(const QString& origen, int32_t numero, const QString& descripcion,

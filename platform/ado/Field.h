@@ -11,7 +11,7 @@ class Recordset;
 // distinct from an empty text; date columns hold QDateTime.
 class Field {
 public:
-    Field(Recordset& recordset, int indice) : recordset_(&recordset), indice_(indice) {}
+    Field(Recordset& recordset, int indice) : recordset_(&recordset), indice_(indice) { }
 
     [[nodiscard]] QString Name() const;
     // Raises the ADO "BOF or EOF" error when there is no current row.
@@ -29,7 +29,7 @@ private:
 // The columns of a recordset, by position (from 0) or by name ignoring case.
 class Fields {
 public:
-    explicit Fields(Recordset& recordset) : recordset_(&recordset) {}
+    explicit Fields(Recordset& recordset) : recordset_(&recordset) { }
 
     [[nodiscard]] int Count() const;
     // Raises error 3265 for a position or name the recordset does not have.

@@ -18,7 +18,10 @@ FilasEsquema::FilasEsquema(int tipo, QVariantList restricciones) : restricciones
         resultado_.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("TABLE_TYPE")};
         return;
     }
-    resultado_.columnas = {texto("TABLE_CATALOG"), texto("TABLE_SCHEMA"), texto("TABLE_NAME"), texto("COLUMN_NAME"),
+    resultado_.columnas = {texto("TABLE_CATALOG"),
+                           texto("TABLE_SCHEMA"),
+                           texto("TABLE_NAME"),
+                           texto("COLUMN_NAME"),
                            {QStringLiteral("ORDINAL_POSITION"), adInteger, 4},
                            {QStringLiteral("DATA_TYPE"), adSmallInt, 2},
                            {QStringLiteral("CHARACTER_MAXIMUM_LENGTH"), adInteger, 4},
@@ -40,7 +43,8 @@ void FilasEsquema::agregaTabla(const QString& catalogo, const QString& esquema, 
 }
 
 void FilasEsquema::agregaColumna(const QString& catalogo, const QString& esquema, const QString& tabla,
-                               const QString& columna, int posicion, int tipo, const QVariant& largo, bool admiteNulos)
+                                 const QString& columna, int posicion, int tipo, const QVariant& largo,
+                                 bool admiteNulos)
 {
     agregaSiCumple({catalogo, esquema, tabla, columna, posicion, tipo, largo, admiteNulos});
 }

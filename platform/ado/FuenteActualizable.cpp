@@ -9,8 +9,8 @@ namespace {
 
 struct Pieza {
     enum Clase { Palabra, Nombre, Literal, Signo } clase;
-    QString texto;  // a Nombre without its quotes or brackets
-    int nivel = 0;  // parenthesis depth where it stands
+    QString texto; // a Nombre without its quotes or brackets
+    int nivel = 0; // parenthesis depth where it stands
 };
 
 // The significant tokens of the text, comments left out; nothing when a quote is left open.
@@ -31,10 +31,15 @@ std::optional<QList<Pieza>> trocea(const QString& t)
             piezas.append({Pieza::Literal, texto.toString(), nivel});
             break;
         case Tipo::NombreCorchetes:
-            piezas.append({Pieza::Nombre, texto.mid(1, texto.size() - 2).toString().replace(QStringLiteral("]]"), QStringLiteral("]")), nivel});
+            piezas.append({Pieza::Nombre,
+                           texto.mid(1, texto.size() - 2).toString().replace(QStringLiteral("]]"), QStringLiteral("]")),
+                           nivel});
             break;
         case Tipo::NombreComillas:
-            piezas.append({Pieza::Nombre, texto.mid(1, texto.size() - 2).toString().replace(QStringLiteral("\"\""), QStringLiteral("\"")), nivel});
+            piezas.append(
+                {Pieza::Nombre,
+                 texto.mid(1, texto.size() - 2).toString().replace(QStringLiteral("\"\""), QStringLiteral("\"")),
+                 nivel});
             break;
         case Tipo::Simbolo:
             if (texto == u")")
@@ -53,7 +58,8 @@ std::optional<QList<Pieza>> trocea(const QString& t)
 
 bool esPalabra(const Pieza& p, const char* palabra)
 {
-    return p.clase == Pieza::Palabra && p.nivel == 0 && p.texto.compare(QLatin1String(palabra), Qt::CaseInsensitive) == 0;
+    return p.clase == Pieza::Palabra && p.nivel == 0
+        && p.texto.compare(QLatin1String(palabra), Qt::CaseInsensitive) == 0;
 }
 
 bool esNombre(const Pieza& p)

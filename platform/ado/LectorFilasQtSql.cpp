@@ -46,15 +46,23 @@ QVariant LectorFilasQtSql::ValorLeido(QVariant valor)
 int LectorFilasQtSql::TipoDeCampo(const QSqlField& campo)
 {
     switch (campo.metaType().id()) {
-    case QMetaType::Int: return adInteger;
-    case QMetaType::LongLong: return adBigInt;
-    case QMetaType::Double: return adDouble;
-    case QMetaType::Bool: return adBoolean;
+    case QMetaType::Int:
+        return adInteger;
+    case QMetaType::LongLong:
+        return adBigInt;
+    case QMetaType::Double:
+        return adDouble;
+    case QMetaType::Bool:
+        return adBoolean;
     case QMetaType::QDate:
-    case QMetaType::QDateTime: return adDBTimeStamp;
-    case QMetaType::QTime: return adDBTime;
-    case QMetaType::QByteArray: return adLongVarBinary;
-    default: return adVarWChar;
+    case QMetaType::QDateTime:
+        return adDBTimeStamp;
+    case QMetaType::QTime:
+        return adDBTime;
+    case QMetaType::QByteArray:
+        return adLongVarBinary;
+    default:
+        return adVarWChar;
     }
 }
 

@@ -56,7 +56,8 @@ public:
     // first row whose columns all hold `originales` (nulls match nulls).
     virtual void insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores) = 0;
     virtual void actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
-                               const QVariantList& nuevos) = 0;
+                               const QVariantList& nuevos)
+        = 0;
 
     virtual QString baseDeDatos() const = 0;
     virtual void fijaBaseDeDatos(const QString& nombre) = 0;

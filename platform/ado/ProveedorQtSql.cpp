@@ -90,9 +90,15 @@ void ProveedorQtSql::deshaceTransaccion()
 void ProveedorQtSql::pasoTransaccion(PasoTransaccion paso)
 {
     switch (paso) {
-    case PasoTransaccion::Inicia: ejecutaSimple(QStringLiteral("BEGIN")); break;
-    case PasoTransaccion::Confirma: ejecutaSimple(QStringLiteral("COMMIT")); break;
-    case PasoTransaccion::Deshace: ejecutaSimple(QStringLiteral("ROLLBACK")); break;
+    case PasoTransaccion::Inicia:
+        ejecutaSimple(QStringLiteral("BEGIN"));
+        break;
+    case PasoTransaccion::Confirma:
+        ejecutaSimple(QStringLiteral("COMMIT"));
+        break;
+    case PasoTransaccion::Deshace:
+        ejecutaSimple(QStringLiteral("ROLLBACK"));
+        break;
     }
 }
 
@@ -124,7 +130,8 @@ void ProveedorQtSql::insertaFila(const QString& tabla, const QStringList& column
         for (const QString& columna : columnas)
             citadas.append(citaNombre(columna));
         const QStringList marcas(columnas.size(), QStringLiteral("?"));
-        texto += QStringLiteral(" (%1) VALUES (%2)").arg(citadas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
+        texto += QStringLiteral(" (%1) VALUES (%2)")
+                     .arg(citadas.join(QStringLiteral(", ")), marcas.join(QStringLiteral(", ")));
     }
     QSqlQuery q(base_);
     if (!q.prepare(texto))
@@ -174,9 +181,8 @@ void ProveedorQtSql::actualizaFila(const QString& tabla, const QStringList& colu
 
 std::unique_ptr<LectorFilas> ProveedorQtSql::lectorDe(const QSqlRecord& registro, const QString&) const
 {
-    return std::make_unique<LectorFilasQtSql>(registro, [this](const QSqlField& campo, int masLargo) {
-        return columnaLeida(campo, masLargo);
-    });
+    return std::make_unique<LectorFilasQtSql>(
+        registro, [this](const QSqlField& campo, int masLargo) { return columnaLeida(campo, masLargo); });
 }
 
 Columna ProveedorQtSql::columnaLeida(const QSqlField& campo, int) const

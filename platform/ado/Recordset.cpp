@@ -26,8 +26,8 @@ struct Recordset::Estado {
     Connection* conexion = nullptr;
     std::optional<QString> tabla; // set only when Update may write
     Edicion edicion = Edicion::Ninguna;
-    QVariantList originales;      // the edited row as it was read
-    QList<bool> asignados;        // the fields given a value in a new row
+    QVariantList originales; // the edited row as it was read
+    QList<bool> asignados; // the fields given a value in a new row
 
     [[nodiscard]] qsizetype filas() const { return static_cast<qsizetype>(resultado.filas.size()); }
     [[nodiscard]] bool hayFila() const { return posicion >= 0 && posicion < filas(); }
@@ -39,7 +39,8 @@ Recordset::~Recordset() = default;
 void Recordset::Open(const QString& fuente, const ConexionActiva& conexion, int tipoCursor, int tipoBloqueo, int)
 {
     if (estado_)
-        eleva(NumeroError::ObjetoAbierto, QStringLiteral("No se permite realizar la operación si el objeto está abierto."));
+        eleva(NumeroError::ObjetoAbierto,
+              QStringLiteral("No se permite realizar la operación si el objeto está abierto."));
     auto nuevo = std::make_unique<Estado>();
     if (const auto* cadena = std::get_if<QString>(&conexion)) {
         nuevo->propia = std::make_unique<Connection>();
@@ -49,8 +50,9 @@ void Recordset::Open(const QString& fuente, const ConexionActiva& conexion, int 
         nuevo->conexion = *activa;
     }
     if (!nuevo->conexion)
-        eleva(kConexionNoValida, QStringLiteral("La conexión no se puede usar para realizar esta operación. "
-                                                "Está cerrada o no es válida en este contexto."));
+        eleva(kConexionNoValida,
+              QStringLiteral("La conexión no se puede usar para realizar esta operación. "
+                             "Está cerrada o no es válida en este contexto."));
     Connection& c = *nuevo->conexion;
     Proveedor& p = c.proveedor();
     c.anotaTraza(fuente);
@@ -66,7 +68,8 @@ void Recordset::Open(const QString& fuente, const ConexionActiva& conexion, int 
 void Recordset::AbreSobre(Resultado resultado)
 {
     if (estado_)
-        eleva(NumeroError::ObjetoAbierto, QStringLiteral("No se permite realizar la operación si el objeto está abierto."));
+        eleva(NumeroError::ObjetoAbierto,
+              QStringLiteral("No se permite realizar la operación si el objeto está abierto."));
     estado_ = std::make_unique<Estado>();
     estado_->resultado = std::move(resultado);
     tipoCursor_ = adOpenStatic;
@@ -209,7 +212,8 @@ void Recordset::fijaValor(int indice, const QVariant& valor)
 Recordset::Estado& Recordset::abierto() const
 {
     if (!estado_)
-        eleva(NumeroError::ObjetoCerrado, QStringLiteral("No se permite realizar la operación si el objeto está cerrado."));
+        eleva(NumeroError::ObjetoCerrado,
+              QStringLiteral("No se permite realizar la operación si el objeto está cerrado."));
     return *estado_;
 }
 

@@ -53,10 +53,14 @@ RegistroProveedores::Motor RegistroProveedores::motor(const QString& proveedor)
 QString RegistroProveedores::nombre(Motor motor)
 {
     switch (motor) {
-    case Motor::Oracle: return QStringLiteral("OraOLEDB.Oracle.1");
-    case Motor::SQLite: return QStringLiteral("SQLite");
-    case Motor::PostgreSQL: return QStringLiteral("PostgreSQL");
-    case Motor::SqlServer: break;
+    case Motor::Oracle:
+        return QStringLiteral("OraOLEDB.Oracle.1");
+    case Motor::SQLite:
+        return QStringLiteral("SQLite");
+    case Motor::PostgreSQL:
+        return QStringLiteral("PostgreSQL");
+    case Motor::SqlServer:
+        break;
     }
     return QStringLiteral("SQLOLEDB");
 }

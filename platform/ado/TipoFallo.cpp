@@ -14,11 +14,14 @@ struct Clase {
 Clase claseDe(TipoFallo tipo)
 {
     switch (tipo) {
-    case TipoFallo::ErroresEnComando: return {NumeroError::ErroresEnComando, "42000", "Error en la sentencia SQL"};
-    case TipoFallo::NoExisteTabla: return {NumeroError::NoExisteTabla, "42S02", "No existe la tabla o vista"};
+    case TipoFallo::ErroresEnComando:
+        return {NumeroError::ErroresEnComando, "42000", "Error en la sentencia SQL"};
+    case TipoFallo::NoExisteTabla:
+        return {NumeroError::NoExisteTabla, "42S02", "No existe la tabla o vista"};
     case TipoFallo::ViolacionIntegridad:
         return {NumeroError::ViolacionIntegridad, "23000", "Se ha violado una restricción de integridad"};
-    case TipoFallo::Fallo: return {NumeroError::Fallo, "HY000", "Error de la base de datos"};
+    case TipoFallo::Fallo:
+        return {NumeroError::Fallo, "HY000", "Error de la base de datos"};
     case TipoFallo::TiempoAgotado:
         return {NumeroError::TiempoAgotado, "HYT00",
                 "Se agotó el tiempo de espera: otro usuario o programa tiene bloqueada la base de datos"};
@@ -30,19 +33,22 @@ Clase claseDe(TipoFallo tipo)
                 "No se puede escribir en la base de datos: el disco está lleno o la base de datos alcanzó su "
                 "tamaño máximo"};
     case TipoFallo::ArchivoDanado:
-        return {NumeroError::ArchivoDanado, "HY000", "El archivo de la base de datos está dañado o no es una base de datos"};
+        return {NumeroError::ArchivoDanado, "HY000",
+                "El archivo de la base de datos está dañado o no es una base de datos"};
     case TipoFallo::ArchivoNoEncontrado:
         return {NumeroError::ArchivoNoEncontrado, "HY000",
                 "No se encuentra el archivo de la base de datos: fue borrado, movido o renombrado"};
     case TipoFallo::ErrorEntradaSalida:
         return {NumeroError::ErrorEntradaSalida, "HY000", "Error del disco al leer o escribir la base de datos"};
-    case TipoFallo::SinMemoria: return {NumeroError::SinMemoria, "HY001", "No hay memoria suficiente para la operación"};
+    case TipoFallo::SinMemoria:
+        return {NumeroError::SinMemoria, "HY001", "No hay memoria suficiente para la operación"};
     case TipoFallo::ConexionPerdida:
         return {NumeroError::ConexionPerdida, "08S01", "Se perdió la conexión con el servidor de base de datos"};
     case TipoFallo::SinServidor:
         return {NumeroError::ConexionPerdida, "08001",
                 "No se puede llegar al servidor de base de datos: no responde, no existe o no acepta conexiones"};
-    case TipoFallo::Inesperado: break;
+    case TipoFallo::Inesperado:
+        break;
     }
     return {NumeroError::Inesperado, "HY000", "Error inesperado del motor de base de datos"};
 }

@@ -9,7 +9,7 @@
 class ColorOle {
 public:
     constexpr ColorOle() = default;
-    constexpr explicit ColorOle(uint32_t valor) : valor_(valor & 0xFFFFFFu) {}
+    constexpr explicit ColorOle(uint32_t valor) : valor_(valor & 0xFFFFFFu) { }
     [[nodiscard]] static constexpr ColorOle Rgb(int rojo, int verde, int azul)
     {
         return ColorOle(static_cast<uint32_t>(rojo & 0xFF) | static_cast<uint32_t>(verde & 0xFF) << 8

@@ -19,5 +19,5 @@ public:
 
 private:
     std::vector<QString> claves_; // per row: its text trimmed and case-folded
-    std::vector<int> orden_;      // rows ordered by their key
+    std::vector<int> orden_; // rows ordered by their key
 };

@@ -35,7 +35,7 @@ int codigoTecla(const QKeyEvent& evento)
 int estadoMayusculas(Qt::KeyboardModifiers modificadores)
 {
     return ((modificadores & Qt::ShiftModifier) ? 1 : 0) | ((modificadores & Qt::ControlModifier) ? 2 : 0)
-           | ((modificadores & Qt::AltModifier) ? 4 : 0);
+        | ((modificadores & Qt::AltModifier) ? 4 : 0);
 }
 
 } // namespace

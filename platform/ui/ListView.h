@@ -8,7 +8,6 @@
 
 #include <memory>
 
-
 // The list control of the lookup dialogs, in report view, over a QTreeView with a model of its own
 // (a hundred thousand rows load and search quickly). Items and column headers count from 1, as the
 // suite's code counts them; 0 means "none". An item has a text (column 1), sub-items 1 … n − 1 (the
@@ -105,7 +104,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void mouseDoubleClickEvent(QMouseEvent* evento) override;
-    void keyboardSearch(const QString&) override {}
+    void keyboardSearch(const QString&) override { }
 
 private:
     void ordena();

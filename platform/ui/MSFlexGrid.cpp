@@ -197,10 +197,22 @@ void MSFlexGrid::setCellBackColor(ColorOle color)
     celda(Row(), Col())->setBackground(color.aQColor());
 }
 
-int MSFlexGrid::CellLeft() const { return Twips::desdePixelesX(rectanguloActual().left(), this); }
-int MSFlexGrid::CellTop() const { return Twips::desdePixelesY(rectanguloActual().top(), this); }
-int MSFlexGrid::CellWidth() const { return Twips::desdePixelesX(rectanguloActual().width(), this); }
-int MSFlexGrid::CellHeight() const { return Twips::desdePixelesY(rectanguloActual().height(), this); }
+int MSFlexGrid::CellLeft() const
+{
+    return Twips::desdePixelesX(rectanguloActual().left(), this);
+}
+int MSFlexGrid::CellTop() const
+{
+    return Twips::desdePixelesY(rectanguloActual().top(), this);
+}
+int MSFlexGrid::CellWidth() const
+{
+    return Twips::desdePixelesX(rectanguloActual().width(), this);
+}
+int MSFlexGrid::CellHeight() const
+{
+    return Twips::desdePixelesY(rectanguloActual().height(), this);
+}
 
 int MSFlexGrid::ColWidth(int columna) const
 {
@@ -219,8 +231,14 @@ void MSFlexGrid::setColWidth(int columna, int twips)
     setColumnWidth(columna, Twips::aPixelesX(twips, this));
 }
 
-int MSFlexGrid::Left() const { return Twips::desdePixelesX(x(), this); }
-int MSFlexGrid::Top() const { return Twips::desdePixelesY(y(), this); }
+int MSFlexGrid::Left() const
+{
+    return Twips::desdePixelesX(x(), this);
+}
+int MSFlexGrid::Top() const
+{
+    return Twips::desdePixelesY(y(), this);
+}
 
 void MSFlexGrid::Clear()
 {
@@ -305,7 +323,8 @@ void MSFlexGrid::preparaCeldas(int desdeFila)
                     elemento->setFlags(Qt::NoItemFlags);
                 elemento->setBackground(fondo);
                 elemento->setForeground(texto);
-            } else if (QTableWidgetItem* elemento = item(fila, columna); elemento && elemento->flags() == Qt::NoItemFlags) {
+            } else if (QTableWidgetItem* elemento = item(fila, columna);
+                       elemento && elemento->flags() == Qt::NoItemFlags) {
                 elemento->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
                 elemento->setBackground(QBrush());
                 elemento->setForeground(QBrush());

@@ -159,7 +159,8 @@ void ModeloListView::terminaCarga()
         return;
     const int primera = static_cast<int>(items_.size());
     beginInsertRows({}, primera, primera + static_cast<int>(pendientes_.size()) - 1);
-    items_.insert(items_.end(), std::make_move_iterator(pendientes_.begin()), std::make_move_iterator(pendientes_.end()));
+    items_.insert(items_.end(), std::make_move_iterator(pendientes_.begin()),
+                  std::make_move_iterator(pendientes_.end()));
     pendientes_.clear();
     endInsertRows();
     olvidaIndices();
@@ -237,9 +238,10 @@ void ModeloListView::ordena(int columna, bool descendente)
 int ModeloListView::posicionOrdenada(const QString& texto, int columna, bool descendente) const
 {
     const QCollator cotejo = cotejador();
-    const auto despues = std::upper_bound(items_.begin(), items_.end(), texto, [&](const QString& nuevo, const Item& fila) {
-        const int comparacion = cotejo.compare(nuevo, textoCelda(fila, columna));
-        return descendente ? comparacion > 0 : comparacion < 0;
-    });
+    const auto despues
+        = std::upper_bound(items_.begin(), items_.end(), texto, [&](const QString& nuevo, const Item& fila) {
+              const int comparacion = cotejo.compare(nuevo, textoCelda(fila, columna));
+              return descendente ? comparacion > 0 : comparacion < 0;
+          });
     return static_cast<int>(despues - items_.begin());
 }

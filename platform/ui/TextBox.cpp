@@ -19,7 +19,7 @@ void TextBox::setSelStart(int posicion)
 int TextBox::EstadoMayusculas(Qt::KeyboardModifiers modificadores)
 {
     return (modificadores.testFlag(Qt::ShiftModifier) ? 1 : 0) | (modificadores.testFlag(Qt::ControlModifier) ? 2 : 0)
-           | (modificadores.testFlag(Qt::AltModifier) ? 4 : 0);
+        | (modificadores.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* evento)

@@ -14,7 +14,7 @@ constexpr int32_t kClaveRepetida = 35602;
 class NodoArbol : public QTreeWidgetItem {
 public:
     static constexpr int kTipo = QTreeWidgetItem::UserType + 1;
-    NodoArbol(QString clave, int indice) : QTreeWidgetItem(kTipo), clave(std::move(clave)), indice(indice) {}
+    NodoArbol(QString clave, int indice) : QTreeWidgetItem(kTipo), clave(std::move(clave)), indice(indice) { }
     QString clave;
     int indice;
 };
@@ -38,7 +38,8 @@ TreeView::TreeView(QWidget* parent) : QTreeWidget(parent)
 
 TreeView::~TreeView() = default;
 
-QTreeWidgetItem* TreeView::Agrega(const QString& relativa, Relacion relacion, const QString& clave, const QString& texto)
+QTreeWidgetItem* TreeView::Agrega(const QString& relativa, Relacion relacion, const QString& clave,
+                                  const QString& texto)
 {
     QTreeWidgetItem* pariente = nullptr;
     if (!relativa.isEmpty()) {
@@ -68,8 +69,9 @@ QTreeWidgetItem* TreeView::Agrega(const QString& relativa, Relacion relacion, co
         // Siblings are mostly added after the last one; only an insertion elsewhere pays the search.
         const int cuantos = padre ? padre->childCount() : topLevelItemCount();
         const QTreeWidgetItem* ultimo = padre ? padre->child(cuantos - 1) : topLevelItem(cuantos - 1);
-        const int posicion = ultimo == pariente ? cuantos
-                                                : 1 + (padre ? padre->indexOfChild(pariente) : indexOfTopLevelItem(pariente));
+        const int posicion = ultimo == pariente
+            ? cuantos
+            : 1 + (padre ? padre->indexOfChild(pariente) : indexOfTopLevelItem(pariente));
         if (padre)
             padre->insertChild(posicion, nodo);
         else

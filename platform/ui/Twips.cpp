@@ -6,10 +6,19 @@
 
 namespace {
 
-int dpiX(const QWidget* widget) { return widget ? widget->logicalDpiX() : 96; }
-int dpiY(const QWidget* widget) { return widget ? widget->logicalDpiY() : 96; }
+int dpiX(const QWidget* widget)
+{
+    return widget ? widget->logicalDpiX() : 96;
+}
+int dpiY(const QWidget* widget)
+{
+    return widget ? widget->logicalDpiY() : 96;
+}
 
-int redondea(double valor) { return static_cast<int>(std::lround(valor)); }
+int redondea(double valor)
+{
+    return static_cast<int>(std::lround(valor));
+}
 
 } // namespace
 

@@ -56,16 +56,20 @@ void AgendaDePrueba::configura(const QString& clave, const QVariant& valor)
 {
     ejecuta(QStringLiteral("DELETE FROM TA_CONFIGURACION WHERE Clave = '%1'").arg(clave));
     const QString texto = valor.isNull() ? QStringLiteral("NULL") : QStringLiteral("'%1'").arg(valor.toString());
-    ejecuta(QStringLiteral("INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('DATOS', '%1', %2)").arg(clave, texto));
+    ejecuta(QStringLiteral("INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('DATOS', '%1', %2)")
+                .arg(clave, texto));
 }
 
 void AgendaDePrueba::franja(const QString& hora, int idProceso, int idEntrevista, const QVariant& mensaje)
 {
     const auto numero = [](int id) { return id ? QString::number(id) : QStringLiteral("NULL"); };
     QString nota = mensaje.toString();
-    nota = mensaje.isNull() ? QStringLiteral("NULL") : QStringLiteral("'%1'").arg(nota.replace(QLatin1Char('\''), QLatin1String("''")));
-    ejecuta(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, IdProcesoBusqueda, IdEntrevista, Mensaje) VALUES ('%1 %2:00', %3, %4, %5)")
-                .arg(hoy_.toString(Qt::ISODate), hora, numero(idProceso), numero(idEntrevista), nota));
+    nota = mensaje.isNull() ? QStringLiteral("NULL")
+                            : QStringLiteral("'%1'").arg(nota.replace(QLatin1Char('\''), QLatin1String("''")));
+    ejecuta(
+        QStringLiteral(
+            "INSERT INTO MV_AGENDA (FECHA, IdProcesoBusqueda, IdEntrevista, Mensaje) VALUES ('%1 %2:00', %3, %4, %5)")
+            .arg(hoy_.toString(Qt::ISODate), hora, numero(idProceso), numero(idEntrevista), nota));
 }
 
 void AgendaDePrueba::muestra()

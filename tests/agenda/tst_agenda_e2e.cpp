@@ -23,7 +23,8 @@ int franjasDeHoy(const QString& cadenaConexion)
     conexion.Open(cadenaConexion);
     ado::Recordset rs;
     const QString hoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
-    rs.Open(QStringLiteral("SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA BETWEEN '%1' AND '%1 23:59'").arg(hoy), &conexion);
+    rs.Open(QStringLiteral("SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA BETWEEN '%1' AND '%1 23:59'").arg(hoy),
+            &conexion);
     return rs.Fields().Item(0).Value().toInt();
 }
 
@@ -44,7 +45,8 @@ void TstAgendaE2E::creaLasFranjasDeHoy()
     agenda.setProcessEnvironment(variables);
     agenda.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     agenda.start(QStringLiteral(AGENDA_CARPETA_BINARIOS "/agenda"),
-                 {QStringLiteral("@Server=(local);@DbName=%1;@Usuario=admin;@Password=admin;@Proveedor=SQLite;").arg(base.ruta())});
+                 {QStringLiteral("@Server=(local);@DbName=%1;@Usuario=admin;@Password=admin;@Proveedor=SQLite;")
+                      .arg(base.ruta())});
     QVERIFY2(agenda.waitForStarted(), qPrintable(agenda.errorString()));
 
     QTRY_VERIFY_WITH_TIMEOUT(franjasDeHoy(base.cadenaConexion()) > 0 || agenda.state() == QProcess::NotRunning, 60000);

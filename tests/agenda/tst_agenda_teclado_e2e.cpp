@@ -46,7 +46,8 @@ QStringList notasCambiadas(const QString& cadenaConexion)
     ado::Connection conexion;
     conexion.Open(cadenaConexion);
     ado::Recordset rs;
-    rs.Open(QStringLiteral("SELECT Mensaje FROM MV_AGENDA WHERE FECHA BETWEEN '%1' AND '%1 23:59' ORDER BY FECHA").arg(hoyDiaPrimero()),
+    rs.Open(QStringLiteral("SELECT Mensaje FROM MV_AGENDA WHERE FECHA BETWEEN '%1' AND '%1 23:59' ORDER BY FECHA")
+                .arg(hoyDiaPrimero()),
             &conexion);
     QStringList notas;
     for (; !rs.Eof(); rs.MoveNext())
@@ -67,9 +68,10 @@ void TstAgendaTecladoE2E::initTestCase()
         QSKIP("Xvfb or xdotool is not installed");
     // Xvfb picks a free display itself and writes its number to standard output. It does not reset when
     // one row's program and xdotool have left: the next row's program would find no display meanwhile.
-    servidorX_.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                            QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
-                            QStringLiteral("-noreset")});
+    servidorX_.start(xvfb,
+                     {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                      QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                      QStringLiteral("-noreset")});
     if (!servidorX_.waitForStarted() || !servidorX_.waitForReadyRead(30000))
         QSKIP("no X server could be started");
     pantalla_ = QLatin1Char(':') + QString::fromLatin1(servidorX_.readAllStandardOutput()).trimmed();
@@ -111,18 +113,20 @@ void TstAgendaTecladoE2E::teclas_data()
 
     const QStringList intro{QStringLiteral("key"), QStringLiteral("Return")};
     const auto escribe = [](const char* texto) {
-        return QStringList{QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("0"), QString::fromLatin1(texto)};
+        return QStringList{QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("0"),
+                           QString::fromLatin1(texto)};
     };
-    QTest::newRow("typing on while a note is saved")
-        << QList<QStringList>{escribe("uno"), intro, escribe("dos"), intro} << QStringList{QStringLiteral("uno"), QStringLiteral("dos")};
+    QTest::newRow("typing on while a note is saved") << QList<QStringList>{escribe("uno"), intro, escribe("dos"), intro}
+                                                     << QStringList{QStringLiteral("uno"), QStringLiteral("dos")};
     QTest::newRow("delete types nothing")
         << QList<QStringList>{{QStringLiteral("key"), QStringLiteral("Delete")}, intro, escribe("x"), intro}
         << QStringList{QStringLiteral("notax")};
     QTest::newRow("ctrl and a letter edit the note")
-        << QList<QStringList>{{QStringLiteral("key"), QStringLiteral("ctrl+b")}, escribe("x"), intro} << QStringList{QStringLiteral("notax")};
+        << QList<QStringList>{{QStringLiteral("key"), QStringLiteral("ctrl+b")}, escribe("x"), intro}
+        << QStringList{QStringLiteral("notax")};
     // Typed SQL is a note like any other.
-    QTest::newRow("a second statement typed")
-        << QList<QStringList>{escribe("x'; DROP TABLE MV_AGENDA; --"), intro} << QStringList{QStringLiteral("x'; DROP TABLE MV_AGENDA; --")};
+    QTest::newRow("a second statement typed") << QList<QStringList>{escribe("x'; DROP TABLE MV_AGENDA; --"), intro}
+                                              << QStringList{QStringLiteral("x'; DROP TABLE MV_AGENDA; --")};
     QTest::newRow("comment markers typed")
         << QList<QStringList>{escribe("a /* b */ -- c"), intro} << QStringList{QStringLiteral("a /* b */ -- c")};
 }
@@ -137,7 +141,9 @@ void TstAgendaTecladoE2E::teclas()
     {
         ado::Connection conexion;
         conexion.Open(base.cadenaConexion());
-        conexion.Execute(QStringLiteral("UPDATE MV_AGENDA SET Mensaje = '%1', IdEntrevista = NULL, IdProcesoBusqueda = NULL").arg(NotaInicial));
+        conexion.Execute(
+            QStringLiteral("UPDATE MV_AGENDA SET Mensaje = '%1', IdEntrevista = NULL, IdProcesoBusqueda = NULL")
+                .arg(NotaInicial));
     }
 
     QTemporaryDir carpeta;
@@ -145,19 +151,24 @@ void TstAgendaTecladoE2E::teclas()
     agenda.setProcessEnvironment(entornoX(carpeta.path()));
     agenda.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     agenda.start(QStringLiteral(AGENDA_CARPETA_BINARIOS "/agenda"),
-                 {QStringLiteral("@Server=(local);@DbName=%1;@Usuario=admin;@Password=admin;@Proveedor=SQLite;").arg(base.ruta())});
+                 {QStringLiteral("@Server=(local);@DbName=%1;@Usuario=admin;@Password=admin;@Proveedor=SQLite;")
+                      .arg(base.ruta())});
     QVERIFY2(agenda.waitForStarted(), qPrintable(agenda.errorString()));
     // The window appears once today is loaded.
-    const QStringList buscaVentana{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), QStringLiteral("^Agenda$")};
+    const QStringList buscaVentana{QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                   QStringLiteral("^Agenda$")};
     QTRY_VERIFY_WITH_TIMEOUT(xdotool(buscaVentana) == 0 || agenda.state() == QProcess::NotRunning, 60000);
     QVERIFY2(agenda.state() == QProcess::Running,
              qPrintable(QStringLiteral("the program ended on its own (%1, exit code %2)")
-                            .arg(agenda.exitStatus() == QProcess::CrashExit ? QStringLiteral("crashed") : QStringLiteral("normal exit"))
+                            .arg(agenda.exitStatus() == QProcess::CrashExit ? QStringLiteral("crashed")
+                                                                            : QStringLiteral("normal exit"))
                             .arg(agenda.exitCode())));
 
     ::kill(static_cast<pid_t>(agenda.processId()), SIGSTOP);
     // A click on the top row shown (the window sits at the screen's corner), then the keys.
-    QCOMPARE(xdotool({QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("8"), QStringLiteral("click"), QStringLiteral("1")}), 0);
+    QCOMPARE(xdotool({QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("8"), QStringLiteral("click"),
+                      QStringLiteral("1")}),
+             0);
     for (const QStringList& pulsacion : pulsaciones)
         QCOMPARE(xdotool(pulsacion), 0);
     ::kill(static_cast<pid_t>(agenda.processId()), SIGCONT);

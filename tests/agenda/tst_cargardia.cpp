@@ -1,5 +1,4 @@
 #include "AgendaDePrueba.h"
-
 #include "agenda/ColoresAgenda.h"
 #include "agenda/FrmMVAgenda.h"
 #include "platform/ui/MSFlexGrid.h"
@@ -69,9 +68,12 @@ void TstCargarDia::preparaDia()
 {
     agenda->ejecuta(QStringLiteral("INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto) VALUES (1, 'Contable')"));
     agenda->ejecuta(QStringLiteral("INSERT INTO MA_CANDIDATOS (ID, Nombre) VALUES (1, 'Ana')"));
-    agenda->ejecuta(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (10, 1, 1, 0)"));
-    agenda->ejecuta(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (11, 1, 1, 1)"));
-    agenda->ejecuta(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (12, 1, 1, 0)"));
+    agenda->ejecuta(QStringLiteral(
+        "INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (10, 1, 1, 0)"));
+    agenda->ejecuta(QStringLiteral(
+        "INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (11, 1, 1, 1)"));
+    agenda->ejecuta(QStringLiteral(
+        "INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato, Realizada) VALUES (12, 1, 1, 0)"));
     agenda->ejecuta(QStringLiteral("INSERT INTO MV_EVALUACIONES (ID, IdCandidato, Realizada) VALUES (20, 1, 0)"));
     agenda->ejecuta(QStringLiteral("INSERT INTO MV_EVALUACIONES (ID, IdCandidato, Realizada) VALUES (21, 1, 1)"));
     agenda->franja(QStringLiteral("08:30"), 0, 0, QStringLiteral("temprano"));
@@ -106,12 +108,14 @@ void TstCargarDia::franjasDelDia_data()
         QTest::newRow(nombre) << i << textos << color;
     };
     fila("before working hours", 0, {"08:30", "temprano", "", "", ""}, Colores.horariosNoLaborales);
-    fila("start of working hours, note with blanks", 1, {"09:00", "  con blancos  ", "", "", ""}, Colores.horariosLaborales);
+    fila("start of working hours, note with blanks", 1, {"09:00", "  con blancos  ", "", "", ""},
+         Colores.horariosLaborales);
     fila("pending interview", 2, {"10:00", "", "1", "10", "-1"}, Colores.entrevistas);
     fila("pending evaluation", 3, {"11:00", "", "", "20", "-1"}, Colores.evaluaciones);
     fila("interview done", 4, {"12:00", "", "1", "11", "0"}, Colores.realizadas);
     fila("evaluation done", 5, {"13:00", "", "", "21", "0"}, Colores.realizadas);
-    fila("search process without interview is free", 6, {"14:00", "solo proceso", "1", "", ""}, Colores.horariosLaborales);
+    fila("search process without interview is free", 6, {"14:00", "solo proceso", "1", "", ""},
+         Colores.horariosLaborales);
     fila("end of working hours", 7, {"18:00", "", "", "", ""}, Colores.horariosLaborales);
     fila("after working hours, quote in note", 8, {"18:30", "O'Brien", "", "", ""}, Colores.horariosNoLaborales);
     fila("pending interview after hours", 9, {"19:00", "", "1", "12", "-1"}, Colores.entrevistas);
@@ -153,10 +157,11 @@ void TstCargarDia::columnasYEtiqueta()
 void TstCargarDia::diaSinFranjas()
 {
     // A database whose slot procedure creates nothing for the day.
-    agenda->ejecuta(MotorActual() == Motor::SQLite
-                        ? QStringLiteral("DELETE FROM KQ_PROCEDIMIENTOS")
-                        : QStringLiteral("CREATE OR REPLACE PROCEDURE KQ_CREARAGENDA(fecha timestamp, minutos integer DEFAULT 30) "
-                                         "LANGUAGE plpgsql AS $$ BEGIN END $$"));
+    agenda->ejecuta(
+        MotorActual() == Motor::SQLite
+            ? QStringLiteral("DELETE FROM KQ_PROCEDIMIENTOS")
+            : QStringLiteral("CREATE OR REPLACE PROCEDURE KQ_CREARAGENDA(fecha timestamp, minutos integer DEFAULT 30) "
+                             "LANGUAGE plpgsql AS $$ BEGIN END $$"));
     preparaDia();
     agenda->muestraDia(QDate(2025, 3, 6));
     MSFlexGrid& grid = agenda->ventana().MSFGAgenda();
@@ -175,9 +180,10 @@ void TstCargarDia::horarioIlegibleCuentaComoPorDefecto_data()
 
     QTest::newRow("missing keys") << QVariant() << QVariant() << QList<bool>{false, true, true, false, false};
     QTest::newRow("words") << QVariant("nueve") << QVariant("seis") << QList<bool>{false, true, true, false, false};
-    QTest::newRow("out of range") << QVariant("25:00") << QVariant("18:99") << QList<bool>{false, true, true, false, false};
-    QTest::newRow("leading zero and seconds") << QVariant("08:30:00") << QVariant(" 19:00 ")
-                                              << QList<bool>{true, true, true, true, true};
+    QTest::newRow("out of range") << QVariant("25:00") << QVariant("18:99")
+                                  << QList<bool>{false, true, true, false, false};
+    QTest::newRow("leading zero and seconds")
+        << QVariant("08:30:00") << QVariant(" 19:00 ") << QList<bool>{true, true, true, true, true};
 }
 
 void TstCargarDia::horarioIlegibleCuentaComoPorDefecto()
@@ -313,7 +319,8 @@ void TstCargarDia::sentenciasEnviadas_data()
     QTest::addColumn<QString>("creacion");
 
     QTest::newRow("slot length") << QVariant("15") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025', 15");
-    QTest::newRow("slot length with a leading blank") << QVariant(" 20") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025',  20");
+    QTest::newRow("slot length with a leading blank")
+        << QVariant(" 20") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025',  20");
     QTest::newRow("zero slot length") << QVariant("0") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
     QTest::newRow("empty slot length") << QVariant("") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
     QTest::newRow("slot length not a number") << QVariant("abc") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
@@ -331,7 +338,8 @@ void TstCargarDia::sentenciasEnviadas()
     agenda->muestraDia(Hoy);
     const QStringList esperadas{
         creacion,
-        QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59' ORDER BY FECHA, ID"),
+        QStringLiteral(
+            "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59' ORDER BY FECHA, ID"),
         QStringLiteral("SELECT ID FROM P_EntrevistasPendientes WHERE ID = 10"),
         QStringLiteral("SELECT ID FROM P_EvaluacionesPendientes WHERE ID = 20"),
         QStringLiteral("SELECT ID FROM P_EntrevistasPendientes WHERE ID = 11"),

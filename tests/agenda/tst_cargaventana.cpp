@@ -1,5 +1,4 @@
 #include "AgendaDePrueba.h"
-
 #include "agenda/FrmMVAgenda.h"
 #include "platform/ui/MSFlexGrid.h"
 #include "platform/ui/MonthView.h"
@@ -78,7 +77,8 @@ void TstCargaVentana::sentenciasDeArranque()
     QStringList esperadas{QStringLiteral("SELECT * FROM MV_Agenda WHERE FECHA = '05/03/2025'")};
     for (int i = 0; i < creaciones; ++i)
         esperadas << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025', 30");
-    esperadas << QStringLiteral("SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59' ORDER BY FECHA, ID");
+    esperadas << QStringLiteral(
+        "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59' ORDER BY FECHA, ID");
     QCOMPARE(trazaDeAgenda(), esperadas);
     QCOMPARE(agenda->ventana().MonthView1().Value(), QDate(2025, 3, 5));
     QCOMPARE(agenda->ventana().LblMensaje().text(), QStringLiteral("Notas del Día: 5/3/2025"));
@@ -91,9 +91,10 @@ void TstCargaVentana::horarioVacioSeCompleta_data()
     QTest::addColumn<QVariant>("desde");
     QTest::addColumn<QVariant>("hasta");
 
-    QTest::newRow("rows with no value get the defaults") << QVariant(QString()) << QVariant("9:00") << QVariant("18:00");
-    QTest::newRow("rows with null values get the defaults") << QVariant(QMetaType::fromType<QString>()) << QVariant("9:00")
-                                                            << QVariant("18:00");
+    QTest::newRow("rows with no value get the defaults")
+        << QVariant(QString()) << QVariant("9:00") << QVariant("18:00");
+    QTest::newRow("rows with null values get the defaults")
+        << QVariant(QMetaType::fromType<QString>()) << QVariant("9:00") << QVariant("18:00");
     QTest::newRow("missing keys stay missing") << QVariant() << QVariant() << QVariant();
     QTest::newRow("configured hours are kept") << QVariant("8:00") << QVariant("8:00") << QVariant("8:00");
 }
@@ -109,13 +110,15 @@ void TstCargaVentana::horarioVacioSeCompleta()
     }
     agenda->ventana().Form_Load();
     const auto lee = [this](const char* clave) {
-        return agenda->valor(QStringLiteral("SELECT Valor FROM TA_CONFIGURACION WHERE Clave = '%1'").arg(QLatin1String(clave)));
+        return agenda->valor(
+            QStringLiteral("SELECT Valor FROM TA_CONFIGURACION WHERE Clave = '%1'").arg(QLatin1String(clave)));
     };
     QCOMPARE(lee("HorarioAtencionDesde"), desde);
     QCOMPARE(lee("HorarioAtencionHasta"), hasta);
     if (configurado.isValid() && configurado.toString().isEmpty())
-        QCOMPARE(agenda->valor(QStringLiteral("SELECT Grupo FROM TA_CONFIGURACION WHERE Clave = 'HorarioAtencionDesde'")),
-                 QVariant("DATOS"));
+        QCOMPARE(
+            agenda->valor(QStringLiteral("SELECT Grupo FROM TA_CONFIGURACION WHERE Clave = 'HorarioAtencionDesde'")),
+            QVariant("DATOS"));
 }
 
 void TstCargaVentana::coloresConfigurados_data()

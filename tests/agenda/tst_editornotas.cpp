@@ -1,5 +1,4 @@
 #include "AgendaDePrueba.h"
-
 #include "agenda/FrmMVAgenda.h"
 #include "platform/ui/MSFlexGrid.h"
 #include "platform/ui/MonthView.h"
@@ -46,7 +45,6 @@ private:
     std::unique_ptr<AgendaDePrueba> agenda;
 };
 
-
 void TstEditorNotas::initTestCase_data()
 {
     AgregaMotores();
@@ -58,7 +56,8 @@ void TstEditorNotas::init()
     agenda = std::make_unique<AgendaDePrueba>(false, QDate(2025, 3, 5), MotorActual());
     agenda->ejecuta(QStringLiteral("INSERT INTO MV_PROCESOSBUSQUEDA (ID, Puesto) VALUES (1, 'Contable')"));
     agenda->ejecuta(QStringLiteral("INSERT INTO MA_CANDIDATOS (ID, Nombre) VALUES (1, 'Ana')"));
-    agenda->ejecuta(QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato) VALUES (10, 1, 1)"));
+    agenda->ejecuta(
+        QStringLiteral("INSERT INTO MV_ENTREVISTAS (ID, IdProcesoBusqueda, IdCandidato) VALUES (10, 1, 1)"));
     agenda->ejecuta(QStringLiteral("INSERT INTO MV_EVALUACIONES (ID, IdCandidato) VALUES (20, 1)"));
     agenda->franja(QStringLiteral("09:00"), 0, 0, QStringLiteral("primera"));
     agenda->franja(QStringLiteral("10:00"), 1, 10);
@@ -95,7 +94,6 @@ void TstEditorNotas::pulsa(int fila)
     QTest::mouseClick(grid().viewport(), Qt::LeftButton, {}, centro);
 }
 
-
 QStringList TstEditorNotas::actualizaciones() const
 {
     QStringList textos;
@@ -122,7 +120,8 @@ void TstEditorNotas::abrirElEditor_data()
     QTest::newRow("double click on an interview") << 1 << 0 << false << QString() << 0;
     QTest::newRow("double click on an evaluation") << 2 << 0 << false << QString() << 0;
     QTest::newRow("letter on a free slot replaces the note") << 0 << int(Qt::Key_B) << true << QStringLiteral("b") << 1;
-    QTest::newRow("enter on a free slot edits the note") << 4 << int(Qt::Key_Return) << true << QStringLiteral("última") << 6;
+    QTest::newRow("enter on a free slot edits the note")
+        << 4 << int(Qt::Key_Return) << true << QStringLiteral("última") << 6;
     QTest::newRow("blank on an empty slot") << 3 << int(Qt::Key_Space) << true << QString() << 0;
     QTest::newRow("letter on an interview") << 1 << int(Qt::Key_B) << false << QString() << 0;
 }
@@ -151,11 +150,17 @@ void TstEditorNotas::abrirElEditor()
     const QRect celda = grid().visualRect(grid().model()->index(fila, 1)).intersected(grid().viewport()->rect());
     const QPoint esquina = grid().viewport()->mapTo(&agenda->ventana(), celda.topLeft());
     QVERIFY2(qAbs(editor().x() - esquina.x()) <= 1 && qAbs(editor().y() - esquina.y()) <= 1,
-             qPrintable(QStringLiteral("editor at %1,%2; cell at %3,%4").arg(editor().x()).arg(editor().y()).arg(esquina.x()).arg(esquina.y())));
+             qPrintable(QStringLiteral("editor at %1,%2; cell at %3,%4")
+                            .arg(editor().x())
+                            .arg(editor().y())
+                            .arg(esquina.x())
+                            .arg(esquina.y())));
     QVERIFY(qAbs(editor().width() - celda.width()) <= 1);
     const QRect visible(grid().viewport()->mapTo(&agenda->ventana(), QPoint(0, 0)), grid().viewport()->size());
-    QVERIFY2(visible.contains(editor().geometry()), qPrintable(QStringLiteral("editor %1 px wide, %2 px visible")
-                                                                   .arg(editor().geometry().right()).arg(visible.right())));
+    QVERIFY2(
+        visible.contains(editor().geometry()),
+        qPrintable(
+            QStringLiteral("editor %1 px wide, %2 px visible").arg(editor().geometry().right()).arg(visible.right())));
 }
 
 void TstEditorNotas::teclasDeCierre_data()
@@ -166,17 +171,22 @@ void TstEditorNotas::teclasDeCierre_data()
     QTest::addColumn<int>("filaFinal");
     QTest::addColumn<QString>("nota");
 
-    QTest::newRow("enter saves and moves down") << 0 << QStringLiteral(" más") << int(Qt::Key_Return) << 1 << QStringLiteral("primera más");
-    QTest::newRow("enter on the last row stays") << 4 << QStringLiteral("!") << int(Qt::Key_Return) << 4 << QStringLiteral("última!");
-    QTest::newRow("up on row 0 stays") << 0 << QStringLiteral("?") << int(Qt::Key_Up) << 0 << QStringLiteral("primera?");
+    QTest::newRow("enter saves and moves down")
+        << 0 << QStringLiteral(" más") << int(Qt::Key_Return) << 1 << QStringLiteral("primera más");
+    QTest::newRow("enter on the last row stays")
+        << 4 << QStringLiteral("!") << int(Qt::Key_Return) << 4 << QStringLiteral("última!");
+    QTest::newRow("up on row 0 stays") << 0 << QStringLiteral("?") << int(Qt::Key_Up) << 0
+                                       << QStringLiteral("primera?");
     QTest::newRow("up moves up") << 3 << QStringLiteral("x") << int(Qt::Key_Up) << 2 << QStringLiteral("x");
-    QTest::newRow("down on the last row stays") << 4 << QStringLiteral(".") << int(Qt::Key_Down) << 4 << QStringLiteral("última.");
+    QTest::newRow("down on the last row stays")
+        << 4 << QStringLiteral(".") << int(Qt::Key_Down) << 4 << QStringLiteral("última.");
     QTest::newRow("down moves down") << 3 << QStringLiteral("y") << int(Qt::Key_Down) << 4 << QStringLiteral("y");
-    QTest::newRow("quote in note") << 3 << QStringLiteral("O'Brien") << int(Qt::Key_Return) << 4 << QStringLiteral("O'Brien");
-    QTest::newRow("blanks around the note are dropped") << 3 << QStringLiteral("  hola  ") << int(Qt::Key_Return) << 4
-                                                        << QStringLiteral("hola");
-    QTest::newRow("text that looks like a date") << 3 << QStringLiteral("05/03/2025") << int(Qt::Key_Return) << 4
-                                                 << QStringLiteral("05/03/2025");
+    QTest::newRow("quote in note") << 3 << QStringLiteral("O'Brien") << int(Qt::Key_Return) << 4
+                                   << QStringLiteral("O'Brien");
+    QTest::newRow("blanks around the note are dropped")
+        << 3 << QStringLiteral("  hola  ") << int(Qt::Key_Return) << 4 << QStringLiteral("hola");
+    QTest::newRow("text that looks like a date")
+        << 3 << QStringLiteral("05/03/2025") << int(Qt::Key_Return) << 4 << QStringLiteral("05/03/2025");
 }
 
 void TstEditorNotas::teclasDeCierre()
@@ -198,7 +208,9 @@ void TstEditorNotas::teclasDeCierre()
     QCOMPARE(notaGuardada(fila + 1), nota);
     QString escapada = nota;
     escapada.replace(QLatin1Char('\''), QLatin1String("''"));
-    QCOMPARE(actualizaciones(), QStringList{QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = '%1' WHERE ID = %2").arg(escapada).arg(fila + 1)});
+    QCOMPARE(
+        actualizaciones(),
+        QStringList{QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = '%1' WHERE ID = %2").arg(escapada).arg(fila + 1)});
     QVERIFY(grid().hasFocus());
 }
 
@@ -246,9 +258,11 @@ void TstEditorNotas::salirDelEditorSinTeclaGuarda()
     agenda->dobleClic(0);
     teclea(&editor(), QStringLiteral(" guardada"));
     if (rechazada) {
-        agenda->ejecuta(MotorActual() == Motor::SQLite
-                            ? QStringLiteral("CREATE TRIGGER NoNotas BEFORE UPDATE ON MV_AGENDA BEGIN SELECT RAISE(ABORT, 'notas bloqueadas'); END")
-                            : QStringLiteral("ALTER TABLE MV_AGENDA ADD CONSTRAINT NoNotas CHECK (Mensaje NOT LIKE '%guardada')"));
+        agenda->ejecuta(
+            MotorActual() == Motor::SQLite
+                ? QStringLiteral("CREATE TRIGGER NoNotas BEFORE UPDATE ON MV_AGENDA BEGIN SELECT RAISE(ABORT, 'notas "
+                                 "bloqueadas'); END")
+                : QStringLiteral("ALTER TABLE MV_AGENDA ADD CONSTRAINT NoNotas CHECK (Mensaje NOT LIKE '%guardada')"));
     }
     salida(this);
     QCOMPARE(agenda->ventana().isVisible(), gridVisible);
@@ -260,12 +274,14 @@ void TstEditorNotas::salirDelEditorSinTeclaGuarda()
         QCOMPARE(grid().Rows(), 5);
         QCOMPARE(grid().TextMatrix(0, 1), QStringLiteral("primera"));
         QCOMPARE(notaGuardada(1), QStringLiteral("primera"));
-        QVERIFY(agenda->dialogos().registros().last().texto.startsWith(QStringLiteral("La nota no se ha podido guardar")));
+        QVERIFY(
+            agenda->dialogos().registros().last().texto.startsWith(QStringLiteral("La nota no se ha podido guardar")));
         return;
     }
     QVERIFY(!editor().isVisible());
     QCOMPARE(notaGuardada(1), QStringLiteral("primera guardada"));
-    QCOMPARE(actualizaciones(), QStringList{QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = 'primera guardada' WHERE ID = 1")});
+    QCOMPARE(actualizaciones(),
+             QStringList{QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = 'primera guardada' WHERE ID = 1")});
     QCOMPARE(grid().TextMatrix(0, 1), QStringLiteral("primera guardada"));
 }
 
@@ -277,7 +293,8 @@ void TstEditorNotas::notaNoGuardadaNoSeMuestra_data()
     const QString borrada = QStringLiteral("DELETE FROM MV_AGENDA WHERE ID = 1");
     QTest::newRow("slot deleted meanwhile") << borrada << borrada;
     QTest::newRow("statement refused")
-        << QStringLiteral("CREATE TRIGGER NoNotas BEFORE UPDATE ON MV_AGENDA BEGIN SELECT RAISE(ABORT, 'notas bloqueadas'); END")
+        << QStringLiteral(
+               "CREATE TRIGGER NoNotas BEFORE UPDATE ON MV_AGENDA BEGIN SELECT RAISE(ABORT, 'notas bloqueadas'); END")
         << QStringLiteral("ALTER TABLE MV_AGENDA ADD CONSTRAINT NoNotas CHECK (Mensaje NOT LIKE '%perdida')");
 }
 
@@ -298,7 +315,8 @@ void TstEditorNotas::notaNoGuardadaNoSeMuestra()
     QCOMPARE(grid().Row(), 0);
     const auto& registros = agenda->dialogos().registros();
     QVERIFY(!registros.isEmpty());
-    QVERIFY2(registros.last().texto.startsWith(QStringLiteral("La nota no se ha podido guardar: ")), qPrintable(registros.last().texto));
+    QVERIFY2(registros.last().texto.startsWith(QStringLiteral("La nota no se ha podido guardar: ")),
+             qPrintable(registros.last().texto));
     QCOMPARE(registros.last().titulo, QStringLiteral("Agenda"));
     QTest::keyClick(&editor(), Qt::Key_Escape);
     QVERIFY(!editor().isVisible());
@@ -328,7 +346,8 @@ void TstEditorNotas::notaCambiadaPorOtroPuesto()
     QTRY_VERIFY(!editor().isVisible());
     const auto& registros = agenda->dialogos().registros();
     QCOMPARE(registros.size(), 1);
-    QVERIFY2(registros.first().texto.contains(QStringLiteral("Otro puesto ha cambiado esta nota")), qPrintable(registros.first().texto));
+    QVERIFY2(registros.first().texto.contains(QStringLiteral("Otro puesto ha cambiado esta nota")),
+             qPrintable(registros.first().texto));
     QVERIFY(registros.first().texto.contains(QStringLiteral("PRIMERA de otro puesto")));
     QCOMPARE(notaGuardada(1), queda);
     QCOMPARE(grid().TextMatrix(0, 1), queda);

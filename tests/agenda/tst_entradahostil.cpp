@@ -1,5 +1,4 @@
 #include "AgendaDePrueba.h"
-
 #include "agenda/FrmMVAgenda.h"
 #include "platform/ui/MSFlexGrid.h"
 #include "platform/ui/TextBox.h"
@@ -49,7 +48,8 @@ void TstEntradaHostil::notaTalCual_data()
     QTest::addColumn<QString>("tecleado");
     QTest::addColumn<QString>("guardada"); // "" with aviso: refused
 
-    const auto fila = [](const char* nombre, const QString& texto) { QTest::newRow(nombre) << texto << texto.trimmed(); };
+    const auto fila
+        = [](const char* nombre, const QString& texto) { QTest::newRow(nombre) << texto << texto.trimmed(); };
     fila("comillas simples", QStringLiteral("O'Brien dijo 'hola' ''"));
     fila("comillas dobles", QStringLiteral("\"cita\" y \"\""));
     fila("segunda sentencia", QStringLiteral("x'; DROP TABLE MV_AGENDA; --"));
@@ -61,7 +61,11 @@ void TstEntradaHostil::notaTalCual_data()
     fila("dólares", QStringLiteral("$$ cuerpo $$ $a$"));
     fila("acentos y eñe", QStringLiteral("Añadir cita: José, Ángela, pingüino, ç"));
     fila("emoji", QStringLiteral("Llamar 📞 mañana 🙂👍🏽"));
-    fila("caracteres de control", QStringLiteral("a\tb\x01" "c\x1f" "d\x7f" "e"));
+    fila("caracteres de control",
+         QStringLiteral("a\tb\x01"
+                        "c\x1f"
+                        "d\x7f"
+                        "e"));
     fila("blancos alrededor", QStringLiteral("   con blancos   "));
     fila("255 caracteres", QString(254, u'ñ') + u'\'');
     fila("255 emoji", QString(255 * 2, u' ').replace(QStringLiteral("  "), QStringLiteral("😀")));
@@ -84,7 +88,8 @@ void TstEntradaHostil::notaTalCual()
 
     const QVariant leida = agenda->valor(QStringLiteral("SELECT Mensaje FROM MV_AGENDA WHERE ID = 2"));
     QCOMPARE(agenda->valor(QStringLiteral("SELECT COUNT(*) FROM MV_AGENDA")).toInt(), 2);
-    QCOMPARE(agenda->valor(QStringLiteral("SELECT Mensaje FROM MV_AGENDA WHERE ID = 1")).toString(), QStringLiteral("primera"));
+    QCOMPARE(agenda->valor(QStringLiteral("SELECT Mensaje FROM MV_AGENDA WHERE ID = 1")).toString(),
+             QStringLiteral("primera"));
     if (guardada.isEmpty()) {
         // Refused: said so, nothing sent, and the text waits in the editor.
         QVERIFY(leida.isNull());

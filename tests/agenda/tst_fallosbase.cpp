@@ -1,5 +1,4 @@
 #include "AgendaDePrueba.h"
-
 #include "agenda/FrmMVAgenda.h"
 #include "data/DB_Dll.h"
 #include "db/BaseServidor.h"
@@ -19,7 +18,6 @@
 
 #include <memory>
 #include <optional>
-
 #include <unistd.h>
 
 // The agenda window on a real database file that fails under it: removed while the window is open,
@@ -75,11 +73,16 @@ void TstFallosBase::fallos()
 {
     QTest::addColumn<QString>("caso");
     QTest::addColumn<QString>("causa");
-    QTest::newRow("archivo borrado con la ventana abierta") << "borrado" << "borrado";
-    QTest::newRow("bloqueada por otra conexión") << "bloqueo" << "bloqueada";
-    QTest::newRow("archivo inmutable") << "inmutable" << "solo lectura";
-    QTest::newRow("carpeta inmutable") << "carpeta" << "solo lectura";
-    QTest::newRow("base llena") << "lleno" << "lleno";
+    QTest::newRow("archivo borrado con la ventana abierta") << "borrado"
+                                                            << "borrado";
+    QTest::newRow("bloqueada por otra conexión") << "bloqueo"
+                                                 << "bloqueada";
+    QTest::newRow("archivo inmutable") << "inmutable"
+                                       << "solo lectura";
+    QTest::newRow("carpeta inmutable") << "carpeta"
+                                       << "solo lectura";
+    QTest::newRow("base llena") << "lleno"
+                                << "lleno";
 }
 
 bool TstFallosBase::provoca(const QString& caso)
@@ -103,7 +106,8 @@ bool TstFallosBase::provoca(const QString& caso)
         return inmutable.emplace(agenda->base().carpeta()).logrado();
     // A slot of another day fills the agenda's page almost to the brim, and the file gets no room
     // beyond the pages it holds now: any write that needs a new page fails.
-    agenda->ejecuta(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('2025-01-01 09:00:00', '%1')").arg(QString(3900, u'r')));
+    agenda->ejecuta(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('2025-01-01 09:00:00', '%1')")
+                        .arg(QString(3900, u'r')));
     ModGlobal::DB().gCnn().Execute(QStringLiteral("PRAGMA max_page_count = 1"));
     return true;
 }
@@ -122,7 +126,6 @@ void TstFallosBase::retira()
         ModGlobal::DB().gCnn().Execute(QStringLiteral("PRAGMA max_page_count = 1073741823"));
     caso_.clear();
 }
-
 
 QString TstFallosBase::notaGuardada(int id)
 {
@@ -216,7 +219,8 @@ class ServidorPropio {
 public:
     ServidorPropio()
     {
-        const QStringList versiones = QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        const QStringList versiones
+            = QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         if (versiones.isEmpty() || !carpeta_.isValid())
             return;
         pgCtl_ = QStringLiteral("/usr/lib/postgresql/%1/bin/pg_ctl").arg(versiones.last());
@@ -244,7 +248,8 @@ public:
     bool detiene() { return pgCtl({QStringLiteral("stop"), QStringLiteral("-m"), QStringLiteral("fast")}); }
     bool arranca()
     {
-        return pgCtl({QStringLiteral("start"), QStringLiteral("-l"), cluster_.filePath(QStringLiteral("servidor.log")), QStringLiteral("-o"),
+        return pgCtl({QStringLiteral("start"), QStringLiteral("-l"), cluster_.filePath(QStringLiteral("servidor.log")),
+                      QStringLiteral("-o"),
                       QStringLiteral("-p %1 -c listen_addresses=127.0.0.1 -c unix_socket_directories=%2 -c fsync=off")
                           .arg(puerto_, cluster_.filePath(QStringLiteral("socket")))});
     }
@@ -257,17 +262,20 @@ public:
 private:
     bool pgCtl(QStringList argumentos)
     {
-        argumentos = QStringList{QStringLiteral("-D"), cluster_.filePath(QStringLiteral("datos")), QStringLiteral("-w")} + argumentos;
+        argumentos = QStringList{QStringLiteral("-D"), cluster_.filePath(QStringLiteral("datos")), QStringLiteral("-w")}
+            + argumentos;
         // The cluster belongs to the postgres user when the tests run as root.
         QString programa = pgCtl_;
         if (geteuid() == 0) {
-            argumentos = QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--"), pgCtl_} + argumentos;
+            argumentos = QStringList{QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--"), pgCtl_}
+                + argumentos;
             programa = QStringLiteral("runuser");
         }
         QProcess proceso;
         proceso.setStandardOutputFile(QProcess::nullDevice());
         proceso.start(programa, argumentos);
-        return proceso.waitForFinished(60000) && proceso.exitStatus() == QProcess::NormalExit && proceso.exitCode() == 0;
+        return proceso.waitForFinished(60000) && proceso.exitStatus() == QProcess::NormalExit
+            && proceso.exitCode() == 0;
     }
     QTemporaryDir carpeta_;
     QDir cluster_;
@@ -332,7 +340,8 @@ void TstFallosBase::servidorDetenidoYArrancado()
         QVERIFY(servidor.reinicia());
         dialogos->limpia();
         if (!escribe(QStringLiteral("tras reiniciar"))) {
-            QVERIFY2(avisado(), qPrintable(dialogos->registros().isEmpty() ? QString() : dialogos->registros().last().texto));
+            QVERIFY2(avisado(),
+                     qPrintable(dialogos->registros().isEmpty() ? QString() : dialogos->registros().last().texto));
             QCOMPARE(rejilla.TextMatrix(0, 1), QString());
             QTest::keyClick(&ventana.TxtEdit(), Qt::Key_Return);
             QVERIFY(!ventana.TxtEdit().isVisible());
@@ -342,7 +351,8 @@ void TstFallosBase::servidorDetenidoYArrancado()
         QVERIFY(servidor.detiene());
         dialogos->limpia();
         QVERIFY(!escribe(QStringLiteral("con el servidor parado")));
-        QVERIFY2(avisado(), qPrintable(dialogos->registros().isEmpty() ? QString() : dialogos->registros().last().texto));
+        QVERIFY2(avisado(),
+                 qPrintable(dialogos->registros().isEmpty() ? QString() : dialogos->registros().last().texto));
         QVERIFY(ventana.TxtEdit().isVisible());
         QCOMPARE(ventana.TxtEdit().text(), QStringLiteral("con el servidor parado"));
         QCOMPARE(rejilla.TextMatrix(0, 1), QStringLiteral("tras reiniciar"));
@@ -350,7 +360,8 @@ void TstFallosBase::servidorDetenidoYArrancado()
         QVERIFY(servidor.arranca());
         dialogos->limpia();
         QTest::keyClick(&ventana.TxtEdit(), Qt::Key_Return);
-        QVERIFY2(!ventana.TxtEdit().isVisible(), qPrintable(dialogos->registros().isEmpty() ? QString() : dialogos->registros().last().texto));
+        QVERIFY2(!ventana.TxtEdit().isVisible(),
+                 qPrintable(dialogos->registros().isEmpty() ? QString() : dialogos->registros().last().texto));
         QCOMPARE(guardada(), QStringLiteral("con el servidor parado"));
         QCOMPARE(rejilla.TextMatrix(0, 1), QStringLiteral("con el servidor parado"));
     }

@@ -61,9 +61,11 @@ Resultado ejecuta(const QStringList& argumentos, const QProcessEnvironment& ento
             p.waitForFinished(30000);
         };
         // A moment after it shows, so that the first keys are not typed before it reads them.
-        xdotool({"search", "--sync", "--onlyvisible", "--name", "^Consulta\\.\\.\\.$", "windowfocus", "--sync", "sleep", "1"});
+        xdotool({"search", "--sync", "--onlyvisible", "--name", "^Consulta\\.\\.\\.$", "windowfocus", "--sync", "sleep",
+                 "1"});
         for (const QString& t : teclas)
-            xdotool(t.startsWith('+') ? QStringList{"key", "--delay", "50", t.mid(1)} : QStringList{"type", "--delay", "50", t});
+            xdotool(t.startsWith('+') ? QStringList{"key", "--delay", "50", t.mid(1)}
+                                      : QStringList{"type", "--delay", "50", t});
     }
     if (!programa.waitForFinished(60000))
         programa.kill();
@@ -163,7 +165,8 @@ void TstAgendaConsulta::consultaConTeclas_data()
         << QStringList{"SELECT CODIGO, DESCRIPCION FROM TA_CCOSTO ORDER BY CODIGO", "--arbol", "--campo", "CODIGO"}
         << QStringList{"Ventas", "+Return"} << 0 << "201\n";
     QTest::newRow("cliente del catálogo elegido en la lista")
-        << QStringList{"VT_CLIENTES", "--campo", "CODIGO", "--clave", "Ferr"} << QStringList{"+Return"} << 0 << "00040\n";
+        << QStringList{"VT_CLIENTES", "--campo", "CODIGO", "--clave", "Ferr"} << QStringList{"+Return"} << 0
+        << "00040\n";
     QTest::newRow("árbol cancelado con Escape")
         << QStringList{"SELECT CODIGO, DESCRIPCION FROM TA_CCOSTO ORDER BY CODIGO", "--arbol", "--campo", "CODIGO"}
         << QStringList{"+Escape"} << 1 << "\n";
@@ -177,8 +180,8 @@ void TstAgendaConsulta::consultaConTeclas()
     QFETCH(QString, texto);
     if (!iniciaPantalla())
         QSKIP("Xvfb and xdotool are needed to type into the lookup");
-    const Resultado r = ejecuta(QStringList{"Provider=SQLite;Database=" + base_->ruta()} + opciones, entorno(true), teclas,
-                                pantalla_);
+    const Resultado r = ejecuta(QStringList{"Provider=SQLite;Database=" + base_->ruta()} + opciones, entorno(true),
+                                teclas, pantalla_);
     QVERIFY2(r.errores.isEmpty(), qPrintable(r.errores));
     QCOMPARE(r.salida, salida);
     QCOMPARE(r.texto, texto);

@@ -26,20 +26,22 @@ void TstArgumentosPrograma::sinClaveEnLaListaDeProcesos_data()
 {
     QTest::addColumn<QString>("programa");
     QTest::addColumn<QStringList>("argumentos"); // "BD" stands for the test database's file
-    QTest::addColumn<QString>("variable");       // AGENDA_LINEA
-    QTest::addColumn<QByteArray>("entrada");     // written before the check
-    QTest::addColumn<QByteArray>("clave");       // the password item that must not show
-    const QString linea = QStringLiteral("@Server=(local);@DbName=BD;@Usuario=admin;@Password=s3cretPw;@Proveedor=SQLite;");
-    QTest::newRow("agenda con la línea del programa") << "agenda" << QStringList{linea} << "" << QByteArray()
-                                                      << QByteArray("s3cretPw");
+    QTest::addColumn<QString>("variable"); // AGENDA_LINEA
+    QTest::addColumn<QByteArray>("entrada"); // written before the check
+    QTest::addColumn<QByteArray>("clave"); // the password item that must not show
+    const QString linea
+        = QStringLiteral("@Server=(local);@DbName=BD;@Usuario=admin;@Password=s3cretPw;@Proveedor=SQLite;");
+    QTest::newRow("agenda con la línea del programa")
+        << "agenda" << QStringList{linea} << "" << QByteArray() << QByteArray("s3cretPw");
     QTest::newRow("agenda-sql con la línea del programa")
         << "agenda-sql" << QStringList{linea} << "" << QByteArray() << QByteArray("s3cretPw");
     QTest::newRow("agenda-sql con una palabra común en Pwd")
         << "agenda-sql" << QStringList{"Provider=SQLite;Database=BD;UId=admin;Pwd=password"} << "" << QByteArray()
         << QByteArray("Pwd=password");
     QTest::newRow("agenda-consulta con Password")
-        << "agenda-consulta" << QStringList{"Provider=SQLite;Database=BD;Password=s3cretPw", "SELECT CODIGO FROM TA_CCOSTO"}
-        << "" << QByteArray() << QByteArray("s3cretPw");
+        << "agenda-consulta"
+        << QStringList{"Provider=SQLite;Database=BD;Password=s3cretPw", "SELECT CODIGO FROM TA_CCOSTO"} << ""
+        << QByteArray() << QByteArray("s3cretPw");
     QTest::newRow("agenda-sql con la línea en la entrada")
         << "agenda-sql" << QStringList{"-"} << "" << (linea + u'\n').toUtf8() << QByteArray("s3cretPw");
     QTest::newRow("agenda-sql con la línea en AGENDA_LINEA")

@@ -20,14 +20,16 @@ void TstAyudaPrograma::respondeSinTocarArchivos_data()
     QTest::addColumn<QString>("salida");
     for (const char* programa : {"agenda", "agenda-sql", "agenda-consulta", "agenda-demo", "agenda-copia"}) {
         QTest::addRow("%s --help", programa) << programa << QStringList{"--help"} << 0 << "Uso: ";
-        QTest::addRow("%s --version", programa) << programa << QStringList{"--version"} << 0
-                                                << QStringLiteral("%1 1.0.0\n").arg(programa);
+        QTest::addRow("%s --version", programa)
+            << programa << QStringList{"--version"} << 0 << QStringLiteral("%1 1.0.0\n").arg(programa);
     }
     QTest::newRow("agenda-demo con una opción desconocida") << "agenda-demo" << QStringList{"--ayuda"} << 2 << "";
     QTest::newRow("agenda-demo con un guion delante") << "agenda-demo" << QStringList{"-base.db"} << 2 << "";
     QTest::newRow("agenda-sql con un guion delante") << "agenda-sql" << QStringList{"-base.db", "SELECT 1"} << 2 << "";
-    QTest::newRow("agenda-consulta con un guion delante") << "agenda-consulta" << QStringList{"-base.db", "TA_CCOSTO"} << 2 << "";
-    QTest::newRow("agenda-copia con un guion delante") << "agenda-copia" << QStringList{"-origen.db", "destino.db"} << 2 << "";
+    QTest::newRow("agenda-consulta con un guion delante")
+        << "agenda-consulta" << QStringList{"-base.db", "TA_CCOSTO"} << 2 << "";
+    QTest::newRow("agenda-copia con un guion delante")
+        << "agenda-copia" << QStringList{"-origen.db", "destino.db"} << 2 << "";
 }
 
 void TstAyudaPrograma::respondeSinTocarArchivos()

@@ -61,15 +61,16 @@ void TstConsolaSql::cortaSentencias_data()
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QStringList>("sentencias");
     QTest::newRow("punto y coma") << "SELECT 1; SELECT 2;\n" << QStringList{"SELECT 1", "SELECT 2"};
-    QTest::newRow("punto y coma entre comillas") << "UPDATE T SET A = 'x;y'; SELECT 1" << QStringList{"UPDATE T SET A = 'x;y'", "SELECT 1"};
+    QTest::newRow("punto y coma entre comillas")
+        << "UPDATE T SET A = 'x;y'; SELECT 1" << QStringList{"UPDATE T SET A = 'x;y'", "SELECT 1"};
     QTest::newRow("go en su línea") << "SELECT 1\nGO\nSELECT 2\ngo\n" << QStringList{"SELECT 1", "SELECT 2"};
     QTest::newRow("vacío") << "  \n ; \n" << QStringList{};
     QTest::newRow("apóstrofo en un comentario de línea")
         << "-- it's done\nSELECT 1; SELECT 2;" << QStringList{"SELECT 1", "SELECT 2"};
-    QTest::newRow("punto y coma en comentarios") << "/* a; b */ SELECT 1 -- c;d\n;\nSELECT 2"
-                                                << QStringList{"SELECT 1", "SELECT 2"};
-    QTest::newRow("go dentro de un literal") << "UPDATE T SET A = 'x\nGO\ny'\nGO\nSELECT 1"
-                                            << QStringList{"UPDATE T SET A = 'x\nGO\ny'", "SELECT 1"};
+    QTest::newRow("punto y coma en comentarios")
+        << "/* a; b */ SELECT 1 -- c;d\n;\nSELECT 2" << QStringList{"SELECT 1", "SELECT 2"};
+    QTest::newRow("go dentro de un literal")
+        << "UPDATE T SET A = 'x\nGO\ny'\nGO\nSELECT 1" << QStringList{"UPDATE T SET A = 'x\nGO\ny'", "SELECT 1"};
 }
 
 void TstConsolaSql::cortaSentencias()
@@ -85,7 +86,8 @@ void TstConsolaSql::creaYListaElDia()
     const auto r = corre({base.cadenaConexion(), "EXEC KQ_CREARAGENDA '05/03/2025', 30",
                           "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'"});
     QCOMPARE(r.estado, 0);
-    QVERIFY2(r.salida.startsWith("28 registros afectados\nID\tFECHA\tIdProcesoBusqueda\tIdEntrevista\tMensaje\n"), qPrintable(r.salida));
+    QVERIFY2(r.salida.startsWith("28 registros afectados\nID\tFECHA\tIdProcesoBusqueda\tIdEntrevista\tMensaje\n"),
+             qPrintable(r.salida));
     QVERIFY(r.salida.contains("\t05/03/2025 07:00:00\tNULL\tNULL\tNULL\n"));
     QVERIFY(r.salida.contains("\t05/03/2025 20:30:00\t"));
     QVERIFY(r.salida.endsWith("(28 filas)\n"));
@@ -94,8 +96,9 @@ void TstConsolaSql::creaYListaElDia()
 void TstConsolaSql::leeLaEntradaEstandar()
 {
     BaseDePrueba base(true);
-    const auto r = corre({base.cadenaConexion()}, "-- it's the users; both of them\nSELECT nombre FROM ta_usuarios ORDER BY nombre;\n"
-                                                  "/* and; how many */ SELECT COUNT(*) AS N FROM ta_usuarios\n");
+    const auto r = corre({base.cadenaConexion()},
+                         "-- it's the users; both of them\nSELECT nombre FROM ta_usuarios ORDER BY nombre;\n"
+                         "/* and; how many */ SELECT COUNT(*) AS N FROM ta_usuarios\n");
     QCOMPARE(r.estado, 0);
     QCOMPARE(r.salida, "nombre\nadmin\nana\n(2 filas)\nN\n2\n(1 fila)\n");
 }
@@ -105,9 +108,12 @@ void TstConsolaSql::sentenciaFallidaDaEstado1_data()
 {
     QTest::addColumn<QString>("sentencia");
     QTest::addColumn<QString>("error");
-    QTest::newRow("sintaxis") << "UPDATE MV_AGENDA SET WHERE" << "Error en la sentencia SQL";
-    QTest::newRow("tabla inexistente") << "UPDATE NO_EXISTE SET A = 1" << "NO_EXISTE";
-    QTest::newRow("consulta de tabla inexistente") << "SELECT * FROM NO_EXISTE" << "NO_EXISTE";
+    QTest::newRow("sintaxis") << "UPDATE MV_AGENDA SET WHERE"
+                              << "Error en la sentencia SQL";
+    QTest::newRow("tabla inexistente") << "UPDATE NO_EXISTE SET A = 1"
+                                       << "NO_EXISTE";
+    QTest::newRow("consulta de tabla inexistente") << "SELECT * FROM NO_EXISTE"
+                                                   << "NO_EXISTE";
 }
 
 void TstConsolaSql::sentenciaFallidaDaEstado1()
@@ -131,8 +137,9 @@ void TstConsolaSql::conexionImposibleDaEstado2_data()
     QTest::newRow("servidor sin respuesta con la línea del programa")
         << "@Server=127.0.0.1:1;@DbName=agenda;@Usuario=ana;@Password=secreto;@Proveedor=PostgreSQL;"
         << "No se puede llegar al servidor";
-    QTest::newRow("sql server sin respuesta") << "Provider=SQLOLEDB;Server=127.0.0.1,1;Database=agenda;UId=ana;Pwd=secreto"
-                                              << "No se puede llegar al servidor";
+    QTest::newRow("sql server sin respuesta")
+        << "Provider=SQLOLEDB;Server=127.0.0.1,1;Database=agenda;UId=ana;Pwd=secreto"
+        << "No se puede llegar al servidor";
 }
 
 void TstConsolaSql::conexionImposibleDaEstado2()
@@ -184,7 +191,10 @@ void TstConsolaSql::literalHostilTalCual_data()
     QTest::newRow("punto y coma y GO") << "uno;\nGO\ndos;";
     QTest::newRow("barra invertida y dólares") << "C:\\x\\' $$ $1 ?";
     QTest::newRow("acentos y emoji") << "Ángela, pingüino 📞🙂👍🏽";
-    QTest::newRow("caracteres de control") << "a\tb\x01" "c\x1f" "d\x7f" "e\r\nf";
+    QTest::newRow("caracteres de control") << "a\tb\x01"
+                                              "c\x1f"
+                                              "d\x7f"
+                                              "e\r\nf";
     QTest::newRow("10.000 caracteres") << QString(10000, u'n');
 }
 
@@ -251,7 +261,8 @@ void TstConsolaSql::baseEnFallo()
         libera.start(2000);
     }
     QProcess proceso;
-    proceso.start(QStringLiteral(AGENDA_CARPETA_BINARIOS "/agenda-sql"), QStringList{base.cadenaConexion()} + sentencias);
+    proceso.start(QStringLiteral(AGENDA_CARPETA_BINARIOS "/agenda-sql"),
+                  QStringList{base.cadenaConexion()} + sentencias);
     QTRY_VERIFY_WITH_TIMEOUT(proceso.state() == QProcess::NotRunning, 60000);
     const QString errores = QString::fromUtf8(proceso.readAllStandardError());
     QCOMPARE(proceso.exitCode(), estado);
@@ -271,10 +282,12 @@ void TstConsolaSql::baseEnFallo()
 void TstConsolaSql::guionMarcaCadaSentencia()
 {
     BaseDePrueba base;
-    const auto r = corre({base.cadenaConexion()}, "CREATE TABLE X (A INT);\nSELECT 1 AS A;\nSELECT * FROM NO_EXISTE;\nSELECT 2 AS B;\n");
+    const auto r = corre({base.cadenaConexion()},
+                         "CREATE TABLE X (A INT);\nSELECT 1 AS A;\nSELECT * FROM NO_EXISTE;\nSELECT 2 AS B;\n");
     QCOMPARE(r.estado, 1);
     const QStringList lineas = r.salida.split(u'\n');
-    QCOMPARE(lineas.mid(0, 4), (QStringList{"Hecho (la base de datos no dice cuántos registros afectó)", "A", "1", "(1 fila)"}));
+    QCOMPARE(lineas.mid(0, 4),
+             (QStringList{"Hecho (la base de datos no dice cuántos registros afectó)", "A", "1", "(1 fila)"}));
     QVERIFY2(lineas[4].startsWith("Sentencia 3: Error ") && lineas[4].contains("NO_EXISTE"), qPrintable(r.salida));
     QCOMPARE(lineas.mid(5), (QStringList{"B", "2", "(1 fila)", ""}));
 }
@@ -285,16 +298,19 @@ void TstConsolaSql::salidaParaProgramas_data()
     QTest::addColumn<QString>("lector");
     QTest::addColumn<QString>("esperado");
     // csv cannot tell NULL from '' (both read as ''), only from the text 'NULL'.
-    QTest::newRow("csv") << "--csv"
-                         << "import csv, sys, json\n"
-                            "t = list(csv.reader(sys.stdin))\n"
-                            "print(json.dumps([t[0]] + [[f[0], f[1], f[2], f[3]] for f in t[1:]], ensure_ascii=False))\n"
-                         << R"([["ID", "FECHA", "Mensaje", "R"], ["1", "2025-03-05 09:00:00", "", "13.0"], ["2", "2025-03-05 09:30:00", "NULL", "13.0"], ["3", "2025-03-05 10:00:00", "", "13.0"], ["4", "2025-03-05 10:30:00", "a,\"b\"\n\tc José 😀  ", "13.0"]])";
-    QTest::newRow("json") << "--json"
-                          << "import sys, json\n"
-                             "t = [json.loads(l) for l in sys.stdin]\n"
-                             "print(json.dumps([list(t[0].keys())] + [[f['ID'], f['FECHA'], f['Mensaje'], f['R']] for f in t], ensure_ascii=False))\n"
-                          << R"([["ID", "FECHA", "Mensaje", "R"], [1, "2025-03-05 09:00:00", null, 13.0], [2, "2025-03-05 09:30:00", "NULL", 13.0], [3, "2025-03-05 10:00:00", "", 13.0], [4, "2025-03-05 10:30:00", "a,\"b\"\n\tc José 😀  ", 13.0]])";
+    QTest::newRow("csv")
+        << "--csv"
+        << "import csv, sys, json\n"
+           "t = list(csv.reader(sys.stdin))\n"
+           "print(json.dumps([t[0]] + [[f[0], f[1], f[2], f[3]] for f in t[1:]], ensure_ascii=False))\n"
+        << R"([["ID", "FECHA", "Mensaje", "R"], ["1", "2025-03-05 09:00:00", "", "13.0"], ["2", "2025-03-05 09:30:00", "NULL", "13.0"], ["3", "2025-03-05 10:00:00", "", "13.0"], ["4", "2025-03-05 10:30:00", "a,\"b\"\n\tc José 😀  ", "13.0"]])";
+    QTest::newRow("json")
+        << "--json"
+        << "import sys, json\n"
+           "t = [json.loads(l) for l in sys.stdin]\n"
+           "print(json.dumps([list(t[0].keys())] + [[f['ID'], f['FECHA'], f['Mensaje'], f['R']] for f in t], "
+           "ensure_ascii=False))\n"
+        << R"([["ID", "FECHA", "Mensaje", "R"], [1, "2025-03-05 09:00:00", null, 13.0], [2, "2025-03-05 09:30:00", "NULL", 13.0], [3, "2025-03-05 10:00:00", "", 13.0], [4, "2025-03-05 10:30:00", "a,\"b\"\n\tc José 😀  ", 13.0]])";
 }
 
 // The machine-readable output, read back by Python's own modules, gives the stored values: types,
@@ -305,12 +321,14 @@ void TstConsolaSql::salidaParaProgramas()
     QFETCH(QString, lector);
     QFETCH(QString, esperado);
     BaseDePrueba base;
-    const QString script = QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 09:00', NULL);\n"
-                                          "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 09:30', 'NULL');\n"
-                                          "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 10:00', '');\n"
-                                          "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 10:30', 'a,\"b\"\n\tc José 😀  ');\n");
+    const QString script = QStringLiteral(
+        "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 09:00', NULL);\n"
+        "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 09:30', 'NULL');\n"
+        "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 10:00', '');\n"
+        "INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('05/03/2025 10:30', 'a,\"b\"\n\tc José 😀  ');\n");
     QVERIFY(corre({base.cadenaConexion()}, script.toUtf8()).estado == 0);
-    const auto r = corre({opcion, base.cadenaConexion(), "SELECT ID, FECHA, Mensaje, 13.0 AS R FROM MV_AGENDA ORDER BY ID"});
+    const auto r
+        = corre({opcion, base.cadenaConexion(), "SELECT ID, FECHA, Mensaje, 13.0 AS R FROM MV_AGENDA ORDER BY ID"});
     QVERIFY2(r.estado == 0, qPrintable(r.errores));
     QProcess python;
     python.start(QStringLiteral("python3"), {QStringLiteral("-c"), lector});

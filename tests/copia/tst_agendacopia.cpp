@@ -74,8 +74,7 @@ QByteArray resumenArchivo(const QString& ruta)
 // A database of its own on the test server, empty (no schema) unless made from a BaseDePrueba.
 class BaseServidorVacia {
 public:
-    BaseServidorVacia()
-        : nombre_(QStringLiteral("copia_%1_%2").arg(QCoreApplication::applicationPid()).arg(++creadas_))
+    BaseServidorVacia() : nombre_(QStringLiteral("copia_%1_%2").arg(QCoreApplication::applicationPid()).arg(++creadas_))
     {
         ejecuta(QStringLiteral("CREATE DATABASE %1").arg(nombre_));
     }
@@ -97,8 +96,7 @@ private:
 // looking at what other sessions wait for.
 class SesionServidor {
 public:
-    explicit SesionServidor(const QString& base)
-        : nombre_(QStringLiteral("sesion_%1").arg(++abiertas_))
+    explicit SesionServidor(const QString& base) : nombre_(QStringLiteral("sesion_%1").arg(++abiertas_))
     {
         const QString servidor = ServidorDePrueba().section(QLatin1String("Server="), 1).section(u';', 0, 0);
         QSqlDatabase bd = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), nombre_);
@@ -123,7 +121,9 @@ public:
     bool copiaBloqueada()
     {
         return valor(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE application_name = 'agenda-copia' "
-                                    "AND wait_event_type = 'Lock'")).toInt() > 0;
+                                    "AND wait_event_type = 'Lock'"))
+                   .toInt()
+            > 0;
     }
 
 private:
@@ -161,12 +161,15 @@ void TstAgendaCopia::idaYVueltaPorElServidor()
     {
         ado::Connection c;
         c.Open(origen.cadenaConexion());
-        c.Execute(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('2025-03-05 09:30:00', 'José 😀 ñ  ')"));
+        c.Execute(
+            QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('2025-03-05 09:30:00', 'José 😀 ñ  ')"));
         c.Execute(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('2025-03-05 10:00:00', 'NULL')"));
         c.Execute(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('2025-03-05 10:30:00', '')"));
-        c.Execute(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('2025-03-05 11:00:00', 'a\tb\nc\\\\d')"));
-        c.Execute(QStringLiteral("INSERT INTO MV_ASIENTOS (ID, FECHA, CODIGO, IMPORTE) VALUES (1, '2025-03-05 00:00:00', '1.1', 0.1), "
-                                 "(2, NULL, NULL, 1234567.8901), (3, NULL, '', -13)"));
+        c.Execute(
+            QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('2025-03-05 11:00:00', 'a\tb\nc\\\\d')"));
+        c.Execute(QStringLiteral(
+            "INSERT INTO MV_ASIENTOS (ID, FECHA, CODIGO, IMPORTE) VALUES (1, '2025-03-05 00:00:00', '1.1', 0.1), "
+            "(2, NULL, NULL, 1234567.8901), (3, NULL, '', -13)"));
     }
     BaseServidorVacia servidor;
     const Salida ida = copia({origen.ruta(), servidor.cadena()});
@@ -213,7 +216,8 @@ void TstAgendaCopia::destinoConDatosRechazado()
         QVERIFY(texto.open(QIODevice::WriteOnly));
         texto.write("notas de la semana\n");
     } else {
-        previa = std::make_unique<BaseDePrueba>(true, QDate(2024, 1, 8), destino == u"servidor" ? Motor::PostgreSQL : Motor::SQLite);
+        previa = std::make_unique<BaseDePrueba>(true, QDate(2024, 1, 8),
+                                                destino == u"servidor" ? Motor::PostgreSQL : Motor::SQLite);
         lado = destino == u"servidor" ? previa->cadenaConexion() : previa->ruta();
     }
     const auto estadoDelDestino = [&] {
@@ -229,7 +233,8 @@ void TstAgendaCopia::destinoConDatosRechazado()
 
     const Salida rechazo = copia({origen.ruta(), lado});
     QCOMPARE(rechazo.estado, 3);
-    QVERIFY2(rechazo.errores.contains(QLatin1String("ya tiene datos")) && rechazo.errores.contains(QLatin1String("--reemplazar")),
+    QVERIFY2(rechazo.errores.contains(QLatin1String("ya tiene datos"))
+                 && rechazo.errores.contains(QLatin1String("--reemplazar")),
              qPrintable(rechazo.errores));
     QCOMPARE(estadoDelDestino(), antes);
 
@@ -258,7 +263,8 @@ void TstAgendaCopia::instantaneaConsistente()
     arranca(proceso, {origen.cadenaConexion(), destino});
     QTRY_VERIFY_WITH_TIMEOUT(otroPuesto.copiaBloqueada(), 60000);
     QVERIFY(otroPuesto.ejecuta(QStringLiteral("INSERT INTO ta_usuarios (nombre, Administrador) VALUES ('nuevo', 0)")));
-    QVERIFY(bloqueo.ejecuta(QStringLiteral("INSERT INTO mv_agenda (fecha, mensaje) VALUES ('2025-03-06 09:00', 'durante la copia')")));
+    QVERIFY(bloqueo.ejecuta(
+        QStringLiteral("INSERT INTO mv_agenda (fecha, mensaje) VALUES ('2025-03-06 09:00', 'durante la copia')")));
     QVERIFY(bloqueo.ejecuta(QStringLiteral("COMMIT")));
     const Salida r = espera(proceso);
     QVERIFY2(r.estado == 0, qPrintable(r.errores));
@@ -279,7 +285,8 @@ void TstAgendaCopia::archivoEnUsoSeCopia()
     const int filas = cuenta.Fields().Item(0).Value().toInt();
     cuenta.Close();
     puesto.BeginTrans();
-    puesto.Execute(QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('06/03/2025 09:00', 'a medio guardar')"));
+    puesto.Execute(
+        QStringLiteral("INSERT INTO MV_AGENDA (FECHA, Mensaje) VALUES ('06/03/2025 09:00', 'a medio guardar')"));
     QTemporaryDir carpeta;
     const Salida r = copia({origen.ruta(), carpeta.filePath(QStringLiteral("respaldo.db"))});
     puesto.CommitTrans();
@@ -322,7 +329,8 @@ void TstAgendaCopia::copiaInterrumpida()
     SesionServidor bloqueo(baseDe(servidor->cadenaConexion()));
     QVERIFY(bloqueo.ejecuta(QStringLiteral("BEGIN")));
     // Reading goes on, writing waits (a copy to the server); nothing goes on (a copy from it).
-    QVERIFY(bloqueo.ejecuta(QStringLiteral("LOCK TABLE ta_usuarios IN %1 MODE").arg(aServidor ? "SHARE" : "ACCESS EXCLUSIVE")));
+    QVERIFY(bloqueo.ejecuta(
+        QStringLiteral("LOCK TABLE ta_usuarios IN %1 MODE").arg(aServidor ? "SHARE" : "ACCESS EXCLUSIVE")));
     QProcess proceso;
     arranca(proceso, {origen, destino});
     SesionServidor mira(baseDe(servidor->cadenaConexion()));

@@ -45,20 +45,48 @@ void TstAgregados::valores_data()
     QTest::addColumn<QString>("campo");
     QTest::addColumn<QVariant>("condicion");
     QTest::addColumn<QVariant>("esperado");
-    QTest::newRow("máximo") << "max" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant() << QVariant(30.0);
-    QTest::newRow("mínimo") << "min" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant() << QVariant(10.0);
-    QTest::newRow("condición recortada") << "max" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant("  ID < 30  ") << QVariant(20.0);
-    QTest::newRow("tabla vacía da 0, no vacío") << "max" << "MA_CANDIDATOS" << "ID" << QVariant() << QVariant(0.0);
-    QTest::newRow("mínimo sin filas que cumplan da 0") << "min" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant("ID > 99") << QVariant(0.0);
-    QTest::newRow("código de texto: su número inicial") << "max" << "MA_CUENTAS" << "CODIGO" << QVariant() << QVariant(2.3);
-    QTest::newRow("fecha máxima: su día, como en el texto de la fecha") << "max" << "MV_AGENDA" << "FECHA" << QVariant() << QVariant(17.0);
-    QTest::newRow("fecha mínima") << "min" << "MV_AGENDA" << "FECHA" << QVariant() << QVariant(5.0);
-    QTest::newRow("decimales") << "max" << "MV_ASIENTOS" << "IMPORTE" << QVariant() << QVariant(12.5);
-    QTest::newRow("negativo decimal") << "min" << "MV_ASIENTOS" << "IMPORTE" << QVariant() << QVariant(-0.25);
-    QTest::newRow("último código") << "ultimo" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant("") << QVariant(30.0);
-    QTest::newRow("último código, condición en blanco sin WHERE") << "ultimo" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant("   ") << QVariant(30.0);
-    QTest::newRow("último código con condición") << "ultimo" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant("ID < 20") << QVariant(10.0);
-    QTest::newRow("respuesta sin filas queda vacía") << "ultimo" << "MV_PROCESOSBUSQUEDA" << "ID" << QVariant("ID > 99 GROUP BY ID") << QVariant();
+    QTest::newRow("máximo") << "max"
+                            << "MV_PROCESOSBUSQUEDA"
+                            << "ID" << QVariant() << QVariant(30.0);
+    QTest::newRow("mínimo") << "min"
+                            << "MV_PROCESOSBUSQUEDA"
+                            << "ID" << QVariant() << QVariant(10.0);
+    QTest::newRow("condición recortada") << "max"
+                                         << "MV_PROCESOSBUSQUEDA"
+                                         << "ID" << QVariant("  ID < 30  ") << QVariant(20.0);
+    QTest::newRow("tabla vacía da 0, no vacío") << "max"
+                                                << "MA_CANDIDATOS"
+                                                << "ID" << QVariant() << QVariant(0.0);
+    QTest::newRow("mínimo sin filas que cumplan da 0") << "min"
+                                                       << "MV_PROCESOSBUSQUEDA"
+                                                       << "ID" << QVariant("ID > 99") << QVariant(0.0);
+    QTest::newRow("código de texto: su número inicial") << "max"
+                                                        << "MA_CUENTAS"
+                                                        << "CODIGO" << QVariant() << QVariant(2.3);
+    QTest::newRow("fecha máxima: su día, como en el texto de la fecha") << "max"
+                                                                        << "MV_AGENDA"
+                                                                        << "FECHA" << QVariant() << QVariant(17.0);
+    QTest::newRow("fecha mínima") << "min"
+                                  << "MV_AGENDA"
+                                  << "FECHA" << QVariant() << QVariant(5.0);
+    QTest::newRow("decimales") << "max"
+                               << "MV_ASIENTOS"
+                               << "IMPORTE" << QVariant() << QVariant(12.5);
+    QTest::newRow("negativo decimal") << "min"
+                                      << "MV_ASIENTOS"
+                                      << "IMPORTE" << QVariant() << QVariant(-0.25);
+    QTest::newRow("último código") << "ultimo"
+                                   << "MV_PROCESOSBUSQUEDA"
+                                   << "ID" << QVariant("") << QVariant(30.0);
+    QTest::newRow("último código, condición en blanco sin WHERE") << "ultimo"
+                                                                  << "MV_PROCESOSBUSQUEDA"
+                                                                  << "ID" << QVariant("   ") << QVariant(30.0);
+    QTest::newRow("último código con condición") << "ultimo"
+                                                 << "MV_PROCESOSBUSQUEDA"
+                                                 << "ID" << QVariant("ID < 20") << QVariant(10.0);
+    QTest::newRow("respuesta sin filas queda vacía") << "ultimo"
+                                                     << "MV_PROCESOSBUSQUEDA"
+                                                     << "ID" << QVariant("ID > 99 GROUP BY ID") << QVariant();
 }
 
 void TstAgregados::valores()
@@ -69,9 +97,9 @@ void TstAgregados::valores()
     QFETCH(QVariant, condicion);
     QFETCH(QVariant, esperado);
     const std::optional<QVariant> opcional = condicion.isNull() ? std::nullopt : std::optional(condicion);
-    const QVariant resultado = funcion == "max"   ? db_->BuscaMaximo(tabla, campo, std::nullopt, opcional)
-                             : funcion == "min"   ? db_->BuscaMinimo(tabla, campo, std::nullopt, opcional)
-                                                  : db_->BuscaUltimoCodigo(tabla, campo, 8, condicion.toString());
+    const QVariant resultado = funcion == "max" ? db_->BuscaMaximo(tabla, campo, std::nullopt, opcional)
+        : funcion == "min"                      ? db_->BuscaMinimo(tabla, campo, std::nullopt, opcional)
+                                                : db_->BuscaUltimoCodigo(tabla, campo, 8, condicion.toString());
     QCOMPARE(resultado, esperado);
 }
 

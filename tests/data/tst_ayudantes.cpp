@@ -55,19 +55,32 @@ void TstAyudantes::sqlValue_data()
     QTest::addColumn<QVariant>("valor");
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<QString>("literal");
-    QTest::newRow("nulo entre comillas es NULL") << QVariant() << "'" << "NULL";
-    QTest::newRow("nulo numérico es 0") << QVariant() << "@" << "0";
-    QTest::newRow("nulo desnudo es NULL") << QVariant() << "" << "NULL";
-    QTest::newRow("texto entre comillas") << QVariant("Ana") << "'" << "'Ana'";
-    QTest::newRow("texto vacío") << QVariant(QString()) << "'" << "''";
-    QTest::newRow("comilla dentro no cierra el literal") << QVariant("O'Neill") << "'" << "'O''Neill'";
-    QTest::newRow("número con punto decimal") << QVariant(12.5) << "@" << "12.5";
-    QTest::newRow("texto numérico con cola") << QVariant(" 42abc") << "@" << "42";
-    QTest::newRow("redondeo a cuatro decimales") << QVariant("1.23456") << "@" << "1.2346";
-    QTest::newRow("negativo") << QVariant(-3) << "@" << "-3";
-    QTest::newRow("texto sin número es 0") << QVariant("abc") << "@" << "0";
-    QTest::newRow("otro tipo, desnudo") << QVariant("a + b") << "#" << "a + b";
-    QTest::newRow("fecha día primero") << QVariant(QDate(2025, 3, 5)) << "'" << "'05/03/2025'";
+    QTest::newRow("nulo entre comillas es NULL") << QVariant() << "'"
+                                                 << "NULL";
+    QTest::newRow("nulo numérico es 0") << QVariant() << "@"
+                                        << "0";
+    QTest::newRow("nulo desnudo es NULL") << QVariant() << ""
+                                          << "NULL";
+    QTest::newRow("texto entre comillas") << QVariant("Ana") << "'"
+                                          << "'Ana'";
+    QTest::newRow("texto vacío") << QVariant(QString()) << "'"
+                                 << "''";
+    QTest::newRow("comilla dentro no cierra el literal") << QVariant("O'Neill") << "'"
+                                                         << "'O''Neill'";
+    QTest::newRow("número con punto decimal") << QVariant(12.5) << "@"
+                                              << "12.5";
+    QTest::newRow("texto numérico con cola") << QVariant(" 42abc") << "@"
+                                             << "42";
+    QTest::newRow("redondeo a cuatro decimales") << QVariant("1.23456") << "@"
+                                                 << "1.2346";
+    QTest::newRow("negativo") << QVariant(-3) << "@"
+                              << "-3";
+    QTest::newRow("texto sin número es 0") << QVariant("abc") << "@"
+                                           << "0";
+    QTest::newRow("otro tipo, desnudo") << QVariant("a + b") << "#"
+                                        << "a + b";
+    QTest::newRow("fecha día primero") << QVariant(QDate(2025, 3, 5)) << "'"
+                                       << "'05/03/2025'";
     QTest::newRow("fecha y hora") << QVariant(QDateTime(QDate(2025, 3, 5), QTime(9, 30))) << "'"
                                   << "'05/03/2025 09:30:00'";
 }
@@ -88,19 +101,45 @@ void TstAyudantes::nombres_data()
     QTest::addColumn<QString>("funcion");
     QTest::addColumn<QString>("nombre");
     QTest::addColumn<QString>("resultado");
-    QTest::newRow("corchetes a un nombre con blanco") << "AddBrackets" << "Mi Tabla" << "[Mi Tabla]";
-    QTest::newRow("corchetes ya puestos") << "AddBrackets" << "[Mi Tabla" << "[Mi Tabla";
-    QTest::newRow("corchetes innecesarios") << "AddBrackets" << "Tabla" << "Tabla";
-    QTest::newRow("quita corchetes") << "StripBrackets" << "[Mi Tabla]" << "Mi Tabla";
-    QTest::newRow("sin cierre pierde la última letra") << "StripBrackets" << "[Tabla" << "Tabl";
-    QTest::newRow("corchetes vacíos") << "StripBrackets" << "[]" << "";
-    QTest::newRow("sin corchetes") << "StripBrackets" << "Tabla]" << "Tabla]";
-    QTest::newRow("blanco antes de la flecha") << "StripConnect" << "Tabla ->Srv" << "Tabla";
-    QTest::newRow("sin blanco pierde la última letra") << "StripConnect" << "Tabla->Srv" << "Tabl";
-    QTest::newRow("sin flecha") << "StripConnect" << "Tabla-Srv" << "Tabla-Srv";
-    QTest::newRow("carpeta de un archivo") << "StripFileName" << "C:\\Datos\\a.txt" << "C:\\Datos";
-    QTest::newRow("ruta acabada en barra") << "StripFileName" << "C:\\Datos\\" << "C:\\Datos";
-    QTest::newRow("sin barra invertida") << "StripFileName" << "/home/a.txt" << "";
+    QTest::newRow("corchetes a un nombre con blanco") << "AddBrackets"
+                                                      << "Mi Tabla"
+                                                      << "[Mi Tabla]";
+    QTest::newRow("corchetes ya puestos") << "AddBrackets"
+                                          << "[Mi Tabla"
+                                          << "[Mi Tabla";
+    QTest::newRow("corchetes innecesarios") << "AddBrackets"
+                                            << "Tabla"
+                                            << "Tabla";
+    QTest::newRow("quita corchetes") << "StripBrackets"
+                                     << "[Mi Tabla]"
+                                     << "Mi Tabla";
+    QTest::newRow("sin cierre pierde la última letra") << "StripBrackets"
+                                                       << "[Tabla"
+                                                       << "Tabl";
+    QTest::newRow("corchetes vacíos") << "StripBrackets"
+                                      << "[]"
+                                      << "";
+    QTest::newRow("sin corchetes") << "StripBrackets"
+                                   << "Tabla]"
+                                   << "Tabla]";
+    QTest::newRow("blanco antes de la flecha") << "StripConnect"
+                                               << "Tabla ->Srv"
+                                               << "Tabla";
+    QTest::newRow("sin blanco pierde la última letra") << "StripConnect"
+                                                       << "Tabla->Srv"
+                                                       << "Tabl";
+    QTest::newRow("sin flecha") << "StripConnect"
+                                << "Tabla-Srv"
+                                << "Tabla-Srv";
+    QTest::newRow("carpeta de un archivo") << "StripFileName"
+                                           << "C:\\Datos\\a.txt"
+                                           << "C:\\Datos";
+    QTest::newRow("ruta acabada en barra") << "StripFileName"
+                                           << "C:\\Datos\\"
+                                           << "C:\\Datos";
+    QTest::newRow("sin barra invertida") << "StripFileName"
+                                         << "/home/a.txt"
+                                         << "";
 }
 
 void TstAyudantes::nombres()
@@ -108,9 +147,10 @@ void TstAyudantes::nombres()
     QFETCH(QString, funcion);
     QFETCH(QString, nombre);
     QFETCH(QString, resultado);
-    const QMap<QString, std::function<QString(const QString&)>> funciones{
-        {"AddBrackets", DB_Dll::AddBrackets}, {"StripBrackets", DB_Dll::StripBrackets},
-        {"StripConnect", DB_Dll::StripConnect}, {"StripFileName", DB_Dll::StripFileName}};
+    const QMap<QString, std::function<QString(const QString&)>> funciones{{"AddBrackets", DB_Dll::AddBrackets},
+                                                                          {"StripBrackets", DB_Dll::StripBrackets},
+                                                                          {"StripConnect", DB_Dll::StripConnect},
+                                                                          {"StripFileName", DB_Dll::StripFileName}};
     QCOMPARE(funciones.value(funcion)(nombre), resultado);
 }
 
@@ -121,13 +161,20 @@ void TstAyudantes::partesDelNombre_data()
     QTest::addColumn<int>("parte");
     QTest::addColumn<QString>("resultado");
     QTest::addColumn<QString>("nombreDespues");
-    QTest::newRow("dueño quitado y devuelto") << "dbo.T" << -1 << "T" << "T";
-    QTest::newRow("sin dueño") << "T" << -1 << "T" << "T";
-    QTest::newRow("solo el primer punto") << "a.b.c" << -1 << "b.c" << "b.c";
-    QTest::newRow("segunda parte") << "dbo.T" << 1 << "T" << "dbo.T";
-    QTest::newRow("primera parte") << "dbo.T" << 0 << "dbo" << "dbo.T";
-    QTest::newRow("sin punto, segunda parte es todo") << "T" << 2 << "T" << "T";
-    QTest::newRow("tres partes cambian la variable") << "srv.dbo.T" << 0 << "dbo.T" << "dbo.T";
+    QTest::newRow("dueño quitado y devuelto") << "dbo.T" << -1 << "T"
+                                              << "T";
+    QTest::newRow("sin dueño") << "T" << -1 << "T"
+                               << "T";
+    QTest::newRow("solo el primer punto") << "a.b.c" << -1 << "b.c"
+                                          << "b.c";
+    QTest::newRow("segunda parte") << "dbo.T" << 1 << "T"
+                                   << "dbo.T";
+    QTest::newRow("primera parte") << "dbo.T" << 0 << "dbo"
+                                   << "dbo.T";
+    QTest::newRow("sin punto, segunda parte es todo") << "T" << 2 << "T"
+                                                      << "T";
+    QTest::newRow("tres partes cambian la variable") << "srv.dbo.T" << 0 << "dbo.T"
+                                                     << "dbo.T";
 }
 
 void TstAyudantes::partesDelNombre()
@@ -144,9 +191,12 @@ void TstAyudantes::argumentoNoValido_data()
 {
     QTest::addColumn<QString>("funcion");
     QTest::addColumn<QString>("nombre");
-    QTest::newRow("corchete solo") << "StripBrackets" << "[";
-    QTest::newRow("flecha al principio") << "StripConnect" << "->Srv";
-    QTest::newRow("primera parte sin punto") << "stSTF" << "Tabla";
+    QTest::newRow("corchete solo") << "StripBrackets"
+                                   << "[";
+    QTest::newRow("flecha al principio") << "StripConnect"
+                                         << "->Srv";
+    QTest::newRow("primera parte sin punto") << "stSTF"
+                                             << "Tabla";
 }
 
 void TstAyudantes::argumentoNoValido()

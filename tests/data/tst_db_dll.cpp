@@ -254,8 +254,9 @@ void TstDB_Dll::trazaRecibeLoEnviado()
     db.AbrirRecordset(consulta, &rs);
     QString orden = "UPDATE MV_AGENDA SET MENSAJE = 'O''Brien' WHERE ID = 3";
     db.EjecutaConsultaSQL(orden);
-    QCOMPARE(enviadas, (QStringList{"SELECT * FROM SS_MA_CUENTAS WHERE CODIGO = 'x'",
-                                    "UPDATE MV_AGENDA SET MENSAJE = 'O''Brien' WHERE ID = 3"}));
+    QCOMPARE(enviadas,
+             (QStringList{"SELECT * FROM SS_MA_CUENTAS WHERE CODIGO = 'x'",
+                          "UPDATE MV_AGENDA SET MENSAJE = 'O''Brien' WHERE ID = 3"}));
 }
 
 QTEST_MAIN(TstDB_Dll)

@@ -54,11 +54,21 @@ void TstDB_Dll_Busquedas::datosTabla_data()
     QTest::addColumn<QString>("valor");
     QTest::addColumn<QString>("condicion");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("encontrado con blancos") << " ana " << "" << "2";
-    QTest::newRow("comilla en el valor") << "o'brien" << "" << "";
-    QTest::newRow("no encontrado") << "nadie" << "" << "";
-    QTest::newRow("condición añadida con AND") << "ana" << "Administrador = 1" << "";
-    QTest::newRow("condición de blancos sin AND") << "admin" << "   " << "1";
+    QTest::newRow("encontrado con blancos") << " ana "
+                                            << ""
+                                            << "2";
+    QTest::newRow("comilla en el valor") << "o'brien"
+                                         << ""
+                                         << "";
+    QTest::newRow("no encontrado") << "nadie"
+                                   << ""
+                                   << "";
+    QTest::newRow("condición añadida con AND") << "ana"
+                                               << "Administrador = 1"
+                                               << "";
+    QTest::newRow("condición de blancos sin AND") << "admin"
+                                                  << "   "
+                                                  << "1";
 }
 
 void TstDB_Dll_Busquedas::datosTabla()
@@ -76,8 +86,10 @@ void TstDB_Dll_Busquedas::datosTablaFechaDiaPrimero_data()
 {
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("con hora") << "900" << "17/03/2025 18:00:00";
-    QTest::newRow("a medianoche") << "901" << "18/03/2025";
+    QTest::newRow("con hora") << "900"
+                              << "17/03/2025 18:00:00";
+    QTest::newRow("a medianoche") << "901"
+                                  << "18/03/2025";
 }
 
 void TstDB_Dll_Busquedas::datosTablaFechaDiaPrimero()
@@ -122,8 +134,10 @@ void TstDB_Dll_Busquedas::numeroConDecimales_data()
 {
     QTest::addColumn<QString>("valor");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("entero escrito con decimales") << "1.0" << "admin";
-    QTest::newRow("fracción sin coincidencia") << "0.5" << "";
+    QTest::newRow("entero escrito con decimales") << "1.0"
+                                                  << "admin";
+    QTest::newRow("fracción sin coincidencia") << "0.5"
+                                               << "";
 }
 
 void TstDB_Dll_Busquedas::numeroConDecimales()

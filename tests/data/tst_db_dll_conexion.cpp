@@ -1,16 +1,16 @@
 #include "data/DB_Dll.h"
 #include "data/DialogoAcceso.h"
 #include "data/frmAcceso.h"
-#include "support/BaseDePrueba.h"
 #include "runtime/RegistroErrores.h"
+#include "support/BaseDePrueba.h"
 #include "support/DialogosGuionados.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -60,9 +60,11 @@ void TstDB_Dll_Conexion::cadenaDeConexion_data()
     QTest::addColumn<QString>("proveedor");
     QTest::addColumn<QString>("esperada");
     QTest::newRow("proveedor vacío es SQLOLEDB")
-        << "" << "PROVIDER=SQLOLEDB;Server=SRV01;Database =Gestion;UId=ana;Pwd=clave;;Trusted=no";
+        << ""
+        << "PROVIDER=SQLOLEDB;Server=SRV01;Database =Gestion;UId=ana;Pwd=clave;;Trusted=no";
     QTest::newRow("oracle en cualquier caja")
-        << "oraoledb.ORACLE.1" << "Provider=OraOLEDB.Oracle.1;Data Source=Gestion;User Id=ana;Password=clave;";
+        << "oraoledb.ORACLE.1"
+        << "Provider=OraOLEDB.Oracle.1;Data Source=Gestion;User Id=ana;Password=clave;";
 }
 
 void TstDB_Dll_Conexion::cadenaDeConexion()
@@ -160,10 +162,14 @@ void TstDB_Dll_Conexion::reintentoMuestraLaPlataformaElegida_data()
 {
     QTest::addColumn<QString>("proveedor");
     QTest::addColumn<QString>("mostrada");
-    QTest::newRow("base local") << "SQLite" << "SQLite (base local)";
-    QTest::newRow("servidor de la oficina") << "PostgreSQL" << "PostgreSQL";
-    QTest::newRow("oracle") << "OraOLEDB.Oracle.1" << "ORACLE";
-    QTest::newRow("sql server") << "SQLOLEDB" << "SQL Server";
+    QTest::newRow("base local") << "SQLite"
+                                << "SQLite (base local)";
+    QTest::newRow("servidor de la oficina") << "PostgreSQL"
+                                            << "PostgreSQL";
+    QTest::newRow("oracle") << "OraOLEDB.Oracle.1"
+                            << "ORACLE";
+    QTest::newRow("sql server") << "SQLOLEDB"
+                                << "SQL Server";
 }
 
 void TstDB_Dll_Conexion::reintentoMuestraLaPlataformaElegida()

@@ -22,7 +22,8 @@ private slots:
 
 namespace {
 
-const QString kNota = QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = 'Llamar' WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'");
+const QString kNota
+    = QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = 'Llamar' WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'");
 
 } // namespace
 
@@ -34,8 +35,10 @@ void TstEscrituraFallida::fallaConAviso_data()
     QTest::newRow("bloqueada por otra conexión") << "bloqueo" << int(ado::NumeroError::TiempoAgotado) << "bloqueada";
     QTest::newRow("archivo inmutable") << "inmutable" << int(ado::NumeroError::SinEscritura) << "solo lectura";
     QTest::newRow("tamaño máximo alcanzado") << "lleno" << int(ado::NumeroError::EspacioAgotado) << "disco está lleno";
-    QTest::newRow("archivo borrado con la base abierta") << "borrado" << int(ado::NumeroError::ArchivoNoEncontrado) << "borrado";
-    QTest::newRow("cabecera dañada con la base abierta") << "danado" << int(ado::NumeroError::ArchivoDanado) << "dañado";
+    QTest::newRow("archivo borrado con la base abierta")
+        << "borrado" << int(ado::NumeroError::ArchivoNoEncontrado) << "borrado";
+    QTest::newRow("cabecera dañada con la base abierta")
+        << "danado" << int(ado::NumeroError::ArchivoDanado) << "dañado";
 }
 
 void TstEscrituraFallida::fallaConAviso()
@@ -67,7 +70,8 @@ void TstEscrituraFallida::fallaConAviso()
         QVERIFY(archivo.open(QIODevice::ReadWrite));
         archivo.write(QByteArray(100, '\xff'));
     }
-    QString sql = caso == "lleno" ? QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = '%1'").arg(QString(2000, u'x')) : kNota;
+    QString sql
+        = caso == "lleno" ? QStringLiteral("UPDATE MV_AGENDA SET MENSAJE = '%1'").arg(QString(2000, u'x')) : kNota;
     QFile registro(RegistroErrores::ruta());
     const qint64 antes = registro.exists() ? registro.size() : 0;
     db.EjecutaConsultaSQL(sql);

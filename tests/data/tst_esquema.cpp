@@ -80,12 +80,24 @@ void TstEsquema::existeCampo_data()
     QTest::addColumn<QString>("campo");
     QTest::addColumn<QString>("catalogo");
     QTest::addColumn<bool>("existe");
-    QTest::newRow("nombre exacto") << "MV_AGENDA" << "Mensaje" << "" << true;
-    QTest::newRow("otra caja y blancos") << "MV_AGENDA" << " MENSAJE " << "" << true;
-    QTest::newRow("columna de otra tabla") << "MV_AGENDA" << "Puesto" << "" << false;
-    QTest::newRow("tabla inexistente") << "NO_EXISTE" << "ID" << "" << false;
-    QTest::newRow("en el catálogo de la base") << "MV_AGENDA" << "Mensaje" << "<base>" << true;
-    QTest::newRow("en otro catálogo") << "MV_AGENDA" << "Mensaje" << "OTRA" << false;
+    QTest::newRow("nombre exacto") << "MV_AGENDA"
+                                   << "Mensaje"
+                                   << "" << true;
+    QTest::newRow("otra caja y blancos") << "MV_AGENDA"
+                                         << " MENSAJE "
+                                         << "" << true;
+    QTest::newRow("columna de otra tabla") << "MV_AGENDA"
+                                           << "Puesto"
+                                           << "" << false;
+    QTest::newRow("tabla inexistente") << "NO_EXISTE"
+                                       << "ID"
+                                       << "" << false;
+    QTest::newRow("en el catálogo de la base") << "MV_AGENDA"
+                                               << "Mensaje"
+                                               << "<base>" << true;
+    QTest::newRow("en otro catálogo") << "MV_AGENDA"
+                                      << "Mensaje"
+                                      << "OTRA" << false;
 }
 
 void TstEsquema::existeCampo()
@@ -121,13 +133,23 @@ void TstEsquema::verCampo_data()
     QTest::addColumn<QVariant>("defecto");
     QTest::addColumn<bool>("existeDespues");
     QTest::addColumn<QVariant>("leido");
-    QTest::newRow("columna nueva con valor por defecto") << "MV_PROCESOSBUSQUEDA" << "Nivel" << true << true << QVariant(7) << true << QVariant(7);
-    QTest::newRow("no nula con valor por defecto") << "MV_PROCESOSBUSQUEDA" << "Nivel" << true << false << QVariant(0) << true << QVariant(0);
-    QTest::newRow("columna nueva sin valor por defecto") << "MV_PROCESOSBUSQUEDA" << "Nivel" << true << true << QVariant() << true << QVariant();
-    QTest::newRow("columna existente intacta") << "MV_PROCESOSBUSQUEDA" << "Puesto" << true << true << QVariant(0) << true << QVariant("Analista");
-    QTest::newRow("sin permiso para agregar") << "MV_PROCESOSBUSQUEDA" << "Nivel" << false << true << QVariant(0) << false << QVariant();
-    QTest::newRow("tabla inexistente") << "NO_EXISTE" << "Nivel" << true << true << QVariant(0) << false << QVariant();
-    QTest::newRow("no nula sin defecto: la base la rechaza") << "MV_PROCESOSBUSQUEDA" << "Nivel" << true << false << QVariant() << false << QVariant();
+    QTest::newRow("columna nueva con valor por defecto")
+        << "MV_PROCESOSBUSQUEDA"
+        << "Nivel" << true << true << QVariant(7) << true << QVariant(7);
+    QTest::newRow("no nula con valor por defecto") << "MV_PROCESOSBUSQUEDA"
+                                                   << "Nivel" << true << false << QVariant(0) << true << QVariant(0);
+    QTest::newRow("columna nueva sin valor por defecto") << "MV_PROCESOSBUSQUEDA"
+                                                         << "Nivel" << true << true << QVariant() << true << QVariant();
+    QTest::newRow("columna existente intacta")
+        << "MV_PROCESOSBUSQUEDA"
+        << "Puesto" << true << true << QVariant(0) << true << QVariant("Analista");
+    QTest::newRow("sin permiso para agregar") << "MV_PROCESOSBUSQUEDA"
+                                              << "Nivel" << false << true << QVariant(0) << false << QVariant();
+    QTest::newRow("tabla inexistente") << "NO_EXISTE"
+                                       << "Nivel" << true << true << QVariant(0) << false << QVariant();
+    QTest::newRow("no nula sin defecto: la base la rechaza")
+        << "MV_PROCESOSBUSQUEDA"
+        << "Nivel" << true << false << QVariant() << false << QVariant();
 }
 
 void TstEsquema::verCampo()
@@ -162,7 +184,9 @@ void TstEsquema::agregaALaTablaBaseConSuRestriccion()
                     .contains("CONSTRAINT DF_MA_CUENTAS_Nivel DEFAULT (0)"));
     else
         QCOMPARE(primerValor("SELECT column_default FROM information_schema.columns WHERE table_name = 'ma_cuentas' "
-                             "AND column_name = 'nivel'").toString(), "0");
+                             "AND column_name = 'nivel'")
+                     .toString(),
+                 "0");
     QCOMPARE(dialogos->registros().size(), 0);
 }
 

@@ -61,12 +61,10 @@ void TstScriptOracle::ejecuta_data()
     QTest::newRow("nocount, go y dos inserts")
         << "SET NOCOUNT ON\r\nGO\r\nINSERT INTO T (A) VALUES ('x')\r\nINSERT INTO T (A) VALUES ('y')"
         << QStringList{"INSERT INTO T (A) VALUES ('X')", "INSERT INTO T (A) VALUES ('Y')"} << 2 << "";
-    QTest::newRow("transacción alrededor")
-        << "BEGIN TRANSACTION\r\nUPDATE T SET A = 1\r\nCOMMIT TRANSACTION"
-        << QStringList{"BeginTrans", "UPDATE T SET A = 1", "CommitTrans"} << 1 << "";
-    QTest::newRow("forma corta y deshacer")
-        << "begin trans delete from t rollback trans"
-        << QStringList{"BeginTrans", "DELETE FROM T", "RollbackTrans"} << 1 << "";
+    QTest::newRow("transacción alrededor") << "BEGIN TRANSACTION\r\nUPDATE T SET A = 1\r\nCOMMIT TRANSACTION"
+                                           << QStringList{"BeginTrans", "UPDATE T SET A = 1", "CommitTrans"} << 1 << "";
+    QTest::newRow("forma corta y deshacer") << "begin trans delete from t rollback trans"
+                                            << QStringList{"BeginTrans", "DELETE FROM T", "RollbackTrans"} << 1 << "";
     QTest::newRow("sin palabras clave no ejecuta nada")
         << "EXEC KQ_CREARAGENDA '05/03/2025', 30" << QStringList{} << 0 << "EXEC KQ_CREARAGENDA '05/03/2025', 30";
     QTest::newRow("select no se ejecuta") << "SELECT * FROM T" << QStringList{} << 0 << "SELECT * FROM T";
@@ -74,8 +72,8 @@ void TstScriptOracle::ejecuta_data()
         << "IF EXISTS (SELECT 1 FROM T) DELETE FROM T WHERE A = 1"
         << QStringList{"IF EXISTS (SELECT 1 FROM T)", "DELETE FROM T WHERE A = 1"} << 2 << "";
     QTest::newRow("if not exists se descarta, lo que sigue corre igual")
-        << "IF NOT EXISTS (SELECT 1 FROM T) INSERT INTO T (A) VALUES (1)"
-        << QStringList{"INSERT INTO T (A) VALUES (1)"} << 1 << "";
+        << "IF NOT EXISTS (SELECT 1 FROM T) INSERT INTO T (A) VALUES (1)" << QStringList{"INSERT INTO T (A) VALUES (1)"}
+        << 1 << "";
     QTest::newRow("go final sin salto queda en la sentencia")
         << "INSERT INTO T (A) VALUES (1)\r\nGO" << QStringList{"INSERT INTO T (A) VALUES (1) \nGO"} << 1 << "";
     QTest::newRow("texto delante de la primera palabra no se ejecuta")
@@ -108,8 +106,8 @@ void TstScriptOracle::ejecuta()
 void TstScriptOracle::falloDejaElRestoDelScript()
 {
     DialogosDePrueba dialogos;
-    const auto r = corre("BEGIN TRANSACTION INSERT INTO T VALUES (1) INSERT INTO T VALUES (2) INSERT INTO T VALUES (3)", 10,
-                         "(2)", ado::NumeroError::ErroresEnComando);
+    const auto r = corre("BEGIN TRANSACTION INSERT INTO T VALUES (1) INSERT INTO T VALUES (2) INSERT INTO T VALUES (3)",
+                         10, "(2)", ado::NumeroError::ErroresEnComando);
     QCOMPARE(r.llamadas, (QStringList{"BeginTrans", "INSERT INTO T VALUES (1)", "INSERT INTO T VALUES (2)"}));
     QCOMPARE(r.afectados, 11);
     QCOMPARE(r.sentencia, "INSERT INTO T VALUES (2) INSERT INTO T VALUES (3)");
@@ -130,11 +128,14 @@ void TstScriptOracle::filtraSentencia_data()
 {
     QTest::addColumn<QString>("sentencia");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("set nocount en medio") << "UPDATE T SET A = 1; set nocount off" << "";
-    QTest::newRow("if not exists") << "If Not Exists (SELECT 1)" << "";
-    QTest::newRow("sentencia normal") << "UPDATE T SET A = 1" << "UPDATE T SET A = 1";
-    QTest::newRow("if not exists dentro de un literal")
-        << "UPDATE T SET A = 'if not exists'" << "UPDATE T SET A = 'if not exists'";
+    QTest::newRow("set nocount en medio") << "UPDATE T SET A = 1; set nocount off"
+                                          << "";
+    QTest::newRow("if not exists") << "If Not Exists (SELECT 1)"
+                                   << "";
+    QTest::newRow("sentencia normal") << "UPDATE T SET A = 1"
+                                      << "UPDATE T SET A = 1";
+    QTest::newRow("if not exists dentro de un literal") << "UPDATE T SET A = 'if not exists'"
+                                                        << "UPDATE T SET A = 'if not exists'";
 }
 
 void TstScriptOracle::filtraSentencia()

@@ -4,8 +4,8 @@
 #include "support/DialogosGuionados.h"
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
 
@@ -55,11 +55,16 @@ void TstBaseDatos::crearAgenda_data()
     QTest::addColumn<int>("franjas");
     QTest::addColumn<QString>("primera");
     QTest::addColumn<QString>("ultima");
-    QTest::newRow("cada 30 minutos") << "EXEC KQ_CREARAGENDA '05/03/2025', 30" << 28 << "07:00" << "20:30";
-    QTest::newRow("sin duración: 30 minutos") << "EXEC KQ_CREARAGENDA '05/03/2025'" << 28 << "07:00" << "20:30";
-    QTest::newRow("cada 45 minutos") << "EXEC KQ_CREARAGENDA '5/3/2025', 45" << 19 << "07:00" << "20:30";
-    QTest::newRow("duración cero no crea nada") << "EXEC KQ_CREARAGENDA '05/03/2025', 0" << 0 << "" << "";
-    QTest::newRow("mayúsculas y dueño") << "exec dbo.kq_crearagenda '05/03/2025', 60" << 14 << "07:00" << "20:00";
+    QTest::newRow("cada 30 minutos") << "EXEC KQ_CREARAGENDA '05/03/2025', 30" << 28 << "07:00"
+                                     << "20:30";
+    QTest::newRow("sin duración: 30 minutos") << "EXEC KQ_CREARAGENDA '05/03/2025'" << 28 << "07:00"
+                                              << "20:30";
+    QTest::newRow("cada 45 minutos") << "EXEC KQ_CREARAGENDA '5/3/2025', 45" << 19 << "07:00"
+                                     << "20:30";
+    QTest::newRow("duración cero no crea nada") << "EXEC KQ_CREARAGENDA '05/03/2025', 0" << 0 << ""
+                                                << "";
+    QTest::newRow("mayúsculas y dueño") << "exec dbo.kq_crearagenda '05/03/2025', 60" << 14 << "07:00"
+                                        << "20:00";
 }
 
 void TstBaseDatos::crearAgenda()
@@ -110,10 +115,14 @@ void TstBaseDatos::demoRelativaAHoy()
     const QString dia = hoy.toString("d/M/yyyy");
     QCOMPARE(cuenta(db, "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '" + dia + "' AND '" + dia + " 23:59'"), 28);
     QCOMPARE(cuenta(db, "SELECT * FROM MV_AGENDA"), 5 * 28);
-    QVERIFY(cuenta(db, "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '" + dia + "' AND '" + dia
-                           + " 23:59' AND IdEntrevista IS NOT NULL AND IdProcesoBusqueda IS NOT NULL") >= 2);
-    QVERIFY(cuenta(db, "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '" + dia + "' AND '" + dia
-                           + " 23:59' AND IdEntrevista IS NOT NULL AND IdProcesoBusqueda IS NULL") >= 2);
+    QVERIFY(cuenta(db,
+                   "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '" + dia + "' AND '" + dia
+                       + " 23:59' AND IdEntrevista IS NOT NULL AND IdProcesoBusqueda IS NOT NULL")
+            >= 2);
+    QVERIFY(cuenta(db,
+                   "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '" + dia + "' AND '" + dia
+                       + " 23:59' AND IdEntrevista IS NOT NULL AND IdProcesoBusqueda IS NULL")
+            >= 2);
     QVERIFY(cuenta(db, "SELECT * FROM P_EntrevistasPendientes") > 0);
     QVERIFY(cuenta(db, "SELECT * FROM MV_ENTREVISTAS WHERE ID NOT IN (SELECT ID FROM P_EntrevistasPendientes)") > 0);
     QCOMPARE(cuenta(db, "SELECT * FROM ta_usuarios WHERE nombre = 'admin' AND Administrador = 1"), 1);
@@ -132,12 +141,15 @@ void TstBaseDatos::archivoLegibleSinElPrograma()
     auto plana = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plana"));
     plana.setDatabaseName(base.ruta());
     QVERIFY(plana.open());
-    QSqlQuery objetos(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view') AND name NOT LIKE 'sqlite_%'"), plana);
+    QSqlQuery objetos(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'view') AND name NOT LIKE 'sqlite_%'"),
+        plana);
     int vistos = 0;
     while (objetos.next()) {
         const QString nombre = objetos.value(0).toString();
         QSqlQuery q(plana);
-        QVERIFY2(q.exec(QStringLiteral("SELECT * FROM \"%1\" WHERE 1 = 1 ORDER BY 1").arg(nombre)), qPrintable(nombre + ": " + q.lastError().text()));
+        QVERIFY2(q.exec(QStringLiteral("SELECT * FROM \"%1\" WHERE 1 = 1 ORDER BY 1").arg(nombre)),
+                 qPrintable(nombre + ": " + q.lastError().text()));
         ++vistos;
     }
     QVERIFY(vistos >= 20);

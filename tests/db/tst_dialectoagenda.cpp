@@ -83,33 +83,51 @@ void TstDialectoAgenda::consultas_data()
     QTest::addColumn<QString>("esperado");
 
     QTest::newRow("mayúsculas acentuadas encuentran minúsculas")
-        << "SELECT Nombre FROM MA_CANDIDATOS WHERE Nombre = 'JOSÉ PÉREZ'" << "José Pérez";
-    QTest::newRow("sin acento no es lo mismo") << "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE Nombre = 'JOSE PEREZ'" << "0";
+        << "SELECT Nombre FROM MA_CANDIDATOS WHERE Nombre = 'JOSÉ PÉREZ'"
+        << "José Pérez";
+    QTest::newRow("sin acento no es lo mismo") << "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE Nombre = 'JOSE PEREZ'"
+                                               << "0";
     QTest::newRow("consulta entera en mayúsculas con LTRIM(RTRIM())")
-        << "SELECT TOP 1  * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) ='ADMIN' " << "admin";
+        << "SELECT TOP 1  * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) ='ADMIN' "
+        << "admin";
     QTest::newRow("clave de configuración en otra caja")
-        << "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE = 'HorarioAtencionDesde'" << "9:00";
-    QTest::newRow("like con acentos") << "SELECT Nombre FROM MA_CANDIDATOS WHERE Nombre LIKE '%FERNÁNDEZ'" << "Lucía Fernández";
+        << "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE = 'HorarioAtencionDesde'"
+        << "9:00";
+    QTest::newRow("like con acentos") << "SELECT Nombre FROM MA_CANDIDATOS WHERE Nombre LIKE '%FERNÁNDEZ'"
+                                      << "Lucía Fernández";
     QTest::newRow("día de la agenda con between")
-        << "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'" << "28";
-    QTest::newRow("igual a medianoche") << "SELECT COUNT(*) FROM MV_Agenda WHERE FECHA = '05/03/2025'" << "0";
-    QTest::newRow("igual a una franja") << "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA = '05/03/2025 09:30'" << "1";
-    QTest::newRow("fecha a la izquierda") << "SELECT COUNT(*) FROM MV_AGENDA WHERE '6/3/2025' > FECHA" << "28";
-    QTest::newRow("top con order by") << "SELECT TOP 1 FECHA FROM MV_AGENDA ORDER BY FECHA DESC" << "2025-03-09T20:30:00.000";
+        << "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'"
+        << "28";
+    QTest::newRow("igual a medianoche") << "SELECT COUNT(*) FROM MV_Agenda WHERE FECHA = '05/03/2025'"
+                                        << "0";
+    QTest::newRow("igual a una franja") << "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA = '05/03/2025 09:30'"
+                                        << "1";
+    QTest::newRow("fecha a la izquierda") << "SELECT COUNT(*) FROM MV_AGENDA WHERE '6/3/2025' > FECHA"
+                                          << "28";
+    QTest::newRow("top con order by") << "SELECT TOP 1 FECHA FROM MV_AGENDA ORDER BY FECHA DESC"
+                                      << "2025-03-09T20:30:00.000";
     QTest::newRow("top en subconsulta")
-        << "SELECT COUNT(*) FROM MV_AGENDA WHERE ID IN (SELECT TOP 3 ID FROM MV_AGENDA ORDER BY ID)" << "3";
-    QTest::newRow("corchetes y dueño") << "SELECT [nombre] FROM dbo.[ta_usuarios] WHERE [nombre] = 'ana'" << "ana";
-    QTest::newRow("len sin blancos finales")
-        << "SELECT LEN(Mensaje) FROM MV_AGENDA WHERE FECHA = '5/3/2025 16:30'" << "23";
+        << "SELECT COUNT(*) FROM MV_AGENDA WHERE ID IN (SELECT TOP 3 ID FROM MV_AGENDA ORDER BY ID)"
+        << "3";
+    QTest::newRow("corchetes y dueño") << "SELECT [nombre] FROM dbo.[ta_usuarios] WHERE [nombre] = 'ana'"
+                                       << "ana";
+    QTest::newRow("len sin blancos finales") << "SELECT LEN(Mensaje) FROM MV_AGENDA WHERE FECHA = '5/3/2025 16:30'"
+                                             << "23";
     QTest::newRow("charindex sin caja")
-        << "SELECT CHARINDEX('EQUIPO', Mensaje) FROM MV_AGENDA WHERE FECHA = '5/3/2025 15:30'" << "12";
-    QTest::newRow("getdate da el momento actual") << "SELECT GETDATE()" << "<ahora>";
-    QTest::newRow("isnull") << "SELECT ISNULL(Mensaje, 'libre') FROM MV_AGENDA WHERE FECHA = '5/3/2025 07:00'" << "libre";
-    QTest::newRow("pendientes") << "SELECT COUNT(*) FROM P_EntrevistasPendientes WHERE ID = 1" << "1";
+        << "SELECT CHARINDEX('EQUIPO', Mensaje) FROM MV_AGENDA WHERE FECHA = '5/3/2025 15:30'"
+        << "12";
+    QTest::newRow("getdate da el momento actual") << "SELECT GETDATE()"
+                                                  << "<ahora>";
+    QTest::newRow("isnull") << "SELECT ISNULL(Mensaje, 'libre') FROM MV_AGENDA WHERE FECHA = '5/3/2025 07:00'"
+                            << "libre";
+    QTest::newRow("pendientes") << "SELECT COUNT(*) FROM P_EntrevistasPendientes WHERE ID = 1"
+                                << "1";
     // Both databases come from one schema script and one set of demo rows, the lookups' masters too.
     QTest::newRow("maestro de consultas con acento")
-        << "SELECT COUNT(*) FROM VT_CLIENTES WHERE RAZON_SOCIAL LIKE 'FERRETERÍA%'" << "16";
-    QTest::newRow("vista de familias con su código") << "SELECT TOP 1 IDFAMILIA FROM V_TA_FAMILIAS ORDER BY IDFAMILIA" << "01";
+        << "SELECT COUNT(*) FROM VT_CLIENTES WHERE RAZON_SOCIAL LIKE 'FERRETERÍA%'"
+        << "16";
+    QTest::newRow("vista de familias con su código") << "SELECT TOP 1 IDFAMILIA FROM V_TA_FAMILIAS ORDER BY IDFAMILIA"
+                                                     << "01";
 }
 
 void TstDialectoAgenda::consultas()
@@ -140,7 +158,8 @@ void TstDialectoAgenda::notasSeGuardanTalCual_data()
 void TstDialectoAgenda::notasSeGuardanTalCual()
 {
     QFETCH(QString, nota);
-    QString sql = "UPDATE MV_AGENDA SET MENSAJE = '" + QString(nota).replace("'", "''") + "' WHERE FECHA = '6/3/2025 08:00'";
+    QString sql
+        = "UPDATE MV_AGENDA SET MENSAJE = '" + QString(nota).replace("'", "''") + "' WHERE FECHA = '6/3/2025 08:00'";
     int32_t afectados = 0;
     db_->EjecutaConsultaSQL(sql, afectados);
     QCOMPARE(afectados, 1);

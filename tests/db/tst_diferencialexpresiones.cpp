@@ -43,28 +43,34 @@ const char* const kFilas[] = {
 // Random expressions from a fixed seed. `enteros` keeps them to integer columns and literals.
 class Generador {
 public:
-    Generador(quint32 semilla, bool enteros) : azar_(semilla), enteros_(enteros) {}
+    Generador(quint32 semilla, bool enteros) : azar_(semilla), enteros_(enteros) { }
 
     QString expresion(int profundidad)
     {
         if (profundidad <= 0)
             return hoja();
         switch (azar_.bounded(9)) {
-        case 0: return hoja();
-        case 1: return QStringLiteral("- ") + expresion(profundidad - 1);
-        case 2: return QStringLiteral("+ ") + expresion(profundidad - 1);
-        case 3: return QStringLiteral("(") + expresion(profundidad - 1) + u')';
+        case 0:
+            return hoja();
+        case 1:
+            return QStringLiteral("- ") + expresion(profundidad - 1);
+        case 2:
+            return QStringLiteral("+ ") + expresion(profundidad - 1);
+        case 3:
+            return QStringLiteral("(") + expresion(profundidad - 1) + u')';
         case 4:
             return QStringLiteral("CASE WHEN %1 > %2 THEN %3 ELSE %4 END")
                 .arg(hoja(), hoja(), expresion(profundidad - 1), expresion(profundidad - 1));
         case 5: {
             static const char* const funciones[] = {"NULLIF", "COALESCE", "ISNULL"};
             return QStringLiteral("%1(%2, %3)")
-                .arg(QLatin1String(funciones[azar_.bounded(3)]), expresion(profundidad - 1), expresion(profundidad - 1));
+                .arg(QLatin1String(funciones[azar_.bounded(3)]), expresion(profundidad - 1),
+                     expresion(profundidad - 1));
         }
         default: {
             static const char* const operadores[] = {" + ", " - ", " * ", " / "};
-            return expresion(profundidad - 1) + QLatin1String(operadores[azar_.bounded(4)]) + expresion(profundidad - 1);
+            return expresion(profundidad - 1) + QLatin1String(operadores[azar_.bounded(4)])
+                + expresion(profundidad - 1);
         }
         }
     }
@@ -141,8 +147,9 @@ void TstDiferencialExpresiones::initTestCase()
     conexionSqlite_.Open(sqlite_->cadenaConexion());
     conexionPostgres_.Open(postgres_->cadenaConexion());
     for (ado::Connection* c : {&conexionSqlite_, &conexionPostgres_}) {
-        c->Execute(QStringLiteral("CREATE TABLE KQ_DIF (ID INT PRIMARY KEY, E INT NULL, F INT NULL, D DECIMAL(12, 2) NULL,"
-                                  " R FLOAT NULL, S VARCHAR(20) NULL, T TIMESTAMP NULL)"));
+        c->Execute(
+            QStringLiteral("CREATE TABLE KQ_DIF (ID INT PRIMARY KEY, E INT NULL, F INT NULL, D DECIMAL(12, 2) NULL,"
+                           " R FLOAT NULL, S VARCHAR(20) NULL, T TIMESTAMP NULL)"));
         for (const char* fila : kFilas)
             c->Execute(QString::fromLatin1(fila));
     }
@@ -168,9 +175,9 @@ void TstDiferencialExpresiones::mismaRespuestaEnAmbasBases()
             // A date plus or minus days: the integer arithmetic on either side, unbracketed, so
             // that the chain's order matters too.
             const QString expresion = modo != Modo::Fechas ? generador.expresion(3)
-                : i % 3 == 0                               ? generador.expresion(2) + QStringLiteral(" + T")
-                                                           : QStringLiteral("T %1 ").arg(QLatin1String(i % 3 == 1 ? "+" : "-"))
-                                                                 + generador.expresion(2);
+                : i % 3 == 0
+                ? generador.expresion(2) + QStringLiteral(" + T")
+                : QStringLiteral("T %1 ").arg(QLatin1String(i % 3 == 1 ? "+" : "-")) + generador.expresion(2);
             for (int id = 1; id <= 4; ++id) {
                 const QString sql = QStringLiteral("SELECT %1 FROM KQ_DIF WHERE ID = %2").arg(expresion).arg(id);
                 const Respuesta embebida = ejecuta(conexionSqlite_, sql);
@@ -185,13 +192,15 @@ void TstDiferencialExpresiones::mismaRespuestaEnAmbasBases()
                 // PostgreSQL refuses arithmetic on a bare NULL, which the server types as an int.
                 const Respuesta directa = ejecutaDirecta(directa_, tal);
                 if (directa.texto != u"ERROR" && !(directa == servidor))
-                    diferencias << QStringLiteral("%1 → %2 sin reescribir / %3").arg(sql, directa.texto, servidor.texto);
+                    diferencias
+                        << QStringLiteral("%1 → %2 sin reescribir / %3").arg(sql, directa.texto, servidor.texto);
             }
         }
     }
     for (const QString& d : diferencias)
         qInfo("%s", qPrintable(d));
-    QVERIFY2(diferencias.isEmpty(), qPrintable(QStringLiteral("%1 de %2 difieren").arg(diferencias.size()).arg(comparadas)));
+    QVERIFY2(diferencias.isEmpty(),
+             qPrintable(QStringLiteral("%1 de %2 difieren").arg(diferencias.size()).arg(comparadas)));
 }
 
 void TstDiferencialExpresiones::cleanupTestCase()

@@ -39,11 +39,11 @@ struct Pieza {
 };
 
 const Pieza kPiezas[] = {
-    {"a", {"a", "A", "á"}},      {"B", {"b", "B", "c"}},         {"ñ", {"ñ", "Ñ", "n"}},        {"É", {"é", "É", "e"}},
-    {"0", {"0", "o"}},           {"-", {"-", "_"}},              {"_", {"x", "Ñ", "%"}},        {"%", {"", "ab", "%["}},
-    {"[a-c]", {"b", "B", "d"}},  {"[^b]", {"a", "B", "ñ"}},      {"[0-a]", {"A", "B", "5"}},    {"[c-a]", {"b", "c"}},
-    {"[Ñ-z]", {"ñ", "o", "é"}},  {"[!%]", {"!", "%", "a"}},      {"!%", {"%", "a"}},            {"!_", {"_", "a"}},
-    {"![", {"[", "a"}},          {"[", {"[", "a"}},              {"]", {"]", "a"}},             {"[]a]", {"]", "a", "b"}},
+    {"a", {"a", "A", "á"}},     {"B", {"b", "B", "c"}},    {"ñ", {"ñ", "Ñ", "n"}},     {"É", {"é", "É", "e"}},
+    {"0", {"0", "o"}},          {"-", {"-", "_"}},         {"_", {"x", "Ñ", "%"}},     {"%", {"", "ab", "%["}},
+    {"[a-c]", {"b", "B", "d"}}, {"[^b]", {"a", "B", "ñ"}}, {"[0-a]", {"A", "B", "5"}}, {"[c-a]", {"b", "c"}},
+    {"[Ñ-z]", {"ñ", "o", "é"}}, {"[!%]", {"!", "%", "a"}}, {"!%", {"%", "a"}},         {"!_", {"_", "a"}},
+    {"![", {"[", "a"}},         {"[", {"[", "a"}},         {"]", {"]", "a"}},          {"[]a]", {"]", "a", "b"}},
 };
 
 } // namespace
@@ -70,7 +70,8 @@ void TstPatronesLike::mismosResultadosEnAmbasBases()
             patron += QString::fromUtf8(pieza.patron);
             texto += QString::fromUtf8(*(pieza.textos.begin() + azar.bounded(int(pieza.textos.size()))));
         }
-        const QString sql = QStringLiteral("SELECT CASE WHEN '%1' LIKE '%2' ESCAPE '!' THEN 1 ELSE 0 END").arg(texto, patron);
+        const QString sql
+            = QStringLiteral("SELECT CASE WHEN '%1' LIKE '%2' ESCAPE '!' THEN 1 ELSE 0 END").arg(texto, patron);
         const QString a = aplica(embebida, sql);
         const QString b = aplica(oficina, sql);
         coincidencias += a == u"1";

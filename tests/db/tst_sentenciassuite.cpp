@@ -55,7 +55,8 @@ QString texto(const QVariant& v)
     switch (v.typeId()) {
     case QMetaType::QDateTime: {
         const QDateTime d = v.toDateTime();
-        return d.toString(d.time().msec() ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz") : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return d.toString(d.time().msec() ? QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")
+                                          : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
     case QMetaType::QTime: {
         const QTime t = v.toTime();
@@ -132,7 +133,8 @@ void TstSentenciasSuite::sentencias_data()
     fila("fecha + días", "SELECT CONVERT(datetime, '05/03/2025', 103) + 1", "2025-03-06 00:00:00");
     fila("fecha - días", "SELECT FECHA - 1, FECHA - 1 + 2, CONVERT(datetime, '05/03/2025', 103) - 1.5 FROM MV_AGENDA",
          "2025-03-04 09:30:15|2025-03-06 09:30:15|2025-03-03 12:00:00");
-    fila("fecha - días comparada", "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA > CAST('06/03/2025' AS datetime) - 1", "1");
+    fila("fecha - días comparada", "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA > CAST('06/03/2025' AS datetime) - 1",
+         "1");
 
     // Table hints and session settings.
     fila("WITH (NOLOCK)", "SELECT Nombre FROM MA_CANDIDATOS WITH (NOLOCK) WHERE ID = 1", "Bruno");
@@ -146,8 +148,8 @@ void TstSentenciasSuite::sentencias_data()
     fila("SET NOCOUNT OFF", "set nocount off", "");
 
     // Text functions.
-    fila("LEFT y RIGHT", "SELECT LEFT('abcdef', 3), RIGHT('abcdef', 2), LEFT(Nombre, 2) FROM MA_CANDIDATOS WHERE ID = 1",
-         "abc|ef|Br");
+    fila("LEFT y RIGHT",
+         "SELECT LEFT('abcdef', 3), RIGHT('abcdef', 2), LEFT(Nombre, 2) FROM MA_CANDIDATOS WHERE ID = 1", "abc|ef|Br");
     fila("SUBSTRING", "SELECT SUBSTRING('abcdef', 2, 3), SUBSTRING('abcdef', 0, 3)", "bcd|ab");
     fila("REPLICATE y SPACE", "SELECT REPLICATE('ab', 3), SPACE(3) + 'x'", "ababab|   x");
     fila("CHAR y ASCII en la página de códigos", "SELECT CHAR(65), ASCII('A'), CHAR(241), ASCII('ñ')", "A|65|ñ|241");
@@ -186,9 +188,11 @@ void TstSentenciasSuite::sentencias_data()
          " CONVERT(varchar(19), FECHA, 120), CONVERT(varchar(23), FECHA, 121) FROM MV_AGENDA",
          "09:30:15|20250305|250305|2025-03-05 09:30:15|2025-03-05 09:30:15.000");
     fila("CONVERT de texto a fecha",
-         "SELECT CONVERT(datetime, '20250305', 112), CONVERT(datetime, '05.03.2025', 104), CONVERT(datetime, '05/03/25', 3)",
+         "SELECT CONVERT(datetime, '20250305', 112), CONVERT(datetime, '05.03.2025', 104), CONVERT(datetime, "
+         "'05/03/25', 3)",
          "2025-03-05 00:00:00|2025-03-05 00:00:00|2025-03-05 00:00:00");
-    fila("CAST a números", "SELECT CAST('12' AS int) + 1, CAST(12.7 AS int), CAST('1.5' AS float), CAST(2.345 AS decimal(5,2))",
+    fila("CAST a números",
+         "SELECT CAST('12' AS int) + 1, CAST(12.7 AS int), CAST('1.5' AS float), CAST(2.345 AS decimal(5,2))",
          "13|12|1.5|2.35");
     fila("CAST a texto", "SELECT CAST(1.5 AS varchar(10)), CAST('abcdef' AS char(3)), CAST('ab' AS char(4)) + '|'",
          "1.5|abc|ab  |");
@@ -204,7 +208,8 @@ void TstSentenciasSuite::sentencias_data()
     fila("tipo desconocido", "SELECT CAST('x' AS uniqueidentifier)", "ERROR");
     fila("CONVERT a entero y a texto", "SELECT CONVERT(int, '42'), CONVERT(varchar(10), 42) + 'x'", "42|42x");
     fila("estilos sobre un valor date",
-         "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 103), CONVERT(varchar(8), CAST('25/08/2017' AS date), 112),"
+         "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 103), CONVERT(varchar(8), CAST('25/08/2017' AS "
+         "date), 112),"
          " CAST(CAST('25/08/2017' AS date) AS varchar(20))",
          "25/08/2017|20170825|2017-08-25");
     fila("estilo 102 sobre un valor date", "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 102)", "ERROR");
@@ -217,19 +222,23 @@ void TstSentenciasSuite::sentencias_data()
     fila("datetime redondea a trescientosavos de segundo",
          "SELECT CAST('05/03/2025 23:59:59.999' AS datetime), CAST('05/03/2025 10:00:00.005' AS datetime)",
          "2025-03-06 00:00:00|2025-03-05 10:00:00.007");
-    fila("valores time", "SELECT CAST('12:01:59' AS time), DATEADD(hour, 1, CAST('12:01:59' AS time)),"
-                         " DATEPART(minute, CAST('12:01:59' AS time)), CONVERT(varchar(8), CAST('12:01:59' AS time), 8)",
+    fila("valores time",
+         "SELECT CAST('12:01:59' AS time), DATEADD(hour, 1, CAST('12:01:59' AS time)),"
+         " DATEPART(minute, CAST('12:01:59' AS time)), CONVERT(varchar(8), CAST('12:01:59' AS time), 8)",
          "12:01:59|13:01:59|1|12:01:59");
     fila("textos de fecha que el servidor lee",
          "SELECT CAST('05/03/2025 2:30 PM' AS datetime), CAST('' AS datetime), CAST('250305' AS datetime)",
          "2025-03-05 14:30:00|1900-01-01 00:00:00|2025-03-05 00:00:00");
     fila("textos de fecha comparados con una columna",
          "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA > '250305' AND FECHA < '5/3/2025 9:31 AM' AND FECHA > ''"
-         " AND FECHA < '05/03/2025 09:30:15.002'", "1");
-    fila("DATENAME en castellano", "SELECT DATENAME(month, FECHA), DATENAME(weekday, FECHA), DATENAME(year, FECHA) FROM MV_AGENDA",
+         " AND FECHA < '05/03/2025 09:30:15.002'",
+         "1");
+    fila("DATENAME en castellano",
+         "SELECT DATENAME(month, FECHA), DATENAME(weekday, FECHA), DATENAME(year, FECHA) FROM MV_AGENDA",
          "marzo|miércoles|2025");
     fila("número como fecha", "SELECT DATEPART(day, 5), YEAR(45000), DATENAME(month, 45000)", "6|2023|marzo");
-    fila("ROUND que trunca", "SELECT ROUND(2.567, 2, 1), ROUND(-2.567, 1, 1), ROUND(CAST(2.567 AS float), 1)", "2.56|-2.5|2.6");
+    fila("ROUND que trunca", "SELECT ROUND(2.567, 2, 1), ROUND(-2.567, 1, 1), ROUND(CAST(2.567 AS float), 1)",
+         "2.56|-2.5|2.6");
     fila("CHARINDEX de NULL", "SELECT CHARINDEX(NULL, 'abc')", "NULL");
     fila("STR que no cabe", "SELECT STR(123.456, 5, 2), STR(123456, 5), STR(1.5, 0)", "123.5|*****|NULL");
 
@@ -237,19 +246,23 @@ void TstSentenciasSuite::sentencias_data()
     fila("igualdad sin blancos finales", "SELECT ID FROM MA_CANDIDATOS WHERE Nombre = 'BRUNO   '", "1");
     fila("LIKE con rango", "SELECT ID FROM MA_CANDIDATOS WHERE Nombre LIKE '[b-c]%'", "1");
     fila("LIKE con negación", "SELECT ID FROM MA_CANDIDATOS WHERE Nombre LIKE 'a[^l]%' OR Nombre LIKE 'b[^a]%'", "1");
-    fila("blancos finales guardados", "SELECT COUNT(*) FROM MV_AGENDA WHERE Mensaje = 'AB' AND Mensaje IN ('x', 'ab ')"
-         " AND Mensaje BETWEEN 'ab' AND 'ab' AND Mensaje <> 'ab  x'", "1");
+    fila("blancos finales guardados",
+         "SELECT COUNT(*) FROM MV_AGENDA WHERE Mensaje = 'AB' AND Mensaje IN ('x', 'ab ')"
+         " AND Mensaje BETWEEN 'ab' AND 'ab' AND Mensaje <> 'ab  x'",
+         "1");
     fila("LIKE con patrón calculado y escape",
          "SELECT ID FROM MA_CANDIDATOS WHERE Nombre LIKE '[b]' + '%' AND Nombre NOT LIKE '%[!%]%' ESCAPE '!'", "1");
     fila("LIKE sin clases",
-         "SELECT CASE WHEN 'a\\b' LIKE 'a\\b' AND 'a[b' NOT LIKE 'a[b' AND 'x.y' LIKE 'X_Y' AND 'xzy' NOT LIKE 'x.y' THEN 1 ELSE 0 END",
+         "SELECT CASE WHEN 'a\\b' LIKE 'a\\b' AND 'a[b' NOT LIKE 'a[b' AND 'x.y' LIKE 'X_Y' AND 'xzy' NOT LIKE 'x.y' "
+         "THEN 1 ELSE 0 END",
          "1");
 
-    fila("LIKE mal formado, escape y rangos",
-         "SELECT CASE WHEN 'a[b' LIKE 'a[%' THEN 1 ELSE 0 END, CASE WHEN 'Zebra' LIKE 'Z%' ESCAPE 'z' THEN 1 ELSE 0 END,"
-         " CASE WHEN 'B' LIKE '[0-a]' THEN 1 ELSE 0 END, CASE WHEN 'A' LIKE '[0-a]' THEN 1 ELSE 0 END,"
-         " CASE WHEN 'b' LIKE '[c-a]' THEN 1 ELSE 0 END",
-         "0|1|0|1|0");
+    fila(
+        "LIKE mal formado, escape y rangos",
+        "SELECT CASE WHEN 'a[b' LIKE 'a[%' THEN 1 ELSE 0 END, CASE WHEN 'Zebra' LIKE 'Z%' ESCAPE 'z' THEN 1 ELSE 0 END,"
+        " CASE WHEN 'B' LIKE '[0-a]' THEN 1 ELSE 0 END, CASE WHEN 'A' LIKE '[0-a]' THEN 1 ELSE 0 END,"
+        " CASE WHEN 'b' LIKE '[c-a]' THEN 1 ELSE 0 END",
+        "0|1|0|1|0");
 
     // Text order: case-blind, accents secondary, Ñ after N.
     fila("ORDER BY", "SELECT ID FROM MA_CANDIDATOS ORDER BY Nombre, ID", "2,3,4,1,8,7,9,5,6");
@@ -258,23 +271,28 @@ void TstSentenciasSuite::sentencias_data()
     fila("ORDER BY con TOP", "SELECT TOP 3 ID FROM MA_CANDIDATOS ORDER BY Nombre DESC", "6,5,9");
     fila("ORDER BY de un DISTINCT", "SELECT DISTINCT Nombre FROM MA_CANDIDATOS WHERE ID IN (1, 6, 7) ORDER BY Nombre",
          "Bruno,Ñandú,Zoe");
-    fila("ORDER BY de una UNION ALL", "SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 6 UNION ALL"
-                                       " SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 7 ORDER BY Nombre", "Ñandú,Zoe");
-    fila("ORDER BY de un alias", "SELECT ID AS Nombre, Nombre AS N FROM MA_CANDIDATOS WHERE ID IN (1, 2) ORDER BY Nombre",
-         "1|Bruno,2|alba");
+    fila("ORDER BY de una UNION ALL",
+         "SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 6 UNION ALL"
+         " SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 7 ORDER BY Nombre",
+         "Ñandú,Zoe");
+    fila("ORDER BY de un alias",
+         "SELECT ID AS Nombre, Nombre AS N FROM MA_CANDIDATOS WHERE ID IN (1, 2) ORDER BY Nombre", "1|Bruno,2|alba");
     fila("MIN y MAX", "SELECT MIN(Nombre), MAX(Nombre) FROM MA_CANDIDATOS WHERE ID IN (1, 2, 4, 6)", "alba|Zoe");
     fila("GROUP BY junta mayúsculas y minúsculas",
          "SELECT COUNT(*) FROM (SELECT Nombre FROM MA_CANDIDATOS GROUP BY Nombre) x", "8");
     fila("DISTINCT", "SELECT COUNT(*) FROM (SELECT DISTINCT Nombre FROM MA_CANDIDATOS) x", "8");
     fila("COUNT(DISTINCT)", "SELECT COUNT(DISTINCT Nombre) FROM MA_CANDIDATOS", "8");
-    fila("UNION", "SELECT COUNT(*) FROM (SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 2"
-                  " UNION SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 3) x", "1");
+    fila("UNION",
+         "SELECT COUNT(*) FROM (SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 2"
+         " UNION SELECT Nombre FROM MA_CANDIDATOS WHERE ID = 3) x",
+         "1");
     fila("menor que", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE Nombre < 'B'", "3");
     fila("BETWEEN con la Ñ", "SELECT ID FROM MA_CANDIDATOS WHERE Nombre BETWEEN 'N' AND 'O' ORDER BY ID", "7,8");
     fila("IN sin caja", "SELECT ID FROM MA_CANDIDATOS WHERE Nombre IN ('ÁLVAREZ', 'zoe') ORDER BY ID", "4,6");
 
     // Dates reach a date column the same way by every path.
-    fila("fecha insertada sin lista de columnas", "INSERT INTO MV_ASIENTOS VALUES (1, '05/03/2025 10:00', 'A', 30)", "");
+    fila("fecha insertada sin lista de columnas", "INSERT INTO MV_ASIENTOS VALUES (1, '05/03/2025 10:00', 'A', 30)",
+         "");
     fila("fecha insertada desde un SELECT",
          "INSERT INTO MV_ASIENTOS (ID, FECHA, CODIGO, IMPORTE) SELECT 2, '06/03/2025', 'B', 17", "");
     fila("fecha nula insertada", "INSERT INTO MV_ASIENTOS (ID, FECHA) VALUES (3, NULL)", "");
@@ -286,51 +304,60 @@ void TstSentenciasSuite::sentencias_data()
 
     // Types as the server gives them.
     fila("artículo con decimales enteros",
-         "INSERT INTO MA_ARTICULOS (IDARTICULO, DESCRIPCION, Stock, PUNTOPEDIDO) VALUES ('A1', 'Tornillo', 30, 17)", "");
+         "INSERT INTO MA_ARTICULOS (IDARTICULO, DESCRIPCION, Stock, PUNTOPEDIDO) VALUES ('A1', 'Tornillo', 30, 17)",
+         "");
     fila("decimal guardado entero se divide como decimal",
          "SELECT CAST(Stock / PUNTOPEDIDO AS decimal(10, 4)), CAST(a.IMPORTE / b.IMPORTE AS decimal(10, 4))"
-         " FROM MA_ARTICULOS, MV_ASIENTOS a, MV_ASIENTOS b WHERE a.ID = 1 AND b.ID = 2", "1.7647|1.7647");
+         " FROM MA_ARTICULOS, MV_ASIENTOS a, MV_ASIENTOS b WHERE a.ID = 1 AND b.ID = 2",
+         "1.7647|1.7647");
     fila("división entera trunca", "SELECT 7 / 2, -7 / 2, 7 % 3, ID / 2 FROM MA_CANDIDATOS WHERE ID = 9", "3|-3|1|4");
     fila("división entre cero", "SELECT 1 / 0", "ERROR");
     fila("resto entre cero de una columna", "SELECT ID % (ID - 1) FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
     fila("signo + antes del primer operando",
          "SELECT 2 * + a + b, - + a + b, 65 + - + a + + 9 FROM (SELECT 10 AS a, 3 AS b) x", "23|-7|64");
     fila("menos ante un texto tras un +", "SELECT - + '4'", "ERROR");
-    fila("menos ante una función de texto tras un +", "SELECT - + + ISNULL(Nombre, 'x') FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
-    fila("CASE ... END + columna", "SELECT CASE WHEN ID = 1 THEN 10 ELSE 0 END + ID FROM MA_CANDIDATOS WHERE ID = 1", "11");
+    fila("menos ante una función de texto tras un +",
+         "SELECT - + + ISNULL(Nombre, 'x') FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
+    fila("CASE ... END + columna", "SELECT CASE WHEN ID = 1 THEN 10 ELSE 0 END + ID FROM MA_CANDIDATOS WHERE ID = 1",
+         "11");
     fila("suma de enteros sigue entera", "SELECT (ID + ID) / 4 * 4 FROM MA_CANDIDATOS WHERE ID = 7", "12");
-    fila("real + entero", "SELECT CAST(1.5 AS float) + ID, CAST('2.5' AS double precision) FROM MA_CANDIDATOS WHERE ID = 1",
-         "2.5|2.5");
+    fila("real + entero",
+         "SELECT CAST(1.5 AS float) + ID, CAST('2.5' AS double precision) FROM MA_CANDIDATOS WHERE ID = 1", "2.5|2.5");
     fila("+ ante una columna de texto", "SELECT + Nombre FROM MA_CANDIDATOS WHERE ID = 1", "Bruno");
     fila("ISNULL de un entero con ''", "SELECT COUNT(*) FROM MV_AGENDA WHERE ISNULL(IdEntrevista, '') = 0", "1");
     fila("COALESCE y CASE llevan el texto al número",
          "SELECT COALESCE(NULL, '5', 1) + 1, CASE WHEN ID = 1 THEN '7' ELSE 0 END * 2 FROM MA_CANDIDATOS WHERE ID = 1",
          "6|14");
     fila("CASE e ISNULL llevan una expresión de texto al número",
-         "SELECT CASE WHEN ID > 5 THEN 2.5 ELSE '4' + '1' END, ISNULL(NULL + ID, '1' + '2') + 1 FROM MA_CANDIDATOS WHERE ID = 1",
+         "SELECT CASE WHEN ID > 5 THEN 2.5 ELSE '4' + '1' END, ISNULL(NULL + ID, '1' + '2') + 1 FROM MA_CANDIDATOS "
+         "WHERE ID = 1",
          "41|13");
     fila("texto que no es número en COALESCE", "SELECT COALESCE(NULL, 'a', 1)", "ERROR");
     fila("columna de texto que no es número + número", "SELECT Nombre + 1 FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
     fila("AVG de enteros es entero",
          "SELECT AVG(ID), NULLIF(53, AVG(ID)) / 71 * 78 FROM MA_CANDIDATOS WHERE ID IN (1, 2)", "1|0");
     fila("división entre un ISNULL entero de un decimal",
-         "SELECT 7 / ISNULL(ID, 2.5), CAST(5.0 AS float) / ISNULL(NULL + ID, 2.5) FROM MA_CANDIDATOS WHERE ID = 2", "3|2.5");
+         "SELECT 7 / ISNULL(ID, 2.5), CAST(5.0 AS float) / ISNULL(NULL + ID, 2.5) FROM MA_CANDIDATOS WHERE ID = 2",
+         "3|2.5");
     fila("número comparado con texto", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = ' 3 ' OR ID IN ('4', 5)", "3");
     fila("número comparado con texto que no es número", "SELECT COUNT(*) FROM MA_CANDIDATOS WHERE ID = 'x'", "ERROR");
 
     fila("estilo de una fecha calculada",
-         "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 103), CONVERT(varchar(8), CAST('25/08/2017' AS date), 112)",
+         "SELECT CONVERT(varchar(10), CAST('25/08/2017' AS date), 103), CONVERT(varchar(8), CAST('25/08/2017' AS "
+         "date), 112)",
          "25/08/2017|20170825");
     fila("expresión con el nombre de una columna de fecha",
          "SELECT ID + 1 AS FECHA, CONVERT(varchar(10), FECHA, 103) AS FECHAHORA FROM MV_AGENDA", "2|05/03/2025");
-    fila("NULL en aritmética", "SELECT - NULL, NULL + NULL, CASE WHEN ID = 1 THEN NULL END * 2 FROM MA_CANDIDATOS WHERE ID = 1",
+    fila("NULL en aritmética",
+         "SELECT - NULL, NULL + NULL, CASE WHEN ID = 1 THEN NULL END * 2 FROM MA_CANDIDATOS WHERE ID = 1",
          "NULL|NULL|NULL");
 
     // Order and limits.
     fila("NULL primero en orden ascendente", "SELECT ID FROM MV_ASIENTOS ORDER BY IMPORTE", "3,2,1");
     fila("NULL último en orden descendente", "SELECT ID FROM MV_ASIENTOS ORDER BY IMPORTE DESC", "1,2,3");
     fila("TOP entre paréntesis", "SELECT TOP (2) ID FROM MA_CANDIDATOS ORDER BY ID", "1,2");
-    fila("TOP de una subconsulta", "SELECT TOP (SELECT COUNT(*) FROM MV_AGENDA) ID FROM MA_CANDIDATOS ORDER BY ID", "1");
+    fila("TOP de una subconsulta", "SELECT TOP (SELECT COUNT(*) FROM MV_AGENDA) ID FROM MA_CANDIDATOS ORDER BY ID",
+         "1");
 }
 
 void TstSentenciasSuite::sentencias()
@@ -350,7 +377,8 @@ void TstSentenciasSuite::escrituras_data()
     QTest::newRow("clave de texto que no distingue caja")
         << QStringList{"INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('ALBA', 'a')",
                        "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('alba', 'b')"}
-        << "SELECT 1" << "ERROR";
+        << "SELECT 1"
+        << "ERROR";
     QTest::newRow("sinónimos que admiten escrituras")
         << QStringList{"INSERT INTO SS_MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('C1', 'uno')",
                        "UPDATE SS_MA_CUENTAS SET DESCRIPCION = 'cambiada' WHERE CODIGO = 'c1'",
@@ -411,7 +439,9 @@ void TstSentenciasSuite::baseCreadaAMano()
     conexion_->Open(cadena);
     int id = 0;
     for (const char* nombre : {"admin", "Ábalos", "ñandú", "Zoe", "Nora"})
-        conexion_->Execute(QStringLiteral("INSERT INTO MA_CANDIDATOS (ID, Nombre) VALUES (%1, '%2')").arg(++id).arg(QString::fromUtf8(nombre)));
+        conexion_->Execute(QStringLiteral("INSERT INTO MA_CANDIDATOS (ID, Nombre) VALUES (%1, '%2')")
+                               .arg(++id)
+                               .arg(QString::fromUtf8(nombre)));
     const std::pair<const char*, const char*> consultas[] = {
         {"SELECT MIN(Nombre), MAX(Nombre) FROM MA_CANDIDATOS", "Ábalos|Zoe"},
         {"SELECT COUNT(*) FROM MA_CANDIDATOS WHERE Nombre < 'B'", "2"},
@@ -435,7 +465,8 @@ void TstSentenciasSuite::baseCreadaAMano()
     } catch (const ErrorVB& e) {
         mensaje = e.descripcion();
     }
-    QVERIFY2(mensaje.contains(QLatin1String("createdb -T template0")) && mensaje.contains(QLatin1String("agenda-copia")),
+    QVERIFY2(mensaje.contains(QLatin1String("createdb -T template0"))
+                 && mensaje.contains(QLatin1String("agenda-copia")),
              qPrintable(mensaje));
     servidor.Execute(QStringLiteral("DROP DATABASE a_mano WITH (FORCE)"));
     servidor.Execute(QStringLiteral("DROP DATABASE a_mano_vieja WITH (FORCE)"));

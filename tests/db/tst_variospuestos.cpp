@@ -43,7 +43,8 @@ void TstVariosPuestos::cadaPuestoVeLasNotasDelOtro()
     puestoA.EjecutaConsultaSQL(sql, afectados);
     QCOMPARE(afectados, 1);
     ado::Recordset rs;
-    QString dia = "SELECT Mensaje FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59' AND Mensaje = 'VISITA DE NÚÑEZ'";
+    QString dia = "SELECT Mensaje FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59' AND Mensaje = "
+                  "'VISITA DE NÚÑEZ'";
     puestoB.AbrirRecordset(dia, &rs);
     QCOMPARE(rs.RecordCount(), 1);
     QVERIFY(dialogos->registros().isEmpty());

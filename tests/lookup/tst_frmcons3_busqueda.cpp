@@ -1,5 +1,4 @@
 #include "ConsultaDePrueba.h"
-
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/ui/ListView.h"
 
@@ -32,8 +31,9 @@ private:
 void TstFrmCons3Busqueda::init()
 {
     prueba = std::make_unique<ConsultaDePrueba>();
-    prueba->clientes({QStringLiteral("1|Ana Pérez|Madrid"), QStringLiteral("2|Bruno|Sevilla"), QStringLiteral("3|Carla|NULL"),
-                      QStringLiteral("12|Dario|Bilbao"), QStringLiteral("34|Elena|Cádiz"), QStringLiteral("40|O'Brien|Dublín")});
+    prueba->clientes({QStringLiteral("1|Ana Pérez|Madrid"), QStringLiteral("2|Bruno|Sevilla"),
+                      QStringLiteral("3|Carla|NULL"), QStringLiteral("12|Dario|Bilbao"),
+                      QStringLiteral("34|Elena|Cádiz"), QStringLiteral("40|O'Brien|Dublín")});
 }
 
 void TstFrmCons3Busqueda::cleanup()
@@ -100,27 +100,36 @@ void TstFrmCons3Busqueda::servidor_data()
     QTest::newRow("begins with") << todos << false << 1 << "1"
                                  << "SELECT NOMBRE, CODIGO FROM CLIENTES  where CODIGO like '1%' ORDER BY NOMBRE "
                                  << QStringList{QStringLiteral("Ana Pérez"), QStringLiteral("Dario")};
-    QTest::newRow("star is a wildcard") << todos << false << 0 << "a*z"
-                                        << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like 'a%z%' ORDER BY NOMBRE "
-                                        << QStringList{QStringLiteral("Ana Pérez")};
-    QTest::newRow("anywhere, star literal") << todos << true << 0 << "r*"
-                                            << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like '%r*%' ORDER BY NOMBRE "
-                                            << QStringList();
+    QTest::newRow("star is a wildcard")
+        << todos << false << 0 << "a*z"
+        << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like 'a%z%' ORDER BY NOMBRE "
+        << QStringList{QStringLiteral("Ana Pérez")};
+    QTest::newRow("anywhere, star literal")
+        << todos << true << 0 << "r*"
+        << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like '%r*%' ORDER BY NOMBRE " << QStringList();
     QTest::newRow("anywhere") << todos << true << 0 << "ar"
                               << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like '%ar%' ORDER BY NOMBRE "
                               << QStringList{QStringLiteral("Carla"), QStringLiteral("Dario")};
     QTest::newRow("quote stays inside the literal")
-        << todos << false << 0 << "O'B" << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like 'O''B%' ORDER BY NOMBRE "
+        << todos << false << 0 << "O'B"
+        << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like 'O''B%' ORDER BY NOMBRE "
         << QStringList{QStringLiteral("O'Brien")};
     QTest::newRow("filter with OR narrowed as a whole")
         << "SELECT NOMBRE, CODIGO FROM CLIENTES WHERE CODIGO = '1' OR CODIGO = '2' ORDER BY NOMBRE" << false << 0 << "b"
-        << "SELECT NOMBRE, CODIGO FROM CLIENTES WHERE (CODIGO = '1' OR CODIGO = '2')  and NOMBRE like 'b%' ORDER BY NOMBRE "
+        << "SELECT NOMBRE, CODIGO FROM CLIENTES WHERE (CODIGO = '1' OR CODIGO = '2')  and NOMBRE like 'b%' ORDER BY "
+           "NOMBRE "
         << QStringList{QStringLiteral("Bruno")};
     // An empty box reloads every row as the database now holds it, the one added meanwhile (with no
     // name) included.
-    QTest::newRow("empty box adds nothing") << todos << false << 0 << "" << "SELECT NOMBRE, CODIGO FROM CLIENTES ORDER BY NOMBRE "
-                                            << QStringList{QString(), QStringLiteral("Ana Pérez"), QStringLiteral("Bruno"), QStringLiteral("Carla"),
-                                                           QStringLiteral("Dario"), QStringLiteral("Elena"), QStringLiteral("O'Brien")};
+    QTest::newRow("empty box adds nothing") << todos << false << 0 << ""
+                                            << "SELECT NOMBRE, CODIGO FROM CLIENTES ORDER BY NOMBRE "
+                                            << QStringList{QString(),
+                                                           QStringLiteral("Ana Pérez"),
+                                                           QStringLiteral("Bruno"),
+                                                           QStringLiteral("Carla"),
+                                                           QStringLiteral("Dario"),
+                                                           QStringLiteral("Elena"),
+                                                           QStringLiteral("O'Brien")};
 }
 
 void TstFrmCons3Busqueda::servidor()

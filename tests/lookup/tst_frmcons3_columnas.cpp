@@ -1,5 +1,4 @@
 #include "ConsultaDePrueba.h"
-
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/ui/ListView.h"
 
@@ -87,17 +86,22 @@ void TstFrmCons3Columnas::titulosDeClasesDePrecio_data()
 {
     QTest::addColumn<QString>("tabla");
     QTest::addColumn<QString>("titulo");
-    QTest::newRow("article view") << "PRUEBA_V_MA_ARTICULOS" << "Mayorista";
-    QTest::newRow("stock article table") << "PRUEBA_STK_MA_ARTICULOS" << "Mayorista";
-    QTest::newRow("any other table") << "PRECIOS" << "precio3";
+    QTest::newRow("article view") << "PRUEBA_V_MA_ARTICULOS"
+                                  << "Mayorista";
+    QTest::newRow("stock article table") << "PRUEBA_STK_MA_ARTICULOS"
+                                         << "Mayorista";
+    QTest::newRow("any other table") << "PRECIOS"
+                                     << "precio3";
 }
 
 void TstFrmCons3Columnas::titulosDeClasesDePrecio()
 {
     QFETCH(QString, tabla);
     QFETCH(QString, titulo);
-    prueba->ejecuta(QStringLiteral("CREATE TABLE %1 (DESCRIPCION VARCHAR(20), precio3 FLOAT, PRECIO9 FLOAT)").arg(tabla));
-    prueba->ejecuta(QStringLiteral("INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('DATOS', 'NOM_PCLASE3', 'Mayorista')"));
+    prueba->ejecuta(
+        QStringLiteral("CREATE TABLE %1 (DESCRIPCION VARCHAR(20), precio3 FLOAT, PRECIO9 FLOAT)").arg(tabla));
+    prueba->ejecuta(QStringLiteral(
+        "INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('DATOS', 'NOM_PCLASE3', 'Mayorista')"));
     Lib_FrmCons3& dialogo = abre(QStringLiteral("SELECT DESCRIPCION, precio3, PRECIO9 FROM %1").arg(tabla), false);
     QCOMPARE(dialogo.ListView1().TituloColumna(2), titulo);
     QCOMPARE(dialogo.ListView1().TituloColumna(3), QStringLiteral("PRECIO9"));
@@ -105,7 +109,8 @@ void TstFrmCons3Columnas::titulosDeClasesDePrecio()
 
 void TstFrmCons3Columnas::calculaAnchos()
 {
-    Lib_FrmCons3& dialogo = abre(QStringLiteral("SELECT CODIGO, NOMBRE, CIUDAD, CODIGO AS C2, NOMBRE AS N2 FROM CLIENTES"), false);
+    Lib_FrmCons3& dialogo
+        = abre(QStringLiteral("SELECT CODIGO, NOMBRE, CIUDAD, CODIGO AS C2, NOMBRE AS N2 FROM CLIENTES"), false);
     // Hidden, the window's new width does not resize the list and panel at once.
     dialogo.hide();
     fijaAnchos({1000, 2000, 1500, 800, 700});
@@ -139,7 +144,8 @@ void TstFrmCons3Columnas::archivoDeAnchos_data()
     QTest::newRow("other tables kept, own record replaced and last")
         << QByteArray("\"clientes\",\"5|5|\"\r\n\"PROVEEDORES\",\"700|900|\"\r\n") << true
         << QByteArray("\"PROVEEDORES\",\"700|900|\"\r\n\"CLIENTES\",\"1000|2000|\"\r\n");
-    QTest::newRow("not stored without GrabarCfg") << QByteArray("\"X\",\"1|\"\r\n") << false << QByteArray("\"X\",\"1|\"\r\n");
+    QTest::newRow("not stored without GrabarCfg")
+        << QByteArray("\"X\",\"1|\"\r\n") << false << QByteArray("\"X\",\"1|\"\r\n");
 }
 
 // Each lookup stores its own record; a stale temporary file left by a stopped program is replaced.
@@ -168,14 +174,15 @@ void TstFrmCons3Columnas::anchosAplicados_data()
     QTest::addColumn<QString>("clave");
 
     QTest::newRow("later record wins, key case ignored")
-        << "SELECT CODIGO, NOMBRE, CIUDAD FROM CLIENTES" << QByteArray("\"CLIENTES\",\"1|2|3|\"\r\n\"clientes\",\"900|1200|1500|\"\r\n")
-        << QList<int>{900, 1200, 1500} << "CLIENTES";
-    QTest::newRow("fewer widths than columns") << "SELECT CODIGO, NOMBRE, CIUDAD FROM CLIENTES"
-                                               << QByteArray("\"CLIENTES\",\"900|1200|\"\r\n") << QList<int>{900, 1200, -1}
-                                               << "CLIENTES";
-    QTest::newRow("key ends at a line break, without quotes")
-        << "SELECT CODIGO FROM \"CLIENTES\"\nWHERE CODIGO <> ''" << QByteArray("\"CLIENTES\",\"777|\"\r\n") << QList<int>{777}
+        << "SELECT CODIGO, NOMBRE, CIUDAD FROM CLIENTES"
+        << QByteArray("\"CLIENTES\",\"1|2|3|\"\r\n\"clientes\",\"900|1200|1500|\"\r\n") << QList<int>{900, 1200, 1500}
         << "CLIENTES";
+    QTest::newRow("fewer widths than columns")
+        << "SELECT CODIGO, NOMBRE, CIUDAD FROM CLIENTES" << QByteArray("\"CLIENTES\",\"900|1200|\"\r\n")
+        << QList<int>{900, 1200, -1} << "CLIENTES";
+    QTest::newRow("key ends at a line break, without quotes")
+        << "SELECT CODIGO FROM \"CLIENTES\"\nWHERE CODIGO <> ''" << QByteArray("\"CLIENTES\",\"777|\"\r\n")
+        << QList<int>{777} << "CLIENTES";
     QTest::newRow("stock article table keyed as the article view")
         << "SELECT CODIGO FROM Stk_ma_articulos" << QByteArray("\"VT_MA_ARTICULOS\",\"640|\"\r\n") << QList<int>{640}
         << "VT_MA_ARTICULOS";

@@ -1,5 +1,4 @@
 #include "ConsultaDePrueba.h"
-
 #include "data/DB_Dll.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/ui/ListView.h"
@@ -40,8 +39,8 @@ const ColorOle Nivel1(0x0000FF), Nivel2(0x00FF00), Nivel3(0xFF0000), Nivel4(0x80
 void TstFrmCons3Teclas::init()
 {
     prueba = std::make_unique<ConsultaDePrueba>();
-    prueba->ejecuta(QStringLiteral(
-        "CREATE TABLE PRUEBA_ARTICULOS (IDARTICULO VARCHAR(20), DESCRIPCION VARCHAR(40), PUNTOPEDIDO FLOAT, Stock VARCHAR(10), CANT VARCHAR(10))"));
+    prueba->ejecuta(QStringLiteral("CREATE TABLE PRUEBA_ARTICULOS (IDARTICULO VARCHAR(20), DESCRIPCION VARCHAR(40), "
+                                   "PUNTOPEDIDO FLOAT, Stock VARCHAR(10), CANT VARCHAR(10))"));
 }
 
 void TstFrmCons3Teclas::cleanup()
@@ -70,19 +69,31 @@ void TstFrmCons3Teclas::cantidades_data()
     QTest::addColumn<bool>("marcada");
 
     const int shift = Qt::ShiftModifier;
-    QTest::newRow("insert on empty") << "" << int(Qt::Key_Insert) << 0 << "" << "1,0" << true;
-    QTest::newRow("insert adds one") << "1,0" << int(Qt::Key_Insert) << 0 << "" << "2,0" << true;
-    QTest::newRow("point decimal read whole") << "2.5" << int(Qt::Key_Insert) << 0 << "" << "3,5" << true;
-    QTest::newRow("comma decimal read whole") << "2,5" << int(Qt::Key_Delete) << 0 << "" << "1,5" << false;
-    QTest::newRow("delete to zero unchecks") << "1" << int(Qt::Key_Delete) << 0 << "" << "0.00" << false;
-    QTest::newRow("delete on empty") << "" << int(Qt::Key_Delete) << 0 << "" << "0.00" << false;
-    QTest::newRow("typed quantity") << "7" << int(Qt::Key_Insert) << shift << "3" << "3,00" << true;
-    QTest::newRow("typed with a point") << "7" << int(Qt::Key_Insert) << shift << "2.5" << "2,50" << true;
-    QTest::newRow("typed zero keeps the cell") << "7" << int(Qt::Key_Insert) << shift << "" << "7" << true;
-    QTest::newRow("typed words kept as typed") << "7" << int(Qt::Key_Insert) << shift << "4 cajas" << "4 cajas" << true;
+    QTest::newRow("insert on empty") << "" << int(Qt::Key_Insert) << 0 << ""
+                                     << "1,0" << true;
+    QTest::newRow("insert adds one") << "1,0" << int(Qt::Key_Insert) << 0 << ""
+                                     << "2,0" << true;
+    QTest::newRow("point decimal read whole") << "2.5" << int(Qt::Key_Insert) << 0 << ""
+                                              << "3,5" << true;
+    QTest::newRow("comma decimal read whole") << "2,5" << int(Qt::Key_Delete) << 0 << ""
+                                              << "1,5" << false;
+    QTest::newRow("delete to zero unchecks") << "1" << int(Qt::Key_Delete) << 0 << ""
+                                             << "0.00" << false;
+    QTest::newRow("delete on empty") << "" << int(Qt::Key_Delete) << 0 << ""
+                                     << "0.00" << false;
+    QTest::newRow("typed quantity") << "7" << int(Qt::Key_Insert) << shift << "3"
+                                    << "3,00" << true;
+    QTest::newRow("typed with a point") << "7" << int(Qt::Key_Insert) << shift << "2.5"
+                                        << "2,50" << true;
+    QTest::newRow("typed zero keeps the cell") << "7" << int(Qt::Key_Insert) << shift << ""
+                                               << "7" << true;
+    QTest::newRow("typed words kept as typed") << "7" << int(Qt::Key_Insert) << shift << "4 cajas"
+                                               << "4 cajas" << true;
     QTest::newRow("ctrl+shift+insert does nothing")
-        << "7" << int(Qt::Key_Insert) << int(Qt::ShiftModifier | Qt::ControlModifier) << "" << "7" << false;
-    QTest::newRow("shift+delete does nothing") << "7" << int(Qt::Key_Delete) << shift << "" << "7" << false;
+        << "7" << int(Qt::Key_Insert) << int(Qt::ShiftModifier | Qt::ControlModifier) << ""
+        << "7" << false;
+    QTest::newRow("shift+delete does nothing") << "7" << int(Qt::Key_Delete) << shift << ""
+                                               << "7" << false;
 }
 
 void TstFrmCons3Teclas::cantidades()
@@ -174,19 +185,20 @@ void TstFrmCons3Teclas::faltante_data()
     QTest::addColumn<QString>("grabado");
 
     const QString articulos = QStringLiteral("SELECT DESCRIPCION, IDARTICULO FROM PRUEBA_ARTICULOS");
-    const QString pregunta = QStringLiteral("Desea informar el articulo A-7 Llave 'inglesa'\r\ncomo un faltante de stock?");
+    const QString pregunta
+        = QStringLiteral("Desea informar el articulo A-7 Llave 'inglesa'\r\ncomo un faltante de stock?");
     const QString sinCodigo = QStringLiteral("La fila elegida no tiene código de artículo: no hay nada que informar.");
-    QTest::newRow("yes records the row")
-        << articulos << "A-7" << true << int(Msg::Si) << pregunta
-        << "2025-03-05 10:15:00|" + QString(22, u' ') + "A-7|Llave 'inglesa'|O'Neil";
+    QTest::newRow("yes records the row") << articulos << "A-7" << true << int(Msg::Si) << pregunta
+                                         << "2025-03-05 10:15:00|" + QString(22, u' ') + "A-7|Llave 'inglesa'|O'Neil";
     // The code is aligned as the cell holds it; only the question shows it trimmed.
     QTest::newRow("código de ancho fijo con blancos al final")
         << articulos << "A-7  " << true << int(Msg::Si) << pregunta
         << "2025-03-05 10:15:00|" + QString(20, u' ') + "A-7  |Llave 'inglesa'|O'Neil";
     QTest::newRow("no records nothing") << articulos << "A-7" << true << int(Msg::No) << pregunta << "";
-    QTest::newRow("no row chosen") << articulos << "A-7" << false << int(Msg::Si) << "" << "";
-    QTest::newRow("sin columna de código") << "SELECT DESCRIPCION FROM PRUEBA_ARTICULOS" << "A-7" << true << int(Msg::Si)
-                                           << sinCodigo << "";
+    QTest::newRow("no row chosen") << articulos << "A-7" << false << int(Msg::Si) << ""
+                                   << "";
+    QTest::newRow("sin columna de código") << "SELECT DESCRIPCION FROM PRUEBA_ARTICULOS"
+                                           << "A-7" << true << int(Msg::Si) << sinCodigo << "";
     QTest::newRow("código vacío") << articulos << "  " << true << int(Msg::Si) << sinCodigo << "";
 }
 
@@ -200,7 +212,9 @@ void TstFrmCons3Teclas::faltante()
     QFETCH(QString, grabado);
 
     DB_Dll::Compartido().gUsuario = QStringLiteral("O'Neil");
-    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('%1', 'Llave ''inglesa''')").arg(codigo));
+    prueba->ejecuta(
+        QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION) VALUES ('%1', 'Llave ''inglesa''')")
+            .arg(codigo));
     Lib_FrmCons3& dialogo = prueba->nuevoDialogo();
     dialogo.SQL = sql;
     prueba->muestra();
@@ -214,11 +228,15 @@ void TstFrmCons3Teclas::faltante()
     if (!pregunta.isEmpty()) {
         QCOMPARE(registros[0].texto, pregunta);
         QCOMPARE(registros[0].titulo, QStringLiteral("Atención!"));
-        QCOMPARE(registros[0].estilo, pregunta.startsWith(u'D') ? Msg::SiNo + Msg::Pregunta : Msg::OkSolo + Msg::Exclamacion);
+        QCOMPARE(registros[0].estilo,
+                 pregunta.startsWith(u'D') ? Msg::SiNo + Msg::Pregunta : Msg::OkSolo + Msg::Exclamacion);
     }
-    QCOMPARE(prueba->valor(QStringLiteral("SELECT FechaHora || '|' || IdArticulo || '|' || Descripcion || '|' || Usuario FROM V_MV_FALTANTES"))
-                 .toString(),
-             grabado);
+    QCOMPARE(
+        prueba
+            ->valor(QStringLiteral(
+                "SELECT FechaHora || '|' || IdArticulo || '|' || Descripcion || '|' || Usuario FROM V_MV_FALTANTES"))
+            .toString(),
+        grabado);
     // F12 is the window's key: the search box never sees it.
     QCOMPARE(dialogo.CmbSearch(0).currentText(), QString());
 }
@@ -230,14 +248,30 @@ void TstFrmCons3Teclas::coloresDeStock_data()
     QTest::addColumn<QString>("stock");
     QTest::addColumn<int>("color");
 
-    QTest::newRow("no reorder point, stock") << "SI" << "0" << "5" << int(Nivel1.valor());
-    QTest::newRow("above reorder point, lower case si") << "si" << "10" << "11" << int(Nivel2.valor());
-    QTest::newRow("below reorder point") << "SI" << "10" << "9.5" << int(Nivel3.valor());
-    QTest::newRow("equal") << "SI" << "10" << "10" << int(Nivel4.valor());
-    QTest::newRow("both zero") << "SI" << "0" << "0" << int(Nivel4.valor());
-    QTest::newRow("null reorder point counts as 0") << "SI" << "NULL" << "3" << int(Nivel1.valor());
-    QTest::newRow("empty stock counts as 0") << "SI" << "10" << "''" << int(Nivel3.valor());
-    QTest::newRow("colouring off") << "NO" << "0" << "5" << -1;
+    QTest::newRow("no reorder point, stock") << "SI"
+                                             << "0"
+                                             << "5" << int(Nivel1.valor());
+    QTest::newRow("above reorder point, lower case si") << "si"
+                                                        << "10"
+                                                        << "11" << int(Nivel2.valor());
+    QTest::newRow("below reorder point") << "SI"
+                                         << "10"
+                                         << "9.5" << int(Nivel3.valor());
+    QTest::newRow("equal") << "SI"
+                           << "10"
+                           << "10" << int(Nivel4.valor());
+    QTest::newRow("both zero") << "SI"
+                               << "0"
+                               << "0" << int(Nivel4.valor());
+    QTest::newRow("null reorder point counts as 0") << "SI"
+                                                    << "NULL"
+                                                    << "3" << int(Nivel1.valor());
+    QTest::newRow("empty stock counts as 0") << "SI"
+                                             << "10"
+                                             << "''" << int(Nivel3.valor());
+    QTest::newRow("colouring off") << "NO"
+                                   << "0"
+                                   << "5" << -1;
 }
 
 void TstFrmCons3Teclas::coloresDeStock()
@@ -247,9 +281,11 @@ void TstFrmCons3Teclas::coloresDeStock()
     QFETCH(QString, stock);
     QFETCH(int, color);
 
-    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION, PUNTOPEDIDO, Stock) VALUES ('A1', 'Tuerca', %1, %2)")
+    prueba->ejecuta(QStringLiteral("INSERT INTO PRUEBA_ARTICULOS (IDARTICULO, DESCRIPCION, PUNTOPEDIDO, Stock) VALUES "
+                                   "('A1', 'Tuerca', %1, %2)")
                         .arg(puntoPedido, stock));
-    Lib_FrmCons3& dialogo = abreArticulos(QStringLiteral("SELECT IDARTICULO, DESCRIPCION, PUNTOPEDIDO, Stock FROM PRUEBA_ARTICULOS"));
+    Lib_FrmCons3& dialogo
+        = abreArticulos(QStringLiteral("SELECT IDARTICULO, DESCRIPCION, PUNTOPEDIDO, Stock FROM PRUEBA_ARTICULOS"));
     dialogo.MuestraStock = muestra;
     prueba->muestra();
     const ListView& lista = dialogo.ListView1();

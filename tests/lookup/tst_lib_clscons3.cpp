@@ -71,7 +71,8 @@ void TstLibClsCons3::fijaTope(const QString& valor)
     DB_Dll::Compartido().gCnn().Execute("DELETE FROM TA_CONFIGURACION WHERE CLAVE = 'TOPCONSART'");
     if (!valor.isNull())
         DB_Dll::Compartido().gCnn().Execute(
-            QString("INSERT INTO TA_CONFIGURACION (Clave, Valor, PoliticaNegocio) VALUES ('TOPCONSART', '%1', 0)").arg(valor));
+            QString("INSERT INTO TA_CONFIGURACION (Clave, Valor, PoliticaNegocio) VALUES ('TOPCONSART', '%1', 0)")
+                .arg(valor));
 }
 
 std::unique_ptr<QTimer> TstLibClsCons3::alMostrarse(std::function<void(QWidget*)> accion)
@@ -107,53 +108,115 @@ void TstLibClsCons3::sentencia_data()
     QTest::addColumn<QString>("campoDespues");
     QTest::addColumn<QString>("whereDespues");
 
-    const QString clientes = "SELECT TOP 1000 RAZON_SOCIAL,CODIGO,CONTACTO FROM VT_CLIENTES WHERE Dada_De_Baja = 0 ORDER BY RAZON_SOCIAL";
+    const QString clientes
+        = "SELECT TOP 1000 RAZON_SOCIAL,CODIGO,CONTACTO FROM VT_CLIENTES WHERE Dada_De_Baja = 0 ORDER BY RAZON_SOCIAL";
     const QString columnasClientes = "Dada_De_Baja,TELEFONO,LOCALIDAD,DOMICILIO,CUIT,CONTACTO,RAZON_SOCIAL,CODIGO";
-    QTest::newRow("clientes del catálogo") << int(Estandar) << QString() << "VT_CLIENTES" << "" << "" << clientes
-                                           << "RAZON_SOCIAL" << "";
-    QTest::newRow("nombre en minúsculas y entre blancos")
-        << int(Estandar) << QString() << " vt_clientes " << "" << "" << clientes << "RAZON_SOCIAL" << "";
+    QTest::newRow("clientes del catálogo") << int(Estandar) << QString() << "VT_CLIENTES"
+                                           << ""
+                                           << "" << clientes << "RAZON_SOCIAL"
+                                           << "";
+    QTest::newRow("nombre en minúsculas y entre blancos") << int(Estandar) << QString() << " vt_clientes "
+                                                          << ""
+                                                          << "" << clientes << "RAZON_SOCIAL"
+                                                          << "";
     QTest::newRow("artículos por su vista con su filtro")
-        << int(Estandar) << QString() << "V_MA_ARTICULOS" << "" << ""
+        << int(Estandar) << QString() << "V_MA_ARTICULOS"
+        << ""
+        << ""
         << "SELECT TOP 1000 DESCRIPCION,IDARTICULO FROM VT_MA_ARTICULOS WHERE SUSPENDIDO = 0 ORDER BY DESCRIPCION"
-        << "DESCRIPCION" << "";
-    QTest::newRow("condición del llamador envuelta")
-        << int(Estandar) << QString() << "VT_CLIENTES" << "LOCALIDAD = 'Salta'" << ""
-        << "SELECT TOP 1000 RAZON_SOCIAL,CODIGO,CONTACTO FROM VT_CLIENTES WHERE  (LOCALIDAD = 'Salta')  ORDER BY RAZON_SOCIAL"
-        << "RAZON_SOCIAL" << " (LOCALIDAD = 'Salta') ";
+        << "DESCRIPCION"
+        << "";
+    QTest::newRow("condición del llamador envuelta") << int(Estandar) << QString() << "VT_CLIENTES"
+                                                     << "LOCALIDAD = 'Salta'"
+                                                     << ""
+                                                     << "SELECT TOP 1000 RAZON_SOCIAL,CODIGO,CONTACTO FROM VT_CLIENTES "
+                                                        "WHERE  (LOCALIDAD = 'Salta')  ORDER BY RAZON_SOCIAL"
+                                                     << "RAZON_SOCIAL"
+                                                     << " (LOCALIDAD = 'Salta') ";
     QTest::newRow("condición ya entre paréntesis")
-        << int(Estandar) << QString() << "VT_PROVEEDORES" << "(Dada_De_Baja = 1)" << "CODIGO"
-        << "SELECT TOP 1000 RAZON_SOCIAL,CODIGO FROM VT_PROVEEDORES WHERE (Dada_De_Baja = 1) ORDER BY CODIGO" << "CODIGO"
+        << int(Estandar) << QString() << "VT_PROVEEDORES"
+        << "(Dada_De_Baja = 1)"
+        << "CODIGO"
+        << "SELECT TOP 1000 RAZON_SOCIAL,CODIGO FROM VT_PROVEEDORES WHERE (Dada_De_Baja = 1) ORDER BY CODIGO"
+        << "CODIGO"
         << "(Dada_De_Baja = 1)";
     QTest::newRow("condición de un carácter sin envolver")
-        << int(Estandar) << QString() << "V_TA_VENDEDORES" << "1" << ""
-        << "SELECT TOP 1000 NOMBRE,IDVENDEDOR FROM V_TA_VENDEDORES WHERE 1 ORDER BY NOMBRE" << "NOMBRE" << "1";
-    QTest::newRow("sentencia completa: artículos por VT_") << int(Estandar) << QString()
-        << "select IDARTICULO, DESCRIPCION from v_ma_articulos" << "X = 1" << ""
-        << "select IDARTICULO, DESCRIPCION from VT_MA_ARTICULOS" << "" << " (X = 1) ";
-    QTest::newRow("sentencia completa sin cambios") << int(Estandar) << QString() << "SELECT CODIGO FROM TA_CCOSTO" << ""
-                                                    << "" << "SELECT CODIGO FROM TA_CCOSTO" << "" << "";
+        << int(Estandar) << QString() << "V_TA_VENDEDORES"
+        << "1"
+        << ""
+        << "SELECT TOP 1000 NOMBRE,IDVENDEDOR FROM V_TA_VENDEDORES WHERE 1 ORDER BY NOMBRE"
+        << "NOMBRE"
+        << "1";
+    QTest::newRow("sentencia completa: artículos por VT_")
+        << int(Estandar) << QString() << "select IDARTICULO, DESCRIPCION from v_ma_articulos"
+        << "X = 1"
+        << ""
+        << "select IDARTICULO, DESCRIPCION from VT_MA_ARTICULOS"
+        << ""
+        << " (X = 1) ";
+    QTest::newRow("sentencia completa sin cambios") << int(Estandar) << QString() << "SELECT CODIGO FROM TA_CCOSTO"
+                                                    << ""
+                                                    << ""
+                                                    << "SELECT CODIGO FROM TA_CCOSTO"
+                                                    << ""
+                                                    << "";
     QTest::newRow("fuera del catálogo: por sus columnas")
-        << int(Estandar) << QString() << "MA_PRUEBA" << "" << "CODIGO"
-        << "SELECT TOP 1000 CUIT,NOMBRE,CODIGO FROM MA_PRUEBA ORDER BY NOMBRE" << "NOMBRE" << "";
-    QTest::newRow("tope de TopConsArt") << int(Estandar) << "250" << "VT_PROVEEDORES" << "" << ""
+        << int(Estandar) << QString() << "MA_PRUEBA"
+        << ""
+        << "CODIGO"
+        << "SELECT TOP 1000 CUIT,NOMBRE,CODIGO FROM MA_PRUEBA ORDER BY NOMBRE"
+        << "NOMBRE"
+        << "";
+    QTest::newRow("tope de TopConsArt")
+        << int(Estandar) << "250"
+        << "VT_PROVEEDORES"
+        << ""
+        << ""
         << "SELECT TOP 250 RAZON_SOCIAL,CODIGO FROM VT_PROVEEDORES WHERE Dada_De_Baja = 0 ORDER BY RAZON_SOCIAL"
-        << "RAZON_SOCIAL" << "";
-    QTest::newRow("TopConsArt negativo cuenta como 0") << int(Estandar) << "-5" << "MA_PRUEBA" << "" << ""
-        << "SELECT TOP 1000 CUIT,NOMBRE,CODIGO FROM MA_PRUEBA ORDER BY NOMBRE" << "NOMBRE" << "";
-    QTest::newRow("TopConsArt sin número") << int(Estandar) << "todas" << "MA_PRUEBA" << "" << ""
-        << "SELECT TOP 1000 CUIT,NOMBRE,CODIGO FROM MA_PRUEBA ORDER BY NOMBRE" << "NOMBRE" << "";
+        << "RAZON_SOCIAL"
+        << "";
+    QTest::newRow("TopConsArt negativo cuenta como 0")
+        << int(Estandar) << "-5"
+        << "MA_PRUEBA"
+        << ""
+        << ""
+        << "SELECT TOP 1000 CUIT,NOMBRE,CODIGO FROM MA_PRUEBA ORDER BY NOMBRE"
+        << "NOMBRE"
+        << "";
+    QTest::newRow("TopConsArt sin número") << int(Estandar) << "todas"
+                                           << "MA_PRUEBA"
+                                           << ""
+                                           << ""
+                                           << "SELECT TOP 1000 CUIT,NOMBRE,CODIGO FROM MA_PRUEBA ORDER BY NOMBRE"
+                                           << "NOMBRE"
+                                           << "";
     QTest::newRow("sin archivo de catálogo: por sus columnas")
-        << int(SinArchivo) << QString() << "VT_CLIENTES" << "" << ""
-        << "SELECT TOP 1000 " + columnasClientes + " FROM VT_CLIENTES ORDER BY CODIGO" << "CODIGO" << "";
+        << int(SinArchivo) << QString() << "VT_CLIENTES"
+        << ""
+        << ""
+        << "SELECT TOP 1000 " + columnasClientes + " FROM VT_CLIENTES ORDER BY CODIGO"
+        << "CODIGO"
+        << "";
     QTest::newRow("catálogo sin registros: por sus columnas")
-        << int(Vacio) << QString() << "VT_CLIENTES" << "" << ""
-        << "SELECT TOP 1000 " + columnasClientes + " FROM VT_CLIENTES ORDER BY CODIGO" << "CODIGO" << "";
+        << int(Vacio) << QString() << "VT_CLIENTES"
+        << ""
+        << ""
+        << "SELECT TOP 1000 " + columnasClientes + " FROM VT_CLIENTES ORDER BY CODIGO"
+        << "CODIGO"
+        << "";
     QTest::newRow("catálogo desactivado: por sus columnas")
-        << int(Desactivado) << QString() << "VT_CLIENTES" << "" << ""
-        << "SELECT TOP 1000 " + columnasClientes + " FROM VT_CLIENTES ORDER BY CODIGO" << "CODIGO" << "";
-    QTest::newRow("sin columnas utilizables ni ORDER BY vacío")
-        << int(Estandar) << QString() << "MA_SOLOID" << "" << "" << "SELECT TOP 1000  *  FROM MA_SOLOID" << "" << "";
+        << int(Desactivado) << QString() << "VT_CLIENTES"
+        << ""
+        << ""
+        << "SELECT TOP 1000 " + columnasClientes + " FROM VT_CLIENTES ORDER BY CODIGO"
+        << "CODIGO"
+        << "";
+    QTest::newRow("sin columnas utilizables ni ORDER BY vacío") << int(Estandar) << QString() << "MA_SOLOID"
+                                                                << ""
+                                                                << ""
+                                                                << "SELECT TOP 1000  *  FROM MA_SOLOID"
+                                                                << ""
+                                                                << "";
 }
 
 void TstLibClsCons3::sentencia()
@@ -173,8 +236,8 @@ void TstLibClsCons3::sentencia()
     Lib_ClsCons3 consultas;
     consultas.gUsarMascarasConsultas = catalogo != Desactivado;
     consultas.gRutaMascaraConsultas = catalogo == SinArchivo ? base_->carpeta() + "/no-hay.kqw"
-                                      : catalogo == Vacio   ? vacio
-                                                            : catalogo_;
+        : catalogo == Vacio                                  ? vacio
+                                                             : catalogo_;
     ArgumentosConsulta argumentos;
     argumentos.Where = where;
     argumentos.CampoBusqueda = campo;
@@ -200,7 +263,10 @@ void TstLibClsCons3::consultaSinConfigurarNoDejaResultadoViejo()
     consultas.Checks = true;
     consultas.CampoDevuelto = "NOMBRE";
     bool mostrado = false;
-    const auto vigilante = alMostrarse([&](QWidget* d) { mostrado = true; d->close(); });
+    const auto vigilante = alMostrarse([&](QWidget* d) {
+        mostrado = true;
+        d->close();
+    });
     consultas.ConsultaSearch("MA_PRUEBA");
 
     QCOMPARE(dialogos->registros().size(), 1);
@@ -266,7 +332,9 @@ void TstLibClsCons3::entregaYRecibeDeLaLista()
     });
     consultas.ConsultaSearch("VT_CLIENTES", argumentos);
 
-    QCOMPARE(recibida, "SELECT TOP 1000 RAZON_SOCIAL,CODIGO,CONTACTO FROM VT_CLIENTES WHERE Dada_De_Baja = 0 ORDER BY RAZON_SOCIAL");
+    QCOMPARE(
+        recibida,
+        "SELECT TOP 1000 RAZON_SOCIAL,CODIGO,CONTACTO FROM VT_CLIENTES WHERE Dada_De_Baja = 0 ORDER BY RAZON_SOCIAL");
     QVERIFY(!ordenar);
     QVERIFY(like);
     QCOMPARE(nivel1.toString(), "32768");

@@ -1,5 +1,4 @@
 #include "ConsultaDePrueba.h"
-
 #include "data/DB_Dll.h"
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/ui/ListView.h"
@@ -75,15 +74,17 @@ void TstLibFrmCons3::aceptaUnaFila_data()
     QTest::addColumn<QVariant>("valorDevuelto");
     QTest::addColumn<QStringList>("valores");
 
-    QTest::newRow("returned column") << "codigo " << QStringList() << 2 << QVariant(QStringLiteral("2")) << QStringList();
+    QTest::newRow("returned column") << "codigo " << QStringList() << 2 << QVariant(QStringLiteral("2"))
+                                     << QStringList();
     QTest::newRow("captions then returned column")
         << "CIUDAD" << QStringList{QStringLiteral("NOMBRE"), QStringLiteral("CODIGO")} << 2
         << QVariant(QStringLiteral("Sevilla")) << QStringList{QStringLiteral("Bruno"), QStringLiteral("2")};
     QTest::newRow("caption naming no column repeats the value before it")
         << "" << QStringList{QStringLiteral("NOMBRE"), QStringLiteral("NO EXISTE")} << 1
-        << QVariant(QStringLiteral("Ana Pérez")) << QStringList{QStringLiteral("Ana Pérez"), QStringLiteral("Ana Pérez")};
-    QTest::newRow("no row chosen returns nothing") << "CODIGO" << QStringList{QStringLiteral("NOMBRE")} << 0
-                                                   << QVariant(QStringLiteral("antes")) << QStringList();
+        << QVariant(QStringLiteral("Ana Pérez"))
+        << QStringList{QStringLiteral("Ana Pérez"), QStringLiteral("Ana Pérez")};
+    QTest::newRow("no row chosen returns nothing")
+        << "CODIGO" << QStringList{QStringLiteral("NOMBRE")} << 0 << QVariant(QStringLiteral("antes")) << QStringList();
 }
 
 void TstLibFrmCons3::aceptaUnaFila()
@@ -123,16 +124,27 @@ void TstLibFrmCons3::aceptaMarcadas_data()
     QTest::addColumn<QString>("campoDevuelto");
     QTest::addColumn<QStringList>("valores");
 
-    QTest::newRow("defaults are whole values") << "12,34" << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
-    QTest::newRow("blanks and case ignored") << " elena , ANA PÉREZ" << "NOMBRE"
-                                             << QStringList{QStringLiteral("Ana Pérez"), QStringLiteral("Elena")};
-    QTest::newRow("comillas simples como en una lista IN") << "'12','34'" << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
-    QTest::newRow("punto y coma y comillas dobles") << "\"12\" ; 34" << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
-    QTest::newRow("comillas con blancos dentro") << "' Ana Pérez '" << "NOMBRE" << QStringList{QStringLiteral("Ana Pérez")};
-    QTest::newRow("parte de un valor no marca") << "'123'; 4" << "CODIGO" << QStringList();
-    QTest::newRow("null never matches") << "," << "CIUDAD" << QStringList();
-    QTest::newRow("comillas vacías no marcan") << "'';\"\"" << "CIUDAD" << QStringList();
-    QTest::newRow("no returned field checks nothing") << "1,2" << "" << QStringList();
+    QTest::newRow("defaults are whole values") << "12,34"
+                                               << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
+    QTest::newRow("blanks and case ignored")
+        << " elena , ANA PÉREZ"
+        << "NOMBRE" << QStringList{QStringLiteral("Ana Pérez"), QStringLiteral("Elena")};
+    QTest::newRow("comillas simples como en una lista IN")
+        << "'12','34'"
+        << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
+    QTest::newRow("punto y coma y comillas dobles")
+        << "\"12\" ; 34"
+        << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
+    QTest::newRow("comillas con blancos dentro") << "' Ana Pérez '"
+                                                 << "NOMBRE" << QStringList{QStringLiteral("Ana Pérez")};
+    QTest::newRow("parte de un valor no marca") << "'123'; 4"
+                                                << "CODIGO" << QStringList();
+    QTest::newRow("null never matches") << ","
+                                        << "CIUDAD" << QStringList();
+    QTest::newRow("comillas vacías no marcan") << "'';\"\""
+                                               << "CIUDAD" << QStringList();
+    QTest::newRow("no returned field checks nothing") << "1,2"
+                                                      << "" << QStringList();
 }
 
 void TstLibFrmCons3::aceptaMarcadas()

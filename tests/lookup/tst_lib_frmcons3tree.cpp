@@ -76,11 +76,12 @@ void TstLibFrmCons3Tree::forma_data()
     QTest::addColumn<QStringList>("codigos");
     QTest::addColumn<int>("respuesta");
     QTest::addColumn<QString>("esperada");
-    QTest::newRow("hijos por el largo del código") << QStringList{"1", "11", "12", "2", "21"} << 0
-                                                   << "Consulta...(1(11,12),2(21))";
-    QTest::newRow("un largo salteado sigue siendo hijo") << QStringList{"1", "111", "2"} << 0 << "Consulta...(1(111),2)";
-    QTest::newRow("vuelve varios niveles de una vez") << QStringList{"1", "11", "111", "1111", "2"} << 0
-                                                      << "Consulta...(1(11(111(1111))),2)";
+    QTest::newRow("hijos por el largo del código")
+        << QStringList{"1", "11", "12", "2", "21"} << 0 << "Consulta...(1(11,12),2(21))";
+    QTest::newRow("un largo salteado sigue siendo hijo")
+        << QStringList{"1", "111", "2"} << 0 << "Consulta...(1(111),2)";
+    QTest::newRow("vuelve varios niveles de una vez")
+        << QStringList{"1", "11", "111", "1111", "2"} << 0 << "Consulta...(1(11(111(1111))),2)";
     QTest::newRow("sin filas solo la raíz") << QStringList{} << 0 << "Consulta...";
     QTest::newRow("código repetido: seguir") << QStringList{"1", "1", "2"} << 5 << "Consulta...(1,2)";
     QTest::newRow("código repetido: salir") << QStringList{"1", "1", "2"} << 0 << "Consulta...(1)";
@@ -112,12 +113,18 @@ void TstLibFrmCons3Tree::busquedaIncremental_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("elegido");
-    QTest::newRow("comienzo de una descripción") << "venta" << "A201";
-    QTest::newRow("comienzo de un código") << "2010" << "A20101";
-    QTest::newRow("el primero en orden, por código o descripción") << "3" << "A3";
-    QTest::newRow("comienzo de la raíz") << "cons" << "A";
-    QTest::newRow("texto vacío: la raíz") << "" << "A";
-    QTest::newRow("nada coincide: no cambia") << "zzz" << "A30302";
+    QTest::newRow("comienzo de una descripción") << "venta"
+                                                 << "A201";
+    QTest::newRow("comienzo de un código") << "2010"
+                                           << "A20101";
+    QTest::newRow("el primero en orden, por código o descripción") << "3"
+                                                                   << "A3";
+    QTest::newRow("comienzo de la raíz") << "cons"
+                                         << "A";
+    QTest::newRow("texto vacío: la raíz") << ""
+                                          << "A";
+    QTest::newRow("nada coincide: no cambia") << "zzz"
+                                              << "A30302";
 }
 
 void TstLibFrmCons3Tree::busquedaIncremental()
@@ -137,20 +144,32 @@ void TstLibFrmCons3Tree::busquedaEnServidor_data()
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("esperada");
     // Without parentheses around the filter, the new condition would narrow only its last alternative.
-    const QString conOr = "SELECT CODIGO, DESCRIPCION FROM TA_CCOSTO WHERE CODIGO < '201' OR CODIGO LIKE '20%' ORDER BY CODIGO";
-    const QString pocos = "SELECT CODIGO, DESCRIPCION FROM TA_CCOSTO WHERE CODIGO IN ('1', '101', '102', '2') ORDER BY CODIGO";
-    QTest::newRow("descripción que contiene el texto") << conOr << "ventas" << "Consulta...(201(20101,20102,20103))";
-    QTest::newRow("comilla dentro del texto") << conOr << "d'a" << "Consulta...";
-    QTest::newRow("caja vacía no agrega condición") << pocos << "" << "Consulta...(1(101,102),2)";
+    const QString conOr
+        = "SELECT CODIGO, DESCRIPCION FROM TA_CCOSTO WHERE CODIGO < '201' OR CODIGO LIKE '20%' ORDER BY CODIGO";
+    const QString pocos
+        = "SELECT CODIGO, DESCRIPCION FROM TA_CCOSTO WHERE CODIGO IN ('1', '101', '102', '2') ORDER BY CODIGO";
+    QTest::newRow("descripción que contiene el texto") << conOr << "ventas"
+                                                       << "Consulta...(201(20101,20102,20103))";
+    QTest::newRow("comilla dentro del texto") << conOr << "d'a"
+                                              << "Consulta...";
+    QTest::newRow("caja vacía no agrega condición") << pocos << ""
+                                                    << "Consulta...(1(101,102),2)";
     // The row added while the dialog was open shows, though its description is NULL.
-    QTest::newRow("caja vacía ve la fila nueva") << "SELECT CODIGO, DESCRIPCION FROM ARBOL WHERE ORDEN = 99 ORDER BY CODIGO"
-                                                 << "" << "Consulta...(5)";
+    QTest::newRow("caja vacía ve la fila nueva")
+        << "SELECT CODIGO, DESCRIPCION FROM ARBOL WHERE ORDEN = 99 ORDER BY CODIGO"
+        << ""
+        << "Consulta...(5)";
     // Hostile text is searched for, never run.
-    QTest::newRow("segunda sentencia") << conOr << "x'; DROP TABLE TA_CCOSTO; --" << "Consulta...";
-    QTest::newRow("condición siempre cierta") << conOr << "' OR '1'='1" << "Consulta...";
-    QTest::newRow("comentarios") << conOr << "/* a */ -- b" << "Consulta...";
-    QTest::newRow("barra invertida") << conOr << "\\'\\" << "Consulta...";
-    QTest::newRow("emoji y control") << conOr << "ventas 🙂\x01" << "Consulta...";
+    QTest::newRow("segunda sentencia") << conOr << "x'; DROP TABLE TA_CCOSTO; --"
+                                       << "Consulta...";
+    QTest::newRow("condición siempre cierta") << conOr << "' OR '1'='1"
+                                              << "Consulta...";
+    QTest::newRow("comentarios") << conOr << "/* a */ -- b"
+                                 << "Consulta...";
+    QTest::newRow("barra invertida") << conOr << "\\'\\"
+                                     << "Consulta...";
+    QTest::newRow("emoji y control") << conOr << "ventas 🙂\x01"
+                                     << "Consulta...";
     QTest::newRow("muy largo") << conOr << QString(5000, u'v') << "Consulta...";
 }
 
@@ -175,7 +194,8 @@ void TstLibFrmCons3Tree::busquedaEnServidor()
 void TstLibFrmCons3Tree::marcasBajanTresNiveles()
 {
     // Positions: warehouse, aisle, shelf and, under the first shelves, levels four below the root.
-    const auto dialogo = abre("SELECT IDPOSICION, DESCRIPCION FROM MA_POSICIONES ORDER BY IDPOSICION", "IDPOSICION", true);
+    const auto dialogo
+        = abre("SELECT IDPOSICION, DESCRIPCION FROM MA_POSICIONES ORDER BY IDPOSICION", "IDPOSICION", true);
     TreeView* arbol = dialogo->TreeV;
     const auto marcados = [&] {
         QStringList claves;
@@ -213,11 +233,16 @@ void TstLibFrmCons3Tree::aceptaUnValor_data()
     const QString familias = "SELECT IDFAMILIA, DESCRIPCION FROM V_TA_FAMILIAS ORDER BY IDFAMILIA";
     const QString posiciones = "SELECT IDPOSICION, DESCRIPCION FROM MA_POSICIONES ORDER BY IDPOSICION";
     const QString centros = "SELECT CODIGO, DESCRIPCION FROM TA_CCOSTO ORDER BY CODIGO";
-    QTest::newRow("familia") << familias << "IDFAMILIA" << "A0201" << QVariant("0201");
-    QTest::newRow("posición") << posiciones << "idposicion" << "A10203" << QVariant("10203");
-    QTest::newRow("centro de costo") << centros << "Codigo" << "A30101" << QVariant("30101");
-    QTest::newRow("código que el centro de costo no tiene") << posiciones << "CODIGO" << "A10504" << QVariant("");
-    QTest::newRow("otro campo no devuelve nada") << centros << "DESCRIPCION" << "A101" << QVariant();
+    QTest::newRow("familia") << familias << "IDFAMILIA"
+                             << "A0201" << QVariant("0201");
+    QTest::newRow("posición") << posiciones << "idposicion"
+                              << "A10203" << QVariant("10203");
+    QTest::newRow("centro de costo") << centros << "Codigo"
+                                     << "A30101" << QVariant("30101");
+    QTest::newRow("código que el centro de costo no tiene") << posiciones << "CODIGO"
+                                                            << "A10504" << QVariant("");
+    QTest::newRow("otro campo no devuelve nada") << centros << "DESCRIPCION"
+                                                 << "A101" << QVariant();
 }
 
 void TstLibFrmCons3Tree::aceptaUnValor()

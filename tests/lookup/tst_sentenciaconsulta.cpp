@@ -22,14 +22,24 @@ void TstSentenciaConsulta::divideOrden_data()
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("orden");
 
-    QTest::newRow("ordering clause") << "SELECT A FROM T ORDER BY A " << "SELECT A FROM T " << "ORDER BY A ";
-    QTest::newRow("any case, line break") << "select a from t\norder  by a" << "select a from t\n" << "order  by a";
-    QTest::newRow("none") << "SELECT A FROM T " << "SELECT A FROM T " << "";
-    QTest::newRow("order by inside a literal") << "SELECT A FROM T WHERE B = 'order by' " << "SELECT A FROM T WHERE B = 'order by' " << "";
-    QTest::newRow("order by inside a subquery")
-        << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X ORDER BY A"
-        << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X " << "ORDER BY A";
-    QTest::newRow("a column named ORDEN") << "SELECT ORDEN FROM T" << "SELECT ORDEN FROM T" << "";
+    QTest::newRow("ordering clause") << "SELECT A FROM T ORDER BY A "
+                                     << "SELECT A FROM T "
+                                     << "ORDER BY A ";
+    QTest::newRow("any case, line break") << "select a from t\norder  by a"
+                                          << "select a from t\n"
+                                          << "order  by a";
+    QTest::newRow("none") << "SELECT A FROM T "
+                          << "SELECT A FROM T "
+                          << "";
+    QTest::newRow("order by inside a literal") << "SELECT A FROM T WHERE B = 'order by' "
+                                               << "SELECT A FROM T WHERE B = 'order by' "
+                                               << "";
+    QTest::newRow("order by inside a subquery") << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X ORDER BY A"
+                                                << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X "
+                                                << "ORDER BY A";
+    QTest::newRow("a column named ORDEN") << "SELECT ORDEN FROM T"
+                                          << "SELECT ORDEN FROM T"
+                                          << "";
 }
 
 void TstSentenciaConsulta::divideOrden()
@@ -47,16 +57,19 @@ void TstSentenciaConsulta::agregaCondicion_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("resultado");
 
-    QTest::newRow("no filter") << "SELECT N FROM T ORDER BY N " << "SELECT N FROM T  where N like 'a%' ORDER BY N ";
-    QTest::newRow("filter without OR") << "SELECT N FROM T WHERE X = 0 " << "SELECT N FROM T WHERE X = 0  and N like 'a%' ";
+    QTest::newRow("no filter") << "SELECT N FROM T ORDER BY N "
+                               << "SELECT N FROM T  where N like 'a%' ORDER BY N ";
+    QTest::newRow("filter without OR") << "SELECT N FROM T WHERE X = 0 "
+                                       << "SELECT N FROM T WHERE X = 0  and N like 'a%' ";
     QTest::newRow("filter with OR keeps its meaning")
-        << "SELECT N FROM T WHERE A = 1 OR A = 2 ORDER BY N" << "SELECT N FROM T WHERE (A = 1 OR A = 2)  and N like 'a%' ORDER BY N";
-    QTest::newRow("OR inside parentheses needs none")
-        << "SELECT N FROM T WHERE  (A = 1 OR A = 2) " << "SELECT N FROM T WHERE  (A = 1 OR A = 2)  and N like 'a%' ";
-    QTest::newRow("where only inside a subquery")
-        << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S" << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S where N like 'a%' ";
-    QTest::newRow("where only inside a literal")
-        << "SELECT 'where' AS N FROM T" << "SELECT 'where' AS N FROM T where N like 'a%' ";
+        << "SELECT N FROM T WHERE A = 1 OR A = 2 ORDER BY N"
+        << "SELECT N FROM T WHERE (A = 1 OR A = 2)  and N like 'a%' ORDER BY N";
+    QTest::newRow("OR inside parentheses needs none") << "SELECT N FROM T WHERE  (A = 1 OR A = 2) "
+                                                      << "SELECT N FROM T WHERE  (A = 1 OR A = 2)  and N like 'a%' ";
+    QTest::newRow("where only inside a subquery") << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S"
+                                                  << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S where N like 'a%' ";
+    QTest::newRow("where only inside a literal") << "SELECT 'where' AS N FROM T"
+                                                 << "SELECT 'where' AS N FROM T where N like 'a%' ";
 }
 
 void TstSentenciaConsulta::agregaCondicion()
@@ -78,7 +91,8 @@ void TstSentenciaConsulta::divideCampos_data()
     QTest::addColumn<QStringList>("lista");
 
     QTest::newRow("lista sencilla") << " ID , Nombre" << QStringList{"ID", "Nombre"};
-    QTest::newRow("coma dentro de una función") << "ISNULL(Nombre, '') AS N, ID" << QStringList{"ISNULL(Nombre, '') AS N", "ID"};
+    QTest::newRow("coma dentro de una función")
+        << "ISNULL(Nombre, '') AS N, ID" << QStringList{"ISNULL(Nombre, '') AS N", "ID"};
     QTest::newRow("coma en un literal y en un nombre entre corchetes")
         << "'a,b' AS X, [c,d], \"e,f\"" << QStringList{"'a,b' AS X", "[c,d]", "\"e,f\""};
     QTest::newRow("un solo campo con comas dentro") << "LEFT(Nombre, 3)" << QStringList{"LEFT(Nombre, 3)"};

@@ -18,27 +18,41 @@ void TstClavesEnTexto::oculta_data()
     QTest::addColumn<QString>("clave");
     QTest::newRow("línea de arranque")
         << "@Server=(local);@DbName=a.db;@Usuario=admin;@Password=s3cretPw;@Proveedor=SQLite;"
-        << "@Server=(local);@DbName=a.db;@Usuario=admin;@Password=***;@Proveedor=SQLite;" << "s3cretPw";
-    QTest::newRow("línea con blancos e igual en la clave")
-        << "@usuario= ana; @Password = ab=cd ; @Caja=1;" << "@usuario= ana; @Password = ***; @Caja=1;" << "ab=cd";
-    QTest::newRow("línea sin igual") << "@PASSWORD clave;" << "@PASSWORD ***;" << "clave";
-    QTest::newRow("cadena ado con pwd de una letra")
-        << "Provider=PostgreSQL;Server=h:5432;UId=x;Pwd=x" << "Provider=PostgreSQL;Server=h:5432;UId=x;Pwd=***" << "";
+        << "@Server=(local);@DbName=a.db;@Usuario=admin;@Password=***;@Proveedor=SQLite;"
+        << "s3cretPw";
+    QTest::newRow("línea con blancos e igual en la clave") << "@usuario= ana; @Password = ab=cd ; @Caja=1;"
+                                                           << "@usuario= ana; @Password = ***; @Caja=1;"
+                                                           << "ab=cd";
+    QTest::newRow("línea sin igual") << "@PASSWORD clave;"
+                                     << "@PASSWORD ***;"
+                                     << "clave";
+    QTest::newRow("cadena ado con pwd de una letra") << "Provider=PostgreSQL;Server=h:5432;UId=x;Pwd=x"
+                                                     << "Provider=PostgreSQL;Server=h:5432;UId=x;Pwd=***"
+                                                     << "";
     QTest::newRow("cadena ado con password") << "Data Source=PROD;User Id=u;Password = secreto;"
-                                             << "Data Source=PROD;User Id=u;Password = ***;" << "secreto";
-    QTest::newRow("odbc entre llaves") << "DRIVER={FreeTDS};PWD={a;b}}c};UID=u" << "DRIVER={FreeTDS};PWD={***};UID=u"
+                                             << "Data Source=PROD;User Id=u;Password = ***;"
+                                             << "secreto";
+    QTest::newRow("odbc entre llaves") << "DRIVER={FreeTDS};PWD={a;b}}c};UID=u"
+                                       << "DRIVER={FreeTDS};PWD={***};UID=u"
                                        << "a;b}}c";
-    QTest::newRow("opción de libpq citada") << "host=h password='p \\' q' dbname=d" << "host=h password='***' dbname=d"
+    QTest::newRow("opción de libpq citada") << "host=h password='p \\' q' dbname=d"
+                                            << "host=h password='***' dbname=d"
                                             << "p \\' q";
-    QTest::newRow("dos cadenas en un mensaje") << "pwd=uno; y luego\nPWD=dos" << "pwd=***; y luego\nPWD=***" << "dos";
-    QTest::newRow("clave vacía") << "UId=u;Pwd=;Database=d" << "UId=u;Pwd=;Database=d" << "";
-    QTest::newRow("mensaje con la letra de la clave")
-        << "relation \"x\" does not exist" << "relation \"x\" does not exist" << "";
-    QTest::newRow("mensaje con la palabra password")
-        << "password authentication failed for user \"password\""
-        << "password authentication failed for user \"password\"" << "";
+    QTest::newRow("dos cadenas en un mensaje") << "pwd=uno; y luego\nPWD=dos"
+                                               << "pwd=***; y luego\nPWD=***"
+                                               << "dos";
+    QTest::newRow("clave vacía") << "UId=u;Pwd=;Database=d"
+                                 << "UId=u;Pwd=;Database=d"
+                                 << "";
+    QTest::newRow("mensaje con la letra de la clave") << "relation \"x\" does not exist"
+                                                      << "relation \"x\" does not exist"
+                                                      << "";
+    QTest::newRow("mensaje con la palabra password") << "password authentication failed for user \"password\""
+                                                     << "password authentication failed for user \"password\""
+                                                     << "";
     QTest::newRow("otras claves que acaban en password") << "UserPassWord=~~abc;gUserPassWord=x;mipwd=y"
-                                                         << "UserPassWord=~~abc;gUserPassWord=x;mipwd=y" << "";
+                                                         << "UserPassWord=~~abc;gUserPassWord=x;mipwd=y"
+                                                         << "";
 }
 
 // The same texts overwritten in place, as in a program's argument memory: same length, and every

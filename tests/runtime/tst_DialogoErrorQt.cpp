@@ -26,9 +26,12 @@ void TstDialogoErrorQt::botones_data()
     QTest::addColumn<QString>("boton");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("respuesta");
-    QTest::newRow("retry repeats the step") << "botonReintentar" << "&Reintentar" << 4;
-    QTest::newRow("continue goes on") << "botonContinuar" << "&Continuar" << 5;
-    QTest::newRow("leave") << "botonSalir" << "&Salir" << 0;
+    QTest::newRow("retry repeats the step") << "botonReintentar"
+                                            << "&Reintentar" << 4;
+    QTest::newRow("continue goes on") << "botonContinuar"
+                                      << "&Continuar" << 5;
+    QTest::newRow("leave") << "botonSalir"
+                           << "&Salir" << 0;
 }
 
 void TstDialogoErrorQt::botones()

@@ -50,11 +50,12 @@ void TstDialogosQt::msgBox_data()
     QTest::addColumn<QString>("tituloVisto");
     QTest::newRow("OK only, empty title is the program's")
         << int(Msg::OkSolo) << "" << QStringList{"Aceptar"} << "Aceptar" << int(Msg::Ok) << "Agenda";
-    QTest::newRow("yes/no answers no")
-        << int(Msg::SiNo + Msg::Pregunta) << "Aviso" << QStringList{"&Sí", "&No"} << "&No" << int(Msg::No) << "Aviso";
+    QTest::newRow("yes/no answers no") << int(Msg::SiNo + Msg::Pregunta) << "Aviso" << QStringList{"&Sí", "&No"}
+                                       << "&No" << int(Msg::No) << "Aviso";
     QTest::newRow("abort/retry/ignore answers retry")
         << int(Msg::AbortarReintentarIgnorar + Msg::Critico) << "Aviso al Operador"
-        << QStringList{"&Anular", "&Reintentar", "&Omitir"} << "&Reintentar" << int(Msg::Reintentar) << "Aviso al Operador";
+        << QStringList{"&Anular", "&Reintentar", "&Omitir"} << "&Reintentar" << int(Msg::Reintentar)
+        << "Aviso al Operador";
     QTest::newRow("abort/retry/ignore answers ignore")
         << int(Msg::AbortarReintentarIgnorar + Msg::Critico) << "Aviso al Operador"
         << QStringList{"&Anular", "&Reintentar", "&Omitir"} << "&Omitir" << int(Msg::Ignorar) << "Aviso al Operador";

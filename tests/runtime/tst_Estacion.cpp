@@ -35,14 +35,15 @@ void TstEstacion::ajustaFormulario_data()
     QTest::addColumn<QRect>("esperado");
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint o = area.topLeft();
-    QTest::newRow("inside stays") << QRect(o + QPoint(10, 20), QSize(200, 100)) << QRect(o + QPoint(10, 20), QSize(200, 100));
+    QTest::newRow("inside stays") << QRect(o + QPoint(10, 20), QSize(200, 100))
+                                  << QRect(o + QPoint(10, 20), QSize(200, 100));
     QTest::newRow("past the right and bottom edges")
         << QRect(o + QPoint(area.width() - 50, area.height() - 20), QSize(200, 100))
         << QRect(o + QPoint(area.width() - 200, area.height() - 100), QSize(200, 100));
-    QTest::newRow("above and left of the screen") << QRect(o + QPoint(-300, -40), QSize(200, 100))
-                                                  << QRect(o, QSize(200, 100));
-    QTest::newRow("larger than the screen") << QRect(o + QPoint(30, 30), area.size() + QSize(400, 300))
-                                            << QRect(o, area.size());
+    QTest::newRow("above and left of the screen")
+        << QRect(o + QPoint(-300, -40), QSize(200, 100)) << QRect(o, QSize(200, 100));
+    QTest::newRow("larger than the screen")
+        << QRect(o + QPoint(30, 30), area.size() + QSize(400, 300)) << QRect(o, area.size());
     QTest::newRow("wider only") << QRect(o + QPoint(5, 40), QSize(area.width() + 10, 100))
                                 << QRect(o + QPoint(0, 40), QSize(area.width(), 100));
 }
@@ -56,8 +57,8 @@ void TstEstacion::ajustaFormulario()
     QVERIFY(QTest::qWaitForWindowExposed(&ventana));
     const QRect marco = ventana.frameGeometry();
     const QRect cliente = ventana.geometry();
-    const QMargins bordes(cliente.left() - marco.left(), cliente.top() - marco.top(),
-                          marco.right() - cliente.right(), marco.bottom() - cliente.bottom());
+    const QMargins bordes(cliente.left() - marco.left(), cliente.top() - marco.top(), marco.right() - cliente.right(),
+                          marco.bottom() - cliente.bottom());
     ventana.setGeometry(inicial - bordes);
     QCOMPARE(ventana.frameGeometry(), inicial);
     Estacion::AjustaFormulario(&ventana);

@@ -1,6 +1,5 @@
-#include "runtime/LectorIni.h"
-
 #include "runtime/Entorno.h"
+#include "runtime/LectorIni.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,24 +16,24 @@ void escribe(const QString& ruta, const QByteArray& bytes)
 }
 
 // A station INI file as the suite writes it: Windows-1252 bytes, CRLF line ends.
-const QByteArray iniEstacion =
-    "; configuraci\xf3n de puestos\r\n"
-    "[Iconos]\r\n"
-    "IconoDelSistema = AGENDA\r\n"
-    "\r\n"
-    "[PC07|ANA]\r\n"
-    "FlatToolbars=2\r\n"
-    "[PC07|ANABaseDeDatos]\r\n"
-    "Servidor =  tcp/10.1.1.5:1433  \r\n"
-    "DbName=Selecci\xf3n\r\n"
-    "Usuario=\r\n"
-    "   UserPassWord=~~abc\r\n"
-    "Comillas=\"  con blancos  \"\r\n"
-    "Nota=Se\xf1or \x80 \x93" "cita\x94\r\n"
-    "[Secci\xd3N]\r\n"
-    "Clave\xc9=valor acentuado\r\n"
-    "[iconos]\r\n"
-    "IconoDelSistema=SEGUNDA\r\n";
+const QByteArray iniEstacion = "; configuraci\xf3n de puestos\r\n"
+                               "[Iconos]\r\n"
+                               "IconoDelSistema = AGENDA\r\n"
+                               "\r\n"
+                               "[PC07|ANA]\r\n"
+                               "FlatToolbars=2\r\n"
+                               "[PC07|ANABaseDeDatos]\r\n"
+                               "Servidor =  tcp/10.1.1.5:1433  \r\n"
+                               "DbName=Selecci\xf3n\r\n"
+                               "Usuario=\r\n"
+                               "   UserPassWord=~~abc\r\n"
+                               "Comillas=\"  con blancos  \"\r\n"
+                               "Nota=Se\xf1or \x80 \x93"
+                               "cita\x94\r\n"
+                               "[Secci\xd3N]\r\n"
+                               "Clave\xc9=valor acentuado\r\n"
+                               "[iconos]\r\n"
+                               "IconoDelSistema=SEGUNDA\r\n";
 } // namespace
 
 class TstLectorIni : public QObject {
@@ -70,21 +69,45 @@ void TstLectorIni::leeIni_data()
     QTest::addColumn<QString>("seccion");
     QTest::addColumn<QString>("clave");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("plain key") << "Iconos" << "IconoDelSistema" << "AGENDA";
-    QTest::newRow("section with bar") << "PC07|ANA" << "FlatToolbars" << "2";
-    QTest::newRow("section and key in other case") << "pc07|anabasededatos" << "SERVIDOR" << "tcp/10.1.1.5:1433";
-    QTest::newRow("value trimmed") << "PC07|ANABaseDeDatos" << "Servidor" << "tcp/10.1.1.5:1433";
-    QTest::newRow("accented value") << "PC07|ANABaseDeDatos" << "DbName" << QStringLiteral("Selección");
-    QTest::newRow("empty value is not the default") << "PC07|ANABaseDeDatos" << "Usuario" << "";
-    QTest::newRow("indented key is its own entry") << "PC07|ANABaseDeDatos" << "UserPassWord" << "~~abc";
-    QTest::newRow("quotes dropped, blanks inside kept") << "PC07|ANABaseDeDatos" << "Comillas" << "  con blancos  ";
-    QTest::newRow("code page bytes 80-9F") << "PC07|ANABaseDeDatos" << "Nota" << QStringLiteral("Señor € “cita”");
-    QTest::newRow("accented section and key in other case") << QStringLiteral("sección") << QStringLiteral("claveé")
-                                                            << "valor acentuado";
-    QTest::newRow("missing section") << "PC08|LUIS" << "FlatToolbars" << "defecto";
-    QTest::newRow("missing key") << "PC07|ANA" << "Otra" << "defecto";
-    QTest::newRow("key of another section") << "PC07|ANA" << "Servidor" << "defecto";
-    QTest::newRow("repeated section, first wins") << "ICONOS" << "IconoDelSistema" << "AGENDA";
+    QTest::newRow("plain key") << "Iconos"
+                               << "IconoDelSistema"
+                               << "AGENDA";
+    QTest::newRow("section with bar") << "PC07|ANA"
+                                      << "FlatToolbars"
+                                      << "2";
+    QTest::newRow("section and key in other case") << "pc07|anabasededatos"
+                                                   << "SERVIDOR"
+                                                   << "tcp/10.1.1.5:1433";
+    QTest::newRow("value trimmed") << "PC07|ANABaseDeDatos"
+                                   << "Servidor"
+                                   << "tcp/10.1.1.5:1433";
+    QTest::newRow("accented value") << "PC07|ANABaseDeDatos"
+                                    << "DbName" << QStringLiteral("Selección");
+    QTest::newRow("empty value is not the default") << "PC07|ANABaseDeDatos"
+                                                    << "Usuario"
+                                                    << "";
+    QTest::newRow("indented key is its own entry") << "PC07|ANABaseDeDatos"
+                                                   << "UserPassWord"
+                                                   << "~~abc";
+    QTest::newRow("quotes dropped, blanks inside kept") << "PC07|ANABaseDeDatos"
+                                                        << "Comillas"
+                                                        << "  con blancos  ";
+    QTest::newRow("code page bytes 80-9F") << "PC07|ANABaseDeDatos"
+                                           << "Nota" << QStringLiteral("Señor € “cita”");
+    QTest::newRow("accented section and key in other case")
+        << QStringLiteral("sección") << QStringLiteral("claveé") << "valor acentuado";
+    QTest::newRow("missing section") << "PC08|LUIS"
+                                     << "FlatToolbars"
+                                     << "defecto";
+    QTest::newRow("missing key") << "PC07|ANA"
+                                 << "Otra"
+                                 << "defecto";
+    QTest::newRow("key of another section") << "PC07|ANA"
+                                            << "Servidor"
+                                            << "defecto";
+    QTest::newRow("repeated section, first wins") << "ICONOS"
+                                                  << "IconoDelSistema"
+                                                  << "AGENDA";
 }
 
 void TstLectorIni::leeIni()
@@ -98,8 +121,8 @@ void TstLectorIni::leeIni()
 
 void TstLectorIni::archivoAusente()
 {
-    QCOMPARE(LectorIni::LeeIni(QStringLiteral("CN000pr.INI"), QStringLiteral("Iconos"), QStringLiteral("IconoDelSistema"),
-                               QStringLiteral("ICONPELMAR")),
+    QCOMPARE(LectorIni::LeeIni(QStringLiteral("CN000pr.INI"), QStringLiteral("Iconos"),
+                               QStringLiteral("IconoDelSistema"), QStringLiteral("ICONPELMAR")),
              QStringLiteral("ICONPELMAR"));
     QCOMPARE(LectorIni::Localiza(QStringLiteral("CN000pr.INI")), QString());
 }
@@ -110,10 +133,18 @@ void TstLectorIni::ordenDeBusqueda_data()
     QTest::addColumn<QString>("enPrograma");
     QTest::addColumn<QString>("enConfig");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("program folder first") << "CN000pr.INI" << "CN000pr.INI" << "programa";
-    QTest::newRow("config folder when the program folder has none") << "" << "CN000pr.INI" << "config";
-    QTest::newRow("name in other case found") << "cn000PR.ini" << "" << "programa";
-    QTest::newRow("other case in program folder beats config") << "CN000PR.INI" << "CN000pr.INI" << "programa";
+    QTest::newRow("program folder first") << "CN000pr.INI"
+                                          << "CN000pr.INI"
+                                          << "programa";
+    QTest::newRow("config folder when the program folder has none") << ""
+                                                                    << "CN000pr.INI"
+                                                                    << "config";
+    QTest::newRow("name in other case found") << "cn000PR.ini"
+                                              << ""
+                                              << "programa";
+    QTest::newRow("other case in program folder beats config") << "CN000PR.INI"
+                                                               << "CN000pr.INI"
+                                                               << "programa";
 }
 
 void TstLectorIni::ordenDeBusqueda()

@@ -1,6 +1,5 @@
-#include "runtime/Moneda.h"
-
 #include "runtime/ErrorVB.h"
+#include "runtime/Moneda.h"
 
 #include <QTest>
 

@@ -1,6 +1,5 @@
-#include "runtime/PasosAtrapados.h"
-
 #include "runtime/FinDePrograma.h"
+#include "runtime/PasosAtrapados.h"
 
 #include <QStringList>
 #include <QTest>
@@ -42,22 +41,21 @@ void TstPasosAtrapados::respuestaDelManejador()
     QStringList pasos;
     int intentos = 0;
     std::vector<int32_t> numerosVistos;
-    const bool resultado = EjecutaPasos(
-        {
-            [&] { pasos << QStringLiteral("1"); },
-            [&] {
-                if (intentos++ < fallos) {
-                    pasos << QStringLiteral("2!");
-                    throw ErrorVB(3021, QStringLiteral("fallo"));
-                }
-                pasos << QStringLiteral("2");
-            },
-            [&] { pasos << QStringLiteral("3"); },
-        },
-        [&](const ErrorVB& e) {
-            numerosVistos.push_back(e.numero());
-            return static_cast<int16_t>(respuestas.takeFirst());
-        });
+    const bool resultado = EjecutaPasos({
+                                            [&] { pasos << QStringLiteral("1"); },
+                                            [&] {
+                                                if (intentos++ < fallos) {
+                                                    pasos << QStringLiteral("2!");
+                                                    throw ErrorVB(3021, QStringLiteral("fallo"));
+                                                }
+                                                pasos << QStringLiteral("2");
+                                            },
+                                            [&] { pasos << QStringLiteral("3"); },
+                                        },
+                                        [&](const ErrorVB& e) {
+                                            numerosVistos.push_back(e.numero());
+                                            return static_cast<int16_t>(respuestas.takeFirst());
+                                        });
 
     QCOMPARE(pasos.join(u' '), traza);
     QCOMPARE(resultado, completo);
@@ -69,11 +67,9 @@ void TstPasosAtrapados::respuestaDelManejador()
 void TstPasosAtrapados::salidaSinError()
 {
     QStringList pasos;
-    const bool resultado = EjecutaPasos({[&] { pasos << QStringLiteral("1"); }, [] { SalDelProcedimiento(); },
-                                         [&] { pasos << QStringLiteral("3"); }},
-                                        [](const ErrorVB&) -> int16_t {
-                                            throw std::logic_error("an early exit is not an error");
-                                        });
+    const bool resultado = EjecutaPasos(
+        {[&] { pasos << QStringLiteral("1"); }, [] { SalDelProcedimiento(); }, [&] { pasos << QStringLiteral("3"); }},
+        [](const ErrorVB&) -> int16_t { throw std::logic_error("an early exit is not an error"); });
     QCOMPARE(pasos, QStringList{QStringLiteral("1")});
     QVERIFY(!resultado);
 }
@@ -84,11 +80,10 @@ void TstPasosAtrapados::finDeProgramaAtraviesa()
     bool tercero = false;
     bool manejadorLlamado = false;
     try {
-        EjecutaPasos({[] { throw FinDePrograma{3}; }, [&] { tercero = true; }},
-                     [&](const ErrorVB&) {
-                         manejadorLlamado = true;
-                         return AccionError::Continuar;
-                     });
+        EjecutaPasos({[] { throw FinDePrograma{3}; }, [&] { tercero = true; }}, [&](const ErrorVB&) {
+            manejadorLlamado = true;
+            return AccionError::Continuar;
+        });
         QFAIL("the end of the program was swallowed");
     } catch (const FinDePrograma& fin) {
         QCOMPARE(fin.codigoSalida, 3);

@@ -1,8 +1,7 @@
-#include "runtime/SharedRuntime.h"
-
 #include "runtime/ErrorVB.h"
 #include "runtime/RegistroErrores.h"
 #include "runtime/Reloj.h"
+#include "runtime/SharedRuntime.h"
 #include "support/DialogosGuionados.h"
 
 #include <QApplication>
@@ -140,8 +139,8 @@ void TstSharedRuntime::valorCampo_data()
     QTest::addColumn<QVariant>("valor");
     QTest::addColumn<QVariant>("esperado");
     QTest::newRow("invalid") << QVariant() << QVariant(QStringLiteral(""));
-    QTest::newRow("typed null, as a database null arrives") << QVariant(QMetaType(QMetaType::Int))
-                                                             << QVariant(QStringLiteral(""));
+    QTest::newRow("typed null, as a database null arrives")
+        << QVariant(QMetaType(QMetaType::Int)) << QVariant(QStringLiteral(""));
     QTest::newRow("number unchanged") << QVariant(7) << QVariant(7);
     QTest::newRow("text unchanged") << QVariant(QStringLiteral(" x ")) << QVariant(QStringLiteral(" x "));
 }
@@ -178,14 +177,19 @@ void TstSharedRuntime::limpiaTexto_data()
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("r");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("leading equals sign") << "=valor" << "=" << QString() << "valor";
-    QTest::newRow("equals sign with blanks kept for trimming") << "= SRV01 " << "=" << QString() << " SRV01 ";
-    QTest::newRow("text without the character") << "sin cambio" << "=" << QString() << "sin cambio";
-    QTest::newRow("bar dropped") << "us|uario|" << "|" << QString() << "usuario";
-    QTest::newRow("padded record field")
-        << QStringLiteral("CLIENTES") + QString(3, QChar(0)) + QStringLiteral("  ") + QString(2, QChar(255))
-        << QString(QChar(0)) << QString(QChar(255)) << "CLIENTES  ";
-    QTest::newRow("empty character leaves text") << "abc" << "" << QString() << "abc";
+    QTest::newRow("leading equals sign") << "=valor"
+                                         << "=" << QString() << "valor";
+    QTest::newRow("equals sign with blanks kept for trimming") << "= SRV01 "
+                                                               << "=" << QString() << " SRV01 ";
+    QTest::newRow("text without the character") << "sin cambio"
+                                                << "=" << QString() << "sin cambio";
+    QTest::newRow("bar dropped") << "us|uario|"
+                                 << "|" << QString() << "usuario";
+    QTest::newRow("padded record field") << QStringLiteral("CLIENTES") + QString(3, QChar(0)) + QStringLiteral("  ")
+            + QString(2, QChar(255)) << QString(QChar(0))
+                                         << QString(QChar(255)) << "CLIENTES  ";
+    QTest::newRow("empty character leaves text") << "abc"
+                                                 << "" << QString() << "abc";
 }
 
 void TstSharedRuntime::limpiaTexto()
@@ -203,10 +207,22 @@ void TstSharedRuntime::reemplazaTexto_data()
     QTest::addColumn<QString>("buscado");
     QTest::addColumn<QString>("nuevo");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("every occurrence") << "a-b-c" << "-" << "--" << "a--b--c";
-    QTest::newRow("case respected") << "Tabla tabla" << "tabla" << "SS_tabla" << "Tabla SS_tabla";
-    QTest::newRow("empty search leaves text") << "abc" << "" << "x" << "abc";
-    QTest::newRow("replacement not rescanned") << "aa" << "a" << "aa" << "aaaa";
+    QTest::newRow("every occurrence") << "a-b-c"
+                                      << "-"
+                                      << "--"
+                                      << "a--b--c";
+    QTest::newRow("case respected") << "Tabla tabla"
+                                    << "tabla"
+                                    << "SS_tabla"
+                                    << "Tabla SS_tabla";
+    QTest::newRow("empty search leaves text") << "abc"
+                                              << ""
+                                              << "x"
+                                              << "abc";
+    QTest::newRow("replacement not rescanned") << "aa"
+                                               << "a"
+                                               << "aa"
+                                               << "aaaa";
 }
 
 void TstSharedRuntime::reemplazaTexto()
@@ -243,9 +259,12 @@ void TstSharedRuntime::rutaConBarra_data()
 {
     QTest::addColumn<QString>("ruta");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("bar added") << "/opt/agenda" << "/opt/agenda/";
-    QTest::newRow("bar kept") << "/opt/agenda/" << "/opt/agenda/";
-    QTest::newRow("empty stays empty") << "" << "";
+    QTest::newRow("bar added") << "/opt/agenda"
+                               << "/opt/agenda/";
+    QTest::newRow("bar kept") << "/opt/agenda/"
+                              << "/opt/agenda/";
+    QTest::newRow("empty stays empty") << ""
+                                       << "";
 }
 
 void TstSharedRuntime::rutaConBarra()
@@ -304,7 +323,8 @@ void TstSharedRuntime::reportaErrorAnotaYDevuelveRespuesta()
     DialogosDePrueba dialogos;
     dialogos->responde(5);
 
-    const int16_t respuesta = rt.ReportaError(ErrorVB(3021, QStringLiteral("Sin registro\nactual")), QStringLiteral("AbrirRecordset"));
+    const int16_t respuesta
+        = rt.ReportaError(ErrorVB(3021, QStringLiteral("Sin registro\nactual")), QStringLiteral("AbrirRecordset"));
 
     QCOMPARE(respuesta, int16_t(5));
     QCOMPARE(dialogos->registros().size(), 1);

@@ -72,22 +72,26 @@ void TstBaseLocal::escribeIni(const QString& valor)
 void TstBaseLocal::lineaDeArranque_data()
 {
     QTest::addColumn<QString>("valor"); // "-": no INI file at all; "@" stands for the temporary root
-    QTest::addColumn<QString>("ruta");  // relative to the temporary root; "" when none is named
+    QTest::addColumn<QString>("ruta"); // relative to the temporary root; "" when none is named
     QTest::addColumn<bool>("yaExiste");
     // The person's notes are personal data: the file 0600 and the program's data folders 0700, also
     // when they were open before; a file of the person's own elsewhere keeps its modes.
     QTest::addColumn<int>("modoArchivo");
     QTest::addColumn<int>("modoCarpeta"); // of the file's folder; -1: not the program's, not checked
-    QTest::newRow("no INI: login dialog") << "-" << "" << false << 0 << 0;
-    QTest::newRow("blank key: login dialog") << "  " << "" << false << 0 << 0;
-    QTest::newRow("bare name in the data folder") << "agenda.db" << "datos/agenda/agenda.db" << false << 0600 << 0700;
-    QTest::newRow("relative path in the data folder")
-        << "bases/mia.db" << "datos/agenda/bases/mia.db" << false << 0600 << 0700;
-    QTest::newRow("absolute path, folder created") << "@/otra/agenda.db" << "otra/agenda.db" << false << 0600 << -1;
-    QTest::newRow("existing file open to all is made private")
-        << "agenda.db" << "datos/agenda/agenda.db" << true << 0600 << 0700;
-    QTest::newRow("existing file elsewhere keeps its modes") << "@/otra/agenda.db" << "otra/agenda.db" << true << 0644
-                                                              << 0755;
+    QTest::newRow("no INI: login dialog") << "-"
+                                          << "" << false << 0 << 0;
+    QTest::newRow("blank key: login dialog") << "  "
+                                             << "" << false << 0 << 0;
+    QTest::newRow("bare name in the data folder") << "agenda.db"
+                                                  << "datos/agenda/agenda.db" << false << 0600 << 0700;
+    QTest::newRow("relative path in the data folder") << "bases/mia.db"
+                                                      << "datos/agenda/bases/mia.db" << false << 0600 << 0700;
+    QTest::newRow("absolute path, folder created") << "@/otra/agenda.db"
+                                                   << "otra/agenda.db" << false << 0600 << -1;
+    QTest::newRow("existing file open to all is made private") << "agenda.db"
+                                                               << "datos/agenda/agenda.db" << true << 0600 << 0700;
+    QTest::newRow("existing file elsewhere keeps its modes") << "@/otra/agenda.db"
+                                                             << "otra/agenda.db" << true << 0644 << 0755;
 }
 
 void TstBaseLocal::lineaDeArranque()

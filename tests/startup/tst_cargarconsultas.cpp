@@ -32,9 +32,10 @@ void TstCargarConsultas::archivoNuevoTieneLosOchoRegistros()
     const QByteArray bytes = escribeEn(carpeta.filePath("consultas.kqw"));
     QCOMPARE(bytes.size(), 9616);
     QVERIFY(!bytes.contains('\0'));
-    const QStringList esperados{"ARTICULOS|V_MA_ARTICULOS|", "CLIENTES|VT_CLIENTES|", "PROVEEDORES|VT_PROVEEDORES|",
-                                "CONTACTOS|MA_CONTACTOS|", "VENDEDORES|V_TA_VENDEDORES|", "TECNICOS|V_TA_TECNICOS|",
-                                "TECNICOS|V_TA_TECNICOS|", "MANTENIMIENTOS|V_MA_MANTENIMIENTOS|"};
+    const QStringList esperados{"ARTICULOS|V_MA_ARTICULOS|",   "CLIENTES|VT_CLIENTES|",
+                                "PROVEEDORES|VT_PROVEEDORES|", "CONTACTOS|MA_CONTACTOS|",
+                                "VENDEDORES|V_TA_VENDEDORES|", "TECNICOS|V_TA_TECNICOS|",
+                                "TECNICOS|V_TA_TECNICOS|",     "MANTENIMIENTOS|V_MA_MANTENIMIENTOS|"};
     for (int i = 0; i < 8; ++i) {
         const QByteArray registro = bytes.mid(i * 1202, 1202);
         QCOMPARE(registro.right(2), QByteArray("\r\n"));

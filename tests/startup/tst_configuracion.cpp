@@ -58,12 +58,24 @@ void TstConfiguracion::cfgLee_data()
     QTest::addColumn<QString>("clave");
     QTest::addColumn<QString>("valor");
     QTest::addColumn<QString>("aux");
-    QTest::newRow("clave existente") << "MinutosAgenda" << "30" << "";
-    QTest::newRow("clave con blancos alrededor") << "  MINUTOSAGENDA " << "30" << "";
-    QTest::newRow("clave sin fila da un blanco") << "NOEXISTE" << " " << "";
-    QTest::newRow("valor nulo da vacío") << "NULO" << "" << "aux";
-    QTest::newRow("comilla en la clave") << "O'BRIEN" << "irlanda" << "";
-    QTest::newRow("clave de fecha en minúsculas") << " [fecha desde] " << "01/01/2025" << "";
+    QTest::newRow("clave existente") << "MinutosAgenda"
+                                     << "30"
+                                     << "";
+    QTest::newRow("clave con blancos alrededor") << "  MINUTOSAGENDA "
+                                                 << "30"
+                                                 << "";
+    QTest::newRow("clave sin fila da un blanco") << "NOEXISTE"
+                                                 << " "
+                                                 << "";
+    QTest::newRow("valor nulo da vacío") << "NULO"
+                                         << ""
+                                         << "aux";
+    QTest::newRow("comilla en la clave") << "O'BRIEN"
+                                         << "irlanda"
+                                         << "";
+    QTest::newRow("clave de fecha en minúsculas") << " [fecha desde] "
+                                                  << "01/01/2025"
+                                                  << "";
 }
 
 void TstConfiguracion::cfgLee()
@@ -147,19 +159,45 @@ void TstConfiguracion::reglasDeLosIndicadores_data()
     QTest::addColumn<QString>("clave");
     QTest::addColumn<QString>("valor");
     QTest::addColumn<QString>("resultado");
-    QTest::newRow("si en minúsculas") << "USACCOSTO" << "si" << "true";
-    QTest::newRow("si con blanco delante no vale") << "USACCOSTO" << " SI" << "false";
-    QTest::newRow("codigo de barras recorta") << "VALIDACODIGOBARRA" << " SI" << "true";
-    QTest::newRow("no en minúsculas") << "V_ModificaCPrecio" << "no" << "false";
-    QTest::newRow("vacío no está puesto") << "V_ModificaCPrecio" << "" << "false";
-    QTest::newRow("cualquier otro texto") << "V_ModificaCPrecio" << "tal vez" << "true";
-    QTest::newRow("orden de trabajo con NO") << "ModuloOrdenDeTrabajo" << "NO" << "false";
-    QTest::newRow("periodo 2.5 al par") << "PERIODO" << "2.5" << "2";
-    QTest::newRow("periodo 3.5 al par") << "PERIODO" << "3.5" << "4";
-    QTest::newRow("periodo con palabras") << "PERIODO" << "12 meses" << "12";
-    QTest::newRow("fondo 0 es el de siempre") << "CFondo" << "0" << "16776960";
-    QTest::newRow("fondo configurado") << "CFondo" << "255" << "255";
-    QTest::newRow("descuento máximo") << "MaxDto" << " 12.5 " << "12,5";
+    QTest::newRow("si en minúsculas") << "USACCOSTO"
+                                      << "si"
+                                      << "true";
+    QTest::newRow("si con blanco delante no vale") << "USACCOSTO"
+                                                   << " SI"
+                                                   << "false";
+    QTest::newRow("codigo de barras recorta") << "VALIDACODIGOBARRA"
+                                              << " SI"
+                                              << "true";
+    QTest::newRow("no en minúsculas") << "V_ModificaCPrecio"
+                                      << "no"
+                                      << "false";
+    QTest::newRow("vacío no está puesto") << "V_ModificaCPrecio"
+                                          << ""
+                                          << "false";
+    QTest::newRow("cualquier otro texto") << "V_ModificaCPrecio"
+                                          << "tal vez"
+                                          << "true";
+    QTest::newRow("orden de trabajo con NO") << "ModuloOrdenDeTrabajo"
+                                             << "NO"
+                                             << "false";
+    QTest::newRow("periodo 2.5 al par") << "PERIODO"
+                                        << "2.5"
+                                        << "2";
+    QTest::newRow("periodo 3.5 al par") << "PERIODO"
+                                        << "3.5"
+                                        << "4";
+    QTest::newRow("periodo con palabras") << "PERIODO"
+                                          << "12 meses"
+                                          << "12";
+    QTest::newRow("fondo 0 es el de siempre") << "CFondo"
+                                              << "0"
+                                              << "16776960";
+    QTest::newRow("fondo configurado") << "CFondo"
+                                       << "255"
+                                       << "255";
+    QTest::newRow("descuento máximo") << "MaxDto"
+                                      << " 12.5 "
+                                      << "12,5";
 }
 
 void TstConfiguracion::reglasDeLosIndicadores()
@@ -168,7 +206,8 @@ void TstConfiguracion::reglasDeLosIndicadores()
     QFETCH(QString, valor);
     QFETCH(QString, resultado);
     // Stored as typed: GrabaDfg would trim the value.
-    QString sql = "INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('DATOS', '" + clave + "', '" + valor + "')";
+    QString sql
+        = "INSERT INTO TA_CONFIGURACION (Grupo, Clave, Valor) VALUES ('DATOS', '" + clave + "', '" + valor + "')";
     DB_Dll::Compartido().EjecutaConsultaSQL(sql);
     ModGlobal::CargarConfiguracion("/");
     const QMap<QString, QString> leidos{
@@ -187,10 +226,14 @@ void TstConfiguracion::unidadDeNegocio_data()
 {
     QTest::addColumn<QString>("usuario");
     QTest::addColumn<QString>("unidad");
-    QTest::newRow("administrador") << "admin" << "   1";
-    QTest::newRow("otra unidad") << "ana" << "   2";
-    QTest::newRow("usuario inexistente") << "nadie" << "   1";
-    QTest::newRow("comilla en el usuario") << "o'brien" << "   1";
+    QTest::newRow("administrador") << "admin"
+                                   << "   1";
+    QTest::newRow("otra unidad") << "ana"
+                                 << "   2";
+    QTest::newRow("usuario inexistente") << "nadie"
+                                         << "   1";
+    QTest::newRow("comilla en el usuario") << "o'brien"
+                                           << "   1";
 }
 
 void TstConfiguracion::unidadDeNegocio()

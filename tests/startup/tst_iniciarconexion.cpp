@@ -1,7 +1,7 @@
-#include "platform/ado/CadenaConexion.h"
 #include "data/DB_Dll.h"
 #include "data/frmAcceso.h"
 #include "lookup/Lib_ClsCons3.h"
+#include "platform/ado/CadenaConexion.h"
 #include "runtime/Entorno.h"
 #include "runtime/Estacion.h"
 #include "runtime/FinDePrograma.h"

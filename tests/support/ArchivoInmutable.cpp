@@ -9,7 +9,7 @@ bool cambia(const QString& ruta, const char* indicador)
 }
 } // namespace
 
-ArchivoInmutable::ArchivoInmutable(const QString& ruta) : ruta_(ruta), logrado_(cambia(ruta, "+i")) {}
+ArchivoInmutable::ArchivoInmutable(const QString& ruta) : ruta_(ruta), logrado_(cambia(ruta, "+i")) { }
 
 ArchivoInmutable::~ArchivoInmutable()
 {

@@ -4,11 +4,15 @@ namespace {
 int primerBoton(int estilo)
 {
     switch (Msg::botones(estilo)) {
-    case Msg::AbortarReintentarIgnorar: return Msg::Abortar;
+    case Msg::AbortarReintentarIgnorar:
+        return Msg::Abortar;
     case Msg::SiNoCancelar:
-    case Msg::SiNo: return Msg::Si;
-    case Msg::ReintentarCancelar: return Msg::Reintentar;
-    default: return Msg::Ok;
+    case Msg::SiNo:
+        return Msg::Si;
+    case Msg::ReintentarCancelar:
+        return Msg::Reintentar;
+    default:
+        return Msg::Ok;
     }
 }
 } // namespace

@@ -18,9 +18,9 @@ public:
         Tipo tipo;
         QString titulo;
         QString texto;
-        int estilo = 0;          // message boxes: buttons + icon
-        int32_t numero = 0;      // error reports
-        QString contexto;        // error reports
+        int estilo = 0; // message boxes: buttons + icon
+        int32_t numero = 0; // error reports
+        QString contexto; // error reports
     };
 
     int MsgBox(const QString& texto, int estilo, const QString& titulo) override;
@@ -32,7 +32,11 @@ public:
     void respondeTexto(const QString& texto) { respuestas_.push_back(texto); }
 
     [[nodiscard]] const QList<Registro>& registros() const { return registros_; }
-    void limpia() { registros_.clear(); respuestas_.clear(); }
+    void limpia()
+    {
+        registros_.clear();
+        respuestas_.clear();
+    }
 
 private:
     std::deque<QString> respuestas_;

@@ -6,7 +6,7 @@
 
 int ModoArchivo(const QString& ruta)
 {
-    struct stat datos {};
+    struct stat datos { };
     if (::stat(QFile::encodeName(ruta).constData(), &datos) != 0)
         return -1;
     return static_cast<int>(datos.st_mode & 07777);

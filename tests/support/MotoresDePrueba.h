@@ -18,8 +18,8 @@ void AgregaMotores();
 [[nodiscard]] Motor MotorActual();
 
 // Skips the current test when its motor is not available here.
-#define REQUIERE_MOTOR()                                                                               \
-    do {                                                                                               \
-        if (MotorActual() == Motor::PostgreSQL && ServidorDePrueba().isEmpty())                        \
-            QSKIP("No hay servidor PostgreSQL de prueba");                                             \
+#define REQUIERE_MOTOR()                                                                                               \
+    do {                                                                                                               \
+        if (MotorActual() == Motor::PostgreSQL && ServidorDePrueba().isEmpty())                                        \
+            QSKIP("No hay servidor PostgreSQL de prueba");                                                             \
     } while (false)

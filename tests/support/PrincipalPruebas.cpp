@@ -1,5 +1,4 @@
 #include "RegistroPruebas.h"
-
 #include "data/DialogoAccesoQt.h"
 #include "runtime/VentanasQt.h"
 

@@ -17,7 +17,8 @@ int32_t ProveedorGrabador::ejecuta(const QString& sentencia)
 {
     guion_.llamadas << sentencia;
     if (!guion_.fallaCon.isEmpty() && sentencia.contains(guion_.fallaCon))
-        throw ado::FalloProveedor({QStringLiteral("HY000"), guion_.numeroFallo, QStringLiteral("Fallo simulado"), 0, {}});
+        throw ado::FalloProveedor(
+            {QStringLiteral("HY000"), guion_.numeroFallo, QStringLiteral("Fallo simulado"), 0, {}});
     return guion_.afectadosPorSentencia;
 }
 

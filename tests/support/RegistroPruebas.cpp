@@ -22,8 +22,12 @@ void fijaCasaTemporal(const QTemporaryDir& raiz)
     const struct {
         const char* variable;
         const char* carpeta;
-    } carpetas[] = {{"HOME", "casa"},          {"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_HOME", "datos"},
-                    {"XDG_STATE_HOME", "estado"}, {"XDG_CACHE_HOME", "cache"},  {"XDG_RUNTIME_DIR", "runtime"}};
+    } carpetas[] = {{"HOME", "casa"},
+                    {"XDG_CONFIG_HOME", "config"},
+                    {"XDG_DATA_HOME", "datos"},
+                    {"XDG_STATE_HOME", "estado"},
+                    {"XDG_CACHE_HOME", "cache"},
+                    {"XDG_RUNTIME_DIR", "runtime"}};
     for (const auto& [variable, carpeta] : carpetas) {
         const QString ruta = raiz.filePath(QLatin1String(carpeta));
         QDir().mkpath(ruta);

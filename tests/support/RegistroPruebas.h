@@ -20,17 +20,17 @@ public:
 };
 
 // The same start as Qt's own macros, registered instead of becoming the executable's main().
-#define AGENDA_REGISTRA_PRUEBA(TestObject, ...)                                                          \
-    namespace {                                                                                          \
-    int ejecutaPrueba(int argc, char* argv[])                                                            \
-    {                                                                                                    \
-        QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                               \
-        __VA_ARGS__                                                                                      \
-        TestObject tc;                                                                                   \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                       \
-        return QTest::qExec(&tc, argc, argv);                                                            \
-    }                                                                                                    \
-    [[maybe_unused]] const bool pruebaRegistrada = RegistroPruebas::registra(__FILE__, ejecutaPrueba);   \
+#define AGENDA_REGISTRA_PRUEBA(TestObject, ...)                                                                        \
+    namespace {                                                                                                        \
+    int ejecutaPrueba(int argc, char* argv[])                                                                          \
+    {                                                                                                                  \
+        QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                                             \
+        __VA_ARGS__                                                                                                    \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
+    }                                                                                                                  \
+    [[maybe_unused]] const bool pruebaRegistrada = RegistroPruebas::registra(__FILE__, ejecutaPrueba);                 \
     }
 
 #undef QTEST_MAIN

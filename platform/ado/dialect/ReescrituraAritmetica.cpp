@@ -70,13 +70,14 @@ void ReescrituraDialecto::aritmetica(qsizetype k)
             return;
     }
     const qsizetype primero = finSignos(k + 1);
-    if (primero >= sig_.size() || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("("))
-                                    || es(primero, QLatin1String("CASE"))))
+    if (primero >= sig_.size()
+        || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("(")) || es(primero, QLatin1String("CASE"))))
         return;
     if (!esFinOperando(k - 1)) {
         qsizetype fin = primero;
         if (aditivo && tipoPrimario(primero, fin, 0) == TipoExpresion::Texto && !rasgos_.falla.isEmpty())
-            rechazaTramo(primero, fin, QStringLiteral("El tipo de datos varchar del operando no es válido para el operador minus."));
+            rechazaTramo(primero, fin,
+                         QStringLiteral("El tipo de datos varchar del operando no es válido para el operador minus."));
         return;
     }
     const qsizetype finDerecha = aditivo ? finOperando(k + 1) : finPrimario(primero);
@@ -99,8 +100,10 @@ void ReescrituraDialecto::aritmetica(qsizetype k)
         return;
     }
     if (izquierda == TipoExpresion::Texto && derecha == TipoExpresion::Texto && !rasgos_.falla.isEmpty()) {
-        const char* nombre = aditivo ? "subtract" : esSimbolo(k, QLatin1String("*")) ? "multiply"
-                                                    : esSimbolo(k, QLatin1String("/")) ? "divide" : "modulo";
+        const char* nombre = aditivo           ? "subtract"
+            : esSimbolo(k, QLatin1String("*")) ? "multiply"
+            : esSimbolo(k, QLatin1String("/")) ? "divide"
+                                               : "modulo";
         rechazaTramo(inicioIzquierda, finDerecha,
                      QStringLiteral("Los tipos de datos varchar y varchar son incompatibles en el operador %1.")
                          .arg(QLatin1String(nombre)));
@@ -147,10 +150,11 @@ void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoE
     while (desde < hasta && esSimbolo(desde, QLatin1String("+")))
         ++desde; // a unary "+" goes
     qsizetype fin = desde;
-    const bool primario = finSignos(desde) == desde && tipoPrimario(desde, fin, 0) != TipoExpresion::Desconocido
-        && fin == hasta;
-    if (!primario && (!entero || desde < 1 || hasta + 1 >= sig_.size()
-                      || tipoTramo(desde, hasta, 0) == TipoExpresion::Desconocido))
+    const bool primario
+        = finSignos(desde) == desde && tipoPrimario(desde, fin, 0) != TipoExpresion::Desconocido && fin == hasta;
+    if (!primario
+        && (!entero || desde < 1 || hasta + 1 >= sig_.size()
+            || tipoTramo(desde, hasta, 0) == TipoExpresion::Desconocido))
         return;
     if (desde == hasta && tokens_[sig_[desde]].tipo == Tipo::Cadena && EsNumerico(destino)) {
         literalComo(desde, destino);
@@ -271,7 +275,9 @@ void ReescrituraDialecto::argumentosTipados(qsizetype k)
         for (const TipoExpresion t : tipos)
             destino = Combina(destino, t);
     } else if (destino == TipoExpresion::Entero && !rasgos_.enteroTruncado.first.isEmpty()
-               && std::any_of(tipos.begin(), tipos.end(), [](TipoExpresion t) { return t == TipoExpresion::Decimal || t == TipoExpresion::Real; })) {
+               && std::any_of(tipos.begin(), tipos.end(), [](TipoExpresion t) {
+                      return t == TipoExpresion::Decimal || t == TipoExpresion::Real;
+                  })) {
         accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
         agregaSufijoInterior(pareja(k + 1), rasgos_.enteroTruncado.second);
     } else if (es(k, QLatin1String("NULLIF")) && destino == TipoExpresion::Texto && EsNumerico(tipos[1])) {
@@ -328,7 +334,9 @@ void ReescrituraDialecto::literalComo(qsizetype k, TipoExpresion destino)
     // 'true' and 'false' are the server's texts for a bit, which the engines read themselves.
     if (valor.compare(u"true", Qt::CaseInsensitive) == 0 || valor.compare(u"false", Qt::CaseInsensitive) == 0)
         return;
-    const char* tipo = destino == TipoExpresion::Entero ? "int" : destino == TipoExpresion::Decimal ? "decimal" : "float";
+    const char* tipo = destino == TipoExpresion::Entero ? "int"
+        : destino == TipoExpresion::Decimal             ? "decimal"
+                                                        : "float";
     bool legible = false;
     if (valor.isEmpty() && destino != TipoExpresion::Decimal) {
         valor = QStringLiteral("0");

@@ -10,16 +10,15 @@ using Tipo = TokenSql::Tipo;
 
 // Keywords that end an ORDER BY list of the same scope.
 const QLatin1String kFinOrden[] = {
-    QLatin1String("LIMIT"), QLatin1String("OFFSET"), QLatin1String("UNION"),
-    QLatin1String("EXCEPT"), QLatin1String("INTERSECT"), QLatin1String("FOR"),
-    QLatin1String("OPTION"), QLatin1String("HAVING"),
+    QLatin1String("LIMIT"),     QLatin1String("OFFSET"), QLatin1String("UNION"),  QLatin1String("EXCEPT"),
+    QLatin1String("INTERSECT"), QLatin1String("FOR"),    QLatin1String("OPTION"), QLatin1String("HAVING"),
 };
 
 // Keywords that end the column list of a SELECT of the same scope.
 const QLatin1String kFinSeleccion[] = {
-    QLatin1String("FROM"),  QLatin1String("INTO"),   QLatin1String("WHERE"),  QLatin1String("GROUP"),
-    QLatin1String("ORDER"), QLatin1String("HAVING"), QLatin1String("UNION"),  QLatin1String("EXCEPT"),
-    QLatin1String("INTERSECT"), QLatin1String("OPTION"), QLatin1String("FOR"), QLatin1String("LIMIT"),
+    QLatin1String("FROM"),      QLatin1String("INTO"),   QLatin1String("WHERE"), QLatin1String("GROUP"),
+    QLatin1String("ORDER"),     QLatin1String("HAVING"), QLatin1String("UNION"), QLatin1String("EXCEPT"),
+    QLatin1String("INTERSECT"), QLatin1String("OPTION"), QLatin1String("FOR"),   QLatin1String("LIMIT"),
 };
 
 // "2025-03-05 09:30:00": already the stored form, nothing to read or rewrite.
@@ -84,8 +83,8 @@ QString ReescrituraDialecto::resultado()
         const TokenSql& tk = tokens_[i];
         const Accion* a = acciones_.isEmpty() ? nullptr : &acciones_[i];
         const bool nombre = tk.tipo == Tipo::NombreCorchetes || tk.tipo == Tipo::NombreComillas;
-        const bool tal = !tk.nacional && (!nombre || tk.abierto
-                                          || (tk.tipo == Tipo::NombreComillas && !rasgos_.nombresEnMinusculas));
+        const bool tal = !tk.nacional
+            && (!nombre || tk.abierto || (tk.tipo == Tipo::NombreComillas && !rasgos_.nombresEnMinusculas));
         if (tal && (!a || (!a->reemplaza && !a->omite && a->sufijo.isEmpty() && a->prefijo.isEmpty())))
             continue;
         salida += texto_.mid(copiaDesde, tk.inicio - copiaDesde);
@@ -93,7 +92,8 @@ QString ReescrituraDialecto::resultado()
         // What the rewrite writes or leaves out never joins the words on either side into one token:
         // "x'a '" must not become "xrtrim('a ')", "'a '$$" "...::citext$$", nor "x$dbo.T" "x$T".
         const auto separa = [&salida](QChar siguiente) {
-            if (!salida.isEmpty() && TokenizadorSql::siguePalabra(salida.back()) && TokenizadorSql::siguePalabra(siguiente))
+            if (!salida.isEmpty() && TokenizadorSql::siguePalabra(salida.back())
+                && TokenizadorSql::siguePalabra(siguiente))
                 salida += u' ';
         };
         if (a && !a->prefijo.isEmpty()) {
@@ -186,8 +186,7 @@ void ReescrituraDialecto::iniciaSentencia(qsizetype k)
         sentencia_ = Sentencia::Actualizacion;
     else if (es(k, QLatin1String("INSERT")))
         sentencia_ = Sentencia::Insercion;
-    else if (es(k, QLatin1String("CREATE")) || es(k, QLatin1String("ALTER"))
-             || es(k, QLatin1String("DROP")))
+    else if (es(k, QLatin1String("CREATE")) || es(k, QLatin1String("ALTER")) || es(k, QLatin1String("DROP")))
         sentencia_ = Sentencia::Definicion;
     else
         sentencia_ = Sentencia::Otra;
@@ -320,8 +319,7 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
         comparacion(k - 1, k + 1);
         return k + 2;
     }
-    if (es(k, QLatin1String("LIKE")) || es(k, QLatin1String("IN"))
-        || es(k, QLatin1String("BETWEEN"))) {
+    if (es(k, QLatin1String("LIKE")) || es(k, QLatin1String("IN")) || es(k, QLatin1String("BETWEEN"))) {
         comparacion(k - 1, k);
         return k + 1;
     }
@@ -487,8 +485,8 @@ qsizetype ReescrituraDialecto::quitaPropietario(qsizetype k)
     if (!esSimbolo(k + 1, QLatin1String(".")) || !esNombre(k + 2))
         return k;
     const QStringView t = texto(k);
-    const bool esDbo = FuncionesVB::IgualSinCaso(t, QLatin1String("dbo"))
-        || FuncionesVB::IgualSinCaso(t, QLatin1String("[dbo]"));
+    const bool esDbo
+        = FuncionesVB::IgualSinCaso(t, QLatin1String("dbo")) || FuncionesVB::IgualSinCaso(t, QLatin1String("[dbo]"));
     if (!esDbo)
         return k;
     for (qsizetype i = sig_[k]; i <= sig_[k + 1]; ++i)
@@ -503,8 +501,8 @@ void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
     const bool derechaFecha = esFechaSuelta(derecha);
     // An expression typed as a number or a date compares as one, not as text; a string literal
     // on the other side is converted to it, as the server does.
-    const TipoExpresion tipo = izquierda >= 0 && esFinOperando(izquierda) ? tipoIzquierdo(izquierda, false)
-                                                                           : TipoExpresion::Desconocido;
+    const TipoExpresion tipo
+        = izquierda >= 0 && esFinOperando(izquierda) ? tipoIzquierdo(izquierda, false) : TipoExpresion::Desconocido;
     if (clase == Clase::Texto && (EsNumerico(tipo) || tipo == TipoExpresion::Fecha))
         clase = tipo == TipoExpresion::Fecha ? Clase::Fecha : Clase::Otra;
     if (EsNumerico(tipo) || tipo == TipoExpresion::Texto)
@@ -563,8 +561,8 @@ void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
 
 // A comparison of text with a number, either side, written with its literals aside: the text is
 // converted to the number's type, as the server does. Returns the class of the left operand then.
-ReescrituraDialecto::Clase ReescrituraDialecto::comparaTipos(qsizetype izquierda, qsizetype operador, TipoExpresion tipo,
-                                                            Clase clase)
+ReescrituraDialecto::Clase ReescrituraDialecto::comparaTipos(qsizetype izquierda, qsizetype operador,
+                                                             TipoExpresion tipo, Clase clase)
 {
     const qsizetype derecha = operador + 1;
     if (!esSimbolo(operador, QLatin1String("=")) && !esSimbolo(operador, QLatin1String("<"))
@@ -696,15 +694,15 @@ bool ReescrituraDialecto::esAritmetico(qsizetype k) const
     if (k < 0 || k >= sig_.size() || tokens_[sig_[k]].tipo != Tipo::Simbolo)
         return false;
     const QStringView s = texto(k);
-    return s == u"+" || s == u"-" || s == u"*" || s == u"/" || s == u"%" || s == u"||" || s == u"&"
-        || s == u"|" || s == u"^" || s == u"~";
+    return s == u"+" || s == u"-" || s == u"*" || s == u"/" || s == u"%" || s == u"||" || s == u"&" || s == u"|"
+        || s == u"^" || s == u"~";
 }
 
 // A string literal standing alone as an operand: not part of an arithmetic or concatenation.
 bool ReescrituraDialecto::esCadenaSuelta(qsizetype k) const
 {
-    return k >= 0 && k < sig_.size() && tokens_[sig_[k]].tipo == Tipo::Cadena
-        && !tokens_[sig_[k]].abierto && !esAritmetico(k + 1);
+    return k >= 0 && k < sig_.size() && tokens_[sig_[k]].tipo == Tipo::Cadena && !tokens_[sig_[k]].abierto
+        && !esAritmetico(k + 1);
 }
 
 QString ReescrituraDialecto::nombre(qsizetype k) const
@@ -740,8 +738,7 @@ ReescrituraDialecto::Clase ReescrituraDialecto::claseIzquierda(qsizetype k) cons
     case Tipo::Cadena:
         return Clase::Texto;
     case Tipo::Simbolo:
-        return esSimbolo(k, QLatin1String(")")) || esSimbolo(k, QLatin1String("?")) ? Clase::Texto
-                                                                                   : Clase::Otra;
+        return esSimbolo(k, QLatin1String(")")) || esSimbolo(k, QLatin1String("?")) ? Clase::Texto : Clase::Otra;
     case Tipo::Palabra:
         if (es(k, QLatin1String("NULL")))
             return Clase::Otra;

@@ -38,24 +38,24 @@ private:
     };
     struct Ambito {
         QString limite;
-        qsizetype topDesde = -1;         // the tokens of the TOP that `limite` replaces
+        qsizetype topDesde = -1; // the tokens of the TOP that `limite` replaces
         qsizetype topHasta = -1;
         bool ordenBy = false;
-        bool porOrden = false;           // that list is an ORDER BY, not a GROUP BY
+        bool porOrden = false; // that list is an ORDER BY, not a GROUP BY
         bool inicioOrden = false;
         bool clausulaSet = false;
         bool esperaAsignacion = false;
         Lista lista = Lista::Ninguna;
         int posicion = 0;
         bool inicioElemento = false;
-        qsizetype inicioOrdenado = -1;   // first token of the current ORDER BY / GROUP BY item
-        bool enSeleccion = false;        // inside the column list of this scope's SELECT
-        bool distinta = false;           // that SELECT is DISTINCT
-        bool compuesta = false;          // a UNION, EXCEPT or INTERSECT joins this scope's SELECTs
-        bool unida = false;              // the same, UNION ALL included
+        qsizetype inicioOrdenado = -1; // first token of the current ORDER BY / GROUP BY item
+        bool enSeleccion = false; // inside the column list of this scope's SELECT
+        bool distinta = false; // that SELECT is DISTINCT
+        bool compuesta = false; // a UNION, EXCEPT or INTERSECT joins this scope's SELECTs
+        bool unida = false; // the same, UNION ALL included
         qsizetype inicioColumna = -1;
         std::vector<std::pair<qsizetype, qsizetype>> columnas; // the list's items, first and last token
-        QSet<QString> alias;             // the names the list's aliases give, once read
+        QSet<QString> alias; // the names the list's aliases give, once read
         bool aliasLeidos = false;
     };
 
@@ -155,7 +155,7 @@ private:
     const RasgosDialecto& rasgos_;
     QStringView texto_;
     QList<TokenSql> tokens_;
-    QList<qsizetype> sig_;   // indices of the tokens that are neither blanks nor comments
+    QList<qsizetype> sig_; // indices of the tokens that are neither blanks nor comments
     QList<Accion> acciones_; // one per token, filled only when something is marked
     std::vector<Ambito> ambitos_;
     Sentencia sentencia_ = Sentencia::Otra;
@@ -164,15 +164,15 @@ private:
     bool enValores_ = false;
     int bloque_ = 0;
     QList<QString> columnasInsercion_;
-    std::vector<qsizetype> parejas_;              // the matching ( ) and CASE END, made on first need
-    QHash<qsizetype, qsizetype> sumas_;           // last token of a rewritten "+" → its first token
+    std::vector<qsizetype> parejas_; // the matching ( ) and CASE END, made on first need
+    QHash<qsizetype, qsizetype> sumas_; // last token of a rewritten "+" → its first token
     // Last token of any binary "+" or "-" → the first token of the sum and its type; the same for
     // "*", "/" and "%". Walking back over an operand jumps over them, so long chains stay linear.
     QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;
     QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposTermino_;
     // First token of a primary already typed → its type and last token.
     QHash<qsizetype, std::pair<TipoExpresion, qsizetype>> tiposPrimarios_;
-    QString tablaInsercion_;                      // the table of an INSERT, upper case
+    QString tablaInsercion_; // the table of an INSERT, upper case
 };
 
 } // namespace ado::dialecto

@@ -1,5 +1,4 @@
 #include "platform/ado/dialect/ReescrituraDialecto.h"
-
 #include "runtime/FuncionesVB.h"
 
 // The rewrites inside expressions: table hints, date parts, conversions and "+".
@@ -10,28 +9,34 @@ namespace {
 using Tipo = TokenSql::Tipo;
 
 const QLatin1String kPistas[] = {
-    QLatin1String("NOLOCK"),        QLatin1String("READUNCOMMITTED"), QLatin1String("READCOMMITTED"),
-    QLatin1String("READCOMMITTEDLOCK"), QLatin1String("REPEATABLEREAD"), QLatin1String("SERIALIZABLE"),
-    QLatin1String("HOLDLOCK"),      QLatin1String("UPDLOCK"),         QLatin1String("XLOCK"),
-    QLatin1String("ROWLOCK"),       QLatin1String("PAGLOCK"),         QLatin1String("TABLOCK"),
-    QLatin1String("TABLOCKX"),      QLatin1String("NOWAIT"),          QLatin1String("READPAST"),
-    QLatin1String("INDEX"),         QLatin1String("FORCESEEK"),       QLatin1String("FORCESCAN"),
-    QLatin1String("NOEXPAND"),      QLatin1String("FASTFIRSTROW"),
+    QLatin1String("NOLOCK"),         QLatin1String("READUNCOMMITTED"),
+    QLatin1String("READCOMMITTED"),  QLatin1String("READCOMMITTEDLOCK"),
+    QLatin1String("REPEATABLEREAD"), QLatin1String("SERIALIZABLE"),
+    QLatin1String("HOLDLOCK"),       QLatin1String("UPDLOCK"),
+    QLatin1String("XLOCK"),          QLatin1String("ROWLOCK"),
+    QLatin1String("PAGLOCK"),        QLatin1String("TABLOCK"),
+    QLatin1String("TABLOCKX"),       QLatin1String("NOWAIT"),
+    QLatin1String("READPAST"),       QLatin1String("INDEX"),
+    QLatin1String("FORCESEEK"),      QLatin1String("FORCESCAN"),
+    QLatin1String("NOEXPAND"),       QLatin1String("FASTFIRSTROW"),
 };
 
 // Words that never end an operand: a "+" after them is a sign.
 const QLatin1String kNoOperandos[] = {
-    QLatin1String("SELECT"), QLatin1String("WHERE"), QLatin1String("AND"),    QLatin1String("OR"),
-    QLatin1String("NOT"),    QLatin1String("THEN"),  QLatin1String("ELSE"),   QLatin1String("WHEN"),
-    QLatin1String("ON"),     QLatin1String("BY"),    QLatin1String("HAVING"), QLatin1String("SET"),
-    QLatin1String("VALUES"), QLatin1String("IS"),    QLatin1String("LIKE"),   QLatin1String("IN"),
-    QLatin1String("BETWEEN"), QLatin1String("CASE"), QLatin1String("DISTINCT"), QLatin1String("ALL"),
-    QLatin1String("TOP"),    QLatin1String("RETURN"), QLatin1String("AS"),    QLatin1String("FROM"),
-    QLatin1String("EXISTS"), QLatin1String("UNION"), QLatin1String("PRINT"),  QLatin1String("ESCAPE"),
+    QLatin1String("SELECT"),  QLatin1String("WHERE"),  QLatin1String("AND"),      QLatin1String("OR"),
+    QLatin1String("NOT"),     QLatin1String("THEN"),   QLatin1String("ELSE"),     QLatin1String("WHEN"),
+    QLatin1String("ON"),      QLatin1String("BY"),     QLatin1String("HAVING"),   QLatin1String("SET"),
+    QLatin1String("VALUES"),  QLatin1String("IS"),     QLatin1String("LIKE"),     QLatin1String("IN"),
+    QLatin1String("BETWEEN"), QLatin1String("CASE"),   QLatin1String("DISTINCT"), QLatin1String("ALL"),
+    QLatin1String("TOP"),     QLatin1String("RETURN"), QLatin1String("AS"),       QLatin1String("FROM"),
+    QLatin1String("EXISTS"),  QLatin1String("UNION"),  QLatin1String("PRINT"),    QLatin1String("ESCAPE"),
 };
 
 const QLatin1String kPartesFecha[] = {
-    QLatin1String("DATEADD"), QLatin1String("DATEDIFF"), QLatin1String("DATEPART"), QLatin1String("DATENAME"),
+    QLatin1String("DATEADD"),
+    QLatin1String("DATEDIFF"),
+    QLatin1String("DATEPART"),
+    QLatin1String("DATENAME"),
 };
 
 } // namespace
@@ -106,8 +111,8 @@ qsizetype ReescrituraDialecto::quitaPistas(qsizetype k)
     qsizetype abre = -1;
     if (es(k, QLatin1String("WITH")) && esSimbolo(k + 1, QLatin1String("(")) && esPista(k + 2))
         abre = k + 1;
-    else if (esSimbolo(k, QLatin1String("(")) && esPista(k + 1) && esSimbolo(k + 2, QLatin1String(")")) && esNombre(k - 1)
-             && !es(k - 1, QLatin1String("IN")) && !esSimbolo(k - 2, QLatin1String(".")))
+    else if (esSimbolo(k, QLatin1String("(")) && esPista(k + 1) && esSimbolo(k + 2, QLatin1String(")"))
+             && esNombre(k - 1) && !es(k - 1, QLatin1String("IN")) && !esSimbolo(k - 2, QLatin1String(".")))
         abre = k;
     const qsizetype cierra = abre < 0 ? -1 : pareja(abre);
     if (cierra < 0 || !soloPistas(abre, cierra))
@@ -201,7 +206,8 @@ void ReescrituraDialecto::conversion(qsizetype k)
     // The type and its comma go (with the blanks after them); the type follows the value instead.
     for (qsizetype i = sig_[tipo]; i < sig_[corte + 1]; ++i)
         accion(i).omite = true;
-    accion(sig_[finValor]).prefijo += QStringLiteral(", ") + (doble ? QStringLiteral("'float'") : literalDeTramo(tipo, corte - 1));
+    accion(sig_[finValor]).prefijo
+        += QStringLiteral(", ") + (doble ? QStringLiteral("'float'") : literalDeTramo(tipo, corte - 1));
 }
 
 // The text of tokens `desde` to `hasta` as one string literal.
@@ -315,7 +321,8 @@ void ReescrituraDialecto::suma(qsizetype k)
         return;
     // Garbage after the "+" is left for the database to report.
     const qsizetype primero = finSignos(k + 1);
-    if (primero >= sig_.size() || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("(")) || es(primero, QLatin1String("CASE"))))
+    if (primero >= sig_.size()
+        || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("(")) || es(primero, QLatin1String("CASE"))))
         return;
     // Numbers, and a column known as neither text nor date beside a number, add as they are.
     const auto esNumero = [&](qsizetype m) { return tokens_[sig_[m]].tipo == Tipo::Numero; };
@@ -385,15 +392,16 @@ qsizetype ReescrituraDialecto::inicioOperando(qsizetype k)
     for (;;) {
         const qsizetype p = inicio - 1;
         const bool operador = esSimbolo(p, QLatin1String("+")) || esSimbolo(p, QLatin1String("-"))
-            || esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/"))
-            || esSimbolo(p, QLatin1String("%")) || esSimbolo(p, QLatin1String("||"));
+            || esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/")) || esSimbolo(p, QLatin1String("%"))
+            || esSimbolo(p, QLatin1String("||"));
         if (operador && esFinOperando(p - 1)) {
             const auto suma = tiposSuma_.constFind(p - 1);
             const auto termino = tiposTermino_.constFind(p - 1);
-            inicio = suma != tiposSuma_.cend()         ? suma->first
-                : termino != tiposTermino_.cend()      ? termino->first
-                                                       : inicioPrimario(p - 1);
-        } else if ((esSimbolo(p, QLatin1String("-")) || esSimbolo(p, QLatin1String("+")) || esSimbolo(p, QLatin1String("~")))
+            inicio = suma != tiposSuma_.cend()    ? suma->first
+                : termino != tiposTermino_.cend() ? termino->first
+                                                  : inicioPrimario(p - 1);
+        } else if ((esSimbolo(p, QLatin1String("-")) || esSimbolo(p, QLatin1String("+"))
+                    || esSimbolo(p, QLatin1String("~")))
                    && !esFinOperando(p - 1)) {
             inicio = p;
         } else {

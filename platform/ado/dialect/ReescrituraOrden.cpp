@@ -21,7 +21,9 @@ void ReescrituraDialecto::cierraOrdenado(qsizetype ultimo, qsizetype sentido)
     if (!nulos)
         return;
     if (sentido >= 0)
-        agregaSufijo(sentido, es(sentido, QLatin1String("DESC")) ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST"));
+        agregaSufijo(sentido,
+                     es(sentido, QLatin1String("DESC")) ? QStringLiteral(" NULLS LAST")
+                                                        : QStringLiteral(" NULLS FIRST"));
     else
         agregaSufijo(ultimo, QStringLiteral(" NULLS FIRST"));
 }
@@ -34,8 +36,9 @@ void ReescrituraDialecto::marcaOrdenado(qsizetype ultimo)
     Ambito& a = ambitos_.back();
     const qsizetype inicio = a.inicioOrdenado;
     a.inicioOrdenado = -1;
-    if (!rasgos_.ordenColumnaTexto.isEmpty() && a.porOrden && a.limite.isEmpty() && !a.distinta && !a.unida && inicio >= 0
-        && esNombre(inicio) && finCadena(inicio) == ultimo && esTextoConocido(ultimo) && !esAlias(nombre(ultimo))) {
+    if (!rasgos_.ordenColumnaTexto.isEmpty() && a.porOrden && a.limite.isEmpty() && !a.distinta && !a.unida
+        && inicio >= 0 && esNombre(inicio) && finCadena(inicio) == ultimo && esTextoConocido(ultimo)
+        && !esAlias(nombre(ultimo))) {
         agregaSufijo(ultimo, rasgos_.ordenColumnaTexto);
         return;
     }
@@ -54,7 +57,8 @@ void ReescrituraDialecto::marcaOrdenado(qsizetype ultimo)
 void ReescrituraDialecto::argumentoOrdenado(qsizetype k)
 {
     const bool cuenta = es(k, QLatin1String("COUNT"));
-    if (!esSimbolo(k + 1, QLatin1String("(")) || (!cuenta && !es(k, QLatin1String("MIN")) && !es(k, QLatin1String("MAX"))))
+    if (!esSimbolo(k + 1, QLatin1String("("))
+        || (!cuenta && !es(k, QLatin1String("MIN")) && !es(k, QLatin1String("MAX"))))
         return;
     qsizetype inicio = k + 2;
     if (es(inicio, QLatin1String("DISTINCT")))

@@ -1,5 +1,4 @@
 #include "platform/ado/dialect/ReescrituraDialecto.h"
-
 #include "runtime/FuncionesVB.h"
 
 // The type the server gives each expression: literals, columns from the schema, the result types of
@@ -16,20 +15,20 @@ using Tipo = TokenSql::Tipo;
 constexpr int kProfundidadMaxima = 64;
 
 const QLatin1String kEnteras[] = {
-    QLatin1String("COUNT"),    QLatin1String("LEN"),      QLatin1String("CHARINDEX"), QLatin1String("YEAR"),
-    QLatin1String("MONTH"),    QLatin1String("DAY"),      QLatin1String("DATEPART"),  QLatin1String("DATEDIFF"),
-    QLatin1String("ASCII"),    QLatin1String("ISNUMERIC"), QLatin1String("PATINDEX"), QLatin1String("DATALENGTH"),
+    QLatin1String("COUNT"), QLatin1String("LEN"),       QLatin1String("CHARINDEX"), QLatin1String("YEAR"),
+    QLatin1String("MONTH"), QLatin1String("DAY"),       QLatin1String("DATEPART"),  QLatin1String("DATEDIFF"),
+    QLatin1String("ASCII"), QLatin1String("ISNUMERIC"), QLatin1String("PATINDEX"),  QLatin1String("DATALENGTH"),
 };
 const QLatin1String kComoArgumento[] = {
-    QLatin1String("SUM"),   QLatin1String("MIN"),     QLatin1String("MAX"),   QLatin1String("ABS"),
-    QLatin1String("FLOOR"), QLatin1String("CEILING"), QLatin1String("ROUND"), QLatin1String("AVG"),
-    QLatin1String("ISNULL"), QLatin1String("NULLIF"), QLatin1String("SIGN"),
+    QLatin1String("SUM"),    QLatin1String("MIN"),     QLatin1String("MAX"),   QLatin1String("ABS"),
+    QLatin1String("FLOOR"),  QLatin1String("CEILING"), QLatin1String("ROUND"), QLatin1String("AVG"),
+    QLatin1String("ISNULL"), QLatin1String("NULLIF"),  QLatin1String("SIGN"),
 };
 const QLatin1String kTextos[] = {
-    QLatin1String("LEFT"),  QLatin1String("RIGHT"),     QLatin1String("SUBSTRING"), QLatin1String("LTRIM"),
-    QLatin1String("RTRIM"), QLatin1String("UPPER"),     QLatin1String("LOWER"),     QLatin1String("REPLACE"),
+    QLatin1String("LEFT"),      QLatin1String("RIGHT"), QLatin1String("SUBSTRING"), QLatin1String("LTRIM"),
+    QLatin1String("RTRIM"),     QLatin1String("UPPER"), QLatin1String("LOWER"),     QLatin1String("REPLACE"),
     QLatin1String("REPLICATE"), QLatin1String("SPACE"), QLatin1String("CHAR"),      QLatin1String("STR"),
-    QLatin1String("DATENAME"), QLatin1String("NCHAR"),
+    QLatin1String("DATENAME"),  QLatin1String("NCHAR"),
 };
 
 } // namespace
@@ -145,8 +144,8 @@ TipoExpresion ReescrituraDialecto::tipoIzquierdo(qsizetype k, bool soloTermino)
                && !esFinOperando(inicio - 2))
             --inicio;
         const qsizetype p = inicio - 1;
-        const bool termino = esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/"))
-            || esSimbolo(p, QLatin1String("%"));
+        const bool termino
+            = esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/")) || esSimbolo(p, QLatin1String("%"));
         const bool suma = esSimbolo(p, QLatin1String("+")) || esSimbolo(p, QLatin1String("-"));
         if (tipo == TipoExpresion::Desconocido || !(termino || (suma && !soloTermino)) || !esFinOperando(p - 1))
             return tipo;

@@ -13,14 +13,15 @@ TipoExpresion TipoDeNombre(QStringView declarado)
             for (const char* n : nombres)
                 t.insert(QString::fromLatin1(n), tipo);
         };
-        agrega(TipoExpresion::Entero, {"int", "integer", "smallint", "tinyint", "bigint", "bit", "boolean", "bool",
-                                       "int2", "int4", "int8"});
+        agrega(TipoExpresion::Entero,
+               {"int", "integer", "smallint", "tinyint", "bigint", "bit", "boolean", "bool", "int2", "int4", "int8"});
         agrega(TipoExpresion::Decimal, {"decimal", "numeric", "money", "smallmoney"});
         agrega(TipoExpresion::Real, {"float", "real", "double", "float4", "float8"});
-        agrega(TipoExpresion::Texto, {"char", "varchar", "nchar", "nvarchar", "text", "ntext", "sysname", "citext",
-                                      "bpchar", "character", "clob"});
-        agrega(TipoExpresion::Fecha, {"date", "datetime", "smalldatetime", "datetime2", "timestamp", "timestamptz",
-                                      "time"});
+        agrega(TipoExpresion::Texto,
+               {"char", "varchar", "nchar", "nvarchar", "text", "ntext", "sysname", "citext", "bpchar", "character",
+                "clob"});
+        agrega(TipoExpresion::Fecha,
+               {"date", "datetime", "smalldatetime", "datetime2", "timestamp", "timestamptz", "time"});
         return t;
     }();
     qsizetype inicio = 0;

@@ -70,12 +70,18 @@ qsizetype finDolar(QStringView t, qsizetype i, bool& abierto)
 bool esOperadorDoble(QChar a, QChar b)
 {
     switch (a.unicode()) {
-    case u'<': return b == u'=' || b == u'>';
-    case u'>': return b == u'=';
-    case u'!': return b == u'=' || b == u'<' || b == u'>';
-    case u'|': return b == u'|';
-    case u'=': return b == u'=';
-    default: return false;
+    case u'<':
+        return b == u'=' || b == u'>';
+    case u'>':
+        return b == u'=';
+    case u'!':
+        return b == u'=' || b == u'<' || b == u'>';
+    case u'|':
+        return b == u'|';
+    case u'=':
+        return b == u'=';
+    default:
+        return false;
     }
 }
 

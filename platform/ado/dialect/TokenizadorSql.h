@@ -8,18 +8,18 @@ namespace ado::dialecto {
 // One lexical piece of a SQL text, as a span of the text it was read from.
 struct TokenSql {
     enum class Tipo : unsigned char {
-        Espacio,        // blanks, tabs and line ends
-        Comentario,     // "-- ..." up to the line end, or "/* ... */"
-        Palabra,        // keyword or plain name: letters, digits, _ @ # $ (not starting with a digit)
-        Numero,         // 12, 1.5, .5, 1e3, 0x1F
-        Cadena,         // '...' with '' inside; also N'...' (then `nacional`)
-        NombreCorchetes,// [...] with ]] inside
+        Espacio, // blanks, tabs and line ends
+        Comentario, // "-- ..." up to the line end, or "/* ... */"
+        Palabra, // keyword or plain name: letters, digits, _ @ # $ (not starting with a digit)
+        Numero, // 12, 1.5, .5, 1e3, 0x1F
+        Cadena, // '...' with '' inside; also N'...' (then `nacional`)
+        NombreCorchetes, // [...] with ]] inside
         NombreComillas, // "..." with "" inside
-        CadenaDolar,    // $$...$$ or $tag$...$tag$: a routine's body, taken whole
-        Simbolo,        // an operator or punctuation: one character, or <= >= <> != !< !> || ==
+        CadenaDolar, // $$...$$ or $tag$...$tag$: a routine's body, taken whole
+        Simbolo, // an operator or punctuation: one character, or <= >= <> != !< !> || ==
     };
     Tipo tipo;
-    bool abierto = false;  // a quoted piece that reaches the end of the text without its closing quote
+    bool abierto = false; // a quoted piece that reaches the end of the text without its closing quote
     bool nacional = false; // a Cadena written N'...'
     qsizetype inicio = 0;
     qsizetype largo = 0;

@@ -11,11 +11,9 @@ struct EstadoOdbc {
     TipoFallo tipo;
 };
 constexpr EstadoOdbc kEstados[] = {
-    {"08001", TipoFallo::SinServidor},         {"HYT01", TipoFallo::SinServidor},
-    {"42S02", TipoFallo::NoExisteTabla},       {"42P01", TipoFallo::NoExisteTabla},
-    {"42501", TipoFallo::Fallo},               {"HYT00", TipoFallo::TiempoAgotado},
-    {"08", TipoFallo::ConexionPerdida},        {"42", TipoFallo::ErroresEnComando},
-    {"23", TipoFallo::ViolacionIntegridad},
+    {"08001", TipoFallo::SinServidor},   {"HYT01", TipoFallo::SinServidor},   {"42S02", TipoFallo::NoExisteTabla},
+    {"42P01", TipoFallo::NoExisteTabla}, {"42501", TipoFallo::Fallo},         {"HYT00", TipoFallo::TiempoAgotado},
+    {"08", TipoFallo::ConexionPerdida},  {"42", TipoFallo::ErroresEnComando}, {"23", TipoFallo::ViolacionIntegridad},
 };
 
 // Native numbers, each range inclusive.
@@ -92,8 +90,8 @@ std::optional<TipoFallo> TipoDeNativoOdbc(int nativo)
 
 Error ErrorDeOdbc(const QSqlError& error, const QString& estado)
 {
-    const QString texto =
-        ClavesEnTexto::Oculta((error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed());
+    const QString texto
+        = ClavesEnTexto::Oculta((error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).trimmed());
     bool leido = false;
     const int nativo = error.nativeErrorCode().section(u';', 0, 0).trimmed().toInt(&leido);
     std::optional<TipoFallo> tipo = TipoDeEstadoOdbc(estado);

@@ -41,8 +41,8 @@ Resultado EsquemaOdbc::columnas(const QSqlDatabase& base, const QString& catalog
             const QSqlField campo = registro.field(i);
             const int tipo = LectorFilasQtSql::TipoDeCampo(campo);
             filas.agregaColumna(catalogo, QString(), tabla, campo.name(), i + 1, tipo,
-                                 tipo == adVarWChar && campo.length() > 0 ? QVariant(campo.length()) : QVariant(),
-                                 campo.requiredStatus() != QSqlField::Required);
+                                tipo == adVarWChar && campo.length() > 0 ? QVariant(campo.length()) : QVariant(),
+                                campo.requiredStatus() != QSqlField::Required);
         }
     }
     return std::move(filas).resultado();

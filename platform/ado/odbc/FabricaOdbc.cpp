@@ -6,9 +6,8 @@ namespace ado::odbc {
 
 QList<ProveedorOfrecido> Proveedores()
 {
-    const auto de = [](ProveedorOdbc::Destino destino) {
-        return [destino] { return std::make_unique<ProveedorOdbc>(destino); };
-    };
+    const auto de
+        = [](ProveedorOdbc::Destino destino) { return [destino] { return std::make_unique<ProveedorOdbc>(destino); }; };
     return {{QStringLiteral("SQLOLEDB"), de(ProveedorOdbc::Destino::SqlServer)},
             {QStringLiteral("OraOLEDB.Oracle.1"), de(ProveedorOdbc::Destino::Oracle)},
             {QStringLiteral("ODBC"), de(ProveedorOdbc::Destino::Generico)}};

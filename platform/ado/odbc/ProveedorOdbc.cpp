@@ -66,7 +66,8 @@ QString estadoDe(const QSqlQuery& q)
     SQLCHAR estado[SQL_SQLSTATE_SIZE + 1] = {};
     SQLINTEGER nativo = 0;
     SQLSMALLINT largo = 0;
-    if (sentencia == nullptr || !SQL_SUCCEEDED(SQLGetDiagRec(SQL_HANDLE_STMT, sentencia, 1, estado, &nativo, nullptr, 0, &largo)))
+    if (sentencia == nullptr
+        || !SQL_SUCCEEDED(SQLGetDiagRec(SQL_HANDLE_STMT, sentencia, 1, estado, &nativo, nullptr, 0, &largo)))
         return {};
     return QString::fromLatin1(reinterpret_cast<const char*>(estado));
 }
@@ -117,8 +118,9 @@ void ProveedorOdbc::abre(const CadenaConexion& cadena)
     QString odbc = CadenaOdbc(destino_, cadena);
     if (destino_ != Destino::Generico && cadena.valor(QStringLiteral("Driver")).isEmpty()) {
         const bool sqlServer = destino_ == Destino::SqlServer;
-        const QString controlador = buscaControlador(sqlServer ? QStringList{QStringLiteral("FreeTDS"), QStringLiteral("SQL Server")}
-                                                               : QStringList{QStringLiteral("Oracle")});
+        const QString controlador
+            = buscaControlador(sqlServer ? QStringList{QStringLiteral("FreeTDS"), QStringLiteral("SQL Server")}
+                                         : QStringList{QStringLiteral("Oracle")});
         if (controlador.isEmpty())
             fallaPropia(sqlServer ? QStringLiteral("El proveedor \"SQLOLEDB\" necesita el controlador ODBC de SQL "
                                                    "Server (FreeTDS, paquete tdsodbc), que no está instalado en este "
@@ -172,9 +174,9 @@ Resultado ProveedorOdbc::consulta(const QString& sentencia)
 
 void ProveedorOdbc::pasoTransaccion(PasoTransaccion paso)
 {
-    const bool hecho = paso == PasoTransaccion::Inicia     ? base_.transaction()
-                       : paso == PasoTransaccion::Confirma ? base_.commit()
-                                                           : base_.rollback();
+    const bool hecho = paso == PasoTransaccion::Inicia ? base_.transaction()
+        : paso == PasoTransaccion::Confirma            ? base_.commit()
+                                                       : base_.rollback();
     if (!hecho)
         falla(base_.lastError());
 }
@@ -183,9 +185,12 @@ Resultado ProveedorOdbc::esquema(int tipo, const QVariantList& restricciones)
 {
     compruebaAbierta();
     switch (tipo) {
-    case adSchemaTables: return EsquemaOdbc::tablas(base_, baseDeDatos_, restricciones);
-    case adSchemaColumns: return EsquemaOdbc::columnas(base_, baseDeDatos_, restricciones);
-    default: fallaPropia(QStringLiteral("El controlador ODBC no ofrece el esquema %1.").arg(tipo));
+    case adSchemaTables:
+        return EsquemaOdbc::tablas(base_, baseDeDatos_, restricciones);
+    case adSchemaColumns:
+        return EsquemaOdbc::columnas(base_, baseDeDatos_, restricciones);
+    default:
+        fallaPropia(QStringLiteral("El controlador ODBC no ofrece el esquema %1.").arg(tipo));
     }
 }
 
@@ -214,9 +219,7 @@ void ProveedorOdbc::fijaBaseDeDatos(const QString& nombre)
     baseDeDatos_ = nombre.trimmed();
 }
 
-void ProveedorOdbc::fijaTiempoEspera(int)
-{
-}
+void ProveedorOdbc::fijaTiempoEspera(int) { }
 
 void ProveedorOdbc::falla(const QSqlError& error) const
 {

@@ -15,8 +15,8 @@ public:
     // The driver a provider name stands for.
     enum class Destino {
         SqlServer, // "SQLOLEDB": the FreeTDS driver
-        Oracle,    // "OraOLEDB.Oracle.1": an Oracle driver
-        Generico,  // "ODBC": "DSN=" or "Driver=" given in the connection string
+        Oracle, // "OraOLEDB.Oracle.1": an Oracle driver
+        Generico, // "ODBC": "DSN=" or "Driver=" given in the connection string
     };
 
     explicit ProveedorOdbc(Destino destino);

@@ -14,14 +14,10 @@ struct EstadoPostgres {
     TipoFallo tipo;
 };
 constexpr EstadoPostgres kEstados[] = {
-    {"42P01", TipoFallo::NoExisteTabla},
-    {"42501", TipoFallo::Fallo},
-    {"57P01", TipoFallo::ConexionPerdida},
-    {"57P02", TipoFallo::ConexionPerdida},
-    {"57P03", TipoFallo::ConexionPerdida},
-    {"08", TipoFallo::ConexionPerdida},
-    {"42", TipoFallo::ErroresEnComando},
-    {"23", TipoFallo::ViolacionIntegridad},
+    {"42P01", TipoFallo::NoExisteTabla},   {"42501", TipoFallo::Fallo},
+    {"57P01", TipoFallo::ConexionPerdida}, {"57P02", TipoFallo::ConexionPerdida},
+    {"57P03", TipoFallo::ConexionPerdida}, {"08", TipoFallo::ConexionPerdida},
+    {"42", TipoFallo::ErroresEnComando},   {"23", TipoFallo::ViolacionIntegridad},
 };
 
 } // namespace
@@ -30,9 +26,12 @@ TipoFallo TipoDeEstadoPostgres(const QString& estado, Enlace enlace)
 {
     if (estado.isEmpty()) {
         switch (enlace) {
-        case Enlace::Caido: return TipoFallo::ConexionPerdida;
-        case Enlace::SinRespuesta: return TipoFallo::SinServidor;
-        case Enlace::Vivo: return TipoFallo::Fallo;
+        case Enlace::Caido:
+            return TipoFallo::ConexionPerdida;
+        case Enlace::SinRespuesta:
+            return TipoFallo::SinServidor;
+        case Enlace::Vivo:
+            return TipoFallo::Fallo;
         }
     }
     for (const EstadoPostgres& fila : kEstados) {

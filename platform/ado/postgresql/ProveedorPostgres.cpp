@@ -19,9 +19,7 @@
 
 namespace ado::postgresql {
 
-ProveedorPostgres::ProveedorPostgres() : ProveedorQtSql("agenda_postgres", QStringLiteral("PostgreSQL"))
-{
-}
+ProveedorPostgres::ProveedorPostgres() : ProveedorQtSql("agenda_postgres", QStringLiteral("PostgreSQL")) { }
 
 ProveedorPostgres::~ProveedorPostgres()
 {
@@ -63,29 +61,31 @@ void ProveedorPostgres::conecta()
         const QSqlError fallo = base_.lastError();
         const Enlace enlace = enlaceSinConexion();
         const Error error = ErrorDePostgres(fallo, enlace);
-        const bool sinServidor = TipoDeEstadoPostgres(fallo.nativeErrorCode().trimmed(), enlace) == TipoFallo::SinServidor;
+        const bool sinServidor
+            = TipoDeEstadoPostgres(fallo.nativeErrorCode().trimmed(), enlace) == TipoFallo::SinServidor;
         cierra();
         const QString detalle = error.Description.mid(error.Description.indexOf(u'('));
         const QString tls = DescripcionFalloTls(detalle);
-        const QString descripcion =
-            sinServidor ? QStringLiteral("No se puede llegar al servidor %1:%2: no responde, no existe o no acepta conexiones %3")
-                      .arg(servidor_, QString::number(puerto_), detalle)
-                : QStringLiteral("No se puede conectar con la base de datos \"%1\" del servidor %2:%3%4 %5")
-                      .arg(baseDeDatos_, servidor_, QString::number(puerto_),
-                           tls.isEmpty() ? QString() : QStringLiteral(": ") + tls, detalle);
+        const QString descripcion = sinServidor
+            ? QStringLiteral("No se puede llegar al servidor %1:%2: no responde, no existe o no acepta conexiones %3")
+                  .arg(servidor_, QString::number(puerto_), detalle)
+            : QStringLiteral("No se puede conectar con la base de datos \"%1\" del servidor %2:%3%4 %5")
+                  .arg(baseDeDatos_, servidor_, QString::number(puerto_),
+                       tls.isEmpty() ? QString() : QStringLiteral(": ") + tls, detalle);
         throw FalloProveedor(Error{error.SQLState, error.Number, descripcion, 0, error.Source});
     }
     preparaConexion([&] {
         ejecutaSimple(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
         const QByteArray zona = QTimeZone::systemTimeZoneId();
         if (!zona.isEmpty() && QTimeZone(zona).isValid())
-            ejecutaSimple(QStringLiteral("SET TIME ZONE '%1'").arg(QString::fromLatin1(zona).replace(u'\'', QLatin1String("''"))));
+            ejecutaSimple(QStringLiteral("SET TIME ZONE '%1'")
+                              .arg(QString::fromLatin1(zona).replace(u'\'', QLatin1String("''"))));
         ejecutaSimple(DefinicionesFuncionesSuite());
         // The driver reports only the first result of a batch, and a failing statement undoes the
         // whole batch: make sure its functions are there.
         QSqlQuery funciones(base_);
-        if (!funciones.exec(QStringLiteral("SELECT to_regprocedure('pg_temp.kq_len(text)') IS NOT NULL")) || !funciones.next()
-            || !funciones.value(0).toBool())
+        if (!funciones.exec(QStringLiteral("SELECT to_regprocedure('pg_temp.kq_len(text)') IS NOT NULL"))
+            || !funciones.next() || !funciones.value(0).toBool())
             fallaPropia(QStringLiteral("No se pudieron crear en la sesión las funciones del dialecto de la suite."),
                         NumeroError::Fallo, QString());
         // A server without ICU, or older than nondeterministic collations, orders through citext.
@@ -169,8 +169,10 @@ Resultado ProveedorPostgres::esquema(int tipo, const QVariantList& restricciones
 {
     compruebaAbierta();
     switch (tipo) {
-    case adSchemaTables: return EsquemaPostgres::tablas(base_, restricciones);
-    case adSchemaColumns: return EsquemaPostgres::columnas(base_, restricciones);
+    case adSchemaTables:
+        return EsquemaPostgres::tablas(base_, restricciones);
+    case adSchemaColumns:
+        return EsquemaPostgres::columnas(base_, restricciones);
     default:
         fallaPropia(QStringLiteral("El servidor no ofrece el esquema %1.").arg(tipo));
     }
@@ -196,7 +198,8 @@ QVariant ProveedorPostgres::valorEscrito(const QVariant& valor, const QString&) 
     return valor;
 }
 
-QString ProveedorPostgres::condicionOriginal(const QString& citada, const QVariant& original, QVariantList& valores) const
+QString ProveedorPostgres::condicionOriginal(const QString& citada, const QVariant& original,
+                                             QVariantList& valores) const
 {
     valores.append(valorEscrito(original, citada));
     return citada + QStringLiteral(" IS NOT DISTINCT FROM ?");
@@ -241,13 +244,24 @@ Columna ProveedorPostgres::columnaLeida(const QSqlField& campo, int masLargo) co
 {
     Columna columna{campo.name(), LectorFilasQtSql::TipoDeCampo(campo), 0};
     switch (columna.tipo) {
-    case adVarWChar: columna.tamanoDefinido = campo.length() > 0 ? campo.length() : std::max(masLargo, 255); break;
-    case adInteger: columna.tamanoDefinido = 4; break;
+    case adVarWChar:
+        columna.tamanoDefinido = campo.length() > 0 ? campo.length() : std::max(masLargo, 255);
+        break;
+    case adInteger:
+        columna.tamanoDefinido = 4;
+        break;
     case adDouble:
-    case adBigInt: columna.tamanoDefinido = 8; break;
-    case adDBTimeStamp: columna.tamanoDefinido = 16; break;
-    case adBoolean: columna.tamanoDefinido = 2; break;
-    default: break;
+    case adBigInt:
+        columna.tamanoDefinido = 8;
+        break;
+    case adDBTimeStamp:
+        columna.tamanoDefinido = 16;
+        break;
+    case adBoolean:
+        columna.tamanoDefinido = 2;
+        break;
+    default:
+        break;
     }
     return columna;
 }
@@ -262,7 +276,8 @@ void ProveedorPostgres::falla(const QSqlError& error) const
     // Qt's driver hands its libpq connection over under the name of libpq's struct.
     const QVariant manejador = base_.driver() ? base_.driver()->handle() : QVariant();
     const QByteArray tipo = manejador.typeName();
-    PGconn* enlace = tipo == "pg_conn*" || tipo == "PGconn*" ? *static_cast<PGconn* const*>(manejador.constData()) : nullptr;
+    PGconn* enlace
+        = tipo == "pg_conn*" || tipo == "PGconn*" ? *static_cast<PGconn* const*>(manejador.constData()) : nullptr;
     LanzaFalloPostgres(error, enlace == nullptr || PQstatus(enlace) == CONNECTION_BAD ? Enlace::Caido : Enlace::Vivo);
 }
 

@@ -27,7 +27,8 @@ QString OpcionesTls(const CadenaConexion& cadena)
 
 QString DescripcionFalloTls(const QString& mensaje)
 {
-    static const QRegularExpression otroNombre(QStringLiteral("server certificate for \"([^\"]*)\"(?: \\(and \\d+ other names?\\))? does not match host name \"([^\"]*)\""));
+    static const QRegularExpression otroNombre(QStringLiteral(
+        "server certificate for \"([^\"]*)\"(?: \\(and \\d+ other names?\\))? does not match host name \"([^\"]*)\""));
     if (const auto nombre = otroNombre.match(mensaje); nombre.hasMatch())
         return QStringLiteral("el certificado del servidor es de \"%1\", no de \"%2\"; la conexión cifrada se rechaza")
             .arg(nombre.captured(1), nombre.captured(2));

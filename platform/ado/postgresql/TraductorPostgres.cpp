@@ -33,21 +33,25 @@ dialecto::RasgosDialecto rasgosPostgres(bool ordenIcu)
     r.sinBlancosFinales = QStringLiteral("rtrim");
     // One function per kind of result, as a PostgreSQL function has one result type.
     const std::pair<const char*, const char*> conversiones[] = {
-        {"int", "entero"},    {"integer", "entero"},  {"smallint", "entero"},  {"tinyint", "entero"},
-        {"bit", "entero"},    {"bigint", "largo"},    {"float", "real"},       {"real", "real"},       {"double", "real"},
-        {"decimal", "decimal"}, {"numeric", "decimal"}, {"money", "decimal"},  {"smallmoney", "decimal"},
-        {"varchar", "texto"}, {"nvarchar", "texto"},  {"char", "texto"},       {"nchar", "texto"},
-        {"text", "texto"},    {"ntext", "texto"},     {"sysname", "texto"},    {"datetime", "fecha"},
-        {"smalldatetime", "fecha"}, {"datetime2", "fecha"}, {"date", "dia"},   {"time", "hora"},
-        {"", "otro"},
+        {"int", "entero"},          {"integer", "entero"},  {"smallint", "entero"},
+        {"tinyint", "entero"},      {"bit", "entero"},      {"bigint", "largo"},
+        {"float", "real"},          {"real", "real"},       {"double", "real"},
+        {"decimal", "decimal"},     {"numeric", "decimal"}, {"money", "decimal"},
+        {"smallmoney", "decimal"},  {"varchar", "texto"},   {"nvarchar", "texto"},
+        {"char", "texto"},          {"nchar", "texto"},     {"text", "texto"},
+        {"ntext", "texto"},         {"sysname", "texto"},   {"datetime", "fecha"},
+        {"smalldatetime", "fecha"}, {"datetime2", "fecha"}, {"date", "dia"},
+        {"time", "hora"},           {"", "otro"},
     };
     for (const auto& [tipo, funcion] : conversiones)
-        r.conversiones.append({QString::fromLatin1(tipo), QStringLiteral("pg_temp.kq_a_") + QString::fromLatin1(funcion)});
+        r.conversiones.append(
+            {QString::fromLatin1(tipo), QStringLiteral("pg_temp.kq_a_") + QString::fromLatin1(funcion)});
     // The server's functions DefinicionesFuncionesSuite creates; LEFT, RIGHT and SUBSTRING are
     // PostgreSQL's own, with the same results.
     for (const char* funcion : {"REPLICATE", "SPACE", "CHAR", "ASCII", "STR", "ISNUMERIC", "YEAR", "MONTH", "DAY",
                                 "DATEADD", "DATEDIFF", "DATEPART", "DATENAME", "ROUND"})
-        r.funciones.append({QString::fromLatin1(funcion), QStringLiteral("pg_temp.kq_") + QString::fromLatin1(funcion).toLower()});
+        r.funciones.append(
+            {QString::fromLatin1(funcion), QStringLiteral("pg_temp.kq_") + QString::fromLatin1(funcion).toLower()});
     return r;
 }
 
@@ -78,7 +82,8 @@ std::optional<Llamada> desarma(const QString& sentencia)
                 || tokens[k].tipo == Tipo::NombreComillas);
     };
     if (tokens.isEmpty() || tokens[0].tipo != Tipo::Palabra
-        || (texto(0).compare(u"EXEC", Qt::CaseInsensitive) != 0 && texto(0).compare(u"EXECUTE", Qt::CaseInsensitive) != 0))
+        || (texto(0).compare(u"EXEC", Qt::CaseInsensitive) != 0
+            && texto(0).compare(u"EXECUTE", Qt::CaseInsensitive) != 0))
         return std::nullopt;
     qsizetype k = 1;
     if (!esNombre(k))

@@ -7,12 +7,11 @@
 #include <QString>
 #include <QTimeZone>
 
-#include <sqlite3.h>
-
 #include <cfloat>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
+#include <sqlite3.h>
 
 namespace ado::sqlite::argumentos {
 

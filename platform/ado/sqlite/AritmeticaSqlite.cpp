@@ -31,7 +31,8 @@ void divide(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     const sqlite3_int64 a = sqlite3_value_int64(argv[0]);
     const sqlite3_int64 b = sqlite3_value_int64(argv[1]);
     if (a == std::numeric_limits<sqlite3_int64>::min() && b == -1)
-        return daError(ctx, QStringLiteral("Error de desbordamiento aritmético al convertir expression al tipo de datos bigint."));
+        return daError(
+            ctx, QStringLiteral("Error de desbordamiento aritmético al convertir expression al tipo de datos bigint."));
     sqlite3_result_int64(ctx, operacion == Operacion::Resto ? a % b : a / b);
 }
 

@@ -9,7 +9,7 @@ void CacheSentenciasSqlite::Finaliza::operator()(sqlite3_stmt* sentencia) const
     sqlite3_finalize(sentencia);
 }
 
-CacheSentenciasSqlite::CacheSentenciasSqlite(int capacidad) : capacidad_(capacidad < 1 ? 1 : capacidad) {}
+CacheSentenciasSqlite::CacheSentenciasSqlite(int capacidad) : capacidad_(capacidad < 1 ? 1 : capacidad) { }
 
 CacheSentenciasSqlite::~CacheSentenciasSqlite() = default;
 

@@ -36,7 +36,8 @@ EsquemaSqlite EsquemaSqlite::lee(const QSqlDatabase& base)
             LanzaFallo(info.lastError());
         }
         while (info.next()) {
-            const ColumnaDeclarada columna{info.value(1).toString(), info.value(2).toString(), info.value(3).toInt() == 0};
+            const ColumnaDeclarada columna{info.value(1).toString(), info.value(2).toString(),
+                                           info.value(3).toInt() == 0};
             tabla.columnas.append(columna);
             const QString clave = columna.nombre.toUpper();
             esquema.dialecto_.declara(tabla.nombre, columna.nombre, dialecto::TipoDeNombre(columna.declarado));
@@ -94,7 +95,7 @@ Resultado EsquemaSqlite::columnas(const QVariantList& restricciones, const QStri
             else if (tipo.tipo == adLongVarWChar)
                 longitud = FilasEsquema::kTextoSinLimite;
             filas.agregaColumna(catalogo, QStringLiteral("dbo"), t.nombre, c.nombre, static_cast<int>(i + 1),
-                                 tipo.tipo == adEmpty ? int(adVariant) : tipo.tipo, longitud, c.admiteNulos);
+                                tipo.tipo == adEmpty ? int(adVariant) : tipo.tipo, longitud, c.admiteNulos);
         }
     }
     return std::move(filas).resultado();

@@ -52,7 +52,19 @@ bool soloCifras(QStringView t)
 }
 
 enum class Parte {
-    Anio, Trimestre, Mes, DiaAnio, Dia, Semana, SemanaIso, DiaSemana, Hora, Minuto, Segundo, Milisegundo, Microsegundo,
+    Anio,
+    Trimestre,
+    Mes,
+    DiaAnio,
+    Dia,
+    Semana,
+    SemanaIso,
+    DiaSemana,
+    Hora,
+    Minuto,
+    Segundo,
+    Milisegundo,
+    Microsegundo,
     Nanosegundo
 };
 
@@ -85,8 +97,8 @@ std::optional<Parte> parte(const QString& nombre)
     return std::nullopt;
 }
 
-const QString kFechaIlegible =
-    QStringLiteral("Error de conversión al convertir una fecha u hora a partir de una cadena de caracteres.");
+const QString kFechaIlegible
+    = QStringLiteral("Error de conversión al convertir una fecha u hora a partir de una cadena de caracteres.");
 
 // The part and the dates of a call, or false after giving NULL or the error.
 bool lee(sqlite3_context* ctx, int argc, sqlite3_value** argv, int primeraFecha, Parte* p, QDateTime* fechas)
@@ -118,25 +130,39 @@ int parteDe(Parte p, const QDateTime& f)
 {
     const QDate d = f.date();
     switch (p) {
-    case Parte::Anio: return d.year();
-    case Parte::Trimestre: return (d.month() - 1) / 3 + 1;
-    case Parte::Mes: return d.month();
-    case Parte::DiaAnio: return d.dayOfYear();
-    case Parte::Dia: return d.day();
-    case Parte::Semana: return (d.dayOfYear() - 1 + QDate(d.year(), 1, 1).dayOfWeek() - 1) / 7 + 1;
-    case Parte::SemanaIso: return d.weekNumber();
-    case Parte::DiaSemana: return d.dayOfWeek();
-    case Parte::Hora: return f.time().hour();
-    case Parte::Minuto: return f.time().minute();
-    case Parte::Segundo: return f.time().second();
-    case Parte::Milisegundo: return f.time().msec();
-    case Parte::Microsegundo: return f.time().msec() * 1000;
-    case Parte::Nanosegundo: return f.time().msec() * 1000000;
+    case Parte::Anio:
+        return d.year();
+    case Parte::Trimestre:
+        return (d.month() - 1) / 3 + 1;
+    case Parte::Mes:
+        return d.month();
+    case Parte::DiaAnio:
+        return d.dayOfYear();
+    case Parte::Dia:
+        return d.day();
+    case Parte::Semana:
+        return (d.dayOfYear() - 1 + QDate(d.year(), 1, 1).dayOfWeek() - 1) / 7 + 1;
+    case Parte::SemanaIso:
+        return d.weekNumber();
+    case Parte::DiaSemana:
+        return d.dayOfWeek();
+    case Parte::Hora:
+        return f.time().hour();
+    case Parte::Minuto:
+        return f.time().minute();
+    case Parte::Segundo:
+        return f.time().second();
+    case Parte::Milisegundo:
+        return f.time().msec();
+    case Parte::Microsegundo:
+        return f.time().msec() * 1000;
+    case Parte::Nanosegundo:
+        return f.time().msec() * 1000000;
     }
     return 0;
 }
 
-template<Parte P>
+template <Parte P>
 void parteFija(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     QDateTime f;
@@ -162,8 +188,8 @@ QString parteNoAdmitida(sqlite3_value* parte, const char* funcion)
 // DATENAME: Spanish month and weekday names in lower case, the number of any other part as text.
 void nombreParte(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
-    static const char* const kMeses[] = {"enero", "febrero", "marzo", "abril", "mayo", "junio", "julio",
-                                         "agosto", "septiembre", "octubre", "noviembre", "diciembre"};
+    static const char* const kMeses[] = {"enero", "febrero", "marzo",      "abril",   "mayo",      "junio",
+                                         "julio", "agosto",  "septiembre", "octubre", "noviembre", "diciembre"};
     static const char* const kDias[] = {"lunes", "martes", "miércoles", "jueves", "viernes", "sábado", "domingo"};
     Parte p{};
     QDateTime f;
@@ -191,20 +217,39 @@ void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     const qint64 n = sqlite3_value_int64(argv[1]);
     QDateTime r;
     switch (p) {
-    case Parte::Anio: r = f[0].addYears(int(n)); break;
-    case Parte::Trimestre: r = f[0].addMonths(int(n * 3)); break;
-    case Parte::Mes: r = f[0].addMonths(int(n)); break;
+    case Parte::Anio:
+        r = f[0].addYears(int(n));
+        break;
+    case Parte::Trimestre:
+        r = f[0].addMonths(int(n * 3));
+        break;
+    case Parte::Mes:
+        r = f[0].addMonths(int(n));
+        break;
     case Parte::DiaAnio:
     case Parte::Dia:
-    case Parte::DiaSemana: r = f[0].addDays(n); break;
-    case Parte::Semana: r = f[0].addDays(n * 7); break;
-    case Parte::Hora: r = f[0].addSecs(n * 3600); break;
-    case Parte::Minuto: r = f[0].addSecs(n * 60); break;
-    case Parte::Segundo: r = f[0].addSecs(n); break;
-    case Parte::Milisegundo: r = f[0].addMSecs(n); break;
+    case Parte::DiaSemana:
+        r = f[0].addDays(n);
+        break;
+    case Parte::Semana:
+        r = f[0].addDays(n * 7);
+        break;
+    case Parte::Hora:
+        r = f[0].addSecs(n * 3600);
+        break;
+    case Parte::Minuto:
+        r = f[0].addSecs(n * 60);
+        break;
+    case Parte::Segundo:
+        r = f[0].addSecs(n);
+        break;
+    case Parte::Milisegundo:
+        r = f[0].addMSecs(n);
+        break;
     case Parte::SemanaIso:
     case Parte::Microsegundo:
-    case Parte::Nanosegundo: return daError(ctx, parteNoAdmitida(argv[0], "dateadd"));
+    case Parte::Nanosegundo:
+        return daError(ctx, parteNoAdmitida(argv[0], "dateadd"));
     }
     // A time alone stays a time, the day left behind.
     daTexto(ctx, esHoraSola(texto(argv[2])) ? textoHora(r) : textoFecha(r));
@@ -225,20 +270,43 @@ void diferencia(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     const QDate b = f[1].date();
     qint64 r = 0;
     switch (p) {
-    case Parte::Anio: r = b.year() - a.year(); break;
-    case Parte::Trimestre: r = (b.year() * 4 + (b.month() - 1) / 3) - (a.year() * 4 + (a.month() - 1) / 3); break;
-    case Parte::Mes: r = (b.year() * 12 + b.month()) - (a.year() * 12 + a.month()); break;
+    case Parte::Anio:
+        r = b.year() - a.year();
+        break;
+    case Parte::Trimestre:
+        r = (b.year() * 4 + (b.month() - 1) / 3) - (a.year() * 4 + (a.month() - 1) / 3);
+        break;
+    case Parte::Mes:
+        r = (b.year() * 12 + b.month()) - (a.year() * 12 + a.month());
+        break;
     case Parte::DiaAnio:
     case Parte::Dia:
-    case Parte::DiaSemana: r = a.daysTo(b); break;
-    case Parte::Semana: r = (b.toJulianDay() + 1) / 7 - (a.toJulianDay() + 1) / 7; break;
-    case Parte::Hora: r = milisegundos(f[1]) / 3600000 - milisegundos(f[0]) / 3600000; break;
-    case Parte::Minuto: r = milisegundos(f[1]) / 60000 - milisegundos(f[0]) / 60000; break;
-    case Parte::Segundo: r = milisegundos(f[1]) / 1000 - milisegundos(f[0]) / 1000; break;
-    case Parte::Milisegundo: r = milisegundos(f[1]) - milisegundos(f[0]); break;
-    case Parte::Microsegundo: r = (milisegundos(f[1]) - milisegundos(f[0])) * 1000; break;
-    case Parte::Nanosegundo: r = (milisegundos(f[1]) - milisegundos(f[0])) * 1000000; break;
-    case Parte::SemanaIso: return daError(ctx, parteNoAdmitida(argv[0], "datediff"));
+    case Parte::DiaSemana:
+        r = a.daysTo(b);
+        break;
+    case Parte::Semana:
+        r = (b.toJulianDay() + 1) / 7 - (a.toJulianDay() + 1) / 7;
+        break;
+    case Parte::Hora:
+        r = milisegundos(f[1]) / 3600000 - milisegundos(f[0]) / 3600000;
+        break;
+    case Parte::Minuto:
+        r = milisegundos(f[1]) / 60000 - milisegundos(f[0]) / 60000;
+        break;
+    case Parte::Segundo:
+        r = milisegundos(f[1]) / 1000 - milisegundos(f[0]) / 1000;
+        break;
+    case Parte::Milisegundo:
+        r = milisegundos(f[1]) - milisegundos(f[0]);
+        break;
+    case Parte::Microsegundo:
+        r = (milisegundos(f[1]) - milisegundos(f[0])) * 1000;
+        break;
+    case Parte::Nanosegundo:
+        r = (milisegundos(f[1]) - milisegundos(f[0])) * 1000000;
+        break;
+    case Parte::SemanaIso:
+        return daError(ctx, parteNoAdmitida(argv[0], "datediff"));
     }
     sqlite3_result_int64(ctx, r);
 }
@@ -274,7 +342,8 @@ bool es(const QString& nombre, std::initializer_list<const char*> nombres)
 
 QString errorConversion(const QString& valor, const QString& tipo)
 {
-    return QStringLiteral("Error de conversión al convertir el valor varchar '%1' al tipo de datos %2.").arg(valor, tipo);
+    return QStringLiteral("Error de conversión al convertir el valor varchar '%1' al tipo de datos %2.")
+        .arg(valor, tipo);
 }
 
 // A date without its time, as CAST(x AS date) gives it: "2017-08-25".
@@ -288,20 +357,31 @@ std::optional<QString> conEstilo(const QDateTime& f, int estilo)
 {
     switch (estilo) {
     case 0:
-    case 100: return textoFecha(f);
-    case 3: return f.toString(QStringLiteral("dd/MM/yy"));
-    case 103: return f.toString(QStringLiteral("dd/MM/yyyy"));
-    case 4: return f.toString(QStringLiteral("dd.MM.yy"));
-    case 104: return f.toString(QStringLiteral("dd.MM.yyyy"));
+    case 100:
+        return textoFecha(f);
+    case 3:
+        return f.toString(QStringLiteral("dd/MM/yy"));
+    case 103:
+        return f.toString(QStringLiteral("dd/MM/yyyy"));
+    case 4:
+        return f.toString(QStringLiteral("dd.MM.yy"));
+    case 104:
+        return f.toString(QStringLiteral("dd.MM.yyyy"));
     case 8:
-    case 108: return f.toString(QStringLiteral("HH:mm:ss"));
-    case 12: return f.toString(QStringLiteral("yyMMdd"));
-    case 112: return f.toString(QStringLiteral("yyyyMMdd"));
+    case 108:
+        return f.toString(QStringLiteral("HH:mm:ss"));
+    case 12:
+        return f.toString(QStringLiteral("yyMMdd"));
+    case 112:
+        return f.toString(QStringLiteral("yyyyMMdd"));
     case 20:
-    case 120: return f.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    case 120:
+        return f.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     case 21:
-    case 121: return f.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-    default: return std::nullopt;
+    case 121:
+        return f.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    default:
+        return std::nullopt;
     }
 }
 
@@ -321,8 +401,9 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
     const QString t = texto(v);
     if (es(tipo.nombre, {"int", "integer", "bigint", "smallint", "tinyint", "bit"})) {
         bool ok = numero;
-        qlonglong n = sqlite3_value_type(v) == SQLITE_INTEGER ? sqlite3_value_int64(v)
-                                                              : static_cast<qlonglong>(std::trunc(sqlite3_value_double(v)));
+        qlonglong n = sqlite3_value_type(v) == SQLITE_INTEGER
+            ? sqlite3_value_int64(v)
+            : static_cast<qlonglong>(std::trunc(sqlite3_value_double(v)));
         if (!numero)
             n = t.trimmed().toLongLong(&ok);
         if (!ok)
@@ -338,8 +419,10 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
             : tipo.nombre == QLatin1String("bigint")                     ? std::numeric_limits<qlonglong>::max()
                                                                          : std::numeric_limits<int32_t>::max();
         if (n < minimo || n > maximo)
-            return daError(ctx, QStringLiteral("Error de desbordamiento aritmético al convertir expression al tipo de datos %1.")
-                                    .arg(tipo.nombre));
+            return daError(
+                ctx,
+                QStringLiteral("Error de desbordamiento aritmético al convertir expression al tipo de datos %1.")
+                    .arg(tipo.nombre));
         return sqlite3_result_int64(ctx, n);
     }
     if (es(tipo.nombre, {"float", "real", "decimal", "numeric", "money", "smallmoney"})) {
@@ -361,7 +444,8 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
         if (estilo && !numero && (esFechaAlmacenada(t) || esDiaSolo(t))) {
             const auto conFormato = conEstilo(*fecha(v), *estilo);
             if (!conFormato)
-                return daError(ctx, QStringLiteral("El estilo %1 no se admite al convertir una fecha en texto.").arg(*estilo));
+                return daError(
+                    ctx, QStringLiteral("El estilo %1 no se admite al convertir una fecha en texto.").arg(*estilo));
             r = *conFormato;
         }
         const bool largo = !tipo.maximo && !es(tipo.nombre, {"text", "ntext"});
@@ -374,7 +458,8 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
     }
     if (es(tipo.nombre, {"datetime", "smalldatetime", "datetime2", "date", "time"})) {
         if (estilo && !numero && !esFechaAlmacenada(t) && !estiloDiaPrimero(*estilo))
-            return daError(ctx, QStringLiteral("El estilo %1 no se admite al convertir un texto en fecha.").arg(*estilo));
+            return daError(ctx,
+                           QStringLiteral("El estilo %1 no se admite al convertir un texto en fecha.").arg(*estilo));
         auto f = fecha(v);
         if (!f)
             return daError(ctx, kFechaIlegible);
@@ -396,7 +481,8 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
 void convert(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     const bool hayEstilo = argc > 2 && sqlite3_value_type(argv[2]) != SQLITE_NULL;
-    convierte(ctx, texto(argv[1]), argv[0], hayEstilo ? std::optional<int>(int(sqlite3_value_int64(argv[2]))) : std::nullopt);
+    convierte(ctx, texto(argv[1]), argv[0],
+              hayEstilo ? std::optional<int>(int(sqlite3_value_int64(argv[2]))) : std::nullopt);
 }
 
 } // namespace
@@ -405,13 +491,18 @@ void RegistraFuncionesFecha(sqlite3* conexion)
 {
     if (!conexion)
         return;
-    registra(conexion, {
-        {"KQ_YEAR", 1, parteFija<Parte::Anio>}, {"KQ_MONTH", 1, parteFija<Parte::Mes>},
-        {"KQ_DAY", 1, parteFija<Parte::Dia>},   {"KQ_DATEPART", 2, partePedida},
-        {"KQ_DATEADD", 3, suma},                {"KQ_DATEDIFF", 3, diferencia},
-        {"KQ_CONVERT", 2, convert},             {"KQ_CONVERT", 3, convert},
-        {"KQ_DATENAME", 2, nombreParte},
-    });
+    registra(conexion,
+             {
+                 {"KQ_YEAR", 1, parteFija<Parte::Anio>},
+                 {"KQ_MONTH", 1, parteFija<Parte::Mes>},
+                 {"KQ_DAY", 1, parteFija<Parte::Dia>},
+                 {"KQ_DATEPART", 2, partePedida},
+                 {"KQ_DATEADD", 3, suma},
+                 {"KQ_DATEDIFF", 3, diferencia},
+                 {"KQ_CONVERT", 2, convert},
+                 {"KQ_CONVERT", 3, convert},
+                 {"KQ_DATENAME", 2, nombreParte},
+             });
 }
 
 } // namespace ado::sqlite

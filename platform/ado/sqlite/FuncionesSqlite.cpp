@@ -31,8 +31,7 @@ bool algunNulo(int argc, sqlite3_value** argv)
 
 int comparaCi(void*, int largoA, const void* a, int largoB, const void* b)
 {
-    return ComparaPlegado(static_cast<const unsigned char*>(a), largoA,
-                          static_cast<const unsigned char*>(b), largoB);
+    return ComparaPlegado(static_cast<const unsigned char*>(a), largoA, static_cast<const unsigned char*>(b), largoB);
 }
 
 void largo(sqlite3_context* ctx, int argc, sqlite3_value** argv)
@@ -76,10 +75,10 @@ void ahora(sqlite3_context* ctx, int, sqlite3_value**)
 {
     // Whole seconds, as the office server's clock gives them.
     const QDateTime momento = Reloj::ahora();
-    const QByteArray texto =
-        dialecto::FechaAlmacenada(QDateTime(momento.date(), QTime(momento.time().hour(), momento.time().minute(),
-                                                                  momento.time().second())))
-            .toUtf8();
+    const QByteArray texto
+        = dialecto::FechaAlmacenada(
+              QDateTime(momento.date(), QTime(momento.time().hour(), momento.time().minute(), momento.time().second())))
+              .toUtf8();
     sqlite3_result_text(ctx, texto.constData(), static_cast<int>(texto.size()), SQLITE_TRANSIENT);
 }
 
@@ -111,9 +110,10 @@ void parecido(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         const unsigned char* e = textoDe(argv[2], bytes);
         const std::u32string leido = codigos(e, bytes);
         if (leido.size() != 1) {
-            const QByteArray mensaje = QStringLiteral("Se ha especificado el carácter de escape no válido \"%1\" en un predicado LIKE.")
-                                           .arg(QString::fromUtf8(reinterpret_cast<const char*>(e), bytes))
-                                           .toUtf8();
+            const QByteArray mensaje
+                = QStringLiteral("Se ha especificado el carácter de escape no válido \"%1\" en un predicado LIKE.")
+                      .arg(QString::fromUtf8(reinterpret_cast<const char*>(e), bytes))
+                      .toUtf8();
             sqlite3_result_error(ctx, mensaje.constData(), static_cast<int>(mensaje.size()));
             return;
         }
@@ -135,7 +135,7 @@ void parecido(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     sqlite3_result_int(ctx, casa ? 1 : 0);
 }
 
-template<char32_t (*Cambia)(char32_t)>
+template <char32_t (*Cambia)(char32_t)>
 void cambiaCaja(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     if (algunNulo(argc, argv)) {
@@ -172,17 +172,13 @@ void RegistraFuncionesDialecto(sqlite3* conexion)
     sqlite3_create_collation_v2(conexion, "KQ_CI", SQLITE_UTF8, nullptr, comparaCi, nullptr);
     sqlite3_create_function_v2(conexion, "KQ_LEN", 1, fija, nullptr, largo, nullptr, nullptr, nullptr);
     for (int argumentos : {2, 3}) {
-        sqlite3_create_function_v2(conexion, "KQ_CHARINDEX", argumentos, fija, nullptr, posicion,
-                                   nullptr, nullptr, nullptr);
-        sqlite3_create_function_v2(conexion, "like", argumentos, fija, nullptr, parecido, nullptr,
-                                   nullptr, nullptr);
+        sqlite3_create_function_v2(conexion, "KQ_CHARINDEX", argumentos, fija, nullptr, posicion, nullptr, nullptr,
+                                   nullptr);
+        sqlite3_create_function_v2(conexion, "like", argumentos, fija, nullptr, parecido, nullptr, nullptr, nullptr);
     }
-    sqlite3_create_function_v2(conexion, "KQ_GETDATE", 0, SQLITE_UTF8, nullptr, ahora, nullptr,
-                               nullptr, nullptr);
-    sqlite3_create_function_v2(conexion, "upper", 1, fija, nullptr, cambiaCaja<mayuscula>, nullptr,
-                               nullptr, nullptr);
-    sqlite3_create_function_v2(conexion, "lower", 1, fija, nullptr, cambiaCaja<minuscula>, nullptr,
-                               nullptr, nullptr);
+    sqlite3_create_function_v2(conexion, "KQ_GETDATE", 0, SQLITE_UTF8, nullptr, ahora, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(conexion, "upper", 1, fija, nullptr, cambiaCaja<mayuscula>, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(conexion, "lower", 1, fija, nullptr, cambiaCaja<minuscula>, nullptr, nullptr, nullptr);
     RegistraFuncionesTexto(conexion);
     RegistraFuncionesFecha(conexion);
 }

@@ -19,7 +19,8 @@ QString errorConversion(const QString& valor, const char* tipo)
 
 QString errorLargo(const char* funcion)
 {
-    return QStringLiteral("Se ha pasado un parámetro de longitud no válido a la función %1.").arg(QLatin1String(funcion));
+    return QStringLiteral("Se ha pasado un parámetro de longitud no válido a la función %1.")
+        .arg(QLatin1String(funcion));
 }
 
 std::optional<qlonglong> enteroDe(const QString& t)
@@ -79,7 +80,7 @@ void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 }
 
 // LEFT and RIGHT: the first or last n characters.
-template<bool Izquierda>
+template <bool Izquierda>
 void extremo(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     if (algunNulo(argc, argv))
@@ -165,7 +166,8 @@ void redondeo(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER) {
         if (decimales >= 0)
             return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
-        return sqlite3_result_int64(ctx, std::llround(redondea(double(sqlite3_value_int64(argv[0])), decimales, trunca)));
+        return sqlite3_result_int64(ctx,
+                                    std::llround(redondea(double(sqlite3_value_int64(argv[0])), decimales, trunca)));
     }
     const auto x = esNumero(argv[0]) ? std::optional<double>(sqlite3_value_double(argv[0])) : realDe(texto(argv[0]));
     if (!x)
@@ -249,13 +251,23 @@ void RegistraFuncionesTexto(sqlite3* conexion)
 {
     if (!conexion)
         return;
-    registra(conexion, {
-        {"KQ_SUMA", 2, suma},          {"KQ_LEFT", 2, extremo<true>},    {"KQ_RIGHT", 2, extremo<false>},
-        {"KQ_SUBSTRING", 3, subcadena}, {"KQ_REPLICATE", 2, replica}, {"KQ_SPACE", 1, espacios},
-        {"KQ_CHAR", 1, caracter},      {"KQ_ASCII", 1, codigo},      {"KQ_ISNUMERIC", 1, esNumerico},
-        {"KQ_ROUND", 2, redondeo},     {"KQ_ROUND", 3, redondeo},    {"KQ_STR", 1, cadenaNumero},
-        {"KQ_STR", 2, cadenaNumero},   {"KQ_STR", 3, cadenaNumero},
-    });
+    registra(conexion,
+             {
+                 {"KQ_SUMA", 2, suma},
+                 {"KQ_LEFT", 2, extremo<true>},
+                 {"KQ_RIGHT", 2, extremo<false>},
+                 {"KQ_SUBSTRING", 3, subcadena},
+                 {"KQ_REPLICATE", 2, replica},
+                 {"KQ_SPACE", 1, espacios},
+                 {"KQ_CHAR", 1, caracter},
+                 {"KQ_ASCII", 1, codigo},
+                 {"KQ_ISNUMERIC", 1, esNumerico},
+                 {"KQ_ROUND", 2, redondeo},
+                 {"KQ_ROUND", 3, redondeo},
+                 {"KQ_STR", 1, cadenaNumero},
+                 {"KQ_STR", 2, cadenaNumero},
+                 {"KQ_STR", 3, cadenaNumero},
+             });
 }
 
 } // namespace ado::sqlite

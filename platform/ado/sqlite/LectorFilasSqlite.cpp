@@ -6,10 +6,9 @@
 
 #include <QSet>
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <optional>
+#include <sqlite3.h>
 
 namespace ado::sqlite {
 namespace {
@@ -26,11 +25,16 @@ TipoAdo tipoDeValores(const std::vector<QVariantList>& filas, qsizetype columna)
         if (v.isNull())
             continue;
         switch (v.typeId()) {
-        case QMetaType::Int: return {adInteger, 4};
-        case QMetaType::LongLong: return {adBigInt, 8};
-        case QMetaType::Double: return {adDouble, 8};
-        case QMetaType::QDateTime: return {adDBTimeStamp, 16};
-        case QMetaType::QByteArray: return {adLongVarBinary, 0};
+        case QMetaType::Int:
+            return {adInteger, 4};
+        case QMetaType::LongLong:
+            return {adBigInt, 8};
+        case QMetaType::Double:
+            return {adDouble, 8};
+        case QMetaType::QDateTime:
+            return {adDBTimeStamp, 16};
+        case QMetaType::QByteArray:
+            return {adLongVarBinary, 0};
         default:
             hayTexto = true;
             longitud = std::max(longitud, static_cast<int>(v.toString().size()));
@@ -63,7 +67,7 @@ QSet<QString> agregadosDeFecha(const EsquemaSqlite& esquema, QStringView sentenc
     };
     const auto esNombre = [&](qsizetype i) {
         return i < t.size()
-               && (t[i].tipo == Tipo::Palabra || t[i].tipo == Tipo::NombreCorchetes || t[i].tipo == Tipo::NombreComillas);
+            && (t[i].tipo == Tipo::Palabra || t[i].tipo == Tipo::NombreCorchetes || t[i].tipo == Tipo::NombreComillas);
     };
     QSet<QString> nombres;
     for (qsizetype i = 0; i + 5 < t.size(); ++i) {

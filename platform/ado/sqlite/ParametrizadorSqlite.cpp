@@ -17,19 +17,22 @@ using Tipo = TokenSql::Tipo;
 // What may stand right before a literal that is a value (and not a name written in quotes).
 const char16_t kSimbolosValor[] = u"(,=<>+-*/%&|~";
 const QLatin1String kSimbolosDoblesValor[] = {
-    QLatin1String("=="), QLatin1String("<>"), QLatin1String("!="), QLatin1String("<="), QLatin1String(">="),
-    QLatin1String("||"),
+    QLatin1String("=="), QLatin1String("<>"), QLatin1String("!="),
+    QLatin1String("<="), QLatin1String(">="), QLatin1String("||"),
 };
 const QLatin1String kPalabrasValor[] = {
-    QLatin1String("AND"), QLatin1String("OR"), QLatin1String("NOT"), QLatin1String("IS"),
-    QLatin1String("LIKE"), QLatin1String("GLOB"), QLatin1String("REGEXP"), QLatin1String("MATCH"),
-    QLatin1String("ESCAPE"), QLatin1String("BETWEEN"), QLatin1String("CASE"), QLatin1String("WHEN"),
-    QLatin1String("THEN"), QLatin1String("ELSE"), QLatin1String("WHERE"), QLatin1String("LIMIT"),
+    QLatin1String("AND"),    QLatin1String("OR"),      QLatin1String("NOT"),    QLatin1String("IS"),
+    QLatin1String("LIKE"),   QLatin1String("GLOB"),    QLatin1String("REGEXP"), QLatin1String("MATCH"),
+    QLatin1String("ESCAPE"), QLatin1String("BETWEEN"), QLatin1String("CASE"),   QLatin1String("WHEN"),
+    QLatin1String("THEN"),   QLatin1String("ELSE"),    QLatin1String("WHERE"),  QLatin1String("LIMIT"),
     QLatin1String("OFFSET"),
 };
 // Words that make a statement unfit: its result could depend on the plan or on the literal itself.
 const QLatin1String kPalabrasVetadas[] = {
-    QLatin1String("SELECT"), QLatin1String("ORDER"), QLatin1String("GROUP"), QLatin1String("RETURNING"),
+    QLatin1String("SELECT"),
+    QLatin1String("ORDER"),
+    QLatin1String("GROUP"),
+    QLatin1String("RETURNING"),
 };
 
 enum class Literal { Valor, Texto, Rechazo };

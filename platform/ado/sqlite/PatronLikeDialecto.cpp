@@ -4,8 +4,7 @@
 
 namespace ado::sqlite {
 
-PatronLikeDialecto::PatronLikeDialecto(std::u32string_view patron, char32_t escape)
-    : patron_(patron), escape_(escape)
+PatronLikeDialecto::PatronLikeDialecto(std::u32string_view patron, char32_t escape) : patron_(patron), escape_(escape)
 {
     for (size_t i = 0; i < patron_.size(); ++i) {
         const char32_t c = patron_[i];

@@ -59,7 +59,8 @@ PesoLetra pesoCalculado(char32_t c)
     const QString partes = QChar::decomposition(c);
     if (QChar::decompositionTag(c) == QChar::Canonical && !partes.isEmpty() && partes[0].unicode() < 0x80
         && partes[0].isLetter())
-        return {pesoAscii(static_cast<unsigned char>(partes[0].unicode())), partes.size() > 1 ? partes[1].unicode() : 0u};
+        return {pesoAscii(static_cast<unsigned char>(partes[0].unicode())),
+                partes.size() > 1 ? partes[1].unicode() : 0u};
     return {kBaseOtras + c, 0};
 }
 
@@ -73,8 +74,9 @@ const std::array<PesoLetra, kFinTabla> kPesosPlegados = [] {
     std::array<PesoLetra, kFinTabla> pesos{};
     for (char32_t x = 0; x < kFinTabla; ++x) {
         const char32_t plegado = x < 0x80 ? x : pliegaCalculado(x);
-        pesos[x] = plegado < 0x80 ? PesoLetra{kPesosAscii[plegado], 0} : plegado < kFinTabla ? pesoCalculado(plegado)
-                                                                                            : PesoLetra{kBaseOtras + plegado, 0};
+        pesos[x] = plegado < 0x80 ? PesoLetra{kPesosAscii[plegado], 0}
+            : plegado < kFinTabla ? pesoCalculado(plegado)
+                                  : PesoLetra{kBaseOtras + plegado, 0};
     }
     return pesos;
 }();

@@ -1,13 +1,12 @@
 #include "platform/ado/sqlite/ProcedimientosSqlite.h"
 
-#include "platform/ado/dialect/TokenizadorSql.h"
-
 #include "platform/ado/Constantes.h"
 #include "platform/ado/FalloProveedor.h"
-#include "platform/ado/sqlite/ErroresSqlite.h"
-#include "platform/ado/dialect/FechasDialecto.h"
-#include "platform/ado/sqlite/LectorFilasSqlite.h"
 #include "platform/ado/dialect/ClaseSentencia.h"
+#include "platform/ado/dialect/FechasDialecto.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
+#include "platform/ado/sqlite/ErroresSqlite.h"
+#include "platform/ado/sqlite/LectorFilasSqlite.h"
 #include "platform/ado/sqlite/TiposSqlite.h"
 #include "platform/ado/sqlite/ValoresSqlite.h"
 
@@ -53,7 +52,8 @@ struct Piezas {
     [[nodiscard]] bool esNombre(qsizetype i) const
     {
         return i < lista.size() && !lista[i].abierto
-            && (lista[i].tipo == Tipo::Palabra || lista[i].tipo == Tipo::NombreCorchetes || lista[i].tipo == Tipo::NombreComillas);
+            && (lista[i].tipo == Tipo::Palabra || lista[i].tipo == Tipo::NombreCorchetes
+                || lista[i].tipo == Tipo::NombreComillas);
     }
     // A name without its brackets or quotes, the doubled closing character undone.
     [[nodiscard]] QString nombre(qsizetype i) const
@@ -103,7 +103,9 @@ bool leeValor(const Piezas& p, qsizetype& i, QVariant& valor)
 
 void leeLlamada(const QString& llamada, QString& nombre, QVariantList& argumentos)
 {
-    const auto invalida = [&] { errorDeComando(QStringLiteral("La llamada al procedimiento no es válida: %1").arg(llamada.trimmed())); };
+    const auto invalida = [&] {
+        errorDeComando(QStringLiteral("La llamada al procedimiento no es válida: %1").arg(llamada.trimmed()));
+    };
     const Piezas p(llamada);
     // EXEC or EXECUTE, then the name, owner-qualified or not.
     qsizetype i = 1;
@@ -208,14 +210,16 @@ QVariant convierte(const Parametro& p, const QVariant& valor)
     if (EsTipoFecha(p.tipo)) {
         const auto fecha = dialecto::TextoAlmacenado(texto);
         if (!fecha)
-            errorDeComando(QStringLiteral("El valor '%1' del parámetro @%2 no es una fecha válida.").arg(texto, p.nombre));
+            errorDeComando(
+                QStringLiteral("El valor '%1' del parámetro @%2 no es una fecha válida.").arg(texto, p.nombre));
         return *fecha;
     }
     if (EsTipoEntero(p.tipo) || esTipoReal(p.tipo)) {
         bool leido = false;
         const double numero = texto.trimmed().toDouble(&leido);
         if (!leido)
-            errorDeComando(QStringLiteral("El valor '%1' del parámetro @%2 no es un número válido.").arg(texto, p.nombre));
+            errorDeComando(
+                QStringLiteral("El valor '%1' del parámetro @%2 no es un número válido.").arg(texto, p.nombre));
         if (esTipoReal(p.tipo))
             return numero;
         return static_cast<qlonglong>(numero);
@@ -226,8 +230,9 @@ QVariant convierte(const Parametro& p, const QVariant& valor)
 // Fails the procedure with the connection's last error.
 [[noreturn]] void fallaSqlite(sqlite3* conexion)
 {
-    LanzaFallo(QSqlError(QStringLiteral("Error al ejecutar el procedimiento"), QString::fromUtf8(sqlite3_errmsg(conexion)),
-                         QSqlError::StatementError, QString::number(sqlite3_extended_errcode(conexion))));
+    LanzaFallo(QSqlError(QStringLiteral("Error al ejecutar el procedimiento"),
+                         QString::fromUtf8(sqlite3_errmsg(conexion)), QSqlError::StatementError,
+                         QString::number(sqlite3_extended_errcode(conexion))));
 }
 
 void vincula(sqlite3_stmt* sentencia, int indice, const QVariant& valor)
@@ -265,7 +270,8 @@ struct Restablece {
     }
 };
 
-const QString kBusca = QStringLiteral("SELECT PARAMETROS, CUERPO FROM KQ_PROCEDIMIENTOS WHERE NOMBRE = ? COLLATE NOCASE");
+const QString kBusca
+    = QStringLiteral("SELECT PARAMETROS, CUERPO FROM KQ_PROCEDIMIENTOS WHERE NOMBRE = ? COLLATE NOCASE");
 
 } // namespace
 
@@ -306,7 +312,8 @@ bool ProcedimientosSqlite::leeDefinicion(const QString& nombre, QString& declara
     return true;
 }
 
-ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& llamada, const EsquemaSqlite& esquemaInicial)
+ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& llamada,
+                                                              const EsquemaSqlite& esquemaInicial)
 {
     QString nombre;
     QVariantList argumentos;
@@ -344,7 +351,8 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
             if (!s) {
                 // Not cacheable: prepared here to report why, or skipped when it holds no statement.
                 const QByteArray utf8 = texto.toUtf8();
-                if (sqlite3_prepare_v2(conexion_, utf8.constData(), static_cast<int>(utf8.size()), &propia.s, nullptr) != SQLITE_OK)
+                if (sqlite3_prepare_v2(conexion_, utf8.constData(), static_cast<int>(utf8.size()), &propia.s, nullptr)
+                    != SQLITE_OK)
                     fallaSqlite(conexion_);
                 if (!propia.s)
                     continue;
@@ -355,7 +363,8 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
                 const QString marca = QString::fromUtf8(sqlite3_bind_parameter_name(s, i));
                 const auto it = valores.constFind(marca.mid(1).toUpper());
                 if (marca.size() < 2 || it == valores.constEnd())
-                    errorDeComando(QStringLiteral("El procedimiento \"%1\" usa el parámetro %2, que no declara.").arg(nombre, marca));
+                    errorDeComando(QStringLiteral("El procedimiento \"%1\" usa el parámetro %2, que no declara.")
+                                       .arg(nombre, marca));
                 vincula(s, i, *it);
             }
             const int columnas = sqlite3_column_count(s);

@@ -22,10 +22,10 @@ namespace ado::sqlite {
 class ProcedimientosSqlite {
 public:
     struct Ejecucion {
-        int32_t registros = 0;       // rows changed by the body's INSERT/UPDATE/DELETE statements
-        Resultado filas;             // the rows of the body's last statement that returns rows
-        bool devuelveFilas = false;  // whether any statement returned rows
-        bool cambiaEsquema = false;  // the body ran CREATE, ALTER or DROP
+        int32_t registros = 0; // rows changed by the body's INSERT/UPDATE/DELETE statements
+        Resultado filas; // the rows of the body's last statement that returns rows
+        bool devuelveFilas = false; // whether any statement returned rows
+        bool cambiaEsquema = false; // the body ran CREATE, ALTER or DROP
     };
 
     // The lookup of a procedure and its body's statements are prepared once, in `cache` (the

@@ -1,15 +1,15 @@
 #include "platform/ado/sqlite/ProveedorSqlite.h"
 
 #include "platform/ado/Constantes.h"
-#include "platform/ado/sqlite/AritmeticaSqlite.h"
 #include "platform/ado/FalloProveedor.h"
-#include "platform/ado/sqlite/ErroresSqlite.h"
+#include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/dialect/FechasDialecto.h"
+#include "platform/ado/sqlite/AritmeticaSqlite.h"
+#include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/sqlite/FuncionesSqlite.h"
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
 #include "platform/ado/sqlite/ParametrizadorSqlite.h"
 #include "platform/ado/sqlite/ProcedimientosSqlite.h"
-#include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/sqlite/ValoresSqlite.h"
 
 #include <QCoreApplication>
@@ -19,19 +19,15 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include <sqlite3.h>
-
 #include <atomic>
 #include <cerrno>
-
-#include <unistd.h>
 #include <climits>
+#include <sqlite3.h>
+#include <unistd.h>
 
 namespace ado::sqlite {
 
-ProveedorSqlite::ProveedorSqlite() : ProveedorQtSql("agenda_sqlite", OrigenSqlite)
-{
-}
+ProveedorSqlite::ProveedorSqlite() : ProveedorQtSql("agenda_sqlite", OrigenSqlite) { }
 
 ProveedorSqlite::~ProveedorSqlite()
 {
@@ -93,11 +89,13 @@ auto ProveedorSqlite::revisaEscritura(F&& accion) -> decltype(accion())
     } catch (const FalloProveedor& fallo) {
         const int sistema = manejador_ ? sqlite3_system_errno(manejador_) : 0;
         const Error& error = fallo.error();
-        const bool disco = error.Number == NumeroError::ErrorEntradaSalida && (sistema == EPERM || sistema == EACCES || sistema == EROFS);
+        const bool disco = error.Number == NumeroError::ErrorEntradaSalida
+            && (sistema == EPERM || sistema == EACCES || sistema == EROFS);
         // A file still in its place that cannot be opened is its journal, which the folder refuses.
         const QFileInfo archivo(baseDeDatos_);
-        const bool diario = error.Number == NumeroError::ArchivoNoEncontrado && (error.NativeError & 0xff) == SQLITE_CANTOPEN
-                            && archivo.exists() && ::access(QFile::encodeName(archivo.absolutePath()).constData(), W_OK) != 0;
+        const bool diario = error.Number == NumeroError::ArchivoNoEncontrado
+            && (error.NativeError & 0xff) == SQLITE_CANTOPEN && archivo.exists()
+            && ::access(QFile::encodeName(archivo.absolutePath()).constData(), W_OK) != 0;
         if (!disco && !diario)
             throw;
         throw FalloProveedor(ErrorDeTipo(TipoFallo::SinEscritura, QString::fromUtf8(sqlite3_errstr(error.NativeError)),
@@ -197,8 +195,10 @@ Resultado ProveedorSqlite::esquema(int tipo, const QVariantList& restricciones)
     if (!r.isEmpty() && esCatalogo(r.first().toString()))
         r.first() = baseDeDatos_;
     switch (tipo) {
-    case adSchemaTables: return esquema_.tablas(r, baseDeDatos_);
-    case adSchemaColumns: return esquema_.columnas(r, baseDeDatos_);
+    case adSchemaTables:
+        return esquema_.tablas(r, baseDeDatos_);
+    case adSchemaColumns:
+        return esquema_.columnas(r, baseDeDatos_);
     default:
         fallaPropia(QStringLiteral("La base de datos incrustada no ofrece el esquema %1.").arg(tipo));
     }
@@ -278,7 +278,8 @@ std::optional<int32_t> ProveedorSqlite::ejecutaEnCache(const QString& traducida)
     }
     const int rc = sqlite3_step(sentencia);
     if (rc == SQLITE_DONE || rc == SQLITE_ROW) {
-        const int32_t registros = rc == SQLITE_DONE && sqlite3_column_count(sentencia) == 0 ? sqlite3_changes(manejador_) : -1;
+        const int32_t registros
+            = rc == SQLITE_DONE && sqlite3_column_count(sentencia) == 0 ? sqlite3_changes(manejador_) : -1;
         termina();
         return registros;
     }
@@ -301,7 +302,8 @@ std::optional<Resultado> ProveedorSqlite::consultaEnCache(const QString& traduci
     const int columnas = sqlite3_column_count(sentencia);
     QStringList nombres;
     for (int i = 0; i < columnas; ++i)
-        nombres.append(QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(sentencia, i))).remove(u'"'));
+        nombres.append(
+            QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_name16(sentencia, i))).remove(u'"'));
     LectorFilasSqlite lector(esquema_, nombres, original);
     rc = lector.agregaPasos(sentencia, rc);
     if (rc != SQLITE_DONE)

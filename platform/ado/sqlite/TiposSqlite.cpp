@@ -31,16 +31,38 @@ TipoAdo TipoDeclarado(const QString& declarado)
     separa(declarado, base, n);
     if (base.isEmpty())
         return {adEmpty, 0};
-    struct Fijo { const char* nombre; int tipo; int tamano; };
+    struct Fijo {
+        const char* nombre;
+        int tipo;
+        int tamano;
+    };
     static constexpr Fijo fijos[] = {
-        {"INT", adInteger, 4}, {"INTEGER", adInteger, 4}, {"BIGINT", adBigInt, 8}, {"SMALLINT", adSmallInt, 2},
-        {"TINYINT", adTinyInt, 1}, {"BIT", adBoolean, 2}, {"BOOLEAN", adBoolean, 2}, {"REAL", adDouble, 8},
-        {"FLOAT", adDouble, 8}, {"DOUBLE", adDouble, 8}, {"DOUBLE PRECISION", adDouble, 8},
-        {"MONEY", adCurrency, 8}, {"SMALLMONEY", adCurrency, 8}, {"DECIMAL", adNumeric, 19},
-        {"NUMERIC", adNumeric, 19}, {"DATE", adDBTimeStamp, 16}, {"DATETIME", adDBTimeStamp, 16},
-        {"SMALLDATETIME", adDBTimeStamp, 16}, {"DATETIME2", adDBTimeStamp, 16}, {"TIME", adDBTimeStamp, 16},
-        {"TIMESTAMP", adDBTimeStamp, 16}, {"TEXT", adLongVarWChar, 0}, {"NTEXT", adLongVarWChar, 0},
-        {"CLOB", adLongVarWChar, 0}, {"BLOB", adLongVarBinary, 0}, {"IMAGE", adLongVarBinary, 0},
+        {"INT", adInteger, 4},
+        {"INTEGER", adInteger, 4},
+        {"BIGINT", adBigInt, 8},
+        {"SMALLINT", adSmallInt, 2},
+        {"TINYINT", adTinyInt, 1},
+        {"BIT", adBoolean, 2},
+        {"BOOLEAN", adBoolean, 2},
+        {"REAL", adDouble, 8},
+        {"FLOAT", adDouble, 8},
+        {"DOUBLE", adDouble, 8},
+        {"DOUBLE PRECISION", adDouble, 8},
+        {"MONEY", adCurrency, 8},
+        {"SMALLMONEY", adCurrency, 8},
+        {"DECIMAL", adNumeric, 19},
+        {"NUMERIC", adNumeric, 19},
+        {"DATE", adDBTimeStamp, 16},
+        {"DATETIME", adDBTimeStamp, 16},
+        {"SMALLDATETIME", adDBTimeStamp, 16},
+        {"DATETIME2", adDBTimeStamp, 16},
+        {"TIME", adDBTimeStamp, 16},
+        {"TIMESTAMP", adDBTimeStamp, 16},
+        {"TEXT", adLongVarWChar, 0},
+        {"NTEXT", adLongVarWChar, 0},
+        {"CLOB", adLongVarWChar, 0},
+        {"BLOB", adLongVarBinary, 0},
+        {"IMAGE", adLongVarBinary, 0},
         {"VARBINARY", adLongVarBinary, 0},
     };
     for (const Fijo& f : fijos) {

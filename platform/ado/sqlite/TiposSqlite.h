@@ -22,8 +22,8 @@ struct TipoAdo {
 [[nodiscard]] TipoAdo TipoDeclarado(const QString& declarado);
 
 // Classes of declared types, for the dialect and for procedure parameters.
-[[nodiscard]] bool EsTipoFecha(const QString& declarado);  // contains DATE or TIME
-[[nodiscard]] bool EsTipoTexto(const QString& declarado);  // contains CHAR, TEXT or CLOB
+[[nodiscard]] bool EsTipoFecha(const QString& declarado); // contains DATE or TIME
+[[nodiscard]] bool EsTipoTexto(const QString& declarado); // contains CHAR, TEXT or CLOB
 [[nodiscard]] bool EsTipoEntero(const QString& declarado); // contains INT, or is BIT/BOOLEAN
 
 } // namespace ado::sqlite

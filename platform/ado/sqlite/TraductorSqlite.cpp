@@ -17,9 +17,9 @@ dialecto::RasgosDialecto rasgosSqlite()
     r.falla = QStringLiteral("KQ_FALLA(%1)");
     r.enteroTruncado = {QStringLiteral("CAST("), QStringLiteral(" AS INTEGER)")};
     // The server's functions the connection registers under KQ_ and the same name.
-    for (const char* funcion : {"LEN", "CHARINDEX", "GETDATE", "LEFT", "RIGHT", "SUBSTRING", "REPLICATE", "SPACE",
-                                "CHAR", "ASCII", "STR", "ISNUMERIC", "ROUND", "YEAR", "MONTH", "DAY", "DATEADD",
-                                "DATEDIFF", "DATEPART", "DATENAME"}) {
+    for (const char* funcion : {"LEN",   "CHARINDEX", "GETDATE", "LEFT",     "RIGHT",     "SUBSTRING", "REPLICATE",
+                                "SPACE", "CHAR",      "ASCII",   "STR",      "ISNUMERIC", "ROUND",     "YEAR",
+                                "MONTH", "DAY",       "DATEADD", "DATEDIFF", "DATEPART",  "DATENAME"}) {
         const QString nombre = QString::fromLatin1(funcion);
         r.funciones.append({nombre, QStringLiteral("KQ_") + nombre});
     }
@@ -28,6 +28,6 @@ dialecto::RasgosDialecto rasgosSqlite()
 
 } // namespace
 
-TraductorSqlite::TraductorSqlite(EsquemaDialecto esquema) : traductor_(std::move(esquema), rasgosSqlite()) {}
+TraductorSqlite::TraductorSqlite(EsquemaDialecto esquema) : traductor_(std::move(esquema), rasgosSqlite()) { }
 
 } // namespace ado::sqlite

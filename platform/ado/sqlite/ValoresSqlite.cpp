@@ -2,20 +2,23 @@
 
 #include "platform/ado/dialect/FechasDialecto.h"
 
-#include <sqlite3.h>
-
 #include <limits>
+#include <sqlite3.h>
 
 namespace ado::sqlite {
 
 QVariant ValorDeColumna(sqlite3_stmt* sentencia, int i)
 {
     switch (sqlite3_column_type(sentencia, i)) {
-    case SQLITE_INTEGER: return static_cast<qlonglong>(sqlite3_column_int64(sentencia, i));
-    case SQLITE_FLOAT: return sqlite3_column_double(sentencia, i);
-    case SQLITE_NULL: return {};
+    case SQLITE_INTEGER:
+        return static_cast<qlonglong>(sqlite3_column_int64(sentencia, i));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(sentencia, i);
+    case SQLITE_NULL:
+        return {};
     case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(sentencia, i)), sqlite3_column_bytes(sentencia, i));
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(sentencia, i)),
+                          sqlite3_column_bytes(sentencia, i));
     default:
         return QString::fromUtf16(static_cast<const char16_t*>(sqlite3_column_text16(sentencia, i)),
                                   sqlite3_column_bytes16(sentencia, i) / qsizetype(sizeof(char16_t)));

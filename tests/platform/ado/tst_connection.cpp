@@ -1,5 +1,4 @@
 #include "BaseTemporal.h"
-
 #include "platform/ado/CadenaConexion.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ado/TipoFallo.h"
@@ -47,25 +46,73 @@ private slots:
         QTest::addColumn<QString>("anfitrion");
         QTest::addColumn<int>("puerto"); // 0: not a port
         QTest::newRow("suite form with blank before equals")
-            << "PROVIDER=SQLOLEDB;Server=srv;Database =agenda;UId=ana;Pwd=x=y;" << "SQLOLEDB" << "agenda" << "ana"
-            << "x=y" << "srv" << 5432;
+            << "PROVIDER=SQLOLEDB;Server=srv;Database =agenda;UId=ana;Pwd=x=y;"
+            << "SQLOLEDB"
+            << "agenda"
+            << "ana"
+            << "x=y"
+            << "srv" << 5432;
         QTest::newRow("oracle form uses data source")
-            << "Provider=OraOLEDB.Oracle.1;Data Source=ORCL;User Id=u;Password=p;" << "OraOLEDB.Oracle.1" << "ORCL"
-            << "u" << "p" << "localhost" << 5432;
-        QTest::newRow("later key replaces earlier")
-            << "Provider=A; provider = SQLite ;Database=a.db" << "SQLite" << "a.db" << "" << "" << "localhost" << 5432;
-        QTest::newRow("initial catalog last resort")
-            << "Provider=X;Initial Catalog=cat" << "X" << "cat" << "" << "" << "localhost" << 5432;
-        QTest::newRow("empty") << "" << "" << "" << "" << "" << "localhost" << 5432;
-        QTest::newRow("puerto tras dos puntos")
-            << "Server=db.local:5433;User=u;Pwd=" << "" << "" << "u" << "" << "db.local" << 5433;
-        QTest::newRow("puerto tras coma y uid vacío antes que user")
-            << "Server= srv , 1433 ;UId=;User=u" << "" << "" << "" << "" << "srv" << 1433;
-        QTest::newRow("host cuando server está vacío") << "Server=;Host=h:70000" << "" << "" << "" << "" << "h" << 0;
-        QTest::newRow("separador sin puerto") << "Server=h:" << "" << "" << "" << "" << "h" << 0;
-        QTest::newRow("servidor local con punto") << "Server=.,5434" << "" << "" << "" << "" << "localhost" << 5434;
-        QTest::newRow("servidor local entre paréntesis")
-            << "Server=(LOCAL)" << "" << "" << "" << "" << "localhost" << 5432;
+            << "Provider=OraOLEDB.Oracle.1;Data Source=ORCL;User Id=u;Password=p;"
+            << "OraOLEDB.Oracle.1"
+            << "ORCL"
+            << "u"
+            << "p"
+            << "localhost" << 5432;
+        QTest::newRow("later key replaces earlier") << "Provider=A; provider = SQLite ;Database=a.db"
+                                                    << "SQLite"
+                                                    << "a.db"
+                                                    << ""
+                                                    << ""
+                                                    << "localhost" << 5432;
+        QTest::newRow("initial catalog last resort") << "Provider=X;Initial Catalog=cat"
+                                                     << "X"
+                                                     << "cat"
+                                                     << ""
+                                                     << ""
+                                                     << "localhost" << 5432;
+        QTest::newRow("empty") << ""
+                               << ""
+                               << ""
+                               << ""
+                               << ""
+                               << "localhost" << 5432;
+        QTest::newRow("puerto tras dos puntos") << "Server=db.local:5433;User=u;Pwd="
+                                                << ""
+                                                << ""
+                                                << "u"
+                                                << ""
+                                                << "db.local" << 5433;
+        QTest::newRow("puerto tras coma y uid vacío antes que user") << "Server= srv , 1433 ;UId=;User=u"
+                                                                     << ""
+                                                                     << ""
+                                                                     << ""
+                                                                     << ""
+                                                                     << "srv" << 1433;
+        QTest::newRow("host cuando server está vacío") << "Server=;Host=h:70000"
+                                                       << ""
+                                                       << ""
+                                                       << ""
+                                                       << ""
+                                                       << "h" << 0;
+        QTest::newRow("separador sin puerto") << "Server=h:"
+                                              << ""
+                                              << ""
+                                              << ""
+                                              << ""
+                                              << "h" << 0;
+        QTest::newRow("servidor local con punto") << "Server=.,5434"
+                                                  << ""
+                                                  << ""
+                                                  << ""
+                                                  << ""
+                                                  << "localhost" << 5434;
+        QTest::newRow("servidor local entre paréntesis") << "Server=(LOCAL)"
+                                                         << ""
+                                                         << ""
+                                                         << ""
+                                                         << ""
+                                                         << "localhost" << 5432;
     }
     void cadenaConexion()
     {
@@ -84,9 +131,11 @@ private slots:
         QTest::addColumn<QString>("cadena");
         QTest::addColumn<QString>("nombrado");
         QTest::newRow("suite provider not offered") << "PROVIDER=Microsoft.Jet.OLEDB.4.0;Database =d;UId=u;Pwd=p;"
-                                                   << "\"Microsoft.Jet.OLEDB.4.0\"";
-        QTest::newRow("oracle provider") << "Provider=OraOLEDB.Oracle.1;Data Source=d;" << "\"OraOLEDB.Oracle.1\"";
-        QTest::newRow("no provider at all") << "Database=x.db" << "proveedor";
+                                                    << "\"Microsoft.Jet.OLEDB.4.0\"";
+        QTest::newRow("oracle provider") << "Provider=OraOLEDB.Oracle.1;Data Source=d;"
+                                         << "\"OraOLEDB.Oracle.1\"";
+        QTest::newRow("no provider at all") << "Database=x.db"
+                                            << "proveedor";
     }
     void proveedorDesconocido()
     {
@@ -162,16 +211,22 @@ private slots:
         QTest::addColumn<QString>("descripcion");
         QTest::addColumn<int>("nativo");
         const int comando = NumeroError::ErroresEnComando;
-        QTest::newRow("misspelt keyword") << "SELEC * FROM T" << comando << "42000" << "Error en la sentencia SQL" << 1;
-        QTest::newRow("unknown column") << "SELECT NADA FROM T" << comando << "42000" << "(no such column: NADA)" << 1;
-        QTest::newRow("unfinished statement") << "SELECT * FROM T WHERE (" << comando << "42000" << "" << 1;
-        QTest::newRow("wrong argument count") << "SELECT substr() FROM T" << comando << "42000" << "" << 1;
+        QTest::newRow("misspelt keyword") << "SELEC * FROM T" << comando << "42000"
+                                          << "Error en la sentencia SQL" << 1;
+        QTest::newRow("unknown column") << "SELECT NADA FROM T" << comando << "42000"
+                                        << "(no such column: NADA)" << 1;
+        QTest::newRow("unfinished statement") << "SELECT * FROM T WHERE (" << comando << "42000"
+                                              << "" << 1;
+        QTest::newRow("wrong argument count") << "SELECT substr() FROM T" << comando << "42000"
+                                              << "" << 1;
         QTest::newRow("unknown table") << "SELECT * FROM NoExiste" << int(NumeroError::NoExisteTabla) << "42S02"
                                        << "No existe la tabla o vista (no such table: NoExiste)" << 1;
         QTest::newRow("duplicate key") << "INSERT INTO T (ID, NOMBRE) VALUES (1, 'otra')"
-                                       << int(NumeroError::ViolacionIntegridad) << "23000" << "UNIQUE" << 1555;
-        QTest::newRow("null in not-null column") << "INSERT INTO T (ID, NOMBRE) VALUES (2, NULL)"
-                                                 << int(NumeroError::ViolacionIntegridad) << "23000" << "NOT NULL" << 1299;
+                                       << int(NumeroError::ViolacionIntegridad) << "23000"
+                                       << "UNIQUE" << 1555;
+        QTest::newRow("null in not-null column")
+            << "INSERT INTO T (ID, NOMBRE) VALUES (2, NULL)" << int(NumeroError::ViolacionIntegridad) << "23000"
+            << "NOT NULL" << 1299;
         QTest::newRow("table already there") << "CREATE TABLE T (X INT)" << int(NumeroError::Fallo) << "HY000"
                                              << "already exists" << 1;
     }
@@ -273,7 +328,8 @@ private slots:
     {
         QFETCH(QVariantList, restricciones);
         BaseTemporal b;
-        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE NOTAS (ID INT)"), QStringLiteral("CREATE TABLE CITAS (FECHA DATETIME)"),
+        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE NOTAS (ID INT)"),
+                           QStringLiteral("CREATE TABLE CITAS (FECHA DATETIME)"),
                            QStringLiteral("CREATE VIEW V_CITAS AS SELECT FECHA FROM CITAS"),
                            QStringLiteral("CREATE TABLE KQ_PROCEDIMIENTOS (NOMBRE TEXT PRIMARY KEY, PARAMETROS TEXT "
                                           "NOT NULL DEFAULT '', CUERPO TEXT NOT NULL)")}));
@@ -290,9 +346,10 @@ private slots:
     void esquemaColumnas()
     {
         BaseTemporal b;
-        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE CITAS (ID INTEGER NOT NULL, NOMBRE NVARCHAR(40), FECHA DATETIME, "
-                                          "NOTA TEXT, IMPORTE MONEY)"),
-                           QStringLiteral("CREATE TABLE OTRA (NOMBRE CHAR(3))")}));
+        QVERIFY(
+            b.prepara({QStringLiteral("CREATE TABLE CITAS (ID INTEGER NOT NULL, NOMBRE NVARCHAR(40), FECHA DATETIME, "
+                                      "NOTA TEXT, IMPORTE MONEY)"),
+                       QStringLiteral("CREATE TABLE OTRA (NOMBRE CHAR(3))")}));
         // ADO order: catalog, schema, table, column.
         auto rs = b.conexion.OpenSchema(adSchemaColumns, {b.conexion.DefaultDatabase(), {}, QStringLiteral("citas")});
         QCOMPARE(filas(*rs, {2, 3, 4, 5, 6, 7}),

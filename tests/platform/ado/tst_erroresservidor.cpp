@@ -72,21 +72,26 @@ void TstErroresServidor::codigosOdbc_data()
     QTest::addColumn<QString>("nativo");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<TipoFallo>("tipo");
-    const auto fila = [](const char* nombre, const char* estado, const char* nativo, const char* texto, TipoFallo tipo) {
-        QTest::newRow(nombre) << QString::fromLatin1(estado) << QString::fromLatin1(nativo) << QString::fromLatin1(texto) << tipo;
-    };
+    const auto fila
+        = [](const char* nombre, const char* estado, const char* nativo, const char* texto, TipoFallo tipo) {
+              QTest::newRow(nombre) << QString::fromLatin1(estado) << QString::fromLatin1(nativo)
+                                    << QString::fromLatin1(texto) << tipo;
+          };
     fila("freetds sin servidor", "", "20009", "Unable to connect: Adaptive Server is unavailable or does not exist",
          TipoFallo::SinServidor);
     fila("freetds nombre desconocido", "", "20013", "Unknown host machine name.", TipoFallo::SinServidor);
     fila("freetds lectura fallida", "", "20004", "Read from the server failed", TipoFallo::ConexionPerdida);
     fila("sql server objeto no válido", "", "208", "Invalid object name 'x'.", TipoFallo::NoExisteTabla);
     fila("sql server sintaxis", "", "156", "Incorrect syntax near the keyword 'FROM'.", TipoFallo::ErroresEnComando);
-    fila("sql server clave repetida", "", "2627", "Violation of PRIMARY KEY constraint", TipoFallo::ViolacionIntegridad);
+    fila("sql server clave repetida", "", "2627", "Violation of PRIMARY KEY constraint",
+         TipoFallo::ViolacionIntegridad);
     fila("sql server bloqueo", "", "1222", "Lock request time out period exceeded.", TipoFallo::TiempoAgotado);
     fila("oracle tabla que no existe", "", "942", "ORA-00942: table or view does not exist", TipoFallo::NoExisteTabla);
     fila("oracle sin oyente", "", "12541", "ORA-12541: TNS:no listener", TipoFallo::SinServidor);
-    fila("oracle canal cortado", "", "3113", "ORA-03113: end-of-file on communication channel", TipoFallo::ConexionPerdida);
-    fila("estado de tabla que no existe", "42P01", "1", "ERROR: relation \"x\" does not exist", TipoFallo::NoExisteTabla);
+    fila("oracle canal cortado", "", "3113", "ORA-03113: end-of-file on communication channel",
+         TipoFallo::ConexionPerdida);
+    fila("estado de tabla que no existe", "42P01", "1", "ERROR: relation \"x\" does not exist",
+         TipoFallo::NoExisteTabla);
     fila("estado de sintaxis", "42601", "1", "ERROR: syntax error at or near \"SELEC\"", TipoFallo::ErroresEnComando);
     fila("estado de conexión", "08S01", "1", "does not exist", TipoFallo::ConexionPerdida);
     fila("estado general y código conocido", "HY000", "208", "", TipoFallo::NoExisteTabla);
@@ -100,7 +105,8 @@ void TstErroresServidor::codigosOdbc()
     QFETCH(QString, nativo);
     QFETCH(QString, texto);
     QFETCH(TipoFallo, tipo);
-    const QSqlError error(QStringLiteral("QODBC: Unable to execute statement"), texto, QSqlError::StatementError, nativo);
+    const QSqlError error(QStringLiteral("QODBC: Unable to execute statement"), texto, QSqlError::StatementError,
+                          nativo);
     const ado::Error resultado = ado::odbc::ErrorDeOdbc(error, estado);
     QCOMPARE(resultado.Number, ado::NumeroDeTipo(tipo));
     QCOMPARE(resultado.NativeError, nativo.toInt());
@@ -109,7 +115,8 @@ void TstErroresServidor::codigosOdbc()
 void TstErroresServidor::servidorInalcanzable_data()
 {
     QTest::addColumn<QString>("cadena");
-    QTest::newRow("servidor de la oficina") << "Provider=PostgreSQL;Server=127.0.0.1:1;Database=agenda;UId=ana;Pwd=secreto";
+    QTest::newRow("servidor de la oficina")
+        << "Provider=PostgreSQL;Server=127.0.0.1:1;Database=agenda;UId=ana;Pwd=secreto";
     QTest::newRow("sql server por odbc") << "Provider=SQLOLEDB;Server=127.0.0.1,1;Database=agenda;UId=ana;Pwd=secreto";
 }
 
@@ -123,7 +130,8 @@ void TstErroresServidor::servidorInalcanzable()
         QFAIL("nothing listens on port 1");
     } catch (const ErrorVB& e) {
         QCOMPARE(e.numero(), ado::NumeroError::ConexionPerdida);
-        QVERIFY2(e.descripcion().startsWith(QLatin1String("No se puede llegar al servidor")), qPrintable(e.descripcion()));
+        QVERIFY2(e.descripcion().startsWith(QLatin1String("No se puede llegar al servidor")),
+                 qPrintable(e.descripcion()));
         QVERIFY(!e.descripcion().contains(QLatin1String("secreto")));
         QCOMPARE(conexion.Errors().Item(0).SQLState, QStringLiteral("08001"));
     }

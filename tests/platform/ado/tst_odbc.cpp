@@ -30,10 +30,12 @@ void TstOdbc::cadenaOdbc_data()
     QTest::addColumn<QString>("ado");
     QTest::addColumn<QString>("odbc");
     QTest::newRow("sql server con puerto")
-        << int(ProveedorOdbc::Destino::SqlServer) << "PROVIDER=SQLOLEDB;Server=srv:1433;Database =gestion;UId=ana;Pwd=x;y;"
+        << int(ProveedorOdbc::Destino::SqlServer)
+        << "PROVIDER=SQLOLEDB;Server=srv:1433;Database =gestion;UId=ana;Pwd=x;y;"
         << "SERVER=srv;PORT=1433;DATABASE=gestion;TDS_Version=7.4;ClientCharset=UTF-8;UID=ana;PWD=x";
     QTest::newRow("sql server con coma y clave con llaves")
-        << int(ProveedorOdbc::Destino::SqlServer) << "Provider=SQLOLEDB;Server=srv,1500;Database=g;User Id=ana;Password=a}b"
+        << int(ProveedorOdbc::Destino::SqlServer)
+        << "Provider=SQLOLEDB;Server=srv,1500;Database=g;User Id=ana;Password=a}b"
         << "SERVER=srv;PORT=1500;DATABASE=g;TDS_Version=7.4;ClientCharset=UTF-8;UID=ana;PWD={a}}b}";
     QTest::newRow("oracle") << int(ProveedorOdbc::Destino::Oracle)
                             << "Provider=OraOLEDB.Oracle.1;Data Source=PROD;User Id=ana;Password=x;"
@@ -65,7 +67,8 @@ void TstOdbc::controladorOracleQueFalta()
 void TstOdbc::extremoAExtremo_data()
 {
     QTest::addColumn<QString>("plantilla");
-    QTest::newRow("proveedor de sql server") << "Provider=SQLOLEDB;Driver=PostgreSQL Unicode;Server=%1:%2;Database=%3;UId=postgres;Pwd=";
+    QTest::newRow("proveedor de sql server")
+        << "Provider=SQLOLEDB;Driver=PostgreSQL Unicode;Server=%1:%2;Database=%3;UId=postgres;Pwd=";
     QTest::newRow("odbc con su controlador")
         << "Provider=ODBC;Driver={PostgreSQL Unicode};Server=%1;Port=%2;Database=%3;Uid=postgres;Pwd=";
 }
@@ -85,7 +88,8 @@ void TstOdbc::extremoAExtremo()
     QCOMPARE(rs.Fields().Item(0).Value().toString(), "admin");
     rs.Close();
     int32_t afectados = 0;
-    c.Execute(QStringLiteral("UPDATE mv_agenda SET mensaje = 'Desde ODBC' WHERE fecha = '2025-03-05 13:00'"), &afectados);
+    c.Execute(QStringLiteral("UPDATE mv_agenda SET mensaje = 'Desde ODBC' WHERE fecha = '2025-03-05 13:00'"),
+              &afectados);
     QCOMPARE(afectados, 1);
     const auto tablas = c.OpenSchema(ado::adSchemaTables);
     bool hay = false;
@@ -96,7 +100,8 @@ void TstOdbc::extremoAExtremo()
         c.Execute(QStringLiteral("SELECT * FROM no_existe"));
         QFAIL("no_existe should not exist");
     } catch (const ErrorVB& e) {
-        QVERIFY2(e.numero() == NumeroError::NoExisteTabla, qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
+        QVERIFY2(e.numero() == NumeroError::NoExisteTabla,
+                 qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
     }
 }
 

@@ -1,5 +1,4 @@
 #include "BaseTemporal.h"
-
 #include "platform/ado/Recordset.h"
 
 #include <QFile>
@@ -18,10 +17,11 @@ private:
         rs.Open(QStringLiteral("SELECT DIA, MINUTOS, TEXTO FROM HUECOS ORDER BY ID"), &b.conexion);
         QStringList salida;
         for (; !rs.Eof(); rs.MoveNext())
-            salida.append(QStringLiteral("%1|%2|%3").arg(rs.Fields()[0].Value().toString(),
-                                                        rs.Fields()[1].Value().isNull() ? QStringLiteral("null")
-                                                                                        : rs.Fields()[1].Value().toString(),
-                                                        rs.Fields()[2].Value().toString()));
+            salida.append(
+                QStringLiteral("%1|%2|%3")
+                    .arg(rs.Fields()[0].Value().toString(),
+                         rs.Fields()[1].Value().isNull() ? QStringLiteral("null") : rs.Fields()[1].Value().toString(),
+                         rs.Fields()[2].Value().toString()));
         return salida;
     }
 
@@ -29,8 +29,9 @@ private:
     {
         QString p = parametros;
         QString c = cuerpo;
-        b.conexion.Execute(QStringLiteral("INSERT INTO KQ_PROCEDIMIENTOS VALUES ('%1', '%2', '%3')")
-                               .arg(nombre, p.replace(u'\'', QStringLiteral("''")), c.replace(u'\'', QStringLiteral("''"))));
+        b.conexion.Execute(
+            QStringLiteral("INSERT INTO KQ_PROCEDIMIENTOS VALUES ('%1', '%2', '%3')")
+                .arg(nombre, p.replace(u'\'', QStringLiteral("''")), c.replace(u'\'', QStringLiteral("''"))));
     }
 
 private slots:
@@ -43,11 +44,12 @@ private slots:
                                           "MINUTOS INT, TEXTO TEXT, UNIQUE (DIA, TEXTO))"),
                            QStringLiteral("CREATE TABLE KQ_PROCEDIMIENTOS (NOMBRE TEXT PRIMARY KEY, PARAMETROS TEXT "
                                           "NOT NULL DEFAULT '', CUERPO TEXT NOT NULL)")}));
-        define(QStringLiteral("KQ_HUECOS"), QStringLiteral("@Dia DATETIME, @Minutos INT = 30, @Texto VARCHAR(20) = NULL"),
-               QStringLiteral("INSERT INTO HUECOS (DIA, MINUTOS, TEXTO) VALUES (:Dia, :Minutos, :Texto); "
-                              "-- a second row, a quarter later; with a ; in this comment\n"
-                              "INSERT INTO HUECOS (DIA, MINUTOS, TEXTO) VALUES (datetime(:dia, '+15 minutes'), :MINUTOS, "
-                              "coalesce(:Texto, 'sin; texto'))"));
+        define(
+            QStringLiteral("KQ_HUECOS"), QStringLiteral("@Dia DATETIME, @Minutos INT = 30, @Texto VARCHAR(20) = NULL"),
+            QStringLiteral("INSERT INTO HUECOS (DIA, MINUTOS, TEXTO) VALUES (:Dia, :Minutos, :Texto); "
+                           "-- a second row, a quarter later; with a ; in this comment\n"
+                           "INSERT INTO HUECOS (DIA, MINUTOS, TEXTO) VALUES (datetime(:dia, '+15 minutes'), :MINUTOS, "
+                           "coalesce(:Texto, 'sin; texto'))"));
     }
 
     void llamadas_data()
@@ -64,12 +66,14 @@ private slots:
             << "EXEC KQ_HUECOS '2025-03-05', NULL, 'x'"
             << QStringList{"2025-03-05T00:00:00.000|null|x", "2025-03-05T00:15:00.000|null|x"};
         QTest::newRow("integer from text and a decimal truncated")
-            << "EXEC KQ_HUECOS '05/03/2025', '-10'" << QStringList{"2025-03-05T00:00:00.000|-10|", "2025-03-05T00:15:00.000|-10|sin; texto"};
+            << "EXEC KQ_HUECOS '05/03/2025', '-10'"
+            << QStringList{"2025-03-05T00:00:00.000|-10|", "2025-03-05T00:15:00.000|-10|sin; texto"};
         QTest::newRow("comments around the arguments")
             << "EXEC /* huecos */ KQ_HUECOS '05/03/2025', -- día\n 45 -- minutos"
             << QStringList{"2025-03-05T00:00:00.000|45|", "2025-03-05T00:15:00.000|45|sin; texto"};
         QTest::newRow("decimal truncated to integer")
-            << "EXEC KQ_HUECOS '05/03/2025', 12.7" << QStringList{"2025-03-05T00:00:00.000|12|", "2025-03-05T00:15:00.000|12|sin; texto"};
+            << "EXEC KQ_HUECOS '05/03/2025', 12.7"
+            << QStringList{"2025-03-05T00:00:00.000|12|", "2025-03-05T00:15:00.000|12|sin; texto"};
     }
     void llamadas()
     {
@@ -92,13 +96,20 @@ private slots:
     {
         QTest::addColumn<QString>("llamada");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("unknown procedure") << "EXEC KQ_NADA 1" << "No se encuentra el procedimiento almacenado \"KQ_NADA\"";
-        QTest::newRow("missing argument without default") << "EXEC KQ_HUECOS" << "@Dia";
-        QTest::newRow("too many arguments") << "EXEC KQ_HUECOS '05/03/2025', 1, 'a', 2" << "demasiados argumentos";
-        QTest::newRow("unreadable date") << "EXEC KQ_HUECOS '31/02/2025'" << "no es una fecha válida";
-        QTest::newRow("not a number") << "EXEC KQ_HUECOS '05/03/2025', 'media'" << "no es un número válido";
-        QTest::newRow("unterminated literal") << "EXEC KQ_HUECOS '05/03/2025" << "no es válida";
-        QTest::newRow("stray word after arguments") << "EXEC KQ_HUECOS '05/03/2025' 30" << "no es válida";
+        QTest::newRow("unknown procedure") << "EXEC KQ_NADA 1"
+                                           << "No se encuentra el procedimiento almacenado \"KQ_NADA\"";
+        QTest::newRow("missing argument without default") << "EXEC KQ_HUECOS"
+                                                          << "@Dia";
+        QTest::newRow("too many arguments") << "EXEC KQ_HUECOS '05/03/2025', 1, 'a', 2"
+                                            << "demasiados argumentos";
+        QTest::newRow("unreadable date") << "EXEC KQ_HUECOS '31/02/2025'"
+                                         << "no es una fecha válida";
+        QTest::newRow("not a number") << "EXEC KQ_HUECOS '05/03/2025', 'media'"
+                                      << "no es un número válido";
+        QTest::newRow("unterminated literal") << "EXEC KQ_HUECOS '05/03/2025"
+                                              << "no es válida";
+        QTest::newRow("stray word after arguments") << "EXEC KQ_HUECOS '05/03/2025' 30"
+                                                    << "no es válida";
     }
     void errores()
     {
@@ -155,8 +166,10 @@ private slots:
 
     void parametroNoDeclarado()
     {
-        define(QStringLiteral("KQ_MAL"), QStringLiteral("@A INT"), QStringLiteral("INSERT INTO HUECOS (DIA, MINUTOS) VALUES (:B, :A)"));
-        QCOMPARE(numeroDeError([&] { b.conexion.Execute(QStringLiteral("EXEC KQ_MAL 1")); }), NumeroError::ErroresEnComando);
+        define(QStringLiteral("KQ_MAL"), QStringLiteral("@A INT"),
+               QStringLiteral("INSERT INTO HUECOS (DIA, MINUTOS) VALUES (:B, :A)"));
+        QCOMPARE(numeroDeError([&] { b.conexion.Execute(QStringLiteral("EXEC KQ_MAL 1")); }),
+                 NumeroError::ErroresEnComando);
     }
 };
 

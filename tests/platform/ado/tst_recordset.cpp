@@ -1,5 +1,4 @@
 #include "BaseTemporal.h"
-
 #include "platform/ado/FuenteActualizable.h"
 #include "platform/ado/Recordset.h"
 
@@ -49,10 +48,11 @@ private slots:
         if (b.conexion.State() == adStateOpen)
             b.conexion.Close();
         QFile::remove(b.archivo());
-        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE PERSONAS (ID INTEGER PRIMARY KEY, NOMBRE VARCHAR(30), "
-                                          "NOTA TEXT, ALTA DATETIME, ACTIVO BIT DEFAULT 1)"),
-                           QStringLiteral("INSERT INTO PERSONAS (NOMBRE, NOTA, ALTA) VALUES ('Ana', '', '2025-03-05 09:30:00'), "
-                                          "('Luis', NULL, NULL), ('Eva', '05/03/2025', '2025-03-06')")}));
+        QVERIFY(b.prepara(
+            {QStringLiteral("CREATE TABLE PERSONAS (ID INTEGER PRIMARY KEY, NOMBRE VARCHAR(30), "
+                            "NOTA TEXT, ALTA DATETIME, ACTIVO BIT DEFAULT 1)"),
+             QStringLiteral("INSERT INTO PERSONAS (NOMBRE, NOTA, ALTA) VALUES ('Ana', '', '2025-03-05 09:30:00'), "
+                            "('Luis', NULL, NULL), ('Eva', '05/03/2025', '2025-03-06')")}));
     }
 
     void vacio()
@@ -119,7 +119,8 @@ private slots:
         QCOMPARE(campo.Value(), valor);
         QTEST(campo.Type(), "tipo");
         QTEST(campo.DefinedSize(), "tamano");
-        QCOMPARE(numeroDeError([&] { (void)rs.Fields()[QStringLiteral("NOEXISTE")]; }), ErroresVB::ElementoNoEncontrado);
+        QCOMPARE(numeroDeError([&] { (void)rs.Fields()[QStringLiteral("NOEXISTE")]; }),
+                 ErroresVB::ElementoNoEncontrado);
         QCOMPARE(numeroDeError([&] { (void)rs.Fields()[9]; }), ErroresVB::ElementoNoEncontrado);
     }
 
@@ -155,8 +156,10 @@ private slots:
     {
         QTest::addColumn<QVariant>("alta");
         QTest::addColumn<QString>("guardado");
-        QTest::newRow("date-time value") << QVariant(QDateTime(QDate(2025, 12, 1), QTime(8, 5))) << "2025-12-01 08:05:00";
-        QTest::newRow("day-first text into a date column") << QVariant(QStringLiteral("1/12/2025 8:05")) << "2025-12-01 08:05:00";
+        QTest::newRow("date-time value") << QVariant(QDateTime(QDate(2025, 12, 1), QTime(8, 5)))
+                                         << "2025-12-01 08:05:00";
+        QTest::newRow("day-first text into a date column")
+            << QVariant(QStringLiteral("1/12/2025 8:05")) << "2025-12-01 08:05:00";
         QTest::newRow("null date") << QVariant() << "";
     }
     void altaConAddNew()
@@ -173,14 +176,17 @@ private slots:
         rs.Update();
         QCOMPARE(rs.RecordCount(), 1);
         QTEST(almacenado(QStringLiteral("SELECT ALTA FROM PERSONAS WHERE NOMBRE = 'O''Neill'")), "guardado");
-        QCOMPARE(almacenado(QStringLiteral("SELECT NOTA FROM PERSONAS WHERE NOMBRE = 'O''Neill'")), QStringLiteral("05/03/2025"));
+        QCOMPARE(almacenado(QStringLiteral("SELECT NOTA FROM PERSONAS WHERE NOMBRE = 'O''Neill'")),
+                 QStringLiteral("05/03/2025"));
         // A field left unassigned takes the table's default.
-        QCOMPARE(almacenado(QStringLiteral("SELECT ACTIVO FROM PERSONAS WHERE NOMBRE = 'O''Neill'")), QStringLiteral("1"));
+        QCOMPARE(almacenado(QStringLiteral("SELECT ACTIVO FROM PERSONAS WHERE NOMBRE = 'O''Neill'")),
+                 QStringLiteral("1"));
     }
 
     void cambioDeFilaExistente()
     {
-        b.conexion.Execute(QStringLiteral("INSERT INTO PERSONAS (NOMBRE, NOTA, ALTA) VALUES ('Ana', '', '2025-03-05 09:30:00')"));
+        b.conexion.Execute(
+            QStringLiteral("INSERT INTO PERSONAS (NOMBRE, NOTA, ALTA) VALUES ('Ana', '', '2025-03-05 09:30:00')"));
         Recordset rs;
         rs.Open(QStringLiteral("SELECT NOMBRE, NOTA, ALTA FROM [PERSONAS] ORDER BY NOMBRE"), &b.conexion, adOpenKeyset,
                 adLockOptimistic);
@@ -196,7 +202,8 @@ private slots:
         QCOMPARE(almacenado(QStringLiteral("SELECT COUNT(*) FROM PERSONAS WHERE NOTA = 'cambiada' "
                                            "AND ALTA = '2026-01-02 10:00:00'")),
                  QStringLiteral("1"));
-        QCOMPARE(almacenado(QStringLiteral("SELECT NOTA FROM PERSONAS WHERE NOMBRE = 'Luis'")), QStringLiteral("nota de Luis"));
+        QCOMPARE(almacenado(QStringLiteral("SELECT NOTA FROM PERSONAS WHERE NOMBRE = 'Luis'")),
+                 QStringLiteral("nota de Luis"));
         QCOMPARE(almacenado(QStringLiteral("SELECT COUNT(*) FROM PERSONAS WHERE NOMBRE = 'Ana'")), QStringLiteral("2"));
     }
 
@@ -215,20 +222,34 @@ private slots:
     {
         QTest::addColumn<QString>("fuente");
         QTest::addColumn<QString>("tabla");
-        QTest::newRow("plain") << "SELECT * FROM PERSONAS" << "PERSONAS";
-        QTest::newRow("bracketed with owner and where") << "select ID from dbo.[MV AGENDA] where ID = 1" << "MV AGENDA";
-        QTest::newRow("order by and semicolon") << "SELECT A FROM T ORDER BY A;" << "T";
-        QTest::newRow("subquery in where") << "SELECT A FROM T WHERE A IN (SELECT B FROM U)" << "T";
-        QTest::newRow("from inside a literal") << "SELECT 'x FROM y' AS A FROM T" << "T";
-        QTest::newRow("join") << "SELECT * FROM T JOIN U ON T.A = U.A" << "";
-        QTest::newRow("comma list") << "SELECT * FROM T, U" << "";
-        QTest::newRow("alias") << "SELECT * FROM T X" << "";
-        QTest::newRow("group by") << "SELECT A FROM T GROUP BY A" << "";
-        QTest::newRow("union") << "SELECT A FROM T WHERE A = 1 UNION SELECT A FROM U" << "";
-        QTest::newRow("subquery source") << "SELECT * FROM (SELECT A FROM T)" << "";
-        QTest::newRow("procedure call") << "EXEC KQ_CREARAGENDA '05/03/2025'" << "";
-        QTest::newRow("join inside a comment") << "SELECT A FROM T -- JOIN U\nWHERE A = 1 /* UNION */" << "T";
-        QTest::newRow("quote inside a comment") << "SELECT A FROM T /* it's */ WHERE A = 1" << "T";
+        QTest::newRow("plain") << "SELECT * FROM PERSONAS"
+                               << "PERSONAS";
+        QTest::newRow("bracketed with owner and where") << "select ID from dbo.[MV AGENDA] where ID = 1"
+                                                        << "MV AGENDA";
+        QTest::newRow("order by and semicolon") << "SELECT A FROM T ORDER BY A;"
+                                                << "T";
+        QTest::newRow("subquery in where") << "SELECT A FROM T WHERE A IN (SELECT B FROM U)"
+                                           << "T";
+        QTest::newRow("from inside a literal") << "SELECT 'x FROM y' AS A FROM T"
+                                               << "T";
+        QTest::newRow("join") << "SELECT * FROM T JOIN U ON T.A = U.A"
+                              << "";
+        QTest::newRow("comma list") << "SELECT * FROM T, U"
+                                    << "";
+        QTest::newRow("alias") << "SELECT * FROM T X"
+                               << "";
+        QTest::newRow("group by") << "SELECT A FROM T GROUP BY A"
+                                  << "";
+        QTest::newRow("union") << "SELECT A FROM T WHERE A = 1 UNION SELECT A FROM U"
+                               << "";
+        QTest::newRow("subquery source") << "SELECT * FROM (SELECT A FROM T)"
+                                         << "";
+        QTest::newRow("procedure call") << "EXEC KQ_CREARAGENDA '05/03/2025'"
+                                        << "";
+        QTest::newRow("join inside a comment") << "SELECT A FROM T -- JOIN U\nWHERE A = 1 /* UNION */"
+                                               << "T";
+        QTest::newRow("quote inside a comment") << "SELECT A FROM T /* it's */ WHERE A = 1"
+                                                << "T";
     }
     void fuentes()
     {
@@ -257,7 +278,8 @@ private slots:
     void openFallidoQuedaCerrado()
     {
         Recordset rs;
-        QCOMPARE(numeroDeError([&] { rs.Open(QStringLiteral("SELECT * FROM NADA"), &b.conexion); }), NumeroError::NoExisteTabla);
+        QCOMPARE(numeroDeError([&] { rs.Open(QStringLiteral("SELECT * FROM NADA"), &b.conexion); }),
+                 NumeroError::NoExisteTabla);
         QCOMPARE(rs.State(), int(adStateClosed));
         QCOMPARE(b.conexion.Errors().Count(), 1);
         QCOMPARE(numeroDeError([&] { rs.Open(QStringLiteral("SELECT 1"), ConexionActiva{}); }), int32_t(0x800A0E7D));

@@ -64,11 +64,16 @@ void TstRegistroProveedores::cerradoRechazaTransacciones_data()
 {
     QTest::addColumn<QString>("proveedor");
     QTest::addColumn<QString>("origen");
-    QTest::newRow("base local") << "SQLite" << "SQLite";
-    QTest::newRow("servidor de la oficina") << "postgresql" << "PostgreSQL";
-    QTest::newRow("sql server por odbc") << "SQLOLEDB" << "ODBC";
-    QTest::newRow("oracle por odbc") << "OraOLEDB.Oracle.1" << "ODBC";
-    QTest::newRow("odbc genérico") << "ODBC" << "ODBC";
+    QTest::newRow("base local") << "SQLite"
+                                << "SQLite";
+    QTest::newRow("servidor de la oficina") << "postgresql"
+                                            << "PostgreSQL";
+    QTest::newRow("sql server por odbc") << "SQLOLEDB"
+                                         << "ODBC";
+    QTest::newRow("oracle por odbc") << "OraOLEDB.Oracle.1"
+                                     << "ODBC";
+    QTest::newRow("odbc genérico") << "ODBC"
+                                   << "ODBC";
 }
 
 // Every provider the backend folders offer is made under its name, and one that is not open refuses

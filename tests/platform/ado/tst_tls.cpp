@@ -34,7 +34,8 @@ void TstTls::initTestCase()
     puerto_ = servidor.section(u':', -1);
     // The cluster's root certificate, at a path a connection option must quote; and one that signed
     // nothing the server holds.
-    const QString raiz = QFileInfo(qEnvironmentVariable("AGENDA_SERVIDOR_PRUEBA")).dir().filePath(QStringLiteral("raiz.crt"));
+    const QString raiz
+        = QFileInfo(qEnvironmentVariable("AGENDA_SERVIDOR_PRUEBA")).dir().filePath(QStringLiteral("raiz.crt"));
     QVERIFY(QFile::copy(raiz, carpeta_.filePath(QStringLiteral("raíz con blanco y 'comilla'.crt"))));
     QCOMPARE(QProcess::execute(QStringLiteral("openssl"),
                                {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj", "/CN=otra",
@@ -46,15 +47,20 @@ void TstTls::verificacion_data()
 {
     QTest::addColumn<QString>("servidor");
     QTest::addColumn<QString>("opciones"); // "@" stands for the test's folder
-    QTest::addColumn<QString>("mensaje");  // "" when the connection opens
+    QTest::addColumn<QString>("mensaje"); // "" when the connection opens
     QTest::newRow("verificado con el nombre del certificado")
-        << "localhost" << "SslMode=verify-full;SslRootCert=@/raíz con blanco y 'comilla'.crt" << "";
+        << "localhost"
+        << "SslMode=verify-full;SslRootCert=@/raíz con blanco y 'comilla'.crt"
+        << "";
     QTest::newRow("rechazado por otro nombre de servidor")
-        << "127.0.0.1" << "SslMode=verify-full;SslRootCert=@/raíz con blanco y 'comilla'.crt"
+        << "127.0.0.1"
+        << "SslMode=verify-full;SslRootCert=@/raíz con blanco y 'comilla'.crt"
         << "el certificado del servidor es de \"localhost\", no de \"127.0.0.1\"";
-    QTest::newRow("rechazado por otra raíz") << "localhost" << "SslMode=verify-ca;SslRootCert=@/otra.crt"
-                                            << "no se pudo verificar el certificado del servidor";
-    QTest::newRow("rechazado sin certificado raíz") << "localhost" << "SslMode=verify-full;SslRootCert=@/falta.crt"
+    QTest::newRow("rechazado por otra raíz") << "localhost"
+                                             << "SslMode=verify-ca;SslRootCert=@/otra.crt"
+                                             << "no se pudo verificar el certificado del servidor";
+    QTest::newRow("rechazado sin certificado raíz") << "localhost"
+                                                    << "SslMode=verify-full;SslRootCert=@/falta.crt"
                                                     << "falta el certificado raíz";
 }
 
@@ -64,9 +70,9 @@ void TstTls::verificacion()
     QFETCH(QString, opciones);
     QFETCH(QString, mensaje);
     ado::Connection conexion;
-    const QString cadena = QStringLiteral("Provider=PostgreSQL;Server=%1:%2;Database=postgres;UId=postgres;Pwd=;")
-                               .arg(servidor, puerto_)
-                           + opciones.replace(u'@', carpeta_.path());
+    const QString cadena
+        = QStringLiteral("Provider=PostgreSQL;Server=%1:%2;Database=postgres;UId=postgres;Pwd=;").arg(servidor, puerto_)
+        + opciones.replace(u'@', carpeta_.path());
     try {
         conexion.Open(cadena);
     } catch (const ErrorVB& e) {

@@ -38,7 +38,8 @@ void TstListView::ordena_data()
     QTest::newRow("text ascending, accents and case read as letters")
         << 0 << 0 << QStringList{"Álamo/3", "alfa/1", "beta/4", "Zeta/2"};
     QTest::newRow("text descending") << 0 << 1 << QStringList{"Zeta/2", "beta/4", "alfa/1", "Álamo/3"};
-    QTest::newRow("sub-item ascending, compared as text") << 1 << 0 << QStringList{"alfa/1", "Zeta/2", "Álamo/3", "beta/4"};
+    QTest::newRow("sub-item ascending, compared as text")
+        << 1 << 0 << QStringList{"alfa/1", "Zeta/2", "Álamo/3", "beta/4"};
 }
 
 void TstListView::ordena()

@@ -2,8 +2,8 @@
 #include "runtime/ErrorVB.h"
 
 #include <QApplication>
-#include <QSignalSpy>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -70,11 +70,13 @@ void TstMSFlexGrid::leaveCellLlegaAntesDelCambio_data()
     QTest::addColumn<int>("filaFinal");
     QTest::addColumn<int>("veces");
 
-    QTest::newRow("row set by the program") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(3); }) << 3 << 1;
+    QTest::newRow("row set by the program")
+        << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(3); }) << 3 << 1;
     QTest::newRow("same row again raises nothing")
         << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(0); }) << 0 << 0;
-    QTest::newRow("arrow down") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { QTest::keyClick(g, Qt::Key_Down); })
-                                << 1 << 1;
+    QTest::newRow("arrow down") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) {
+        QTest::keyClick(g, Qt::Key_Down);
+    }) << 1 << 1;
     QTest::newRow("mouse click on another row") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) {
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(2, 1)).center());
     }) << 2 << 1;
@@ -121,7 +123,8 @@ void TstMSFlexGrid::keyPressDaElCodigoDelCaracter_data()
     QTest::newRow("tab types nothing") << int(Qt::Key_Tab) << QStringLiteral("\t") << -1 << 0;
     QTest::newRow("delete types nothing") << int(Qt::Key_Delete) << QStringLiteral("\x7f") << -1 << 0;
     QTest::newRow("invisible control character") << int(Qt::Key_unknown) << QStringLiteral("\u0085") << -1 << 0;
-    QTest::newRow("ctrl letter as X11 sends it") << int(Qt::Key_B) << QStringLiteral("\x02") << 2 << int(Qt::ControlModifier);
+    QTest::newRow("ctrl letter as X11 sends it")
+        << int(Qt::Key_B) << QStringLiteral("\x02") << 2 << int(Qt::ControlModifier);
     QTest::newRow("ctrl letter without text") << int(Qt::Key_Z) << QString() << 26 << int(Qt::ControlModifier);
     QTest::newRow("ctrl with another key") << int(Qt::Key_Home) << QString() << -1 << int(Qt::ControlModifier);
 }
@@ -268,13 +271,17 @@ void TstMSFlexGrid::valoresFueraDeRangoSonErrores_data()
     QTest::addColumn<std::function<void(MSFlexGrid*)>>("accion");
     QTest::addColumn<int>("numero");
 
-    QTest::newRow("row past the last") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(30); }) << 30009;
+    QTest::newRow("row past the last") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(30); })
+                                       << 30009;
     QTest::newRow("negative row") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(-1); }) << 30009;
-    QTest::newRow("col past the last") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setCol(4); }) << 30010;
+    QTest::newRow("col past the last") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setCol(4); })
+                                       << 30010;
     QTest::newRow("text of a missing cell")
         << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { (void)g->TextMatrix(0, 9); }) << 30010;
-    QTest::newRow("fewer rows than fixed")
-        << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setFixedRows(1); g->setRows(0); }) << 30009;
+    QTest::newRow("fewer rows than fixed") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) {
+        g->setFixedRows(1);
+        g->setRows(0);
+    }) << 30009;
 }
 
 void TstMSFlexGrid::valoresFueraDeRangoSonErrores()

@@ -1,5 +1,4 @@
 #include "../BaseTemporal.h"
-
 #include "platform/ado/Recordset.h"
 #include "platform/ado/sqlite/CacheSentenciasSqlite.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
@@ -35,10 +34,11 @@ const QStringList kEsquema = {
 QStringList volcado(Connection& c)
 {
     Recordset rs;
-    rs.Open(QStringLiteral("SELECT typeof(TXT) || ':' || quote(TXT) || ' ' || typeof(NUM) || ':' || quote(NUM) || ' ' || "
-                           "typeof(DEC) || ':' || quote(DEC) || ' ' || typeof(LIBRE) || ':' || quote(LIBRE) || ' ' || "
-                           "quote(FECHA) AS F FROM T ORDER BY ID"),
-            &c);
+    rs.Open(
+        QStringLiteral("SELECT typeof(TXT) || ':' || quote(TXT) || ' ' || typeof(NUM) || ':' || quote(NUM) || ' ' || "
+                       "typeof(DEC) || ':' || quote(DEC) || ' ' || typeof(LIBRE) || ':' || quote(LIBRE) || ' ' || "
+                       "quote(FECHA) AS F FROM T ORDER BY ID"),
+        &c);
     QStringList filas;
     for (; !rs.Eof(); rs.MoveNext())
         filas << rs.Fields()[0].Value().toString();
@@ -54,7 +54,11 @@ QString ejecuta(Connection& c, const QString& sentencia)
         return QString::number(registros);
     } catch (const ErrorVB&) {
         const Error& e = c.Errors().Item(0);
-        return QStringLiteral("%1 %2 %3 %4 %5").arg(e.SQLState).arg(e.Number).arg(e.NativeError).arg(e.Source, e.Description);
+        return QStringLiteral("%1 %2 %3 %4 %5")
+            .arg(e.SQLState)
+            .arg(e.Number)
+            .arg(e.NativeError)
+            .arg(e.Source, e.Description);
     }
 }
 
@@ -119,7 +123,8 @@ void TstCacheSentenciasSqlite::mismoResultado_data()
     QTest::newRow("inexact real") << "INSERT INTO T (ID, LIBRE, DEC) VALUES (3, 0.1, 12.34)";
     QTest::newRow("empty text is not NULL") << "INSERT INTO T (ID, TXT, LIBRE) VALUES (3, '', '')";
     QTest::newRow("doubled quote and accents") << "INSERT INTO T (ID, TXT) VALUES (3, 'd''Alba José')";
-    QTest::newRow("negative and largest integers") << "INSERT INTO T (ID, NUM, LIBRE) VALUES (3, -5, 9223372036854775807)";
+    QTest::newRow("negative and largest integers")
+        << "INSERT INTO T (ID, NUM, LIBRE) VALUES (3, -5, 9223372036854775807)";
     QTest::newRow("day-first date") << "INSERT INTO T (ID, FECHA) VALUES (3, '05/03/2025')";
     QTest::newRow("text compared ignoring case") << "UPDATE T SET NUM = 7 WHERE TXT = 'UNO'";
     QTest::newRow("integer column against quoted digits") << "UPDATE T SET TXT = 'x' WHERE NUM = '2'";
@@ -167,9 +172,12 @@ void TstCacheSentenciasSqlite::consultaLeeComoQt()
 {
     QFETCH(QString, consulta);
     BaseTemporal base;
-    QVERIFY(base.prepara(kEsquema + QStringList{
-        QStringLiteral("UPDATE T SET DEC = 2.5, LIBRE = 9223372036854775807, FECHA = '05/03/2025 09:30' WHERE ID = 1"),
-        QStringLiteral("UPDATE T SET TXT = '', LIBRE = 'Ñandú', FECHA = 'no es fecha' WHERE ID = 2")}));
+    QVERIFY(base.prepara(
+        kEsquema
+        + QStringList{
+            QStringLiteral(
+                "UPDATE T SET DEC = 2.5, LIBRE = 9223372036854775807, FECHA = '05/03/2025 09:30' WHERE ID = 1"),
+            QStringLiteral("UPDATE T SET TXT = '', LIBRE = 'Ñandú', FECHA = 'no es fecha' WHERE ID = 2")}));
 
     QStringList esperado;
     {
@@ -183,8 +191,8 @@ void TstCacheSentenciasSqlite::consultaLeeComoQt()
                 esperado << registro.fieldName(i);
             while (q.next()) {
                 for (int i = 0; i < registro.count(); ++i)
-                    esperado << ado::sqlite::ValorLeido(q.value(i), registro.fieldName(i) == u"FECHA").toString()
-                                    + u'/' + QString::number(ado::sqlite::ValorLeido(q.value(i), false).typeId());
+                    esperado << ado::sqlite::ValorLeido(q.value(i), registro.fieldName(i) == u"FECHA").toString() + u'/'
+                            + QString::number(ado::sqlite::ValorLeido(q.value(i), false).typeId());
             }
         } else {
             const Error e = ado::sqlite::ErrorDeSqlite(q.lastError());
@@ -203,7 +211,8 @@ void TstCacheSentenciasSqlite::consultaLeeComoQt()
             for (; !rs.Eof(); rs.MoveNext()) {
                 for (int i = 0; i < rs.Fields().Count(); ++i) {
                     const QVariant v = rs.Fields()[i].Value();
-                    leido << v.toString() + u'/' + QString::number(v.typeId() == QMetaType::QDateTime ? QMetaType::QString : v.typeId());
+                    leido << v.toString() + u'/'
+                            + QString::number(v.typeId() == QMetaType::QDateTime ? QMetaType::QString : v.typeId());
                 }
             }
         } catch (const ErrorVB&) {

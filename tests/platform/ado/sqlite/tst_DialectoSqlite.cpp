@@ -1,5 +1,4 @@
 #include "BaseDialectoPrueba.h"
-
 #include "platform/ado/sqlite/TraductorSqlite.h"
 #include "runtime/Reloj.h"
 
@@ -24,9 +23,8 @@ const char* const kTablas[] = {
 
 TraductorSqlite traductor()
 {
-    return TraductorSqlite(EsquemaDialecto{{QStringLiteral("FECHA")},
-                                           {QStringLiteral("MENSAJE"), QStringLiteral("CODIGO"),
-                                            QStringLiteral("NOMBRE")}});
+    return TraductorSqlite(EsquemaDialecto{
+        {QStringLiteral("FECHA")}, {QStringLiteral("MENSAJE"), QStringLiteral("CODIGO"), QStringLiteral("NOMBRE")}});
 }
 
 } // namespace
@@ -67,26 +65,41 @@ void TstDialectoSqlite::consulta_data()
     QTest::addColumn<QString>("filas");
 
     QTest::newRow("upper-cased lookup finds a trimmed lower-case name")
-        << "SELECT TOP 1  CODIGO FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) ='ADMIN' " << "ADM";
-    QTest::newRow("accented upper finds accented lower") << "SELECT CODIGO FROM TA_USUARIOS WHERE NOMBRE = N'JOSÉ'" << "U1";
-    QTest::newRow("unaccented does not find accented") << "SELECT CODIGO FROM TA_USUARIOS WHERE NOMBRE = 'jose'" << "U2";
-    QTest::newRow("in list ignores case") << "SELECT CODIGO FROM TA_USUARIOS WHERE CODIGO IN ('u1', 'adm') ORDER BY NIVEL" << "U1,ADM";
+        << "SELECT TOP 1  CODIGO FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) ='ADMIN' "
+        << "ADM";
+    QTest::newRow("accented upper finds accented lower") << "SELECT CODIGO FROM TA_USUARIOS WHERE NOMBRE = N'JOSÉ'"
+                                                         << "U1";
+    QTest::newRow("unaccented does not find accented") << "SELECT CODIGO FROM TA_USUARIOS WHERE NOMBRE = 'jose'"
+                                                       << "U2";
+    QTest::newRow("in list ignores case")
+        << "SELECT CODIGO FROM TA_USUARIOS WHERE CODIGO IN ('u1', 'adm') ORDER BY NIVEL"
+        << "U1,ADM";
     QTest::newRow("day between day-first dates")
-        << "SELECT ID FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59' ORDER BY ID" << "1,2,3";
-    QTest::newRow("day at midnight") << "SELECT ID FROM MV_Agenda WHERE FECHA = '05/03/2025'" << "1";
-    QTest::newRow("top with order by") << "SELECT TOP 2 ID FROM MV_AGENDA ORDER BY FECHA DESC" << "4,3";
-    QTest::newRow("top without order by") << "SELECT TOP (1) ID FROM MV_AGENDA WHERE ID > 2" << "3";
-    QTest::newRow("top in a subquery")
-        << "SELECT CODIGO FROM TA_USUARIOS WHERE NIVEL IN (SELECT TOP 1 NIVEL FROM TA_USUARIOS ORDER BY NIVEL) ORDER BY CODIGO"
-        << "U3";
-    QTest::newRow("brackets and owner") << "SELECT [Mensaje] FROM dbo.[MV_AGENDA] WHERE [ID] = 2" << "José Pérez";
-    QTest::newRow("len counts characters") << "SELECT LEN('ab  '), LEN(Mensaje) FROM MV_AGENDA WHERE ID = 2" << "2|10";
-    QTest::newRow("charindex ignores case") << "SELECT CHARINDEX('PÉREZ', Mensaje) FROM MV_AGENDA WHERE ID = 2" << "6";
-    QTest::newRow("getdate from the program clock")
-        << "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA < GETDATE()" << "3";
-    QTest::newRow("isnull") << "SELECT ISNULL(IdEntrevista, -1) FROM MV_AGENDA WHERE ID = 1" << "-1";
-    QTest::newRow("like with accents") << "SELECT ID FROM MV_AGENDA WHERE Mensaje LIKE '%PÉR%'" << "2";
-    QTest::newRow("order by ignores case") << "SELECT CODIGO FROM TA_USUARIOS ORDER BY NOMBRE" << "ADM,U3,U2,U1";
+        << "SELECT ID FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59' ORDER BY ID"
+        << "1,2,3";
+    QTest::newRow("day at midnight") << "SELECT ID FROM MV_Agenda WHERE FECHA = '05/03/2025'"
+                                     << "1";
+    QTest::newRow("top with order by") << "SELECT TOP 2 ID FROM MV_AGENDA ORDER BY FECHA DESC"
+                                       << "4,3";
+    QTest::newRow("top without order by") << "SELECT TOP (1) ID FROM MV_AGENDA WHERE ID > 2"
+                                          << "3";
+    QTest::newRow("top in a subquery") << "SELECT CODIGO FROM TA_USUARIOS WHERE NIVEL IN (SELECT TOP 1 NIVEL FROM "
+                                          "TA_USUARIOS ORDER BY NIVEL) ORDER BY CODIGO"
+                                       << "U3";
+    QTest::newRow("brackets and owner") << "SELECT [Mensaje] FROM dbo.[MV_AGENDA] WHERE [ID] = 2"
+                                        << "José Pérez";
+    QTest::newRow("len counts characters") << "SELECT LEN('ab  '), LEN(Mensaje) FROM MV_AGENDA WHERE ID = 2"
+                                           << "2|10";
+    QTest::newRow("charindex ignores case") << "SELECT CHARINDEX('PÉREZ', Mensaje) FROM MV_AGENDA WHERE ID = 2"
+                                            << "6";
+    QTest::newRow("getdate from the program clock") << "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA < GETDATE()"
+                                                    << "3";
+    QTest::newRow("isnull") << "SELECT ISNULL(IdEntrevista, -1) FROM MV_AGENDA WHERE ID = 1"
+                            << "-1";
+    QTest::newRow("like with accents") << "SELECT ID FROM MV_AGENDA WHERE Mensaje LIKE '%PÉR%'"
+                                       << "2";
+    QTest::newRow("order by ignores case") << "SELECT CODIGO FROM TA_USUARIOS ORDER BY NOMBRE"
+                                           << "ADM,U3,U2,U1";
 }
 
 void TstDialectoSqlite::consulta()
@@ -103,12 +116,12 @@ void TstDialectoSqlite::escritura_data()
     QTest::addColumn<QString>("sentencia");
     QTest::addColumn<QString>("guardado");
 
-    QTest::newRow("note that reads as a date")
-        << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 4" << "2025-03-06 09:00:00|05/03/2025";
-    QTest::newRow("note with a doubled quote")
-        << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba, [dbo].x N''y' WHERE ID = 4" << "2025-03-06 09:00:00|d'Alba, [dbo].x N'y";
-    QTest::newRow("date assigned")
-        << "UPDATE MV_AGENDA SET FECHA = '6/3/2025 10:15' WHERE ID = 4" << "2025-03-06 10:15:00|NULL";
+    QTest::newRow("note that reads as a date") << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 4"
+                                               << "2025-03-06 09:00:00|05/03/2025";
+    QTest::newRow("note with a doubled quote") << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba, [dbo].x N''y' WHERE ID = 4"
+                                               << "2025-03-06 09:00:00|d'Alba, [dbo].x N'y";
+    QTest::newRow("date assigned") << "UPDATE MV_AGENDA SET FECHA = '6/3/2025 10:15' WHERE ID = 4"
+                                   << "2025-03-06 10:15:00|NULL";
     QTest::newRow("inserted date and note")
         << "INSERT INTO MV_AGENDA (ID, FECHA, Mensaje) VALUES (4, '6/3/2025 8:00', '6/3/2025')"
         << "2025-03-06 08:00:00|6/3/2025";

@@ -12,10 +12,17 @@ QString describe(const QVariantList& valores)
     QStringList partes;
     for (const QVariant& v : valores) {
         switch (v.typeId()) {
-        case QMetaType::QString: partes << QStringLiteral("t:") + v.toString() + (v.toString().isNull() ? "(null)" : ""); break;
-        case QMetaType::LongLong: partes << QStringLiteral("i:") + v.toString(); break;
-        case QMetaType::Double: partes << QStringLiteral("r:") + QString::number(v.toDouble(), 'g', 17); break;
-        default: partes << QStringLiteral("?:") + v.toString();
+        case QMetaType::QString:
+            partes << QStringLiteral("t:") + v.toString() + (v.toString().isNull() ? "(null)" : "");
+            break;
+        case QMetaType::LongLong:
+            partes << QStringLiteral("i:") + v.toString();
+            break;
+        case QMetaType::Double:
+            partes << QStringLiteral("r:") + QString::number(v.toDouble(), 'g', 17);
+            break;
+        default:
+            partes << QStringLiteral("?:") + v.toString();
         }
     }
     return partes.join(u'|');
@@ -39,45 +46,98 @@ void TstParametrizadorSqlite::parametriza_data()
 
     QTest::newRow("agenda insert")
         << "INSERT INTO MV_AGENDA (FECHA, IdEntrevista, Mensaje) VALUES ('2025-03-05 09:30:00', 12, 'd''Alba')"
-        << "INSERT INTO MV_AGENDA (FECHA, IdEntrevista, Mensaje) VALUES (?, ?, ?)" << "t:2025-03-05 09:30:00|i:12|t:d'Alba";
+        << "INSERT INTO MV_AGENDA (FECHA, IdEntrevista, Mensaje) VALUES (?, ?, ?)"
+        << "t:2025-03-05 09:30:00|i:12|t:d'Alba";
     QTest::newRow("note update") << "update MV_AGENDA set MENSAJE = '' where ID = 7"
-                                 << "update MV_AGENDA set MENSAJE = ? where ID = ?" << "t:|i:7";
-    QTest::newRow("quoted digits stay text") << "DELETE FROM T WHERE C = '123'" << "DELETE FROM T WHERE C = ?" << "t:123";
-    QTest::newRow("exact real, negative sign kept")
-        << "UPDATE T SET A = -1.5, B = 2.0, C = .25 WHERE D BETWEEN 1 AND 2" << "UPDATE T SET A = -?, B = ?, C = ? WHERE D BETWEEN ? AND ?"
-        << "r:1.5|r:2|r:0.25|i:1|i:2";
+                                 << "update MV_AGENDA set MENSAJE = ? where ID = ?"
+                                 << "t:|i:7";
+    QTest::newRow("quoted digits stay text") << "DELETE FROM T WHERE C = '123'"
+                                             << "DELETE FROM T WHERE C = ?"
+                                             << "t:123";
+    QTest::newRow("exact real, negative sign kept") << "UPDATE T SET A = -1.5, B = 2.0, C = .25 WHERE D BETWEEN 1 AND 2"
+                                                    << "UPDATE T SET A = -?, B = ?, C = ? WHERE D BETWEEN ? AND ?"
+                                                    << "r:1.5|r:2|r:0.25|i:1|i:2";
     QTest::newRow("inexact real stays written") << "UPDATE T SET A = 0.1 WHERE B = 'x'"
-                                               << "UPDATE T SET A = 0.1 WHERE B = ?" << "t:x";
+                                                << "UPDATE T SET A = 0.1 WHERE B = ?"
+                                                << "t:x";
     QTest::newRow("largest integer") << "DELETE FROM T WHERE A = 9223372036854775807"
-                                     << "DELETE FROM T WHERE A = ?" << "i:9223372036854775807";
+                                     << "DELETE FROM T WHERE A = ?"
+                                     << "i:9223372036854775807";
     QTest::newRow("names, NULL and collation untouched")
         << "UPDATE \"T\" SET A = NULL WHERE B COLLATE KQ_CI LIKE 'a%' ESCAPE '!' AND C IN ('x', 'y')"
-        << "UPDATE \"T\" SET A = NULL WHERE B COLLATE KQ_CI LIKE ? ESCAPE ? AND C IN (?, ?)" << "t:a%|t:!|t:x|t:y";
-    QTest::newRow("comment kept") << "DELETE FROM T -- quita\nWHERE A = 1" << "DELETE FROM T -- quita\nWHERE A = ?" << "i:1";
-    QTest::newRow("no literals") << "DELETE FROM T" << "DELETE FROM T" << "";
+        << "UPDATE \"T\" SET A = NULL WHERE B COLLATE KQ_CI LIKE ? ESCAPE ? AND C IN (?, ?)"
+        << "t:a%|t:!|t:x|t:y";
+    QTest::newRow("comment kept") << "DELETE FROM T -- quita\nWHERE A = 1"
+                                  << "DELETE FROM T -- quita\nWHERE A = ?"
+                                  << "i:1";
+    QTest::newRow("no literals") << "DELETE FROM T"
+                                 << "DELETE FROM T"
+                                 << "";
 
     // Run as written.
-    QTest::newRow("select") << "SELECT * FROM T WHERE A = 1" << "" << "";
-    QTest::newRow("insert from select") << "INSERT INTO T (A) SELECT 1" << "" << "";
-    QTest::newRow("subquery") << "DELETE FROM T WHERE A = (SELECT MAX(A) FROM T)" << "" << "";
-    QTest::newRow("order by") << "UPDATE T SET A = 1 ORDER BY 1" << "" << "";
-    QTest::newRow("returning") << "DELETE FROM T WHERE A = 1 RETURNING A" << "" << "";
-    QTest::newRow("procedure call") << "EXEC KQ_CREARAGENDA '05/03/2025'" << "" << "";
-    QTest::newRow("definition") << "CREATE TABLE T (A VARCHAR(10) DEFAULT 'x')" << "" << "";
-    QTest::newRow("own parameters") << "DELETE FROM T WHERE A = ? OR B = :b OR C = @c" << "" << "";
-    QTest::newRow("blob literal") << "INSERT INTO T (A) VALUES (X'0A')" << "" << "";
-    QTest::newRow("hexadecimal number") << "INSERT INTO T (A) VALUES (0x1F)" << "" << "";
-    QTest::newRow("exponent") << "INSERT INTO T (A) VALUES (1e3)" << "" << "";
-    QTest::newRow("integer beyond 64 bits") << "INSERT INTO T (A) VALUES (9223372036854775808)" << "" << "";
-    QTest::newRow("quoted column list") << "INSERT INTO T ('A') VALUES (1)" << "" << "";
-    QTest::newRow("quoted table") << "DELETE FROM 'T' WHERE A = 1" << "" << "";
-    QTest::newRow("quoted assigned column") << "UPDATE T SET A = 1, 'B' = 2" << "" << "";
-    QTest::newRow("quoted qualifier") << "UPDATE T SET A = 1 WHERE 'T'.B = 2" << "" << "";
-    QTest::newRow("row assignment") << "UPDATE T SET (A, B) = (1, 2)" << "" << "";
-    QTest::newRow("type with a length") << "UPDATE T SET A = CAST(B AS VARCHAR(10))" << "" << "";
-    QTest::newRow("unterminated quote") << "UPDATE T SET A = 'x" << "" << "";
-    QTest::newRow("colon in a comment") << "DELETE FROM T WHERE A = 1 -- a:b" << "" << "";
-    QTest::newRow("NUL character") << QString("DELETE FROM T WHERE A = 'a") + QChar(0) + "b'" << "" << "";
+    QTest::newRow("select") << "SELECT * FROM T WHERE A = 1"
+                            << ""
+                            << "";
+    QTest::newRow("insert from select") << "INSERT INTO T (A) SELECT 1"
+                                        << ""
+                                        << "";
+    QTest::newRow("subquery") << "DELETE FROM T WHERE A = (SELECT MAX(A) FROM T)"
+                              << ""
+                              << "";
+    QTest::newRow("order by") << "UPDATE T SET A = 1 ORDER BY 1"
+                              << ""
+                              << "";
+    QTest::newRow("returning") << "DELETE FROM T WHERE A = 1 RETURNING A"
+                               << ""
+                               << "";
+    QTest::newRow("procedure call") << "EXEC KQ_CREARAGENDA '05/03/2025'"
+                                    << ""
+                                    << "";
+    QTest::newRow("definition") << "CREATE TABLE T (A VARCHAR(10) DEFAULT 'x')"
+                                << ""
+                                << "";
+    QTest::newRow("own parameters") << "DELETE FROM T WHERE A = ? OR B = :b OR C = @c"
+                                    << ""
+                                    << "";
+    QTest::newRow("blob literal") << "INSERT INTO T (A) VALUES (X'0A')"
+                                  << ""
+                                  << "";
+    QTest::newRow("hexadecimal number") << "INSERT INTO T (A) VALUES (0x1F)"
+                                        << ""
+                                        << "";
+    QTest::newRow("exponent") << "INSERT INTO T (A) VALUES (1e3)"
+                              << ""
+                              << "";
+    QTest::newRow("integer beyond 64 bits") << "INSERT INTO T (A) VALUES (9223372036854775808)"
+                                            << ""
+                                            << "";
+    QTest::newRow("quoted column list") << "INSERT INTO T ('A') VALUES (1)"
+                                        << ""
+                                        << "";
+    QTest::newRow("quoted table") << "DELETE FROM 'T' WHERE A = 1"
+                                  << ""
+                                  << "";
+    QTest::newRow("quoted assigned column") << "UPDATE T SET A = 1, 'B' = 2"
+                                            << ""
+                                            << "";
+    QTest::newRow("quoted qualifier") << "UPDATE T SET A = 1 WHERE 'T'.B = 2"
+                                      << ""
+                                      << "";
+    QTest::newRow("row assignment") << "UPDATE T SET (A, B) = (1, 2)"
+                                    << ""
+                                    << "";
+    QTest::newRow("type with a length") << "UPDATE T SET A = CAST(B AS VARCHAR(10))"
+                                        << ""
+                                        << "";
+    QTest::newRow("unterminated quote") << "UPDATE T SET A = 'x"
+                                        << ""
+                                        << "";
+    QTest::newRow("colon in a comment") << "DELETE FROM T WHERE A = 1 -- a:b"
+                                        << ""
+                                        << "";
+    QTest::newRow("NUL character") << QString("DELETE FROM T WHERE A = 'a") + QChar(0) + "b'"
+                                   << ""
+                                   << "";
 }
 
 void TstParametrizadorSqlite::parametriza()

@@ -10,8 +10,8 @@ namespace {
 EsquemaDialecto esquema()
 {
     return {{QStringLiteral("FECHA"), QStringLiteral("FECHAALTA")},
-            {QStringLiteral("NOMBRE"), QStringLiteral("MENSAJE"), QStringLiteral("CLAVE"),
-             QStringLiteral("CODIGO"), QStringLiteral("NOTA")}};
+            {QStringLiteral("NOMBRE"), QStringLiteral("MENSAJE"), QStringLiteral("CLAVE"), QStringLiteral("CODIGO"),
+             QStringLiteral("NOTA")}};
 }
 
 // A table whose columns the schema types: integers E and F, decimal D, text S, date FECHA.
@@ -20,7 +20,7 @@ EsquemaDialecto esquemaTipado()
     using ado::dialecto::TipoExpresion;
     EsquemaDialecto e{{QStringLiteral("FECHA")}, {QStringLiteral("S")}};
     const std::pair<const char*, TipoExpresion> columnas[] = {
-        {"E", TipoExpresion::Entero}, {"F", TipoExpresion::Entero}, {"D", TipoExpresion::Decimal},
+        {"E", TipoExpresion::Entero}, {"F", TipoExpresion::Entero},    {"D", TipoExpresion::Decimal},
         {"S", TipoExpresion::Texto},  {"FECHA", TipoExpresion::Fecha},
     };
     for (const auto& [columna, tipo] : columnas)
@@ -44,24 +44,22 @@ void TstTraductorSqlite::traduce_data()
     QTest::addColumn<QString>("entrada");
     QTest::addColumn<QString>("salida");
 
-    QTest::newRow("comparación que termina el texto") << "SELECT 1 FROM T WHERE ID =" << "SELECT 1 FROM T WHERE ID =";
+    QTest::newRow("comparación que termina el texto") << "SELECT 1 FROM T WHERE ID ="
+                                                      << "SELECT 1 FROM T WHERE ID =";
 
     // The statements the program itself sends.
     QTest::newRow("single-row lookup, upper-cased")
         << "SELECT TOP 1  * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) ='ADMIN' "
         << "SELECT   * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) COLLATE KQ_CI ='ADMIN' LIMIT 1 ";
-    QTest::newRow("day at midnight")
-        << "SELECT * FROM MV_Agenda WHERE FECHA = '05/03/2025'"
-        << "SELECT * FROM MV_Agenda WHERE FECHA = '2025-03-05 00:00:00'";
+    QTest::newRow("day at midnight") << "SELECT * FROM MV_Agenda WHERE FECHA = '05/03/2025'"
+                                     << "SELECT * FROM MV_Agenda WHERE FECHA = '2025-03-05 00:00:00'";
     QTest::newRow("day between day-first dates")
         << "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'"
         << "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '2025-03-05 00:00:00' AND '2025-03-05 23:59:00'";
-    QTest::newRow("note that looks like a date")
-        << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7"
-        << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7";
-    QTest::newRow("note with doubled quote")
-        << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7"
-        << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7";
+    QTest::newRow("note that looks like a date") << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7"
+                                                 << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7";
+    QTest::newRow("note with doubled quote") << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7"
+                                             << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7";
     QTest::newRow("configuration read")
         << "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE = 'x'"
         << "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE COLLATE KQ_CI = 'x'";
@@ -70,44 +68,40 @@ void TstTraductorSqlite::traduce_data()
         << "select valor from ta_configuracion where clave COLLATE KQ_CI = 'x'";
 
     // Names and literals.
-    QTest::newRow("brackets and owners")
-        << "SELECT [Nombre Largo], [a\"b]]c] FROM dbo.MV_AGENDA JOIN [DBO].[T] ON 1=1"
-        << "SELECT \"Nombre Largo\", \"a\"\"b]c\" FROM MV_AGENDA JOIN \"T\" ON 1=1";
-    QTest::newRow("owner against a name leaves them apart")
-        << "SELECT a FROM x$[dbo].T$y" << "SELECT a FROM x$ T$y";
-    QTest::newRow("qualified column is not an owner")
-        << "SELECT dbox.NOMBRE FROM X" << "SELECT dbox.NOMBRE FROM X";
-    QTest::newRow("national literal")
-        << "SELECT * FROM T WHERE NOMBRE = N'José'"
-        << "SELECT * FROM T WHERE NOMBRE COLLATE KQ_CI = 'José'";
-    QTest::newRow("keywords inside literals untouched")
-        << "SELECT 'TOP 5 [x] LEN(' FROM T" << "SELECT 'TOP 5 [x] LEN(' FROM T";
-    QTest::newRow("comments untouched")
-        << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */"
-        << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */";
+    QTest::newRow("brackets and owners") << "SELECT [Nombre Largo], [a\"b]]c] FROM dbo.MV_AGENDA JOIN [DBO].[T] ON 1=1"
+                                         << "SELECT \"Nombre Largo\", \"a\"\"b]c\" FROM MV_AGENDA JOIN \"T\" ON 1=1";
+    QTest::newRow("owner against a name leaves them apart") << "SELECT a FROM x$[dbo].T$y"
+                                                            << "SELECT a FROM x$ T$y";
+    QTest::newRow("qualified column is not an owner") << "SELECT dbox.NOMBRE FROM X"
+                                                      << "SELECT dbox.NOMBRE FROM X";
+    QTest::newRow("national literal") << "SELECT * FROM T WHERE NOMBRE = N'José'"
+                                      << "SELECT * FROM T WHERE NOMBRE COLLATE KQ_CI = 'José'";
+    QTest::newRow("keywords inside literals untouched") << "SELECT 'TOP 5 [x] LEN(' FROM T"
+                                                        << "SELECT 'TOP 5 [x] LEN(' FROM T";
+    QTest::newRow("comments untouched") << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */"
+                                        << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */";
 
     // TOP.
-    QTest::newRow("top with order by")
-        << "SELECT TOP 3 NOMBRE FROM T ORDER BY ID DESC;"
-        << "SELECT  NOMBRE FROM T ORDER BY ID DESC LIMIT 3;";
-    QTest::newRow("top in parentheses after distinct")
-        << "select distinct top (2) ID from T" << "select distinct  ID from T LIMIT 2";
+    QTest::newRow("top with order by") << "SELECT TOP 3 NOMBRE FROM T ORDER BY ID DESC;"
+                                       << "SELECT  NOMBRE FROM T ORDER BY ID DESC LIMIT 3;";
+    QTest::newRow("top in parentheses after distinct") << "select distinct top (2) ID from T"
+                                                       << "select distinct  ID from T LIMIT 2";
     QTest::newRow("top in subquery")
         << "SELECT * FROM T WHERE ID IN (SELECT TOP 1 ID FROM U ORDER BY ID) AND ID > 0"
         << "SELECT * FROM T WHERE ID IN (SELECT  ID FROM U ORDER BY ID LIMIT 1) AND ID > 0";
-    QTest::newRow("top before trailing comment")
-        << "SELECT TOP 1 ID FROM T -- el primero" << "SELECT  ID FROM T LIMIT 1 -- el primero";
-    QTest::newRow("second top of a scope left as written")
-        << "SELECT TOP 1 ID FROM T SELECT TOP 2 ID FROM U" << "SELECT  ID FROM T SELECT TOP 2 ID FROM U LIMIT 1";
-    QTest::newRow("top percent left for the database")
-        << "SELECT TOP 10 PERCENT ID FROM T" << "SELECT TOP 10 PERCENT ID FROM T";
+    QTest::newRow("top before trailing comment") << "SELECT TOP 1 ID FROM T -- el primero"
+                                                 << "SELECT  ID FROM T LIMIT 1 -- el primero";
+    QTest::newRow("second top of a scope left as written") << "SELECT TOP 1 ID FROM T SELECT TOP 2 ID FROM U"
+                                                           << "SELECT  ID FROM T SELECT TOP 2 ID FROM U LIMIT 1";
+    QTest::newRow("top percent left for the database") << "SELECT TOP 10 PERCENT ID FROM T"
+                                                       << "SELECT TOP 10 PERCENT ID FROM T";
 
     // Functions.
     QTest::newRow("functions renamed")
         << "SELECT LEN(NOMBRE), charindex('a', NOMBRE), GetDate(), ISNULL(NOMBRE, '') FROM T"
         << "SELECT KQ_LEN(NOMBRE), KQ_CHARINDEX('a', NOMBRE), KQ_GETDATE(), IFNULL(NOMBRE, '') FROM T";
-    QTest::newRow("function names as columns untouched")
-        << "SELECT LEN, T.ISNULL(1), GETDATE FROM T" << "SELECT LEN, T.ISNULL(1), GETDATE FROM T";
+    QTest::newRow("function names as columns untouched") << "SELECT LEN, T.ISNULL(1), GETDATE FROM T"
+                                                         << "SELECT LEN, T.ISNULL(1), GETDATE FROM T";
 
     // Case-insensitive comparison.
     QTest::newRow("non-text and unknown columns get no collation")
@@ -115,16 +109,21 @@ void TstTraductorSqlite::traduce_data()
         << "SELECT * FROM T WHERE ID = 5 AND OTRA <> 'x' AND NOMBRE COLLATE KQ_CI != 'y'";
     QTest::newRow("every comparison operator")
         << "SELECT 1 FROM T WHERE NOMBRE<'a' OR NOMBRE>'a' OR NOMBRE<='a' OR NOMBRE>='a'"
-        << "SELECT 1 FROM T WHERE NOMBRE COLLATE KQ_CI<'a' OR NOMBRE COLLATE KQ_CI>'a' OR NOMBRE COLLATE KQ_CI<='a' OR NOMBRE COLLATE KQ_CI>='a'";
+        << "SELECT 1 FROM T WHERE NOMBRE COLLATE KQ_CI<'a' OR NOMBRE COLLATE KQ_CI>'a' OR NOMBRE COLLATE KQ_CI<='a' OR "
+           "NOMBRE COLLATE KQ_CI>='a'";
     QTest::newRow("like, in, between and their negations")
-        << "SELECT 1 FROM T WHERE T.NOMBRE LIKE 'a%' AND [Nombre] NOT LIKE 'b%' AND CLAVE IN ('a') AND CODIGO NOT BETWEEN 'a' AND 'b'"
-        << "SELECT 1 FROM T WHERE T.NOMBRE COLLATE KQ_CI LIKE 'a%' AND \"Nombre\" COLLATE KQ_CI NOT LIKE 'b%' AND CLAVE COLLATE KQ_CI IN ('a') AND CODIGO COLLATE KQ_CI NOT BETWEEN 'a' AND 'b'";
+        << "SELECT 1 FROM T WHERE T.NOMBRE LIKE 'a%' AND [Nombre] NOT LIKE 'b%' AND CLAVE IN ('a') AND CODIGO NOT "
+           "BETWEEN 'a' AND 'b'"
+        << "SELECT 1 FROM T WHERE T.NOMBRE COLLATE KQ_CI LIKE 'a%' AND \"Nombre\" COLLATE KQ_CI NOT LIKE 'b%' AND "
+           "CLAVE COLLATE KQ_CI IN ('a') AND CODIGO COLLATE KQ_CI NOT BETWEEN 'a' AND 'b'";
     QTest::newRow("literal and expressions count as text, numbers do not")
         << "SELECT 1 FROM T WHERE 'a' = X AND (ID) = 1 AND ID || NOMBRE = 'b' AND ID + 1 = 2 AND 3 = ID"
-        << "SELECT 1 FROM T WHERE 'a' COLLATE KQ_CI = X AND (ID) COLLATE KQ_CI = 1 AND ID || NOMBRE COLLATE KQ_CI = 'b' AND ID + 1 = 2 AND 3 = ID";
+        << "SELECT 1 FROM T WHERE 'a' COLLATE KQ_CI = X AND (ID) COLLATE KQ_CI = 1 AND ID || NOMBRE COLLATE KQ_CI = "
+           "'b' AND ID + 1 = 2 AND 3 = ID";
     QTest::newRow("assignment gets none, its condition does")
         << "UPDATE TA_CONFIGURACION SET VALOR = 'x', NOMBRE = CASE WHEN NOMBRE = 'a' THEN 'b' END WHERE CLAVE = 'k'"
-        << "UPDATE TA_CONFIGURACION SET VALOR = 'x', NOMBRE = CASE WHEN NOMBRE COLLATE KQ_CI = 'a' THEN 'b' END WHERE CLAVE COLLATE KQ_CI = 'k'";
+        << "UPDATE TA_CONFIGURACION SET VALOR = 'x', NOMBRE = CASE WHEN NOMBRE COLLATE KQ_CI = 'a' THEN 'b' END WHERE "
+           "CLAVE COLLATE KQ_CI = 'k'";
     QTest::newRow("order by text column")
         << "SELECT * FROM T ORDER BY NOMBRE, ID DESC, T.CODIGO ASC"
         << "SELECT * FROM T ORDER BY NOMBRE COLLATE KQ_CI, ID DESC, T.CODIGO COLLATE KQ_CI ASC";
@@ -132,44 +131,47 @@ void TstTraductorSqlite::traduce_data()
         << "CREATE TABLE [dbo].[T] (NOMBRE VARCHAR(10) DEFAULT N'a', CHECK (NOMBRE = 'a'))"
         << "CREATE TABLE \"T\" (NOMBRE VARCHAR(10) DEFAULT 'a', CHECK (NOMBRE = 'a'))";
     QTest::newRow("trigger body stays a definition")
-        << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM T WHERE NOMBRE = 'c'"
-        << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM T WHERE NOMBRE COLLATE KQ_CI = 'c'";
+        << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM "
+           "T WHERE NOMBRE = 'c'"
+        << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM "
+           "T WHERE NOMBRE COLLATE KQ_CI = 'c'";
 
     // The server's expressions.
     QTest::newRow("plus follows precedence, a number beside a plain column stays")
         << "SELECT 'a' + B * 2 - C + LTRIM(NOMBRE), ID + 1 FROM T"
         << "SELECT KQ_SUMA(KQ_SUMA('a' , B * 2) - C , LTRIM(NOMBRE)), ID + 1 FROM T";
-    QTest::newRow("plus compared as text")
-        << "SELECT 1 FROM T WHERE NOMBRE + 'x' = 'ax'" << "SELECT 1 FROM T WHERE KQ_SUMA(NOMBRE , 'x') COLLATE KQ_CI = 'ax'";
-    QTest::newRow("table hints dropped")
-        << "SELECT 1 FROM T WITH (NOLOCK, INDEX(IX_A)) JOIN U u (NOLOCK) ON 1=1" << "SELECT 1 FROM T  JOIN U u  ON 1=1";
-    QTest::newRow("parentheses holding more than hints kept")
-        << "SELECT 1 FROM T WITH (NOLOCK, 'x')" << "SELECT 1 FROM T WITH (NOLOCK, 'x')";
+    QTest::newRow("plus compared as text") << "SELECT 1 FROM T WHERE NOMBRE + 'x' = 'ax'"
+                                           << "SELECT 1 FROM T WHERE KQ_SUMA(NOMBRE , 'x') COLLATE KQ_CI = 'ax'";
+    QTest::newRow("table hints dropped") << "SELECT 1 FROM T WITH (NOLOCK, INDEX(IX_A)) JOIN U u (NOLOCK) ON 1=1"
+                                         << "SELECT 1 FROM T  JOIN U u  ON 1=1";
+    QTest::newRow("parentheses holding more than hints kept") << "SELECT 1 FROM T WITH (NOLOCK, 'x')"
+                                                              << "SELECT 1 FROM T WITH (NOLOCK, 'x')";
     QTest::newRow("date parts and types become literals")
         << "SELECT DATEADD(dd, 1, FECHA), CONVERT(varchar(10), FECHA, 103), CAST(ID AS decimal(5, 2)) FROM T"
-        << "SELECT KQ_DATEADD('dd', 1, FECHA), KQ_CONVERT(FECHA, 'varchar(10)', 103), KQ_CONVERT(ID , 'decimal(5, 2)') FROM T";
-    QTest::newRow("text in place of a type kept")
-        << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T" << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T";
+        << "SELECT KQ_DATEADD('dd', 1, FECHA), KQ_CONVERT(FECHA, 'varchar(10)', 103), KQ_CONVERT(ID , 'decimal(5, 2)') "
+           "FROM T";
+    QTest::newRow("text in place of a type kept") << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T"
+                                                  << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T";
     QTest::newRow("group and order by text, expressions and positions")
         << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE, ID ORDER BY LTRIM(NOMBRE) DESC, 2, FECHA"
-        << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE COLLATE KQ_CI, ID ORDER BY LTRIM(NOMBRE) COLLATE KQ_CI DESC, 2 COLLATE KQ_CI, FECHA";
+        << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE COLLATE KQ_CI, ID ORDER BY LTRIM(NOMBRE) COLLATE KQ_CI "
+           "DESC, 2 COLLATE KQ_CI, FECHA";
     QTest::newRow("distinct, union and aggregates")
         << "SELECT DISTINCT NOMBRE, [NOMBRE] N FROM T UNION SELECT MIN(NOMBRE), MAX(FECHA) FROM U"
-        << "SELECT DISTINCT NOMBRE COLLATE KQ_CI AS \"NOMBRE\", \"NOMBRE\" COLLATE KQ_CI N FROM T UNION SELECT MIN(NOMBRE COLLATE KQ_CI), MAX(FECHA) FROM U";
+        << "SELECT DISTINCT NOMBRE COLLATE KQ_CI AS \"NOMBRE\", \"NOMBRE\" COLLATE KQ_CI N FROM T UNION SELECT "
+           "MIN(NOMBRE COLLATE KQ_CI), MAX(FECHA) FROM U";
 
     // Dates.
     QTest::newRow("date column keeps its index: no collation")
         << "SELECT 1 FROM T WHERE FECHA >= '1/2/25 9:30' AND FECHA < '2025-02-02'"
         << "SELECT 1 FROM T WHERE FECHA >= '2025-02-01 09:30:00' AND FECHA < '2025-02-02 00:00:00'";
-    QTest::newRow("date literal on the left")
-        << "SELECT 1 FROM T WHERE '05/03/2025' <= A.FECHA"
-        << "SELECT 1 FROM T WHERE '2025-03-05 00:00:00' <= A.FECHA";
+    QTest::newRow("date literal on the left") << "SELECT 1 FROM T WHERE '05/03/2025' <= A.FECHA"
+                                              << "SELECT 1 FROM T WHERE '2025-03-05 00:00:00' <= A.FECHA";
     QTest::newRow("date list")
         << "SELECT 1 FROM T WHERE FECHA IN ('1/1/2025', N'2/1/2025') AND [FECHA] NOT IN ('x')"
         << "SELECT 1 FROM T WHERE FECHA IN ('2025-01-01 00:00:00', '2025-01-02 00:00:00') AND \"FECHA\" NOT IN ('x')";
-    QTest::newRow("unreadable date stays")
-        << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'"
-        << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'";
+    QTest::newRow("unreadable date stays") << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'"
+                                           << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'";
     QTest::newRow("date literal in text comparison stays")
         << "SELECT 1 FROM T WHERE MENSAJE = '05/03/2025'"
         << "SELECT 1 FROM T WHERE MENSAJE COLLATE KQ_CI = '05/03/2025'";
@@ -178,32 +180,34 @@ void TstTraductorSqlite::traduce_data()
         << "UPDATE T SET FECHA = '2025-03-05 09:30:00', MENSAJE = '5/3/2025' WHERE FECHA = '2025-03-05 00:00:00'";
     QTest::newRow("date at its position in insert rows")
         << "INSERT INTO T (MENSAJE, [Fecha], ID) VALUES ('5/3/2025', '5/3/2025', 1), ('1/1/2025', '2/1/2025 10:00', 2)"
-        << "INSERT INTO T (MENSAJE, \"Fecha\", ID) VALUES ('5/3/2025', '2025-03-05 00:00:00', 1), ('1/1/2025', '2025-01-02 10:00:00', 2)";
-    QTest::newRow("insert without column list untouched")
-        << "INSERT INTO T VALUES ('5/3/2025')" << "INSERT INTO T VALUES ('5/3/2025')";
-    QTest::newRow("date in a concatenation stays")
-        << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'"
-        << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'";
+        << "INSERT INTO T (MENSAJE, \"Fecha\", ID) VALUES ('5/3/2025', '2025-03-05 00:00:00', 1), ('1/1/2025', "
+           "'2025-01-02 10:00:00', 2)";
+    QTest::newRow("insert without column list untouched") << "INSERT INTO T VALUES ('5/3/2025')"
+                                                          << "INSERT INTO T VALUES ('5/3/2025')";
+    QTest::newRow("date in a concatenation stays") << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'"
+                                                   << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'";
 
     // Broken text comes back whole, for the database to report.
-    QTest::newRow("unterminated literal")
-        << "SELECT * FROM T WHERE FECHA = '5/3/2025" << "SELECT * FROM T WHERE FECHA = '5/3/2025";
-    QTest::newRow("unterminated literal after top")
-        << "SELECT TOP 1 * FROM T WHERE ID = 'abc" << "SELECT TOP 1 * FROM T WHERE ID = 'abc";
-    QTest::newRow("unterminated bracket") << "SELECT [abc FROM T" << "SELECT [abc FROM T";
-    QTest::newRow("unterminated comment") << "SELECT 1 /* TOP 1" << "SELECT 1 /* TOP 1";
-    QTest::newRow("national literal right after a literal")
-        << "SELECT 'a'N'b'" << "SELECT 'a' 'b'";
-    QTest::newRow("lone national prefix") << "N'" << "'";
-    QTest::newRow("open top parenthesis") << "SELECT TOP (1 FROM T" << "SELECT TOP (1 FROM T";
-    QTest::newRow("unbalanced parentheses")
-        << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN" << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN";
-    QTest::newRow("dangling keywords")
-        << "SELECT TOP ORDER BY NOT dbo. [dbo]. FECHA BETWEEN"
-        << "SELECT TOP ORDER BY NOT   FECHA BETWEEN";
-    QTest::newRow("garbage")
-        << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800)
-        << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800);
+    QTest::newRow("unterminated literal") << "SELECT * FROM T WHERE FECHA = '5/3/2025"
+                                          << "SELECT * FROM T WHERE FECHA = '5/3/2025";
+    QTest::newRow("unterminated literal after top") << "SELECT TOP 1 * FROM T WHERE ID = 'abc"
+                                                    << "SELECT TOP 1 * FROM T WHERE ID = 'abc";
+    QTest::newRow("unterminated bracket") << "SELECT [abc FROM T"
+                                          << "SELECT [abc FROM T";
+    QTest::newRow("unterminated comment") << "SELECT 1 /* TOP 1"
+                                          << "SELECT 1 /* TOP 1";
+    QTest::newRow("national literal right after a literal") << "SELECT 'a'N'b'"
+                                                            << "SELECT 'a' 'b'";
+    QTest::newRow("lone national prefix") << "N'"
+                                          << "'";
+    QTest::newRow("open top parenthesis") << "SELECT TOP (1 FROM T"
+                                          << "SELECT TOP (1 FROM T";
+    QTest::newRow("unbalanced parentheses") << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN"
+                                            << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN";
+    QTest::newRow("dangling keywords") << "SELECT TOP ORDER BY NOT dbo. [dbo]. FECHA BETWEEN"
+                                       << "SELECT TOP ORDER BY NOT   FECHA BETWEEN";
+    QTest::newRow("garbage") << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800)
+                             << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800);
     QTest::newRow("empty") << QString() << QString();
 }
 
@@ -232,7 +236,8 @@ void TstTraductorSqlite::tipos_data()
     fila("literales frente a un entero", "SELECT 1 FROM T WHERE E = ' 3 ' OR E IN ('-4', 'x')",
          "SELECT 1 FROM T WHERE E = 3 OR E IN ((-4), KQ_CONVERT('x', 'int'))");
     fila("ISNULL de un entero con ''", "SELECT ISNULL(E, '') FROM T", "SELECT IFNULL(E, 0) FROM T");
-    fila("'true' de un bit queda", "UPDATE T SET E = 'True' WHERE F = 'false'", "UPDATE T SET E = 'True' WHERE F = 'false'");
+    fila("'true' de un bit queda", "UPDATE T SET E = 'True' WHERE F = 'false'",
+         "UPDATE T SET E = 'True' WHERE F = 'false'");
     fila("AVG de enteros entero", "SELECT AVG(E), AVG(D) FROM T", "SELECT CAST(AVG(E) AS INTEGER), AVG(D) FROM T");
     fila("menos ante texto rechazado", "SELECT - S FROM T",
          "SELECT - (KQ_FALLA('El tipo de datos varchar del operando no es válido para el operador minus.')"
