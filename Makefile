@@ -5,16 +5,17 @@
 #   make package  builds the programs and the Debian package build/agenda_VERSION_ARCH.deb
 #   make test-asan  every test again under AddressSanitizer and UndefinedBehaviorSanitizer
 #   make fuzz  runs each parser's fuzz target for FUZZ_SECONDS seconds
+#   make formato  fails when a source is not laid out as .clang-format says
 BUILD   ?= build
 DEMO_DB ?= var/agenda-demo.db
 JOBS    ?= $(shell nproc)
 PACKAGES = cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsqlite3-dev sqlite3 \
-           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth xdotool python3 \
+           libinih-dev libbenchmark-dev fonts-liberation xvfb xauth xdotool python3 clang-format \
            postgresql openssl libqt6sql6-psql libpq-dev libqt6sql6-odbc unixodbc unixodbc-dev odbc-postgresql tdsodbc dpkg-dev
 
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build test test-asan fuzz run demo bench package clean
+.PHONY: deps build test test-asan fuzz run demo bench package clean formato
 
 # $(call instala,PACKAGES): installs those of PACKAGES that are missing.
 define instala
@@ -39,6 +40,10 @@ build: deps $(BUILD)/CMakeCache.txt
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every C++ source and header git knows, against .clang-format; `clang-format -i FILE` lays one out.
+formato: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 package: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target instalables
