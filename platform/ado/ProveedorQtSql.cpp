@@ -116,7 +116,7 @@ void ProveedorQtSql::ejecutaSimple(const QString& sentencia)
 {
     QSqlQuery q(base_);
     if (!q.exec(sentencia))
-        falla(q.lastError());
+        fallaConsulta(q);
 }
 
 void ProveedorQtSql::insertaFila(const QString& tabla, const QStringList& columnas, const QVariantList& valores)
@@ -135,11 +135,11 @@ void ProveedorQtSql::insertaFila(const QString& tabla, const QStringList& column
     }
     QSqlQuery q(base_);
     if (!q.prepare(texto))
-        falla(q.lastError());
+        fallaConsulta(q);
     for (qsizetype i = 0; i < columnas.size(); ++i)
         q.addBindValue(valorEscrito(valores.value(i), columnas.at(i)));
     if (!q.exec())
-        falla(q.lastError());
+        fallaConsulta(q);
 }
 
 void ProveedorQtSql::actualizaFila(const QString& tabla, const QStringList& columnas, const QVariantList& originales,
@@ -168,11 +168,11 @@ void ProveedorQtSql::actualizaFila(const QString& tabla, const QStringList& colu
         donde = QStringLiteral("%1 = (SELECT %1 FROM %2 WHERE %3 LIMIT 1)").arg(id, citada, donde);
     QSqlQuery q(base_);
     if (!q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(citada, cambios.join(QStringLiteral(", ")), donde)))
-        falla(q.lastError());
+        fallaConsulta(q);
     for (const QVariant& v : valores + valoresCondicion)
         q.addBindValue(v);
     if (!q.exec())
-        falla(q.lastError());
+        fallaConsulta(q);
     if (q.numRowsAffected() == 0)
         fallaPropia(QStringLiteral("No se encuentra la fila que se quería actualizar en la tabla \"%1\"; "
                                    "puede que otro usuario la haya cambiado.")

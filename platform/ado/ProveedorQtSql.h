@@ -74,7 +74,7 @@ protected:
     [[nodiscard]] virtual bool abierta() const;
     // Fails with "La base de datos no está abierta." unless abierta().
     void compruebaAbierta() const;
-    // Runs a statement as written, also while opening; a failure goes through falla.
+    // Runs a statement as written, also while opening; a failure goes through fallaConsulta.
     void ejecutaSimple(const QString& sentencia);
 
     // Throws the driver's error, numbered as the engine numbers it.
@@ -104,7 +104,8 @@ protected:
     // A column of a result, given its longest text read: by default the driver's type and length (0
     // when it gives none).
     [[nodiscard]] virtual Columna columnaLeida(const QSqlField& campo, int masLargo) const;
-    // Throws the error of a query that failed; by default falla(q.lastError()).
+    // Throws the error of a query that failed (every statement the base runs, rows written and read
+    // included); by default falla(q.lastError()).
     virtual void fallaConsulta(const QSqlQuery& q) const;
 
     QSqlDatabase base_;

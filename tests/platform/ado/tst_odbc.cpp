@@ -103,6 +103,15 @@ void TstOdbc::extremoAExtremo()
         QVERIFY2(e.numero() == NumeroError::NoExisteTabla,
                  qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
     }
+    // A statement the shared base runs (here USE) is numbered by the driver's state as well: the
+    // server's refusal is a command error, not a general failure.
+    try {
+        c.setDefaultDatabase(QStringLiteral("otra"));
+        QFAIL("the server has no USE");
+    } catch (const ErrorVB& e) {
+        QVERIFY2(e.numero() == NumeroError::ErroresEnComando,
+                 qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstOdbc)
