@@ -69,4 +69,15 @@ int32_t NumeroDeTipo(TipoFallo tipo)
     return claseDe(tipo).numero;
 }
 
+std::optional<TipoFallo> TipoDeEstadoSql(const QString& estado, std::span<const EstadoSql> tabla)
+{
+    for (const EstadoSql& fila : tabla) {
+        const QLatin1StringView clave(fila.estado);
+        if (clave.size() == 5 ? estado.compare(clave, Qt::CaseInsensitive) == 0
+                              : estado.startsWith(clave, Qt::CaseInsensitive))
+            return fila.tipo;
+    }
+    return std::nullopt;
+}
+
 } // namespace ado

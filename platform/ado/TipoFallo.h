@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
+#include <span>
 
 namespace ado {
 
@@ -51,5 +53,14 @@ enum class TipoFallo {
 
 // The number a kind is reported with.
 [[nodiscard]] int32_t NumeroDeTipo(TipoFallo tipo);
+
+// One row of a backend's table of SQLSTATEs: five characters name one state, two a whole class.
+struct EstadoSql {
+    const char* estado;
+    TipoFallo tipo;
+};
+// The kind of the first row of `tabla` that `estado` matches (case ignored); nothing when none does.
+// A table lists its exact states before the classes they belong to.
+[[nodiscard]] std::optional<TipoFallo> TipoDeEstadoSql(const QString& estado, std::span<const EstadoSql> tabla);
 
 } // namespace ado

@@ -5,12 +5,7 @@
 namespace ado::odbc {
 namespace {
 
-// States: exact ones first, then whole classes (the state's first two characters).
-struct EstadoOdbc {
-    const char* estado;
-    TipoFallo tipo;
-};
-constexpr EstadoOdbc kEstados[] = {
+constexpr EstadoSql kEstados[] = {
     {"08001", TipoFallo::SinServidor},   {"HYT01", TipoFallo::SinServidor},   {"42S02", TipoFallo::NoExisteTabla},
     {"42P01", TipoFallo::NoExisteTabla}, {"42501", TipoFallo::Fallo},         {"HYT00", TipoFallo::TiempoAgotado},
     {"08", TipoFallo::ConexionPerdida},  {"42", TipoFallo::ErroresEnComando}, {"23", TipoFallo::ViolacionIntegridad},
@@ -71,12 +66,7 @@ std::optional<TipoFallo> TipoDeEstadoOdbc(const QString& estado)
 {
     if (estado.size() != 5)
         return std::nullopt;
-    for (const EstadoOdbc& fila : kEstados) {
-        const QLatin1StringView clave(fila.estado);
-        if (clave.size() == 5 ? estado.compare(clave, Qt::CaseInsensitive) == 0 : estado.startsWith(clave))
-            return fila.tipo;
-    }
-    return std::nullopt;
+    return TipoDeEstadoSql(estado, kEstados);
 }
 
 std::optional<TipoFallo> TipoDeNativoOdbc(int nativo)

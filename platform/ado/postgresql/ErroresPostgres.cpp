@@ -8,12 +8,7 @@ namespace {
 
 const QString kOrigen = QStringLiteral("PostgreSQL");
 
-// Exact states first, then whole classes (the state's first two characters).
-struct EstadoPostgres {
-    const char* estado;
-    TipoFallo tipo;
-};
-constexpr EstadoPostgres kEstados[] = {
+constexpr EstadoSql kEstados[] = {
     {"42P01", TipoFallo::NoExisteTabla},   {"42501", TipoFallo::Fallo},
     {"57P01", TipoFallo::ConexionPerdida}, {"57P02", TipoFallo::ConexionPerdida},
     {"57P03", TipoFallo::ConexionPerdida}, {"08", TipoFallo::ConexionPerdida},
@@ -34,12 +29,7 @@ TipoFallo TipoDeEstadoPostgres(const QString& estado, Enlace enlace)
             return TipoFallo::Fallo;
         }
     }
-    for (const EstadoPostgres& fila : kEstados) {
-        const QLatin1StringView clave(fila.estado);
-        if (clave.size() == 5 ? estado == clave : estado.startsWith(clave))
-            return fila.tipo;
-    }
-    return TipoFallo::Fallo;
+    return TipoDeEstadoSql(estado, kEstados).value_or(TipoFallo::Fallo);
 }
 
 namespace {
