@@ -35,13 +35,13 @@ ProveedorQtSql::~ProveedorQtSql()
     cierraConexion();
 }
 
-bool ProveedorQtSql::agregaConexion(const QString& controlador)
+void ProveedorQtSql::agregaConexion(const QString& controlador, const QString& siFalta)
 {
     base_ = QSqlDatabase::addDatabase(controlador, nombreConexion_);
     if (base_.isValid())
-        return true;
+        return;
     cierraConexion();
-    return false;
+    fallaPropia(siFalta, NumeroError::ProveedorNoEncontrado);
 }
 
 void ProveedorQtSql::cierraConexion()

@@ -53,9 +53,9 @@ protected:
     // ejecutaSimple.
     virtual void pasoTransaccion(PasoTransaccion paso);
 
-    // Puts a connection of Qt's driver `controlador` in base_; false (and nothing kept) when that
-    // driver is not installed.
-    [[nodiscard]] bool agregaConexion(const QString& controlador);
+    // Puts a connection of Qt's driver `controlador` in base_. When that driver is not installed,
+    // keeps nothing and fails with ProveedorNoEncontrado and `siFalta`, which names its package.
+    void agregaConexion(const QString& controlador, const QString& siFalta);
     // Closes and forgets the connection; harmless when there is none.
     void cierraConexion();
     // Runs `preparacion` on a connection just opened; when it fails, closes the provider (cierra) and

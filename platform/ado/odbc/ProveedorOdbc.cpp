@@ -131,11 +131,8 @@ void ProveedorOdbc::abre(const CadenaConexion& cadena)
                         NumeroError::ProveedorNoEncontrado, QStringLiteral("IM002"));
         odbc = QStringLiteral("DRIVER=") + valorOdbc(controlador) + u';' + odbc;
     }
-    if (!agregaConexion(QStringLiteral("QODBC"))) {
-        cierra();
-        fallaPropia(QStringLiteral("No está instalado el controlador ODBC de Qt (paquete libqt6sql6-odbc)."),
-                    NumeroError::ProveedorNoEncontrado);
-    }
+    agregaConexion(QStringLiteral("QODBC"),
+                   QStringLiteral("No está instalado el controlador ODBC de Qt (paquete libqt6sql6-odbc)."));
     base_.setDatabaseName(odbc);
     if (!base_.open()) {
         const QSqlError error = base_.lastError();

@@ -45,12 +45,9 @@ void ProveedorPostgres::abre(const CadenaConexion& cadena)
 
 void ProveedorPostgres::conecta()
 {
-    if (!agregaConexion(QStringLiteral("QPSQL"))) {
-        cierra();
-        fallaPropia(QStringLiteral("El proveedor \"PostgreSQL\" necesita el controlador de PostgreSQL de Qt (paquete "
-                                   "libqt6sql6-psql), que no está instalado en este equipo."),
-                    NumeroError::ProveedorNoEncontrado);
-    }
+    agregaConexion(QStringLiteral("QPSQL"),
+                   QStringLiteral("El proveedor \"PostgreSQL\" necesita el controlador de PostgreSQL de Qt (paquete "
+                                  "libqt6sql6-psql), que no está instalado en este equipo."));
     base_.setHostName(servidor_);
     base_.setPort(puerto_);
     base_.setDatabaseName(baseDeDatos_);

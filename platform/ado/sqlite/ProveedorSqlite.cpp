@@ -46,10 +46,8 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
         fallaPropia(QStringLiteral("No existe el archivo de base de datos \"%1\".").arg(archivo),
                     NumeroError::ArchivoNoEncontrado);
 
-    if (!agregaConexion(QStringLiteral("QSQLITE"))) {
-        cierra();
-        fallaPropia(QStringLiteral("No está instalado el controlador de SQLite de Qt (QSQLITE)."));
-    }
+    agregaConexion(QStringLiteral("QSQLITE"),
+                   QStringLiteral("No está instalado el controlador de SQLite de Qt (paquete libqt6sql6-sqlite)."));
     base_.setDatabaseName(archivo);
     if (!base_.open()) {
         const QString motivo = base_.lastError().databaseText();
