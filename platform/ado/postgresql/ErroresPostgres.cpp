@@ -3,6 +3,11 @@
 #include "platform/ado/FalloProveedor.h"
 #include "runtime/ClavesEnTexto.h"
 
+#include <QSqlDatabase>
+#include <QSqlDriver>
+
+#include <libpq-fe.h>
+
 namespace ado::postgresql {
 namespace {
 
@@ -63,9 +68,15 @@ Error ErrorDePostgres(const QSqlError& error, Enlace enlace)
     return resultado;
 }
 
-void LanzaFalloPostgres(const QSqlError& error, Enlace enlace)
+void LanzaFalloPostgres(const QSqlError& error, const QSqlDatabase& base)
 {
-    throw FalloProveedor(ErrorDePostgres(error, enlace));
+    // Qt's driver hands its libpq connection over under the name of libpq's struct.
+    const QVariant manejador = base.driver() ? base.driver()->handle() : QVariant();
+    const QByteArray tipo = manejador.typeName();
+    PGconn* enlace
+        = tipo == "pg_conn*" || tipo == "PGconn*" ? *static_cast<PGconn* const*>(manejador.constData()) : nullptr;
+    throw FalloProveedor(
+        ErrorDePostgres(error, enlace == nullptr || PQstatus(enlace) == CONNECTION_BAD ? Enlace::Caido : Enlace::Vivo));
 }
 
 } // namespace ado::postgresql

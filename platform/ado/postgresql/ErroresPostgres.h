@@ -5,6 +5,8 @@
 
 #include <QSqlError>
 
+class QSqlDatabase;
+
 namespace ado::postgresql {
 
 // What the client library knows of the link to the server when a failure came without a state of
@@ -31,6 +33,8 @@ enum class Enlace { Vivo, Caido, SinRespuesta };
 [[nodiscard]] TipoFallo TipoDeEstadoPostgres(const QString& estado, Enlace enlace);
 [[nodiscard]] Error ErrorDePostgres(const QSqlError& error, Enlace enlace = Enlace::Vivo);
 
-[[noreturn]] void LanzaFalloPostgres(const QSqlError& error, Enlace enlace = Enlace::Vivo);
+// Throws FalloProveedor with ErrorDePostgres for a failure on connection `base`, whose link is
+// Caido when libpq has no connection there or finds it broken, Vivo otherwise.
+[[noreturn]] void LanzaFalloPostgres(const QSqlError& error, const QSqlDatabase& base);
 
 } // namespace ado::postgresql

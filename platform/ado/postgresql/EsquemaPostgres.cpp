@@ -24,7 +24,7 @@ QSqlQuery consulta(const QSqlDatabase& base, const QString& texto)
     QSqlQuery q(base);
     q.setForwardOnly(true);
     if (!q.exec(texto))
-        LanzaFalloPostgres(q.lastError());
+        LanzaFalloPostgres(q.lastError(), base);
     return q;
 }
 

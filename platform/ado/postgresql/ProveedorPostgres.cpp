@@ -9,7 +9,6 @@
 #include "platform/ado/postgresql/FuncionesPostgres.h"
 #include "platform/ado/postgresql/Tls.h"
 
-#include <QSqlDriver>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -270,12 +269,7 @@ bool ProveedorPostgres::abierta() const
 
 void ProveedorPostgres::falla(const QSqlError& error) const
 {
-    // Qt's driver hands its libpq connection over under the name of libpq's struct.
-    const QVariant manejador = base_.driver() ? base_.driver()->handle() : QVariant();
-    const QByteArray tipo = manejador.typeName();
-    PGconn* enlace
-        = tipo == "pg_conn*" || tipo == "PGconn*" ? *static_cast<PGconn* const*>(manejador.constData()) : nullptr;
-    LanzaFalloPostgres(error, enlace == nullptr || PQstatus(enlace) == CONNECTION_BAD ? Enlace::Caido : Enlace::Vivo);
+    LanzaFalloPostgres(error, base_);
 }
 
 Enlace ProveedorPostgres::enlaceSinConexion() const
