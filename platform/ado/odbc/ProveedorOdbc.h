@@ -43,7 +43,7 @@ public:
 
     // Sends "USE name": SQL Server's way; other servers refuse it with their own error.
     void fijaBaseDeDatos(const QString& nombre) override;
-    // Kept for the next statements (the driver's query time-out).
+    // Does nothing: statements wait as long as the driver lets them.
     void fijaTiempoEspera(int segundos) override;
 
 protected:

@@ -227,7 +227,7 @@ void ProveedorPostgres::fijaBaseDeDatos(const QString& nombre)
 void ProveedorPostgres::fijaTiempoEspera(int segundos)
 {
     tiempoEspera_ = segundos < 0 ? 0 : segundos;
-    if (base_.isValid() && base_.isOpen())
+    if (ProveedorQtSql::abierta())
         ejecutaSimple(QStringLiteral("SET statement_timeout = %1").arg(qint64(tiempoEspera_) * 1000));
 }
 

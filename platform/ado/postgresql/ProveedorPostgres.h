@@ -51,8 +51,6 @@ protected:
     // and yes/no by their storage size.
     [[nodiscard]] Columna columnaLeida(const QSqlField& campo, int masLargo) const override;
     [[noreturn]] void falla(const QSqlError& error) const override;
-    // Whether the server's address answers at all, after a connection could not be made.
-    [[nodiscard]] Enlace enlaceSinConexion() const;
     // Row writes: names folded to lower case and quoted, dates as ISO text, yes/no as 1/0, originals compared
     // with IS NOT DISTINCT FROM, the first matching row reached by its physical position (ctid).
     [[nodiscard]] QString citaNombre(const QString& nombre) const override;
@@ -63,6 +61,8 @@ protected:
 
 private:
     void conecta();
+    // Whether the server's address answers at all, after a connection could not be made.
+    [[nodiscard]] Enlace enlaceSinConexion() const;
     void leeEsquema();
     [[nodiscard]] QString traduceLlamada(const QString& sentencia);
     [[nodiscard]] Resultado lee(const QString& traducida, int32_t* registros);
