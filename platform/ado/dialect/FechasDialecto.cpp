@@ -210,12 +210,6 @@ bool EsHoraSola(QStringView texto)
     return leeHora(texto.trimmed()).has_value();
 }
 
-QDateTime RedondeoDatetime(const QDateTime& momento)
-{
-    const auto [dia, hora] = redondeada(momento.date(), momento.time());
-    return QDateTime(dia, hora, momento.timeSpec());
-}
-
 std::optional<QString> TextoAlmacenado(QStringView texto)
 {
     const auto leida = leeDiaHoraCompleto(texto);
