@@ -3,6 +3,7 @@
 #include "platform/ado/dialect/TokenizadorSql.h"
 #include "platform/ado/dialect/TraductorDialecto.h"
 
+#include <QAnyStringView>
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -95,6 +96,7 @@ private:
     [[nodiscard]] bool soloPistas(qsizetype abre, qsizetype cierra);
     [[nodiscard]] qsizetype quitaPistas(qsizetype k);
     void parteDeFecha(qsizetype k);
+    [[nodiscard]] const QString* funcionConversion(QAnyStringView tipo) const;
     void conversion(qsizetype k);
     void suma(qsizetype k);
     [[nodiscard]] bool esFinOperando(qsizetype k) const;
