@@ -78,6 +78,7 @@ private:
     [[nodiscard]] Clase comparaTipos(qsizetype izquierda, qsizetype operador, TipoExpresion tipo, Clase clase);
     void valorDeColumna(qsizetype k, const QString& columna);
     void seleccionInsertada(qsizetype primera);
+    [[nodiscard]] qsizetype finSeleccion(qsizetype primera);
 
     // Ordering and grouping of text (ReescrituraOrden.cpp).
     void iniciaSeleccion(qsizetype k, qsizetype primera);
@@ -132,6 +133,7 @@ private:
     [[nodiscard]] TipoExpresion tipoFuncion(qsizetype k, int profundidad);
     [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> resultadosCaso(qsizetype abre, qsizetype cierra);
     [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> argumentos(qsizetype abre);
+    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> elementos(qsizetype desde, qsizetype hasta);
 
     [[nodiscard]] QStringView texto(qsizetype k) const;
     [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;
