@@ -266,12 +266,13 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     const bool alto = ambitos_.size() == 1;
     if (es(k, QLatin1String("SELECT"))) {
         const qsizetype tras = quitaTop(k);
+        const bool cuantificada = es(k + 1, QLatin1String("DISTINCT")) || es(k + 1, QLatin1String("ALL"));
+        const qsizetype primera = tras == k + 1 && cuantificada ? k + 2 : tras;
         if (alto && sentencia_ == Sentencia::Insercion) {
             esperaColumnas_ = false;
-            seleccionInsertada(tras);
+            seleccionInsertada(primera);
         }
-        const bool cuantificada = es(k + 1, QLatin1String("DISTINCT")) || es(k + 1, QLatin1String("ALL"));
-        iniciaSeleccion(k, tras == k + 1 && cuantificada ? k + 2 : tras);
+        iniciaSeleccion(k, primera);
         return tras;
     }
     if (es(k, QLatin1String("WITH"))) {
