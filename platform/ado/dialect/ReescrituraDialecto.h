@@ -169,7 +169,6 @@ private:
     int bloque_ = 0;
     QList<QString> columnasInsercion_;
     std::vector<qsizetype> parejas_; // the matching ( ) and CASE END, made on first need
-    QHash<qsizetype, qsizetype> sumas_; // last token of a rewritten "+" → its first token
     // Last token of any binary "+" or "-" → the first token of the sum and its type; the same for
     // "*", "/" and "%". Walking back over an operand jumps over them, so long chains stay linear.
     QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;

@@ -303,8 +303,8 @@ void ReescrituraDialecto::sinBlancosFinales(qsizetype izquierda, qsizetype opera
         return;
     for (const qsizetype m : literales)
         recortaCadena(m);
-    const auto suma = sumas_.constFind(izquierda);
-    const qsizetype inicio = suma != sumas_.cend() ? *suma : inicioPrimario(izquierda);
+    const auto suma = tiposSuma_.constFind(izquierda);
+    const qsizetype inicio = suma != tiposSuma_.cend() ? suma->first : inicioPrimario(izquierda);
     accion(sig_[inicio]).prefijo.prepend(rasgos_.sinBlancosFinales + u'(');
     agregaSufijo(izquierda, QStringLiteral(")"));
 }
@@ -367,7 +367,6 @@ void ReescrituraDialecto::suma(qsizetype k)
     operador.reemplaza = true;
     operador.reemplazo = QStringLiteral(",");
     agregaSufijo(derecha, QStringLiteral(")"));
-    sumas_.insert(derecha, izquierda);
 }
 
 bool ReescrituraDialecto::esFinOperando(qsizetype k) const
