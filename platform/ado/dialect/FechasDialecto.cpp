@@ -76,6 +76,11 @@ std::optional<QTime> leeHora(QStringView t)
     return hora;
 }
 
+bool soloCifras(QStringView t)
+{
+    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 int anioCompleto(int anio, qsizetype digitos)
 {
     if (digitos > 2)
@@ -86,14 +91,9 @@ int anioCompleto(int anio, qsizetype digitos)
 std::optional<QDate> leeDia(QStringView t)
 {
     qsizetype pos = 0;
-    if (t.size() == 8) {
-        bool soloDigitos = true;
-        for (QChar c : t)
-            soloDigitos = soloDigitos && c.isDigit() && c.unicode() < 128;
-        if (soloDigitos) {
-            const QDate d(t.mid(0, 4).toInt(), t.mid(4, 2).toInt(), t.mid(6, 2).toInt());
-            return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
-        }
+    if (t.size() == 8 && soloCifras(t)) {
+        const QDate d(t.mid(0, 4).toInt(), t.mid(4, 2).toInt(), t.mid(6, 2).toInt());
+        return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
     }
     const auto a = leeNumero(t, pos, 4);
     if (!a || pos >= t.size())
@@ -146,11 +146,6 @@ std::optional<DiaHora> leeDiaHora(QStringView texto)
     return DiaHora{*dia, *hora};
 }
 
-bool soloCifras(QStringView t)
-{
-    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 // The server's further readings for a date value: '', a time alone, six-digit yymmdd.
 std::optional<DiaHora> leeDiaHoraCompleto(QStringView texto)
 {
@@ -161,8 +156,7 @@ std::optional<DiaHora> leeDiaHoraCompleto(QStringView texto)
     if (t.isEmpty())
         return DiaHora{inicioSiglo, QTime(0, 0)};
     if (t.size() == 6 && soloCifras(t)) {
-        const int anio = t.left(2).toInt();
-        const QDate d(anio < 50 ? 2000 + anio : 1900 + anio, t.mid(2, 2).toInt(), t.mid(4, 2).toInt());
+        const QDate d(anioCompleto(t.left(2).toInt(), 2), t.mid(2, 2).toInt(), t.mid(4, 2).toInt());
         return d.isValid() ? std::optional<DiaHora>(DiaHora{d, QTime(0, 0)}) : std::nullopt;
     }
     if (const auto hora = leeHora(t))
@@ -214,12 +208,6 @@ std::optional<QDateTime> LeeFecha(QStringView texto)
 bool EsHoraSola(QStringView texto)
 {
     return leeHora(texto.trimmed()).has_value();
-}
-
-QDateTime RedondeoDatetime(const QDateTime& momento)
-{
-    const auto [dia, hora] = redondeada(momento.date(), momento.time());
-    return QDateTime(dia, hora, momento.timeSpec());
 }
 
 std::optional<QString> TextoAlmacenado(QStringView texto)

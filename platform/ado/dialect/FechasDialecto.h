@@ -26,12 +26,10 @@ namespace ado::dialecto {
 // Whether a text is a time alone ("12:01:59", "9:30", "9:30 PM"), which LeeFecha reads on 1 January 1900.
 [[nodiscard]] bool EsHoraSola(QStringView texto);
 
-// The moment rounded as the server's datetime keeps it, in three-hundredths of a second:
-// .001 → .000, .002 → .003, .005 → .007, and 23:59:59.999 → the next day at 00:00:00.
-[[nodiscard]] QDateTime RedondeoDatetime(const QDateTime& momento);
-
 // The stored form of a date column: ISO 8601 text "2025-03-05 09:30:00", with ".zzz" when the
-// moment, rounded as RedondeoDatetime rounds it, has milliseconds ("2025-03-05 09:30:00.503").
+// moment has milliseconds ("2025-03-05 09:30:00.503"). The moment is first rounded as the server's
+// datetime keeps it, in three-hundredths of a second: .001 → .000, .002 → .003, .005 → .007, and
+// 23:59:59.999 → the next day at 00:00:00.
 [[nodiscard]] QString FechaAlmacenada(const QDateTime& momento);
 
 // The stored form of a date text LeeFecha reads, or nothing. Faster than going through LeeFecha and

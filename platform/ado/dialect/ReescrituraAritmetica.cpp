@@ -164,11 +164,7 @@ void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoE
         : destino == TipoExpresion::Texto               ? "varchar"
         : destino == TipoExpresion::Fecha               ? "datetime"
                                                         : "float";
-    const QString* funcion = nullptr;
-    for (const FuncionDialecto& f : rasgos_.conversiones) {
-        if (f.suite.isEmpty() ? !funcion : f.suite == QLatin1String(tipo))
-            funcion = &f.motor;
-    }
+    const QString* funcion = funcionConversion(QLatin1String(tipo));
     if (!funcion || tokens_[sig_[hasta]].abierto)
         return;
     const QString cierre = QStringLiteral(", '") + QLatin1String(tipo) + QStringLiteral("')");
@@ -357,11 +353,7 @@ void ReescrituraDialecto::literalComo(qsizetype k, TipoExpresion destino)
         a.reemplazo = valor.startsWith(u'-') ? u'(' + valor + u')' : valor;
         return;
     }
-    const QString* funcion = nullptr;
-    for (const FuncionDialecto& f : rasgos_.conversiones) {
-        if (f.suite.isEmpty() ? !funcion : f.suite == QLatin1String(tipo))
-            funcion = &f.motor;
-    }
+    const QString* funcion = funcionConversion(QLatin1String(tipo));
     if (!funcion)
         return;
     a.prefijo += *funcion + u'(';

@@ -121,23 +121,13 @@ QHash<QString, TipoExpresion> ReescrituraDialecto::tiposDeAlias()
     qsizetype m = es(1, QLatin1String("DISTINCT")) || es(1, QLatin1String("ALL")) ? 2 : 1;
     if (es(m, QLatin1String("TOP")))
         m = esSimbolo(m + 1, QLatin1String("(")) ? std::max(pareja(m + 1), m + 1) + 1 : m + 2;
-    for (qsizetype inicio = m; m <= sig_.size(); ++m) {
-        bool fin = m == sig_.size() || esSimbolo(m, QLatin1String(";"));
-        for (const QLatin1String& palabra : kFinSeleccion)
-            fin = fin || es(m, palabra);
-        if (fin || esSimbolo(m, QLatin1String(","))) {
-            const qsizetype alias = m - 1;
-            const bool conAs = es(alias - 1, QLatin1String("AS"));
-            const qsizetype finExpresion = conAs ? alias - 2 : alias - 1;
-            if (alias > inicio && finExpresion >= inicio && esNombre(alias) && !esSimbolo(alias - 1, QLatin1String("."))
-                && (conAs || esFinOperando(finExpresion)))
-                tipos.insert(nombre(alias), tipoTramo(inicio, finExpresion, 0));
-            if (fin)
-                break;
-            inicio = m + 1;
-        } else if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))) {
-            m = std::max(m, pareja(m));
-        }
+    for (const auto& [inicio, hasta] : elementos(m, finSeleccion(m) - 1)) {
+        const qsizetype alias = hasta;
+        const bool conAs = es(alias - 1, QLatin1String("AS"));
+        const qsizetype finExpresion = conAs ? alias - 2 : alias - 1;
+        if (alias > inicio && finExpresion >= inicio && esNombre(alias) && !esSimbolo(alias - 1, QLatin1String("."))
+            && (conAs || esFinOperando(finExpresion)))
+            tipos.insert(nombre(alias), tipoTramo(inicio, finExpresion, 0));
     }
     return tipos;
 }
@@ -276,12 +266,13 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     const bool alto = ambitos_.size() == 1;
     if (es(k, QLatin1String("SELECT"))) {
         const qsizetype tras = quitaTop(k);
+        const bool cuantificada = es(k + 1, QLatin1String("DISTINCT")) || es(k + 1, QLatin1String("ALL"));
+        const qsizetype primera = tras == k + 1 && cuantificada ? k + 2 : tras;
         if (alto && sentencia_ == Sentencia::Insercion) {
             esperaColumnas_ = false;
-            seleccionInsertada(tras);
+            seleccionInsertada(primera);
         }
-        const bool cuantificada = es(k + 1, QLatin1String("DISTINCT")) || es(k + 1, QLatin1String("ALL"));
-        iniciaSeleccion(k, tras == k + 1 && cuantificada ? k + 2 : tras);
+        iniciaSeleccion(k, primera);
         return tras;
     }
     if (es(k, QLatin1String("WITH"))) {
@@ -635,22 +626,28 @@ void ReescrituraDialecto::seleccionInsertada(qsizetype primera)
     if (columnasInsercion_.isEmpty())
         columnasInsercion_ = esquema_.columnasTabla.value(tablaInsercion_);
     qsizetype posicion = 0;
-    qsizetype inicio = primera;
-    for (qsizetype m = primera; m <= sig_.size(); ++m) {
-        bool fin = m == sig_.size() || esSimbolo(m, QLatin1String(";")) || esSimbolo(m, QLatin1String(")"));
-        for (const QLatin1String& palabra : kFinSeleccion)
-            fin = fin || es(m, palabra);
-        if (fin || esSimbolo(m, QLatin1String(","))) {
-            if (m == inicio + 1 && posicion < columnasInsercion_.size())
-                valorDeColumna(inicio, columnasInsercion_[posicion]);
-            if (fin)
-                return;
-            ++posicion;
-            inicio = m + 1;
-        } else if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))) {
-            m = std::max(m, pareja(m));
-        }
+    for (const auto& [desde, hasta] : elementos(primera, finSeleccion(primera) - 1)) {
+        if (desde == hasta && posicion < columnasInsercion_.size())
+            valorDeColumna(desde, columnasInsercion_[posicion]);
+        ++posicion;
     }
+}
+
+// The first token after the column list of a SELECT that starts at `primera`: FROM, WHERE and the
+// like, ";", the ")" that closes the subquery, or the end of the text.
+qsizetype ReescrituraDialecto::finSeleccion(qsizetype primera)
+{
+    qsizetype m = primera;
+    for (; m < sig_.size(); ++m) {
+        if (esSimbolo(m, QLatin1String(";")) || esSimbolo(m, QLatin1String(")")))
+            return m;
+        for (const QLatin1String& palabra : kFinSeleccion)
+            if (es(m, palabra))
+                return m;
+        if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE")))
+            m = std::max(m, pareja(m));
+    }
+    return m;
 }
 
 QStringView ReescrituraDialecto::texto(qsizetype k) const

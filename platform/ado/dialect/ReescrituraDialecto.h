@@ -3,6 +3,7 @@
 #include "platform/ado/dialect/TokenizadorSql.h"
 #include "platform/ado/dialect/TraductorDialecto.h"
 
+#include <QAnyStringView>
 #include <QHash>
 #include <QList>
 #include <QSet>
@@ -77,6 +78,7 @@ private:
     [[nodiscard]] Clase comparaTipos(qsizetype izquierda, qsizetype operador, TipoExpresion tipo, Clase clase);
     void valorDeColumna(qsizetype k, const QString& columna);
     void seleccionInsertada(qsizetype primera);
+    [[nodiscard]] qsizetype finSeleccion(qsizetype primera);
 
     // Ordering and grouping of text (ReescrituraOrden.cpp).
     void iniciaSeleccion(qsizetype k, qsizetype primera);
@@ -95,6 +97,7 @@ private:
     [[nodiscard]] bool soloPistas(qsizetype abre, qsizetype cierra);
     [[nodiscard]] qsizetype quitaPistas(qsizetype k);
     void parteDeFecha(qsizetype k);
+    [[nodiscard]] const QString* funcionConversion(QAnyStringView tipo) const;
     void conversion(qsizetype k);
     void suma(qsizetype k);
     [[nodiscard]] bool esFinOperando(qsizetype k) const;
@@ -130,6 +133,7 @@ private:
     [[nodiscard]] TipoExpresion tipoFuncion(qsizetype k, int profundidad);
     [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> resultadosCaso(qsizetype abre, qsizetype cierra);
     [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> argumentos(qsizetype abre);
+    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> elementos(qsizetype desde, qsizetype hasta);
 
     [[nodiscard]] QStringView texto(qsizetype k) const;
     [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;
@@ -165,7 +169,6 @@ private:
     int bloque_ = 0;
     QList<QString> columnasInsercion_;
     std::vector<qsizetype> parejas_; // the matching ( ) and CASE END, made on first need
-    QHash<qsizetype, qsizetype> sumas_; // last token of a rewritten "+" → its first token
     // Last token of any binary "+" or "-" → the first token of the sum and its type; the same for
     // "*", "/" and "%". Walking back over an operand jumps over them, so long chains stay linear.
     QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;

@@ -138,6 +138,18 @@ void ReescrituraDialecto::parteDeFecha(qsizetype k)
     }
 }
 
+// The engine's conversion function for the server's type named `tipo`, in any case, or else its
+// function for any type; nothing when the engine converts without one.
+const QString* ReescrituraDialecto::funcionConversion(QAnyStringView tipo) const
+{
+    const QString* funcion = nullptr;
+    for (const FuncionDialecto& f : rasgos_.conversiones) {
+        if (f.suite.isEmpty() ? !funcion : QAnyStringView::compare(tipo, f.suite, Qt::CaseInsensitive) == 0)
+            funcion = &f.motor;
+    }
+    return funcion;
+}
+
 // CAST(x AS int) → f(x, 'int'); CONVERT(varchar(10), x, 103) → f(x, 'varchar(10)', 103), f the
 // engine's function for the type.
 void ReescrituraDialecto::conversion(qsizetype k)
@@ -175,11 +187,7 @@ void ReescrituraDialecto::conversion(qsizetype k)
     const qsizetype tipo = esCast ? corte + 1 : k + 2;
     if (corte <= k + 2 || corte + 1 >= (esCast ? cierra : finValor) || !esTipo(tipo, esCast ? cierra - 1 : corte - 1))
         return;
-    const QString* funcion = nullptr;
-    for (const FuncionDialecto& f : rasgos_.conversiones) {
-        if (f.suite.isEmpty() ? !funcion : texto(tipo).compare(f.suite, Qt::CaseInsensitive) == 0)
-            funcion = &f.motor;
-    }
+    const QString* funcion = funcionConversion(texto(tipo));
     if (!funcion)
         return;
     Accion& llamada = accion(sig_[k]);
@@ -295,8 +303,8 @@ void ReescrituraDialecto::sinBlancosFinales(qsizetype izquierda, qsizetype opera
         return;
     for (const qsizetype m : literales)
         recortaCadena(m);
-    const auto suma = sumas_.constFind(izquierda);
-    const qsizetype inicio = suma != sumas_.cend() ? *suma : inicioPrimario(izquierda);
+    const auto suma = tiposSuma_.constFind(izquierda);
+    const qsizetype inicio = suma != tiposSuma_.cend() ? suma->first : inicioPrimario(izquierda);
     accion(sig_[inicio]).prefijo.prepend(rasgos_.sinBlancosFinales + u'(');
     agregaSufijo(izquierda, QStringLiteral(")"));
 }
@@ -359,7 +367,6 @@ void ReescrituraDialecto::suma(qsizetype k)
     operador.reemplaza = true;
     operador.reemplazo = QStringLiteral(",");
     agregaSufijo(derecha, QStringLiteral(")"));
-    sumas_.insert(derecha, izquierda);
 }
 
 bool ReescrituraDialecto::esFinOperando(qsizetype k) const

@@ -185,17 +185,23 @@ std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::resultadosCaso
     return resultados;
 }
 
-// The arguments of the call whose "(" is at `abre`: first and last token of each, split at the
-// commas of its own level.
+// The arguments of the call whose "(" is at `abre`: first and last token of each.
 std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::argumentos(qsizetype abre)
 {
-    std::vector<std::pair<qsizetype, qsizetype>> lista;
     const qsizetype cierra = pareja(abre);
     if (cierra < 0 || cierra == abre + 1)
-        return lista;
-    qsizetype inicio = abre + 1;
-    for (qsizetype m = abre + 1; m <= cierra; ++m) {
-        if (m == cierra || esSimbolo(m, QLatin1String(","))) {
+        return {};
+    return elementos(abre + 1, cierra - 1);
+}
+
+// The items of the list from `desde` to `hasta`: first and last token of each, split at the commas
+// of its own level. An empty item ends before it starts.
+std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::elementos(qsizetype desde, qsizetype hasta)
+{
+    std::vector<std::pair<qsizetype, qsizetype>> lista;
+    qsizetype inicio = desde;
+    for (qsizetype m = desde; m <= hasta + 1; ++m) {
+        if (m == hasta + 1 || esSimbolo(m, QLatin1String(","))) {
             lista.emplace_back(inicio, m - 1);
             inicio = m + 1;
         } else if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))) {

@@ -13,10 +13,14 @@ namespace ado::postgresql {
 
 QString DefinicionesFuncionesSuite()
 {
-    registraRecursos();
-    QFile archivo(QStringLiteral(":/postgresql/funciones.sql"));
-    archivo.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(archivo.readAll());
+    // Read once: every connection runs the same script.
+    static const QString definiciones = [] {
+        registraRecursos();
+        QFile archivo(QStringLiteral(":/postgresql/funciones.sql"));
+        archivo.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(archivo.readAll());
+    }();
+    return definiciones;
 }
 
 } // namespace ado::postgresql

@@ -88,9 +88,6 @@ inline QString textoHora(const QDateTime& momento)
     return momento.toString(QStringLiteral("HH:mm:ss"));
 }
 
-// Whether a text is a time alone ("12:01:59", "9:30"), which reads as that time on 1 January 1900.
-bool esHoraSola(QStringView t);
-
 // Whether a text is a date the way a date column or a function stores it (and not a note that
 // merely reads as one): "2025-03-05 09:30:00", optionally with ".zzz".
 bool esFechaAlmacenada(QStringView t);

@@ -45,13 +45,14 @@ void falla(sqlite3_context* ctx, int, sqlite3_value** argv)
 
 void RegistraFuncionesAritmetica(sqlite3* conexion)
 {
-    constexpr int fija = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    sqlite3_create_function_v2(conexion, "KQ_DIVIDE", 2, fija, nullptr, divide<Operacion::Division>, nullptr, nullptr,
-                               nullptr);
-    sqlite3_create_function_v2(conexion, "KQ_DIVIDE_REAL", 2, fija, nullptr, divide<Operacion::DivisionReal>, nullptr,
-                               nullptr, nullptr);
-    sqlite3_create_function_v2(conexion, "KQ_RESTO", 2, fija, nullptr, divide<Operacion::Resto>, nullptr, nullptr,
-                               nullptr);
+    registra(conexion,
+             {
+                 {"KQ_DIVIDE", 2, divide<Operacion::Division>},
+                 {"KQ_DIVIDE_REAL", 2, divide<Operacion::DivisionReal>},
+                 {"KQ_RESTO", 2, divide<Operacion::Resto>},
+             });
+    // Not deterministic: the engine would work a constant call out once before the first row, and
+    // fail a statement that never reaches it.
     sqlite3_create_function_v2(conexion, "KQ_FALLA", 1, SQLITE_UTF8, nullptr, falla, nullptr, nullptr, nullptr);
 }
 

@@ -10,22 +10,26 @@
 
 namespace ado::sqlite {
 
-bool argumentos::esFechaAlmacenada(QStringView t)
+namespace {
+
+// Whether `t` follows the start of `forma` to its own length, a digit wherever `forma` has a "0".
+bool conForma(QStringView t, QStringView forma)
 {
-    static constexpr char16_t kForma[] = u"0000-00-00 00:00:00.000";
-    if (t.size() != 19 && t.size() != 23)
+    if (t.size() > forma.size())
         return false;
     for (qsizetype i = 0; i < t.size(); ++i) {
-        const bool cifra = kForma[i] == u'0';
-        if (cifra ? !(t[i] >= u'0' && t[i] <= u'9') : t[i] != QChar(kForma[i]))
+        const bool cifra = forma[i] == u'0';
+        if (cifra ? !(t[i] >= u'0' && t[i] <= u'9') : t[i] != forma[i])
             return false;
     }
     return true;
 }
 
-bool argumentos::esHoraSola(QStringView t)
+} // namespace
+
+bool argumentos::esFechaAlmacenada(QStringView t)
 {
-    return dialecto::EsHoraSola(t);
+    return (t.size() == 19 || t.size() == 23) && conForma(t, u"0000-00-00 00:00:00.000");
 }
 
 std::optional<QDateTime> argumentos::fecha(sqlite3_value* v)
@@ -45,11 +49,6 @@ std::optional<QDateTime> argumentos::fecha(sqlite3_value* v)
 namespace {
 
 using namespace argumentos;
-
-bool soloCifras(QStringView t)
-{
-    return std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
 
 enum class Parte {
     Anio,
@@ -252,7 +251,7 @@ void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         return daError(ctx, parteNoAdmitida(argv[0], "dateadd"));
     }
     // A time alone stays a time, the day left behind.
-    daTexto(ctx, esHoraSola(texto(argv[2])) ? textoHora(r) : textoFecha(r));
+    daTexto(ctx, dialecto::EsHoraSola(texto(argv[2])) ? textoHora(r) : textoFecha(r));
 }
 
 qint64 milisegundos(const QDateTime& f)
@@ -349,8 +348,7 @@ QString errorConversion(const QString& valor, const QString& tipo)
 // A date without its time, as CAST(x AS date) gives it: "2017-08-25".
 bool esDiaSolo(QStringView t)
 {
-    return t.size() == 10 && t[4] == u'-' && t[7] == u'-' && soloCifras(t.left(4)) && soloCifras(t.mid(5, 2))
-        && soloCifras(t.mid(8, 2));
+    return t.size() == 10 && conForma(t, u"0000-00-00");
 }
 
 std::optional<QString> conEstilo(const QDateTime& f, int estilo)
@@ -471,9 +469,8 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
             const int resto = f->time().second() * 1000 + f->time().msec();
             *f = f->addMSecs(resto >= 29999 ? 60000 - resto : -resto);
         }
-        if (tipo.nombre == QLatin1String("datetime"))
-            *f = dialecto::RedondeoDatetime(*f);
-        return daTexto(ctx, textoFecha(*f));
+        // datetime keeps three-hundredths of a second, which its stored form rounds to.
+        return daTexto(ctx, tipo.nombre == QLatin1String("datetime") ? dialecto::FechaAlmacenada(*f) : textoFecha(*f));
     }
     daError(ctx, QStringLiteral("El tipo de datos '%1' no se admite en una conversión.").arg(tipoEscrito));
 }

@@ -63,7 +63,7 @@ void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     if (esFechaAlmacenada(t)) {
         const auto momento = fecha(esNumero(a) ? b : a);
         const double dias = sqlite3_value_double(numero);
-        daTexto(ctx, textoFecha(dialecto::RedondeoDatetime(momento->addMSecs(std::llround(dias * 86400000.0)))));
+        daTexto(ctx, dialecto::FechaAlmacenada(momento->addMSecs(std::llround(dias * 86400000.0))));
         return;
     }
     if (sqlite3_value_type(numero) == SQLITE_INTEGER) {

@@ -246,6 +246,8 @@ void TstTraductorSqlite::tipos_data()
          "INSERT INTO T VALUES (1, 2, 2.5, 'x', '2025-03-05 00:00:00')");
     fila("INSERT ... SELECT", "INSERT INTO T (S, FECHA) SELECT '05/03/2025', '05/03/2025'",
          "INSERT INTO T (S, FECHA) SELECT '05/03/2025', '2025-03-05 00:00:00'");
+    fila("INSERT ... SELECT DISTINCT", "INSERT INTO T (FECHA, E) SELECT DISTINCT '05/03/2025', '7'",
+         "INSERT INTO T (FECHA, E) SELECT DISTINCT '2025-03-05 00:00:00', 7");
     fila("expresión de fecha comparada con un día", "SELECT 1 FROM T WHERE DATEADD(day, 1, FECHA) > '05/03/2025'",
          "SELECT 1 FROM T WHERE KQ_DATEADD('day', 1, FECHA) > '2025-03-05 00:00:00'");
 }
