@@ -4,6 +4,7 @@
 #include "db/ArchivoBaseDatos.h"
 #include "db/EsquemaAgenda.h"
 #include "platform/ado/Connection.h"
+#include "platform/ado/sqlite/TiposSqlite.h"
 #include "runtime/ErrorVB.h"
 
 #include <QDir>
@@ -21,20 +22,6 @@ namespace {
 QString citado(const QString& nombre)
 {
     return u'"' + QString(nombre).replace(u'"', QLatin1String("\"\"")) + u'"';
-}
-
-ClaseColumna claseDeTipo(const QString& declarado)
-{
-    const QString tipo = declarado.toUpper();
-    if (tipo.contains(QLatin1String("INT")) || tipo.startsWith(QLatin1String("BIT")))
-        return ClaseColumna::Entero;
-    if (tipo.startsWith(QLatin1String("DATE")) || tipo.startsWith(QLatin1String("TIME")))
-        return ClaseColumna::Fecha;
-    for (const char* decimal : {"MONEY", "DECIMAL", "NUMERIC", "REAL", "FLOAT", "DOUBLE"}) {
-        if (tipo.startsWith(QLatin1String(decimal)))
-            return ClaseColumna::Decimal;
-    }
-    return ClaseColumna::Texto;
 }
 
 // A real as the shortest text that reads back as the same number.
@@ -163,11 +150,11 @@ std::vector<ColumnaCopia> LadoArchivo::columnas(const QString& tabla)
 {
     Sentencia info(base_, QStringLiteral("PRAGMA table_info(%1)").arg(citado(tabla)));
     std::vector<ColumnaCopia> resultado;
-    while (info.preparada() && sqlite3_step(*info) == SQLITE_ROW) {
-        resultado.push_back(
-            {QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, 1))),
-             claseDeTipo(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, 2))))});
-    }
+    const auto texto = [&](int columna) {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, columna)));
+    };
+    while (info.preparada() && sqlite3_step(*info) == SQLITE_ROW)
+        resultado.push_back({texto(1), ClaseDeTipoAdo(ado::sqlite::TipoDeclarado(texto(2)).tipo)});
     if (resultado.empty())
         throw FalloCopia{QStringLiteral("En %1 no está la tabla %2.").arg(descripcion(), tabla)};
     return resultado;
