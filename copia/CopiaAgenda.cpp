@@ -119,9 +119,8 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
         const QStringList tablas = EsquemaAgenda::TablasDeDatos();
         origen->abreLectura();
         destino->abreEscritura();
-        if (const auto previo = destino->contenidoPrevio(tablas)) {
+        if (QStringList partes = destino->contenidoPrevio(tablas); !partes.isEmpty()) {
             if (!opciones.reemplazar) {
-                QStringList partes = previo->split(QLatin1String(", "));
                 if (partes.size() > 3)
                     partes = partes.mid(0, 3) << QStringLiteral("y %1 tablas más").arg(partes.size() - 3);
                 errores << QStringLiteral(

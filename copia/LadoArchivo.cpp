@@ -200,10 +200,10 @@ void LadoArchivo::leeFilas(const QString& tabla, const std::vector<ColumnaCopia>
         falla(QStringLiteral("No se pudo leer la tabla %1 de %2").arg(tabla, descripcion()));
 }
 
-std::optional<QString> LadoArchivo::contenidoPrevio(const QStringList& tablas)
+QStringList LadoArchivo::contenidoPrevio(const QStringList& tablas)
 {
     if (!QFileInfo::exists(ruta_))
-        return std::nullopt;
+        return {};
     sqlite3* previa = nullptr;
     const QByteArray nombre = QFile::encodeName(ruta_);
     sqlite3_open_v2(nombre.constData(), &previa, SQLITE_OPEN_READONLY, nullptr);
@@ -214,23 +214,20 @@ std::optional<QString> LadoArchivo::contenidoPrevio(const QStringList& tablas)
                 .arg(QString(tabla).replace(u'\'', QLatin1String("''"))));
         return busca.preparada() && sqlite3_step(*busca) == SQLITE_ROW;
     };
-    std::optional<QString> resultado;
+    QStringList partes;
     if (!existe(QStringLiteral("MV_AGENDA"))) {
-        resultado = QStringLiteral("el archivo ya existe y no es una base de la agenda");
+        partes << QStringLiteral("el archivo ya existe y no es una base de la agenda");
     } else {
-        QStringList partes;
         for (const QString& tabla : tablas) {
             Sentencia cuenta(previa, QStringLiteral("SELECT count(*) FROM %1").arg(citado(tabla)));
             if (!existe(tabla) || !cuenta.preparada() || sqlite3_step(*cuenta) != SQLITE_ROW)
                 continue;
             if (const auto filas = sqlite3_column_int64(*cuenta, 0); filas > 0)
-                partes << QStringLiteral("%1: %2 %3").arg(tabla).arg(filas).arg(filas == 1 ? "fila" : "filas");
+                partes << FilasDe(tabla, filas);
         }
-        if (!partes.isEmpty())
-            resultado = partes.join(QLatin1String(", "));
     }
     sqlite3_close(previa);
-    return resultado;
+    return partes;
 }
 
 void LadoArchivo::vacia(const QStringList&) { }

@@ -261,7 +261,7 @@ void LadoServidor::leeFilas(const QString& tabla, const std::vector<ColumnaCopia
         PQclear(resto);
 }
 
-std::optional<QString> LadoServidor::contenidoPrevio(const QStringList& tablas)
+QStringList LadoServidor::contenidoPrevio(const QStringList& tablas)
 {
     QStringList cuentas;
     for (const QString& tabla : tablas)
@@ -269,9 +269,9 @@ std::optional<QString> LadoServidor::contenidoPrevio(const QStringList& tablas)
     QStringList partes;
     for (const QStringList& fila : ejecuta(cuentas.join(QLatin1String(" UNION ALL ")))) {
         if (const auto filas = fila[1].toLongLong(); filas > 0)
-            partes << QStringLiteral("%1: %2 %3").arg(fila[0]).arg(filas).arg(filas == 1 ? "fila" : "filas");
+            partes << FilasDe(fila[0], filas);
     }
-    return partes.isEmpty() ? std::nullopt : std::optional(partes.join(QLatin1String(", ")));
+    return partes;
 }
 
 void LadoServidor::vacia(const QStringList& tablas)
