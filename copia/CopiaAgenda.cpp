@@ -108,6 +108,7 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
 {
     std::unique_ptr<LadoCopia> origen;
     std::unique_ptr<LadoCopia> destino;
+    QString causa;
     try {
         origen = Lado(opciones.origen);
         destino = Lado(opciones.destino);
@@ -178,18 +179,14 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
                << Qt::endl;
         return Bien;
     } catch (const FalloCopia& fallo) {
-        progreso.termina();
-        if (destino)
-            destino->descarta();
-        errores << fallo.mensaje << Qt::endl
-                << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
-        return Fallo;
+        causa = fallo.mensaje;
     } catch (const ErrorVB& error) {
-        progreso.termina();
-        if (destino)
-            destino->descarta();
-        errores << error.descripcion() << Qt::endl
-                << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
-        return Fallo;
+        causa = error.descripcion();
     }
+    // Only a failure gets here: every other way out of the copy has returned.
+    progreso.termina();
+    if (destino)
+        destino->descarta();
+    errores << causa << Qt::endl << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
+    return Fallo;
 }

@@ -67,9 +67,7 @@ LadoArchivo::LadoArchivo(QString ruta) : ruta_(std::move(ruta)) { }
 
 LadoArchivo::~LadoArchivo()
 {
-    if (escribiendo_)
-        descarta();
-    cierra();
+    descarta();
 }
 
 QString LadoArchivo::descripcion() const
