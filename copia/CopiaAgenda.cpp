@@ -139,7 +139,7 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
         for (const QString& tabla : tablas) {
             Comparacion c{tabla, {}, {}};
             const std::vector<ColumnaCopia> columnas = columnasComunes(*origen, *destino, tabla);
-            progreso.iniciaTabla(tabla, origen->cuentaFilas(tabla));
+            progreso.iniciaTabla(tabla, progreso.activo() ? origen->cuentaFilas(tabla) : 0);
             destino->iniciaTabla(tabla, columnas);
             origen->leeFilas(tabla, columnas, [&](const FilaCopia& fila) {
                 destino->agregaFila(fila);
