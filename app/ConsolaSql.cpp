@@ -40,17 +40,16 @@ bool ejecutaSentencia(DB_Dll& db, QString sentencia, int numero, const DialogosC
             salida.afectados(afectados);
     }
     const ado::Errors& lista = db.gCnn().Errors();
-    if (dialogos.errores() == erroresAntes) {
-        for (int i = 0; i < lista.Count(); ++i)
-            errores << QStringLiteral("Error %1: %2").arg(lista.Item(i).Number).arg(lista.Item(i).Description)
-                    << Qt::endl;
-    }
-    const bool bien = lista.Count() == 0 && dialogos.errores() == erroresAntes;
+    const bool sinDialogo = dialogos.errores() == erroresAntes;
+    const auto error = [&](int i) {
+        return QStringLiteral("Error %1: %2").arg(lista.Item(i).Number).arg(lista.Item(i).Description);
+    };
+    for (int i = 0; sinDialogo && i < lista.Count(); ++i)
+        errores << error(i) << Qt::endl;
+    const bool bien = lista.Count() == 0 && sinDialogo;
     if (!bien)
         salida.fallo(numero,
-                     lista.Count() > 0
-                         ? QStringLiteral("Error %1: %2").arg(lista.Item(0).Number).arg(lista.Item(0).Description)
-                         : QStringLiteral("falló (el motivo está en la salida de errores)"));
+                     lista.Count() > 0 ? error(0) : QStringLiteral("falló (el motivo está en la salida de errores)"));
     return bien;
 }
 

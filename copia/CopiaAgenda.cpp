@@ -108,6 +108,7 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
 {
     std::unique_ptr<LadoCopia> origen;
     std::unique_ptr<LadoCopia> destino;
+    QString causa;
     try {
         origen = Lado(opciones.origen);
         destino = Lado(opciones.destino);
@@ -119,9 +120,8 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
         const QStringList tablas = EsquemaAgenda::TablasDeDatos();
         origen->abreLectura();
         destino->abreEscritura();
-        if (const auto previo = destino->contenidoPrevio(tablas)) {
+        if (QStringList partes = destino->contenidoPrevio(tablas); !partes.isEmpty()) {
             if (!opciones.reemplazar) {
-                QStringList partes = previo->split(QLatin1String(", "));
                 if (partes.size() > 3)
                     partes = partes.mid(0, 3) << QStringLiteral("y %1 tablas más").arg(partes.size() - 3);
                 errores << QStringLiteral(
@@ -139,7 +139,7 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
         for (const QString& tabla : tablas) {
             Comparacion c{tabla, {}, {}};
             const std::vector<ColumnaCopia> columnas = columnasComunes(*origen, *destino, tabla);
-            progreso.iniciaTabla(tabla, origen->cuentaFilas(tabla));
+            progreso.iniciaTabla(tabla, progreso.activo() ? origen->cuentaFilas(tabla) : 0);
             destino->iniciaTabla(tabla, columnas);
             origen->leeFilas(tabla, columnas, [&](const FilaCopia& fila) {
                 destino->agregaFila(fila);
@@ -179,18 +179,14 @@ int CopiaAgenda::Ejecuta(const Opciones& opciones, QTextStream& salida, QTextStr
                << Qt::endl;
         return Bien;
     } catch (const FalloCopia& fallo) {
-        progreso.termina();
-        if (destino)
-            destino->descarta();
-        errores << fallo.mensaje << Qt::endl
-                << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
-        return Fallo;
+        causa = fallo.mensaje;
     } catch (const ErrorVB& error) {
-        progreso.termina();
-        if (destino)
-            destino->descarta();
-        errores << error.descripcion() << Qt::endl
-                << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
-        return Fallo;
+        causa = error.descripcion();
     }
+    // Only a failure gets here: every other way out of the copy has returned.
+    progreso.termina();
+    if (destino)
+        destino->descarta();
+    errores << causa << Qt::endl << QStringLiteral("No se ha copiado nada: el destino queda como estaba.") << Qt::endl;
+    return Fallo;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ado/Constantes.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -7,8 +9,28 @@
 #include <optional>
 #include <vector>
 
-// What a column holds, as far as comparing its values across databases goes.
-enum class ClaseColumna { Entero, Decimal, Fecha, Texto };
+// What a column holds, as far as comparing its values across databases goes; whole numbers are
+// written alike by every database and compare as texts do.
+enum class ClaseColumna { Decimal, Fecha, Texto };
+
+// The class of a column of ADO type `tipo`, as each side's provider reads its declared type.
+[[nodiscard]] inline ClaseColumna ClaseDeTipoAdo(int tipo)
+{
+    switch (tipo) {
+    case ado::adSingle:
+    case ado::adDouble:
+    case ado::adCurrency:
+    case ado::adDecimal:
+    case ado::adNumeric:
+        return ClaseColumna::Decimal;
+    case ado::adDate:
+    case ado::adDBDate:
+    case ado::adDBTimeStamp:
+        return ClaseColumna::Fecha;
+    default:
+        return ClaseColumna::Texto;
+    }
+}
 
 struct ColumnaCopia {
     QString nombre;

@@ -102,7 +102,6 @@ QByteArray FirmaTabla::CanonicoDe(const QByteArray& valor, ClaseColumna clase)
         return decimalCanonico(valor);
     case ClaseColumna::Fecha:
         return fechaCanonica(valor);
-    case ClaseColumna::Entero:
     case ClaseColumna::Texto:
         break;
     }

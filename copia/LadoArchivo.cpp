@@ -4,6 +4,7 @@
 #include "db/ArchivoBaseDatos.h"
 #include "db/EsquemaAgenda.h"
 #include "platform/ado/Connection.h"
+#include "platform/ado/sqlite/TiposSqlite.h"
 #include "runtime/ErrorVB.h"
 
 #include <QDir>
@@ -21,20 +22,6 @@ namespace {
 QString citado(const QString& nombre)
 {
     return u'"' + QString(nombre).replace(u'"', QLatin1String("\"\"")) + u'"';
-}
-
-ClaseColumna claseDeTipo(const QString& declarado)
-{
-    const QString tipo = declarado.toUpper();
-    if (tipo.contains(QLatin1String("INT")) || tipo.startsWith(QLatin1String("BIT")))
-        return ClaseColumna::Entero;
-    if (tipo.startsWith(QLatin1String("DATE")) || tipo.startsWith(QLatin1String("TIME")))
-        return ClaseColumna::Fecha;
-    for (const char* decimal : {"MONEY", "DECIMAL", "NUMERIC", "REAL", "FLOAT", "DOUBLE"}) {
-        if (tipo.startsWith(QLatin1String(decimal)))
-            return ClaseColumna::Decimal;
-    }
-    return ClaseColumna::Texto;
 }
 
 // A real as the shortest text that reads back as the same number.
@@ -80,9 +67,7 @@ LadoArchivo::LadoArchivo(QString ruta) : ruta_(std::move(ruta)) { }
 
 LadoArchivo::~LadoArchivo()
 {
-    if (escribiendo_)
-        descarta();
-    cierra();
+    descarta();
 }
 
 QString LadoArchivo::descripcion() const
@@ -163,11 +148,11 @@ std::vector<ColumnaCopia> LadoArchivo::columnas(const QString& tabla)
 {
     Sentencia info(base_, QStringLiteral("PRAGMA table_info(%1)").arg(citado(tabla)));
     std::vector<ColumnaCopia> resultado;
-    while (info.preparada() && sqlite3_step(*info) == SQLITE_ROW) {
-        resultado.push_back(
-            {QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, 1))),
-             claseDeTipo(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, 2))))});
-    }
+    const auto texto = [&](int columna) {
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(*info, columna)));
+    };
+    while (info.preparada() && sqlite3_step(*info) == SQLITE_ROW)
+        resultado.push_back({texto(1), ClaseDeTipoAdo(ado::sqlite::TipoDeclarado(texto(2)).tipo)});
     if (resultado.empty())
         throw FalloCopia{QStringLiteral("En %1 no está la tabla %2.").arg(descripcion(), tabla)};
     return resultado;
@@ -213,10 +198,10 @@ void LadoArchivo::leeFilas(const QString& tabla, const std::vector<ColumnaCopia>
         falla(QStringLiteral("No se pudo leer la tabla %1 de %2").arg(tabla, descripcion()));
 }
 
-std::optional<QString> LadoArchivo::contenidoPrevio(const QStringList& tablas)
+QStringList LadoArchivo::contenidoPrevio(const QStringList& tablas)
 {
     if (!QFileInfo::exists(ruta_))
-        return std::nullopt;
+        return {};
     sqlite3* previa = nullptr;
     const QByteArray nombre = QFile::encodeName(ruta_);
     sqlite3_open_v2(nombre.constData(), &previa, SQLITE_OPEN_READONLY, nullptr);
@@ -227,23 +212,20 @@ std::optional<QString> LadoArchivo::contenidoPrevio(const QStringList& tablas)
                 .arg(QString(tabla).replace(u'\'', QLatin1String("''"))));
         return busca.preparada() && sqlite3_step(*busca) == SQLITE_ROW;
     };
-    std::optional<QString> resultado;
+    QStringList partes;
     if (!existe(QStringLiteral("MV_AGENDA"))) {
-        resultado = QStringLiteral("el archivo ya existe y no es una base de la agenda");
+        partes << QStringLiteral("el archivo ya existe y no es una base de la agenda");
     } else {
-        QStringList partes;
         for (const QString& tabla : tablas) {
             Sentencia cuenta(previa, QStringLiteral("SELECT count(*) FROM %1").arg(citado(tabla)));
             if (!existe(tabla) || !cuenta.preparada() || sqlite3_step(*cuenta) != SQLITE_ROW)
                 continue;
             if (const auto filas = sqlite3_column_int64(*cuenta, 0); filas > 0)
-                partes << QStringLiteral("%1: %2 %3").arg(tabla).arg(filas).arg(filas == 1 ? "fila" : "filas");
+                partes << FilasDe(tabla, filas);
         }
-        if (!partes.isEmpty())
-            resultado = partes.join(QLatin1String(", "));
     }
     sqlite3_close(previa);
-    return resultado;
+    return partes;
 }
 
 void LadoArchivo::vacia(const QStringList&) { }

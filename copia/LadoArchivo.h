@@ -28,7 +28,7 @@ public:
     [[nodiscard]] int64_t cuentaFilas(const QString& tabla) override;
     void leeFilas(const QString& tabla, const std::vector<ColumnaCopia>& columnas, const LectorFilas& lector) override;
     // An existing file that is no agenda counts as content too.
-    [[nodiscard]] std::optional<QString> contenidoPrevio(const QStringList& tablas) override;
+    [[nodiscard]] QStringList contenidoPrevio(const QStringList& tablas) override;
     // Nothing to do: the new file replaces the old one whole.
     void vacia(const QStringList& tablas) override;
     void iniciaTabla(const QString& tabla, const std::vector<ColumnaCopia>& columnas) override;

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <cstdint>
-#include <optional>
 
 // One side of a copy: the agenda it reads from, or the one it writes. Every failure throws FalloCopia.
 // A side is read after abreLectura and written after abreEscritura; a side being written is also
@@ -33,9 +32,9 @@ public:
     virtual void leeFilas(const QString& tabla, const std::vector<ColumnaCopia>& columnas, const LectorFilas& lector)
         = 0;
 
-    // Before writing: what the side held when it was opened, as a short Spanish text ("MV_AGENDA:
-    // 120 filas, ta_usuarios: 2 filas"), or nothing when it held no rows of `tablas`.
-    [[nodiscard]] virtual std::optional<QString> contenidoPrevio(const QStringList& tablas) = 0;
+    // Before writing: what the side held when it was opened, as short Spanish texts, one for each
+    // table with rows (FilasDe: "MV_AGENDA: 120 filas"); empty when it held no rows of `tablas`.
+    [[nodiscard]] virtual QStringList contenidoPrevio(const QStringList& tablas) = 0;
     // Empties `tablas` (their previous rows are replaced), within what confirma makes final.
     virtual void vacia(const QStringList& tablas) = 0;
 
@@ -50,6 +49,13 @@ public:
     virtual void confirma() = 0;
     // Drops everything written: the side is as it was before abreEscritura. Never throws.
     virtual void descarta() noexcept = 0;
+
+protected:
+    // A table's rows as contenidoPrevio names them: "MV_AGENDA: 120 filas", "ta_usuarios: 1 fila".
+    [[nodiscard]] static QString FilasDe(const QString& tabla, int64_t filas)
+    {
+        return QStringLiteral("%1: %2 %3").arg(tabla).arg(filas).arg(filas == 1 ? "fila" : "filas");
+    }
 };
 
 // A failure of the copy, with its Spanish message.

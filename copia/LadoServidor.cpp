@@ -2,6 +2,7 @@
 
 #include "db/EsquemaAgenda.h"
 #include "platform/ado/CadenaConexion.h"
+#include "platform/ado/postgresql/EsquemaPostgres.h"
 #include "platform/ado/postgresql/Tls.h"
 
 #include <libpq-fe.h>
@@ -26,17 +27,6 @@ QString citado(const QString& nombre)
 QString literal(const QString& texto)
 {
     return u'\'' + QString(texto).replace(u'\'', QLatin1String("''")) + u'\'';
-}
-
-ClaseColumna claseDeTipo(const QString& tipo)
-{
-    if (tipo == u"integer" || tipo == u"smallint" || tipo == u"bigint")
-        return ClaseColumna::Entero;
-    if (tipo == u"numeric" || tipo == u"real" || tipo == u"double precision" || tipo == u"money")
-        return ClaseColumna::Decimal;
-    if (tipo.startsWith(QLatin1String("timestamp")) || tipo == u"date")
-        return ClaseColumna::Fecha;
-    return ClaseColumna::Texto;
 }
 
 // One value as COPY's text format writes it: backslash, tab and line breaks escaped.
@@ -231,11 +221,11 @@ std::vector<ColumnaCopia> LadoServidor::columnas(const QString& tabla)
 {
     std::vector<ColumnaCopia> resultado;
     for (const QStringList& fila :
-         ejecuta(QStringLiteral("SELECT column_name, data_type FROM information_schema.columns "
+         ejecuta(QStringLiteral("SELECT column_name, udt_name FROM information_schema.columns "
                                 "WHERE table_name = %1 AND table_schema = ANY (current_schemas(false)) "
                                 "ORDER BY ordinal_position")
                      .arg(literal(tabla.toLower()))))
-        resultado.push_back({fila[0], claseDeTipo(fila[1])});
+        resultado.push_back({fila[0], ClaseDeTipoAdo(ado::postgresql::EsquemaPostgres::TipoAdo(fila[1]))});
     if (resultado.empty())
         throw FalloCopia{QStringLiteral("En %1 no está la tabla %2.").arg(descripcion(), tabla)};
     return resultado;
@@ -271,7 +261,7 @@ void LadoServidor::leeFilas(const QString& tabla, const std::vector<ColumnaCopia
         PQclear(resto);
 }
 
-std::optional<QString> LadoServidor::contenidoPrevio(const QStringList& tablas)
+QStringList LadoServidor::contenidoPrevio(const QStringList& tablas)
 {
     QStringList cuentas;
     for (const QString& tabla : tablas)
@@ -279,9 +269,9 @@ std::optional<QString> LadoServidor::contenidoPrevio(const QStringList& tablas)
     QStringList partes;
     for (const QStringList& fila : ejecuta(cuentas.join(QLatin1String(" UNION ALL ")))) {
         if (const auto filas = fila[1].toLongLong(); filas > 0)
-            partes << QStringLiteral("%1: %2 %3").arg(fila[0]).arg(filas).arg(filas == 1 ? "fila" : "filas");
+            partes << FilasDe(fila[0], filas);
     }
-    return partes.isEmpty() ? std::nullopt : std::optional(partes.join(QLatin1String(", ")));
+    return partes;
 }
 
 void LadoServidor::vacia(const QStringList& tablas)

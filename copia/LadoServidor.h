@@ -25,7 +25,7 @@ public:
     [[nodiscard]] std::vector<ColumnaCopia> columnas(const QString& tabla) override;
     [[nodiscard]] int64_t cuentaFilas(const QString& tabla) override;
     void leeFilas(const QString& tabla, const std::vector<ColumnaCopia>& columnas, const LectorFilas& lector) override;
-    [[nodiscard]] std::optional<QString> contenidoPrevio(const QStringList& tablas) override;
+    [[nodiscard]] QStringList contenidoPrevio(const QStringList& tablas) override;
     void vacia(const QStringList& tablas) override;
     void iniciaTabla(const QString& tabla, const std::vector<ColumnaCopia>& columnas) override;
     void agregaFila(const FilaCopia& fila) override;

@@ -11,6 +11,8 @@ class ProgresoCopia {
 public:
     ProgresoCopia(QTextStream& salida, bool activo);
 
+    // Whether it draws: the rows to copy need counting only then.
+    [[nodiscard]] bool activo() const { return activo_; }
     void iniciaTabla(const QString& tabla, int64_t total);
     void avanza();
     // Clears the line.

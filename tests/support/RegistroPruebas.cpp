@@ -1,6 +1,7 @@
 #include "RegistroPruebas.h"
 
-#include <QDir>
+#include "runtime/ArchivosPrivados.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -30,8 +31,7 @@ void fijaCasaTemporal(const QTemporaryDir& raiz)
                     {"XDG_RUNTIME_DIR", "runtime"}};
     for (const auto& [variable, carpeta] : carpetas) {
         const QString ruta = raiz.filePath(QLatin1String(carpeta));
-        QDir().mkpath(ruta);
-        QFile::setPermissions(ruta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ArchivosPrivados::Carpeta(ruta);
         qputenv(variable, QFile::encodeName(ruta));
     }
 }
