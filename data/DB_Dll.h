@@ -182,6 +182,10 @@ public:
 
 private:
     void EjecutaScriptSQL(QString& SentenciaSQL, int32_t& RecordsAffected);
+    // A failure the person is shown is also a line of the error log, under `contexto`: logs `numero`
+    // and `descripcion`, then shows `texto` as a message box and returns the answer.
+    int avisaFallo(const QString& contexto, int32_t numero, const QString& descripcion, const QString& texto,
+                   int estilo, const QString& titulo);
 
     std::shared_ptr<ado::Connection> cnn_;
     SharedRuntime runtime_;
