@@ -50,6 +50,9 @@ public:
     [[nodiscard]] static QString pJETOLEDB40() { return QStringLiteral("Microsoft.Jet.OLEDB.4.0"); }
     [[nodiscard]] static QString pJETOLEDB35() { return QStringLiteral("Microsoft.Jet.OLEDB.3.51"); }
     [[nodiscard]] static QString pSQLOLEDB() { return QStringLiteral("SQLOLEDB"); }
+    // The connection string of an Oracle database: its provider, then Data Source, User Id and
+    // Password, each item ended by ';'.
+    [[nodiscard]] static QString CadenaOracle(const QString& baseDatos, const QString& usuario, const QString& clave);
 
     // Opens `Lrcs` (closed first when open) on the query. The caller's `SentenciaSQL` receives its
     // synonym-substituted form (never the Oracle translation); on an Oracle connection (ORACLE found in

@@ -14,9 +14,7 @@ using Motor = RegistroProveedores::Motor;
 QString construyeCadena(const DB_Dll& db)
 {
     if (RegistroProveedores::motor(db.gProveedor) == Motor::Oracle)
-        return QStringLiteral("Provider=") + RegistroProveedores::nombre(Motor::Oracle)
-            + QStringLiteral(";Data Source=") + db.gDbName + QStringLiteral(";User Id=") + db.gUsuario
-            + QStringLiteral(";Password=") + db.gUserPassWord + u';';
+        return DB_Dll::CadenaOracle(db.gDbName, db.gUsuario, db.gUserPassWord);
     return QStringLiteral("PROVIDER=") + db.gProveedor + u';' + QStringLiteral("Server=") + db.gServidor + u';'
         + QStringLiteral("Database =") + db.gDbName + u';' + QStringLiteral("UId=") + db.gUsuario + u';'
         + QStringLiteral("Pwd=") + db.gUserPassWord + u';' + db.gExtended;
@@ -52,6 +50,12 @@ QString informeConexion(const ado::Error& e)
 }
 
 } // namespace
+
+QString DB_Dll::CadenaOracle(const QString& baseDatos, const QString& usuario, const QString& clave)
+{
+    return QStringLiteral("Provider=") + RegistroProveedores::nombre(Motor::Oracle) + QStringLiteral(";Data Source=")
+        + baseDatos + QStringLiteral(";User Id=") + usuario + QStringLiteral(";Password=") + clave + u';';
+}
 
 void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int32_t lCursor, const QString& ConnString, bool ValidaAdmin)
 {
