@@ -33,16 +33,14 @@ QString BaseLocal::LineaDeArranque()
     const QString datos = Entorno::carpetaDatosUsuario();
     const bool propia = ruta.startsWith(datos + u'/');
     const QString carpeta = QFileInfo(ruta).absolutePath();
-    if (propia && !(ArchivosPrivados::Carpeta(datos) && ArchivosPrivados::Carpeta(carpeta)))
+    const bool hayCarpeta
+        = propia ? ArchivosPrivados::Carpeta(datos) && ArchivosPrivados::Carpeta(carpeta) : QDir().mkpath(carpeta);
+    if (!hayCarpeta)
         throw ErrorVB(75, QStringLiteral("No se pudo crear la carpeta de la base local %1.").arg(ruta),
                       QStringLiteral("BaseLocal"));
     const bool nueva = !QFileInfo::exists(ruta);
-    if (nueva) {
-        if (!QDir().mkpath(carpeta))
-            throw ErrorVB(75, QStringLiteral("No se pudo crear la carpeta de la base local %1.").arg(ruta),
-                          QStringLiteral("BaseLocal"));
+    if (nueva)
         ArchivoBaseDatos::CreaConfigurada(ruta);
-    }
     if (propia || nueva) {
         for (const char* sufijo : {"", "-journal", "-wal", "-shm"})
             ArchivosPrivados::Archivo(ruta + QLatin1String(sufijo));
