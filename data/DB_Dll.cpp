@@ -115,14 +115,21 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, int32_t& RecordsAffected)
     } catch (const ErrorVB& e) {
         if (std::find(kErroresSilenciosos.begin(), kErroresSilenciosos.end(), e.numero())
             == kErroresSilenciosos.end()) {
-            // What the person is shown, support can read: a lost server among them.
-            RegistroErrores::anota(Reloj::ahora(), QStringLiteral("EjecutaConsultaSQL"), e.numero(), e.descripcion());
-            runtime_.AntesDeMensaje(nullptr);
-            Dialogos::actual().MsgBox(e.descripcion(), Msg::OkSolo + Msg::Critico,
-                                      QStringLiteral("Aviso al operador!!!"));
-            runtime_.DespuesDeMensaje(nullptr);
+            avisaFallo(QStringLiteral("EjecutaConsultaSQL"), e.numero(), e.descripcion(), e.descripcion(),
+                       Msg::OkSolo + Msg::Critico, QStringLiteral("Aviso al operador!!!"));
         }
     }
+}
+
+int DB_Dll::avisaFallo(const QString& contexto, int32_t numero, const QString& descripcion, const QString& texto,
+                       int estilo, const QString& titulo)
+{
+    // What the person is shown, support can read: a lost server among them.
+    RegistroErrores::anota(Reloj::ahora(), contexto, numero, descripcion);
+    runtime_.AntesDeMensaje(nullptr);
+    const int respuesta = Dialogos::actual().MsgBox(texto, estilo, titulo);
+    runtime_.DespuesDeMensaje(nullptr);
+    return respuesta;
 }
 
 void DB_Dll::EjecutaScriptSQL(QString& SentenciaSQL, int32_t& RecordsAffected)

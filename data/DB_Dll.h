@@ -50,6 +50,9 @@ public:
     [[nodiscard]] static QString pJETOLEDB40() { return QStringLiteral("Microsoft.Jet.OLEDB.4.0"); }
     [[nodiscard]] static QString pJETOLEDB35() { return QStringLiteral("Microsoft.Jet.OLEDB.3.51"); }
     [[nodiscard]] static QString pSQLOLEDB() { return QStringLiteral("SQLOLEDB"); }
+    // The connection string of an Oracle database: its provider, then Data Source, User Id and
+    // Password, each item ended by ';'.
+    [[nodiscard]] static QString CadenaOracle(const QString& baseDatos, const QString& usuario, const QString& clave);
 
     // Opens `Lrcs` (closed first when open) on the query. The caller's `SentenciaSQL` receives its
     // synonym-substituted form (never the Oracle translation); on an Oracle connection (ORACLE found in
@@ -182,6 +185,10 @@ public:
 
 private:
     void EjecutaScriptSQL(QString& SentenciaSQL, int32_t& RecordsAffected);
+    // A failure the person is shown is also a line of the error log, under `contexto`: logs `numero`
+    // and `descripcion`, then shows `texto` as a message box and returns the answer.
+    int avisaFallo(const QString& contexto, int32_t numero, const QString& descripcion, const QString& texto,
+                   int estilo, const QString& titulo);
 
     std::shared_ptr<ado::Connection> cnn_;
     SharedRuntime runtime_;

@@ -3,8 +3,6 @@
 #include "runtime/Dialogos.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/PasosAtrapados.h"
-#include "runtime/RegistroErrores.h"
-#include "runtime/Reloj.h"
 
 namespace {
 
@@ -16,9 +14,7 @@ using Motor = RegistroProveedores::Motor;
 QString construyeCadena(const DB_Dll& db)
 {
     if (RegistroProveedores::motor(db.gProveedor) == Motor::Oracle)
-        return QStringLiteral("Provider=") + RegistroProveedores::nombre(Motor::Oracle)
-            + QStringLiteral(";Data Source=") + db.gDbName + QStringLiteral(";User Id=") + db.gUsuario
-            + QStringLiteral(";Password=") + db.gUserPassWord + u';';
+        return DB_Dll::CadenaOracle(db.gDbName, db.gUsuario, db.gUserPassWord);
     return QStringLiteral("PROVIDER=") + db.gProveedor + u';' + QStringLiteral("Server=") + db.gServidor + u';'
         + QStringLiteral("Database =") + db.gDbName + u';' + QStringLiteral("UId=") + db.gUsuario + u';'
         + QStringLiteral("Pwd=") + db.gUserPassWord + u';' + db.gExtended;
@@ -53,36 +49,30 @@ QString informeConexion(const ado::Error& e)
         + QStringLiteral("Codigo Nativo: ") + QString::number(e.NativeError) + u'\r';
 }
 
-// Support sees every connection failure the person is shown.
-void anotaFallo(int32_t numero, const QString& descripcion)
-{
-    RegistroErrores::anota(Reloj::ahora(), QStringLiteral("OpenServerADODB"), numero, descripcion);
-}
-
 } // namespace
+
+QString DB_Dll::CadenaOracle(const QString& baseDatos, const QString& usuario, const QString& clave)
+{
+    return QStringLiteral("Provider=") + RegistroProveedores::nombre(Motor::Oracle) + QStringLiteral(";Data Source=")
+        + baseDatos + QStringLiteral(";User Id=") + usuario + QStringLiteral(";Password=") + clave + u';';
+}
 
 void DB_Dll::OpenServerADODB(bool PideParametrosSQL, int32_t lCursor, const QString& ConnString, bool ValidaAdmin)
 {
     const auto manejador = [&](const ErrorVB& error) -> int16_t {
         ado::Errors& errores = gCnn().Errors();
-        const QString titulo = QStringLiteral(" Error de Conexion a Base de Datos");
+        const QString contexto = QStringLiteral("OpenServerADODB");
         if (errores.Count() == 0) {
-            anotaFallo(error.numero(), error.descripcion());
-            runtime_.AntesDeMensaje(nullptr);
-            Dialogos::actual().MsgBox(error.descripcion(), Msg::OkSolo, {});
-            runtime_.DespuesDeMensaje(nullptr);
+            avisaFallo(contexto, error.numero(), error.descripcion(), error.descripcion(), Msg::OkSolo, {});
             return 0;
         }
         const ado::Error primero = errores.Item(0);
-        anotaFallo(primero.Number, primero.Description);
-        runtime_.AntesDeMensaje(nullptr);
         // Where nobody can answer (a console tool), the failure is stated, not asked about.
         const bool pregunta = Dialogos::actual().PuedePreguntar();
-        const int respuesta = pregunta
-            ? Dialogos::actual().MsgBox(informeConexion(primero) + QStringLiteral(" - Desea Intentarlo Nuevamente??? "),
-                                        Msg::SiNo + Msg::Critico, titulo)
-            : Dialogos::actual().MsgBox(informeConexion(primero), Msg::OkSolo + Msg::Critico, titulo);
-        runtime_.DespuesDeMensaje(nullptr);
+        const int respuesta = avisaFallo(
+            contexto, primero.Number, primero.Description,
+            informeConexion(primero) + (pregunta ? QStringLiteral(" - Desea Intentarlo Nuevamente??? ") : QString()),
+            (pregunta ? Msg::SiNo : Msg::OkSolo) + Msg::Critico, QStringLiteral(" Error de Conexion a Base de Datos"));
         if (respuesta != Msg::Si) {
             gOpenFlag = false;
             return 0;

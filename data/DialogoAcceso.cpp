@@ -9,7 +9,7 @@ public:
     bool Pide(DatosAcceso&) override { return false; }
 };
 
-using Instalado = Instalable<DialogoAcceso, SinDialogoAcceso>;
+using Instalado = Instalable<DialogoAcceso, fabricaDe<DialogoAcceso, SinDialogoAcceso>>;
 
 } // namespace
 

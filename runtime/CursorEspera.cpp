@@ -13,7 +13,6 @@ CursorEspera::CursorEspera()
 
 CursorEspera::~CursorEspera()
 {
-    VentanasPrograma& ventanas = VentanasPrograma::actual();
-    if (puesto_ && ventanas.HayCursorPuesto())
-        ventanas.QuitaCursor();
+    if (puesto_)
+        VentanasPrograma::actual().QuitaCursor();
 }

@@ -1,42 +1,36 @@
 #include "runtime/Dialogos.h"
 
 #include "runtime/DialogosConsola.h"
+#include "runtime/Instalable.h"
 
 #include <cstdio>
 
 namespace {
-std::unique_ptr<Dialogos>& instalados()
-{
-    static std::unique_ptr<Dialogos> dialogos;
-    return dialogos;
-}
-
 std::function<std::unique_ptr<Dialogos>()>& fabricaPredeterminada()
 {
     static std::function<std::unique_ptr<Dialogos>()> fabrica;
     return fabrica;
 }
 
-std::unique_ptr<Dialogos> consola()
+std::unique_ptr<Dialogos> creaPredeterminados()
 {
+    if (fabricaPredeterminada())
+        return fabricaPredeterminada()();
     static QTextStream errorEstandar(stderr);
     return std::make_unique<DialogosConsola>(errorEstandar);
 }
+
+using Instalados = Instalable<Dialogos, creaPredeterminados>;
 } // namespace
 
 Dialogos& Dialogos::actual()
 {
-    auto& d = instalados();
-    if (!d)
-        d = fabricaPredeterminada() ? fabricaPredeterminada()() : consola();
-    return *d;
+    return Instalados::actual();
 }
 
 std::unique_ptr<Dialogos> Dialogos::instala(std::unique_ptr<Dialogos> nuevos)
 {
-    auto anteriores = std::move(instalados());
-    instalados() = std::move(nuevos);
-    return anteriores;
+    return Instalados::instala(std::move(nuevos));
 }
 
 void Dialogos::predeterminados(std::function<std::unique_ptr<Dialogos>()> fabrica)

@@ -50,6 +50,6 @@ public:
     static Dialogos& actual();
     // Names how the default dialogs are created; takes effect when no dialogs are in use yet.
     static void predeterminados(std::function<std::unique_ptr<Dialogos>()> fabrica);
-    // Installs `nuevos` and returns the previous ones (null when the default was in use).
+    // Installs `nuevos` and returns the ones in use before (null when none had been made yet).
     static std::unique_ptr<Dialogos> instala(std::unique_ptr<Dialogos> nuevos);
 };

@@ -2,7 +2,7 @@
 
 #include "runtime/Instalable.h"
 
-using Instaladas = Instalable<VentanasPrograma, VentanasPrograma>;
+using Instaladas = Instalable<VentanasPrograma, fabricaDe<VentanasPrograma, VentanasPrograma>>;
 
 VentanasPrograma& VentanasPrograma::actual()
 {

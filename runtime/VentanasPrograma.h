@@ -16,8 +16,6 @@ public:
     virtual void PonEspera() { }
     // Whether the cursor on top is a wait or busy cursor.
     [[nodiscard]] virtual bool MuestraEspera() const { return false; }
-    // Whether any cursor was put on top of the windows' own.
-    [[nodiscard]] virtual bool HayCursorPuesto() const { return false; }
     // Takes off the cursor on top (nothing when none was put up).
     virtual void QuitaCursor() { }
     // Closes every top-level window.

@@ -21,8 +21,11 @@ public:
         const QCursor* cursor = QGuiApplication::overrideCursor();
         return cursor && (cursor->shape() == Qt::WaitCursor || cursor->shape() == Qt::BusyCursor);
     }
-    [[nodiscard]] bool HayCursorPuesto() const override { return QGuiApplication::overrideCursor() != nullptr; }
-    void QuitaCursor() override { QGuiApplication::restoreOverrideCursor(); }
+    void QuitaCursor() override
+    {
+        if (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    }
     void CierraTodas() override
     {
         if (qobject_cast<QApplication*>(QCoreApplication::instance()))

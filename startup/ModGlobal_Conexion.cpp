@@ -105,10 +105,7 @@ void ModGlobal::IniciarConexion(bool& UsaIni, QString& Parametros, QString& Cade
                     return;
                 servidor.remove(0, 1);
                 if (CadenaConexion.isEmpty())
-                    CadenaConexion = QStringLiteral("Provider=")
-                        + ado::RegistroProveedores::nombre(ado::RegistroProveedores::Motor::Oracle)
-                        + QStringLiteral(";Data Source=") + baseDatos + QStringLiteral(";User Id=") + usuario
-                        + QStringLiteral(";Password=") + clave + u';';
+                    CadenaConexion = DB_Dll::CadenaOracle(baseDatos, usuario, clave);
             }),
             siNoConectada([&] {
                 db.gUsuario = usuario;

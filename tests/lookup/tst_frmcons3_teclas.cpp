@@ -132,8 +132,8 @@ void TstFrmCons3Teclas::tecleoAnticipado_data()
 
     QTest::newRow("letter") << int(Qt::Key_B) << 0 << "B";
     QTest::newRow("letter with shift") << int(Qt::Key_B) << int(Qt::ShiftModifier) << "B";
-    // Several European keyboards give the digits with Shift: Qt then names the shifted symbol's key.
-    // With Shift, Qt names the symbol over a digit ("!" over 1); the key's position still names the digit.
+    // Several European keyboards give the digits with Shift: Qt then names the symbol over the digit
+    // ("!" over 1), and only the key's position still names the digit.
     QTest::newRow("mayúsculas con el dígito 1") << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << "1";
     QTest::newRow("mayúsculas con el dígito 0") << int(Qt::Key_Equal) << int(Qt::ShiftModifier) << "0";
     QTest::newRow("keypad 1 is a") << int(Qt::Key_1) << int(Qt::KeypadModifier) << "a";
