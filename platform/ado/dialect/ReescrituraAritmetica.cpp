@@ -244,10 +244,7 @@ void ReescrituraDialecto::promedio(qsizetype k)
     const auto args = argumentos(k + 1);
     if (cierra < 0 || args.size() != 1 || es(cierra + 1, QLatin1String("OVER")))
         return;
-    qsizetype desde = args.front().first;
-    if (es(desde, QLatin1String("DISTINCT")) || es(desde, QLatin1String("ALL")))
-        ++desde;
-    if (tipoTramo(desde, args.front().second, 0) != TipoExpresion::Entero)
+    if (tipoAgregado(args.front(), 0) != TipoExpresion::Entero)
         return;
     accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
     agregaSufijoInterior(cierra, rasgos_.enteroTruncado.second);

@@ -131,6 +131,7 @@ private:
     [[nodiscard]] TipoExpresion tipoIzquierdo(qsizetype k, bool soloTermino);
     [[nodiscard]] TipoExpresion tipoCaso(qsizetype abre, qsizetype cierra, int profundidad);
     [[nodiscard]] TipoExpresion tipoFuncion(qsizetype k, int profundidad);
+    [[nodiscard]] TipoExpresion tipoAgregado(std::pair<qsizetype, qsizetype> tramo, int profundidad);
     [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> resultadosCaso(qsizetype abre, qsizetype cierra);
     [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> argumentos(qsizetype abre);
     [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> elementos(qsizetype desde, qsizetype hasta);

@@ -211,6 +211,15 @@ std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::elementos(qsiz
     return lista;
 }
 
+// The type of the argument from `tramo.first` to `tramo.second`, after the DISTINCT or ALL that may
+// open it.
+TipoExpresion ReescrituraDialecto::tipoAgregado(std::pair<qsizetype, qsizetype> tramo, int profundidad)
+{
+    if (es(tramo.first, QLatin1String("DISTINCT")) || es(tramo.first, QLatin1String("ALL")))
+        ++tramo.first;
+    return tipoTramo(tramo.first, tramo.second, profundidad);
+}
+
 // The result type of the call of the function named at `k`.
 TipoExpresion ReescrituraDialecto::tipoFuncion(qsizetype k, int profundidad)
 {
@@ -237,12 +246,7 @@ TipoExpresion ReescrituraDialecto::tipoFuncion(qsizetype k, int profundidad)
     }
     if (es(k, QLatin1String("CONVERT")))
         return TipoDeNombre(texto(args.front().first));
-    const auto tipoArgumento = [&](std::size_t i) {
-        qsizetype desde = args[i].first;
-        if (es(desde, QLatin1String("DISTINCT")) || es(desde, QLatin1String("ALL")))
-            ++desde;
-        return tipoTramo(desde, args[i].second, profundidad);
-    };
+    const auto tipoArgumento = [&](std::size_t i) { return tipoAgregado(args[i], profundidad); };
     if (es(k, QLatin1String("COALESCE"))) {
         TipoExpresion tipo = TipoExpresion::Nulo;
         for (std::size_t i = 0; i < args.size(); ++i)

@@ -29,11 +29,6 @@ struct Parametro {
     throw FalloProveedor::Propio(OrigenSqlite, NumeroError::ErroresEnComando, descripcion, QStringLiteral("42000"));
 }
 
-bool esLetraDeNombre(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'_' || c == u'#' || c == u'$' || c == u'@';
-}
-
 using Tipo = dialecto::TokenSql::Tipo;
 
 // The significant tokens of a text: blanks and comments left out.
@@ -172,7 +167,7 @@ QList<Parametro> leeParametros(const QString& procedimiento, const QString& decl
         if (!pieza.startsWith(u'@'))
             mal();
         qsizetype pos = 1;
-        while (pos < pieza.size() && esLetraDeNombre(pieza[pos]))
+        while (pos < pieza.size() && dialecto::TokenizadorSql::siguePalabra(pieza[pos]))
             ++pos;
         Parametro p;
         p.nombre = pieza.mid(1, pos - 1);
