@@ -1,4 +1,5 @@
 #include "data/DB_Dll.h"
+#include "support/VerificaAdo.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -203,17 +204,15 @@ void TstAyudantes::argumentoNoValido()
 {
     QFETCH(QString, funcion);
     QFETCH(QString, nombre);
-    try {
+    const ErrorVB e = ErrorDe([&] {
         if (funcion == "StripBrackets")
             (void)DB_Dll::StripBrackets(nombre);
         else if (funcion == "StripConnect")
             (void)DB_Dll::StripConnect(nombre);
         else
             DB_Dll::stSTF(nombre, 0);
-        QFAIL("no error raised");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), ErroresVB::LlamadaNoValida);
-    }
+    });
+    QCOMPARE(e.numero(), ErroresVB::LlamadaNoValida);
 }
 
 QTEST_MAIN(TstAyudantes)

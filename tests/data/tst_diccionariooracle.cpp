@@ -1,6 +1,7 @@
 #include "data/DiccionarioOracle.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/SharedRuntime.h"
+#include "support/VerificaAdo.h"
 
 #include <QTest>
 
@@ -118,12 +119,8 @@ void TstDiccionarioOracle::argumentoNoValido_data()
 void TstDiccionarioOracle::argumentoNoValido()
 {
     QFETCH(QString, valor);
-    try {
-        (void)DiccionarioOracle::Traduce(valor, kOracle, SharedRuntime());
-        QFAIL("se esperaba el error 5");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), ErroresVB::LlamadaNoValida);
-    }
+    const ErrorVB e = ErrorDe([&] { (void)DiccionarioOracle::Traduce(valor, kOracle, SharedRuntime()); });
+    QCOMPARE(e.numero(), ErroresVB::LlamadaNoValida);
 }
 
 void TstDiccionarioOracle::textoLargoSinSeparadores()

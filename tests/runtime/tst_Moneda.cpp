@@ -1,5 +1,6 @@
 #include "runtime/ErrorVB.h"
 #include "runtime/Moneda.h"
+#include "support/VerificaAdo.h"
 
 #include <QTest>
 
@@ -69,12 +70,8 @@ void TstMoneda::desdeDoubleFueraDeRango_data()
 void TstMoneda::desdeDoubleFueraDeRango()
 {
     QFETCH(double, valor);
-    try {
-        (void)Moneda::desdeDouble(valor);
-        QFAIL("no error raised");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), ErroresVB::Desbordamiento);
-    }
+    const ErrorVB e = ErrorDe([&] { (void)Moneda::desdeDouble(valor); });
+    QCOMPARE(e.numero(), ErroresVB::Desbordamiento);
 }
 
 QTEST_GUILESS_MAIN(TstMoneda)

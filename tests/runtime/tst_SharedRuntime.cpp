@@ -3,6 +3,7 @@
 #include "runtime/Reloj.h"
 #include "runtime/SharedRuntime.h"
 #include "support/DialogosGuionados.h"
+#include "support/VerificaAdo.h"
 
 #include <QApplication>
 #include <QFile>
@@ -123,15 +124,13 @@ void TstSharedRuntime::desbordamiento()
 {
     QFETCH(QString, texto);
     QFETCH(bool, entero);
-    try {
+    const ErrorVB e = ErrorDe([&] {
         if (entero)
             (void)rt.ValorEntero(texto);
         else
             (void)rt.ValorNumerico(texto);
-        QFAIL("no error raised");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), ErroresVB::Desbordamiento);
-    }
+    });
+    QCOMPARE(e.numero(), ErroresVB::Desbordamiento);
 }
 
 void TstSharedRuntime::valorCampo_data()

@@ -8,6 +8,7 @@
 #include "startup/ModGlobal.h"
 #include "support/DialogosGuionados.h"
 #include "support/ModoArchivo.h"
+#include "support/VerificaAdo.h"
 
 #include <QDir>
 #include <QFile>
@@ -137,12 +138,8 @@ void TstBaseLocal::lineaDeArranque()
 void TstBaseLocal::rutaConPuntoYComaEsError()
 {
     escribeIni(QStringLiteral("a;b.db"));
-    try {
-        (void)BaseLocal::LineaDeArranque();
-        QFAIL("a \";\" would cut the start-up line");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), 5);
-    }
+    const ErrorVB e = ErrorDe([&] { (void)BaseLocal::LineaDeArranque(); });
+    QCOMPARE(e.numero(), 5);
     QVERIFY(!QFileInfo::exists(BaseLocal::Ruta()));
 }
 

@@ -2,6 +2,7 @@
 #include "lookup/RegConsulta.h"
 #include "runtime/ErrorVB.h"
 #include "startup/ModGlobal.h"
+#include "support/VerificaAdo.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -77,12 +78,8 @@ void TstCargarConsultas::registrosVanTrasElUltimoCompleto()
 void TstCargarConsultas::carpetaSinPermisoEleva75()
 {
     ModGlobal::ClsCons3().gRutaMascaraConsultas = "/proc/no-se-puede/consultas.kqw";
-    try {
-        ModGlobal::CargarConsultas();
-        QFAIL("escribir donde no se puede debía dar un error");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), 75);
-    }
+    const ErrorVB e = ErrorDe([&] { ModGlobal::CargarConsultas(); });
+    QCOMPARE(e.numero(), 75);
 }
 
 QTEST_GUILESS_MAIN(TstCargarConsultas)

@@ -3,6 +3,7 @@
 #include "startup/ModGlobal.h"
 #include "support/BaseDePrueba.h"
 #include "support/DialogosGuionados.h"
+#include "support/VerificaAdo.h"
 
 #include <QTest>
 
@@ -252,12 +253,8 @@ void TstConfiguracion::periodoFueraDe16BitsDesborda()
     ModGlobal::gTablaConfiguracion = "TA_CONFIGURACION";
     ModGlobal::GrabaDfg("PERIODO", "40000", "", false, "DATOS");
     ModGlobal::gValidaCodigoBarra = true;
-    try {
-        ModGlobal::CargarConfiguracion("/");
-        QFAIL("un periodo de 40000 debía desbordar");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), ErroresVB::Desbordamiento);
-    }
+    const ErrorVB e = ErrorDe([&] { ModGlobal::CargarConfiguracion("/"); });
+    QCOMPARE(e.numero(), ErroresVB::Desbordamiento);
     QVERIFY(ModGlobal::gValidaCodigoBarra); // the reads after PERIODO were abandoned
 }
 

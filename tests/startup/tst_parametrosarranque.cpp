@@ -3,6 +3,7 @@
 #include "runtime/SharedRuntime.h"
 #include "startup/ModGlobal.h"
 #include "startup/ParametrosArranque.h"
+#include "support/VerificaAdo.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -90,12 +91,8 @@ void TstParametrosArranque::extrae()
 void TstParametrosArranque::sinPuntoYComaSeSaltaLaClave()
 {
     QString destino = "previo";
-    try {
-        ParametrosArranque::Extrae("@DbName=x;@Server=SRV01", "@Server", destino, {});
-        QFAIL("sin punto y coma la clave debía dar el error 5");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), ErroresVB::LlamadaNoValida);
-    }
+    const ErrorVB e = ErrorDe([&] { ParametrosArranque::Extrae("@DbName=x;@Server=SRV01", "@Server", destino, {}); });
+    QCOMPARE(e.numero(), ErroresVB::LlamadaNoValida);
     QCOMPARE(destino, "previo");
 }
 
@@ -103,12 +100,8 @@ void TstParametrosArranque::posicionMasAllaDe16BitsDesborda()
 {
     QString destino;
     const QString linea = QString(32767, u' ') + "@Server=x;";
-    try {
-        ParametrosArranque::Extrae(linea, "@Server", destino, {});
-        QFAIL("una clave más allá de la posición 32767 debía desbordar");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), ErroresVB::Desbordamiento);
-    }
+    const ErrorVB e = ErrorDe([&] { ParametrosArranque::Extrae(linea, "@Server", destino, {}); });
+    QCOMPARE(e.numero(), ErroresVB::Desbordamiento);
 }
 
 void TstParametrosArranque::extraerServidor_data()

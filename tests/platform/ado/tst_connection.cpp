@@ -1,7 +1,8 @@
-#include "BaseTemporal.h"
 #include "platform/ado/CadenaConexion.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ado/TipoFallo.h"
+#include "support/BaseDePrueba.h"
+#include "support/VerificaAdo.h"
 
 #include <QFile>
 #include <QSqlError>
@@ -142,19 +143,15 @@ private slots:
         QFETCH(QString, cadena);
         QFETCH(QString, nombrado);
         Connection c;
-        try {
-            c.Open(cadena);
-            QFAIL("Open should have failed");
-        } catch (const ErrorVB& e) {
-            QCOMPARE(e.numero(), NumeroError::ProveedorNoEncontrado);
-            QVERIFY2(e.descripcion().contains(nombrado), qPrintable(e.descripcion()));
-            QVERIFY(!e.descripcion().contains(QLatin1String("Pwd")));
-        }
+        const ErrorVB e = ErrorDe([&] { c.Open(cadena); });
+        QCOMPARE(e.numero(), NumeroError::ProveedorNoEncontrado);
+        QVERIFY2(e.descripcion().contains(nombrado), qPrintable(e.descripcion()));
+        QVERIFY(!e.descripcion().contains(QLatin1String("Pwd")));
         QCOMPARE(c.State(), int(adStateClosed));
         QCOMPARE(c.Errors().Count(), 1);
         QCOMPARE(c.Errors().Item(0).Number, NumeroError::ProveedorNoEncontrado);
         QCOMPARE(c.ConnectionString(), cadena);
-        QCOMPARE(numeroDeError([&] { (void)c.Errors().Item(1); }), ErroresVB::ElementoNoEncontrado);
+        QCOMPARE(ErrorDe([&] { (void)c.Errors().Item(1); }).numero(), ErroresVB::ElementoNoEncontrado);
     }
 
     // Opening must never make a database out of a mistyped path.
@@ -163,13 +160,9 @@ private slots:
         QTemporaryDir carpeta;
         const QString archivo = carpeta.filePath(QStringLiteral("falta.db"));
         Connection c;
-        try {
-            c.Open(QStringLiteral("Provider=SQLite;Database=") + archivo);
-            QFAIL("Open should have failed");
-        } catch (const ErrorVB& e) {
-            QCOMPARE(e.numero(), NumeroError::ArchivoNoEncontrado);
-            QVERIFY2(e.descripcion().contains(archivo), qPrintable(e.descripcion()));
-        }
+        const ErrorVB e = ErrorDe([&] { c.Open(QStringLiteral("Provider=SQLite;Database=") + archivo); });
+        QCOMPARE(e.numero(), NumeroError::ArchivoNoEncontrado);
+        QVERIFY2(e.descripcion().contains(archivo), qPrintable(e.descripcion()));
         QCOMPARE(c.Errors().Count(), 1);
         QVERIFY(!QFile::exists(archivo));
 
@@ -182,25 +175,25 @@ private slots:
 
     void openSinArgumentoUsaConnectionString()
     {
-        BaseTemporal b;
-        b.conexion.setConnectionString(b.cadena());
-        b.conexion.Open();
-        QCOMPARE(b.conexion.State(), int(adStateOpen));
-        QCOMPARE(b.conexion.ConnectionString(), b.cadena());
-        b.conexion.Close();
-        QCOMPARE(b.conexion.State(), int(adStateClosed));
+        BaseDePrueba b{BaseDePrueba::Vacia{}};
+        b.conexion().setConnectionString(b.cadenaConexion());
+        b.conexion().Open();
+        QCOMPARE(b.conexion().State(), int(adStateOpen));
+        QCOMPARE(b.conexion().ConnectionString(), b.cadenaConexion());
+        b.conexion().Close();
+        QCOMPARE(b.conexion().State(), int(adStateClosed));
     }
 
     void cerradaOAbierta()
     {
-        BaseTemporal b;
-        Connection& c = b.conexion;
-        QCOMPARE(numeroDeError([&] { c.Execute(QStringLiteral("SELECT 1")); }), NumeroError::ObjetoCerrado);
-        QCOMPARE(numeroDeError([&] { c.BeginTrans(); }), NumeroError::ObjetoCerrado);
-        QCOMPARE(numeroDeError([&] { c.Close(); }), NumeroError::ObjetoCerrado);
-        QCOMPARE(numeroDeError([&] { (void)c.OpenSchema(adSchemaTables); }), NumeroError::ObjetoCerrado);
-        QVERIFY(b.prepara());
-        QCOMPARE(numeroDeError([&] { c.Open(b.cadena()); }), NumeroError::ObjetoAbierto);
+        BaseDePrueba b{BaseDePrueba::Vacia{}};
+        Connection& c = b.conexion();
+        QCOMPARE(ErrorDe([&] { c.Execute(QStringLiteral("SELECT 1")); }).numero(), NumeroError::ObjetoCerrado);
+        QCOMPARE(ErrorDe([&] { c.BeginTrans(); }).numero(), NumeroError::ObjetoCerrado);
+        QCOMPARE(ErrorDe([&] { c.Close(); }).numero(), NumeroError::ObjetoCerrado);
+        QCOMPARE(ErrorDe([&] { (void)c.OpenSchema(adSchemaTables); }).numero(), NumeroError::ObjetoCerrado);
+        VERIFICA_ADO(b.prepara());
+        QCOMPARE(ErrorDe([&] { c.Open(b.cadenaConexion()); }).numero(), NumeroError::ObjetoAbierto);
     }
 
     void erroresNumerados_data()
@@ -235,24 +228,20 @@ private slots:
         QFETCH(QString, sentencia);
         QFETCH(int, numero);
         QFETCH(QString, descripcion);
-        BaseTemporal b;
-        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, NOMBRE VARCHAR(20) NOT NULL)"),
-                           QStringLiteral("INSERT INTO T VALUES (1, 'uno')")}));
-        try {
-            b.conexion.Execute(sentencia);
-            QFAIL("Execute should have failed");
-        } catch (const ErrorVB& e) {
-            QCOMPARE(e.numero(), numero);
-            QVERIFY2(e.descripcion().contains(descripcion), qPrintable(e.descripcion()));
-            QCOMPARE(b.conexion.Errors().Count(), 1);
-            const Error& error = b.conexion.Errors().Item(0);
-            QCOMPARE(error.Number, numero);
-            QCOMPARE(error.Description, e.descripcion());
-            QTEST(error.SQLState, "estado");
-            QTEST(int(error.NativeError), "nativo");
-        }
-        b.conexion.Execute(QStringLiteral("SELECT 1"));
-        QCOMPARE(b.conexion.Errors().Count(), 0);
+        BaseDePrueba b{BaseDePrueba::Vacia{}};
+        VERIFICA_ADO(b.prepara({QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, NOMBRE VARCHAR(20) NOT NULL)"),
+                                QStringLiteral("INSERT INTO T VALUES (1, 'uno')")}));
+        const ErrorVB e = ErrorDe([&] { b.conexion().Execute(sentencia); });
+        QCOMPARE(e.numero(), numero);
+        QVERIFY2(e.descripcion().contains(descripcion), qPrintable(e.descripcion()));
+        QCOMPARE(b.conexion().Errors().Count(), 1);
+        const Error& error = b.conexion().Errors().Item(0);
+        QCOMPARE(error.Number, numero);
+        QCOMPARE(error.Description, e.descripcion());
+        QTEST(error.SQLState, "estado");
+        QTEST(int(error.NativeError), "nativo");
+        b.conexion().Execute(QStringLiteral("SELECT 1"));
+        QCOMPARE(b.conexion().Errors().Count(), 0);
     }
 
     void registrosAfectados_data()
@@ -267,12 +256,12 @@ private slots:
     }
     void registrosAfectados()
     {
-        BaseTemporal b;
-        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, NOMBRE TEXT)"),
-                           QStringLiteral("INSERT INTO T (NOMBRE) VALUES ('a'), ('b'), ('c')")}));
+        BaseDePrueba b{BaseDePrueba::Vacia{}};
+        VERIFICA_ADO(b.prepara({QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, NOMBRE TEXT)"),
+                                QStringLiteral("INSERT INTO T (NOMBRE) VALUES ('a'), ('b'), ('c')")}));
         QFETCH(QString, sentencia);
         int32_t registros = 1234;
-        b.conexion.Execute(sentencia, &registros);
+        b.conexion().Execute(sentencia, &registros);
         QTEST(int(registros), "registros");
     }
 
@@ -286,28 +275,28 @@ private slots:
     void transacciones()
     {
         QFETCH(bool, confirma);
-        BaseTemporal b;
-        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE T (A INT)")}));
-        QCOMPARE(b.conexion.BeginTrans(), 1);
-        b.conexion.Execute(QStringLiteral("INSERT INTO T VALUES (1)"));
+        BaseDePrueba b{BaseDePrueba::Vacia{}};
+        VERIFICA_ADO(b.prepara({QStringLiteral("CREATE TABLE T (A INT)")}));
+        QCOMPARE(b.conexion().BeginTrans(), 1);
+        b.conexion().Execute(QStringLiteral("INSERT INTO T VALUES (1)"));
         if (confirma)
-            b.conexion.CommitTrans();
+            b.conexion().CommitTrans();
         else
-            b.conexion.RollbackTrans();
+            b.conexion().RollbackTrans();
         Connection otra;
-        otra.Open(b.cadena());
+        otra.Open(b.cadenaConexion());
         QTEST(cuenta(otra, QStringLiteral("T")), "filas");
     }
 
     void transaccionAnidadaFalla()
     {
-        BaseTemporal b;
-        QVERIFY(b.prepara());
-        b.conexion.BeginTrans();
-        QCOMPARE(numeroDeError([&] { b.conexion.BeginTrans(); }), NumeroError::Fallo);
-        QCOMPARE(b.conexion.Errors().Count(), 1);
-        b.conexion.RollbackTrans();
-        QCOMPARE(numeroDeError([&] { b.conexion.CommitTrans(); }), NumeroError::Fallo);
+        BaseDePrueba b{BaseDePrueba::Vacia{}};
+        VERIFICA_ADO(b.prepara());
+        b.conexion().BeginTrans();
+        QCOMPARE(ErrorDe([&] { b.conexion().BeginTrans(); }).numero(), NumeroError::Fallo);
+        QCOMPARE(b.conexion().Errors().Count(), 1);
+        b.conexion().RollbackTrans();
+        QCOMPARE(ErrorDe([&] { b.conexion().CommitTrans(); }).numero(), NumeroError::Fallo);
     }
 
     void esquemaTablas_data()
@@ -327,47 +316,48 @@ private slots:
     void esquemaTablas()
     {
         QFETCH(QVariantList, restricciones);
-        BaseTemporal b;
-        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE NOTAS (ID INT)"),
-                           QStringLiteral("CREATE TABLE CITAS (FECHA DATETIME)"),
-                           QStringLiteral("CREATE VIEW V_CITAS AS SELECT FECHA FROM CITAS"),
-                           QStringLiteral("CREATE TABLE KQ_PROCEDIMIENTOS (NOMBRE TEXT PRIMARY KEY, PARAMETROS TEXT "
-                                          "NOT NULL DEFAULT '', CUERPO TEXT NOT NULL)")}));
-        auto rs = b.conexion.OpenSchema(adSchemaTables, restricciones);
+        BaseDePrueba b{BaseDePrueba::Vacia{}};
+        VERIFICA_ADO(b.prepara(
+            {QStringLiteral("CREATE TABLE NOTAS (ID INT)"), QStringLiteral("CREATE TABLE CITAS (FECHA DATETIME)"),
+             QStringLiteral("CREATE VIEW V_CITAS AS SELECT FECHA FROM CITAS"),
+             QStringLiteral("CREATE TABLE KQ_PROCEDIMIENTOS (NOMBRE TEXT PRIMARY KEY, PARAMETROS TEXT "
+                            "NOT NULL DEFAULT '', CUERPO TEXT NOT NULL)")}));
+        auto rs = b.conexion().OpenSchema(adSchemaTables, restricciones);
         QCOMPARE(rs->Fields().Count(), 4);
         QTEST(filas(*rs, {2, 3}), "esperado");
         if (rs->RecordCount() > 0) {
             rs->MoveFirst();
-            QCOMPARE(rs->Fields()[QStringLiteral("table_catalog")].Value().toString(), b.conexion.DefaultDatabase());
+            QCOMPARE(rs->Fields()[QStringLiteral("table_catalog")].Value().toString(), b.conexion().DefaultDatabase());
             QCOMPARE(rs->Fields()[QStringLiteral("TABLE_SCHEMA")].Value().toString(), QStringLiteral("dbo"));
         }
     }
 
     void esquemaColumnas()
     {
-        BaseTemporal b;
-        QVERIFY(
+        BaseDePrueba b{BaseDePrueba::Vacia{}};
+        VERIFICA_ADO(
             b.prepara({QStringLiteral("CREATE TABLE CITAS (ID INTEGER NOT NULL, NOMBRE NVARCHAR(40), FECHA DATETIME, "
                                       "NOTA TEXT, IMPORTE MONEY)"),
                        QStringLiteral("CREATE TABLE OTRA (NOMBRE CHAR(3))")}));
         // ADO order: catalog, schema, table, column.
-        auto rs = b.conexion.OpenSchema(adSchemaColumns, {b.conexion.DefaultDatabase(), {}, QStringLiteral("citas")});
+        auto rs
+            = b.conexion().OpenSchema(adSchemaColumns, {b.conexion().DefaultDatabase(), {}, QStringLiteral("citas")});
         QCOMPARE(filas(*rs, {2, 3, 4, 5, 6, 7}),
                  (QStringList{"CITAS|ID|1|3||false", "CITAS|NOMBRE|2|202|40|true", "CITAS|FECHA|3|135||true",
                               "CITAS|NOTA|4|203|1073741823|true", "CITAS|IMPORTE|5|6||true"}));
-        auto una = b.conexion.OpenSchema(adSchemaColumns, {{}, {}, {}, QStringLiteral("nombre")});
+        auto una = b.conexion().OpenSchema(adSchemaColumns, {{}, {}, {}, QStringLiteral("nombre")});
         QCOMPARE(filas(*una, {2, 5}), (QStringList{"CITAS|202", "OTRA|129"}));
     }
 
     void tablaCreadaDespuesApareceEnElEsquema()
     {
-        BaseTemporal b;
-        QVERIFY(b.prepara());
-        QCOMPARE(b.conexion.OpenSchema(adSchemaTables)->RecordCount(), 0);
+        BaseDePrueba b{BaseDePrueba::Vacia{}};
+        VERIFICA_ADO(b.prepara());
+        QCOMPARE(b.conexion().OpenSchema(adSchemaTables)->RecordCount(), 0);
         Connection otra;
-        otra.Open(b.cadena());
+        otra.Open(b.cadenaConexion());
         otra.Execute(QStringLiteral("CREATE TABLE NUEVA (A INT)"));
-        QCOMPARE(b.conexion.OpenSchema(adSchemaTables)->RecordCount(), 1);
+        QCOMPARE(b.conexion().OpenSchema(adSchemaTables)->RecordCount(), 1);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "platform/ado/postgresql/ErroresPostgres.h"
 #include "runtime/ErrorVB.h"
 #include "support/BaseDePrueba.h"
+#include "support/VerificaAdo.h"
 
 #include <QSqlError>
 #include <QTest>
@@ -125,16 +126,11 @@ void TstErroresServidor::servidorInalcanzable()
     // Nothing listens on port 1: a connection failure that says so, in Spanish, and is always shown.
     QFETCH(QString, cadena);
     ado::Connection conexion;
-    try {
-        conexion.Open(cadena);
-        QFAIL("nothing listens on port 1");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), ado::NumeroError::ConexionPerdida);
-        QVERIFY2(e.descripcion().startsWith(QLatin1String("No se puede llegar al servidor")),
-                 qPrintable(e.descripcion()));
-        QVERIFY(!e.descripcion().contains(QLatin1String("secreto")));
-        QCOMPARE(conexion.Errors().Item(0).SQLState, QStringLiteral("08001"));
-    }
+    const ErrorVB e = ErrorDe([&] { conexion.Open(cadena); });
+    QCOMPARE(e.numero(), ado::NumeroError::ConexionPerdida);
+    QVERIFY2(e.descripcion().startsWith(QLatin1String("No se puede llegar al servidor")), qPrintable(e.descripcion()));
+    QVERIFY(!e.descripcion().contains(QLatin1String("secreto")));
+    QCOMPARE(conexion.Errors().Item(0).SQLState, QStringLiteral("08001"));
 }
 
 void TstErroresServidor::conexionCortadaPorElServidor()
@@ -149,12 +145,8 @@ void TstErroresServidor::conexionCortadaPorElServidor()
     otra.Open(base.cadenaConexion());
     otra.Execute(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
                                 "WHERE datname = current_database() AND pid <> pg_backend_pid()"));
-    try {
-        conexion.Execute(QStringLiteral("SELECT 1"));
-        QFAIL("the session was ended");
-    } catch (const ErrorVB& e) {
-        QCOMPARE(e.numero(), ado::NumeroError::ConexionPerdida);
-    }
+    const ErrorVB e = ErrorDe([&] { conexion.Execute(QStringLiteral("SELECT 1")); });
+    QCOMPARE(e.numero(), ado::NumeroError::ConexionPerdida);
     conexion.Execute(QStringLiteral("SELECT 1"));
 }
 

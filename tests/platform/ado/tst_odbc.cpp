@@ -5,6 +5,7 @@
 #include "platform/ado/odbc/ProveedorOdbc.h"
 #include "runtime/ErrorVB.h"
 #include "support/BaseDePrueba.h"
+#include "support/VerificaAdo.h"
 
 #include <QTest>
 
@@ -96,22 +97,14 @@ void TstOdbc::extremoAExtremo()
     for (; !tablas->Eof(); tablas->MoveNext())
         hay = hay || tablas->Fields().Item(QStringLiteral("TABLE_NAME")).Value().toString() == u"mv_agenda";
     QVERIFY(hay);
-    try {
-        c.Execute(QStringLiteral("SELECT * FROM no_existe"));
-        QFAIL("no_existe should not exist");
-    } catch (const ErrorVB& e) {
-        QVERIFY2(e.numero() == NumeroError::NoExisteTabla,
-                 qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
-    }
+    const ErrorVB e = ErrorDe([&] { c.Execute(QStringLiteral("SELECT * FROM no_existe")); });
+    QVERIFY2(e.numero() == NumeroError::NoExisteTabla,
+             qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
     // A statement the shared base runs (here USE) is numbered by the driver's state as well: the
     // server's refusal is a command error, not a general failure.
-    try {
-        c.setDefaultDatabase(QStringLiteral("otra"));
-        QFAIL("the server has no USE");
-    } catch (const ErrorVB& e) {
-        QVERIFY2(e.numero() == NumeroError::ErroresEnComando,
-                 qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
-    }
+    const ErrorVB e = ErrorDe([&] { c.setDefaultDatabase(QStringLiteral("otra")); });
+    QVERIFY2(e.numero() == NumeroError::ErroresEnComando,
+             qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
 }
 
 QTEST_GUILESS_MAIN(TstOdbc)

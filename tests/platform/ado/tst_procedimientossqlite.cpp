@@ -1,5 +1,6 @@
-#include "BaseTemporal.h"
 #include "platform/ado/Recordset.h"
+#include "support/BaseDePrueba.h"
+#include "support/VerificaAdo.h"
 
 #include <QFile>
 
@@ -9,12 +10,12 @@ class TestProcedimientosSqlite : public QObject {
     Q_OBJECT
 
 private:
-    BaseTemporal b;
+    BaseDePrueba b{BaseDePrueba::Vacia{}};
 
     QStringList filas()
     {
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT DIA, MINUTOS, TEXTO FROM HUECOS ORDER BY ID"), &b.conexion);
+        rs.Open(QStringLiteral("SELECT DIA, MINUTOS, TEXTO FROM HUECOS ORDER BY ID"), &b.conexion());
         QStringList salida;
         for (; !rs.Eof(); rs.MoveNext())
             salida.append(
@@ -29,7 +30,7 @@ private:
     {
         QString p = parametros;
         QString c = cuerpo;
-        b.conexion.Execute(
+        b.conexion().Execute(
             QStringLiteral("INSERT INTO KQ_PROCEDIMIENTOS VALUES ('%1', '%2', '%3')")
                 .arg(nombre, p.replace(u'\'', QStringLiteral("''")), c.replace(u'\'', QStringLiteral("''"))));
     }
@@ -37,13 +38,14 @@ private:
 private slots:
     void init()
     {
-        if (b.conexion.State() == adStateOpen)
-            b.conexion.Close();
-        QFile::remove(b.archivo());
-        QVERIFY(b.prepara({QStringLiteral("CREATE TABLE HUECOS (ID INTEGER PRIMARY KEY, DIA DATETIME NOT NULL, "
-                                          "MINUTOS INT, TEXTO TEXT, UNIQUE (DIA, TEXTO))"),
-                           QStringLiteral("CREATE TABLE KQ_PROCEDIMIENTOS (NOMBRE TEXT PRIMARY KEY, PARAMETROS TEXT "
-                                          "NOT NULL DEFAULT '', CUERPO TEXT NOT NULL)")}));
+        if (b.conexion().State() == adStateOpen)
+            b.conexion().Close();
+        QFile::remove(b.ruta());
+        VERIFICA_ADO(
+            b.prepara({QStringLiteral("CREATE TABLE HUECOS (ID INTEGER PRIMARY KEY, DIA DATETIME NOT NULL, "
+                                      "MINUTOS INT, TEXTO TEXT, UNIQUE (DIA, TEXTO))"),
+                       QStringLiteral("CREATE TABLE KQ_PROCEDIMIENTOS (NOMBRE TEXT PRIMARY KEY, PARAMETROS TEXT "
+                                      "NOT NULL DEFAULT '', CUERPO TEXT NOT NULL)")}));
         define(
             QStringLiteral("KQ_HUECOS"), QStringLiteral("@Dia DATETIME, @Minutos INT = 30, @Texto VARCHAR(20) = NULL"),
             QStringLiteral("INSERT INTO HUECOS (DIA, MINUTOS, TEXTO) VALUES (:Dia, :Minutos, :Texto); "
@@ -79,16 +81,16 @@ private slots:
     {
         QFETCH(QString, llamada);
         int32_t registros = 0;
-        b.conexion.Execute(llamada, &registros);
+        b.conexion().Execute(llamada, &registros);
         QCOMPARE(registros, 2);
         QTEST(filas(), "esperado");
     }
 
     void fechaGuardadaEnFormaIso()
     {
-        b.conexion.Execute(QStringLiteral("EXEC KQ_HUECOS '31/12/2025 23:59'"));
+        b.conexion().Execute(QStringLiteral("EXEC KQ_HUECOS '31/12/2025 23:59'"));
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT typeof(DIA) || ':' || DIA AS T FROM HUECOS ORDER BY ID"), &b.conexion);
+        rs.Open(QStringLiteral("SELECT typeof(DIA) || ':' || DIA AS T FROM HUECOS ORDER BY ID"), &b.conexion());
         QCOMPARE(rs.Fields()[0].Value().toString(), QStringLiteral("text:2025-12-31 23:59:00"));
     }
 
@@ -115,40 +117,37 @@ private slots:
     {
         QFETCH(QString, llamada);
         QFETCH(QString, mensaje);
-        try {
-            b.conexion.Execute(llamada);
-            QFAIL("the call should have failed");
-        } catch (const ErrorVB& e) {
-            QCOMPARE(e.numero(), NumeroError::ErroresEnComando);
-            QVERIFY2(e.descripcion().contains(mensaje), qPrintable(e.descripcion()));
-        }
-        QCOMPARE(b.conexion.Errors().Count(), 1);
+        const ErrorVB e = ErrorDe([&] { b.conexion().Execute(llamada); });
+        QCOMPARE(e.numero(), NumeroError::ErroresEnComando);
+        QVERIFY2(e.descripcion().contains(mensaje), qPrintable(e.descripcion()));
+        QCOMPARE(b.conexion().Errors().Count(), 1);
         QCOMPARE(filas(), QStringList{});
     }
 
     void sinTablaDeProcedimientos()
     {
-        b.conexion.Execute(QStringLiteral("DROP TABLE KQ_PROCEDIMIENTOS"));
-        QCOMPARE(numeroDeError([&] { b.conexion.Execute(QStringLiteral("EXEC KQ_HUECOS '05/03/2025'")); }),
+        b.conexion().Execute(QStringLiteral("DROP TABLE KQ_PROCEDIMIENTOS"));
+        QCOMPARE(ErrorDe([&] { b.conexion().Execute(QStringLiteral("EXEC KQ_HUECOS '05/03/2025'")); }).numero(),
                  NumeroError::ErroresEnComando);
     }
 
     // The second statement fails on the unique key: the first one's row must go too.
     void fallaYDeshaceTodo()
     {
-        b.conexion.Execute(QStringLiteral("INSERT INTO HUECOS (DIA, TEXTO) VALUES ('2025-03-05 00:15:00', 'x')"));
-        QCOMPARE(numeroDeError([&] { b.conexion.Execute(QStringLiteral("EXEC KQ_HUECOS '05/03/2025', 30, 'x'")); }),
-                 NumeroError::ViolacionIntegridad);
+        b.conexion().Execute(QStringLiteral("INSERT INTO HUECOS (DIA, TEXTO) VALUES ('2025-03-05 00:15:00', 'x')"));
+        QCOMPARE(
+            ErrorDe([&] { b.conexion().Execute(QStringLiteral("EXEC KQ_HUECOS '05/03/2025', 30, 'x'")); }).numero(),
+            NumeroError::ViolacionIntegridad);
         QCOMPARE(filas(), QStringList{"2025-03-05T00:15:00.000|null|x"});
     }
 
     // Inside the caller's transaction the procedure's work is undone with it.
     void dentroDeUnaTransaccion()
     {
-        b.conexion.BeginTrans();
-        b.conexion.Execute(QStringLiteral("EXEC KQ_HUECOS '05/03/2025'"));
+        b.conexion().BeginTrans();
+        b.conexion().Execute(QStringLiteral("EXEC KQ_HUECOS '05/03/2025'"));
         QCOMPARE(filas().size(), 2);
-        b.conexion.RollbackTrans();
+        b.conexion().RollbackTrans();
         QCOMPARE(filas(), QStringList{});
     }
 
@@ -158,7 +157,7 @@ private slots:
                QStringLiteral("CREATE TABLE EXTRA (CUANDO DATETIME); INSERT INTO EXTRA VALUES ('2025-03-05 10:00:00'); "
                               "SELECT CUANDO FROM EXTRA"));
         Recordset rs;
-        rs.Open(QStringLiteral("EXEC KQ_PREPARA"), &b.conexion);
+        rs.Open(QStringLiteral("EXEC KQ_PREPARA"), &b.conexion());
         QCOMPARE(rs.RecordCount(), 1);
         QCOMPARE(rs.Fields()[0].Value(), QVariant(QDateTime(QDate(2025, 3, 5), QTime(10, 0))));
         QCOMPARE(rs.Fields()[0].Type(), int(adDBTimeStamp));
@@ -168,7 +167,7 @@ private slots:
     {
         define(QStringLiteral("KQ_MAL"), QStringLiteral("@A INT"),
                QStringLiteral("INSERT INTO HUECOS (DIA, MINUTOS) VALUES (:B, :A)"));
-        QCOMPARE(numeroDeError([&] { b.conexion.Execute(QStringLiteral("EXEC KQ_MAL 1")); }),
+        QCOMPARE(ErrorDe([&] { b.conexion().Execute(QStringLiteral("EXEC KQ_MAL 1")); }).numero(),
                  NumeroError::ErroresEnComando);
     }
 };

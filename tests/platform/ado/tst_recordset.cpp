@@ -1,6 +1,7 @@
-#include "BaseTemporal.h"
 #include "platform/ado/FuenteActualizable.h"
 #include "platform/ado/Recordset.h"
+#include "support/BaseDePrueba.h"
+#include "support/VerificaAdo.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -12,7 +13,7 @@ class TestRecordset : public QObject {
     Q_OBJECT
 
 private:
-    BaseTemporal b;
+    BaseDePrueba b{BaseDePrueba::Vacia{}};
 
     // The stored text of a column, read straight through Qt, past every layer of ours.
     QString almacenado(const QString& sentencia)
@@ -20,7 +21,7 @@ private:
         QString texto;
         {
             auto base = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("directa"));
-            base.setDatabaseName(b.archivo());
+            base.setDatabaseName(b.ruta());
             base.open();
             QSqlQuery q(base);
             q.exec(sentencia);
@@ -34,7 +35,7 @@ private:
     QStringList nombres(const QString& fuente)
     {
         Recordset rs;
-        rs.Open(fuente, &b.conexion);
+        rs.Open(fuente, &b.conexion());
         QStringList salida;
         for (; !rs.Eof(); rs.MoveNext())
             salida.append(rs.Fields()[QStringLiteral("NOMBRE")].Value().toString());
@@ -44,11 +45,11 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(b.carpeta.isValid());
-        if (b.conexion.State() == adStateOpen)
-            b.conexion.Close();
-        QFile::remove(b.archivo());
-        QVERIFY(b.prepara(
+        QVERIFY(!b.carpeta().isEmpty());
+        if (b.conexion().State() == adStateOpen)
+            b.conexion().Close();
+        QFile::remove(b.ruta());
+        VERIFICA_ADO(b.prepara(
             {QStringLiteral("CREATE TABLE PERSONAS (ID INTEGER PRIMARY KEY, NOMBRE VARCHAR(30), "
                             "NOTA TEXT, ALTA DATETIME, ACTIVO BIT DEFAULT 1)"),
              QStringLiteral("INSERT INTO PERSONAS (NOMBRE, NOTA, ALTA) VALUES ('Ana', '', '2025-03-05 09:30:00'), "
@@ -58,21 +59,21 @@ private slots:
     void vacio()
     {
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM PERSONAS WHERE ID = 0"), &b.conexion);
+        rs.Open(QStringLiteral("SELECT * FROM PERSONAS WHERE ID = 0"), &b.conexion());
         QVERIFY(rs.Bof());
         QVERIFY(rs.Eof());
         QCOMPARE(rs.RecordCount(), 0);
         QCOMPARE(rs.Fields().Count(), 5);
-        QCOMPARE(numeroDeError([&] { (void)rs.Fields()[0].Value(); }), NumeroError::SinRegistroActual);
-        QCOMPARE(numeroDeError([&] { rs.MoveFirst(); }), NumeroError::SinRegistroActual);
-        QCOMPARE(numeroDeError([&] { rs.MoveNext(); }), NumeroError::SinRegistroActual);
+        QCOMPARE(ErrorDe([&] { (void)rs.Fields()[0].Value(); }).numero(), NumeroError::SinRegistroActual);
+        QCOMPARE(ErrorDe([&] { rs.MoveFirst(); }).numero(), NumeroError::SinRegistroActual);
+        QCOMPARE(ErrorDe([&] { rs.MoveNext(); }).numero(), NumeroError::SinRegistroActual);
     }
 
     // A client cursor walks past both ends exactly once; a second step past an end is an error.
     void navegacion()
     {
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT NOMBRE FROM PERSONAS ORDER BY ID"), &b.conexion, adOpenStatic, adLockReadOnly);
+        rs.Open(QStringLiteral("SELECT NOMBRE FROM PERSONAS ORDER BY ID"), &b.conexion(), adOpenStatic, adLockReadOnly);
         QCOMPARE(rs.RecordCount(), 3);
         QVERIFY(!rs.Bof());
         QCOMPARE(rs.Fields()[0].Value().toString(), QStringLiteral("Ana"));
@@ -80,18 +81,18 @@ private slots:
         QCOMPARE(rs.Fields()[0].Value().toString(), QStringLiteral("Eva"));
         rs.MoveNext();
         QVERIFY(rs.Eof());
-        QCOMPARE(numeroDeError([&] { rs.MoveNext(); }), NumeroError::SinRegistroActual);
+        QCOMPARE(ErrorDe([&] { rs.MoveNext(); }).numero(), NumeroError::SinRegistroActual);
         rs.MovePrevious();
         QCOMPARE(rs.Fields()[0].Value().toString(), QStringLiteral("Eva"));
         rs.MoveFirst();
         rs.MovePrevious();
         QVERIFY(rs.Bof());
         QVERIFY(!rs.Eof());
-        QCOMPARE(numeroDeError([&] { (void)rs.Fields()[0].Value(); }), NumeroError::SinRegistroActual);
-        QCOMPARE(numeroDeError([&] { rs.MovePrevious(); }), NumeroError::SinRegistroActual);
+        QCOMPARE(ErrorDe([&] { (void)rs.Fields()[0].Value(); }).numero(), NumeroError::SinRegistroActual);
+        QCOMPARE(ErrorDe([&] { rs.MovePrevious(); }).numero(), NumeroError::SinRegistroActual);
         rs.Close();
         QCOMPARE(rs.State(), int(adStateClosed));
-        QCOMPARE(numeroDeError([&] { (void)rs.Eof(); }), NumeroError::ObjetoCerrado);
+        QCOMPARE(ErrorDe([&] { (void)rs.Eof(); }).numero(), NumeroError::ObjetoCerrado);
     }
 
     void camposPorNombre_data()
@@ -113,21 +114,21 @@ private slots:
         QFETCH(QString, nombre);
         QFETCH(QVariant, valor);
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT *, ID * 2 AS DOBLE FROM PERSONAS WHERE ID = 2"), QString(b.cadena()));
+        rs.Open(QStringLiteral("SELECT *, ID * 2 AS DOBLE FROM PERSONAS WHERE ID = 2"), QString(b.cadenaConexion()));
         const Field campo = rs.Fields()[nombre];
         QCOMPARE(campo.Value().isNull(), valor.isNull());
         QCOMPARE(campo.Value(), valor);
         QTEST(campo.Type(), "tipo");
         QTEST(campo.DefinedSize(), "tamano");
-        QCOMPARE(numeroDeError([&] { (void)rs.Fields()[QStringLiteral("NOEXISTE")]; }),
+        QCOMPARE(ErrorDe([&] { (void)rs.Fields()[QStringLiteral("NOEXISTE")]; }).numero(),
                  ErroresVB::ElementoNoEncontrado);
-        QCOMPARE(numeroDeError([&] { (void)rs.Fields()[9]; }), ErroresVB::ElementoNoEncontrado);
+        QCOMPARE(ErrorDe([&] { (void)rs.Fields()[9]; }).numero(), ErroresVB::ElementoNoEncontrado);
     }
 
     void textoVacioNoEsNulo()
     {
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT NOTA FROM PERSONAS WHERE ID = 1"), &b.conexion);
+        rs.Open(QStringLiteral("SELECT NOTA FROM PERSONAS WHERE ID = 1"), &b.conexion());
         QVERIFY(!rs.Fields()[0].Value().isNull());
         QCOMPARE(rs.Fields()[0].Value().toString(), QString());
     }
@@ -148,7 +149,7 @@ private slots:
         QFETCH(int, id);
         QFETCH(QString, columna);
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT %1 FROM PERSONAS WHERE ID = %2").arg(columna).arg(id), &b.conexion);
+        rs.Open(QStringLiteral("SELECT %1 FROM PERSONAS WHERE ID = %2").arg(columna).arg(id), &b.conexion());
         QTEST(rs.Fields()[0].Value(), "valor");
     }
 
@@ -166,7 +167,7 @@ private slots:
     {
         QFETCH(QVariant, alta);
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT NOMBRE, NOTA, ALTA, ACTIVO FROM [PERSONAS] WHERE ID = 0"), &b.conexion,
+        rs.Open(QStringLiteral("SELECT NOMBRE, NOTA, ALTA, ACTIVO FROM [PERSONAS] WHERE ID = 0"), &b.conexion(),
                 adOpenKeyset, adLockOptimistic);
         rs.AddNew();
         QVERIFY(!rs.Eof());
@@ -185,11 +186,11 @@ private slots:
 
     void cambioDeFilaExistente()
     {
-        b.conexion.Execute(
+        b.conexion().Execute(
             QStringLiteral("INSERT INTO PERSONAS (NOMBRE, NOTA, ALTA) VALUES ('Ana', '', '2025-03-05 09:30:00')"));
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT NOMBRE, NOTA, ALTA FROM [PERSONAS] ORDER BY NOMBRE"), &b.conexion, adOpenKeyset,
-                adLockOptimistic);
+        rs.Open(QStringLiteral("SELECT NOMBRE, NOTA, ALTA FROM [PERSONAS] ORDER BY NOMBRE"), &b.conexion(),
+                adOpenKeyset, adLockOptimistic);
         // Two rows hold the same values: only one of them changes.
         rs.Fields()[QStringLiteral("NOTA")].setValue(QStringLiteral("cambiada"));
         rs.Fields()[QStringLiteral("ALTA")].setValue(QDateTime(QDate(2026, 1, 2), QTime(10, 0)));
@@ -211,11 +212,11 @@ private slots:
     void filaCambiadaPorOtro()
     {
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM PERSONAS WHERE ID = 1"), &b.conexion, adOpenKeyset, adLockOptimistic);
-        b.conexion.Execute(QStringLiteral("UPDATE PERSONAS SET NOMBRE = 'Otra' WHERE ID = 1"));
+        rs.Open(QStringLiteral("SELECT * FROM PERSONAS WHERE ID = 1"), &b.conexion(), adOpenKeyset, adLockOptimistic);
+        b.conexion().Execute(QStringLiteral("UPDATE PERSONAS SET NOMBRE = 'Otra' WHERE ID = 1"));
         rs.Fields()[QStringLiteral("NOTA")].setValue(QStringLiteral("x"));
-        QCOMPARE(numeroDeError([&] { rs.Update(); }), NumeroError::Fallo);
-        QCOMPARE(b.conexion.Errors().Count(), 1);
+        QCOMPARE(ErrorDe([&] { rs.Update(); }).numero(), NumeroError::Fallo);
+        QCOMPARE(b.conexion().Errors().Count(), 1);
     }
 
     void fuentes_data()
@@ -269,22 +270,23 @@ private slots:
         QFETCH(QString, fuente);
         QFETCH(int, bloqueo);
         Recordset rs;
-        rs.Open(fuente, &b.conexion, adOpenKeyset, bloqueo);
-        QCOMPARE(numeroDeError([&] { rs.AddNew(); }), NumeroError::NoActualizable);
-        QCOMPARE(numeroDeError([&] { rs.Fields()[1].setValue(QStringLiteral("x")); }), NumeroError::NoActualizable);
+        rs.Open(fuente, &b.conexion(), adOpenKeyset, bloqueo);
+        QCOMPARE(ErrorDe([&] { rs.AddNew(); }).numero(), NumeroError::NoActualizable);
+        QCOMPARE(ErrorDe([&] { rs.Fields()[1].setValue(QStringLiteral("x")); }).numero(), NumeroError::NoActualizable);
         QCOMPARE(almacenado(QStringLiteral("SELECT COUNT(*) FROM PERSONAS")), QStringLiteral("3"));
     }
 
     void openFallidoQuedaCerrado()
     {
         Recordset rs;
-        QCOMPARE(numeroDeError([&] { rs.Open(QStringLiteral("SELECT * FROM NADA"), &b.conexion); }),
+        QCOMPARE(ErrorDe([&] { rs.Open(QStringLiteral("SELECT * FROM NADA"), &b.conexion()); }).numero(),
                  NumeroError::NoExisteTabla);
         QCOMPARE(rs.State(), int(adStateClosed));
-        QCOMPARE(b.conexion.Errors().Count(), 1);
-        QCOMPARE(numeroDeError([&] { rs.Open(QStringLiteral("SELECT 1"), ConexionActiva{}); }), int32_t(0x800A0E7D));
-        rs.Open(QStringLiteral("SELECT 1 AS UNO"), &b.conexion);
-        QCOMPARE(numeroDeError([&] { rs.Open(QStringLiteral("SELECT 1"), &b.conexion); }), NumeroError::ObjetoAbierto);
+        QCOMPARE(b.conexion().Errors().Count(), 1);
+        QCOMPARE(ErrorDe([&] { rs.Open(QStringLiteral("SELECT 1"), ConexionActiva{}); }).numero(), int32_t(0x800A0E7D));
+        rs.Open(QStringLiteral("SELECT 1 AS UNO"), &b.conexion());
+        QCOMPARE(ErrorDe([&] { rs.Open(QStringLiteral("SELECT 1"), &b.conexion()); }).numero(),
+                 NumeroError::ObjetoAbierto);
     }
 };
 

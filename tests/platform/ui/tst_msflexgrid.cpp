@@ -1,5 +1,6 @@
 #include "platform/ui/MSFlexGrid.h"
 #include "runtime/ErrorVB.h"
+#include "support/VerificaAdo.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -288,12 +289,8 @@ void TstMSFlexGrid::valoresFueraDeRangoSonErrores()
 {
     QFETCH(std::function<void(MSFlexGrid*)>, accion);
     QFETCH(int, numero);
-    try {
-        accion(grid);
-        QFAIL("no error raised");
-    } catch (const ErrorVB& error) {
-        QCOMPARE(error.numero(), numero);
-    }
+    const ErrorVB error = ErrorDe([&] { accion(grid); });
+    QCOMPARE(error.numero(), numero);
 }
 
 void TstMSFlexGrid::clearVaciaTextosYColores()

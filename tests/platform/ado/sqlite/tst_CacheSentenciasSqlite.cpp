@@ -1,8 +1,9 @@
-#include "../BaseTemporal.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ado/sqlite/CacheSentenciasSqlite.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/sqlite/ValoresSqlite.h"
+#include "support/BaseDePrueba.h"
+#include "support/VerificaAdo.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -144,13 +145,13 @@ void TstCacheSentenciasSqlite::mismoResultado_data()
 void TstCacheSentenciasSqlite::mismoResultado()
 {
     QFETCH(QString, sentencia);
-    BaseTemporal conCache;
-    BaseTemporal sinCacheBase;
-    QVERIFY(conCache.prepara(kEsquema));
-    QVERIFY(sinCacheBase.prepara(kEsquema));
+    BaseDePrueba conCache{BaseDePrueba::Vacia{}};
+    BaseDePrueba sinCacheBase{BaseDePrueba::Vacia{}};
+    VERIFICA_ADO(conCache.prepara(kEsquema));
+    VERIFICA_ADO(sinCacheBase.prepara(kEsquema));
     for (int vez = 0; vez < 2; ++vez) {
-        QCOMPARE(ejecuta(conCache.conexion, sentencia), ejecuta(sinCacheBase.conexion, sinCache(sentencia)));
-        QCOMPARE(volcado(conCache.conexion), volcado(sinCacheBase.conexion));
+        QCOMPARE(ejecuta(conCache.conexion(), sentencia), ejecuta(sinCacheBase.conexion(), sinCache(sentencia)));
+        QCOMPARE(volcado(conCache.conexion()), volcado(sinCacheBase.conexion()));
     }
 }
 
@@ -171,8 +172,8 @@ void TstCacheSentenciasSqlite::consultaLeeComoQt_data()
 void TstCacheSentenciasSqlite::consultaLeeComoQt()
 {
     QFETCH(QString, consulta);
-    BaseTemporal base;
-    QVERIFY(base.prepara(
+    BaseDePrueba base{BaseDePrueba::Vacia{}};
+    VERIFICA_ADO(base.prepara(
         kEsquema
         + QStringList{
             QStringLiteral(
@@ -182,7 +183,7 @@ void TstCacheSentenciasSqlite::consultaLeeComoQt()
     QStringList esperado;
     {
         QSqlDatabase qt = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("qt"));
-        qt.setDatabaseName(base.archivo());
+        qt.setDatabaseName(base.ruta());
         QVERIFY(qt.open());
         QSqlQuery q(qt);
         if (q.exec(consulta)) {
@@ -205,7 +206,7 @@ void TstCacheSentenciasSqlite::consultaLeeComoQt()
         QStringList leido;
         try {
             Recordset rs;
-            rs.Open(consulta, &base.conexion);
+            rs.Open(consulta, &base.conexion());
             for (int i = 0; i < rs.Fields().Count(); ++i)
                 leido << rs.Fields()[i].Name();
             for (; !rs.Eof(); rs.MoveNext()) {
@@ -216,7 +217,7 @@ void TstCacheSentenciasSqlite::consultaLeeComoQt()
                 }
             }
         } catch (const ErrorVB&) {
-            const Error& e = base.conexion.Errors().Item(0);
+            const Error& e = base.conexion().Errors().Item(0);
             leido << QString::number(e.Number) << e.Description;
         }
         QCOMPARE(leido, esperado);
@@ -226,16 +227,16 @@ void TstCacheSentenciasSqlite::consultaLeeComoQt()
 // Another connection adds a column: the same query asked again names it.
 void TstCacheSentenciasSqlite::consultaTrasCambioDeEsquema()
 {
-    BaseTemporal base;
-    QVERIFY(base.prepara(kEsquema));
+    BaseDePrueba base{BaseDePrueba::Vacia{}};
+    VERIFICA_ADO(base.prepara(kEsquema));
     const auto columnas = [&] {
         Recordset rs;
-        rs.Open(QStringLiteral("SELECT * FROM H"), &base.conexion);
+        rs.Open(QStringLiteral("SELECT * FROM H"), &base.conexion());
         return rs.Fields().Count();
     };
     QCOMPARE(columnas(), 2);
     Connection otra;
-    otra.Open(base.cadena());
+    otra.Open(base.cadenaConexion());
     otra.Execute(QStringLiteral("ALTER TABLE H ADD COLUMN NOTA VARCHAR(10)"));
     QCOMPARE(columnas(), 3);
 }

@@ -1,6 +1,6 @@
-#include "BaseDialectoPrueba.h"
 #include "platform/ado/sqlite/TraductorSqlite.h"
 #include "runtime/Reloj.h"
+#include "support/BaseDePrueba.h"
 
 #include <QTest>
 
@@ -42,15 +42,15 @@ private slots:
     void indiceDeFechaUsado();
 
 private:
-    std::unique_ptr<BaseDialectoPrueba> base_;
+    std::unique_ptr<BaseDePrueba> base_;
 };
 
 void TstDialectoSqlite::init()
 {
     Reloj::fija(QDateTime(QDate(2025, 3, 5), QTime(12, 0)));
-    base_ = std::make_unique<BaseDialectoPrueba>();
+    base_ = std::make_unique<BaseDePrueba>(BaseDePrueba::Vacia{});
     for (const char* sql : kTablas)
-        QCOMPARE(base_->filas(QString::fromUtf8(sql)), QString());
+        QCOMPARE(base_->filasDirectas(QString::fromUtf8(sql)), QString());
 }
 
 void TstDialectoSqlite::cleanup()
@@ -107,7 +107,8 @@ void TstDialectoSqlite::consulta()
     QFETCH(QString, sentencia);
     QFETCH(QString, filas);
     const QString traducida = traductor().traduce(sentencia);
-    QVERIFY2(base_->filas(traducida) == filas, qPrintable(traducida + " -> " + base_->filas(traducida)));
+    QVERIFY2(base_->filasDirectas(traducida) == filas,
+             qPrintable(traducida + " -> " + base_->filasDirectas(traducida)));
 }
 
 // What the program writes is stored as written, except a date going into a date column.
@@ -132,9 +133,9 @@ void TstDialectoSqlite::escritura()
     QFETCH(QString, sentencia);
     QFETCH(QString, guardado);
     if (sentencia.startsWith(QLatin1String("INSERT")))
-        QCOMPARE(base_->filas(QStringLiteral("DELETE FROM MV_AGENDA WHERE ID = 4")), QString());
-    QCOMPARE(base_->filas(traductor().traduce(sentencia)), QString());
-    QCOMPARE(base_->filas(QStringLiteral("SELECT FECHA, Mensaje FROM MV_AGENDA WHERE ID = 4")), guardado);
+        QCOMPARE(base_->filasDirectas(QStringLiteral("DELETE FROM MV_AGENDA WHERE ID = 4")), QString());
+    QCOMPARE(base_->filasDirectas(traductor().traduce(sentencia)), QString());
+    QCOMPARE(base_->filasDirectas(QStringLiteral("SELECT FECHA, Mensaje FROM MV_AGENDA WHERE ID = 4")), guardado);
 }
 
 // A collation on the date column would make the planner give up its index.
@@ -149,7 +150,7 @@ void TstDialectoSqlite::indiceDeFechaUsado_data()
 void TstDialectoSqlite::indiceDeFechaUsado()
 {
     QFETCH(QString, sentencia);
-    const QString plan = base_->filas(QStringLiteral("EXPLAIN QUERY PLAN ") + traductor().traduce(sentencia));
+    const QString plan = base_->filasDirectas(QStringLiteral("EXPLAIN QUERY PLAN ") + traductor().traduce(sentencia));
     QVERIFY2(plan.contains(QLatin1String("USING INDEX IX_MV_AGENDA_FECHA")), qPrintable(plan));
 }
 

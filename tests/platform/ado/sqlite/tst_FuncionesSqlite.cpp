@@ -1,5 +1,5 @@
-#include "BaseDialectoPrueba.h"
 #include "runtime/Reloj.h"
+#include "support/BaseDePrueba.h"
 
 #include <QTest>
 
@@ -129,8 +129,8 @@ void TstFuncionesSqlite::funcion()
     QFETCH(QString, expresion);
     QFETCH(QString, valor);
     Reloj::fija(QDateTime(QDate(2025, 3, 5), QTime(9, 30, 15, 250)));
-    BaseDialectoPrueba base;
-    QCOMPARE(base.filas(QStringLiteral("SELECT ") + expresion), valor);
+    BaseDePrueba base{BaseDePrueba::Vacia{}};
+    QCOMPARE(base.filasDirectas(QStringLiteral("SELECT ") + expresion), valor);
 }
 
 QTEST_GUILESS_MAIN(TstFuncionesSqlite)
