@@ -57,5 +57,5 @@ void TstAgendaE2E::creaLasFranjasDeHoy()
     QCOMPARE(franjasDeHoy(base.cadenaConexion()), 28);
 }
 
-QTEST_MAIN(TstAgendaE2E)
+AGENDA_PRUEBA(TstAgendaE2E)
 #include "tst_agenda_e2e.moc"

@@ -178,5 +178,5 @@ void TstAgendaTecladoE2E::teclas()
     agenda.waitForFinished();
 }
 
-QTEST_MAIN(TstAgendaTecladoE2E)
+AGENDA_PRUEBA(TstAgendaTecladoE2E)
 #include "tst_agenda_teclado_e2e.moc"

@@ -350,5 +350,5 @@ void TstCargarDia::sentenciasEnviadas()
     QCOMPARE(trazaSinConfiguracion(), esperadas);
 }
 
-QTEST_MAIN(TstCargarDia)
+AGENDA_PRUEBA(TstCargarDia)
 #include "tst_cargardia.moc"

@@ -145,5 +145,5 @@ void TstCargaVentana::coloresConfigurados()
     QCOMPARE(agenda->ventana().Colores(), esperados);
 }
 
-QTEST_MAIN(TstCargaVentana)
+AGENDA_PRUEBA(TstCargaVentana)
 #include "tst_cargaventana.moc"

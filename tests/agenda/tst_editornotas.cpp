@@ -385,5 +385,5 @@ void TstEditorNotas::errorAlAbrirElEditor()
     }
 }
 
-QTEST_MAIN(TstEditorNotas)
+AGENDA_PRUEBA(TstEditorNotas)
 #include "tst_editornotas.moc"

@@ -114,5 +114,5 @@ void TstEntradaHostil::notaTalCual()
     QCOMPARE(grid().TextMatrix(1, 1), guardada);
 }
 
-QTEST_MAIN(TstEntradaHostil)
+AGENDA_PRUEBA(TstEntradaHostil)
 #include "tst_entradahostil.moc"

@@ -368,5 +368,5 @@ void TstFallosBase::servidorDetenidoYArrancado()
     db.setGCnn(nullptr);
 }
 
-QTEST_MAIN(TstFallosBase)
+AGENDA_PRUEBA(TstFallosBase)
 #include "tst_fallosbase.moc"

@@ -187,5 +187,5 @@ void TstAgendaConsulta::consultaConTeclas()
     QCOMPARE(r.texto, texto);
 }
 
-QTEST_GUILESS_MAIN(TstAgendaConsulta)
+AGENDA_PRUEBA_SIN_VENTANAS(TstAgendaConsulta)
 #include "tst_agenda_consulta.moc"

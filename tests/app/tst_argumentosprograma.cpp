@@ -85,5 +85,5 @@ void TstArgumentosPrograma::sinClaveEnLaListaDeProcesos()
     }
 }
 
-QTEST_GUILESS_MAIN(TstArgumentosPrograma)
+AGENDA_PRUEBA_SIN_VENTANAS(TstArgumentosPrograma)
 #include "tst_argumentosprograma.moc"

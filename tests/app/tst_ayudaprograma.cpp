@@ -49,5 +49,5 @@ void TstAyudaPrograma::respondeSinTocarArchivos()
     QCOMPARE(QDir(carpeta.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
-QTEST_GUILESS_MAIN(TstAyudaPrograma)
+AGENDA_PRUEBA_SIN_VENTANAS(TstAyudaPrograma)
 #include "tst_ayudaprograma.moc"

@@ -338,5 +338,5 @@ void TstConsolaSql::salidaParaProgramas()
     QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()).trimmed(), esperado);
 }
 
-QTEST_GUILESS_MAIN(TstConsolaSql)
+AGENDA_PRUEBA_SIN_VENTANAS(TstConsolaSql)
 #include "tst_consolasql.moc"

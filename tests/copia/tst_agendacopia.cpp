@@ -349,5 +349,5 @@ void TstAgendaCopia::copiaInterrumpida()
     }
 }
 
-QTEST_GUILESS_MAIN(TstAgendaCopia)
+AGENDA_PRUEBA_SIN_VENTANAS(TstAgendaCopia)
 #include "tst_agendacopia.moc"

@@ -74,5 +74,5 @@ void TstFirmaTabla::firmaSinOrdenYConNulos()
             QVERIFY2(distintas[i] != distintas[j], qPrintable(QStringLiteral("%1 y %2").arg(i).arg(j)));
 }
 
-QTEST_GUILESS_MAIN(TstFirmaTabla)
+AGENDA_PRUEBA_SIN_VENTANAS(TstFirmaTabla)
 #include "tst_firmatabla.moc"

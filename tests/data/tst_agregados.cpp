@@ -132,5 +132,5 @@ void TstAgregados::consultaLaTablaYNoSuSinonimo()
     QCOMPARE(db_->BuscaUltimoCodigo("MA_CUENTAS", "CODIGO"), QVariant(2.3));
 }
 
-QTEST_MAIN(TstAgregados)
+AGENDA_PRUEBA(TstAgregados)
 #include "tst_agregados.moc"

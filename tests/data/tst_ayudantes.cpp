@@ -215,5 +215,5 @@ void TstAyudantes::argumentoNoValido()
     QCOMPARE(e.numero(), ErroresVB::LlamadaNoValida);
 }
 
-QTEST_MAIN(TstAyudantes)
+AGENDA_PRUEBA(TstAyudantes)
 #include "tst_ayudantes.moc"

@@ -259,5 +259,5 @@ void TstDB_Dll::trazaRecibeLoEnviado()
                           "UPDATE MV_AGENDA SET MENSAJE = 'O''Brien' WHERE ID = 3"}));
 }
 
-QTEST_MAIN(TstDB_Dll)
+AGENDA_PRUEBA(TstDB_Dll)
 #include "tst_db_dll.moc"

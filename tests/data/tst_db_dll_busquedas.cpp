@@ -168,5 +168,5 @@ void TstDB_Dll_Busquedas::fallaPreguntaAlOperador()
     QCOMPARE(dialogos->registros().first().estilo, Msg::AbortarReintentarIgnorar + Msg::Critico);
 }
 
-QTEST_MAIN(TstDB_Dll_Busquedas)
+AGENDA_PRUEBA(TstDB_Dll_Busquedas)
 #include "tst_db_dll_busquedas.moc"

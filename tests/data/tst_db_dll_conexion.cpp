@@ -239,5 +239,5 @@ void TstDB_Dll_Conexion::noReintentarDejaSinConexion()
     QCOMPARE(db.gCnn().State(), int(ado::adStateClosed));
 }
 
-QTEST_MAIN(TstDB_Dll_Conexion)
+AGENDA_PRUEBA(TstDB_Dll_Conexion)
 #include "tst_db_dll_conexion.moc"

@@ -156,5 +156,5 @@ void TstDiccionarioOracle::esConexionOracle()
     QTEST(DiccionarioOracle::EsConexionOracle(cadena, false), "alEjecutar");
 }
 
-QTEST_GUILESS_MAIN(TstDiccionarioOracle)
+AGENDA_PRUEBA_SIN_VENTANAS(TstDiccionarioOracle)
 #include "tst_diccionariooracle.moc"

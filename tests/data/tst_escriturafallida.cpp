@@ -87,5 +87,5 @@ void TstEscrituraFallida::fallaConAviso()
         otra.RollbackTrans();
 }
 
-QTEST_GUILESS_MAIN(TstEscrituraFallida)
+AGENDA_PRUEBA_SIN_VENTANAS(TstEscrituraFallida)
 #include "tst_escriturafallida.moc"

@@ -218,5 +218,5 @@ void TstEsquema::erroresAlInformador()
         QCOMPARE(registro.contexto, "VerificaCampos");
 }
 
-QTEST_MAIN(TstEsquema)
+AGENDA_PRUEBA(TstEsquema)
 #include "tst_esquema.moc"

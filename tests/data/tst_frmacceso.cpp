@@ -110,5 +110,5 @@ void TstFrmAcceso::sinCursorDeEsperaMientrasSeMuestra()
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
 }
 
-QTEST_MAIN(TstFrmAcceso)
+AGENDA_PRUEBA(TstFrmAcceso)
 #include "tst_frmacceso.moc"

@@ -159,5 +159,5 @@ void TstScriptOracle::scriptGrandeSeCortaEntero()
     QCOMPARE(r.afectados, 5000);
 }
 
-QTEST_GUILESS_MAIN(TstScriptOracle)
+AGENDA_PRUEBA_SIN_VENTANAS(TstScriptOracle)
 #include "tst_scriptoracle.moc"

@@ -61,5 +61,5 @@ void TstSinonimosTablas::sustituye()
     QCOMPARE(SinonimosTablas::Sustituye(sql, esAdmin), esperado);
 }
 
-QTEST_GUILESS_MAIN(TstSinonimosTablas)
+AGENDA_PRUEBA_SIN_VENTANAS(TstSinonimosTablas)
 #include "tst_sinonimostablas.moc"

@@ -161,5 +161,5 @@ void TstBaseDatos::archivoLegibleSinElPrograma()
     QSqlDatabase::removeDatabase(QStringLiteral("plana"));
 }
 
-QTEST_GUILESS_MAIN(TstBaseDatos)
+AGENDA_PRUEBA_SIN_VENTANAS(TstBaseDatos)
 #include "tst_basedatos.moc"

@@ -189,5 +189,5 @@ void TstDialectoAgenda::usuarioSinPrivilegiosLeeSinonimos()
     QCOMPARE(rs.Fields().Item(0).Value().toString(), "Caja");
 }
 
-QTEST_GUILESS_MAIN(TstDialectoAgenda)
+AGENDA_PRUEBA_SIN_VENTANAS(TstDialectoAgenda)
 #include "tst_dialectoagenda.moc"

@@ -209,5 +209,5 @@ void TstDiferencialExpresiones::cleanupTestCase()
     QSqlDatabase::removeDatabase(QStringLiteral("diferencial"));
 }
 
-QTEST_GUILESS_MAIN(TstDiferencialExpresiones)
+AGENDA_PRUEBA_SIN_VENTANAS(TstDiferencialExpresiones)
 #include "tst_diferencialexpresiones.moc"

@@ -83,5 +83,5 @@ void TstPatronesLike::mismosResultadosEnAmbasBases()
     QVERIFY2(coincidencias > 100, qPrintable(QString::number(coincidencias)));
 }
 
-QTEST_GUILESS_MAIN(TstPatronesLike)
+AGENDA_PRUEBA_SIN_VENTANAS(TstPatronesLike)
 #include "tst_patroneslike.moc"

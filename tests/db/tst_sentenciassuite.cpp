@@ -472,5 +472,5 @@ void TstSentenciasSuite::baseCreadaAMano()
     servidor.Execute(QStringLiteral("DROP DATABASE a_mano_vieja WITH (FORCE)"));
 }
 
-QTEST_GUILESS_MAIN(TstSentenciasSuite)
+AGENDA_PRUEBA_SIN_VENTANAS(TstSentenciasSuite)
 #include "tst_sentenciassuite.moc"

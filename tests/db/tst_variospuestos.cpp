@@ -81,5 +81,5 @@ void TstVariosPuestos::franjasDeUnDiaSeCreanUnaVez()
     QCOMPARE(cuenta(c, "SELECT COUNT(*) FROM MV_AGENDA WHERE FECHA BETWEEN '10/3/2025' AND '10/3/2025 23:59'"), 28);
 }
 
-QTEST_GUILESS_MAIN(TstVariosPuestos)
+AGENDA_PRUEBA_SIN_VENTANAS(TstVariosPuestos)
 #include "tst_variospuestos.moc"

@@ -210,5 +210,5 @@ void TstFrmCons3Busqueda::textoHostil()
     QCOMPARE(prueba->valor(QStringLiteral("SELECT COUNT(*) FROM CLIENTES")).toInt(), 6);
 }
 
-QTEST_MAIN(TstFrmCons3Busqueda)
+AGENDA_PRUEBA(TstFrmCons3Busqueda)
 #include "tst_frmcons3_busqueda.moc"

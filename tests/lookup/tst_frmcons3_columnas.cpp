@@ -210,5 +210,5 @@ void TstFrmCons3Columnas::anchosAplicados()
     QCOMPARE(archivo(), contenido);
 }
 
-QTEST_MAIN(TstFrmCons3Columnas)
+AGENDA_PRUEBA(TstFrmCons3Columnas)
 #include "tst_frmcons3_columnas.moc"

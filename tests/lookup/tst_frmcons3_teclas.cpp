@@ -297,5 +297,5 @@ void TstFrmCons3Teclas::coloresDeStock()
     QVERIFY(prueba->dialogos().registros().isEmpty());
 }
 
-QTEST_MAIN(TstFrmCons3Teclas)
+AGENDA_PRUEBA(TstFrmCons3Teclas)
 #include "tst_frmcons3_teclas.moc"

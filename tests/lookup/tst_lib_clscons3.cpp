@@ -346,5 +346,5 @@ void TstLibClsCons3::entregaYRecibeDeLaLista()
     QVERIFY(consultas.CampoDevuelto.isEmpty());
 }
 
-QTEST_MAIN(TstLibClsCons3)
+AGENDA_PRUEBA(TstLibClsCons3)
 #include "tst_lib_clscons3.moc"

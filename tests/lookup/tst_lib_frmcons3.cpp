@@ -194,5 +194,5 @@ void TstLibFrmCons3::sentenciaConservaNombresDeTablas()
     QCOMPARE(dialogo.SQL, QStringLiteral("SELECT NOMBRE FROM CLIENTES "));
 }
 
-QTEST_MAIN(TstLibFrmCons3)
+AGENDA_PRUEBA(TstLibFrmCons3)
 #include "tst_lib_frmcons3.moc"

@@ -268,5 +268,5 @@ void TstLibFrmCons3Tree::aceptaMarcados()
     QCOMPARE(*dialogo->Valores, (QVariantList{"10101", "102", "4"}));
 }
 
-QTEST_MAIN(TstLibFrmCons3Tree)
+AGENDA_PRUEBA(TstLibFrmCons3Tree)
 #include "tst_lib_frmcons3tree.moc"

@@ -44,5 +44,5 @@ void TstRegConsulta::idaYVuelta()
     QCOMPARE(leido.FiltroConsulta.trimmed(), r.FiltroConsulta);
 }
 
-QTEST_GUILESS_MAIN(TstRegConsulta)
+AGENDA_PRUEBA_SIN_VENTANAS(TstRegConsulta)
 #include "tst_regconsulta.moc"

@@ -106,5 +106,5 @@ void TstSentenciaConsulta::divideCampos()
     QCOMPARE(SentenciaConsulta::DivideCampos(campos), lista);
 }
 
-QTEST_GUILESS_MAIN(TstSentenciaConsulta)
+AGENDA_PRUEBA_SIN_VENTANAS(TstSentenciaConsulta)
 #include "tst_sentenciaconsulta.moc"

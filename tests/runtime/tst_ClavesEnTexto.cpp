@@ -72,5 +72,5 @@ void TstClavesEnTexto::oculta()
         QVERIFY(!memoria.contains(clave.toUtf8()));
 }
 
-QTEST_GUILESS_MAIN(TstClavesEnTexto)
+AGENDA_PRUEBA_SIN_VENTANAS(TstClavesEnTexto)
 #include "tst_ClavesEnTexto.moc"

@@ -77,5 +77,5 @@ void TstDialogoErrorQt::muestraElError()
     QVERIFY(dialogo.findChild<QPushButton*>(QStringLiteral("botonReintentar"))->isDefault());
 }
 
-QTEST_MAIN(TstDialogoErrorQt)
+AGENDA_PRUEBA(TstDialogoErrorQt)
 #include "tst_DialogoErrorQt.moc"

@@ -102,5 +102,5 @@ void TstDialogosQt::reportaErrorUsaLaVentanaDeError()
     QCOMPARE(dialogos.ReportaError(3021, QStringLiteral("Sin registro actual"), QStringLiteral("Cfg")), int16_t(5));
 }
 
-QTEST_MAIN(TstDialogosQt)
+AGENDA_PRUEBA(TstDialogosQt)
 #include "tst_DialogosQt.moc"

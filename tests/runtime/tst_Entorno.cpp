@@ -101,5 +101,5 @@ void TstEntorno::carpetaArchivo()
     Entorno::FijaCarpetaPrograma({});
 }
 
-QTEST_GUILESS_MAIN(TstEntorno)
+AGENDA_PRUEBA_SIN_VENTANAS(TstEntorno)
 #include "tst_Entorno.moc"

@@ -66,5 +66,5 @@ void TstEstacion::ajustaFormulario()
     Estacion::AjustaFormulario(nullptr);
 }
 
-QTEST_MAIN(TstEstacion)
+AGENDA_PRUEBA(TstEstacion)
 #include "tst_Estacion.moc"

@@ -172,5 +172,5 @@ void TstLectorIni::rutaConCarpetaSeUsaTalCual()
              QStringLiteral("defecto"));
 }
 
-QTEST_GUILESS_MAIN(TstLectorIni)
+AGENDA_PRUEBA_SIN_VENTANAS(TstLectorIni)
 #include "tst_LectorIni.moc"

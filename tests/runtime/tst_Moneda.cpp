@@ -74,5 +74,5 @@ void TstMoneda::desdeDoubleFueraDeRango()
     QCOMPARE(e.numero(), ErroresVB::Desbordamiento);
 }
 
-QTEST_GUILESS_MAIN(TstMoneda)
+AGENDA_PRUEBA_SIN_VENTANAS(TstMoneda)
 #include "tst_Moneda.moc"

@@ -92,5 +92,5 @@ void TstPasosAtrapados::finDeProgramaAtraviesa()
     QVERIFY(!manejadorLlamado);
 }
 
-QTEST_GUILESS_MAIN(TstPasosAtrapados)
+AGENDA_PRUEBA_SIN_VENTANAS(TstPasosAtrapados)
 #include "tst_PasosAtrapados.moc"

@@ -105,5 +105,5 @@ void TstRegistroErrores::registroPrivado()
     QVERIFY(log.readAll().endsWith("\tProvider=PostgreSQL;UId=u;Pwd=***\n"));
 }
 
-QTEST_GUILESS_MAIN(TstRegistroErrores)
+AGENDA_PRUEBA_SIN_VENTANAS(TstRegistroErrores)
 #include "tst_RegistroErrores.moc"

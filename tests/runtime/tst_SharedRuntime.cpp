@@ -390,5 +390,5 @@ void TstSharedRuntime::preparaFormulario()
     rt.PreparaFormulario(nullptr, 0);
 }
 
-QTEST_MAIN(TstSharedRuntime)
+AGENDA_PRUEBA(TstSharedRuntime)
 #include "tst_SharedRuntime.moc"

@@ -56,5 +56,5 @@ void TstTeclas::codigoDeTecla()
     QCOMPARE(Teclas::CodigoDeTecla(teclaQt), codigo);
 }
 
-QTEST_GUILESS_MAIN(TstTeclas)
+AGENDA_PRUEBA_SIN_VENTANAS(TstTeclas)
 #include "tst_Teclas.moc"

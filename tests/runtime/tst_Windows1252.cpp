@@ -36,5 +36,5 @@ void TstWindows1252::codificaSinEquivalente()
     QCOMPARE(Windows1252::codifica(u"a\u2192b\u0100"), QByteArray("a?b?"));
 }
 
-QTEST_GUILESS_MAIN(TstWindows1252)
+AGENDA_PRUEBA_SIN_VENTANAS(TstWindows1252)
 #include "tst_Windows1252.moc"

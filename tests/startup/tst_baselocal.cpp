@@ -143,5 +143,5 @@ void TstBaseLocal::rutaConPuntoYComaEsError()
     QVERIFY(!QFileInfo::exists(BaseLocal::Ruta()));
 }
 
-QTEST_MAIN(TstBaseLocal)
+AGENDA_PRUEBA(TstBaseLocal)
 #include "tst_baselocal.moc"

@@ -82,5 +82,5 @@ void TstCargarConsultas::carpetaSinPermisoEleva75()
     QCOMPARE(e.numero(), 75);
 }
 
-QTEST_GUILESS_MAIN(TstCargarConsultas)
+AGENDA_PRUEBA_SIN_VENTANAS(TstCargarConsultas)
 #include "tst_cargarconsultas.moc"

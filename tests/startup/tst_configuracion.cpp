@@ -258,5 +258,5 @@ void TstConfiguracion::periodoFueraDe16BitsDesborda()
     QVERIFY(ModGlobal::gValidaCodigoBarra); // the reads after PERIODO were abandoned
 }
 
-QTEST_MAIN(TstConfiguracion)
+AGENDA_PRUEBA(TstConfiguracion)
 #include "tst_configuracion.moc"

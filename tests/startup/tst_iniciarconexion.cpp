@@ -186,5 +186,5 @@ void TstIniciarConexion::yaConectadaNoReleeLaLinea()
     QCOMPARE(ModGlobal::gCadenaDsn, "DSN=" + base.ruta() + "; UID=admin; PWD=a");
 }
 
-QTEST_MAIN(TstIniciarConexion)
+AGENDA_PRUEBA(TstIniciarConexion)
 #include "tst_iniciarconexion.moc"

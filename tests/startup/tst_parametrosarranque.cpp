@@ -162,5 +162,5 @@ void TstParametrosArranque::lineaDesdeIni()
     Entorno::FijaRutasIni({});
 }
 
-QTEST_GUILESS_MAIN(TstParametrosArranque)
+AGENDA_PRUEBA_SIN_VENTANAS(TstParametrosArranque)
 #include "tst_parametrosarranque.moc"

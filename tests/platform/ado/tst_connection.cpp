@@ -361,5 +361,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestConnection)
+AGENDA_PRUEBA_SIN_VENTANAS(TestConnection)
 #include "tst_connection.moc"

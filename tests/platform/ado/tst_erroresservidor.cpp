@@ -150,5 +150,5 @@ void TstErroresServidor::conexionCortadaPorElServidor()
     conexion.Execute(QStringLiteral("SELECT 1"));
 }
 
-QTEST_GUILESS_MAIN(TstErroresServidor)
+AGENDA_PRUEBA_SIN_VENTANAS(TstErroresServidor)
 #include "tst_erroresservidor.moc"

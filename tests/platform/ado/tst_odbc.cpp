@@ -107,5 +107,5 @@ void TstOdbc::extremoAExtremo()
              qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
 }
 
-QTEST_GUILESS_MAIN(TstOdbc)
+AGENDA_PRUEBA_SIN_VENTANAS(TstOdbc)
 #include "tst_odbc.moc"

@@ -172,5 +172,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestProcedimientosSqlite)
+AGENDA_PRUEBA_SIN_VENTANAS(TestProcedimientosSqlite)
 #include "tst_procedimientossqlite.moc"

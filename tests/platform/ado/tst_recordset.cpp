@@ -290,5 +290,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRecordset)
+AGENDA_PRUEBA_SIN_VENTANAS(TestRecordset)
 #include "tst_recordset.moc"

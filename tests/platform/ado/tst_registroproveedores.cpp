@@ -99,5 +99,5 @@ void TstRegistroProveedores::cerradoRechazaTransacciones()
     }
 }
 
-QTEST_GUILESS_MAIN(TstRegistroProveedores)
+AGENDA_PRUEBA_SIN_VENTANAS(TstRegistroProveedores)
 #include "tst_registroproveedores.moc"

@@ -86,5 +86,5 @@ void TstTls::verificacion()
     QCOMPARE(rs.Fields().Item(0).Value().toBool(), true);
 }
 
-QTEST_GUILESS_MAIN(TstTls)
+AGENDA_PRUEBA_SIN_VENTANAS(TstTls)
 #include "tst_tls.moc"

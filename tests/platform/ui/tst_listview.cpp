@@ -164,5 +164,5 @@ void TstListView::buscaPrefijoTrasCambios()
     QCOMPARE(lista.PrimeroQueEmpieza(columna, prefijo), item);
 }
 
-QTEST_MAIN(TstListView)
+AGENDA_PRUEBA(TstListView)
 #include "tst_listview.moc"

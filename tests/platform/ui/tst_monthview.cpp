@@ -86,5 +86,5 @@ void TstMonthView::tecladoYProgramaNoLaSenalan()
     QCOMPARE(espia.size(), 0);
 }
 
-QTEST_MAIN(TstMonthView)
+AGENDA_PRUEBA(TstMonthView)
 #include "tst_monthview.moc"

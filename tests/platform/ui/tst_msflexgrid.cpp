@@ -333,5 +333,5 @@ void TstMSFlexGrid::dobleClicTrasUnClic()
     QCOMPARE(grid->Row(), 5);
 }
 
-QTEST_MAIN(TstMSFlexGrid)
+AGENDA_PRUEBA(TstMSFlexGrid)
 #include "tst_msflexgrid.moc"

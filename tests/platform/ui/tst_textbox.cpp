@@ -80,5 +80,5 @@ void TstTextBox::selStartMasAllaDelFinalVaAlFinal()
     QCOMPARE(caja->SelStart(), 1);
 }
 
-QTEST_MAIN(TstTextBox)
+AGENDA_PRUEBA(TstTextBox)
 #include "tst_textbox.moc"

@@ -241,5 +241,5 @@ void TstCacheSentenciasSqlite::consultaTrasCambioDeEsquema()
     QCOMPARE(columnas(), 3);
 }
 
-QTEST_GUILESS_MAIN(TstCacheSentenciasSqlite)
+AGENDA_PRUEBA_SIN_VENTANAS(TstCacheSentenciasSqlite)
 #include "tst_CacheSentenciasSqlite.moc"

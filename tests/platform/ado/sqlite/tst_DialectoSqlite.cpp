@@ -154,5 +154,5 @@ void TstDialectoSqlite::indiceDeFechaUsado()
     QVERIFY2(plan.contains(QLatin1String("USING INDEX IX_MV_AGENDA_FECHA")), qPrintable(plan));
 }
 
-QTEST_GUILESS_MAIN(TstDialectoSqlite)
+AGENDA_PRUEBA_SIN_VENTANAS(TstDialectoSqlite)
 #include "tst_DialectoSqlite.moc"

@@ -52,5 +52,5 @@ void TstErroresSqlite::codigos()
     QTEST(ado::sqlite::TipoDeCodigoSqlite(codigo, texto), "tipo");
 }
 
-QTEST_GUILESS_MAIN(TstErroresSqlite)
+AGENDA_PRUEBA_SIN_VENTANAS(TstErroresSqlite)
 #include "tst_ErroresSqlite.moc"

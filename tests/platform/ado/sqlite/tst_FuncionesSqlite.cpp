@@ -133,5 +133,5 @@ void TstFuncionesSqlite::funcion()
     QCOMPARE(base.filasDirectas(QStringLiteral("SELECT ") + expresion), valor);
 }
 
-QTEST_GUILESS_MAIN(TstFuncionesSqlite)
+AGENDA_PRUEBA_SIN_VENTANAS(TstFuncionesSqlite)
 #include "tst_FuncionesSqlite.moc"

@@ -165,5 +165,5 @@ void TstParametrizadorSqlite::demasiadosLiterales()
     QVERIFY(!ParametrizadorSqlite::parametriza(sentencia.arg(valores.join(u','))));
 }
 
-QTEST_GUILESS_MAIN(TstParametrizadorSqlite)
+AGENDA_PRUEBA_SIN_VENTANAS(TstParametrizadorSqlite)
 #include "tst_ParametrizadorSqlite.moc"

@@ -259,5 +259,5 @@ void TstTraductorSqlite::tipos()
     QCOMPARE(TraductorSqlite(esquemaTipado()).traduce(entrada), salida);
 }
 
-QTEST_GUILESS_MAIN(TstTraductorSqlite)
+AGENDA_PRUEBA_SIN_VENTANAS(TstTraductorSqlite)
 #include "tst_TraductorSqlite.moc"
