@@ -116,18 +116,20 @@ void TstAgendaTecladoE2E::teclas_data()
         return QStringList{QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("0"),
                            QString::fromLatin1(texto)};
     };
-    QTest::newRow("typing on while a note is saved") << QList<QStringList>{escribe("uno"), intro, escribe("dos"), intro}
-                                                     << QStringList{QStringLiteral("uno"), QStringLiteral("dos")};
-    QTest::newRow("delete types nothing")
+    QTest::newRow("se sigue tecleando mientras se guarda una nota")
+        << QList<QStringList>{escribe("uno"), intro, escribe("dos"), intro}
+        << QStringList{QStringLiteral("uno"), QStringLiteral("dos")};
+    QTest::newRow("suprimir no escribe nada")
         << QList<QStringList>{{QStringLiteral("key"), QStringLiteral("Delete")}, intro, escribe("x"), intro}
         << QStringList{QStringLiteral("notax")};
-    QTest::newRow("ctrl and a letter edit the note")
+    QTest::newRow("ctrl y una letra editan la nota")
         << QList<QStringList>{{QStringLiteral("key"), QStringLiteral("ctrl+b")}, escribe("x"), intro}
         << QStringList{QStringLiteral("notax")};
     // Typed SQL is a note like any other.
-    QTest::newRow("a second statement typed") << QList<QStringList>{escribe("x'; DROP TABLE MV_AGENDA; --"), intro}
-                                              << QStringList{QStringLiteral("x'; DROP TABLE MV_AGENDA; --")};
-    QTest::newRow("comment markers typed")
+    QTest::newRow("una segunda sentencia tecleada")
+        << QList<QStringList>{escribe("x'; DROP TABLE MV_AGENDA; --"), intro}
+        << QStringList{QStringLiteral("x'; DROP TABLE MV_AGENDA; --")};
+    QTest::newRow("marcas de comentario tecleadas")
         << QList<QStringList>{escribe("a /* b */ -- c"), intro} << QStringList{QStringLiteral("a /* b */ -- c")};
 }
 

@@ -178,11 +178,11 @@ void TstCargarDia::horarioIlegibleCuentaComoPorDefecto_data()
     QTest::addColumn<QVariant>("hasta");
     QTest::addColumn<QList<bool>>("dentro"); // 08:30, 09:00, 18:00, 18:30, 19:00
 
-    QTest::newRow("missing keys") << QVariant() << QVariant() << QList<bool>{false, true, true, false, false};
-    QTest::newRow("words") << QVariant("nueve") << QVariant("seis") << QList<bool>{false, true, true, false, false};
-    QTest::newRow("out of range") << QVariant("25:00") << QVariant("18:99")
-                                  << QList<bool>{false, true, true, false, false};
-    QTest::newRow("leading zero and seconds")
+    QTest::newRow("claves ausentes") << QVariant() << QVariant() << QList<bool>{false, true, true, false, false};
+    QTest::newRow("palabras") << QVariant("nueve") << QVariant("seis") << QList<bool>{false, true, true, false, false};
+    QTest::newRow("fuera de rango") << QVariant("25:00") << QVariant("18:99")
+                                    << QList<bool>{false, true, true, false, false};
+    QTest::newRow("cero delante y segundos")
         << QVariant("08:30:00") << QVariant(" 19:00 ") << QList<bool>{true, true, true, true, true};
 }
 
@@ -212,8 +212,8 @@ void TstCargarDia::desplazaALaPrimeraFranjaDelHorario_data()
     QTest::addColumn<int>("filaSuperior");
 
     // The demo day has a slot every 30 minutes from 07:00.
-    QTest::newRow("first slot inside working hours on top") << QStringLiteral("9:00") << 4;
-    QTest::newRow("every slot outside working hours") << QStringLiteral("23:00") << 0;
+    QTest::newRow("primera franja del horario arriba") << QStringLiteral("9:00") << 4;
+    QTest::newRow("todas las franjas fuera del horario") << QStringLiteral("23:00") << 0;
 }
 
 void TstCargarDia::desplazaALaPrimeraFranjaDelHorario()
@@ -236,9 +236,9 @@ void TstCargarDia::cadaCargaDesplazaComoLaPrimera_data()
     QTest::addColumn<int>("filas");
     QTest::addColumn<int>("filaSuperior");
 
-    QTest::newRow("the same day again") << Hoy << 28 << 4;
+    QTest::newRow("el mismo día otra vez") << Hoy << 28 << 4;
     // Three slots fit without scrolling; reading the old top row used to fail with error 30009.
-    QTest::newRow("a long day, then a short one") << Hoy.addDays(10) << 3 << 0;
+    QTest::newRow("un día largo y luego uno corto") << Hoy.addDays(10) << 3 << 0;
 }
 
 void TstCargarDia::cadaCargaDesplazaComoLaPrimera()
@@ -318,13 +318,14 @@ void TstCargarDia::sentenciasEnviadas_data()
     QTest::addColumn<QVariant>("minutos");
     QTest::addColumn<QString>("creacion");
 
-    QTest::newRow("slot length") << QVariant("15") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025', 15");
-    QTest::newRow("slot length with a leading blank")
+    QTest::newRow("duración de la franja") << QVariant("15") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025', 15");
+    QTest::newRow("duración de la franja con un blanco delante")
         << QVariant(" 20") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025',  20");
-    QTest::newRow("zero slot length") << QVariant("0") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
-    QTest::newRow("empty slot length") << QVariant("") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
-    QTest::newRow("slot length not a number") << QVariant("abc") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
-    QTest::newRow("no slot length") << QVariant() << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
+    QTest::newRow("duración de la franja cero") << QVariant("0") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
+    QTest::newRow("duración de la franja vacía") << QVariant("") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
+    QTest::newRow("duración de la franja que no es un número")
+        << QVariant("abc") << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
+    QTest::newRow("sin duración de la franja") << QVariant() << QStringLiteral("EXEC KQ_CREARAGENDA '05/03/2025'");
 }
 
 void TstCargarDia::sentenciasEnviadas()

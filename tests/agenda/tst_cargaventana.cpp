@@ -59,9 +59,9 @@ void TstCargaVentana::sentenciasDeArranque_data()
     QTest::addColumn<QStringList>("horas");
     QTest::addColumn<int>("creaciones");
 
-    QTest::newRow("slot at midnight: created once") << QStringList{"00:00", "09:00"} << 1;
-    QTest::newRow("no slot at midnight: created twice") << QStringList{"07:00", "09:00"} << 2;
-    QTest::newRow("day without slots: created twice") << QStringList{} << 2;
+    QTest::newRow("franja a medianoche: se crea una vez") << QStringList{"00:00", "09:00"} << 1;
+    QTest::newRow("sin franja a medianoche: se crea dos veces") << QStringList{"07:00", "09:00"} << 2;
+    QTest::newRow("día sin franjas: se crea dos veces") << QStringList{} << 2;
 }
 
 void TstCargaVentana::sentenciasDeArranque()
@@ -91,12 +91,12 @@ void TstCargaVentana::horarioVacioSeCompleta_data()
     QTest::addColumn<QVariant>("desde");
     QTest::addColumn<QVariant>("hasta");
 
-    QTest::newRow("rows with no value get the defaults")
+    QTest::newRow("filas sin valor toman los valores por defecto")
         << QVariant(QString()) << QVariant("9:00") << QVariant("18:00");
-    QTest::newRow("rows with null values get the defaults")
+    QTest::newRow("filas con valores nulos toman los valores por defecto")
         << QVariant(QMetaType::fromType<QString>()) << QVariant("9:00") << QVariant("18:00");
-    QTest::newRow("missing keys stay missing") << QVariant() << QVariant() << QVariant();
-    QTest::newRow("configured hours are kept") << QVariant("8:00") << QVariant("8:00") << QVariant("8:00");
+    QTest::newRow("las claves ausentes siguen ausentes") << QVariant() << QVariant() << QVariant();
+    QTest::newRow("se conservan las horas configuradas") << QVariant("8:00") << QVariant("8:00") << QVariant("8:00");
 }
 
 void TstCargaVentana::horarioVacioSeCompleta()
@@ -126,11 +126,12 @@ void TstCargaVentana::coloresConfigurados_data()
     QTest::addColumn<QVariant>("configurado");
     QTest::addColumn<ColorOle>("color");
 
-    QTest::newRow("configured colour") << QVariant("255") << ColorOle::Rgb(255, 0, 0);
-    QTest::newRow("zero takes the default") << QVariant("0") << ColoresAgenda::EntrevistasPorDefecto;
-    QTest::newRow("empty takes the default") << QVariant("") << ColoresAgenda::EntrevistasPorDefecto;
-    QTest::newRow("missing takes the default") << QVariant() << ColoresAgenda::EntrevistasPorDefecto;
-    QTest::newRow("not a number takes the default") << QVariant("rojo") << ColoresAgenda::EntrevistasPorDefecto;
+    QTest::newRow("color configurado") << QVariant("255") << ColorOle::Rgb(255, 0, 0);
+    QTest::newRow("cero toma el valor por defecto") << QVariant("0") << ColoresAgenda::EntrevistasPorDefecto;
+    QTest::newRow("vacío toma el valor por defecto") << QVariant("") << ColoresAgenda::EntrevistasPorDefecto;
+    QTest::newRow("ausente toma el valor por defecto") << QVariant() << ColoresAgenda::EntrevistasPorDefecto;
+    QTest::newRow("lo que no es un número toma el valor por defecto")
+        << QVariant("rojo") << ColoresAgenda::EntrevistasPorDefecto;
 }
 
 void TstCargaVentana::coloresConfigurados()

@@ -116,14 +116,15 @@ void TstEditorNotas::abrirElEditor_data()
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("cursor");
 
-    QTest::newRow("double click on a free slot") << 0 << 0 << true << QStringLiteral("primera") << 7;
-    QTest::newRow("double click on an interview") << 1 << 0 << false << QString() << 0;
-    QTest::newRow("double click on an evaluation") << 2 << 0 << false << QString() << 0;
-    QTest::newRow("letter on a free slot replaces the note") << 0 << int(Qt::Key_B) << true << QStringLiteral("b") << 1;
-    QTest::newRow("enter on a free slot edits the note")
+    QTest::newRow("doble clic en una franja libre") << 0 << 0 << true << QStringLiteral("primera") << 7;
+    QTest::newRow("doble clic en una entrevista") << 1 << 0 << false << QString() << 0;
+    QTest::newRow("doble clic en una evaluación") << 2 << 0 << false << QString() << 0;
+    QTest::newRow("una letra en una franja libre reemplaza la nota")
+        << 0 << int(Qt::Key_B) << true << QStringLiteral("b") << 1;
+    QTest::newRow("intro en una franja libre edita la nota")
         << 4 << int(Qt::Key_Return) << true << QStringLiteral("última") << 6;
-    QTest::newRow("blank on an empty slot") << 3 << int(Qt::Key_Space) << true << QString() << 0;
-    QTest::newRow("letter on an interview") << 1 << int(Qt::Key_B) << false << QString() << 0;
+    QTest::newRow("blanco en una franja vacía") << 3 << int(Qt::Key_Space) << true << QString() << 0;
+    QTest::newRow("letra en una entrevista") << 1 << int(Qt::Key_B) << false << QString() << 0;
 }
 
 void TstEditorNotas::abrirElEditor()
@@ -171,21 +172,21 @@ void TstEditorNotas::teclasDeCierre_data()
     QTest::addColumn<int>("filaFinal");
     QTest::addColumn<QString>("nota");
 
-    QTest::newRow("enter saves and moves down")
-        << 0 << QStringLiteral(" más") << int(Qt::Key_Return) << 1 << QStringLiteral("primera más");
-    QTest::newRow("enter on the last row stays")
+    QTest::newRow("intro guarda y baja") << 0 << QStringLiteral(" más") << int(Qt::Key_Return) << 1
+                                         << QStringLiteral("primera más");
+    QTest::newRow("intro en la última fila se queda")
         << 4 << QStringLiteral("!") << int(Qt::Key_Return) << 4 << QStringLiteral("última!");
-    QTest::newRow("up on row 0 stays") << 0 << QStringLiteral("?") << int(Qt::Key_Up) << 0
-                                       << QStringLiteral("primera?");
-    QTest::newRow("up moves up") << 3 << QStringLiteral("x") << int(Qt::Key_Up) << 2 << QStringLiteral("x");
-    QTest::newRow("down on the last row stays")
+    QTest::newRow("arriba en la fila 0 se queda")
+        << 0 << QStringLiteral("?") << int(Qt::Key_Up) << 0 << QStringLiteral("primera?");
+    QTest::newRow("arriba sube") << 3 << QStringLiteral("x") << int(Qt::Key_Up) << 2 << QStringLiteral("x");
+    QTest::newRow("abajo en la última fila se queda")
         << 4 << QStringLiteral(".") << int(Qt::Key_Down) << 4 << QStringLiteral("última.");
-    QTest::newRow("down moves down") << 3 << QStringLiteral("y") << int(Qt::Key_Down) << 4 << QStringLiteral("y");
-    QTest::newRow("quote in note") << 3 << QStringLiteral("O'Brien") << int(Qt::Key_Return) << 4
-                                   << QStringLiteral("O'Brien");
-    QTest::newRow("blanks around the note are dropped")
+    QTest::newRow("abajo baja") << 3 << QStringLiteral("y") << int(Qt::Key_Down) << 4 << QStringLiteral("y");
+    QTest::newRow("comilla en la nota") << 3 << QStringLiteral("O'Brien") << int(Qt::Key_Return) << 4
+                                        << QStringLiteral("O'Brien");
+    QTest::newRow("se quitan los blancos alrededor de la nota")
         << 3 << QStringLiteral("  hola  ") << int(Qt::Key_Return) << 4 << QStringLiteral("hola");
-    QTest::newRow("text that looks like a date")
+    QTest::newRow("texto que parece una fecha")
         << 3 << QStringLiteral("05/03/2025") << int(Qt::Key_Return) << 4 << QStringLiteral("05/03/2025");
 }
 
@@ -241,13 +242,13 @@ void TstEditorNotas::salirDelEditorSinTeclaGuarda_data()
         MonthView& calendario = t->agenda->ventana().MonthView1();
         emit calendario.DateClick(calendario.Value());
     };
-    QTest::newRow("click on another cell") << otraCelda << true << false;
-    QTest::newRow("closing the window") << cierre << false << false;
-    QTest::newRow("date click") << fecha << true << false;
+    QTest::newRow("clic en otra celda") << otraCelda << true << false;
+    QTest::newRow("cierre de la ventana") << cierre << false << false;
+    QTest::newRow("clic en una fecha") << fecha << true << false;
     // A note the database refuses is not lost on the way out: its editor opens again, the window stays.
-    QTest::newRow("click on another cell, note refused") << otraCelda << true << true;
-    QTest::newRow("closing the window, note refused") << cierre << true << true;
-    QTest::newRow("date click, note refused") << fecha << true << true;
+    QTest::newRow("clic en otra celda, nota rechazada") << otraCelda << true << true;
+    QTest::newRow("cierre de la ventana, nota rechazada") << cierre << true << true;
+    QTest::newRow("clic en una fecha, nota rechazada") << fecha << true << true;
 }
 
 void TstEditorNotas::salirDelEditorSinTeclaGuarda()
@@ -291,8 +292,8 @@ void TstEditorNotas::notaNoGuardadaNoSeMuestra_data()
     QTest::addColumn<QString>("sabotajeEnServidor");
 
     const QString borrada = QStringLiteral("DELETE FROM MV_AGENDA WHERE ID = 1");
-    QTest::newRow("slot deleted meanwhile") << borrada << borrada;
-    QTest::newRow("statement refused")
+    QTest::newRow("franja borrada entretanto") << borrada << borrada;
+    QTest::newRow("sentencia rechazada")
         << QStringLiteral(
                "CREATE TRIGGER NoNotas BEFORE UPDATE ON MV_AGENDA BEGIN SELECT RAISE(ABORT, 'notas bloqueadas'); END")
         << QStringLiteral("ALTER TABLE MV_AGENDA ADD CONSTRAINT NoNotas CHECK (Mensaje NOT LIKE '%perdida')");
@@ -327,8 +328,8 @@ void TstEditorNotas::notaCambiadaPorOtroPuesto_data()
 {
     QTest::addColumn<int>("respuesta");
     QTest::addColumn<QString>("queda");
-    QTest::newRow("yes stores this desk's note") << int(Msg::Si) << QStringLiteral("primera mía");
-    QTest::newRow("no keeps the other desk's note") << int(Msg::No) << QStringLiteral("PRIMERA de otro puesto");
+    QTest::newRow("sí guarda la nota de este puesto") << int(Msg::Si) << QStringLiteral("primera mía");
+    QTest::newRow("no conserva la nota del otro puesto") << int(Msg::No) << QStringLiteral("PRIMERA de otro puesto");
 }
 
 // Another desk changed the note (case only, too) after this one loaded the day: never overwritten silently.
@@ -358,8 +359,8 @@ void TstEditorNotas::errorAlAbrirElEditor_data()
     QTest::addColumn<bool>("conTecla");
     QTest::addColumn<bool>("informado");
 
-    QTest::newRow("a key press reports it") << true << true;
-    QTest::newRow("a double click stays quiet") << false << false;
+    QTest::newRow("una tecla lo avisa") << true << true;
+    QTest::newRow("un doble clic no dice nada") << false << false;
 }
 
 void TstEditorNotas::errorAlAbrirElEditor()

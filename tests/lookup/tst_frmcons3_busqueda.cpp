@@ -64,12 +64,12 @@ void TstFrmCons3Busqueda::incremental_data()
     QTest::addColumn<int>("fila");
 
     // Rows by name: Ana Pérez 1, Bruno 2, Carla 3, Dario 12, Elena 34, O'Brien 40; row 3 chosen first.
-    QTest::newRow("second column, two characters") << 1 << "12" << 4;
-    QTest::newRow("case ignored") << 0 << "bR" << 2;
-    QTest::newRow("accented letter") << 0 << "ANA PÉ" << 1;
-    QTest::newRow("no row begins with it") << 0 << "zz" << 3;
-    QTest::newRow("typing past every value keeps the last match") << 2 << "Sevilla la nueva" << 2;
-    QTest::newRow("blanks around ignored") << 0 << "  elena " << 5;
+    QTest::newRow("segunda columna, dos caracteres") << 1 << "12" << 4;
+    QTest::newRow("sin distinguir mayúsculas") << 0 << "bR" << 2;
+    QTest::newRow("letra acentuada") << 0 << "ANA PÉ" << 1;
+    QTest::newRow("ninguna fila empieza así") << 0 << "zz" << 3;
+    QTest::newRow("teclear más allá de todo valor conserva la última coincidencia") << 2 << "Sevilla la nueva" << 2;
+    QTest::newRow("blancos alrededor ignorados") << 0 << "  elena " << 5;
 }
 
 void TstFrmCons3Busqueda::incremental()
@@ -97,39 +97,40 @@ void TstFrmCons3Busqueda::servidor_data()
     QTest::addColumn<QStringList>("nombres");
 
     const QString todos = QStringLiteral("SELECT NOMBRE, CODIGO FROM CLIENTES ORDER BY NOMBRE");
-    QTest::newRow("begins with") << todos << false << 1 << "1"
+    QTest::newRow("empieza con") << todos << false << 1 << "1"
                                  << "SELECT NOMBRE, CODIGO FROM CLIENTES  where CODIGO like '1%' ORDER BY NOMBRE "
                                  << QStringList{QStringLiteral("Ana Pérez"), QStringLiteral("Dario")};
-    QTest::newRow("star is a wildcard")
+    QTest::newRow("el asterisco es un comodín")
         << todos << false << 0 << "a*z"
         << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like 'a%z%' ORDER BY NOMBRE "
         << QStringList{QStringLiteral("Ana Pérez")};
-    QTest::newRow("anywhere, star literal")
+    QTest::newRow("en cualquier parte, asterisco literal")
         << todos << true << 0 << "r*"
         << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like '%r*%' ORDER BY NOMBRE " << QStringList();
-    QTest::newRow("anywhere") << todos << true << 0 << "ar"
-                              << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like '%ar%' ORDER BY NOMBRE "
-                              << QStringList{QStringLiteral("Carla"), QStringLiteral("Dario")};
-    QTest::newRow("quote stays inside the literal")
+    QTest::newRow("en cualquier parte")
+        << todos << true << 0 << "ar"
+        << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like '%ar%' ORDER BY NOMBRE "
+        << QStringList{QStringLiteral("Carla"), QStringLiteral("Dario")};
+    QTest::newRow("la comilla queda dentro del literal")
         << todos << false << 0 << "O'B"
         << "SELECT NOMBRE, CODIGO FROM CLIENTES  where NOMBRE like 'O''B%' ORDER BY NOMBRE "
         << QStringList{QStringLiteral("O'Brien")};
-    QTest::newRow("filter with OR narrowed as a whole")
+    QTest::newRow("filtro con OR acotado entero")
         << "SELECT NOMBRE, CODIGO FROM CLIENTES WHERE CODIGO = '1' OR CODIGO = '2' ORDER BY NOMBRE" << false << 0 << "b"
         << "SELECT NOMBRE, CODIGO FROM CLIENTES WHERE (CODIGO = '1' OR CODIGO = '2')  and NOMBRE like 'b%' ORDER BY "
            "NOMBRE "
         << QStringList{QStringLiteral("Bruno")};
     // An empty box reloads every row as the database now holds it, the one added meanwhile (with no
     // name) included.
-    QTest::newRow("empty box adds nothing") << todos << false << 0 << ""
-                                            << "SELECT NOMBRE, CODIGO FROM CLIENTES ORDER BY NOMBRE "
-                                            << QStringList{QString(),
-                                                           QStringLiteral("Ana Pérez"),
-                                                           QStringLiteral("Bruno"),
-                                                           QStringLiteral("Carla"),
-                                                           QStringLiteral("Dario"),
-                                                           QStringLiteral("Elena"),
-                                                           QStringLiteral("O'Brien")};
+    QTest::newRow("caja vacía no agrega nada") << todos << false << 0 << ""
+                                               << "SELECT NOMBRE, CODIGO FROM CLIENTES ORDER BY NOMBRE "
+                                               << QStringList{QString(),
+                                                              QStringLiteral("Ana Pérez"),
+                                                              QStringLiteral("Bruno"),
+                                                              QStringLiteral("Carla"),
+                                                              QStringLiteral("Dario"),
+                                                              QStringLiteral("Elena"),
+                                                              QStringLiteral("O'Brien")};
 }
 
 void TstFrmCons3Busqueda::servidor()

@@ -86,12 +86,12 @@ void TstFrmCons3Columnas::titulosDeClasesDePrecio_data()
 {
     QTest::addColumn<QString>("tabla");
     QTest::addColumn<QString>("titulo");
-    QTest::newRow("article view") << "PRUEBA_V_MA_ARTICULOS"
-                                  << "Mayorista";
-    QTest::newRow("stock article table") << "PRUEBA_STK_MA_ARTICULOS"
-                                         << "Mayorista";
-    QTest::newRow("any other table") << "PRECIOS"
-                                     << "precio3";
+    QTest::newRow("vista de artículos") << "PRUEBA_V_MA_ARTICULOS"
+                                        << "Mayorista";
+    QTest::newRow("tabla de artículos de existencias") << "PRUEBA_STK_MA_ARTICULOS"
+                                                       << "Mayorista";
+    QTest::newRow("cualquier otra tabla") << "PRECIOS"
+                                          << "precio3";
 }
 
 void TstFrmCons3Columnas::titulosDeClasesDePrecio()
@@ -140,11 +140,11 @@ void TstFrmCons3Columnas::archivoDeAnchos_data()
     QTest::addColumn<bool>("grabar");
     QTest::addColumn<QByteArray>("despues");
 
-    QTest::newRow("new file") << QByteArray() << true << QByteArray("\"CLIENTES\",\"1000|2000|\"\r\n");
-    QTest::newRow("other tables kept, own record replaced and last")
+    QTest::newRow("archivo nuevo") << QByteArray() << true << QByteArray("\"CLIENTES\",\"1000|2000|\"\r\n");
+    QTest::newRow("otras tablas conservadas, registro propio reemplazado y al final")
         << QByteArray("\"clientes\",\"5|5|\"\r\n\"PROVEEDORES\",\"700|900|\"\r\n") << true
         << QByteArray("\"PROVEEDORES\",\"700|900|\"\r\n\"CLIENTES\",\"1000|2000|\"\r\n");
-    QTest::newRow("not stored without GrabarCfg")
+    QTest::newRow("sin GrabarCfg no se guarda")
         << QByteArray("\"X\",\"1|\"\r\n") << false << QByteArray("\"X\",\"1|\"\r\n");
 }
 
@@ -173,17 +173,17 @@ void TstFrmCons3Columnas::anchosAplicados_data()
     QTest::addColumn<QList<int>>("anchos");
     QTest::addColumn<QString>("clave");
 
-    QTest::newRow("later record wins, key case ignored")
+    QTest::newRow("gana el registro posterior, sin distinguir mayúsculas en la clave")
         << "SELECT CODIGO, NOMBRE, CIUDAD FROM CLIENTES"
         << QByteArray("\"CLIENTES\",\"1|2|3|\"\r\n\"clientes\",\"900|1200|1500|\"\r\n") << QList<int>{900, 1200, 1500}
         << "CLIENTES";
-    QTest::newRow("fewer widths than columns")
+    QTest::newRow("menos anchos que columnas")
         << "SELECT CODIGO, NOMBRE, CIUDAD FROM CLIENTES" << QByteArray("\"CLIENTES\",\"900|1200|\"\r\n")
         << QList<int>{900, 1200, -1} << "CLIENTES";
-    QTest::newRow("key ends at a line break, without quotes")
+    QTest::newRow("la clave termina en un salto de línea, sin comillas")
         << "SELECT CODIGO FROM \"CLIENTES\"\nWHERE CODIGO <> ''" << QByteArray("\"CLIENTES\",\"777|\"\r\n")
         << QList<int>{777} << "CLIENTES";
-    QTest::newRow("stock article table keyed as the article view")
+    QTest::newRow("tabla de artículos de existencias guardada como la vista de artículos")
         << "SELECT CODIGO FROM Stk_ma_articulos" << QByteArray("\"VT_MA_ARTICULOS\",\"640|\"\r\n") << QList<int>{640}
         << "VT_MA_ARTICULOS";
     QTest::newRow("sin archivo la tabla de artículos conserva su nombre")

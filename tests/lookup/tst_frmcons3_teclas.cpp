@@ -69,31 +69,31 @@ void TstFrmCons3Teclas::cantidades_data()
     QTest::addColumn<bool>("marcada");
 
     const int shift = Qt::ShiftModifier;
-    QTest::newRow("insert on empty") << "" << int(Qt::Key_Insert) << 0 << ""
-                                     << "1,0" << true;
-    QTest::newRow("insert adds one") << "1,0" << int(Qt::Key_Insert) << 0 << ""
-                                     << "2,0" << true;
-    QTest::newRow("point decimal read whole") << "2.5" << int(Qt::Key_Insert) << 0 << ""
-                                              << "3,5" << true;
-    QTest::newRow("comma decimal read whole") << "2,5" << int(Qt::Key_Delete) << 0 << ""
-                                              << "1,5" << false;
-    QTest::newRow("delete to zero unchecks") << "1" << int(Qt::Key_Delete) << 0 << ""
-                                             << "0.00" << false;
-    QTest::newRow("delete on empty") << "" << int(Qt::Key_Delete) << 0 << ""
-                                     << "0.00" << false;
-    QTest::newRow("typed quantity") << "7" << int(Qt::Key_Insert) << shift << "3"
-                                    << "3,00" << true;
-    QTest::newRow("typed with a point") << "7" << int(Qt::Key_Insert) << shift << "2.5"
-                                        << "2,50" << true;
-    QTest::newRow("typed zero keeps the cell") << "7" << int(Qt::Key_Insert) << shift << ""
-                                               << "7" << true;
-    QTest::newRow("typed words kept as typed") << "7" << int(Qt::Key_Insert) << shift << "4 cajas"
-                                               << "4 cajas" << true;
-    QTest::newRow("ctrl+shift+insert does nothing")
+    QTest::newRow("insertar en vacío") << "" << int(Qt::Key_Insert) << 0 << ""
+                                       << "1,0" << true;
+    QTest::newRow("insertar suma uno") << "1,0" << int(Qt::Key_Insert) << 0 << ""
+                                       << "2,0" << true;
+    QTest::newRow("decimal con punto leído entero") << "2.5" << int(Qt::Key_Insert) << 0 << ""
+                                                    << "3,5" << true;
+    QTest::newRow("decimal con coma leído entero") << "2,5" << int(Qt::Key_Delete) << 0 << ""
+                                                   << "1,5" << false;
+    QTest::newRow("suprimir hasta cero desmarca") << "1" << int(Qt::Key_Delete) << 0 << ""
+                                                  << "0.00" << false;
+    QTest::newRow("suprimir en vacío") << "" << int(Qt::Key_Delete) << 0 << ""
+                                       << "0.00" << false;
+    QTest::newRow("cantidad tecleada") << "7" << int(Qt::Key_Insert) << shift << "3"
+                                       << "3,00" << true;
+    QTest::newRow("tecleada con un punto") << "7" << int(Qt::Key_Insert) << shift << "2.5"
+                                           << "2,50" << true;
+    QTest::newRow("cero tecleado conserva la celda") << "7" << int(Qt::Key_Insert) << shift << ""
+                                                     << "7" << true;
+    QTest::newRow("palabras tecleadas quedan como se teclearon") << "7" << int(Qt::Key_Insert) << shift << "4 cajas"
+                                                                 << "4 cajas" << true;
+    QTest::newRow("ctrl+mayús+insertar no hace nada")
         << "7" << int(Qt::Key_Insert) << int(Qt::ShiftModifier | Qt::ControlModifier) << ""
         << "7" << false;
-    QTest::newRow("shift+delete does nothing") << "7" << int(Qt::Key_Delete) << shift << ""
-                                               << "7" << false;
+    QTest::newRow("mayús+suprimir no hace nada") << "7" << int(Qt::Key_Delete) << shift << ""
+                                                 << "7" << false;
 }
 
 void TstFrmCons3Teclas::cantidades()
@@ -130,15 +130,15 @@ void TstFrmCons3Teclas::tecleoAnticipado_data()
     QTest::addColumn<int>("modificadores");
     QTest::addColumn<QString>("texto");
 
-    QTest::newRow("letter") << int(Qt::Key_B) << 0 << "B";
-    QTest::newRow("letter with shift") << int(Qt::Key_B) << int(Qt::ShiftModifier) << "B";
+    QTest::newRow("letra") << int(Qt::Key_B) << 0 << "B";
+    QTest::newRow("letra con mayúsculas") << int(Qt::Key_B) << int(Qt::ShiftModifier) << "B";
     // Several European keyboards give the digits with Shift: Qt then names the symbol over the digit
     // ("!" over 1), and only the key's position still names the digit.
     QTest::newRow("mayúsculas con el dígito 1") << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << "1";
     QTest::newRow("mayúsculas con el dígito 0") << int(Qt::Key_Equal) << int(Qt::ShiftModifier) << "0";
-    QTest::newRow("keypad 1 is a") << int(Qt::Key_1) << int(Qt::KeypadModifier) << "a";
-    QTest::newRow("keypad 0 nothing") << int(Qt::Key_0) << int(Qt::KeypadModifier) << "";
-    QTest::newRow("space without check boxes") << int(Qt::Key_Space) << 0 << " ";
+    QTest::newRow("1 del teclado numérico es a") << int(Qt::Key_1) << int(Qt::KeypadModifier) << "a";
+    QTest::newRow("0 del teclado numérico nada") << int(Qt::Key_0) << int(Qt::KeypadModifier) << "";
+    QTest::newRow("espacio sin casillas") << int(Qt::Key_Space) << 0 << " ";
 }
 
 void TstFrmCons3Teclas::tecleoAnticipado()
@@ -188,15 +188,15 @@ void TstFrmCons3Teclas::faltante_data()
     const QString pregunta
         = QStringLiteral("Desea informar el articulo A-7 Llave 'inglesa'\r\ncomo un faltante de stock?");
     const QString sinCodigo = QStringLiteral("La fila elegida no tiene código de artículo: no hay nada que informar.");
-    QTest::newRow("yes records the row") << articulos << "A-7" << true << int(Msg::Si) << pregunta
+    QTest::newRow("sí registra la fila") << articulos << "A-7" << true << int(Msg::Si) << pregunta
                                          << "2025-03-05 10:15:00|" + QString(22, u' ') + "A-7|Llave 'inglesa'|O'Neil";
     // The code is aligned as the cell holds it; only the question shows it trimmed.
     QTest::newRow("código de ancho fijo con blancos al final")
         << articulos << "A-7  " << true << int(Msg::Si) << pregunta
         << "2025-03-05 10:15:00|" + QString(20, u' ') + "A-7  |Llave 'inglesa'|O'Neil";
-    QTest::newRow("no records nothing") << articulos << "A-7" << true << int(Msg::No) << pregunta << "";
-    QTest::newRow("no row chosen") << articulos << "A-7" << false << int(Msg::Si) << ""
-                                   << "";
+    QTest::newRow("no registra nada") << articulos << "A-7" << true << int(Msg::No) << pregunta << "";
+    QTest::newRow("ninguna fila elegida") << articulos << "A-7" << false << int(Msg::Si) << ""
+                                          << "";
     QTest::newRow("sin columna de código") << "SELECT DESCRIPCION FROM PRUEBA_ARTICULOS"
                                            << "A-7" << true << int(Msg::Si) << sinCodigo << "";
     QTest::newRow("código vacío") << articulos << "  " << true << int(Msg::Si) << sinCodigo << "";
@@ -248,30 +248,30 @@ void TstFrmCons3Teclas::coloresDeStock_data()
     QTest::addColumn<QString>("stock");
     QTest::addColumn<int>("color");
 
-    QTest::newRow("no reorder point, stock") << "SI"
-                                             << "0"
-                                             << "5" << int(Nivel1.valor());
-    QTest::newRow("above reorder point, lower case si") << "si"
-                                                        << "10"
-                                                        << "11" << int(Nivel2.valor());
-    QTest::newRow("below reorder point") << "SI"
-                                         << "10"
-                                         << "9.5" << int(Nivel3.valor());
-    QTest::newRow("equal") << "SI"
+    QTest::newRow("sin punto de pedido, con existencias") << "SI"
+                                                          << "0"
+                                                          << "5" << int(Nivel1.valor());
+    QTest::newRow("sobre el punto de pedido, si en minúsculas") << "si"
+                                                                << "10"
+                                                                << "11" << int(Nivel2.valor());
+    QTest::newRow("bajo el punto de pedido") << "SI"
+                                             << "10"
+                                             << "9.5" << int(Nivel3.valor());
+    QTest::newRow("igual") << "SI"
                            << "10"
                            << "10" << int(Nivel4.valor());
-    QTest::newRow("both zero") << "SI"
-                               << "0"
-                               << "0" << int(Nivel4.valor());
-    QTest::newRow("null reorder point counts as 0") << "SI"
-                                                    << "NULL"
-                                                    << "3" << int(Nivel1.valor());
-    QTest::newRow("empty stock counts as 0") << "SI"
-                                             << "10"
-                                             << "''" << int(Nivel3.valor());
-    QTest::newRow("colouring off") << "NO"
-                                   << "0"
-                                   << "5" << -1;
+    QTest::newRow("ambos cero") << "SI"
+                                << "0"
+                                << "0" << int(Nivel4.valor());
+    QTest::newRow("punto de pedido nulo cuenta como 0") << "SI"
+                                                        << "NULL"
+                                                        << "3" << int(Nivel1.valor());
+    QTest::newRow("existencias vacías cuentan como 0") << "SI"
+                                                       << "10"
+                                                       << "''" << int(Nivel3.valor());
+    QTest::newRow("sin colores") << "NO"
+                                 << "0"
+                                 << "5" << -1;
 }
 
 void TstFrmCons3Teclas::coloresDeStock()

@@ -74,16 +74,16 @@ void TstLibFrmCons3::aceptaUnaFila_data()
     QTest::addColumn<QVariant>("valorDevuelto");
     QTest::addColumn<QStringList>("valores");
 
-    QTest::newRow("returned column") << "codigo " << QStringList() << 2 << QVariant(QStringLiteral("2"))
-                                     << QStringList();
-    QTest::newRow("captions then returned column")
+    QTest::newRow("columna devuelta") << "codigo " << QStringList() << 2 << QVariant(QStringLiteral("2"))
+                                      << QStringList();
+    QTest::newRow("títulos y luego columna devuelta")
         << "CIUDAD" << QStringList{QStringLiteral("NOMBRE"), QStringLiteral("CODIGO")} << 2
         << QVariant(QStringLiteral("Sevilla")) << QStringList{QStringLiteral("Bruno"), QStringLiteral("2")};
-    QTest::newRow("caption naming no column repeats the value before it")
+    QTest::newRow("título que no nombra columna repite el valor anterior")
         << "" << QStringList{QStringLiteral("NOMBRE"), QStringLiteral("NO EXISTE")} << 1
         << QVariant(QStringLiteral("Ana Pérez"))
         << QStringList{QStringLiteral("Ana Pérez"), QStringLiteral("Ana Pérez")};
-    QTest::newRow("no row chosen returns nothing")
+    QTest::newRow("ninguna fila elegida no devuelve nada")
         << "CODIGO" << QStringList{QStringLiteral("NOMBRE")} << 0 << QVariant(QStringLiteral("antes")) << QStringList();
 }
 
@@ -124,9 +124,10 @@ void TstLibFrmCons3::aceptaMarcadas_data()
     QTest::addColumn<QString>("campoDevuelto");
     QTest::addColumn<QStringList>("valores");
 
-    QTest::newRow("defaults are whole values") << "12,34"
-                                               << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
-    QTest::newRow("blanks and case ignored")
+    QTest::newRow("los valores por defecto son valores enteros")
+        << "12,34"
+        << "CODIGO" << QStringList{QStringLiteral("12"), QStringLiteral("34")};
+    QTest::newRow("blancos y mayúsculas ignorados")
         << " elena , ANA PÉREZ"
         << "NOMBRE" << QStringList{QStringLiteral("Ana Pérez"), QStringLiteral("Elena")};
     QTest::newRow("comillas simples como en una lista IN")
@@ -139,12 +140,12 @@ void TstLibFrmCons3::aceptaMarcadas_data()
                                                  << "NOMBRE" << QStringList{QStringLiteral("Ana Pérez")};
     QTest::newRow("parte de un valor no marca") << "'123'; 4"
                                                 << "CODIGO" << QStringList();
-    QTest::newRow("null never matches") << ","
-                                        << "CIUDAD" << QStringList();
+    QTest::newRow("nulo nunca coincide") << ","
+                                         << "CIUDAD" << QStringList();
     QTest::newRow("comillas vacías no marcan") << "'';\"\""
                                                << "CIUDAD" << QStringList();
-    QTest::newRow("no returned field checks nothing") << "1,2"
-                                                      << "" << QStringList();
+    QTest::newRow("sin campo devuelto no se marca nada") << "1,2"
+                                                         << "" << QStringList();
 }
 
 void TstLibFrmCons3::aceptaMarcadas()

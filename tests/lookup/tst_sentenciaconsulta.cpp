@@ -22,24 +22,25 @@ void TstSentenciaConsulta::divideOrden_data()
     QTest::addColumn<QString>("base");
     QTest::addColumn<QString>("orden");
 
-    QTest::newRow("ordering clause") << "SELECT A FROM T ORDER BY A "
-                                     << "SELECT A FROM T "
-                                     << "ORDER BY A ";
-    QTest::newRow("any case, line break") << "select a from t\norder  by a"
-                                          << "select a from t\n"
-                                          << "order  by a";
-    QTest::newRow("none") << "SELECT A FROM T "
-                          << "SELECT A FROM T "
-                          << "";
-    QTest::newRow("order by inside a literal") << "SELECT A FROM T WHERE B = 'order by' "
-                                               << "SELECT A FROM T WHERE B = 'order by' "
+    QTest::newRow("cláusula de orden") << "SELECT A FROM T ORDER BY A "
+                                       << "SELECT A FROM T "
+                                       << "ORDER BY A ";
+    QTest::newRow("cualquier caja, salto de línea") << "select a from t\norder  by a"
+                                                    << "select a from t\n"
+                                                    << "order  by a";
+    QTest::newRow("ninguna") << "SELECT A FROM T "
+                             << "SELECT A FROM T "
+                             << "";
+    QTest::newRow("order by dentro de un literal") << "SELECT A FROM T WHERE B = 'order by' "
+                                                   << "SELECT A FROM T WHERE B = 'order by' "
+                                                   << "";
+    QTest::newRow("order by dentro de una subconsulta")
+        << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X ORDER BY A"
+        << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X "
+        << "ORDER BY A";
+    QTest::newRow("una columna llamada ORDEN") << "SELECT ORDEN FROM T"
+                                               << "SELECT ORDEN FROM T"
                                                << "";
-    QTest::newRow("order by inside a subquery") << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X ORDER BY A"
-                                                << "SELECT A FROM (SELECT TOP 5 A FROM T ORDER BY A) X "
-                                                << "ORDER BY A";
-    QTest::newRow("a column named ORDEN") << "SELECT ORDEN FROM T"
-                                          << "SELECT ORDEN FROM T"
-                                          << "";
 }
 
 void TstSentenciaConsulta::divideOrden()
@@ -57,19 +58,21 @@ void TstSentenciaConsulta::agregaCondicion_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("resultado");
 
-    QTest::newRow("no filter") << "SELECT N FROM T ORDER BY N "
-                               << "SELECT N FROM T  where N like 'a%' ORDER BY N ";
-    QTest::newRow("filter without OR") << "SELECT N FROM T WHERE X = 0 "
-                                       << "SELECT N FROM T WHERE X = 0  and N like 'a%' ";
-    QTest::newRow("filter with OR keeps its meaning")
+    QTest::newRow("sin filtro") << "SELECT N FROM T ORDER BY N "
+                                << "SELECT N FROM T  where N like 'a%' ORDER BY N ";
+    QTest::newRow("filtro sin OR") << "SELECT N FROM T WHERE X = 0 "
+                                   << "SELECT N FROM T WHERE X = 0  and N like 'a%' ";
+    QTest::newRow("filtro con OR conserva su sentido")
         << "SELECT N FROM T WHERE A = 1 OR A = 2 ORDER BY N"
         << "SELECT N FROM T WHERE (A = 1 OR A = 2)  and N like 'a%' ORDER BY N";
-    QTest::newRow("OR inside parentheses needs none") << "SELECT N FROM T WHERE  (A = 1 OR A = 2) "
-                                                      << "SELECT N FROM T WHERE  (A = 1 OR A = 2)  and N like 'a%' ";
-    QTest::newRow("where only inside a subquery") << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S"
-                                                  << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S where N like 'a%' ";
-    QTest::newRow("where only inside a literal") << "SELECT 'where' AS N FROM T"
-                                                 << "SELECT 'where' AS N FROM T where N like 'a%' ";
+    QTest::newRow("OR entre paréntesis no necesita ninguno")
+        << "SELECT N FROM T WHERE  (A = 1 OR A = 2) "
+        << "SELECT N FROM T WHERE  (A = 1 OR A = 2)  and N like 'a%' ";
+    QTest::newRow("where solo dentro de una subconsulta")
+        << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S"
+        << "SELECT N FROM (SELECT N FROM T WHERE X = 1) S where N like 'a%' ";
+    QTest::newRow("where solo dentro de un literal") << "SELECT 'where' AS N FROM T"
+                                                     << "SELECT 'where' AS N FROM T where N like 'a%' ";
 }
 
 void TstSentenciaConsulta::agregaCondicion()

@@ -26,11 +26,11 @@ void TstDialogoErrorQt::botones_data()
     QTest::addColumn<QString>("boton");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("respuesta");
-    QTest::newRow("retry repeats the step") << "botonReintentar"
-                                            << "&Reintentar" << 4;
-    QTest::newRow("continue goes on") << "botonContinuar"
-                                      << "&Continuar" << 5;
-    QTest::newRow("leave") << "botonSalir"
+    QTest::newRow("reintentar repite el paso") << "botonReintentar"
+                                               << "&Reintentar" << 4;
+    QTest::newRow("continuar sigue") << "botonContinuar"
+                                     << "&Continuar" << 5;
+    QTest::newRow("salir") << "botonSalir"
                            << "&Salir" << 0;
 }
 

@@ -48,15 +48,15 @@ void TstDialogosQt::msgBox_data()
     QTest::addColumn<QString>("pulsa");
     QTest::addColumn<int>("respuesta");
     QTest::addColumn<QString>("tituloVisto");
-    QTest::newRow("OK only, empty title is the program's")
+    QTest::newRow("solo aceptar, título vacío es el del programa")
         << int(Msg::OkSolo) << "" << QStringList{"Aceptar"} << "Aceptar" << int(Msg::Ok) << "Agenda";
-    QTest::newRow("yes/no answers no") << int(Msg::SiNo + Msg::Pregunta) << "Aviso" << QStringList{"&Sí", "&No"}
+    QTest::newRow("sí/no responde no") << int(Msg::SiNo + Msg::Pregunta) << "Aviso" << QStringList{"&Sí", "&No"}
                                        << "&No" << int(Msg::No) << "Aviso";
-    QTest::newRow("abort/retry/ignore answers retry")
+    QTest::newRow("anular/reintentar/omitir responde reintentar")
         << int(Msg::AbortarReintentarIgnorar + Msg::Critico) << "Aviso al Operador"
         << QStringList{"&Anular", "&Reintentar", "&Omitir"} << "&Reintentar" << int(Msg::Reintentar)
         << "Aviso al Operador";
-    QTest::newRow("abort/retry/ignore answers ignore")
+    QTest::newRow("anular/reintentar/omitir responde omitir")
         << int(Msg::AbortarReintentarIgnorar + Msg::Critico) << "Aviso al Operador"
         << QStringList{"&Anular", "&Reintentar", "&Omitir"} << "&Omitir" << int(Msg::Ignorar) << "Aviso al Operador";
 }

@@ -36,10 +36,11 @@ void TstEntorno::rutasIni_data()
     QTest::addColumn<QString>("segunda");
     QTest::addColumn<QString>("datos");
     const QString casa = QDir::homePath();
-    QTest::newRow("XDG folders set") << QByteArray("/etc/xdg-usuario") << "/etc/xdg-usuario/agenda"
-                                     << "/etc/xdg-usuario/agenda";
-    QTest::newRow("XDG folders unset") << QByteArray() << casa + "/.config/agenda" << casa + "/.local/share/agenda";
-    QTest::newRow("relative XDG folders ignored")
+    QTest::newRow("carpetas XDG puestas") << QByteArray("/etc/xdg-usuario") << "/etc/xdg-usuario/agenda"
+                                          << "/etc/xdg-usuario/agenda";
+    QTest::newRow("carpetas XDG sin poner")
+        << QByteArray() << casa + "/.config/agenda" << casa + "/.local/share/agenda";
+    QTest::newRow("carpetas XDG relativas ignoradas")
         << QByteArray("config") << casa + "/.config/agenda" << casa + "/.local/share/agenda";
 }
 
@@ -75,9 +76,9 @@ void TstEntorno::carpetaArchivo_data()
     QTest::addColumn<bool>("inmutable");
     QTest::addColumn<bool>("yaEsta");
     QTest::addColumn<bool>("enPrograma");
-    QTest::newRow("writable program folder") << false << false << true;
-    QTest::newRow("unwritable program folder") << true << false << false;
-    QTest::newRow("unwritable folder already holding the file") << true << true << true;
+    QTest::newRow("carpeta del programa escribible") << false << false << true;
+    QTest::newRow("carpeta del programa no escribible") << true << false << false;
+    QTest::newRow("carpeta no escribible que ya tiene el archivo") << true << true << true;
 }
 
 void TstEntorno::carpetaArchivo()

@@ -35,17 +35,17 @@ void TstEstacion::ajustaFormulario_data()
     QTest::addColumn<QRect>("esperado");
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint o = area.topLeft();
-    QTest::newRow("inside stays") << QRect(o + QPoint(10, 20), QSize(200, 100))
-                                  << QRect(o + QPoint(10, 20), QSize(200, 100));
-    QTest::newRow("past the right and bottom edges")
+    QTest::newRow("dentro se queda") << QRect(o + QPoint(10, 20), QSize(200, 100))
+                                     << QRect(o + QPoint(10, 20), QSize(200, 100));
+    QTest::newRow("pasado de los bordes derecho e inferior")
         << QRect(o + QPoint(area.width() - 50, area.height() - 20), QSize(200, 100))
         << QRect(o + QPoint(area.width() - 200, area.height() - 100), QSize(200, 100));
-    QTest::newRow("above and left of the screen")
+    QTest::newRow("arriba y a la izquierda de la pantalla")
         << QRect(o + QPoint(-300, -40), QSize(200, 100)) << QRect(o, QSize(200, 100));
-    QTest::newRow("larger than the screen")
+    QTest::newRow("mayor que la pantalla")
         << QRect(o + QPoint(30, 30), area.size() + QSize(400, 300)) << QRect(o, area.size());
-    QTest::newRow("wider only") << QRect(o + QPoint(5, 40), QSize(area.width() + 10, 100))
-                                << QRect(o + QPoint(0, 40), QSize(area.width(), 100));
+    QTest::newRow("solo más ancha") << QRect(o + QPoint(5, 40), QSize(area.width() + 10, 100))
+                                    << QRect(o + QPoint(0, 40), QSize(area.width(), 100));
 }
 
 void TstEstacion::ajustaFormulario()

@@ -69,45 +69,45 @@ void TstLectorIni::leeIni_data()
     QTest::addColumn<QString>("seccion");
     QTest::addColumn<QString>("clave");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("plain key") << "Iconos"
-                               << "IconoDelSistema"
-                               << "AGENDA";
-    QTest::newRow("section with bar") << "PC07|ANA"
-                                      << "FlatToolbars"
-                                      << "2";
-    QTest::newRow("section and key in other case") << "pc07|anabasededatos"
-                                                   << "SERVIDOR"
-                                                   << "tcp/10.1.1.5:1433";
-    QTest::newRow("value trimmed") << "PC07|ANABaseDeDatos"
-                                   << "Servidor"
-                                   << "tcp/10.1.1.5:1433";
-    QTest::newRow("accented value") << "PC07|ANABaseDeDatos"
-                                    << "DbName" << QStringLiteral("Selección");
-    QTest::newRow("empty value is not the default") << "PC07|ANABaseDeDatos"
-                                                    << "Usuario"
-                                                    << "";
-    QTest::newRow("indented key is its own entry") << "PC07|ANABaseDeDatos"
-                                                   << "UserPassWord"
-                                                   << "~~abc";
-    QTest::newRow("quotes dropped, blanks inside kept") << "PC07|ANABaseDeDatos"
-                                                        << "Comillas"
-                                                        << "  con blancos  ";
-    QTest::newRow("code page bytes 80-9F") << "PC07|ANABaseDeDatos"
-                                           << "Nota" << QStringLiteral("Señor € “cita”");
-    QTest::newRow("accented section and key in other case")
+    QTest::newRow("clave simple") << "Iconos"
+                                  << "IconoDelSistema"
+                                  << "AGENDA";
+    QTest::newRow("sección con barra") << "PC07|ANA"
+                                       << "FlatToolbars"
+                                       << "2";
+    QTest::newRow("sección y clave en otra caja") << "pc07|anabasededatos"
+                                                  << "SERVIDOR"
+                                                  << "tcp/10.1.1.5:1433";
+    QTest::newRow("valor recortado") << "PC07|ANABaseDeDatos"
+                                     << "Servidor"
+                                     << "tcp/10.1.1.5:1433";
+    QTest::newRow("valor acentuado") << "PC07|ANABaseDeDatos"
+                                     << "DbName" << QStringLiteral("Selección");
+    QTest::newRow("valor vacío no es el valor por defecto") << "PC07|ANABaseDeDatos"
+                                                            << "Usuario"
+                                                            << "";
+    QTest::newRow("clave sangrada es una entrada propia") << "PC07|ANABaseDeDatos"
+                                                          << "UserPassWord"
+                                                          << "~~abc";
+    QTest::newRow("comillas quitadas, blancos interiores conservados") << "PC07|ANABaseDeDatos"
+                                                                       << "Comillas"
+                                                                       << "  con blancos  ";
+    QTest::newRow("bytes 80-9F de la página de códigos") << "PC07|ANABaseDeDatos"
+                                                         << "Nota" << QStringLiteral("Señor € “cita”");
+    QTest::newRow("sección acentuada y clave en otra caja")
         << QStringLiteral("sección") << QStringLiteral("claveé") << "valor acentuado";
-    QTest::newRow("missing section") << "PC08|LUIS"
+    QTest::newRow("sección ausente") << "PC08|LUIS"
                                      << "FlatToolbars"
                                      << "defecto";
-    QTest::newRow("missing key") << "PC07|ANA"
-                                 << "Otra"
-                                 << "defecto";
-    QTest::newRow("key of another section") << "PC07|ANA"
-                                            << "Servidor"
-                                            << "defecto";
-    QTest::newRow("repeated section, first wins") << "ICONOS"
-                                                  << "IconoDelSistema"
-                                                  << "AGENDA";
+    QTest::newRow("clave ausente") << "PC07|ANA"
+                                   << "Otra"
+                                   << "defecto";
+    QTest::newRow("clave de otra sección") << "PC07|ANA"
+                                           << "Servidor"
+                                           << "defecto";
+    QTest::newRow("sección repetida, gana la primera") << "ICONOS"
+                                                       << "IconoDelSistema"
+                                                       << "AGENDA";
 }
 
 void TstLectorIni::leeIni()
@@ -133,18 +133,18 @@ void TstLectorIni::ordenDeBusqueda_data()
     QTest::addColumn<QString>("enPrograma");
     QTest::addColumn<QString>("enConfig");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("program folder first") << "CN000pr.INI"
-                                          << "CN000pr.INI"
-                                          << "programa";
-    QTest::newRow("config folder when the program folder has none") << ""
-                                                                    << "CN000pr.INI"
-                                                                    << "config";
-    QTest::newRow("name in other case found") << "cn000PR.ini"
-                                              << ""
-                                              << "programa";
-    QTest::newRow("other case in program folder beats config") << "CN000PR.INI"
-                                                               << "CN000pr.INI"
-                                                               << "programa";
+    QTest::newRow("primero la carpeta del programa") << "CN000pr.INI"
+                                                     << "CN000pr.INI"
+                                                     << "programa";
+    QTest::newRow("carpeta de configuración cuando la del programa no lo tiene") << ""
+                                                                                 << "CN000pr.INI"
+                                                                                 << "config";
+    QTest::newRow("nombre en otra caja encontrado") << "cn000PR.ini"
+                                                    << ""
+                                                    << "programa";
+    QTest::newRow("otra caja en la carpeta del programa gana a la de configuración") << "CN000PR.INI"
+                                                                                     << "CN000pr.INI"
+                                                                                     << "programa";
 }
 
 void TstLectorIni::ordenDeBusqueda()

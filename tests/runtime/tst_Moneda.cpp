@@ -21,14 +21,14 @@ void TstMoneda::aTexto_data()
 {
     QTest::addColumn<qint64>("diezmilesimos");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("zero") << qint64(0) << "0";
-    QTest::newRow("whole negative") << qint64(-30000) << "-3";
-    QTest::newRow("trailing zeros dropped") << qint64(125000) << "12,5";
-    QTest::newRow("four decimals") << qint64(12345) << "1,2345";
-    QTest::newRow("leading zero in decimals") << qint64(5) << "0,0005";
-    QTest::newRow("negative fraction") << qint64(-5000) << "-0,5";
-    QTest::newRow("no thousands separator") << qint64(12345678900000) << "1234567890";
-    QTest::newRow("most negative") << std::numeric_limits<qint64>::min() << "-922337203685477,5808";
+    QTest::newRow("cero") << qint64(0) << "0";
+    QTest::newRow("negativo entero") << qint64(-30000) << "-3";
+    QTest::newRow("ceros finales quitados") << qint64(125000) << "12,5";
+    QTest::newRow("cuatro decimales") << qint64(12345) << "1,2345";
+    QTest::newRow("cero delante en los decimales") << qint64(5) << "0,0005";
+    QTest::newRow("fracción negativa") << qint64(-5000) << "-0,5";
+    QTest::newRow("sin separador de miles") << qint64(12345678900000) << "1234567890";
+    QTest::newRow("el más negativo") << std::numeric_limits<qint64>::min() << "-922337203685477,5808";
 }
 
 void TstMoneda::aTexto()
@@ -42,13 +42,13 @@ void TstMoneda::desdeDouble_data()
 {
     QTest::addColumn<double>("valor");
     QTest::addColumn<qint64>("diezmilesimos");
-    QTest::newRow("exact") << 12.5 << qint64(125000);
-    QTest::newRow("half to even, down") << 0.00005 << qint64(0);
-    QTest::newRow("half to even, up") << 0.00015 << qint64(2);
-    QTest::newRow("negative half to even") << -0.00015 << qint64(-2);
-    QTest::newRow("binary value below the half as written") << 1.00005 << qint64(10000);
-    QTest::newRow("far below a ten-thousandth") << 1e-20 << qint64(0);
-    QTest::newRow("largest whole amount") << 922337203685477.0 << qint64(9223372036854770000);
+    QTest::newRow("exacto") << 12.5 << qint64(125000);
+    QTest::newRow("mitad al par, hacia abajo") << 0.00005 << qint64(0);
+    QTest::newRow("mitad al par, hacia arriba") << 0.00015 << qint64(2);
+    QTest::newRow("mitad negativa al par") << -0.00015 << qint64(-2);
+    QTest::newRow("valor binario bajo la mitad escrita") << 1.00005 << qint64(10000);
+    QTest::newRow("muy por debajo de una diezmilésima") << 1e-20 << qint64(0);
+    QTest::newRow("mayor importe entero") << 922337203685477.0 << qint64(9223372036854770000);
 }
 
 void TstMoneda::desdeDouble()
@@ -61,10 +61,10 @@ void TstMoneda::desdeDouble()
 void TstMoneda::desdeDoubleFueraDeRango_data()
 {
     QTest::addColumn<double>("valor");
-    QTest::newRow("just past the range") << 922337203685478.0;
-    QTest::newRow("large negative") << -1e16;
-    QTest::newRow("infinite") << std::numeric_limits<double>::infinity();
-    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("justo fuera del rango") << 922337203685478.0;
+    QTest::newRow("negativo grande") << -1e16;
+    QTest::newRow("infinito") << std::numeric_limits<double>::infinity();
+    QTest::newRow("no es un número") << std::numeric_limits<double>::quiet_NaN();
 }
 
 void TstMoneda::desdeDoubleFueraDeRango()

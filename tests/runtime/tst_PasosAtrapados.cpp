@@ -22,13 +22,13 @@ void TstPasosAtrapados::respuestaDelManejador_data()
     QTest::addColumn<QList<int>>("respuestas");
     QTest::addColumn<QString>("traza");
     QTest::addColumn<bool>("completo");
-    QTest::newRow("no error") << 0 << QList<int>{} << "1 2 3" << true;
-    QTest::newRow("4 repeats the failing step") << 1 << QList<int>{4} << "1 2! 2 3" << true;
-    QTest::newRow("4 twice repeats twice") << 2 << QList<int>{4, 4} << "1 2! 2! 2 3" << true;
-    QTest::newRow("5 continues with the next step") << 1 << QList<int>{5} << "1 2! 3" << true;
-    QTest::newRow("0 leaves the procedure") << 1 << QList<int>{0} << "1 2!" << false;
-    QTest::newRow("3 leaves the procedure") << 1 << QList<int>{3} << "1 2!" << false;
-    QTest::newRow("repeat then leave") << 5 << QList<int>{4, 7} << "1 2! 2!" << false;
+    QTest::newRow("sin error") << 0 << QList<int>{} << "1 2 3" << true;
+    QTest::newRow("4 repite el paso que falla") << 1 << QList<int>{4} << "1 2! 2 3" << true;
+    QTest::newRow("4 dos veces repite dos veces") << 2 << QList<int>{4, 4} << "1 2! 2! 2 3" << true;
+    QTest::newRow("5 sigue con el paso siguiente") << 1 << QList<int>{5} << "1 2! 3" << true;
+    QTest::newRow("0 sale del procedimiento") << 1 << QList<int>{0} << "1 2!" << false;
+    QTest::newRow("3 sale del procedimiento") << 1 << QList<int>{3} << "1 2!" << false;
+    QTest::newRow("repetir y luego salir") << 5 << QList<int>{4, 7} << "1 2! 2!" << false;
 }
 
 void TstPasosAtrapados::respuestaDelManejador()

@@ -23,10 +23,10 @@ void TstRegistroErrores::ruta_data()
 {
     QTest::addColumn<QByteArray>("estado");
     QTest::addColumn<QString>("esperada");
-    QTest::newRow("state folder set") << QByteArray("/var/tmp/estado") << "/var/tmp/estado/agenda/errores.log";
-    QTest::newRow("state folder unset") << QByteArray()
-                                        << QDir::homePath() + QStringLiteral("/.local/state/agenda/errores.log");
-    QTest::newRow("relative state folder ignored")
+    QTest::newRow("carpeta de estado puesta") << QByteArray("/var/tmp/estado") << "/var/tmp/estado/agenda/errores.log";
+    QTest::newRow("carpeta de estado sin poner")
+        << QByteArray() << QDir::homePath() + QStringLiteral("/.local/state/agenda/errores.log");
+    QTest::newRow("carpeta de estado relativa ignorada")
         << QByteArray("estado") << QDir::homePath() + QStringLiteral("/.local/state/agenda/errores.log");
 }
 

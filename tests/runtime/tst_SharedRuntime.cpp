@@ -48,33 +48,33 @@ void TstSharedRuntime::valorEntero_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("esperado");
-    QTest::newRow("plain digits") << "42" << 42;
-    QTest::newRow("leading blanks and tab") << " \t 42" << 42;
-    QTest::newRow("blanks inside the number") << "1 2 3" << 123;
-    QTest::newRow("minus sign") << "-17" << -17;
-    QTest::newRow("blank after the sign") << "- 17" << -17;
-    QTest::newRow("plus sign") << "+8" << 8;
-    QTest::newRow("letters after digits") << "12abc" << 12;
-    QTest::newRow("letters only") << "abc" << 0;
-    QTest::newRow("empty text") << "" << 0;
-    QTest::newRow("sign alone") << "-" << 0;
-    QTest::newRow("two signs") << "--5" << 0;
-    QTest::newRow("comma ends the number") << "12,7" << 12;
-    QTest::newRow("half rounds down to even") << "2.5" << 2;
-    QTest::newRow("half rounds up to even") << "3.5" << 4;
-    QTest::newRow("negative half to even") << "-2.5" << -2;
-    QTest::newRow("above half") << "2.51" << 3;
-    QTest::newRow("exponent") << "1e3" << 1000;
-    QTest::newRow("exponent with D") << "2D2" << 200;
-    QTest::newRow("negative exponent") << "25E-1" << 2;
-    QTest::newRow("E without digits ends the number") << "3 euros" << 3;
-    QTest::newRow("second point ends the number") << "1.5.9" << 2;
-    QTest::newRow("point first") << ".75" << 1;
-    QTest::newRow("largest 32-bit") << "2147483647" << 2147483647;
-    QTest::newRow("smallest 32-bit") << "-2147483648" << int(-2147483648LL);
-    QTest::newRow("hexadecimal prefix not read") << "&H10" << 0;
-    QTest::newRow("tiny exponent reads as zero") << "1e-999" << 0;
-    QTest::newRow("many leading zeros before a tiny exponent") << "0.0001e-400" << 0;
+    QTest::newRow("solo dígitos") << "42" << 42;
+    QTest::newRow("blancos y tabulador delante") << " \t 42" << 42;
+    QTest::newRow("blancos dentro del número") << "1 2 3" << 123;
+    QTest::newRow("signo menos") << "-17" << -17;
+    QTest::newRow("blanco tras el signo") << "- 17" << -17;
+    QTest::newRow("signo más") << "+8" << 8;
+    QTest::newRow("letras tras los dígitos") << "12abc" << 12;
+    QTest::newRow("solo letras") << "abc" << 0;
+    QTest::newRow("texto vacío") << "" << 0;
+    QTest::newRow("signo solo") << "-" << 0;
+    QTest::newRow("dos signos") << "--5" << 0;
+    QTest::newRow("la coma termina el número") << "12,7" << 12;
+    QTest::newRow("la mitad redondea abajo al par") << "2.5" << 2;
+    QTest::newRow("la mitad redondea arriba al par") << "3.5" << 4;
+    QTest::newRow("mitad negativa al par") << "-2.5" << -2;
+    QTest::newRow("sobre la mitad") << "2.51" << 3;
+    QTest::newRow("exponente") << "1e3" << 1000;
+    QTest::newRow("exponente con D") << "2D2" << 200;
+    QTest::newRow("exponente negativo") << "25E-1" << 2;
+    QTest::newRow("E sin dígitos termina el número") << "3 euros" << 3;
+    QTest::newRow("el segundo punto termina el número") << "1.5.9" << 2;
+    QTest::newRow("punto primero") << ".75" << 1;
+    QTest::newRow("mayor de 32 bits") << "2147483647" << 2147483647;
+    QTest::newRow("menor de 32 bits") << "-2147483648" << int(-2147483648LL);
+    QTest::newRow("prefijo hexadecimal no leído") << "&H10" << 0;
+    QTest::newRow("exponente diminuto se lee como cero") << "1e-999" << 0;
+    QTest::newRow("muchos ceros delante de un exponente diminuto") << "0.0001e-400" << 0;
 }
 
 void TstSharedRuntime::valorEntero()
@@ -88,16 +88,16 @@ void TstSharedRuntime::valorNumerico_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<qint64>("diezmilesimos");
-    QTest::newRow("decimal point") << "12.5" << qint64(125000);
-    QTest::newRow("blanks around and inside") << "  1 2.2 5 kg" << qint64(122500);
-    QTest::newRow("negative") << "-0.0001" << qint64(-1);
-    QTest::newRow("five decimals, half to even down") << "2.00005" << qint64(20000);
-    QTest::newRow("five decimals, half to even up") << "2.00015" << qint64(20002);
-    QTest::newRow("below half") << "1.00004" << qint64(10000);
-    QTest::newRow("above half") << "1.000051" << qint64(10001);
-    QTest::newRow("exponent") << "1.5e2" << qint64(1500000);
-    QTest::newRow("letters only") << "CFondo" << qint64(0);
-    QTest::newRow("colour value") << "16776960" << qint64(167769600000);
+    QTest::newRow("punto decimal") << "12.5" << qint64(125000);
+    QTest::newRow("blancos alrededor y dentro") << "  1 2.2 5 kg" << qint64(122500);
+    QTest::newRow("negativo") << "-0.0001" << qint64(-1);
+    QTest::newRow("cinco decimales, mitad al par hacia abajo") << "2.00005" << qint64(20000);
+    QTest::newRow("cinco decimales, mitad al par hacia arriba") << "2.00015" << qint64(20002);
+    QTest::newRow("bajo la mitad") << "1.00004" << qint64(10000);
+    QTest::newRow("sobre la mitad") << "1.000051" << qint64(10001);
+    QTest::newRow("exponente") << "1.5e2" << qint64(1500000);
+    QTest::newRow("solo letras") << "CFondo" << qint64(0);
+    QTest::newRow("valor de color") << "16776960" << qint64(167769600000);
 }
 
 void TstSharedRuntime::valorNumerico()
@@ -111,13 +111,13 @@ void TstSharedRuntime::desbordamiento_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<bool>("entero");
-    QTest::newRow("one past 32 bits") << "2147483648" << true;
-    QTest::newRow("one below 32 bits") << "-2147483649" << true;
-    QTest::newRow("rounds past 32 bits") << "2147483647.5" << true;
-    QTest::newRow("beyond double, whole") << "1e999" << true;
-    QTest::newRow("exponent beyond any range") << "1e99999999999999999999" << true;
-    QTest::newRow("beyond currency") << "1e15" << false;
-    QTest::newRow("beyond double, currency") << "-9e400" << false;
+    QTest::newRow("uno más allá de 32 bits") << "2147483648" << true;
+    QTest::newRow("uno por debajo de 32 bits") << "-2147483649" << true;
+    QTest::newRow("redondea más allá de 32 bits") << "2147483647.5" << true;
+    QTest::newRow("más allá de double, entero") << "1e999" << true;
+    QTest::newRow("exponente fuera de todo rango") << "1e99999999999999999999" << true;
+    QTest::newRow("más allá de la moneda") << "1e15" << false;
+    QTest::newRow("más allá de double, moneda") << "-9e400" << false;
 }
 
 void TstSharedRuntime::desbordamiento()
@@ -137,11 +137,11 @@ void TstSharedRuntime::valorCampo_data()
 {
     QTest::addColumn<QVariant>("valor");
     QTest::addColumn<QVariant>("esperado");
-    QTest::newRow("invalid") << QVariant() << QVariant(QStringLiteral(""));
-    QTest::newRow("typed null, as a database null arrives")
+    QTest::newRow("inválido") << QVariant() << QVariant(QStringLiteral(""));
+    QTest::newRow("nulo con tipo, como llega un nulo de la base")
         << QVariant(QMetaType(QMetaType::Int)) << QVariant(QStringLiteral(""));
-    QTest::newRow("number unchanged") << QVariant(7) << QVariant(7);
-    QTest::newRow("text unchanged") << QVariant(QStringLiteral(" x ")) << QVariant(QStringLiteral(" x "));
+    QTest::newRow("número sin cambio") << QVariant(7) << QVariant(7);
+    QTest::newRow("texto sin cambio") << QVariant(QStringLiteral(" x ")) << QVariant(QStringLiteral(" x "));
 }
 
 void TstSharedRuntime::valorCampo()
@@ -158,9 +158,9 @@ void TstSharedRuntime::cuentaPalabras_data()
 {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("palabras");
-    QTest::newRow("single word") << "agenda" << 1;
-    QTest::newRow("blank text") << "   " << 0;
-    QTest::newRow("repeated blanks and tabs") << "  uno \t dos\n tres " << 3;
+    QTest::newRow("una palabra") << "agenda" << 1;
+    QTest::newRow("texto en blanco") << "   " << 0;
+    QTest::newRow("blancos y tabuladores repetidos") << "  uno \t dos\n tres " << 3;
 }
 
 void TstSharedRuntime::cuentaPalabras()
@@ -176,19 +176,19 @@ void TstSharedRuntime::limpiaTexto_data()
     QTest::addColumn<QString>("c");
     QTest::addColumn<QString>("r");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("leading equals sign") << "=valor"
+    QTest::newRow("signo igual delante") << "=valor"
                                          << "=" << QString() << "valor";
-    QTest::newRow("equals sign with blanks kept for trimming") << "= SRV01 "
-                                                               << "=" << QString() << " SRV01 ";
-    QTest::newRow("text without the character") << "sin cambio"
-                                                << "=" << QString() << "sin cambio";
-    QTest::newRow("bar dropped") << "us|uario|"
-                                 << "|" << QString() << "usuario";
-    QTest::newRow("padded record field") << QStringLiteral("CLIENTES") + QString(3, QChar(0)) + QStringLiteral("  ")
-            + QString(2, QChar(255)) << QString(QChar(0))
-                                         << QString(QChar(255)) << "CLIENTES  ";
-    QTest::newRow("empty character leaves text") << "abc"
-                                                 << "" << QString() << "abc";
+    QTest::newRow("signo igual con blancos conservados para recortar") << "= SRV01 "
+                                                                       << "=" << QString() << " SRV01 ";
+    QTest::newRow("texto sin el carácter") << "sin cambio"
+                                           << "=" << QString() << "sin cambio";
+    QTest::newRow("barra quitada") << "us|uario|"
+                                   << "|" << QString() << "usuario";
+    QTest::newRow("campo de registro relleno")
+        << QStringLiteral("CLIENTES") + QString(3, QChar(0)) + QStringLiteral("  ") + QString(2, QChar(255))
+        << QString(QChar(0)) << QString(QChar(255)) << "CLIENTES  ";
+    QTest::newRow("carácter vacío deja el texto") << "abc"
+                                                  << "" << QString() << "abc";
 }
 
 void TstSharedRuntime::limpiaTexto()
@@ -206,22 +206,22 @@ void TstSharedRuntime::reemplazaTexto_data()
     QTest::addColumn<QString>("buscado");
     QTest::addColumn<QString>("nuevo");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("every occurrence") << "a-b-c"
-                                      << "-"
-                                      << "--"
-                                      << "a--b--c";
-    QTest::newRow("case respected") << "Tabla tabla"
-                                    << "tabla"
-                                    << "SS_tabla"
-                                    << "Tabla SS_tabla";
-    QTest::newRow("empty search leaves text") << "abc"
-                                              << ""
-                                              << "x"
-                                              << "abc";
-    QTest::newRow("replacement not rescanned") << "aa"
-                                               << "a"
-                                               << "aa"
-                                               << "aaaa";
+    QTest::newRow("todas las apariciones") << "a-b-c"
+                                           << "-"
+                                           << "--"
+                                           << "a--b--c";
+    QTest::newRow("mayúsculas respetadas") << "Tabla tabla"
+                                           << "tabla"
+                                           << "SS_tabla"
+                                           << "Tabla SS_tabla";
+    QTest::newRow("búsqueda vacía deja el texto") << "abc"
+                                                  << ""
+                                                  << "x"
+                                                  << "abc";
+    QTest::newRow("reemplazo no vuelto a buscar") << "aa"
+                                                  << "a"
+                                                  << "aa"
+                                                  << "aaaa";
 }
 
 void TstSharedRuntime::reemplazaTexto()
@@ -239,11 +239,11 @@ void TstSharedRuntime::alineaDerecha_data()
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("ancho");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("business unit padded") << "1" << 4 << "   1";
-    QTest::newRow("empty stays empty") << "" << 4 << "";
-    QTest::newRow("exact width") << "1234" << 4 << "1234";
-    QTest::newRow("longer text unchanged") << "12345" << 4 << "12345";
-    QTest::newRow("no width") << "7" << 0 << "7";
+    QTest::newRow("unidad de negocio rellenada") << "1" << 4 << "   1";
+    QTest::newRow("vacío sigue vacío") << "" << 4 << "";
+    QTest::newRow("ancho exacto") << "1234" << 4 << "1234";
+    QTest::newRow("texto más largo sin cambio") << "12345" << 4 << "12345";
+    QTest::newRow("sin ancho") << "7" << 0 << "7";
 }
 
 void TstSharedRuntime::alineaDerecha()
@@ -258,11 +258,11 @@ void TstSharedRuntime::rutaConBarra_data()
 {
     QTest::addColumn<QString>("ruta");
     QTest::addColumn<QString>("esperado");
-    QTest::newRow("bar added") << "/opt/agenda"
-                               << "/opt/agenda/";
-    QTest::newRow("bar kept") << "/opt/agenda/"
-                              << "/opt/agenda/";
-    QTest::newRow("empty stays empty") << ""
+    QTest::newRow("barra agregada") << "/opt/agenda"
+                                    << "/opt/agenda/";
+    QTest::newRow("barra conservada") << "/opt/agenda/"
+                                      << "/opt/agenda/";
+    QTest::newRow("vacío sigue vacío") << ""
                                        << "";
 }
 
@@ -276,13 +276,13 @@ void TstSharedRuntime::rutaConBarra()
 void TstSharedRuntime::envuelveYDesenvuelve_data()
 {
     QTest::addColumn<QString>("texto");
-    QTest::newRow("default user") << "Pelmar";
-    QTest::newRow("default password") << "tramoly";
-    QTest::newRow("accents and eñe") << QStringLiteral("Muñoz José ÁÉÍÓÚ");
-    QTest::newRow("symbols the INI reader treats specially") << " a;b=c #d|e \"f\" ";
-    QTest::newRow("outside Latin-1") << QStringLiteral("€ 中文 🙂");
-    QTest::newRow("looks wrapped already") << "~~abc";
-    QTest::newRow("empty") << "";
+    QTest::newRow("usuario por defecto") << "Pelmar";
+    QTest::newRow("contraseña por defecto") << "tramoly";
+    QTest::newRow("acentos y eñe") << QStringLiteral("Muñoz José ÁÉÍÓÚ");
+    QTest::newRow("símbolos que el lector de INI trata aparte") << " a;b=c #d|e \"f\" ";
+    QTest::newRow("fuera de Latin-1") << QStringLiteral("€ 中文 🙂");
+    QTest::newRow("parece ya envuelto") << "~~abc";
+    QTest::newRow("vacío") << "";
 }
 
 void TstSharedRuntime::envuelveYDesenvuelve()
@@ -301,11 +301,11 @@ void TstSharedRuntime::envuelveYDesenvuelve()
 void TstSharedRuntime::desenvuelveTextoNoEnvuelto_data()
 {
     QTest::addColumn<QString>("texto");
-    QTest::newRow("plain value") << "Pelmar";
-    QTest::newRow("marker alone") << "~~";
-    QTest::newRow("marker and invalid characters") << "~~ab$c";
-    QTest::newRow("marker and non-canonical base64") << "~~QR";
-    QTest::newRow("marker and padding") << "~~QQ==";
+    QTest::newRow("valor simple") << "Pelmar";
+    QTest::newRow("marca sola") << "~~";
+    QTest::newRow("marca y caracteres inválidos") << "~~ab$c";
+    QTest::newRow("marca y base64 no canónico") << "~~QR";
+    QTest::newRow("marca y relleno") << "~~QQ==";
 }
 
 void TstSharedRuntime::desenvuelveTextoNoEnvuelto()

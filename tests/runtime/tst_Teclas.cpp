@@ -15,15 +15,15 @@ void TstTeclas::esTeclaDeAccion_data()
 {
     QTest::addColumn<int>("codigo");
     QTest::addColumn<bool>("accion");
-    QTest::newRow("Enter saves and moves") << 13 << true;
-    QTest::newRow("Up saves and moves") << 38 << true;
-    QTest::newRow("Down saves and moves") << 40 << true;
-    QTest::newRow("Escape cancels without saving") << 27 << false;
-    QTest::newRow("Left is typing") << 37 << false;
-    QTest::newRow("Right is typing") << 39 << false;
-    QTest::newRow("letter") << 65 << false;
-    QTest::newRow("Tab") << 9 << false;
-    QTest::newRow("zero") << 0 << false;
+    QTest::newRow("intro guarda y mueve") << 13 << true;
+    QTest::newRow("arriba guarda y mueve") << 38 << true;
+    QTest::newRow("abajo guarda y mueve") << 40 << true;
+    QTest::newRow("escape cancela sin guardar") << 27 << false;
+    QTest::newRow("izquierda es escribir") << 37 << false;
+    QTest::newRow("derecha es escribir") << 39 << false;
+    QTest::newRow("letra") << 65 << false;
+    QTest::newRow("tabulador") << 9 << false;
+    QTest::newRow("cero") << 0 << false;
 }
 
 void TstTeclas::esTeclaDeAccion()
@@ -37,16 +37,16 @@ void TstTeclas::codigoDeTecla_data()
 {
     QTest::addColumn<int>("teclaQt");
     QTest::addColumn<int>("codigo");
-    QTest::newRow("Return") << int(Qt::Key_Return) << 13;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 13;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
-    QTest::newRow("Up") << int(Qt::Key_Up) << 38;
-    QTest::newRow("Down") << int(Qt::Key_Down) << 40;
-    QTest::newRow("Delete") << int(Qt::Key_Delete) << 46;
-    QTest::newRow("letter Q") << int(Qt::Key_Q) << 81;
-    QTest::newRow("digit 7") << int(Qt::Key_7) << 55;
+    QTest::newRow("retorno") << int(Qt::Key_Return) << 13;
+    QTest::newRow("intro del teclado numérico") << int(Qt::Key_Enter) << 13;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << 27;
+    QTest::newRow("arriba") << int(Qt::Key_Up) << 38;
+    QTest::newRow("abajo") << int(Qt::Key_Down) << 40;
+    QTest::newRow("suprimir") << int(Qt::Key_Delete) << 46;
+    QTest::newRow("letra Q") << int(Qt::Key_Q) << 81;
+    QTest::newRow("dígito 7") << int(Qt::Key_7) << 55;
     QTest::newRow("F12") << int(Qt::Key_F12) << 123;
-    QTest::newRow("no code for Menu") << int(Qt::Key_Menu) << 0;
+    QTest::newRow("sin código para Menú") << int(Qt::Key_Menu) << 0;
 }
 
 void TstTeclas::codigoDeTecla()

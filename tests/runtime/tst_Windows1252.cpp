@@ -15,12 +15,12 @@ void TstWindows1252::decodifica_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("texto");
     QTest::newRow("ASCII") << QByteArray("Agenda 1") << "Agenda 1";
-    QTest::newRow("Latin-1 accents") << QByteArray("Mu\xf1oz \xc1lvarez") << QStringLiteral("Muñoz Álvarez");
-    QTest::newRow("first and last of the table") << QByteArray("\x80\x9f") << QStringLiteral("€Ÿ");
-    QTest::newRow("dashes and ellipsis") << QByteArray("\x96\x97\x85") << QStringLiteral("–—…");
-    QTest::newRow("undefined bytes kept as controls")
+    QTest::newRow("acentos de Latin-1") << QByteArray("Mu\xf1oz \xc1lvarez") << QStringLiteral("Muñoz Álvarez");
+    QTest::newRow("primero y último de la tabla") << QByteArray("\x80\x9f") << QStringLiteral("€Ÿ");
+    QTest::newRow("rayas y puntos suspensivos") << QByteArray("\x96\x97\x85") << QStringLiteral("–—…");
+    QTest::newRow("bytes sin definir conservados como controles")
         << QByteArray("\x81\x8d\x8f\x90\x9d") << QStringLiteral("\u0081\u008d\u008f\u0090\u009d");
-    QTest::newRow("no-break space and y diaeresis") << QByteArray("\xa0\xff") << QStringLiteral("\u00a0ÿ");
+    QTest::newRow("espacio sin corte e y con diéresis") << QByteArray("\xa0\xff") << QStringLiteral("\u00a0ÿ");
 }
 
 void TstWindows1252::decodifica()

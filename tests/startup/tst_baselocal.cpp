@@ -79,20 +79,21 @@ void TstBaseLocal::lineaDeArranque_data()
     // when they were open before; a file of the person's own elsewhere keeps its modes.
     QTest::addColumn<int>("modoArchivo");
     QTest::addColumn<int>("modoCarpeta"); // of the file's folder; -1: not the program's, not checked
-    QTest::newRow("no INI: login dialog") << "-"
-                                          << "" << false << 0 << 0;
-    QTest::newRow("blank key: login dialog") << "  "
-                                             << "" << false << 0 << 0;
-    QTest::newRow("bare name in the data folder") << "agenda.db"
-                                                  << "datos/agenda/agenda.db" << false << 0600 << 0700;
-    QTest::newRow("relative path in the data folder") << "bases/mia.db"
-                                                      << "datos/agenda/bases/mia.db" << false << 0600 << 0700;
-    QTest::newRow("absolute path, folder created") << "@/otra/agenda.db"
+    QTest::newRow("sin INI: diálogo de acceso") << "-"
+                                                << "" << false << 0 << 0;
+    QTest::newRow("clave en blanco: diálogo de acceso") << "  "
+                                                        << "" << false << 0 << 0;
+    QTest::newRow("nombre solo en la carpeta de datos") << "agenda.db"
+                                                        << "datos/agenda/agenda.db" << false << 0600 << 0700;
+    QTest::newRow("ruta relativa en la carpeta de datos") << "bases/mia.db"
+                                                          << "datos/agenda/bases/mia.db" << false << 0600 << 0700;
+    QTest::newRow("ruta absoluta, carpeta creada") << "@/otra/agenda.db"
                                                    << "otra/agenda.db" << false << 0600 << -1;
-    QTest::newRow("existing file open to all is made private") << "agenda.db"
-                                                               << "datos/agenda/agenda.db" << true << 0600 << 0700;
-    QTest::newRow("existing file elsewhere keeps its modes") << "@/otra/agenda.db"
-                                                             << "otra/agenda.db" << true << 0644 << 0755;
+    QTest::newRow("archivo existente abierto a todos se hace privado")
+        << "agenda.db"
+        << "datos/agenda/agenda.db" << true << 0600 << 0700;
+    QTest::newRow("archivo existente en otro sitio conserva sus permisos") << "@/otra/agenda.db"
+                                                                           << "otra/agenda.db" << true << 0644 << 0755;
 }
 
 void TstBaseLocal::lineaDeArranque()

@@ -11,7 +11,7 @@ using namespace ado;
 
 Q_DECLARE_METATYPE(QVariantList)
 
-class TestConnection : public QObject {
+class TstConnection : public QObject {
     Q_OBJECT
 
 private:
@@ -46,33 +46,33 @@ private slots:
         QTest::addColumn<QString>("clave");
         QTest::addColumn<QString>("anfitrion");
         QTest::addColumn<int>("puerto"); // 0: not a port
-        QTest::newRow("suite form with blank before equals")
+        QTest::newRow("forma de la suite con blanco antes del igual")
             << "PROVIDER=SQLOLEDB;Server=srv;Database =agenda;UId=ana;Pwd=x=y;"
             << "SQLOLEDB"
             << "agenda"
             << "ana"
             << "x=y"
             << "srv" << 5432;
-        QTest::newRow("oracle form uses data source")
+        QTest::newRow("forma de oracle usa data source")
             << "Provider=OraOLEDB.Oracle.1;Data Source=ORCL;User Id=u;Password=p;"
             << "OraOLEDB.Oracle.1"
             << "ORCL"
             << "u"
             << "p"
             << "localhost" << 5432;
-        QTest::newRow("later key replaces earlier") << "Provider=A; provider = SQLite ;Database=a.db"
-                                                    << "SQLite"
-                                                    << "a.db"
-                                                    << ""
-                                                    << ""
-                                                    << "localhost" << 5432;
-        QTest::newRow("initial catalog last resort") << "Provider=X;Initial Catalog=cat"
-                                                     << "X"
-                                                     << "cat"
-                                                     << ""
-                                                     << ""
-                                                     << "localhost" << 5432;
-        QTest::newRow("empty") << ""
+        QTest::newRow("la clave posterior reemplaza a la anterior") << "Provider=A; provider = SQLite ;Database=a.db"
+                                                                    << "SQLite"
+                                                                    << "a.db"
+                                                                    << ""
+                                                                    << ""
+                                                                    << "localhost" << 5432;
+        QTest::newRow("initial catalog como último recurso") << "Provider=X;Initial Catalog=cat"
+                                                             << "X"
+                                                             << "cat"
+                                                             << ""
+                                                             << ""
+                                                             << "localhost" << 5432;
+        QTest::newRow("vacía") << ""
                                << ""
                                << ""
                                << ""
@@ -131,12 +131,13 @@ private slots:
     {
         QTest::addColumn<QString>("cadena");
         QTest::addColumn<QString>("nombrado");
-        QTest::newRow("suite provider not offered") << "PROVIDER=Microsoft.Jet.OLEDB.4.0;Database =d;UId=u;Pwd=p;"
-                                                    << "\"Microsoft.Jet.OLEDB.4.0\"";
-        QTest::newRow("oracle provider") << "Provider=OraOLEDB.Oracle.1;Data Source=d;"
-                                         << "\"OraOLEDB.Oracle.1\"";
-        QTest::newRow("no provider at all") << "Database=x.db"
-                                            << "proveedor";
+        QTest::newRow("proveedor de la suite no ofrecido")
+            << "PROVIDER=Microsoft.Jet.OLEDB.4.0;Database =d;UId=u;Pwd=p;"
+            << "\"Microsoft.Jet.OLEDB.4.0\"";
+        QTest::newRow("proveedor de oracle") << "Provider=OraOLEDB.Oracle.1;Data Source=d;"
+                                             << "\"OraOLEDB.Oracle.1\"";
+        QTest::newRow("ningún proveedor") << "Database=x.db"
+                                          << "proveedor";
     }
     void proveedorDesconocido()
     {
@@ -204,24 +205,24 @@ private slots:
         QTest::addColumn<QString>("descripcion");
         QTest::addColumn<int>("nativo");
         const int comando = NumeroError::ErroresEnComando;
-        QTest::newRow("misspelt keyword") << "SELEC * FROM T" << comando << "42000"
-                                          << "Error en la sentencia SQL" << 1;
-        QTest::newRow("unknown column") << "SELECT NADA FROM T" << comando << "42000"
-                                        << "(no such column: NADA)" << 1;
-        QTest::newRow("unfinished statement") << "SELECT * FROM T WHERE (" << comando << "42000"
-                                              << "" << 1;
-        QTest::newRow("wrong argument count") << "SELECT substr() FROM T" << comando << "42000"
-                                              << "" << 1;
-        QTest::newRow("unknown table") << "SELECT * FROM NoExiste" << int(NumeroError::NoExisteTabla) << "42S02"
-                                       << "No existe la tabla o vista (no such table: NoExiste)" << 1;
-        QTest::newRow("duplicate key") << "INSERT INTO T (ID, NOMBRE) VALUES (1, 'otra')"
-                                       << int(NumeroError::ViolacionIntegridad) << "23000"
-                                       << "UNIQUE" << 1555;
-        QTest::newRow("null in not-null column")
+        QTest::newRow("palabra clave mal escrita") << "SELEC * FROM T" << comando << "42000"
+                                                   << "Error en la sentencia SQL" << 1;
+        QTest::newRow("columna desconocida") << "SELECT NADA FROM T" << comando << "42000"
+                                             << "(no such column: NADA)" << 1;
+        QTest::newRow("sentencia sin terminar") << "SELECT * FROM T WHERE (" << comando << "42000"
+                                                << "" << 1;
+        QTest::newRow("número de argumentos erróneo") << "SELECT substr() FROM T" << comando << "42000"
+                                                      << "" << 1;
+        QTest::newRow("tabla desconocida") << "SELECT * FROM NoExiste" << int(NumeroError::NoExisteTabla) << "42S02"
+                                           << "No existe la tabla o vista (no such table: NoExiste)" << 1;
+        QTest::newRow("clave duplicada") << "INSERT INTO T (ID, NOMBRE) VALUES (1, 'otra')"
+                                         << int(NumeroError::ViolacionIntegridad) << "23000"
+                                         << "UNIQUE" << 1555;
+        QTest::newRow("nulo en columna no nula")
             << "INSERT INTO T (ID, NOMBRE) VALUES (2, NULL)" << int(NumeroError::ViolacionIntegridad) << "23000"
             << "NOT NULL" << 1299;
-        QTest::newRow("table already there") << "CREATE TABLE T (X INT)" << int(NumeroError::Fallo) << "HY000"
-                                             << "already exists" << 1;
+        QTest::newRow("tabla ya existente") << "CREATE TABLE T (X INT)" << int(NumeroError::Fallo) << "HY000"
+                                            << "already exists" << 1;
     }
     void erroresNumerados()
     {
@@ -248,11 +249,11 @@ private slots:
     {
         QTest::addColumn<QString>("sentencia");
         QTest::addColumn<int>("registros");
-        QTest::newRow("update of all rows") << "UPDATE T SET NOMBRE = 'x'" << 3;
-        QTest::newRow("delete of none") << "DELETE FROM T WHERE ID = 99" << 0;
-        QTest::newRow("insert of one") << "INSERT INTO T (NOMBRE) VALUES ('cuatro')" << 1;
-        QTest::newRow("query") << "SELECT * FROM T" << -1;
-        QTest::newRow("definition after changes") << "CREATE TABLE U (A INT)" << -1;
+        QTest::newRow("update de todas las filas") << "UPDATE T SET NOMBRE = 'x'" << 3;
+        QTest::newRow("delete de ninguna") << "DELETE FROM T WHERE ID = 99" << 0;
+        QTest::newRow("insert de una") << "INSERT INTO T (NOMBRE) VALUES ('cuatro')" << 1;
+        QTest::newRow("consulta") << "SELECT * FROM T" << -1;
+        QTest::newRow("definición tras cambios") << "CREATE TABLE U (A INT)" << -1;
     }
     void registrosAfectados()
     {
@@ -269,8 +270,8 @@ private slots:
     {
         QTest::addColumn<bool>("confirma");
         QTest::addColumn<int>("filas");
-        QTest::newRow("commit keeps the row") << true << 1;
-        QTest::newRow("rollback drops the row") << false << 0;
+        QTest::newRow("confirmar conserva la fila") << true << 1;
+        QTest::newRow("deshacer quita la fila") << false << 0;
     }
     void transacciones()
     {
@@ -303,15 +304,16 @@ private slots:
     {
         QTest::addColumn<QVariantList>("restricciones");
         QTest::addColumn<QStringList>("esperado");
-        QTest::newRow("no restriction: tables, then views, own tables left out")
+        QTest::newRow("sin restricción: tablas, luego vistas, sin las tablas propias")
             << QVariantList{} << QStringList{"CITAS|TABLE", "NOTAS|TABLE", "V_CITAS|VIEW"};
-        QTest::newRow("table name in another case") << QVariantList{{}, {}, "citas"} << QStringList{"CITAS|TABLE"};
-        QTest::newRow("views only") << QVariantList{{}, {}, {}, "view"} << QStringList{"V_CITAS|VIEW"};
-        QTest::newRow("schema dbo") << QVariantList{{}, "DBO", "notas"} << QStringList{"NOTAS|TABLE"};
-        QTest::newRow("other schema") << QVariantList{{}, "sys"} << QStringList{};
-        QTest::newRow("file name as catalog") << QVariantList{"PRUEBA", {}, "notas"} << QStringList{"NOTAS|TABLE"};
-        QTest::newRow("empty catalog means any") << QVariantList{"", {}, "notas"} << QStringList{"NOTAS|TABLE"};
-        QTest::newRow("other catalog") << QVariantList{"otra", {}, "notas"} << QStringList{};
+        QTest::newRow("nombre de tabla en otra caja") << QVariantList{{}, {}, "citas"} << QStringList{"CITAS|TABLE"};
+        QTest::newRow("solo vistas") << QVariantList{{}, {}, {}, "view"} << QStringList{"V_CITAS|VIEW"};
+        QTest::newRow("esquema dbo") << QVariantList{{}, "DBO", "notas"} << QStringList{"NOTAS|TABLE"};
+        QTest::newRow("otro esquema") << QVariantList{{}, "sys"} << QStringList{};
+        QTest::newRow("nombre del archivo como catálogo")
+            << QVariantList{"PRUEBA", {}, "notas"} << QStringList{"NOTAS|TABLE"};
+        QTest::newRow("catálogo vacío es cualquiera") << QVariantList{"", {}, "notas"} << QStringList{"NOTAS|TABLE"};
+        QTest::newRow("otro catálogo") << QVariantList{"otra", {}, "notas"} << QStringList{};
     }
     void esquemaTablas()
     {
@@ -361,5 +363,5 @@ private slots:
     }
 };
 
-AGENDA_PRUEBA_SIN_VENTANAS(TestConnection)
+AGENDA_PRUEBA_SIN_VENTANAS(TstConnection)
 #include "tst_connection.moc"

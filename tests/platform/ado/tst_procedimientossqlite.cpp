@@ -6,7 +6,7 @@
 
 using namespace ado;
 
-class TestProcedimientosSqlite : public QObject {
+class TstProcedimientosSqlite : public QObject {
     Q_OBJECT
 
 private:
@@ -58,22 +58,22 @@ private slots:
     {
         QTest::addColumn<QString>("llamada");
         QTest::addColumn<QStringList>("esperado");
-        QTest::newRow("defaults fill the missing arguments")
+        QTest::newRow("los valores por defecto llenan los argumentos que faltan")
             << "EXEC KQ_HUECOS '05/03/2025'"
             << QStringList{"2025-03-05T00:00:00.000|30|", "2025-03-05T00:15:00.000|30|sin; texto"};
-        QTest::newRow("every argument, owner and brackets, any case")
+        QTest::newRow("todos los argumentos, dueño y corchetes, cualquier caja")
             << "execute dbo.[kq_huecos] '5/3/2025 9:30', 45, N'O''Neill';"
             << QStringList{"2025-03-05T09:30:00.000|45|O'Neill", "2025-03-05T09:45:00.000|45|O'Neill"};
-        QTest::newRow("explicit null and negative number")
+        QTest::newRow("nulo explícito y número negativo")
             << "EXEC KQ_HUECOS '2025-03-05', NULL, 'x'"
             << QStringList{"2025-03-05T00:00:00.000|null|x", "2025-03-05T00:15:00.000|null|x"};
-        QTest::newRow("integer from text and a decimal truncated")
+        QTest::newRow("entero desde un texto y un decimal truncado")
             << "EXEC KQ_HUECOS '05/03/2025', '-10'"
             << QStringList{"2025-03-05T00:00:00.000|-10|", "2025-03-05T00:15:00.000|-10|sin; texto"};
-        QTest::newRow("comments around the arguments")
+        QTest::newRow("comentarios alrededor de los argumentos")
             << "EXEC /* huecos */ KQ_HUECOS '05/03/2025', -- día\n 45 -- minutos"
             << QStringList{"2025-03-05T00:00:00.000|45|", "2025-03-05T00:15:00.000|45|sin; texto"};
-        QTest::newRow("decimal truncated to integer")
+        QTest::newRow("decimal truncado a entero")
             << "EXEC KQ_HUECOS '05/03/2025', 12.7"
             << QStringList{"2025-03-05T00:00:00.000|12|", "2025-03-05T00:15:00.000|12|sin; texto"};
     }
@@ -98,20 +98,20 @@ private slots:
     {
         QTest::addColumn<QString>("llamada");
         QTest::addColumn<QString>("mensaje");
-        QTest::newRow("unknown procedure") << "EXEC KQ_NADA 1"
-                                           << "No se encuentra el procedimiento almacenado \"KQ_NADA\"";
-        QTest::newRow("missing argument without default") << "EXEC KQ_HUECOS"
-                                                          << "@Dia";
-        QTest::newRow("too many arguments") << "EXEC KQ_HUECOS '05/03/2025', 1, 'a', 2"
-                                            << "demasiados argumentos";
-        QTest::newRow("unreadable date") << "EXEC KQ_HUECOS '31/02/2025'"
-                                         << "no es una fecha válida";
-        QTest::newRow("not a number") << "EXEC KQ_HUECOS '05/03/2025', 'media'"
-                                      << "no es un número válido";
-        QTest::newRow("unterminated literal") << "EXEC KQ_HUECOS '05/03/2025"
-                                              << "no es válida";
-        QTest::newRow("stray word after arguments") << "EXEC KQ_HUECOS '05/03/2025' 30"
-                                                    << "no es válida";
+        QTest::newRow("procedimiento desconocido") << "EXEC KQ_NADA 1"
+                                                   << "No se encuentra el procedimiento almacenado \"KQ_NADA\"";
+        QTest::newRow("argumento ausente sin valor por defecto") << "EXEC KQ_HUECOS"
+                                                                 << "@Dia";
+        QTest::newRow("demasiados argumentos") << "EXEC KQ_HUECOS '05/03/2025', 1, 'a', 2"
+                                               << "demasiados argumentos";
+        QTest::newRow("fecha ilegible") << "EXEC KQ_HUECOS '31/02/2025'"
+                                        << "no es una fecha válida";
+        QTest::newRow("no es un número") << "EXEC KQ_HUECOS '05/03/2025', 'media'"
+                                         << "no es un número válido";
+        QTest::newRow("literal sin cerrar") << "EXEC KQ_HUECOS '05/03/2025"
+                                            << "no es válida";
+        QTest::newRow("palabra suelta tras los argumentos") << "EXEC KQ_HUECOS '05/03/2025' 30"
+                                                            << "no es válida";
     }
     void errores()
     {
@@ -172,5 +172,5 @@ private slots:
     }
 };
 
-AGENDA_PRUEBA_SIN_VENTANAS(TestProcedimientosSqlite)
+AGENDA_PRUEBA_SIN_VENTANAS(TstProcedimientosSqlite)
 #include "tst_procedimientossqlite.moc"

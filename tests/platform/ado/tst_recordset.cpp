@@ -9,7 +9,7 @@
 
 using namespace ado;
 
-class TestRecordset : public QObject {
+class TstRecordset : public QObject {
     Q_OBJECT
 
 private:
@@ -101,13 +101,13 @@ private slots:
         QTest::addColumn<QVariant>("valor");
         QTest::addColumn<int>("tipo");
         QTest::addColumn<int>("tamano");
-        QTest::newRow("exact case") << "NOMBRE" << QVariant(QStringLiteral("Luis")) << int(adVarWChar) << 30;
-        QTest::newRow("lower case") << "nombre" << QVariant(QStringLiteral("Luis")) << int(adVarWChar) << 30;
-        QTest::newRow("null text is null, not empty") << "Nota" << QVariant() << int(adLongVarWChar) << 0;
-        QTest::newRow("null date") << "alta" << QVariant() << int(adDBTimeStamp) << 16;
-        QTest::newRow("integer key") << "id" << QVariant(2) << int(adInteger) << 4;
-        QTest::newRow("default bit") << "ACTIVO" << QVariant(1) << int(adBoolean) << 2;
-        QTest::newRow("expression typed by value") << "DOBLE" << QVariant(4) << int(adInteger) << 4;
+        QTest::newRow("caja exacta") << "NOMBRE" << QVariant(QStringLiteral("Luis")) << int(adVarWChar) << 30;
+        QTest::newRow("minúsculas") << "nombre" << QVariant(QStringLiteral("Luis")) << int(adVarWChar) << 30;
+        QTest::newRow("texto nulo es nulo, no vacío") << "Nota" << QVariant() << int(adLongVarWChar) << 0;
+        QTest::newRow("fecha nula") << "alta" << QVariant() << int(adDBTimeStamp) << 16;
+        QTest::newRow("clave entera") << "id" << QVariant(2) << int(adInteger) << 4;
+        QTest::newRow("bit por defecto") << "ACTIVO" << QVariant(1) << int(adBoolean) << 2;
+        QTest::newRow("expresión tipada por su valor") << "DOBLE" << QVariant(4) << int(adInteger) << 4;
     }
     void camposPorNombre()
     {
@@ -140,9 +140,11 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("columna");
         QTest::addColumn<QVariant>("valor");
-        QTest::newRow("full iso date-time") << 1 << "ALTA" << QVariant(QDateTime(QDate(2025, 3, 5), QTime(9, 30)));
-        QTest::newRow("date without time") << 3 << "ALTA" << QVariant(QDateTime(QDate(2025, 3, 6), QTime(0, 0)));
-        QTest::newRow("date-like note stays text") << 3 << "NOTA" << QVariant(QStringLiteral("05/03/2025"));
+        QTest::newRow("fecha y hora iso completa")
+            << 1 << "ALTA" << QVariant(QDateTime(QDate(2025, 3, 5), QTime(9, 30)));
+        QTest::newRow("fecha sin hora") << 3 << "ALTA" << QVariant(QDateTime(QDate(2025, 3, 6), QTime(0, 0)));
+        QTest::newRow("nota con forma de fecha sigue siendo texto")
+            << 3 << "NOTA" << QVariant(QStringLiteral("05/03/2025"));
     }
     void fechasLeidas()
     {
@@ -157,11 +159,11 @@ private slots:
     {
         QTest::addColumn<QVariant>("alta");
         QTest::addColumn<QString>("guardado");
-        QTest::newRow("date-time value") << QVariant(QDateTime(QDate(2025, 12, 1), QTime(8, 5)))
-                                         << "2025-12-01 08:05:00";
-        QTest::newRow("day-first text into a date column")
+        QTest::newRow("valor de fecha y hora")
+            << QVariant(QDateTime(QDate(2025, 12, 1), QTime(8, 5))) << "2025-12-01 08:05:00";
+        QTest::newRow("texto con el día primero en una columna de fecha")
             << QVariant(QStringLiteral("1/12/2025 8:05")) << "2025-12-01 08:05:00";
-        QTest::newRow("null date") << QVariant() << "";
+        QTest::newRow("fecha nula") << QVariant() << "";
     }
     void altaConAddNew()
     {
@@ -223,34 +225,34 @@ private slots:
     {
         QTest::addColumn<QString>("fuente");
         QTest::addColumn<QString>("tabla");
-        QTest::newRow("plain") << "SELECT * FROM PERSONAS"
-                               << "PERSONAS";
-        QTest::newRow("bracketed with owner and where") << "select ID from dbo.[MV AGENDA] where ID = 1"
-                                                        << "MV AGENDA";
-        QTest::newRow("order by and semicolon") << "SELECT A FROM T ORDER BY A;"
-                                                << "T";
-        QTest::newRow("subquery in where") << "SELECT A FROM T WHERE A IN (SELECT B FROM U)"
-                                           << "T";
-        QTest::newRow("from inside a literal") << "SELECT 'x FROM y' AS A FROM T"
-                                               << "T";
+        QTest::newRow("simple") << "SELECT * FROM PERSONAS"
+                                << "PERSONAS";
+        QTest::newRow("entre corchetes con dueño y where") << "select ID from dbo.[MV AGENDA] where ID = 1"
+                                                           << "MV AGENDA";
+        QTest::newRow("order by y punto y coma") << "SELECT A FROM T ORDER BY A;"
+                                                 << "T";
+        QTest::newRow("subconsulta en where") << "SELECT A FROM T WHERE A IN (SELECT B FROM U)"
+                                              << "T";
+        QTest::newRow("from dentro de un literal") << "SELECT 'x FROM y' AS A FROM T"
+                                                   << "T";
         QTest::newRow("join") << "SELECT * FROM T JOIN U ON T.A = U.A"
                               << "";
-        QTest::newRow("comma list") << "SELECT * FROM T, U"
-                                    << "";
+        QTest::newRow("lista con comas") << "SELECT * FROM T, U"
+                                         << "";
         QTest::newRow("alias") << "SELECT * FROM T X"
                                << "";
         QTest::newRow("group by") << "SELECT A FROM T GROUP BY A"
                                   << "";
         QTest::newRow("union") << "SELECT A FROM T WHERE A = 1 UNION SELECT A FROM U"
                                << "";
-        QTest::newRow("subquery source") << "SELECT * FROM (SELECT A FROM T)"
-                                         << "";
-        QTest::newRow("procedure call") << "EXEC KQ_CREARAGENDA '05/03/2025'"
-                                        << "";
-        QTest::newRow("join inside a comment") << "SELECT A FROM T -- JOIN U\nWHERE A = 1 /* UNION */"
-                                               << "T";
-        QTest::newRow("quote inside a comment") << "SELECT A FROM T /* it's */ WHERE A = 1"
-                                                << "T";
+        QTest::newRow("subconsulta como origen") << "SELECT * FROM (SELECT A FROM T)"
+                                                 << "";
+        QTest::newRow("llamada a procedimiento") << "EXEC KQ_CREARAGENDA '05/03/2025'"
+                                                 << "";
+        QTest::newRow("join dentro de un comentario") << "SELECT A FROM T -- JOIN U\nWHERE A = 1 /* UNION */"
+                                                      << "T";
+        QTest::newRow("comilla dentro de un comentario") << "SELECT A FROM T /* it's */ WHERE A = 1"
+                                                         << "T";
     }
     void fuentes()
     {
@@ -262,7 +264,7 @@ private slots:
     {
         QTest::addColumn<QString>("fuente");
         QTest::addColumn<int>("bloqueo");
-        QTest::newRow("read-only lock") << "SELECT * FROM PERSONAS" << int(adLockReadOnly);
+        QTest::newRow("bloqueo de solo lectura") << "SELECT * FROM PERSONAS" << int(adLockReadOnly);
         QTest::newRow("join") << "SELECT P.* FROM PERSONAS P JOIN PERSONAS Q ON P.ID = Q.ID" << int(adLockOptimistic);
     }
     void noActualizable()
@@ -290,5 +292,5 @@ private slots:
     }
 };
 
-AGENDA_PRUEBA_SIN_VENTANAS(TestRecordset)
+AGENDA_PRUEBA_SIN_VENTANAS(TstRecordset)
 #include "tst_recordset.moc"

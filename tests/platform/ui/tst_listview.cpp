@@ -35,10 +35,10 @@ void TstListView::ordena_data()
     QTest::addColumn<int>("sentido");
     QTest::addColumn<QStringList>("orden");
 
-    QTest::newRow("text ascending, accents and case read as letters")
+    QTest::newRow("texto ascendente, acentos y mayúsculas leídos como letras")
         << 0 << 0 << QStringList{"Álamo/3", "alfa/1", "beta/4", "Zeta/2"};
-    QTest::newRow("text descending") << 0 << 1 << QStringList{"Zeta/2", "beta/4", "alfa/1", "Álamo/3"};
-    QTest::newRow("sub-item ascending, compared as text")
+    QTest::newRow("texto descendente") << 0 << 1 << QStringList{"Zeta/2", "beta/4", "alfa/1", "Álamo/3"};
+    QTest::newRow("subelemento ascendente, comparado como texto")
         << 1 << 0 << QStringList{"alfa/1", "Zeta/2", "Álamo/3", "beta/4"};
 }
 
@@ -125,15 +125,15 @@ void TstListView::buscaPrefijoTrasCambios_data()
     QTest::addColumn<int>("item");
 
     // Items: " beta"/"x", "Alfa"/"", "álamo"/"y", "alba"/"x"; each row searches once before the change.
-    QTest::newRow("lowest of several matches, case ignored") << "" << 0 << "AL" << 2;
-    QTest::newRow("an accented letter is its own letter") << "" << 0 << "ÁLA" << 3;
-    QTest::newRow("blanks before the text ignored") << "" << 0 << "BE" << 1;
-    QTest::newRow("a sub-item never set reads empty") << "" << 1 << "" << 1;
-    QTest::newRow("no match") << "" << 1 << "z" << 0;
-    QTest::newRow("text changed after a search") << "texto" << 0 << "gam" << 1;
-    QTest::newRow("rows sorted after a search") << "ordena" << 0 << "al" << 1;
-    QTest::newRow("item added after a search") << "agrega" << 1 << "z" << 5;
-    QTest::newRow("items cleared after a search") << "limpia" << 0 << "" << 0;
+    QTest::newRow("el menor de varios que coinciden, sin distinguir mayúsculas") << "" << 0 << "AL" << 2;
+    QTest::newRow("una letra acentuada es una letra propia") << "" << 0 << "ÁLA" << 3;
+    QTest::newRow("blancos antes del texto ignorados") << "" << 0 << "BE" << 1;
+    QTest::newRow("un subelemento nunca puesto se lee vacío") << "" << 1 << "" << 1;
+    QTest::newRow("sin coincidencia") << "" << 1 << "z" << 0;
+    QTest::newRow("texto cambiado tras una búsqueda") << "texto" << 0 << "gam" << 1;
+    QTest::newRow("filas ordenadas tras una búsqueda") << "ordena" << 0 << "al" << 1;
+    QTest::newRow("elemento agregado tras una búsqueda") << "agrega" << 1 << "z" << 5;
+    QTest::newRow("elementos vaciados tras una búsqueda") << "limpia" << 0 << "" << 0;
 }
 
 void TstListView::buscaPrefijoTrasCambios()

@@ -71,14 +71,14 @@ void TstMSFlexGrid::leaveCellLlegaAntesDelCambio_data()
     QTest::addColumn<int>("filaFinal");
     QTest::addColumn<int>("veces");
 
-    QTest::newRow("row set by the program")
+    QTest::newRow("fila puesta por el programa")
         << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(3); }) << 3 << 1;
-    QTest::newRow("same row again raises nothing")
+    QTest::newRow("la misma fila otra vez no lanza nada")
         << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(0); }) << 0 << 0;
-    QTest::newRow("arrow down") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) {
+    QTest::newRow("flecha abajo") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) {
         QTest::keyClick(g, Qt::Key_Down);
     }) << 1 << 1;
-    QTest::newRow("mouse click on another row") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) {
+    QTest::newRow("clic del ratón en otra fila") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) {
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(2, 1)).center());
     }) << 2 << 1;
 }
@@ -112,22 +112,22 @@ void TstMSFlexGrid::keyPressDaElCodigoDelCaracter_data()
     QTest::addColumn<int>("codigo");
     QTest::addColumn<int>("modificadores");
 
-    QTest::newRow("letter") << int(Qt::Key_A) << QStringLiteral("a") << 97 << 0;
-    QTest::newRow("accented letter") << int(Qt::Key_Ntilde) << QStringLiteral("ñ") << 241 << 0;
-    QTest::newRow("blank") << int(Qt::Key_Space) << QStringLiteral(" ") << 32 << 0;
-    QTest::newRow("enter") << int(Qt::Key_Return) << QStringLiteral("\r") << 13 << 0;
-    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << QStringLiteral("\r") << 13 << 0;
-    QTest::newRow("backspace") << int(Qt::Key_Backspace) << QStringLiteral("\b") << 8 << 0;
+    QTest::newRow("letra") << int(Qt::Key_A) << QStringLiteral("a") << 97 << 0;
+    QTest::newRow("letra acentuada") << int(Qt::Key_Ntilde) << QStringLiteral("ñ") << 241 << 0;
+    QTest::newRow("blanco") << int(Qt::Key_Space) << QStringLiteral(" ") << 32 << 0;
+    QTest::newRow("intro") << int(Qt::Key_Return) << QStringLiteral("\r") << 13 << 0;
+    QTest::newRow("intro del teclado numérico") << int(Qt::Key_Enter) << QStringLiteral("\r") << 13 << 0;
+    QTest::newRow("retroceso") << int(Qt::Key_Backspace) << QStringLiteral("\b") << 8 << 0;
     QTest::newRow("escape") << int(Qt::Key_Escape) << QStringLiteral("\x1b") << 27 << 0;
-    QTest::newRow("character beyond 16 bits") << int(Qt::Key_unknown) << QStringLiteral("😀") << 0x1F600 << 0;
-    QTest::newRow("arrow types nothing") << int(Qt::Key_Down) << QString() << -1 << 0;
-    QTest::newRow("tab types nothing") << int(Qt::Key_Tab) << QStringLiteral("\t") << -1 << 0;
-    QTest::newRow("delete types nothing") << int(Qt::Key_Delete) << QStringLiteral("\x7f") << -1 << 0;
-    QTest::newRow("invisible control character") << int(Qt::Key_unknown) << QStringLiteral("\u0085") << -1 << 0;
-    QTest::newRow("ctrl letter as X11 sends it")
+    QTest::newRow("carácter de más de 16 bits") << int(Qt::Key_unknown) << QStringLiteral("😀") << 0x1F600 << 0;
+    QTest::newRow("flecha no escribe nada") << int(Qt::Key_Down) << QString() << -1 << 0;
+    QTest::newRow("tabulador no escribe nada") << int(Qt::Key_Tab) << QStringLiteral("\t") << -1 << 0;
+    QTest::newRow("suprimir no escribe nada") << int(Qt::Key_Delete) << QStringLiteral("\x7f") << -1 << 0;
+    QTest::newRow("carácter de control invisible") << int(Qt::Key_unknown) << QStringLiteral("\u0085") << -1 << 0;
+    QTest::newRow("ctrl letra como la envía X11")
         << int(Qt::Key_B) << QStringLiteral("\x02") << 2 << int(Qt::ControlModifier);
-    QTest::newRow("ctrl letter without text") << int(Qt::Key_Z) << QString() << 26 << int(Qt::ControlModifier);
-    QTest::newRow("ctrl with another key") << int(Qt::Key_Home) << QString() << -1 << int(Qt::ControlModifier);
+    QTest::newRow("ctrl letra sin texto") << int(Qt::Key_Z) << QString() << 26 << int(Qt::ControlModifier);
+    QTest::newRow("ctrl con otra tecla") << int(Qt::Key_Home) << QString() << -1 << int(Qt::ControlModifier);
 }
 
 void TstMSFlexGrid::keyPressDaElCodigoDelCaracter()
@@ -272,14 +272,14 @@ void TstMSFlexGrid::valoresFueraDeRangoSonErrores_data()
     QTest::addColumn<std::function<void(MSFlexGrid*)>>("accion");
     QTest::addColumn<int>("numero");
 
-    QTest::newRow("row past the last") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(30); })
-                                       << 30009;
-    QTest::newRow("negative row") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(-1); }) << 30009;
-    QTest::newRow("col past the last") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setCol(4); })
-                                       << 30010;
-    QTest::newRow("text of a missing cell")
+    QTest::newRow("fila tras la última") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(30); })
+                                         << 30009;
+    QTest::newRow("fila negativa") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setRow(-1); }) << 30009;
+    QTest::newRow("columna tras la última")
+        << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { g->setCol(4); }) << 30010;
+    QTest::newRow("texto de una celda que no existe")
         << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) { (void)g->TextMatrix(0, 9); }) << 30010;
-    QTest::newRow("fewer rows than fixed") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) {
+    QTest::newRow("menos filas que las fijas") << std::function<void(MSFlexGrid*)>([](MSFlexGrid* g) {
         g->setFixedRows(1);
         g->setRows(0);
     }) << 30009;

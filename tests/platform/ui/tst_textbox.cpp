@@ -38,12 +38,12 @@ void TstTextBox::keyDownLlevaElCodigoDeLaTecla_data()
     QTest::addColumn<int>("codigo");
     QTest::addColumn<int>("mayusculas");
 
-    QTest::newRow("enter") << int(Qt::Key_Return) << 0 << 13 << 0;
+    QTest::newRow("intro") << int(Qt::Key_Return) << 0 << 13 << 0;
     QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << 27 << 0;
-    QTest::newRow("up") << int(Qt::Key_Up) << 0 << 38 << 0;
-    QTest::newRow("down") << int(Qt::Key_Down) << 0 << 40 << 0;
-    QTest::newRow("shifted letter") << int(Qt::Key_B) << int(Qt::ShiftModifier) << 66 << 1;
-    QTest::newRow("ctrl alt") << int(Qt::Key_1) << int(Qt::ControlModifier | Qt::AltModifier) << 49 << 6;
+    QTest::newRow("arriba") << int(Qt::Key_Up) << 0 << 38 << 0;
+    QTest::newRow("abajo") << int(Qt::Key_Down) << 0 << 40 << 0;
+    QTest::newRow("letra con mayúsculas") << int(Qt::Key_B) << int(Qt::ShiftModifier) << 66 << 1;
+    QTest::newRow("ctrl y alt") << int(Qt::Key_1) << int(Qt::ControlModifier | Qt::AltModifier) << 49 << 6;
 }
 
 void TstTextBox::keyDownLlevaElCodigoDeLaTecla()

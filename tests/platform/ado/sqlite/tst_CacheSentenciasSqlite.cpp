@@ -117,27 +117,26 @@ void TstCacheSentenciasSqlite::rechazaLoQueNoPrepara()
 void TstCacheSentenciasSqlite::mismoResultado_data()
 {
     QTest::addColumn<QString>("sentencia");
-    QTest::newRow("quoted digits into untyped column") << "INSERT INTO T (ID, LIBRE) VALUES (3, '123')";
-    QTest::newRow("quoted digits into integer column") << "INSERT INTO T (ID, NUM) VALUES (3, '123')";
-    QTest::newRow("integer into untyped column") << "INSERT INTO T (ID, LIBRE) VALUES (3, 123)";
-    QTest::newRow("integral real stays real") << "INSERT INTO T (ID, LIBRE, DEC) VALUES (3, 2.0, 7)";
-    QTest::newRow("inexact real") << "INSERT INTO T (ID, LIBRE, DEC) VALUES (3, 0.1, 12.34)";
-    QTest::newRow("empty text is not NULL") << "INSERT INTO T (ID, TXT, LIBRE) VALUES (3, '', '')";
-    QTest::newRow("doubled quote and accents") << "INSERT INTO T (ID, TXT) VALUES (3, 'd''Alba José')";
-    QTest::newRow("negative and largest integers")
-        << "INSERT INTO T (ID, NUM, LIBRE) VALUES (3, -5, 9223372036854775807)";
-    QTest::newRow("day-first date") << "INSERT INTO T (ID, FECHA) VALUES (3, '05/03/2025')";
-    QTest::newRow("text compared ignoring case") << "UPDATE T SET NUM = 7 WHERE TXT = 'UNO'";
-    QTest::newRow("integer column against quoted digits") << "UPDATE T SET TXT = 'x' WHERE NUM = '2'";
-    QTest::newRow("arithmetic with a text") << "UPDATE T SET NUM = NUM + '10', LIBRE = 'a' || 1";
-    QTest::newRow("delete by range") << "DELETE FROM T WHERE NUM BETWEEN 2 AND 3";
-    QTest::newRow("duplicate key") << "INSERT INTO T (ID, TXT) VALUES (1, 'otra')";
-    QTest::newRow("NULL into not-null column") << "INSERT INTO T (ID, TXT) VALUES (3, NULL)";
-    QTest::newRow("check constraint") << "UPDATE T SET NUM = 5000 WHERE ID = 1";
-    QTest::newRow("foreign key") << "INSERT INTO H (ID, T_ID) VALUES (1, 99)";
-    QTest::newRow("integer column given text") << "INSERT INTO T (ID, TXT) VALUES ('tres', 'x')";
-    QTest::newRow("unknown column") << "UPDATE T SET NOEXISTE = 'x' WHERE ID = 1";
-    QTest::newRow("unknown table") << "DELETE FROM NOEXISTE WHERE ID = 1";
+    QTest::newRow("dígitos entre comillas en columna sin tipo") << "INSERT INTO T (ID, LIBRE) VALUES (3, '123')";
+    QTest::newRow("dígitos entre comillas en columna entera") << "INSERT INTO T (ID, NUM) VALUES (3, '123')";
+    QTest::newRow("entero en columna sin tipo") << "INSERT INTO T (ID, LIBRE) VALUES (3, 123)";
+    QTest::newRow("real sin decimales sigue siendo real") << "INSERT INTO T (ID, LIBRE, DEC) VALUES (3, 2.0, 7)";
+    QTest::newRow("real inexacto") << "INSERT INTO T (ID, LIBRE, DEC) VALUES (3, 0.1, 12.34)";
+    QTest::newRow("texto vacío no es NULL") << "INSERT INTO T (ID, TXT, LIBRE) VALUES (3, '', '')";
+    QTest::newRow("comilla doblada y acentos") << "INSERT INTO T (ID, TXT) VALUES (3, 'd''Alba José')";
+    QTest::newRow("enteros negativo y mayor") << "INSERT INTO T (ID, NUM, LIBRE) VALUES (3, -5, 9223372036854775807)";
+    QTest::newRow("fecha con el día primero") << "INSERT INTO T (ID, FECHA) VALUES (3, '05/03/2025')";
+    QTest::newRow("texto comparado sin distinguir mayúsculas") << "UPDATE T SET NUM = 7 WHERE TXT = 'UNO'";
+    QTest::newRow("columna entera contra dígitos entre comillas") << "UPDATE T SET TXT = 'x' WHERE NUM = '2'";
+    QTest::newRow("aritmética con un texto") << "UPDATE T SET NUM = NUM + '10', LIBRE = 'a' || 1";
+    QTest::newRow("borrado por rango") << "DELETE FROM T WHERE NUM BETWEEN 2 AND 3";
+    QTest::newRow("clave duplicada") << "INSERT INTO T (ID, TXT) VALUES (1, 'otra')";
+    QTest::newRow("NULL en columna no nula") << "INSERT INTO T (ID, TXT) VALUES (3, NULL)";
+    QTest::newRow("restricción check") << "UPDATE T SET NUM = 5000 WHERE ID = 1";
+    QTest::newRow("clave foránea") << "INSERT INTO H (ID, T_ID) VALUES (1, 99)";
+    QTest::newRow("columna entera que recibe texto") << "INSERT INTO T (ID, TXT) VALUES ('tres', 'x')";
+    QTest::newRow("columna desconocida") << "UPDATE T SET NOEXISTE = 'x' WHERE ID = 1";
+    QTest::newRow("tabla desconocida") << "DELETE FROM NOEXISTE WHERE ID = 1";
 }
 
 // The same statement, run twice (the second time from the cache) on one database and as written
@@ -158,13 +157,13 @@ void TstCacheSentenciasSqlite::mismoResultado()
 void TstCacheSentenciasSqlite::consultaLeeComoQt_data()
 {
     QTest::addColumn<QString>("consulta");
-    QTest::newRow("integers small and beyond 32 bits") << "SELECT ID, NUM, LIBRE FROM T ORDER BY ID";
-    QTest::newRow("reals, texts, empty text and nulls") << "SELECT DEC, TXT, LIBRE, NUM FROM T ORDER BY ID";
-    QTest::newRow("date column") << "SELECT ID, FECHA FROM T ORDER BY ID";
+    QTest::newRow("enteros pequeños y de más de 32 bits") << "SELECT ID, NUM, LIBRE FROM T ORDER BY ID";
+    QTest::newRow("reales, textos, texto vacío y nulos") << "SELECT DEC, TXT, LIBRE, NUM FROM T ORDER BY ID";
+    QTest::newRow("columna de fecha") << "SELECT ID, FECHA FROM T ORDER BY ID";
     QTest::newRow("blob") << "SELECT X'00FF41' AS B";
-    QTest::newRow("double quotes in a name") << "SELECT 1 AS \"a\"\"b\", NUM + 1 FROM T WHERE ID = 1";
-    QTest::newRow("no rows") << "SELECT * FROM T WHERE ID = 99";
-    QTest::newRow("fails while stepping") << "SELECT abs(-9223372036854775807 - 1)";
+    QTest::newRow("comillas dobles en un nombre") << "SELECT 1 AS \"a\"\"b\", NUM + 1 FROM T WHERE ID = 1";
+    QTest::newRow("sin filas") << "SELECT * FROM T WHERE ID = 99";
+    QTest::newRow("falla al avanzar") << "SELECT abs(-9223372036854775807 - 1)";
 }
 
 // A query answered from the provider's prepared statements must read names, values and failures

@@ -48,167 +48,168 @@ void TstTraductorSqlite::traduce_data()
                                                       << "SELECT 1 FROM T WHERE ID =";
 
     // The statements the program itself sends.
-    QTest::newRow("single-row lookup, upper-cased")
+    QTest::newRow("búsqueda de una fila, en mayúsculas")
         << "SELECT TOP 1  * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) ='ADMIN' "
         << "SELECT   * FROM TA_USUARIOS WHERE LTRIM(RTRIM(NOMBRE)) COLLATE KQ_CI ='ADMIN' LIMIT 1 ";
-    QTest::newRow("day at midnight") << "SELECT * FROM MV_Agenda WHERE FECHA = '05/03/2025'"
-                                     << "SELECT * FROM MV_Agenda WHERE FECHA = '2025-03-05 00:00:00'";
-    QTest::newRow("day between day-first dates")
+    QTest::newRow("día a medianoche") << "SELECT * FROM MV_Agenda WHERE FECHA = '05/03/2025'"
+                                      << "SELECT * FROM MV_Agenda WHERE FECHA = '2025-03-05 00:00:00'";
+    QTest::newRow("día entre fechas con el día primero")
         << "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '5/3/2025' AND '5/3/2025 23:59'"
         << "SELECT * FROM MV_AGENDA WHERE FECHA BETWEEN '2025-03-05 00:00:00' AND '2025-03-05 23:59:00'";
-    QTest::newRow("note that looks like a date") << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7"
-                                                 << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7";
-    QTest::newRow("note with doubled quote") << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7"
-                                             << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7";
-    QTest::newRow("configuration read")
+    QTest::newRow("nota que parece una fecha") << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7"
+                                               << "UPDATE MV_AGENDA SET MENSAJE = '05/03/2025' WHERE ID = 7";
+    QTest::newRow("nota con comilla doblada") << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7"
+                                              << "UPDATE MV_AGENDA SET MENSAJE = 'd''Alba [x] N''y' WHERE ID = 7";
+    QTest::newRow("lectura de la configuración")
         << "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE = 'x'"
         << "SELECT VALOR, valoraux FROM TA_CONFIGURACION WHERE CLAVE COLLATE KQ_CI = 'x'";
-    QTest::newRow("lower-case keywords and column")
+    QTest::newRow("palabras clave y columna en minúsculas")
         << "select valor from ta_configuracion where clave = 'x'"
         << "select valor from ta_configuracion where clave COLLATE KQ_CI = 'x'";
 
     // Names and literals.
-    QTest::newRow("brackets and owners") << "SELECT [Nombre Largo], [a\"b]]c] FROM dbo.MV_AGENDA JOIN [DBO].[T] ON 1=1"
-                                         << "SELECT \"Nombre Largo\", \"a\"\"b]c\" FROM MV_AGENDA JOIN \"T\" ON 1=1";
-    QTest::newRow("owner against a name leaves them apart") << "SELECT a FROM x$[dbo].T$y"
-                                                            << "SELECT a FROM x$ T$y";
-    QTest::newRow("qualified column is not an owner") << "SELECT dbox.NOMBRE FROM X"
-                                                      << "SELECT dbox.NOMBRE FROM X";
-    QTest::newRow("national literal") << "SELECT * FROM T WHERE NOMBRE = N'José'"
+    QTest::newRow("corchetes y dueños") << "SELECT [Nombre Largo], [a\"b]]c] FROM dbo.MV_AGENDA JOIN [DBO].[T] ON 1=1"
+                                        << "SELECT \"Nombre Largo\", \"a\"\"b]c\" FROM MV_AGENDA JOIN \"T\" ON 1=1";
+    QTest::newRow("dueño pegado a un nombre los deja separados") << "SELECT a FROM x$[dbo].T$y"
+                                                                 << "SELECT a FROM x$ T$y";
+    QTest::newRow("columna calificada no es un dueño") << "SELECT dbox.NOMBRE FROM X"
+                                                       << "SELECT dbox.NOMBRE FROM X";
+    QTest::newRow("literal nacional") << "SELECT * FROM T WHERE NOMBRE = N'José'"
                                       << "SELECT * FROM T WHERE NOMBRE COLLATE KQ_CI = 'José'";
-    QTest::newRow("keywords inside literals untouched") << "SELECT 'TOP 5 [x] LEN(' FROM T"
-                                                        << "SELECT 'TOP 5 [x] LEN(' FROM T";
-    QTest::newRow("comments untouched") << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */"
-                                        << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */";
+    QTest::newRow("palabras clave dentro de literales intactas") << "SELECT 'TOP 5 [x] LEN(' FROM T"
+                                                                 << "SELECT 'TOP 5 [x] LEN(' FROM T";
+    QTest::newRow("comentarios intactos") << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */"
+                                          << "SELECT A -- TOP 1 [x]\nFROM T /* NOMBRE = 'a' */";
 
     // TOP.
-    QTest::newRow("top with order by") << "SELECT TOP 3 NOMBRE FROM T ORDER BY ID DESC;"
-                                       << "SELECT  NOMBRE FROM T ORDER BY ID DESC LIMIT 3;";
-    QTest::newRow("top in parentheses after distinct") << "select distinct top (2) ID from T"
-                                                       << "select distinct  ID from T LIMIT 2";
-    QTest::newRow("top in subquery")
+    QTest::newRow("top con order by") << "SELECT TOP 3 NOMBRE FROM T ORDER BY ID DESC;"
+                                      << "SELECT  NOMBRE FROM T ORDER BY ID DESC LIMIT 3;";
+    QTest::newRow("top entre paréntesis tras distinct") << "select distinct top (2) ID from T"
+                                                        << "select distinct  ID from T LIMIT 2";
+    QTest::newRow("top en subconsulta")
         << "SELECT * FROM T WHERE ID IN (SELECT TOP 1 ID FROM U ORDER BY ID) AND ID > 0"
         << "SELECT * FROM T WHERE ID IN (SELECT  ID FROM U ORDER BY ID LIMIT 1) AND ID > 0";
-    QTest::newRow("top before trailing comment") << "SELECT TOP 1 ID FROM T -- el primero"
-                                                 << "SELECT  ID FROM T LIMIT 1 -- el primero";
-    QTest::newRow("second top of a scope left as written") << "SELECT TOP 1 ID FROM T SELECT TOP 2 ID FROM U"
-                                                           << "SELECT  ID FROM T SELECT TOP 2 ID FROM U LIMIT 1";
-    QTest::newRow("top percent left for the database") << "SELECT TOP 10 PERCENT ID FROM T"
-                                                       << "SELECT TOP 10 PERCENT ID FROM T";
+    QTest::newRow("top antes de un comentario final") << "SELECT TOP 1 ID FROM T -- el primero"
+                                                      << "SELECT  ID FROM T LIMIT 1 -- el primero";
+    QTest::newRow("segundo top de un ámbito queda como está") << "SELECT TOP 1 ID FROM T SELECT TOP 2 ID FROM U"
+                                                              << "SELECT  ID FROM T SELECT TOP 2 ID FROM U LIMIT 1";
+    QTest::newRow("top percent queda para la base") << "SELECT TOP 10 PERCENT ID FROM T"
+                                                    << "SELECT TOP 10 PERCENT ID FROM T";
 
     // Functions.
-    QTest::newRow("functions renamed")
+    QTest::newRow("funciones renombradas")
         << "SELECT LEN(NOMBRE), charindex('a', NOMBRE), GetDate(), ISNULL(NOMBRE, '') FROM T"
         << "SELECT KQ_LEN(NOMBRE), KQ_CHARINDEX('a', NOMBRE), KQ_GETDATE(), IFNULL(NOMBRE, '') FROM T";
-    QTest::newRow("function names as columns untouched") << "SELECT LEN, T.ISNULL(1), GETDATE FROM T"
-                                                         << "SELECT LEN, T.ISNULL(1), GETDATE FROM T";
+    QTest::newRow("nombres de funciones como columnas intactos") << "SELECT LEN, T.ISNULL(1), GETDATE FROM T"
+                                                                 << "SELECT LEN, T.ISNULL(1), GETDATE FROM T";
 
     // Case-insensitive comparison.
-    QTest::newRow("non-text and unknown columns get no collation")
+    QTest::newRow("columnas no de texto o desconocidas sin intercalación")
         << "SELECT * FROM T WHERE ID = 5 AND OTRA <> 'x' AND NOMBRE != 'y'"
         << "SELECT * FROM T WHERE ID = 5 AND OTRA <> 'x' AND NOMBRE COLLATE KQ_CI != 'y'";
-    QTest::newRow("every comparison operator")
+    QTest::newRow("todos los operadores de comparación")
         << "SELECT 1 FROM T WHERE NOMBRE<'a' OR NOMBRE>'a' OR NOMBRE<='a' OR NOMBRE>='a'"
         << "SELECT 1 FROM T WHERE NOMBRE COLLATE KQ_CI<'a' OR NOMBRE COLLATE KQ_CI>'a' OR NOMBRE COLLATE KQ_CI<='a' OR "
            "NOMBRE COLLATE KQ_CI>='a'";
-    QTest::newRow("like, in, between and their negations")
+    QTest::newRow("like, in, between y sus negaciones")
         << "SELECT 1 FROM T WHERE T.NOMBRE LIKE 'a%' AND [Nombre] NOT LIKE 'b%' AND CLAVE IN ('a') AND CODIGO NOT "
            "BETWEEN 'a' AND 'b'"
         << "SELECT 1 FROM T WHERE T.NOMBRE COLLATE KQ_CI LIKE 'a%' AND \"Nombre\" COLLATE KQ_CI NOT LIKE 'b%' AND "
            "CLAVE COLLATE KQ_CI IN ('a') AND CODIGO COLLATE KQ_CI NOT BETWEEN 'a' AND 'b'";
-    QTest::newRow("literal and expressions count as text, numbers do not")
+    QTest::newRow("literal y expresiones cuentan como texto, los números no")
         << "SELECT 1 FROM T WHERE 'a' = X AND (ID) = 1 AND ID || NOMBRE = 'b' AND ID + 1 = 2 AND 3 = ID"
         << "SELECT 1 FROM T WHERE 'a' COLLATE KQ_CI = X AND (ID) COLLATE KQ_CI = 1 AND ID || NOMBRE COLLATE KQ_CI = "
            "'b' AND ID + 1 = 2 AND 3 = ID";
-    QTest::newRow("assignment gets none, its condition does")
+    QTest::newRow("la asignación no la lleva, su condición sí")
         << "UPDATE TA_CONFIGURACION SET VALOR = 'x', NOMBRE = CASE WHEN NOMBRE = 'a' THEN 'b' END WHERE CLAVE = 'k'"
         << "UPDATE TA_CONFIGURACION SET VALOR = 'x', NOMBRE = CASE WHEN NOMBRE COLLATE KQ_CI = 'a' THEN 'b' END WHERE "
            "CLAVE COLLATE KQ_CI = 'k'";
-    QTest::newRow("order by text column")
+    QTest::newRow("order by columna de texto")
         << "SELECT * FROM T ORDER BY NOMBRE, ID DESC, T.CODIGO ASC"
         << "SELECT * FROM T ORDER BY NOMBRE COLLATE KQ_CI, ID DESC, T.CODIGO COLLATE KQ_CI ASC";
-    QTest::newRow("definitions untouched but names")
+    QTest::newRow("definiciones intactas salvo los nombres")
         << "CREATE TABLE [dbo].[T] (NOMBRE VARCHAR(10) DEFAULT N'a', CHECK (NOMBRE = 'a'))"
         << "CREATE TABLE \"T\" (NOMBRE VARCHAR(10) DEFAULT 'a', CHECK (NOMBRE = 'a'))";
-    QTest::newRow("trigger body stays a definition")
+    QTest::newRow("cuerpo de trigger sigue siendo una definición")
         << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM "
            "T WHERE NOMBRE = 'c'"
         << "CREATE TRIGGER X AFTER INSERT ON T BEGIN UPDATE T SET NOMBRE = 'a' WHERE NOMBRE = 'b'; END; SELECT 1 FROM "
            "T WHERE NOMBRE COLLATE KQ_CI = 'c'";
 
     // The server's expressions.
-    QTest::newRow("plus follows precedence, a number beside a plain column stays")
+    QTest::newRow("el más sigue la precedencia, un número junto a una columna queda")
         << "SELECT 'a' + B * 2 - C + LTRIM(NOMBRE), ID + 1 FROM T"
         << "SELECT KQ_SUMA(KQ_SUMA('a' , B * 2) - C , LTRIM(NOMBRE)), ID + 1 FROM T";
-    QTest::newRow("plus compared as text") << "SELECT 1 FROM T WHERE NOMBRE + 'x' = 'ax'"
-                                           << "SELECT 1 FROM T WHERE KQ_SUMA(NOMBRE , 'x') COLLATE KQ_CI = 'ax'";
-    QTest::newRow("table hints dropped") << "SELECT 1 FROM T WITH (NOLOCK, INDEX(IX_A)) JOIN U u (NOLOCK) ON 1=1"
-                                         << "SELECT 1 FROM T  JOIN U u  ON 1=1";
-    QTest::newRow("parentheses holding more than hints kept") << "SELECT 1 FROM T WITH (NOLOCK, 'x')"
-                                                              << "SELECT 1 FROM T WITH (NOLOCK, 'x')";
-    QTest::newRow("date parts and types become literals")
+    QTest::newRow("más comparado como texto") << "SELECT 1 FROM T WHERE NOMBRE + 'x' = 'ax'"
+                                              << "SELECT 1 FROM T WHERE KQ_SUMA(NOMBRE , 'x') COLLATE KQ_CI = 'ax'";
+    QTest::newRow("indicaciones de tabla quitadas")
+        << "SELECT 1 FROM T WITH (NOLOCK, INDEX(IX_A)) JOIN U u (NOLOCK) ON 1=1"
+        << "SELECT 1 FROM T  JOIN U u  ON 1=1";
+    QTest::newRow("paréntesis con algo más que indicaciones conservados") << "SELECT 1 FROM T WITH (NOLOCK, 'x')"
+                                                                          << "SELECT 1 FROM T WITH (NOLOCK, 'x')";
+    QTest::newRow("partes de fecha y tipos pasan a literales")
         << "SELECT DATEADD(dd, 1, FECHA), CONVERT(varchar(10), FECHA, 103), CAST(ID AS decimal(5, 2)) FROM T"
         << "SELECT KQ_DATEADD('dd', 1, FECHA), KQ_CONVERT(FECHA, 'varchar(10)', 103), KQ_CONVERT(ID , 'decimal(5, 2)') "
            "FROM T";
-    QTest::newRow("text in place of a type kept") << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T"
-                                                  << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T";
-    QTest::newRow("group and order by text, expressions and positions")
+    QTest::newRow("texto en lugar de un tipo conservado") << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T"
+                                                          << "SELECT CONVERT('a', FECHA), CAST(ID AS 'x') FROM T";
+    QTest::newRow("group y order by texto, expresiones y posiciones")
         << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE, ID ORDER BY LTRIM(NOMBRE) DESC, 2, FECHA"
         << "SELECT NOMBRE, COUNT(*) FROM T GROUP BY NOMBRE COLLATE KQ_CI, ID ORDER BY LTRIM(NOMBRE) COLLATE KQ_CI "
            "DESC, 2 COLLATE KQ_CI, FECHA";
-    QTest::newRow("distinct, union and aggregates")
+    QTest::newRow("distinct, union y agregados")
         << "SELECT DISTINCT NOMBRE, [NOMBRE] N FROM T UNION SELECT MIN(NOMBRE), MAX(FECHA) FROM U"
         << "SELECT DISTINCT NOMBRE COLLATE KQ_CI AS \"NOMBRE\", \"NOMBRE\" COLLATE KQ_CI N FROM T UNION SELECT "
            "MIN(NOMBRE COLLATE KQ_CI), MAX(FECHA) FROM U";
 
     // Dates.
-    QTest::newRow("date column keeps its index: no collation")
+    QTest::newRow("columna de fecha conserva su índice: sin intercalación")
         << "SELECT 1 FROM T WHERE FECHA >= '1/2/25 9:30' AND FECHA < '2025-02-02'"
         << "SELECT 1 FROM T WHERE FECHA >= '2025-02-01 09:30:00' AND FECHA < '2025-02-02 00:00:00'";
-    QTest::newRow("date literal on the left") << "SELECT 1 FROM T WHERE '05/03/2025' <= A.FECHA"
-                                              << "SELECT 1 FROM T WHERE '2025-03-05 00:00:00' <= A.FECHA";
-    QTest::newRow("date list")
+    QTest::newRow("literal de fecha a la izquierda") << "SELECT 1 FROM T WHERE '05/03/2025' <= A.FECHA"
+                                                     << "SELECT 1 FROM T WHERE '2025-03-05 00:00:00' <= A.FECHA";
+    QTest::newRow("lista de fechas")
         << "SELECT 1 FROM T WHERE FECHA IN ('1/1/2025', N'2/1/2025') AND [FECHA] NOT IN ('x')"
         << "SELECT 1 FROM T WHERE FECHA IN ('2025-01-01 00:00:00', '2025-01-02 00:00:00') AND \"FECHA\" NOT IN ('x')";
-    QTest::newRow("unreadable date stays") << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'"
-                                           << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'";
-    QTest::newRow("date literal in text comparison stays")
+    QTest::newRow("fecha ilegible queda") << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'"
+                                          << "SELECT 1 FROM T WHERE FECHA = '31/02/2025' OR FECHA = 'hoy'";
+    QTest::newRow("literal de fecha en comparación de texto queda")
         << "SELECT 1 FROM T WHERE MENSAJE = '05/03/2025'"
         << "SELECT 1 FROM T WHERE MENSAJE COLLATE KQ_CI = '05/03/2025'";
-    QTest::newRow("date assigned in update")
+    QTest::newRow("fecha asignada en update")
         << "UPDATE T SET FECHA = '5/3/2025 9:30', MENSAJE = '5/3/2025' WHERE FECHA = '5/3/2025'"
         << "UPDATE T SET FECHA = '2025-03-05 09:30:00', MENSAJE = '5/3/2025' WHERE FECHA = '2025-03-05 00:00:00'";
-    QTest::newRow("date at its position in insert rows")
+    QTest::newRow("fecha en su posición en filas de insert")
         << "INSERT INTO T (MENSAJE, [Fecha], ID) VALUES ('5/3/2025', '5/3/2025', 1), ('1/1/2025', '2/1/2025 10:00', 2)"
         << "INSERT INTO T (MENSAJE, \"Fecha\", ID) VALUES ('5/3/2025', '2025-03-05 00:00:00', 1), ('1/1/2025', "
            "'2025-01-02 10:00:00', 2)";
-    QTest::newRow("insert without column list untouched") << "INSERT INTO T VALUES ('5/3/2025')"
+    QTest::newRow("insert sin lista de columnas intacto") << "INSERT INTO T VALUES ('5/3/2025')"
                                                           << "INSERT INTO T VALUES ('5/3/2025')";
-    QTest::newRow("date in a concatenation stays") << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'"
-                                                   << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'";
+    QTest::newRow("fecha en una concatenación queda") << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'"
+                                                      << "SELECT 1 FROM T WHERE FECHA = '5/3/2025' || ' 10:00'";
 
     // Broken text comes back whole, for the database to report.
-    QTest::newRow("unterminated literal") << "SELECT * FROM T WHERE FECHA = '5/3/2025"
-                                          << "SELECT * FROM T WHERE FECHA = '5/3/2025";
-    QTest::newRow("unterminated literal after top") << "SELECT TOP 1 * FROM T WHERE ID = 'abc"
-                                                    << "SELECT TOP 1 * FROM T WHERE ID = 'abc";
-    QTest::newRow("unterminated bracket") << "SELECT [abc FROM T"
-                                          << "SELECT [abc FROM T";
-    QTest::newRow("unterminated comment") << "SELECT 1 /* TOP 1"
-                                          << "SELECT 1 /* TOP 1";
-    QTest::newRow("national literal right after a literal") << "SELECT 'a'N'b'"
+    QTest::newRow("literal sin cerrar") << "SELECT * FROM T WHERE FECHA = '5/3/2025"
+                                        << "SELECT * FROM T WHERE FECHA = '5/3/2025";
+    QTest::newRow("literal sin cerrar tras top") << "SELECT TOP 1 * FROM T WHERE ID = 'abc"
+                                                 << "SELECT TOP 1 * FROM T WHERE ID = 'abc";
+    QTest::newRow("corchete sin cerrar") << "SELECT [abc FROM T"
+                                         << "SELECT [abc FROM T";
+    QTest::newRow("comentario sin cerrar") << "SELECT 1 /* TOP 1"
+                                           << "SELECT 1 /* TOP 1";
+    QTest::newRow("literal nacional justo tras un literal") << "SELECT 'a'N'b'"
                                                             << "SELECT 'a' 'b'";
-    QTest::newRow("lone national prefix") << "N'"
-                                          << "'";
-    QTest::newRow("open top parenthesis") << "SELECT TOP (1 FROM T"
-                                          << "SELECT TOP (1 FROM T";
-    QTest::newRow("unbalanced parentheses") << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN"
-                                            << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN";
-    QTest::newRow("dangling keywords") << "SELECT TOP ORDER BY NOT dbo. [dbo]. FECHA BETWEEN"
-                                       << "SELECT TOP ORDER BY NOT   FECHA BETWEEN";
-    QTest::newRow("garbage") << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800)
-                             << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800);
-    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("prefijo nacional suelto") << "N'"
+                                             << "'";
+    QTest::newRow("paréntesis de top abierto") << "SELECT TOP (1 FROM T"
+                                               << "SELECT TOP (1 FROM T";
+    QTest::newRow("paréntesis desparejados") << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN"
+                                             << "SELECT ((( FROM ))))) WHERE = = IN ( BETWEEN";
+    QTest::newRow("palabras clave colgando") << "SELECT TOP ORDER BY NOT dbo. [dbo]. FECHA BETWEEN"
+                                             << "SELECT TOP ORDER BY NOT   FECHA BETWEEN";
+    QTest::newRow("basura") << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800)
+                            << QString::fromUtf8("\x01\xe2\x82\xac`~!@#$%^&*()_+{}|:\"<>?") + QChar(0xD800);
+    QTest::newRow("vacía") << QString() << QString();
 }
 
 void TstTraductorSqlite::traduce()
