@@ -173,4 +173,4 @@ private slots:
 };
 
 AGENDA_PRUEBA_SIN_VENTANAS(TstProcedimientosSqlite)
-#include "tst_procedimientossqlite.moc"
+#include "tst_ProcedimientosSqlite.moc"
