@@ -97,14 +97,14 @@ void TstOdbc::extremoAExtremo()
     for (; !tablas->Eof(); tablas->MoveNext())
         hay = hay || tablas->Fields().Item(QStringLiteral("TABLE_NAME")).Value().toString() == u"mv_agenda";
     QVERIFY(hay);
-    const ErrorVB e = ErrorDe([&] { c.Execute(QStringLiteral("SELECT * FROM no_existe")); });
-    QVERIFY2(e.numero() == NumeroError::NoExisteTabla,
-             qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
+    const ErrorVB sinTabla = ErrorDe([&] { c.Execute(QStringLiteral("SELECT * FROM no_existe")); });
+    QVERIFY2(sinTabla.numero() == NumeroError::NoExisteTabla,
+             qPrintable(sinTabla.descripcion() + " / " + c.Errors().Item(0).SQLState));
     // A statement the shared base runs (here USE) is numbered by the driver's state as well: the
     // server's refusal is a command error, not a general failure.
-    const ErrorVB e = ErrorDe([&] { c.setDefaultDatabase(QStringLiteral("otra")); });
-    QVERIFY2(e.numero() == NumeroError::ErroresEnComando,
-             qPrintable(e.descripcion() + " / " + c.Errors().Item(0).SQLState));
+    const ErrorVB sinUse = ErrorDe([&] { c.setDefaultDatabase(QStringLiteral("otra")); });
+    QVERIFY2(sinUse.numero() == NumeroError::ErroresEnComando,
+             qPrintable(sinUse.descripcion() + " / " + c.Errors().Item(0).SQLState));
 }
 
 AGENDA_PRUEBA_SIN_VENTANAS(TstOdbc)
