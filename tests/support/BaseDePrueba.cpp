@@ -56,7 +56,7 @@ BaseDePrueba::BaseDePrueba(bool conDemo, const QDate& hoy, Motor motor) : motor_
     ejecutaEnServidor(QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(ruta_, plantillaServidor(conDemo, hoy)));
 }
 
-BaseDePrueba::BaseDePrueba(Vacia) : ruta_(carpeta_.filePath(QStringLiteral("agenda.db"))), vacia_(true) { }
+BaseDePrueba::BaseDePrueba(Vacia) : ruta_(carpeta_.filePath(QStringLiteral("prueba.db"))), vacia_(true) { }
 
 BaseDePrueba::~BaseDePrueba()
 {

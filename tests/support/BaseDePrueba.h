@@ -15,7 +15,8 @@ struct sqlite3;
 // `hoy`), or empty, for the tests of the database layer that declare their own tables.
 class BaseDePrueba {
 public:
-    // Tag of the empty database: an embedded file, created by the first connection to it.
+    // Tag of the empty database: an embedded file, prueba.db (its catalogue name is PRUEBA), created by the
+    // first connection to it.
     struct Vacia { };
 
     explicit BaseDePrueba(bool conDemo = false, const QDate& hoy = QDate(2025, 3, 5), Motor motor = Motor::SQLite);
