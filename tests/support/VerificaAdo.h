@@ -17,9 +17,9 @@ template <typename F>
     return ErrorVB(0, QStringLiteral("ningún error"));
 }
 
-// Runs `llamada`, an ADO call that must succeed. When it raises an error, fails the test with what the
-// connection's Errors collection received for it: the error's number, the database's own message and
-// the part that raised it. Without it a test would only learn that an exception escaped.
+// Runs `llamada`, an ADO call that must succeed. When it raises an error, fails the test with the error's
+// number, text and source; for a failure of the database these are the Errors collection's item, whose
+// text is the database's own message. Without it the test would only report an unhandled exception.
 #define VERIFICA_ADO(llamada)                                                                                          \
     do {                                                                                                               \
         const ErrorVB errorAdo_ = ErrorDe([&] { llamada; });                                                           \
