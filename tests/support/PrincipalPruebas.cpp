@@ -1,11 +1,7 @@
 #include "RegistroPruebas.h"
-#include "data/DialogoAccesoQt.h"
-#include "runtime/VentanasQt.h"
 
+// The main() of a test executable whose layers show no windows: a program without windows sets up nothing.
 int main(int argc, char* argv[])
 {
-    // The tests drive the real windows, as the program with windows does.
-    VentanasQt::instala();
-    DialogoAcceso::instala(std::make_unique<DialogoAccesoQt>());
     return RegistroPruebas::ejecuta(argc, argv);
 }
