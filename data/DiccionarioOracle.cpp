@@ -198,7 +198,7 @@ QString sinCorchetes(const QString& w)
 // wrapped so that it compares by day.
 class PiezasWhere {
 public:
-    PiezasWhere(QString delante, bool finDeLinea) : resultado_(std::move(delante)), finDeLinea_(finDeLinea) {}
+    PiezasWhere(QString delante, bool finDeLinea) : resultado_(std::move(delante)), finDeLinea_(finDeLinea) { }
 
     void agrega(QStringView t) { actual_ += t; }
     // Adds one character of an operator: < > = ( and ) end the piece, unless they open it.

@@ -53,7 +53,8 @@ RegistroProveedores::Motor RegistroProveedores::motor(const QString& proveedor)
 bool RegistroProveedores::esPropio(const QString& proveedor)
 {
     const Motor m = motor(proveedor);
-    return m == Motor::SQLite || m == Motor::PostgreSQL || proveedor.compare(QLatin1String("ODBC"), Qt::CaseInsensitive) == 0;
+    return m == Motor::SQLite || m == Motor::PostgreSQL
+        || proveedor.compare(QLatin1String("ODBC"), Qt::CaseInsensitive) == 0;
 }
 
 QString RegistroProveedores::nombre(Motor motor)

@@ -97,9 +97,9 @@ void TstDiccionarioOracle::traduce_data()
     QTest::newRow("nombre entre corchetes pegado a un operador queda entero")
         << kOracle << "SELECT * FROM T WHERE A =[FECHA DESDE]"
         << "SELECT * FROM T WHERE A =\"FECHA DESDE\"";
-    QTest::newRow("where tras un salto de línea") << kOracle << "SELECT * FROM T\nWHERE FECHA = '1/2/2005'"
-                                                  << "SELECT * FROM T WHERE " + kFecha
-            + " = TO_DATE('01/02/2005','DD/MM/YYYY')";
+    QTest::newRow("where tras un salto de línea")
+        << kOracle << "SELECT * FROM T\nWHERE FECHA = '1/2/2005'"
+        << "SELECT * FROM T WHERE " + kFecha + " = TO_DATE('01/02/2005','DD/MM/YYYY')";
     QTest::newRow("comentario de línea dentro del where")
         << kOracle << "SELECT * FROM T WHERE A = 1 -- nota\nAND FECHA = '1/2/2005'"
         << "SELECT * FROM T WHERE A = 1 -- NOTA\nAND " + kFecha + " = TO_DATE('01/02/2005','DD/MM/YYYY')";

@@ -37,8 +37,7 @@ bool esSetNocount(QStringView resto)
 ClaseSentencia ClasificaSentencia(QStringView sentencia)
 {
     const TokenSql tk = primeraPalabra(sentencia);
-    const QStringView palabra =
-        tk.tipo == TokenSql::Tipo::Palabra ? sentencia.mid(tk.inicio, tk.largo) : QStringView();
+    const QStringView palabra = tk.tipo == TokenSql::Tipo::Palabra ? sentencia.mid(tk.inicio, tk.largo) : QStringView();
     const auto es = [&](const char* p) { return FuncionesVB::IgualSinCaso(palabra, QLatin1String(p)); };
     ClaseSentencia clase;
     clase.llamada = es("EXEC") || es("EXECUTE");

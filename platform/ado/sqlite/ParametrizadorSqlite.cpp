@@ -103,7 +103,7 @@ Literal numero(QStringView t, QVariant& valor)
 
 class Recorrido {
 public:
-    explicit Recorrido(QStringView t) : v_(t) {}
+    explicit Recorrido(QStringView t) : v_(t) { }
 
     std::optional<SentenciaParametrizada> parametriza()
     {

@@ -21,7 +21,7 @@ void TstClaseSentencia::clases_data()
     QTest::newRow("exec") << "exec KQ_CREARAGENDA '05/03/2025'"
                           << "llamada";
     QTest::newRow("paréntesis y punto y coma delante") << " ;(( INSERT INTO T VALUES (1)"
-                                                        << "cuenta";
+                                                       << "cuenta";
     QTest::newRow("comentario delante") << "-- alta\n/* x */ UPDATE T SET A = 1"
                                         << "cuenta";
     QTest::newRow("palabra que empieza por exec") << "EXEC_X 1"
