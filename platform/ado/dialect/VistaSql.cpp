@@ -162,6 +162,7 @@ void VistaSql::empareja() const
         const bool abre = c == u'(';
         const bool cierra = c == u')';
         const bool palabra = tk.tipo == Tipo::Palabra && (tk.largo == 3 || tk.largo == 4);
+        const int cerrables = parentesis;
         if (cierra && parentesis > 0)
             --parentesis;
         profundidades_[i] = parentesis;
@@ -169,13 +170,19 @@ void VistaSql::empareja() const
             ++parentesis;
         if (abre || (palabra && es(i, QLatin1String("CASE")))) {
             abiertos.push_back(i);
-        } else if ((cierra || (palabra && es(i, QLatin1String("END")))) && !abiertos.empty()) {
-            const qsizetype abierto = abiertos.back();
-            if (cierra != esSimbolo(abierto, QLatin1String("(")))
-                continue;
+        } else if (cierra && cerrables > 0) {
+            // A ")" closes its "(" and leaves any CASE opened inside it without an END, so that
+            // both ends of every pair stand at one depth.
+            while (!esSimbolo(abiertos.back(), QLatin1String("(")))
+                abiertos.pop_back();
+            parejas_[abiertos.back()] = i;
+            parejas_[i] = abiertos.back();
             abiertos.pop_back();
-            parejas_[abierto] = i;
-            parejas_[i] = abierto;
+        } else if (palabra && !abiertos.empty() && !esSimbolo(abiertos.back(), QLatin1String("("))
+                   && es(i, QLatin1String("END"))) {
+            parejas_[abiertos.back()] = i;
+            parejas_[i] = abiertos.back();
+            abiertos.pop_back();
         }
     }
 }
