@@ -3,7 +3,7 @@
 #include "app/ConexionConsola.h"
 #include "app/SalidaConsulta.h"
 #include "data/DB_Dll.h"
-#include "platform/ado/dialect/TokenizadorSql.h"
+#include "platform/ado/dialect/VistaSql.h"
 #include "runtime/DialogosConsola.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
@@ -13,11 +13,11 @@ namespace {
 constexpr int kSalidaFallo = 1;
 constexpr int kSalidaUso = 2;
 
+// A statement that gives rows: SELECT, WITH or a parenthesised query first.
 bool esConsulta(const QString& sentencia)
 {
-    const QString inicio = FuncionesVB::LTrim(sentencia).trimmed().left(7).toUpper();
-    return inicio.startsWith(QLatin1String("SELECT")) || inicio.startsWith(QLatin1String("WITH "))
-        || inicio.startsWith(u'(');
+    const ado::dialecto::VistaSql v(sentencia);
+    return v.esAlguna(0, {QLatin1String("SELECT"), QLatin1String("WITH")}) || v.esSimbolo(0, QLatin1String("("));
 }
 
 // Runs statement number `numero`; false when it failed. A failure that the program keeps quiet (or

@@ -2,23 +2,24 @@
 
 #include "data/LiteralesSql.h"
 #include "platform/ado/CadenaConexion.h"
+#include "platform/ado/RegistroProveedores.h"
 #include "platform/ado/dialect/FechasDialecto.h"
-#include "platform/ado/dialect/TokenizadorSql.h"
+#include "platform/ado/dialect/VistaSql.h"
 #include "runtime/ErrorVB.h"
 #include "runtime/FuncionesVB.h"
 #include "runtime/SharedRuntime.h"
 
-#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
-
-#include <array>
 
 using FuncionesVB::Trim;
 
 namespace {
 
 constexpr auto ci = Qt::CaseInsensitive;
+using ado::dialecto::TokenSql;
+using ado::dialecto::VistaSql;
+using Tipo = TokenSql::Tipo;
 
 const QSet<QString>& nombresColumnasFecha()
 {
@@ -117,9 +118,6 @@ const QSet<QString>& nombresColumnasFecha()
     return columnas;
 }
 
-// The separators of the WHERE tokens, in the order they are looked for.
-constexpr std::array<char16_t, 7> kSeparadores{u' ', u'<', u'>', u'"', u'=', u'(', u')'};
-
 // The literal reads as a date: day-first with slashes, dashes or dots (optionally with a time), or
 // year-first. A run of digits alone is a number, not a date.
 bool esFecha(QStringView literal)
@@ -134,22 +132,12 @@ bool esFecha(QStringView literal)
 // outside literals and comments; -1 when the text has none.
 qsizetype posicionTop(const QString& valor)
 {
-    using Tipo = ado::dialecto::TokenSql::Tipo;
-    const auto tokens = ado::dialecto::TokenizadorSql::divide(valor);
-    const auto es = [&](const ado::dialecto::TokenSql& t, const char* palabra) {
-        return t.tipo == Tipo::Palabra
-            && QStringView(valor).mid(t.inicio, t.largo).compare(QLatin1String(palabra), ci) == 0;
-    };
-    int previas = 0; // 1 after SELECT, 2 after SELECT DISTINCT
-    for (const auto& t : tokens) {
-        if (t.tipo == Tipo::Espacio || t.tipo == Tipo::Comentario)
-            continue;
-        if (previas > 0 && es(t, "TOP"))
-            return t.inicio;
-        if (previas == 1 && es(t, "DISTINCT"))
-            previas = 2;
-        else
-            previas = es(t, "SELECT") ? 1 : 0;
+    const VistaSql v(valor);
+    for (qsizetype k = 1; k < v.size(); ++k) {
+        if (v.es(k, QLatin1String("TOP"))
+            && (v.es(k - 1, QLatin1String("SELECT"))
+                || (v.es(k - 1, QLatin1String("DISTINCT")) && v.es(k - 2, QLatin1String("SELECT")))))
+            return v.inicio(k);
     }
     return -1;
 }
@@ -191,108 +179,126 @@ QString top(const QString& valor, qsizetype p)
 // quote inside doubled. Only whole bracketed names change, so every quote opened is closed.
 QString sinCorchetes(const QString& w)
 {
-    using Tipo = ado::dialecto::TokenSql::Tipo;
+    const VistaSql v(w);
     QString resultado;
     resultado.reserve(w.size());
-    for (const auto& t : ado::dialecto::TokenizadorSql::divide(w)) {
-        const QStringView pieza = QStringView(w).mid(t.inicio, t.largo);
-        if (t.tipo != Tipo::NombreCorchetes || t.abierto) {
-            resultado += pieza;
+    qsizetype copiado = 0;
+    for (qsizetype k = 0; k < v.size(); ++k) {
+        if (v.token(k).tipo != Tipo::NombreCorchetes || v.token(k).abierto)
             continue;
-        }
-        resultado += ado::dialecto::TokenizadorSql::entreComillas(pieza);
+        resultado += QStringView(w).mid(copiado, v.inicio(k) - copiado);
+        resultado += ado::dialecto::TokenizadorSql::entreComillas(v.texto(k));
+        copiado = v.fin(k);
     }
+    resultado += QStringView(w).mid(copiado);
     return resultado;
 }
 
-// The WHERE part cut into tokens at blanks and the separators and rebuilt with single blanks, each
-// date column wrapped so that it compares by day. A literal or a comment is one token, whole.
-QString columnasFecha(const LiteralesSql& partes)
+// The pieces of a WHERE part, joined again with single blanks, each piece that is a date column
+// wrapped so that it compares by day.
+class PiezasWhere {
+public:
+    PiezasWhere(QString delante, bool finDeLinea) : resultado_(std::move(delante)), finDeLinea_(finDeLinea) { }
+
+    void agrega(QStringView t) { actual_ += t; }
+    // Adds one character of an operator: < > = ( and ) end the piece, unless they open it.
+    void agregaSigno(QChar c)
+    {
+        actual_ += c;
+        if (actual_.size() > 1 && QStringView(u"<>=()").contains(c))
+            cierra();
+    }
+    // Ends the piece; after a line comment the next one goes on a new line, or it would be commented out.
+    void cierra(bool finDeLinea = false)
+    {
+        if (actual_.isEmpty())
+            return;
+        resultado_ += finDeLinea_ ? u'\n' : u' ';
+        if (nombresColumnasFecha().contains(actual_.toUpper()))
+            resultado_ += QStringLiteral("TO_DATE(TO_CHAR(") + actual_ + QStringLiteral(",'DD/MM/YYYY'),'DD/MM/YYYY')");
+        else
+            resultado_ += actual_;
+        actual_.clear();
+        finDeLinea_ = finDeLinea;
+    }
+    [[nodiscard]] bool vacia() const { return actual_.isEmpty(); }
+    [[nodiscard]] QString resultado()
+    {
+        cierra();
+        return std::move(resultado_);
+    }
+
+private:
+    QString resultado_;
+    QString actual_;
+    bool finDeLinea_ = false;
+};
+
+// The WHERE part (from the first WHERE keyword on) cut into pieces and rebuilt with single blanks,
+// each date column wrapped so that it compares by day. A piece ends at a blank, and right after
+// < > = ( or ) unless that character opens it. A literal, a comment or a quoted name that opens a
+// piece is a piece of its own; one inside a piece stays whole in it. A line comment keeps its line end.
+QString columnasFecha(const QString& w)
 {
-    const QString& w = partes.texto();
-    const qsizetype donde = partes.cubierto().indexOf(QLatin1String(" WHERE "), 0, ci);
-    if (donde < 0)
+    const VistaSql v(w);
+    qsizetype donde = 0;
+    while (donde < v.size() && !v.es(donde, QLatin1String("WHERE")))
+        ++donde;
+    if (donde == v.size())
         return w;
-    QString resultado = Trim(QStringView(w).left(donde + 1));
-    const QStringView clausula = QStringView(w).mid(donde);
-    const QStringView cubierta = QStringView(partes.cubierto()).mid(donde);
-    const qsizetype fin = clausula.size();
-
-    // Next occurrence of each separator at or after the search start; searches only move forward,
-    // so the whole clause is scanned a bounded number of times.
-    std::array<qsizetype, kSeparadores.size()> siguiente{};
-    siguiente.fill(-2);
-    auto proximo = [&](std::size_t s, qsizetype desde) {
-        if (siguiente[s] != -1 && siguiente[s] < desde)
-            siguiente[s] = cubierta.indexOf(QChar(kSeparadores[s]), desde);
-        return siguiente[s];
-    };
-
-    // Where each quoted name of the clause starts → where it ends, read over the whole text: a name
-    // opened before the WHERE is not taken to open again inside the clause.
-    QHash<qsizetype, qsizetype> finNombres;
-    for (const auto& t : ado::dialecto::TokenizadorSql::divide(w)) {
-        if (t.tipo == ado::dialecto::TokenSql::Tipo::NombreComillas && t.inicio >= donde)
-            finNombres.insert(t.inicio - donde, t.inicio + t.largo - donde);
-    }
-
-    qsizetype i = 0;
-    auto saltaBlancos = [&] {
-        while (i < fin && clausula[i] == u' ')
-            ++i;
-    };
-    saltaBlancos();
-    while (i < fin) {
-        qsizetype finToken;
-        if (cubierta[i] == LiteralesSql::kCubierto) {
-            finToken = i + 1;
-            while (finToken < fin && cubierta[finToken] == LiteralesSql::kCubierto)
-                ++finToken;
-        } else if (const auto nombre = finNombres.constFind(i); nombre != finNombres.cend()) {
-            // A quoted name, whole, as the tokenizer reads it: a doubled quote inside it stands for
-            // itself, and an unclosed one runs to the end.
-            finToken = *nombre;
-        } else {
-            qsizetype menor = -1;
-            for (std::size_t s = 0; s < kSeparadores.size(); ++s) {
-                const qsizetype p = proximo(s, i + 1);
-                if (p >= 0 && (menor < 0 || p < menor))
-                    menor = p;
-            }
-            finToken = menor < 0 ? fin : menor + 1;
+    const QList<TokenSql>& tokens = v.tokens();
+    // A line comment before WHERE ends at the blank that holds its line end.
+    const qsizetype previo = v.indice(donde) - 2;
+    const bool trasComentario = previo >= 0 && tokens[previo].tipo == Tipo::Comentario
+        && QStringView(w).mid(tokens[previo].inicio).startsWith(u"--");
+    PiezasWhere piezas(QStringView(w).left(v.inicio(donde)).trimmed().toString(), trasComentario);
+    for (qsizetype i = v.indice(donde); i < tokens.size(); ++i) {
+        const TokenSql& tk = tokens[i];
+        const QStringView t = QStringView(w).mid(tk.inicio, tk.largo);
+        switch (tk.tipo) {
+        case Tipo::Espacio:
+            piezas.cierra();
+            break;
+        case Tipo::Simbolo:
+            for (const QChar c : t)
+                piezas.agregaSigno(c);
+            break;
+        case Tipo::Palabra:
+        case Tipo::Numero:
+            piezas.agrega(t);
+            break;
+        default: {
+            const bool sola = piezas.vacia();
+            piezas.agrega(t);
+            const bool deLinea = tk.tipo == Tipo::Comentario && t.startsWith(u"--");
+            if (sola || deLinea)
+                piezas.cierra(deLinea);
         }
-        QString token = Trim(clausula.mid(i, finToken - i));
-        i = finToken;
-        saltaBlancos();
-        if (nombresColumnasFecha().contains(token.toUpper()))
-            token = QStringLiteral("TO_DATE(TO_CHAR(") + token + QStringLiteral(",'DD/MM/YYYY'),'DD/MM/YYYY')");
-        resultado += u' ';
-        resultado += token;
+        }
     }
-    return resultado;
+    return piezas.resultado();
 }
 
 // Every quoted literal that reads as a date becomes TO_DATE('dd/mm/yyyy','DD/MM/YYYY'), where it
 // stands; error 5 for a quote that is never closed.
 QString literalesFecha(const QString& w)
 {
-    using Tipo = ado::dialecto::TokenSql::Tipo;
+    const VistaSql v(w);
     QString resultado;
     resultado.reserve(w.size());
     qsizetype copiado = 0;
-    for (const auto& t : ado::dialecto::TokenizadorSql::divide(w)) {
-        if (t.tipo != Tipo::Cadena)
+    for (qsizetype k = 0; k < v.size(); ++k) {
+        if (v.token(k).tipo != Tipo::Cadena)
             continue;
-        if (t.abierto)
+        if (v.token(k).abierto)
             ElevaLlamadaNoValida(QStringLiteral("ORACLE_Dicc"));
-        const qsizetype abre = t.inicio + (t.nacional ? 1 : 0);
-        const QString literal
-            = w.mid(abre + 1, t.inicio + t.largo - abre - 2).replace(QLatin1String("''"), QLatin1String("'"));
+        const QString literal = v.cadena(k);
         if (esFecha(literal)) {
             const QString dia = ado::dialecto::LeeFechaConDia(literal)->date().toString(QStringLiteral("dd/MM/yyyy"));
+            const qsizetype abre = v.inicio(k) + (v.token(k).nacional ? 1 : 0);
             resultado += QStringView(w).mid(copiado, abre - copiado);
             resultado += QStringLiteral("TO_DATE('") + dia + QStringLiteral("','DD/MM/YYYY')");
-            copiado = t.inicio + t.largo;
+            copiado = v.fin(k);
         }
     }
     resultado += QStringView(w).mid(copiado);
@@ -314,10 +320,7 @@ bool DiccionarioOracle::EsConexionOracle(const QString& cadenaConexion, bool des
     thread_local Respuesta ultima;
     if (!ultima.leida || cadenaConexion != ultima.cadena) {
         ultima.leida = true;
-        const QString proveedor = ado::CadenaConexion(cadenaConexion).proveedor();
-        ultima.propio = false;
-        for (const char* propio : {"SQLite", "PostgreSQL", "ODBC"})
-            ultima.propio = ultima.propio || proveedor.compare(QLatin1String(propio), ci) == 0;
+        ultima.propio = ado::RegistroProveedores::esPropio(ado::CadenaConexion(cadenaConexion).proveedor());
         ultima.donde = cadenaConexion.indexOf(QLatin1String("ORACLE"), 0, ci);
         ultima.cadena = cadenaConexion;
     }
@@ -339,8 +342,7 @@ QString DiccionarioOracle::Traduce(const QString& valor, const QString& cadenaCo
     LiteralesSql conLen(w);
     for (const char16_t* len : {u" LEN(", u" LEN (", u" LEN  (", u" LEN   (", u" LEN    ("})
         conLen.reemplaza(len, u" LENGTH(");
-    const LiteralesSql partes(sinCorchetes(conLen.texto()));
-    LiteralesSql traducido(literalesFecha(columnasFecha(partes)));
+    LiteralesSql traducido(literalesFecha(columnasFecha(sinCorchetes(conLen.texto()))));
     traducido.reemplaza(u"Charindex", u"InStr");
     return traducido.texto();
 }

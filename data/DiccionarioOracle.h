@@ -14,8 +14,10 @@ class SharedRuntime;
 // the text. A single word only maps LEN to LENGTH. Otherwise: TOP n, the keyword right after SELECT
 // or SELECT DISTINCT, becomes a ROWNUM condition; " LEN(" (zero to four blanks before the
 // parenthesis) becomes " LENGTH("; a bracketed name becomes a quoted one ([a]]b] is "a]b"); the
-// WHERE part is cut into tokens at blanks, < > " = ( ) and around literals and quoted names and
-// rebuilt with single blanks, a token that is one of the date columns becoming
+// WHERE part (from the first WHERE keyword outside literals, comments and quoted names) is cut into
+// pieces at blanks and right after < > = ( ) (unless the character opens the piece), a literal, a
+// comment or a quoted name staying whole, and rebuilt with single blanks (a line comment keeps its
+// line end), a piece that is one of the date columns becoming
 // TO_DATE(TO_CHAR(col,'DD/MM/YYYY'),'DD/MM/YYYY'); every quoted literal that reads as a day-first
 // date becomes TO_DATE('dd/mm/yyyy','DD/MM/YYYY'); Charindex becomes InStr. A doubled quote inside a
 // literal or a quoted name stays doubled.

@@ -2,6 +2,7 @@
 
 #include "db/DdlServidor.h"
 #include "platform/ado/Connection.h"
+#include "platform/ado/dialect/VistaSql.h"
 
 #include <QFile>
 #include <QStringList>
@@ -23,23 +24,29 @@ QString recurso(const QString& nombre)
     return QString::fromUtf8(archivo.readAll());
 }
 
-// The statements of a script of ours: comment lines dropped, each statement ending with ";" at the
-// end of a line.
+// The statements of a script of ours, each without its final ";" and without the comments around
+// it. A ";" inside a trigger's BEGIN ... END belongs to the trigger.
 QStringList sentencias(const QString& script)
 {
+    const ado::dialecto::VistaSql v(script);
     QStringList resultado;
-    QString actual;
-    for (const QString& linea : script.split(u'\n')) {
-        if (linea.trimmed().startsWith(QLatin1String("--")))
+    qsizetype primero = 0; // the statement's first token
+    int bloques = 0;
+    for (qsizetype k = 0; k <= v.size(); ++k) {
+        if (k < v.size() && !v.esSimbolo(k, QLatin1String(";"))) {
+            if (v.es(k, QLatin1String("BEGIN")) && v.es(primero, QLatin1String("CREATE")))
+                ++bloques;
+            else if (v.es(k, QLatin1String("END")) && v.pareja(k) < 0 && bloques > 0)
+                --bloques;
             continue;
-        actual += linea + u'\n';
-        if (linea.trimmed().endsWith(u';')) {
-            resultado.append(actual.trimmed().chopped(1));
-            actual.clear();
         }
+        if (bloques > 0 && k < v.size())
+            continue;
+        if (k > primero)
+            resultado.append(script.mid(v.inicio(primero), v.fin(k - 1) - v.inicio(primero)));
+        primero = k + 1;
+        bloques = 0;
     }
-    if (!actual.trimmed().isEmpty())
-        resultado.append(actual.trimmed());
     return resultado;
 }
 
@@ -94,11 +101,10 @@ QStringList EsquemaAgenda::TablasDeDatos()
 {
     QStringList tablas;
     for (const QString& sentencia : sentencias(recurso(QStringLiteral("esquema.sql")))) {
-        const QStringList palabras = sentencia.simplified().split(u' ');
-        if (palabras.size() > 2 && palabras[0].compare(u"CREATE", Qt::CaseInsensitive) == 0
-            && palabras[1].compare(u"TABLE", Qt::CaseInsensitive) == 0
-            && palabras[2].compare(u"KQ_PROCEDIMIENTOS", Qt::CaseInsensitive) != 0)
-            tablas.append(palabras[2].section(u'(', 0, 0));
+        const ado::dialecto::VistaSql v(sentencia);
+        if (v.es(0, QLatin1String("CREATE")) && v.es(1, QLatin1String("TABLE")) && v.esNombre(2)
+            && !v.es(2, QLatin1String("KQ_PROCEDIMIENTOS")))
+            tablas.append(v.nombreEscrito(2));
     }
     return tablas;
 }

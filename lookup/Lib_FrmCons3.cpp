@@ -2,6 +2,7 @@
 
 #include "data/DB_Dll.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ado/dialect/VistaSql.h"
 #include "platform/ui/ListView.h"
 #include "runtime/Dialogos.h"
 #include "runtime/FuncionesVB.h"
@@ -81,16 +82,18 @@ int campoPorNombre(ado::Recordset& rs, const QString& nombre)
     return -1;
 }
 
-// The table named after the statement's first FROM: the word after it, up to any blank, tab or line
-// break, without quotes (the key of the saved widths).
+// The table named after the statement's first FROM keyword (not one inside a literal, a comment or a
+// longer word): the text after it up to any blank, tab or line break, without quotes (the key of the
+// saved widths, kept as it has always been written).
 QString tablaDeSentencia(const QString& SQL)
 {
-    const qsizetype desde = FuncionesVB::BuscaSinCaso(SQL, QLatin1StringView("from"));
-    if (desde < 0)
+    const ado::dialecto::VistaSql v(SQL);
+    qsizetype k = 0;
+    while (k < v.size() && !v.es(k, QLatin1String("FROM")))
+        ++k;
+    if (!v.existe(k + 1))
         return {};
-    qsizetype inicio = desde + 4;
-    while (inicio < SQL.size() && SQL.at(inicio).isSpace())
-        ++inicio;
+    const qsizetype inicio = v.inicio(k + 1);
     qsizetype fin = inicio;
     while (fin < SQL.size() && !SQL.at(fin).isSpace())
         ++fin;

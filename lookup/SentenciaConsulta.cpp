@@ -1,53 +1,25 @@
 #include "lookup/SentenciaConsulta.h"
 
-#include "platform/ado/dialect/TokenizadorSql.h"
-#include "runtime/FuncionesVB.h"
+#include "platform/ado/dialect/VistaSql.h"
 
-#include <QList>
-
-using ado::dialecto::TokenizadorSql;
-using ado::dialecto::TokenSql;
+using ado::dialecto::VistaSql;
 
 namespace {
 
-// The statement's tokens with their parenthesis depth (0 for the statement's own clauses).
-struct Pieza {
-    TokenSql token;
-    int profundidad;
-};
-
-QList<Pieza> piezas(const QString& SQL)
+// A keyword of the statement's own clauses, not of a subquery or a call.
+bool esPalabra(const VistaSql& v, qsizetype k, QLatin1StringView palabra)
 {
-    QList<Pieza> resultado;
-    int profundidad = 0;
-    for (const TokenSql& token : TokenizadorSql::divide(SQL)) {
-        if (token.tipo == TokenSql::Tipo::Espacio || token.tipo == TokenSql::Tipo::Comentario)
-            continue;
-        const QStringView texto = QStringView(SQL).mid(token.inicio, token.largo);
-        if (token.tipo == TokenSql::Tipo::Simbolo && texto == u")")
-            --profundidad;
-        resultado.append({token, profundidad});
-        if (token.tipo == TokenSql::Tipo::Simbolo && texto == u"(")
-            ++profundidad;
-    }
-    return resultado;
-}
-
-bool esPalabra(const QString& SQL, const Pieza& pieza, QLatin1StringView palabra)
-{
-    return pieza.profundidad == 0 && pieza.token.tipo == TokenSql::Tipo::Palabra
-        && FuncionesVB::IgualSinCaso(QStringView(SQL).mid(pieza.token.inicio, pieza.token.largo), palabra);
+    return v.profundidad(k) == 0 && v.es(k, palabra);
 }
 
 } // namespace
 
 SentenciaConsulta::Partes SentenciaConsulta::DivideOrden(const QString& SQL)
 {
-    const QList<Pieza> lista = piezas(SQL);
-    for (qsizetype i = 0; i + 1 < lista.size(); ++i) {
-        if (esPalabra(SQL, lista[i], QLatin1StringView("order"))
-            && esPalabra(SQL, lista[i + 1], QLatin1StringView("by"))) {
-            const qsizetype corte = lista[i].token.inicio;
+    const VistaSql v(SQL);
+    for (qsizetype i = 0; i + 1 < v.size(); ++i) {
+        if (esPalabra(v, i, QLatin1StringView("order")) && esPalabra(v, i + 1, QLatin1StringView("by"))) {
+            const qsizetype corte = v.inicio(i);
             return {SQL.left(corte), SQL.mid(corte)};
         }
     }
@@ -58,19 +30,18 @@ QString SentenciaConsulta::AgregaCondicion(const QString& SQL, const QString& co
 {
     Partes partes = DivideOrden(SQL);
     const QString& base = partes.SQLBase;
-    const QList<Pieza> lista = piezas(base);
+    const VistaSql v(base);
     qsizetype finWhere = -1;
     qsizetype finFiltro = base.size();
     bool conOr = false;
-    for (const Pieza& pieza : lista) {
+    for (qsizetype k = 0; k < v.size(); ++k) {
         if (finWhere < 0) {
-            if (esPalabra(base, pieza, QLatin1StringView("where")))
-                finWhere = pieza.token.inicio + pieza.token.largo;
-        } else if (esPalabra(base, pieza, QLatin1StringView("group"))
-                   || esPalabra(base, pieza, QLatin1StringView("having"))) {
-            finFiltro = pieza.token.inicio;
+            if (esPalabra(v, k, QLatin1StringView("where")))
+                finWhere = v.fin(k);
+        } else if (esPalabra(v, k, QLatin1StringView("group")) || esPalabra(v, k, QLatin1StringView("having"))) {
+            finFiltro = v.inicio(k);
             break;
-        } else if (esPalabra(base, pieza, QLatin1StringView("or"))) {
+        } else if (esPalabra(v, k, QLatin1StringView("or"))) {
             conOr = true;
         }
     }
@@ -94,13 +65,13 @@ QString SentenciaConsulta::AgregaCondicion(const QString& SQL, const QString& co
 
 QStringList SentenciaConsulta::DivideCampos(const QString& campos)
 {
+    const VistaSql v(campos);
     QStringList resultado;
     qsizetype inicio = 0;
-    for (const Pieza& pieza : piezas(campos)) {
-        if (pieza.profundidad == 0 && pieza.token.tipo == TokenSql::Tipo::Simbolo
-            && campos.at(pieza.token.inicio) == u',') {
-            resultado << campos.mid(inicio, pieza.token.inicio - inicio).trimmed();
-            inicio = pieza.token.inicio + 1;
+    for (qsizetype k = 0; k < v.size(); ++k) {
+        if (v.profundidad(k) == 0 && v.esSimbolo(k, QLatin1String(","))) {
+            resultado << campos.mid(inicio, v.inicio(k) - inicio).trimmed();
+            inicio = v.fin(k);
         }
     }
     const QString ultimo = campos.mid(inicio).trimmed();

@@ -1,97 +1,56 @@
 #include "platform/ado/FuenteActualizable.h"
 
-#include "platform/ado/dialect/TokenizadorSql.h"
-
-#include <QList>
+#include "platform/ado/dialect/VistaSql.h"
 
 namespace ado {
 namespace {
 
-struct Pieza {
-    enum Clase { Palabra, Nombre, Literal, Signo } clase;
-    QString texto; // a Nombre without its quotes or brackets
-    int nivel = 0; // parenthesis depth where it stands
-};
+using dialecto::VistaSql;
 
-// The significant tokens of the text, comments left out; nothing when a quote is left open.
-std::optional<QList<Pieza>> trocea(const QString& t)
+// A keyword at the statement's own level: one inside brackets belongs to a subquery or a call.
+bool esPalabra(const VistaSql& v, qsizetype k, QLatin1String palabra)
 {
-    using Tipo = dialecto::TokenSql::Tipo;
-    QList<Pieza> piezas;
-    int nivel = 0;
-    for (const dialecto::TokenSql& tk : dialecto::TokenizadorSql::divide(t)) {
-        if (tk.tipo == Tipo::Espacio || tk.tipo == Tipo::Comentario)
-            continue;
-        if (tk.abierto)
-            return std::nullopt;
-        const QStringView texto = QStringView(t).mid(tk.inicio, tk.largo);
-        switch (tk.tipo) {
-        case Tipo::Cadena:
-        case Tipo::CadenaDolar:
-            piezas.append({Pieza::Literal, texto.toString(), nivel});
-            break;
-        case Tipo::NombreCorchetes:
-            piezas.append({Pieza::Nombre,
-                           texto.mid(1, texto.size() - 2).toString().replace(QStringLiteral("]]"), QStringLiteral("]")),
-                           nivel});
-            break;
-        case Tipo::NombreComillas:
-            piezas.append(
-                {Pieza::Nombre,
-                 texto.mid(1, texto.size() - 2).toString().replace(QStringLiteral("\"\""), QStringLiteral("\"")),
-                 nivel});
-            break;
-        case Tipo::Simbolo:
-            if (texto == u")")
-                --nivel;
-            piezas.append({Pieza::Signo, texto.toString(), nivel});
-            if (texto == u"(")
-                ++nivel;
-            break;
-        default:
-            piezas.append({Pieza::Palabra, texto.toString(), nivel});
-            break;
-        }
+    return v.profundidad(k) == 0 && v.es(k, palabra);
+}
+
+bool esNombre(const VistaSql& v, qsizetype k)
+{
+    return v.esNombre(k) && !v.token(k).abierto;
+}
+
+bool hayComillaAbierta(const VistaSql& v)
+{
+    for (qsizetype k = 0; k < v.size(); ++k) {
+        if (v.token(k).abierto)
+            return true;
     }
-    return piezas;
-}
-
-bool esPalabra(const Pieza& p, const char* palabra)
-{
-    return p.clase == Pieza::Palabra && p.nivel == 0
-        && p.texto.compare(QLatin1String(palabra), Qt::CaseInsensitive) == 0;
-}
-
-bool esNombre(const Pieza& p)
-{
-    return p.clase == Pieza::Nombre || p.clase == Pieza::Palabra;
+    return false;
 }
 
 } // namespace
 
 std::optional<QString> TablaActualizable(const QString& fuente)
 {
-    const auto troceado = trocea(fuente);
-    if (!troceado || troceado->isEmpty() || !esPalabra(troceado->first(), "SELECT"))
+    const VistaSql v(fuente);
+    if (v.size() == 0 || !esPalabra(v, 0, QLatin1String("SELECT")) || hayComillaAbierta(v))
         return std::nullopt;
-    const QList<Pieza>& p = *troceado;
     qsizetype i = 1;
-    while (i < p.size() && !esPalabra(p[i], "FROM"))
+    while (i < v.size() && !esPalabra(v, i, QLatin1String("FROM")))
         ++i;
-    if (++i >= p.size() || !esNombre(p[i]))
+    if (!esNombre(v, ++i))
         return std::nullopt;
-    QString tabla = p[i].texto;
-    while (i + 2 < p.size() && p[i + 1].clase == Pieza::Signo && p[i + 1].texto == u"." && esNombre(p[i + 2])) {
-        tabla = p[i + 2].texto;
+    QString tabla = v.nombreEscrito(i);
+    while (v.esSimbolo(i + 1, QLatin1String(".")) && esNombre(v, i + 2)) {
+        tabla = v.nombreEscrito(i + 2);
         i += 2;
     }
     ++i;
-    const bool fin = i == p.size() || (i + 1 == p.size() && p[i].texto == u";");
-    if (!fin && !esPalabra(p[i], "WHERE") && !esPalabra(p[i], "ORDER"))
+    const bool fin = i == v.size() || (i + 1 == v.size() && v.esSimbolo(i, QLatin1String(";")));
+    if (!fin && !esPalabra(v, i, QLatin1String("WHERE")) && !esPalabra(v, i, QLatin1String("ORDER")))
         return std::nullopt;
-    for (; i < p.size(); ++i) {
+    for (; i < v.size(); ++i) {
         for (const char* prohibida : {"UNION", "EXCEPT", "INTERSECT", "GROUP", "HAVING", "JOIN", "FROM"}) {
-            if (esPalabra(p[i], prohibida))
+            if (esPalabra(v, i, QLatin1String(prohibida)))
                 return std::nullopt;
         }
     }

@@ -50,6 +50,13 @@ RegistroProveedores::Motor RegistroProveedores::motor(const QString& proveedor)
     return Motor::SqlServer;
 }
 
+bool RegistroProveedores::esPropio(const QString& proveedor)
+{
+    const Motor m = motor(proveedor);
+    return m == Motor::SQLite || m == Motor::PostgreSQL
+        || proveedor.compare(QLatin1String("ODBC"), Qt::CaseInsensitive) == 0;
+}
+
 QString RegistroProveedores::nombre(Motor motor)
 {
     switch (motor) {

@@ -28,6 +28,10 @@ public:
     // name the suite's own server, its default.
     enum class Motor { SqlServer, Oracle, SQLite, PostgreSQL };
     [[nodiscard]] static Motor motor(const QString& proveedor);
+    // Whether the name is one of the program's own providers, "SQLite", "PostgreSQL" or "ODBC" (any case,
+    // nothing around them): the name alone says what it reaches, so nothing else in a connection string
+    // (a path, a host, a DSN that reads "oracle") changes its engine. The suite's names do not.
+    [[nodiscard]] static bool esPropio(const QString& proveedor);
     // The provider name that selects an engine: "SQLOLEDB", "OraOLEDB.Oracle.1", "SQLite", "PostgreSQL".
     [[nodiscard]] static QString nombre(Motor motor);
 };

@@ -95,6 +95,15 @@ void TstDiccionarioOracle::traduce_data()
                                                                 << "SELECT * FROM T WHERE A = '[CHARINDEX]'";
     QTest::newRow("apóstrofo en un comentario") << kOracle << "SELECT * FROM T -- it's done\nWHERE A = 1"
                                                 << "SELECT * FROM T -- IT'S DONE\nWHERE A = 1";
+    QTest::newRow("nombre entre corchetes pegado a un operador queda entero")
+        << kOracle << "SELECT * FROM T WHERE A =[FECHA DESDE]"
+        << "SELECT * FROM T WHERE A =\"FECHA DESDE\"";
+    QTest::newRow("where tras un salto de línea")
+        << kOracle << "SELECT * FROM T\nWHERE FECHA = '1/2/2005'"
+        << "SELECT * FROM T WHERE " + kFecha + " = TO_DATE('01/02/2005','DD/MM/YYYY')";
+    QTest::newRow("comentario de línea dentro del where")
+        << kOracle << "SELECT * FROM T WHERE A = 1 -- nota\nAND FECHA = '1/2/2005'"
+        << "SELECT * FROM T WHERE A = 1 -- NOTA\nAND " + kFecha + " = TO_DATE('01/02/2005','DD/MM/YYYY')";
     QTest::newRow("where reconstruido con blancos simples") << kOracle << "SELECT A FROM T WHERE  A  =  1   ORDER BY A"
                                                             << "SELECT A FROM T WHERE A = 1 ORDER BY A";
 }

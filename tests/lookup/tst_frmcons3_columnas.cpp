@@ -183,6 +183,9 @@ void TstFrmCons3Columnas::anchosAplicados_data()
     QTest::newRow("la clave termina en un salto de línea, sin comillas")
         << "SELECT CODIGO FROM \"CLIENTES\"\nWHERE CODIGO <> ''" << QByteArray("\"CLIENTES\",\"777|\"\r\n")
         << QList<int>{777} << "CLIENTES";
+    QTest::newRow("from dentro de un literal no da la clave")
+        << "SELECT 'de from X' AS NOTA, CODIGO FROM CLIENTES" << QByteArray("\"CLIENTES\",\"900|1200|\"\r\n")
+        << QList<int>{900, 1200} << "CLIENTES";
     QTest::newRow("tabla de artículos de existencias guardada como la vista de artículos")
         << "SELECT CODIGO FROM Stk_ma_articulos" << QByteArray("\"VT_MA_ARTICULOS\",\"640|\"\r\n") << QList<int>{640}
         << "VT_MA_ARTICULOS";

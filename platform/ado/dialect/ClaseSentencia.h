@@ -6,7 +6,7 @@
 namespace ado::dialecto {
 
 // What the provider needs to know of a statement before running it, from its first word (case
-// ignored; leading blanks, "(" and ";" skipped).
+// ignored; leading blanks, comments, "(" and ";" skipped).
 struct ClaseSentencia {
     bool llamada = false; // EXEC or EXECUTE: a stored procedure call
     bool cambiaEsquema = false; // CREATE, ALTER or DROP: the schema must be read again

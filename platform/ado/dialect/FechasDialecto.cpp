@@ -210,6 +210,19 @@ bool EsHoraSola(QStringView texto)
     return leeHora(texto.trimmed()).has_value();
 }
 
+bool EsFechaAlmacenada(QStringView texto)
+{
+    static constexpr char16_t kForma[] = u"0000-00-00 00:00:00.000";
+    if (texto.size() != 19 && texto.size() != 23)
+        return false;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const bool cifra = kForma[i] == u'0';
+        if (cifra ? !(texto[i] >= u'0' && texto[i] <= u'9') : texto[i] != kForma[i])
+            return false;
+    }
+    return true;
+}
+
 std::optional<QString> TextoAlmacenado(QStringView texto)
 {
     const auto leida = leeDiaHoraCompleto(texto);

@@ -32,6 +32,11 @@ namespace ado::dialecto {
 // 23:59:59.999 → the next day at 00:00:00.
 [[nodiscard]] QString FechaAlmacenada(const QDateTime& momento);
 
+// Whether a text is already in the stored form FechaAlmacenada writes: "2025-03-05 09:30:00" or
+// "2025-03-05 09:30:00.503", exactly, with nothing around it. Only the shape is checked (digits where
+// digits go): a note that merely reads as a date in another form is not one.
+[[nodiscard]] bool EsFechaAlmacenada(QStringView texto);
+
 // The stored form of a date text LeeFecha reads, or nothing. Faster than going through LeeFecha and
 // FechaAlmacenada: no local time is involved, so no time-zone look-up and no daylight-saving shift.
 [[nodiscard]] std::optional<QString> TextoAlmacenado(QStringView texto);

@@ -108,66 +108,68 @@ bool TokenizadorSql::siguePalabra(QChar c)
     return iniciaPalabra(c) || c.isDigit() || c == u'$';
 }
 
-QList<TokenSql> TokenizadorSql::divide(QStringView t)
+TokenSql TokenizadorSql::lee(QStringView t, qsizetype i)
 {
     using Tipo = TokenSql::Tipo;
+    TokenSql tk{Tipo::Simbolo};
+    tk.inicio = i;
+    const QChar c = t[i];
+    const QChar sig = i + 1 < t.size() ? t[i + 1] : QChar();
+    qsizetype fin = i + 1;
+    if (c.isSpace()) {
+        tk.tipo = Tipo::Espacio;
+        while (fin < t.size() && t[fin].isSpace())
+            ++fin;
+    } else if (c == u'-' && sig == u'-') {
+        tk.tipo = Tipo::Comentario;
+        fin = t.indexOf(u'\n', i);
+        if (fin < 0)
+            fin = t.size();
+    } else if (c == u'/' && sig == u'*') {
+        tk.tipo = Tipo::Comentario;
+        fin = t.indexOf(u"*/", i + 2);
+        if (fin < 0) {
+            tk.abierto = true;
+            fin = t.size();
+        } else {
+            fin += 2;
+        }
+    } else if (c == u'\'') {
+        tk.tipo = Tipo::Cadena;
+        fin = finCitado(t, i + 1, u'\'', tk.abierto);
+    } else if ((c == u'N' || c == u'n') && sig == u'\'') {
+        tk.tipo = Tipo::Cadena;
+        tk.nacional = true;
+        fin = finCitado(t, i + 2, u'\'', tk.abierto);
+    } else if (c == u'[') {
+        tk.tipo = Tipo::NombreCorchetes;
+        fin = finCitado(t, i + 1, u']', tk.abierto);
+    } else if (c == u'"') {
+        tk.tipo = Tipo::NombreComillas;
+        fin = finCitado(t, i + 1, u'"', tk.abierto);
+    } else if (c == u'$' && finDolar(t, i, tk.abierto) > 0) {
+        tk.tipo = Tipo::CadenaDolar;
+        fin = finDolar(t, i, tk.abierto);
+    } else if (esDigito(c) || (c == u'.' && esDigito(sig))) {
+        tk.tipo = Tipo::Numero;
+        fin = finNumero(t, i);
+    } else if (iniciaPalabra(c)) {
+        tk.tipo = Tipo::Palabra;
+        while (fin < t.size() && siguePalabra(t[fin]))
+            ++fin;
+    } else if (esOperadorDoble(c, sig)) {
+        fin = i + 2;
+    }
+    tk.largo = fin - i;
+    return tk;
+}
+
+QList<TokenSql> TokenizadorSql::divide(QStringView t)
+{
     QList<TokenSql> tokens;
     tokens.reserve(t.size() / 3 + 4);
-    qsizetype i = 0;
-    while (i < t.size()) {
-        TokenSql tk{Tipo::Simbolo};
-        tk.inicio = i;
-        const QChar c = t[i];
-        const QChar sig = i + 1 < t.size() ? t[i + 1] : QChar();
-        qsizetype fin = i + 1;
-        if (c.isSpace()) {
-            tk.tipo = Tipo::Espacio;
-            while (fin < t.size() && t[fin].isSpace())
-                ++fin;
-        } else if (c == u'-' && sig == u'-') {
-            tk.tipo = Tipo::Comentario;
-            fin = t.indexOf(u'\n', i);
-            if (fin < 0)
-                fin = t.size();
-        } else if (c == u'/' && sig == u'*') {
-            tk.tipo = Tipo::Comentario;
-            fin = t.indexOf(u"*/", i + 2);
-            if (fin < 0) {
-                tk.abierto = true;
-                fin = t.size();
-            } else {
-                fin += 2;
-            }
-        } else if (c == u'\'') {
-            tk.tipo = Tipo::Cadena;
-            fin = finCitado(t, i + 1, u'\'', tk.abierto);
-        } else if ((c == u'N' || c == u'n') && sig == u'\'') {
-            tk.tipo = Tipo::Cadena;
-            tk.nacional = true;
-            fin = finCitado(t, i + 2, u'\'', tk.abierto);
-        } else if (c == u'[') {
-            tk.tipo = Tipo::NombreCorchetes;
-            fin = finCitado(t, i + 1, u']', tk.abierto);
-        } else if (c == u'"') {
-            tk.tipo = Tipo::NombreComillas;
-            fin = finCitado(t, i + 1, u'"', tk.abierto);
-        } else if (c == u'$' && finDolar(t, i, tk.abierto) > 0) {
-            tk.tipo = Tipo::CadenaDolar;
-            fin = finDolar(t, i, tk.abierto);
-        } else if (esDigito(c) || (c == u'.' && esDigito(sig))) {
-            tk.tipo = Tipo::Numero;
-            fin = finNumero(t, i);
-        } else if (iniciaPalabra(c)) {
-            tk.tipo = Tipo::Palabra;
-            while (fin < t.size() && siguePalabra(t[fin]))
-                ++fin;
-        } else if (esOperadorDoble(c, sig)) {
-            fin = i + 2;
-        }
-        tk.largo = fin - i;
-        tokens.append(tk);
-        i = fin;
-    }
+    for (qsizetype i = 0; i < t.size(); i += tokens.back().largo)
+        tokens.append(lee(t, i));
     return tokens;
 }
 

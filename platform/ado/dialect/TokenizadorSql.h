@@ -31,6 +31,9 @@ struct TokenSql {
 class TokenizadorSql {
 public:
     [[nodiscard]] static QList<TokenSql> divide(QStringView texto);
+    // The one token that starts at `desde` (0 <= desde < texto.size()), as divide reads it there: for a
+    // reader that needs only the first tokens of a long text.
+    [[nodiscard]] static TokenSql lee(QStringView texto, qsizetype desde);
     // A whole bracketed name ("[a]]b\"c]") written as a quoted one ("a]b""c"): "]]" stands for "]",
     // a double quote is doubled.
     [[nodiscard]] static QString entreComillas(QStringView corchetes);

@@ -25,8 +25,10 @@ QString mayusculas(QStringView t)
 // has no closing quote to drop.
 QString entreSusComillas(QStringView t, QChar cierre, bool abierto)
 {
-    QString s = t.mid(1, t.size() - (abierto ? 1 : 2)).toString();
-    s.replace(QString(2, cierre), QString(cierre));
+    const QStringView dentro = t.mid(1, t.size() - (abierto ? 1 : 2));
+    QString s = dentro.toString();
+    if (dentro.contains(cierre))
+        s.replace(QString(2, cierre), QString(cierre));
     return s;
 }
 
@@ -154,22 +156,33 @@ void VistaSql::empareja() const
     std::vector<qsizetype> abiertos;
     int parentesis = 0;
     for (qsizetype i = 0; i < sig_.size(); ++i) {
-        const bool abre = esSimbolo(i, QLatin1String("("));
-        const bool cierra = esSimbolo(i, QLatin1String(")"));
+        // Only a one-character symbol or a word of three or four letters can open or close anything.
+        const TokenSql& tk = token(i);
+        const QChar c = tk.tipo == Tipo::Simbolo && tk.largo == 1 ? texto_[tk.inicio] : QChar();
+        const bool abre = c == u'(';
+        const bool cierra = c == u')';
+        const bool palabra = tk.tipo == Tipo::Palabra && (tk.largo == 3 || tk.largo == 4);
+        const int cerrables = parentesis;
         if (cierra && parentesis > 0)
             --parentesis;
         profundidades_[i] = parentesis;
         if (abre)
             ++parentesis;
-        if (abre || es(i, QLatin1String("CASE"))) {
+        if (abre || (palabra && es(i, QLatin1String("CASE")))) {
             abiertos.push_back(i);
-        } else if ((cierra || es(i, QLatin1String("END"))) && !abiertos.empty()) {
-            const qsizetype abierto = abiertos.back();
-            if (cierra != esSimbolo(abierto, QLatin1String("(")))
-                continue;
+        } else if (cierra && cerrables > 0) {
+            // A ")" closes its "(" and leaves any CASE opened inside it without an END, so that
+            // both ends of every pair stand at one depth.
+            while (!esSimbolo(abiertos.back(), QLatin1String("(")))
+                abiertos.pop_back();
+            parejas_[abiertos.back()] = i;
+            parejas_[i] = abiertos.back();
             abiertos.pop_back();
-            parejas_[abierto] = i;
-            parejas_[i] = abierto;
+        } else if (palabra && !abiertos.empty() && !esSimbolo(abiertos.back(), QLatin1String("("))
+                   && es(i, QLatin1String("END"))) {
+            parejas_[abiertos.back()] = i;
+            parejas_[i] = abiertos.back();
+            abiertos.pop_back();
         }
     }
 }

@@ -54,7 +54,8 @@ public:
     [[nodiscard]] static QString sinComillas(QStringView escrito);
 
     // The token matching a "(" or ")", a CASE or its END; -1 when there is none. A ")" never closes a
-    // CASE nor an END a "(": a stray END (of a BEGIN block) is left unmatched.
+    // CASE nor an END a "(": a stray END (of a BEGIN block) is left unmatched, and so is a CASE
+    // whose parenthesis closes before its END. Both ends of a pair stand at one depth.
     [[nodiscard]] qsizetype pareja(qsizetype k) const;
     // How many parentheses are open around token k: 0 at the statement's level. A "(" and its ")"
     // stand at the depth outside them.

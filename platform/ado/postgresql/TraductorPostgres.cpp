@@ -1,14 +1,13 @@
 #include "platform/ado/postgresql/TraductorPostgres.h"
 
-#include "platform/ado/dialect/TokenizadorSql.h"
+#include "platform/ado/dialect/VistaSql.h"
 
 #include <QStringList>
 
 namespace ado::postgresql {
 namespace {
 
-using dialecto::TokenSql;
-using Tipo = TokenSql::Tipo;
+using Tipo = dialecto::TokenSql::Tipo;
 
 dialecto::RasgosDialecto rasgosPostgres(bool ordenIcu)
 {
@@ -61,62 +60,42 @@ struct Llamada {
     QStringList argumentos;
 };
 
-QString nombreSimple(QStringView t, Tipo tipo)
-{
-    if (tipo == Tipo::NombreCorchetes || tipo == Tipo::NombreComillas)
-        t = t.mid(1, t.size() - 2);
-    return t.toString().toLower();
-}
-
 std::optional<Llamada> desarma(const QString& sentencia)
 {
-    QList<TokenSql> tokens;
-    for (const TokenSql& tk : dialecto::TokenizadorSql::divide(sentencia)) {
-        if (tk.tipo != Tipo::Espacio && tk.tipo != Tipo::Comentario)
-            tokens.append(tk);
-    }
-    const auto texto = [&](qsizetype k) { return QStringView(sentencia).mid(tokens[k].inicio, tokens[k].largo); };
-    const auto esNombre = [&](qsizetype k) {
-        return k < tokens.size()
-            && (tokens[k].tipo == Tipo::Palabra || tokens[k].tipo == Tipo::NombreCorchetes
-                || tokens[k].tipo == Tipo::NombreComillas);
-    };
-    if (tokens.isEmpty() || tokens[0].tipo != Tipo::Palabra
-        || (texto(0).compare(u"EXEC", Qt::CaseInsensitive) != 0
-            && texto(0).compare(u"EXECUTE", Qt::CaseInsensitive) != 0))
+    const dialecto::VistaSql v(sentencia);
+    if (!v.esAlguna(0, {QLatin1String("EXEC"), QLatin1String("EXECUTE")}) || !v.esNombre(1))
         return std::nullopt;
     qsizetype k = 1;
-    if (!esNombre(k))
-        return std::nullopt;
     Llamada llamada;
     // owner.name: the owner goes, as everywhere else.
-    while (k + 2 < tokens.size() && texto(k + 1) == u"." && esNombre(k + 2))
+    while (v.esSimbolo(k + 1, QLatin1String(".")) && v.esNombre(k + 2))
         k += 2;
-    llamada.nombre = nombreSimple(texto(k), tokens[k].tipo);
+    llamada.nombre = v.nombreEscrito(k).toLower();
     ++k;
     QString actual;
     qsizetype finAnterior = -1;
-    for (; k < tokens.size(); ++k) {
-        const QStringView t = texto(k);
-        if (tokens[k].tipo == Tipo::Simbolo && (t == u"," || t == u";")) {
+    for (; k < v.size(); ++k) {
+        const QStringView t = v.texto(k);
+        const bool coma = v.esSimbolo(k, QLatin1String(","));
+        if ((coma || v.esSimbolo(k, QLatin1String(";"))) && v.profundidad(k) == 0) {
             llamada.argumentos.append(actual.trimmed());
             actual.clear();
             finAnterior = -1;
-            if (t == u";")
+            if (!coma)
                 break;
             continue;
         }
-        if (actual.isEmpty() && tokens[k].tipo == Tipo::Palabra && t.startsWith(u'@') && k + 1 < tokens.size()
-            && texto(k + 1) == u"=") {
+        if (actual.isEmpty() && v.token(k).tipo == Tipo::Palabra && t.startsWith(u'@')
+            && v.esSimbolo(k + 1, QLatin1String("="))) {
             actual = t.mid(1).toString().toLower() + QStringLiteral(" => ");
             ++k;
             finAnterior = -1;
             continue;
         }
-        if (finAnterior >= 0 && tokens[k].inicio > finAnterior)
+        if (finAnterior >= 0 && v.inicio(k) > finAnterior)
             actual += u' ';
         actual += t;
-        finAnterior = tokens[k].inicio + tokens[k].largo;
+        finAnterior = v.fin(k);
     }
     if (!actual.trimmed().isEmpty())
         llamada.argumentos.append(actual.trimmed());

@@ -88,10 +88,6 @@ inline QString textoHora(const QDateTime& momento)
     return momento.toString(QStringLiteral("HH:mm:ss"));
 }
 
-// Whether a text is a date the way a date column or a function stores it (and not a note that
-// merely reads as one): "2025-03-05 09:30:00", optionally with ".zzz".
-bool esFechaAlmacenada(QStringView t);
-
 // The date a value stands for, in UTC so that no daylight-saving shift enters the arithmetic: a
 // date text (day-first, ISO, stored form; '' is 1 January 1900, a time alone is on that day, AM/PM
 // may follow the time, six digits are yymmdd), or a number of days since 1900-01-01 as the suite's

@@ -27,11 +27,6 @@ bool conForma(QStringView t, QStringView forma)
 
 } // namespace
 
-bool argumentos::esFechaAlmacenada(QStringView t)
-{
-    return (t.size() == 19 || t.size() == 23) && conForma(t, u"0000-00-00 00:00:00.000");
-}
-
 std::optional<QDateTime> argumentos::fecha(sqlite3_value* v)
 {
     if (esNumero(v)) {
@@ -439,7 +434,7 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
     }
     if (es(tipo.nombre, {"varchar", "nvarchar", "char", "nchar", "text", "ntext", "sysname"})) {
         QString r = t;
-        if (estilo && !numero && (esFechaAlmacenada(t) || esDiaSolo(t))) {
+        if (estilo && !numero && (dialecto::EsFechaAlmacenada(t) || esDiaSolo(t))) {
             const auto conFormato = conEstilo(*fecha(v), *estilo);
             if (!conFormato)
                 return daError(
@@ -455,7 +450,7 @@ void convierte(sqlite3_context* ctx, const QString& tipoEscrito, sqlite3_value* 
         return daTexto(ctx, r);
     }
     if (es(tipo.nombre, {"datetime", "smalldatetime", "datetime2", "date", "time"})) {
-        if (estilo && !numero && !esFechaAlmacenada(t) && !estiloDiaPrimero(*estilo))
+        if (estilo && !numero && !dialecto::EsFechaAlmacenada(t) && !estiloDiaPrimero(*estilo))
             return daError(ctx,
                            QStringLiteral("El estilo %1 no se admite al convertir un texto en fecha.").arg(*estilo));
         auto f = fecha(v);

@@ -60,7 +60,7 @@ void suma(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     }
     sqlite3_value* numero = esNumero(a) ? a : b;
     const QString t = texto(esNumero(a) ? b : a);
-    if (esFechaAlmacenada(t)) {
+    if (dialecto::EsFechaAlmacenada(t)) {
         const auto momento = fecha(esNumero(a) ? b : a);
         const double dias = sqlite3_value_double(numero);
         daTexto(ctx, dialecto::FechaAlmacenada(momento->addMSecs(std::llround(dias * 86400000.0))));

@@ -1,7 +1,7 @@
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
 
 #include "platform/ado/Constantes.h"
-#include "platform/ado/dialect/TokenizadorSql.h"
+#include "platform/ado/dialect/VistaSql.h"
 #include "platform/ado/sqlite/ValoresSqlite.h"
 
 #include <QSet>
@@ -12,9 +12,6 @@
 
 namespace ado::sqlite {
 namespace {
-
-using dialecto::TokenizadorSql;
-using dialecto::TokenSql;
 
 TipoAdo tipoDeValores(const std::vector<QVariantList>& filas, qsizetype columna)
 {
@@ -45,40 +42,21 @@ TipoAdo tipoDeValores(const std::vector<QVariantList>& filas, qsizetype columna)
     return {adVarWChar, std::max(longitud, 1)};
 }
 
-QString nombreSinComillas(QStringView texto, const TokenSql& t)
-{
-    const QStringView pieza = texto.mid(t.inicio, t.largo);
-    if (t.tipo == TokenSql::Tipo::NombreCorchetes || t.tipo == TokenSql::Tipo::NombreComillas)
-        return pieza.mid(1, pieza.size() - 2).toString().toUpper();
-    return pieza.toString().toUpper();
-}
-
 // The names given with AS to MAX(col) or MIN(col) of a date column (the column may carry its
 // table: MAX(T.FECHA)), upper-cased.
 QSet<QString> agregadosDeFecha(const EsquemaSqlite& esquema, QStringView sentencia)
 {
-    using Tipo = TokenSql::Tipo;
-    QList<TokenSql> t;
-    for (const TokenSql& token : TokenizadorSql::divide(sentencia))
-        if (token.tipo != Tipo::Espacio && token.tipo != Tipo::Comentario)
-            t.append(token);
-    const auto es = [&](qsizetype i, QStringView texto) {
-        return i < t.size() && sentencia.mid(t[i].inicio, t[i].largo).compare(texto, Qt::CaseInsensitive) == 0;
-    };
-    const auto esNombre = [&](qsizetype i) {
-        return i < t.size()
-            && (t[i].tipo == Tipo::Palabra || t[i].tipo == Tipo::NombreCorchetes || t[i].tipo == Tipo::NombreComillas);
-    };
+    const dialecto::VistaSql v(sentencia);
     QSet<QString> nombres;
-    for (qsizetype i = 0; i + 5 < t.size(); ++i) {
-        if (!(es(i, u"MAX") || es(i, u"MIN")) || !es(i + 1, u"("))
+    for (qsizetype i = 0; i + 5 < v.size(); ++i) {
+        if (!v.esAlguna(i, {QLatin1String("MAX"), QLatin1String("MIN")}) || !v.esSimbolo(i + 1, QLatin1String("(")))
             continue;
         qsizetype j = i + 2;
-        while (esNombre(j) && es(j + 1, u"."))
+        while (v.esNombre(j) && v.esSimbolo(j + 1, QLatin1String(".")))
             j += 2;
-        if (esNombre(j) && es(j + 1, u")") && es(j + 2, u"AS") && esNombre(j + 3)
-            && esquema.esFecha(nombreSinComillas(sentencia, t[j])))
-            nombres.insert(nombreSinComillas(sentencia, t[j + 3]));
+        if (v.esNombre(j) && v.esSimbolo(j + 1, QLatin1String(")")) && v.es(j + 2, QLatin1String("AS"))
+            && v.esNombre(j + 3) && esquema.esFecha(v.nombre(j)))
+            nombres.insert(v.nombre(j + 3));
     }
     return nombres;
 }

@@ -1,7 +1,6 @@
 #include "platform/ado/sqlite/ParametrizadorSqlite.h"
 
-#include "platform/ado/dialect/TokenizadorSql.h"
-#include "runtime/FuncionesVB.h"
+#include "platform/ado/dialect/VistaSql.h"
 
 #include <cmath>
 #include <iterator>
@@ -102,61 +101,45 @@ Literal numero(QStringView t, QVariant& valor)
     return Literal::Valor;
 }
 
-QString cadena(QStringView t)
-{
-    QString s = t.mid(1, t.size() - 2).toString();
-    if (s.contains(u'\''))
-        s.replace(QLatin1String("''"), QLatin1String("'"));
-    return s.isNull() ? QStringLiteral("") : s; // a null text would be bound as NULL
-}
-
 class Recorrido {
 public:
-    explicit Recorrido(QStringView t) : t_(t), tokens_(dialecto::TokenizadorSql::divide(t))
-    {
-        sig_.reserve(tokens_.size());
-        for (qsizetype i = 0; i < tokens_.size(); ++i) {
-            if (tokens_[i].tipo != Tipo::Espacio && tokens_[i].tipo != Tipo::Comentario)
-                sig_.push_back(i);
-        }
-    }
+    explicit Recorrido(QStringView t) : v_(t) { }
 
     std::optional<SentenciaParametrizada> parametriza()
     {
-        for (const TokenSql& tk : tokens_) {
+        for (const TokenSql& tk : v_.tokens()) {
             if (tk.abierto)
                 return std::nullopt;
         }
-        if (sig_.empty())
+        if (v_.size() == 0)
             return std::nullopt;
-        const bool insercion = es(0, "INSERT");
-        if (!insercion && !es(0, "UPDATE") && !es(0, "DELETE"))
+        const bool insercion = v_.es(0, QLatin1String("INSERT"));
+        if (!insercion && !v_.esAlguna(0, {QLatin1String("UPDATE"), QLatin1String("DELETE")}))
             return std::nullopt;
         bool trasValores = !insercion;
         bool enSet = false;
-        int profundidad = 0;
         std::vector<qsizetype> literales;
         SentenciaParametrizada resultado;
-        for (qsizetype k = 0; k < qsizetype(sig_.size()); ++k) {
-            const TokenSql& tk = token(k);
-            const QStringView s = texto(k);
+        for (qsizetype k = 0; k < v_.size(); ++k) {
+            const TokenSql& tk = v_.token(k);
+            const QStringView s = v_.texto(k);
             switch (tk.tipo) {
             case Tipo::Palabra: {
-                const auto esPalabra = [s](const char* p) { return FuncionesVB::IgualSinCaso(s, QLatin1String(p)); };
                 if (s[0] == u'@' || s[0] == u'#')
                     return std::nullopt;
                 for (const QLatin1String& vetada : kPalabrasVetadas) {
-                    if (FuncionesVB::IgualSinCaso(s, vetada))
+                    if (v_.es(k, vetada))
                         return std::nullopt;
                 }
-                if (esPalabra("AS") && token(k + 1).tipo == Tipo::Palabra && esSimbolo(k + 2, "("))
+                if (v_.es(k, QLatin1String("AS")) && v_.token(k + 1).tipo == Tipo::Palabra
+                    && v_.esSimbolo(k + 2, QLatin1String("(")))
                     return std::nullopt;
-                if (profundidad == 0) {
-                    if (esPalabra("VALUES"))
+                if (v_.profundidad(k) == 0) {
+                    if (v_.es(k, QLatin1String("VALUES")))
                         trasValores = true;
-                    else if (esPalabra("SET"))
+                    else if (v_.es(k, QLatin1String("SET")))
                         enSet = true;
-                    else if (esPalabra("WHERE") || esPalabra("FROM"))
+                    else if (v_.esAlguna(k, {QLatin1String("WHERE"), QLatin1String("FROM")}))
                         enSet = false;
                 }
                 break;
@@ -164,21 +147,19 @@ public:
             case Tipo::Simbolo:
                 if (s == u"?" || s == u":" || s == u"$")
                     return std::nullopt;
-                if (s == u"(") {
-                    // A row of names assigned at once: SET (a, b) = (...).
-                    if (enSet && profundidad == 0 && (es(k - 1, "SET") || esSimbolo(k - 1, ",")))
-                        return std::nullopt;
-                    ++profundidad;
-                } else if (s == u")") {
-                    --profundidad;
-                }
+                // A row of names assigned at once: SET (a, b) = (...).
+                if (s == u"(" && enSet && v_.profundidad(k) == 0
+                    && (v_.es(k - 1, QLatin1String("SET")) || v_.esSimbolo(k - 1, QLatin1String(","))))
+                    return std::nullopt;
                 break;
             case Tipo::Cadena: {
-                if (tk.nacional || !trasValores || !tomaValor(k - 1) || esSimbolo(k + 1, ".")
-                    || (esSimbolo(k + 1, "=") && (esSimbolo(k - 1, ",") || esSimbolo(k - 1, "("))))
+                if (tk.nacional || !trasValores || !tomaValor(k - 1) || v_.esSimbolo(k + 1, QLatin1String("."))
+                    || (v_.esSimbolo(k + 1, QLatin1String("="))
+                        && (v_.esSimbolo(k - 1, QLatin1String(",")) || v_.esSimbolo(k - 1, QLatin1String("(")))))
                     return std::nullopt;
-                literales.push_back(sig_[k]);
-                resultado.valores.append(cadena(s));
+                literales.push_back(v_.indice(k));
+                const QString valor = v_.cadena(k);
+                resultado.valores.append(valor.isNull() ? QStringLiteral("") : valor); // a null text binds NULL
                 break;
             }
             case Tipo::Numero: {
@@ -187,7 +168,7 @@ public:
                 if (clase == Literal::Rechazo || !tomaValor(k - 1))
                     return std::nullopt;
                 if (clase == Literal::Valor) {
-                    literales.push_back(sig_[k]);
+                    literales.push_back(v_.indice(k));
                     resultado.valores.append(valor);
                 }
                 break;
@@ -208,30 +189,14 @@ public:
     }
 
 private:
-    const TokenSql& token(qsizetype k) const
-    {
-        static const TokenSql kNinguno{Tipo::Espacio};
-        return k >= 0 && k < qsizetype(sig_.size()) ? tokens_[sig_[k]] : kNinguno;
-    }
-    QStringView texto(qsizetype k) const
-    {
-        const TokenSql& tk = token(k);
-        return t_.mid(tk.inicio, tk.largo);
-    }
-    bool es(qsizetype k, const char* palabra) const
-    {
-        return token(k).tipo == Tipo::Palabra && FuncionesVB::IgualSinCaso(texto(k), QLatin1String(palabra));
-    }
-    bool esSimbolo(qsizetype k, const char* simbolo) const
-    {
-        return token(k).tipo == Tipo::Simbolo && texto(k) == QLatin1String(simbolo);
-    }
     // Whether a literal after token k is a value.
     bool tomaValor(qsizetype k) const
     {
-        const TokenSql& tk = token(k);
+        if (!v_.existe(k))
+            return false;
+        const TokenSql& tk = v_.token(k);
         if (tk.tipo == Tipo::Simbolo) {
-            const QStringView s = texto(k);
+            const QStringView s = v_.texto(k);
             if (s.size() == 1)
                 return std::char_traits<char16_t>::find(kSimbolosValor, std::size(kSimbolosValor) - 1, s[0].unicode());
             for (const QLatin1String& doble : kSimbolosDoblesValor) {
@@ -240,7 +205,7 @@ private:
             }
         } else if (tk.tipo == Tipo::Palabra) {
             for (const QLatin1String& p : kPalabrasValor) {
-                if (FuncionesVB::IgualSinCaso(texto(k), p))
+                if (v_.es(k, p))
                     return true;
             }
         }
@@ -248,21 +213,21 @@ private:
     }
     QString forma(const std::vector<qsizetype>& literales) const
     {
+        const QStringView t = v_.textoCompleto();
         QString forma;
-        forma.reserve(t_.size());
+        forma.reserve(t.size());
         qsizetype desde = 0;
         for (const qsizetype i : literales) {
-            forma += t_.mid(desde, tokens_[i].inicio - desde);
+            const TokenSql& tk = v_.tokens()[i];
+            forma += t.mid(desde, tk.inicio - desde);
             forma += u'?';
-            desde = tokens_[i].inicio + tokens_[i].largo;
+            desde = tk.inicio + tk.largo;
         }
-        forma += t_.mid(desde);
+        forma += t.mid(desde);
         return forma;
     }
 
-    QStringView t_;
-    QList<TokenSql> tokens_;
-    std::vector<qsizetype> sig_;
+    dialecto::VistaSql v_;
 };
 
 } // namespace

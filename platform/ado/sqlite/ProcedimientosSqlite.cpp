@@ -4,7 +4,7 @@
 #include "platform/ado/FalloProveedor.h"
 #include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/dialect/FechasDialecto.h"
-#include "platform/ado/dialect/TokenizadorSql.h"
+#include "platform/ado/dialect/VistaSql.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
 #include "platform/ado/sqlite/TiposSqlite.h"
@@ -29,66 +29,38 @@ struct Parametro {
     throw FalloProveedor::Propio(OrigenSqlite, NumeroError::ErroresEnComando, descripcion, QStringLiteral("42000"));
 }
 
-using Tipo = dialecto::TokenSql::Tipo;
+using dialecto::TokenSql;
+using dialecto::VistaSql;
+using Tipo = TokenSql::Tipo;
 
-// The significant tokens of a text: blanks and comments left out.
-struct Piezas {
-    explicit Piezas(QStringView texto) : t(texto)
-    {
-        for (const dialecto::TokenSql& tk : dialecto::TokenizadorSql::divide(texto))
-            if (tk.tipo != Tipo::Espacio && tk.tipo != Tipo::Comentario)
-                lista.append(tk);
-    }
-    [[nodiscard]] QStringView texto(qsizetype i) const { return t.mid(lista[i].inicio, lista[i].largo); }
-    [[nodiscard]] bool esSimbolo(qsizetype i, QStringView s) const
-    {
-        return i < lista.size() && lista[i].tipo == Tipo::Simbolo && texto(i) == s;
-    }
-    [[nodiscard]] bool esNombre(qsizetype i) const
-    {
-        return i < lista.size() && !lista[i].abierto
-            && (lista[i].tipo == Tipo::Palabra || lista[i].tipo == Tipo::NombreCorchetes
-                || lista[i].tipo == Tipo::NombreComillas);
-    }
-    // A name without its brackets or quotes, the doubled closing character undone.
-    [[nodiscard]] QString nombre(qsizetype i) const
-    {
-        const QStringView n = texto(i);
-        if (lista[i].tipo == Tipo::Palabra)
-            return n.toString();
-        const QString cierre = lista[i].tipo == Tipo::NombreCorchetes ? QStringLiteral("]") : QStringLiteral("\"");
-        return n.mid(1, n.size() - 2).toString().replace(cierre + cierre, cierre);
-    }
-
-    QStringView t;
-    QList<dialecto::TokenSql> lista;
-};
+bool esNombreCerrado(const VistaSql& v, qsizetype i)
+{
+    return v.esNombre(i) && !v.token(i).abierto;
+}
 
 // One argument or default at token `i`: a quoted text (N'' too), a number with its sign (kept as
 // its text) or NULL (a null QVariant). False when there is none; `i` goes past it otherwise.
-bool leeValor(const Piezas& p, qsizetype& i, QVariant& valor)
+bool leeValor(const VistaSql& v, qsizetype& i, QVariant& valor)
 {
-    if (i >= p.lista.size())
+    if (!v.existe(i))
         return false;
-    const dialecto::TokenSql& tk = p.lista[i];
-    if (tk.tipo == Tipo::Cadena) {
-        if (tk.abierto)
+    if (v.token(i).tipo == Tipo::Cadena) {
+        if (!v.esCadena(i))
             return false;
-        const QStringView citado = tk.nacional ? p.texto(i).mid(1) : p.texto(i);
-        valor = citado.mid(1, citado.size() - 2).toString().replace(QStringLiteral("''"), QStringLiteral("'"));
+        valor = v.cadena(i);
         ++i;
         return true;
     }
-    if (tk.tipo == Tipo::Palabra && p.texto(i).compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0) {
+    if (v.es(i, QLatin1String("NULL"))) {
         valor = QVariant();
         ++i;
         return true;
     }
-    const bool signo = p.esSimbolo(i, u"-") || p.esSimbolo(i, u"+");
+    const bool signo = v.esSimbolo(i, QLatin1String("-")) || v.esSimbolo(i, QLatin1String("+"));
     const qsizetype n = signo ? i + 1 : i;
-    if (n >= p.lista.size() || p.lista[n].tipo != Tipo::Numero)
+    if (!v.existe(n) || v.token(n).tipo != Tipo::Numero)
         return false;
-    const QString numero = (signo ? p.texto(i).toString() : QString()) + p.texto(n).toString();
+    const QString numero = (signo ? v.texto(i).toString() : QString()) + v.texto(n).toString();
     bool leido = false;
     static_cast<void>(numero.toDouble(&leido));
     valor = numero;
@@ -101,85 +73,91 @@ void leeLlamada(const QString& llamada, QString& nombre, QVariantList& argumento
     const auto invalida = [&] {
         errorDeComando(QStringLiteral("La llamada al procedimiento no es válida: %1").arg(llamada.trimmed()));
     };
-    const Piezas p(llamada);
+    const VistaSql v(llamada);
+    const QLatin1String puntoYComa(";");
     // EXEC or EXECUTE, then the name, owner-qualified or not.
     qsizetype i = 1;
-    if (!p.esNombre(i))
+    if (!esNombreCerrado(v, i))
         invalida();
-    nombre = p.nombre(i);
-    while (p.esSimbolo(i + 1, u".") && p.esNombre(i + 2)) {
+    nombre = v.nombreEscrito(i);
+    while (v.esSimbolo(i + 1, QLatin1String(".")) && esNombreCerrado(v, i + 2)) {
         i += 2;
-        nombre = p.nombre(i);
+        nombre = v.nombreEscrito(i);
     }
     ++i;
-    bool hayArgumento = i < p.lista.size() && !p.esSimbolo(i, u";");
+    bool hayArgumento = v.existe(i) && !v.esSimbolo(i, puntoYComa);
     while (hayArgumento) {
         QVariant valor;
-        if (!leeValor(p, i, valor))
+        if (!leeValor(v, i, valor))
             invalida();
         argumentos.append(valor);
-        hayArgumento = p.esSimbolo(i, u",");
+        hayArgumento = v.esSimbolo(i, QLatin1String(","));
         if (hayArgumento)
             ++i;
-        else if (i < p.lista.size() && !p.esSimbolo(i, u";"))
+        else if (v.existe(i) && !v.esSimbolo(i, puntoYComa))
             invalida();
     }
-    if (p.esSimbolo(i, u";"))
+    if (v.esSimbolo(i, puntoYComa))
         ++i;
-    if (i != p.lista.size())
+    if (i != v.size())
         invalida();
 }
 
 // Splits `texto` at `separador` outside quotes, brackets, parentheses and comments; drops blank pieces.
-QStringList parte(QStringView texto, QChar separador)
+// A comment becomes a blank (a line end for "--"), so that no piece ends inside one.
+QStringList parte(QStringView texto, QLatin1String separador)
 {
-    using Tipo = dialecto::TokenSql::Tipo;
+    const VistaSql v(texto);
     QStringList piezas;
     QString actual;
-    int nivel = 0;
-    for (const dialecto::TokenSql& tk : dialecto::TokenizadorSql::divide(texto)) {
+    const auto cierra = [&] {
+        if (!actual.trimmed().isEmpty())
+            piezas.append(actual.trimmed());
+        actual.clear();
+    };
+    qsizetype k = 0; // the significant token tokens()[i] is, once past the blanks
+    for (const TokenSql& tk : v.tokens()) {
         const QStringView t = texto.mid(tk.inicio, tk.largo);
         if (tk.tipo == Tipo::Comentario) {
             actual += t.startsWith(u"--") ? u'\n' : u' ';
-        } else if (tk.tipo == Tipo::Simbolo && t.size() == 1 && t[0] == separador && nivel == 0) {
-            if (!actual.trimmed().isEmpty())
-                piezas.append(actual.trimmed());
-            actual.clear();
-        } else {
-            if (tk.tipo == Tipo::Simbolo)
-                nivel += t == u"(" ? 1 : t == u")" ? -1 : 0;
+        } else if (tk.tipo == Tipo::Espacio) {
             actual += t;
+        } else {
+            if (v.esSimbolo(k, separador) && v.profundidad(k) == 0)
+                cierra();
+            else
+                actual += t;
+            ++k;
         }
     }
-    if (!actual.trimmed().isEmpty())
-        piezas.append(actual.trimmed());
+    cierra();
     return piezas;
 }
 
+// "@nombre tipo [= valor]".
 QList<Parametro> leeParametros(const QString& procedimiento, const QString& declaracion)
 {
     QList<Parametro> parametros;
-    for (const QString& pieza : parte(declaracion, u',')) {
+    for (const QString& pieza : parte(declaracion, QLatin1String(","))) {
         const auto mal = [&] {
             errorDeComando(QStringLiteral("Los parámetros del procedimiento \"%1\" no están bien declarados: %2")
                                .arg(procedimiento, pieza));
         };
-        if (!pieza.startsWith(u'@'))
+        const VistaSql v(pieza);
+        if (v.token(0).tipo != Tipo::Palabra || !v.texto(0).startsWith(u'@'))
             mal();
-        qsizetype pos = 1;
-        while (pos < pieza.size() && dialecto::TokenizadorSql::siguePalabra(pieza[pos]))
-            ++pos;
+        qsizetype igual = 1;
+        while (v.existe(igual) && !(v.token(igual).tipo == Tipo::Simbolo && v.texto(igual).contains(u'=')))
+            ++igual;
         Parametro p;
-        p.nombre = pieza.mid(1, pos - 1);
-        const qsizetype igual = pieza.indexOf(u'=', pos);
-        p.tipo = pieza.mid(pos, igual < 0 ? -1 : igual - pos).trimmed();
+        p.nombre = v.texto(0).mid(1).toString();
+        p.tipo = pieza.mid(v.fin(0), (v.existe(igual) ? v.inicio(igual) : pieza.size()) - v.fin(0)).trimmed();
         if (p.nombre.isEmpty() || p.tipo.isEmpty())
             mal();
-        if (igual >= 0) {
-            const Piezas resto(QStringView(pieza).mid(igual + 1));
-            qsizetype i = 0;
+        if (v.existe(igual)) {
+            qsizetype i = igual + 1;
             QVariant defecto;
-            if (!leeValor(resto, i, defecto) || i != resto.lista.size())
+            if (!v.esSimbolo(igual, QLatin1String("=")) || !leeValor(v, i, defecto) || i != v.size())
                 mal();
             p.defecto = defecto;
         }
@@ -319,7 +297,7 @@ ProcedimientosSqlite::Ejecucion ProcedimientosSqlite::ejecuta(const QString& lla
     if (!leeDefinicion(nombre, declaracion, textoCuerpo))
         errorDeComando(QStringLiteral("No se encuentra el procedimiento almacenado \"%1\".").arg(nombre));
     const QList<Parametro> parametros = leeParametros(nombre, declaracion);
-    const QStringList cuerpo = parte(textoCuerpo, u';');
+    const QStringList cuerpo = parte(textoCuerpo, QLatin1String(";"));
 
     if (argumentos.size() > parametros.size())
         errorDeComando(QStringLiteral("Se han pasado demasiados argumentos al procedimiento \"%1\" (admite %2).")

@@ -253,6 +253,10 @@ private slots:
                                                       << "T";
         QTest::newRow("comilla dentro de un comentario") << "SELECT A FROM T /* it's */ WHERE A = 1"
                                                          << "T";
+        QTest::newRow("comilla en un comentario de línea") << "SELECT A FROM T -- it's\nWHERE A = 1"
+                                                           << "T";
+        QTest::newRow("paréntesis de más antes de UNION") << "SELECT A FROM T WHERE A = 1) UNION SELECT B FROM U"
+                                                          << "";
     }
     void fuentes()
     {

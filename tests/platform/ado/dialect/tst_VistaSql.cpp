@@ -77,6 +77,9 @@ void TstVistaSql::parejas_data()
     QTest::newRow("paréntesis que no cierra un CASE") << "CASE ) END"
                                                       << "2 . 0"
                                                       << "0 0 0";
+    QTest::newRow("CASE sin END dentro de paréntesis") << "(CASE a) END"
+                                                       << "3 . . 0 ."
+                                                       << "0 1 1 0 0";
     QTest::newRow("paréntesis de más") << "a ) ("
                                        << ". . ."
                                        << "0 0 0";
