@@ -1,7 +1,11 @@
 #pragma once
 
-#include "platform/ado/dialect/TokenizadorSql.h"
+#include "platform/ado/dialect/MarcasSql.h"
+#include "platform/ado/dialect/PasoPistas.h"
+#include "platform/ado/dialect/PasoTop.h"
+#include "platform/ado/dialect/SentenciasSql.h"
 #include "platform/ado/dialect/TraductorDialecto.h"
+#include "platform/ado/dialect/VistaSql.h"
 
 #include <QAnyStringView>
 #include <QHash>
@@ -14,8 +18,12 @@
 
 namespace ado::dialecto {
 
-// One translation of one text: walks the significant tokens once, keeping a stack of scopes (the
-// statement and each parenthesis), marks what each token becomes, and writes the result. Private to
+// One translation of one text, in passes over one view of its tokens that mark what each token
+// becomes (MarcasSql): the owners go (PasoPropietarios), then one walk over each statement that is
+// not a definition, keeping a stack of scopes (the statement and each parenthesis), rewrites dates,
+// text comparisons, order, functions and the expressions the server types, asking PasoPistas to
+// drop table hints and PasoTop where a TOP ends; then the TOP clauses become LIMITs, the statements
+// refused by their types become the refusal, and the result is written once. Private to
 // TraductorDialecto, which documents the rules.
 class ReescrituraDialecto {
 public:
@@ -26,21 +34,12 @@ public:
     [[nodiscard]] QHash<QString, TipoExpresion> tiposDeAlias();
 
 private:
-    enum class Sentencia { Otra, Consulta, Actualizacion, Insercion, Definicion };
+    enum class Sentencia { Otra, Consulta, Actualizacion, Insercion };
     enum class Lista { Ninguna, Columnas, Valores };
     enum class Clase { Texto, Fecha, Otra };
 
-    struct Accion {
-        QString prefijo;
-        QString sufijo;
-        QString reemplazo;
-        bool reemplaza = false;
-        bool omite = false;
-    };
     struct Ambito {
-        QString limite;
-        qsizetype topDesde = -1; // the tokens of the TOP that `limite` replaces
-        qsizetype topHasta = -1;
+        bool limitada = false; // a TOP of this scope's SELECT becomes its LIMIT
         bool ordenBy = false;
         bool porOrden = false; // that list is an ORDER BY, not a GROUP BY
         bool inicioOrden = false;
@@ -62,16 +61,13 @@ private:
 
     void recorre();
     void iniciaSentencia(qsizetype k);
-    qsizetype pasoDefinicion(qsizetype k);
     qsizetype paso(qsizetype k);
     qsizetype pasoPalabra(qsizetype k);
     void pasoLista(qsizetype k);
     void pasoOrden(qsizetype k);
     void abreParentesis(qsizetype k);
     void cierraAmbito(qsizetype ultimo);
-    void cierraSentencia(qsizetype ultimo);
-    qsizetype quitaTop(qsizetype k);
-    qsizetype quitaPropietario(qsizetype k);
+    void cierraSentencia(qsizetype primero, qsizetype ultimo);
     void comparacion(qsizetype izquierda, qsizetype operador);
     void asignacion(qsizetype k);
     void comparaConNumero(qsizetype operador, TipoExpresion tipo);
@@ -92,10 +88,6 @@ private:
     [[nodiscard]] bool esAlias(const QString& columna);
 
     // Expressions (ReescrituraExpresiones.cpp).
-    [[nodiscard]] qsizetype pareja(qsizetype k);
-    [[nodiscard]] bool esPista(qsizetype k) const;
-    [[nodiscard]] bool soloPistas(qsizetype abre, qsizetype cierra);
-    [[nodiscard]] qsizetype quitaPistas(qsizetype k);
     void parteDeFecha(qsizetype k);
     [[nodiscard]] const QString* funcionConversion(QAnyStringView tipo) const;
     void conversion(qsizetype k);
@@ -112,6 +104,12 @@ private:
     [[nodiscard]] qsizetype inicioTermino(qsizetype k);
     void convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino, bool entero = false);
     void rechazaTramo(qsizetype desde, qsizetype hasta, const QString& mensaje);
+    struct Rechazo {
+        qsizetype primero;
+        qsizetype ultimo;
+        QString mensaje;
+    };
+    void aplicaRechazo(const Rechazo& rechazo);
     void nuloTipado(qsizetype k);
     [[nodiscard]] bool esNuloAritmetico(qsizetype k);
     void promedio(qsizetype k);
@@ -136,13 +134,8 @@ private:
     [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> argumentos(qsizetype abre);
     [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> elementos(qsizetype desde, qsizetype hasta);
 
-    [[nodiscard]] QStringView texto(qsizetype k) const;
-    [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;
-    [[nodiscard]] bool esSimbolo(qsizetype k, QLatin1String simbolo) const;
-    [[nodiscard]] bool esNombre(qsizetype k) const;
     [[nodiscard]] bool esAritmetico(qsizetype k) const;
     [[nodiscard]] bool esCadenaSuelta(qsizetype k) const;
-    [[nodiscard]] QString nombre(qsizetype k) const;
     [[nodiscard]] qsizetype inicioCadena(qsizetype k) const;
     [[nodiscard]] qsizetype finCadena(qsizetype k) const;
     [[nodiscard]] Clase claseIzquierda(qsizetype k) const;
@@ -153,23 +146,19 @@ private:
     // The same for a wrap around one function call, whose prefix went last onto the name: it is the
     // innermost of the wraps ending at `k`, so its suffix goes before theirs.
     void agregaSufijoInterior(qsizetype k, const QString& sufijo);
-    Accion& accion(qsizetype k);
-    void agregaToken(QString& salida, const TokenSql& tk) const;
 
     const EsquemaDialecto& esquema_;
     const RasgosDialecto& rasgos_;
-    QStringView texto_;
-    QList<TokenSql> tokens_;
-    QList<qsizetype> sig_; // indices of the tokens that are neither blanks nor comments
-    QList<Accion> acciones_; // one per token, filled only when something is marked
+    VistaSql vista_;
+    SentenciasSql sentencias_;
+    MarcasSql marcas_;
+    PasoPistas pistas_;
+    PasoTop top_;
     std::vector<Ambito> ambitos_;
     Sentencia sentencia_ = Sentencia::Otra;
-    bool inicio_ = true;
     bool esperaColumnas_ = false;
     bool enValores_ = false;
-    int bloque_ = 0;
     QList<QString> columnasInsercion_;
-    std::vector<qsizetype> parejas_; // the matching ( ) and CASE END, made on first need
     // Last token of any binary "+" or "-" → the first token of the sum and its type; the same for
     // "*", "/" and "%". Walking back over an operand jumps over them, so long chains stay linear.
     QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;
@@ -177,6 +166,8 @@ private:
     // First token of a primary already typed → its type and last token.
     QHash<qsizetype, std::pair<TipoExpresion, qsizetype>> tiposPrimarios_;
     QString tablaInsercion_; // the table of an INSERT, upper case
+    QString rechazo_; // the server's message refusing the statement being read, once its types do
+    std::vector<Rechazo> rechazos_; // the statements refused, written last over everything else
 };
 
 } // namespace ado::dialecto

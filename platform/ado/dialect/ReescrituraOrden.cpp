@@ -7,7 +7,7 @@ namespace ado::dialecto {
 
 bool ReescrituraDialecto::esTextoConocido(qsizetype fin) const
 {
-    const QString columna = nombre(fin);
+    const QString columna = vista_.nombre(fin);
     return esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
 }
 
@@ -22,8 +22,8 @@ void ReescrituraDialecto::cierraOrdenado(qsizetype ultimo, qsizetype sentido)
         return;
     if (sentido >= 0)
         agregaSufijo(sentido,
-                     es(sentido, QLatin1String("DESC")) ? QStringLiteral(" NULLS LAST")
-                                                        : QStringLiteral(" NULLS FIRST"));
+                     vista_.es(sentido, QLatin1String("DESC")) ? QStringLiteral(" NULLS LAST")
+                                                               : QStringLiteral(" NULLS FIRST"));
     else
         agregaSufijo(ultimo, QStringLiteral(" NULLS FIRST"));
 }
@@ -36,16 +36,16 @@ void ReescrituraDialecto::marcaOrdenado(qsizetype ultimo)
     Ambito& a = ambitos_.back();
     const qsizetype inicio = a.inicioOrdenado;
     a.inicioOrdenado = -1;
-    if (!rasgos_.ordenColumnaTexto.isEmpty() && a.porOrden && a.limite.isEmpty() && !a.distinta && !a.unida
-        && inicio >= 0 && esNombre(inicio) && finCadena(inicio) == ultimo && esTextoConocido(ultimo)
-        && !esAlias(nombre(ultimo))) {
+    if (!rasgos_.ordenColumnaTexto.isEmpty() && a.porOrden && !a.limitada && !a.distinta && !a.unida && inicio >= 0
+        && vista_.esNombre(inicio) && finCadena(inicio) == ultimo && esTextoConocido(ultimo)
+        && !esAlias(vista_.nombre(ultimo))) {
         agregaSufijo(ultimo, rasgos_.ordenColumnaTexto);
         return;
     }
-    if (!rasgos_.ordenSinCaso || inicio < 0 || ultimo < inicio || es(ultimo - 1, QLatin1String("COLLATE"))
+    if (!rasgos_.ordenSinCaso || inicio < 0 || ultimo < inicio || vista_.es(ultimo - 1, QLatin1String("COLLATE"))
         || !esFinOperando(ultimo))
         return;
-    if (esNombre(inicio) && finCadena(inicio) == ultimo) {
+    if (vista_.esNombre(inicio) && finCadena(inicio) == ultimo) {
         if (esTextoConocido(ultimo))
             agregaSufijo(ultimo, rasgos_.textoSinCaso);
         return;
@@ -56,19 +56,19 @@ void ReescrituraDialecto::marcaOrdenado(qsizetype ultimo)
 // MIN(x), MAX(x), COUNT(DISTINCT x) at `k`.
 void ReescrituraDialecto::argumentoOrdenado(qsizetype k)
 {
-    const bool cuenta = es(k, QLatin1String("COUNT"));
-    if (!esSimbolo(k + 1, QLatin1String("("))
-        || (!cuenta && !es(k, QLatin1String("MIN")) && !es(k, QLatin1String("MAX"))))
+    const bool cuenta = vista_.es(k, QLatin1String("COUNT"));
+    if (!vista_.esSimbolo(k + 1, QLatin1String("("))
+        || (!cuenta && !vista_.es(k, QLatin1String("MIN")) && !vista_.es(k, QLatin1String("MAX"))))
         return;
     qsizetype inicio = k + 2;
-    if (es(inicio, QLatin1String("DISTINCT")))
+    if (vista_.es(inicio, QLatin1String("DISTINCT")))
         ++inicio;
     else if (cuenta)
         return;
-    const qsizetype cierra = pareja(k + 1);
-    if (cierra <= inicio || esSimbolo(inicio, QLatin1String("*")))
+    const qsizetype cierra = vista_.pareja(k + 1);
+    if (cierra <= inicio || vista_.esSimbolo(inicio, QLatin1String("*")))
         return;
-    if (esNombre(inicio) && finCadena(inicio) == cierra - 1 && !esTextoConocido(cierra - 1))
+    if (vista_.esNombre(inicio) && finCadena(inicio) == cierra - 1 && !esTextoConocido(cierra - 1))
         return;
     agregaSufijo(cierra - 1, rasgos_.textoSinCaso);
 }
@@ -77,7 +77,7 @@ void ReescrituraDialecto::argumentoOrdenado(qsizetype k)
 void ReescrituraDialecto::iniciaSeleccion(qsizetype k, qsizetype primera)
 {
     Ambito& a = ambitos_.back();
-    a.distinta = es(k + 1, QLatin1String("DISTINCT"));
+    a.distinta = vista_.es(k + 1, QLatin1String("DISTINCT"));
     if (!rasgos_.ordenSinCaso && rasgos_.ordenColumnaTexto.isEmpty())
         return;
     a.enSeleccion = true;
@@ -108,7 +108,7 @@ void ReescrituraDialecto::compone(qsizetype k)
 {
     Ambito& a = ambitos_.back();
     a.unida = true;
-    if (!rasgos_.ordenSinCaso || (es(k, QLatin1String("UNION")) && es(k + 1, QLatin1String("ALL"))))
+    if (!rasgos_.ordenSinCaso || (vista_.es(k, QLatin1String("UNION")) && vista_.es(k + 1, QLatin1String("ALL"))))
         return;
     a.compuesta = true;
     for (const auto& [inicio, fin] : a.columnas)
@@ -120,18 +120,18 @@ void ReescrituraDialecto::compone(qsizetype k)
 // marker, and keeps its name.
 void ReescrituraDialecto::columnaOrdenada(qsizetype inicio, qsizetype fin)
 {
-    if (inicio < 0 || fin < inicio || !esNombre(inicio))
+    if (inicio < 0 || fin < inicio || !vista_.esNombre(inicio))
         return;
     const qsizetype columna = finCadena(inicio);
     const bool sinAlias = columna == fin;
-    const bool alias = (columna + 2 == fin && es(columna + 1, QLatin1String("AS")) && esNombre(fin))
-        || (columna + 1 == fin && esNombre(fin));
+    const bool alias = (columna + 2 == fin && vista_.es(columna + 1, QLatin1String("AS")) && vista_.esNombre(fin))
+        || (columna + 1 == fin && vista_.esNombre(fin));
     if ((!sinAlias && !alias) || !esTextoConocido(columna))
         return;
     QString sufijo = rasgos_.textoSinCaso;
     if (sinAlias) {
-        QString nombreColumna = texto(columna).toString();
-        if (tokens_[sig_[columna]].tipo != TokenSql::Tipo::Palabra)
+        QString nombreColumna = vista_.texto(columna).toString();
+        if (vista_.token(columna).tipo != TokenSql::Tipo::Palabra)
             nombreColumna = nombreColumna.mid(1, nombreColumna.size() - 2);
         sufijo += QStringLiteral(" AS \"") + nombreColumna.replace(u'"', QStringLiteral("\"\"")) + u'"';
     }
@@ -147,9 +147,9 @@ bool ReescrituraDialecto::esAlias(const QString& columna)
     if (!a.aliasLeidos) {
         a.aliasLeidos = true;
         for (const auto& [inicio, fin] : a.columnas) {
-            if (fin > inicio && esNombre(fin) && !esSimbolo(fin - 1, QLatin1String("."))
-                && (es(fin - 1, QLatin1String("AS")) || esFinOperando(fin - 1)))
-                a.alias.insert(nombre(fin));
+            if (fin > inicio && vista_.esNombre(fin) && !vista_.esSimbolo(fin - 1, QLatin1String("."))
+                && (vista_.es(fin - 1, QLatin1String("AS")) || esFinOperando(fin - 1)))
+                a.alias.insert(vista_.nombre(fin));
         }
     }
     return a.alias.contains(columna);

@@ -35,7 +35,7 @@ const QLatin1String kTextos[] = {
 
 TipoExpresion ReescrituraDialecto::tipoNumero(qsizetype k) const
 {
-    const QStringView t = texto(k);
+    const QStringView t = vista_.texto(k);
     if (t.size() > 1 && t[0] == u'0' && (t[1] == u'x' || t[1] == u'X'))
         return TipoExpresion::Desconocido;
     if (t.contains(u'e') || t.contains(u'E'))
@@ -52,45 +52,45 @@ TipoExpresion ReescrituraDialecto::tipoNumero(qsizetype k) const
 TipoExpresion ReescrituraDialecto::tipoPrimario(qsizetype k, qsizetype& fin, int profundidad)
 {
     fin = k;
-    if (k < 0 || k >= sig_.size())
+    if (k < 0 || k >= vista_.size())
         return TipoExpresion::Desconocido;
     if (const auto visto = tiposPrimarios_.constFind(k); visto != tiposPrimarios_.cend()) {
         fin = visto->second;
         return visto->first;
     }
     TipoExpresion tipo = TipoExpresion::Desconocido;
-    const TokenSql& tk = tokens_[sig_[k]];
+    const TokenSql& tk = vista_.token(k);
     if (tk.tipo == Tipo::Numero) {
         tipo = tipoNumero(k);
     } else if (tk.tipo == Tipo::Cadena) {
         tipo = tk.abierto ? TipoExpresion::Desconocido : TipoExpresion::Texto;
-    } else if (es(k, QLatin1String("NULL"))) {
+    } else if (vista_.es(k, QLatin1String("NULL"))) {
         tipo = TipoExpresion::Nulo;
-    } else if (esSimbolo(k, QLatin1String("(")) || es(k, QLatin1String("CASE"))) {
-        const qsizetype cierra = pareja(k);
+    } else if (vista_.esSimbolo(k, QLatin1String("(")) || vista_.es(k, QLatin1String("CASE"))) {
+        const qsizetype cierra = vista_.pareja(k);
         if (cierra < 0)
             return TipoExpresion::Desconocido;
         fin = cierra;
         if (profundidad < kProfundidadMaxima) {
-            if (es(k, QLatin1String("CASE")))
+            if (vista_.es(k, QLatin1String("CASE")))
                 tipo = tipoCaso(k, cierra, profundidad + 1);
-            else if (!es(k + 1, QLatin1String("SELECT")))
+            else if (!vista_.es(k + 1, QLatin1String("SELECT")))
                 tipo = tipoTramo(k + 1, cierra - 1, profundidad + 1);
         }
-    } else if (esNombre(k) && !esFinOperando(k)) {
+    } else if (vista_.esNombre(k) && !esFinOperando(k)) {
         tipo = TipoExpresion::Desconocido;
-    } else if (esNombre(k)) {
+    } else if (vista_.esNombre(k)) {
         const qsizetype ultimo = finCadena(k);
         fin = ultimo;
-        if (esSimbolo(ultimo + 1, QLatin1String("("))) {
-            const qsizetype cierra = pareja(ultimo + 1);
+        if (vista_.esSimbolo(ultimo + 1, QLatin1String("("))) {
+            const qsizetype cierra = vista_.pareja(ultimo + 1);
             if (cierra < 0)
                 return TipoExpresion::Desconocido;
             fin = cierra;
             if (profundidad < kProfundidadMaxima && ultimo == k)
                 tipo = tipoFuncion(k, profundidad + 1);
         } else {
-            tipo = esquema_.tipos.value(nombre(ultimo), TipoExpresion::Desconocido);
+            tipo = esquema_.tipos.value(vista_.nombre(ultimo), TipoExpresion::Desconocido);
         }
     }
     tiposPrimarios_.insert(k, {tipo, fin});
@@ -111,7 +111,7 @@ TipoExpresion ReescrituraDialecto::tipoTramo(qsizetype desde, qsizetype hasta, i
         tipo = Combina(tipo, tipoPrimario(m, fin, profundidad));
         if (tipo == TipoExpresion::Desconocido || fin >= hasta)
             return fin == hasta ? tipo : TipoExpresion::Desconocido;
-        if (!esAritmetico(fin + 1) || esSimbolo(fin + 1, QLatin1String("~")))
+        if (!esAritmetico(fin + 1) || vista_.esSimbolo(fin + 1, QLatin1String("~")))
             return TipoExpresion::Desconocido;
         m = fin + 2;
     }
@@ -140,13 +140,13 @@ TipoExpresion ReescrituraDialecto::tipoIzquierdo(qsizetype k, bool soloTermino)
             if (ultimo != fin)
                 return TipoExpresion::Desconocido;
         }
-        while ((esSimbolo(inicio - 1, QLatin1String("-")) || esSimbolo(inicio - 1, QLatin1String("+")))
+        while ((vista_.esSimbolo(inicio - 1, QLatin1String("-")) || vista_.esSimbolo(inicio - 1, QLatin1String("+")))
                && !esFinOperando(inicio - 2))
             --inicio;
         const qsizetype p = inicio - 1;
-        const bool termino
-            = esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/")) || esSimbolo(p, QLatin1String("%"));
-        const bool suma = esSimbolo(p, QLatin1String("+")) || esSimbolo(p, QLatin1String("-"));
+        const bool termino = vista_.esSimbolo(p, QLatin1String("*")) || vista_.esSimbolo(p, QLatin1String("/"))
+            || vista_.esSimbolo(p, QLatin1String("%"));
+        const bool suma = vista_.esSimbolo(p, QLatin1String("+")) || vista_.esSimbolo(p, QLatin1String("-"));
         if (tipo == TipoExpresion::Desconocido || !(termino || (suma && !soloTermino)) || !esFinOperando(p - 1))
             return tipo;
         fin = p - 1;
@@ -172,15 +172,15 @@ std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::resultadosCaso
     std::vector<std::pair<qsizetype, qsizetype>> resultados;
     qsizetype inicio = -1;
     for (qsizetype m = abre + 1; m <= cierra; ++m) {
-        const bool corte = es(m, QLatin1String("WHEN")) || es(m, QLatin1String("ELSE")) || m == cierra;
+        const bool corte = vista_.es(m, QLatin1String("WHEN")) || vista_.es(m, QLatin1String("ELSE")) || m == cierra;
         if (corte && inicio >= 0) {
             resultados.emplace_back(inicio, m - 1);
             inicio = -1;
         }
-        if (es(m, QLatin1String("THEN")) || es(m, QLatin1String("ELSE")))
+        if (vista_.es(m, QLatin1String("THEN")) || vista_.es(m, QLatin1String("ELSE")))
             inicio = m + 1;
-        else if (m != cierra && (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))))
-            m = std::max(m, pareja(m));
+        else if (m != cierra && (vista_.esSimbolo(m, QLatin1String("(")) || vista_.es(m, QLatin1String("CASE"))))
+            m = std::max(m, vista_.pareja(m));
     }
     return resultados;
 }
@@ -188,7 +188,7 @@ std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::resultadosCaso
 // The arguments of the call whose "(" is at `abre`: first and last token of each.
 std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::argumentos(qsizetype abre)
 {
-    const qsizetype cierra = pareja(abre);
+    const qsizetype cierra = vista_.pareja(abre);
     if (cierra < 0 || cierra == abre + 1)
         return {};
     return elementos(abre + 1, cierra - 1);
@@ -201,11 +201,11 @@ std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::elementos(qsiz
     std::vector<std::pair<qsizetype, qsizetype>> lista;
     qsizetype inicio = desde;
     for (qsizetype m = desde; m <= hasta + 1; ++m) {
-        if (m == hasta + 1 || esSimbolo(m, QLatin1String(","))) {
+        if (m == hasta + 1 || vista_.esSimbolo(m, QLatin1String(","))) {
             lista.emplace_back(inicio, m - 1);
             inicio = m + 1;
-        } else if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))) {
-            m = std::max(m, pareja(m));
+        } else if (vista_.esSimbolo(m, QLatin1String("(")) || vista_.es(m, QLatin1String("CASE"))) {
+            m = std::max(m, vista_.pareja(m));
         }
     }
     return lista;
@@ -215,7 +215,7 @@ std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::elementos(qsiz
 // open it.
 TipoExpresion ReescrituraDialecto::tipoAgregado(std::pair<qsizetype, qsizetype> tramo, int profundidad)
 {
-    if (es(tramo.first, QLatin1String("DISTINCT")) || es(tramo.first, QLatin1String("ALL")))
+    if (vista_.es(tramo.first, QLatin1String("DISTINCT")) || vista_.es(tramo.first, QLatin1String("ALL")))
         ++tramo.first;
     return tipoTramo(tramo.first, tramo.second, profundidad);
 }
@@ -225,7 +225,7 @@ TipoExpresion ReescrituraDialecto::tipoFuncion(qsizetype k, int profundidad)
 {
     const auto unoDe = [&](const auto& nombres) {
         for (const QLatin1String& n : nombres)
-            if (es(k, n))
+            if (vista_.es(k, n))
                 return true;
         return false;
     };
@@ -233,21 +233,21 @@ TipoExpresion ReescrituraDialecto::tipoFuncion(qsizetype k, int profundidad)
         return TipoExpresion::Entero;
     if (unoDe(kTextos))
         return TipoExpresion::Texto;
-    if (es(k, QLatin1String("GETDATE")) || es(k, QLatin1String("DATEADD")))
+    if (vista_.es(k, QLatin1String("GETDATE")) || vista_.es(k, QLatin1String("DATEADD")))
         return TipoExpresion::Fecha;
     const auto args = argumentos(k + 1);
     if (args.empty())
         return TipoExpresion::Desconocido;
-    if (es(k, QLatin1String("CAST"))) {
+    if (vista_.es(k, QLatin1String("CAST"))) {
         for (qsizetype m = args.front().second; m > k + 1; --m)
-            if (es(m, QLatin1String("AS")))
-                return TipoDeNombre(texto(m + 1));
+            if (vista_.es(m, QLatin1String("AS")))
+                return TipoDeNombre(vista_.texto(m + 1));
         return TipoExpresion::Desconocido;
     }
-    if (es(k, QLatin1String("CONVERT")))
-        return TipoDeNombre(texto(args.front().first));
+    if (vista_.es(k, QLatin1String("CONVERT")))
+        return TipoDeNombre(vista_.texto(args.front().first));
     const auto tipoArgumento = [&](std::size_t i) { return tipoAgregado(args[i], profundidad); };
-    if (es(k, QLatin1String("COALESCE"))) {
+    if (vista_.es(k, QLatin1String("COALESCE"))) {
         TipoExpresion tipo = TipoExpresion::Nulo;
         for (std::size_t i = 0; i < args.size(); ++i)
             tipo = Combina(tipo, tipoArgumento(i));
@@ -256,10 +256,10 @@ TipoExpresion ReescrituraDialecto::tipoFuncion(qsizetype k, int profundidad)
     if (!unoDe(kComoArgumento))
         return TipoExpresion::Desconocido;
     const TipoExpresion primero = tipoArgumento(0);
-    if (primero == TipoExpresion::Nulo && args.size() > 1 && es(k, QLatin1String("ISNULL")))
+    if (primero == TipoExpresion::Nulo && args.size() > 1 && vista_.es(k, QLatin1String("ISNULL")))
         return tipoArgumento(1);
     // NULLIF of text and a number compares, and gives, that number.
-    if (primero == TipoExpresion::Texto && args.size() > 1 && es(k, QLatin1String("NULLIF"))
+    if (primero == TipoExpresion::Texto && args.size() > 1 && vista_.es(k, QLatin1String("NULLIF"))
         && EsNumerico(tipoArgumento(1)))
         return tipoArgumento(1);
     // The server's SUM and AVG of a bit or an integer are integers; of a decimal, decimals.

@@ -1,0 +1,30 @@
+#include "platform/ado/dialect/SentenciasSql.h"
+
+namespace ado::dialecto {
+
+SentenciasSql::SentenciasSql(const VistaSql& vista)
+{
+    qsizetype k = 0;
+    while (k < vista.size()) {
+        if (vista.esSimbolo(k, QLatin1String(";"))) {
+            ++k;
+            continue;
+        }
+        Sentencia s;
+        s.primero = k;
+        s.definicion = vista.esAlguna(k, {QLatin1String("CREATE"), QLatin1String("ALTER"), QLatin1String("DROP")});
+        int bloque = 0;
+        for (; k < vista.size(); ++k) {
+            if (s.definicion && vista.esAlguna(k, {QLatin1String("BEGIN"), QLatin1String("CASE")}))
+                ++bloque;
+            else if (s.definicion && vista.es(k, QLatin1String("END")))
+                --bloque;
+            else if (vista.esSimbolo(k, QLatin1String(";")) && bloque <= 0)
+                break;
+        }
+        s.fin = k;
+        lista_.push_back(s);
+    }
+}
+
+} // namespace ado::dialecto

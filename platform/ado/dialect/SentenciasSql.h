@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/ado/dialect/VistaSql.h"
+
+#include <vector>
+
+namespace ado::dialecto {
+
+// The statements of a text, as the rewrite's passes share them: runs of significant tokens split at
+// ";". A definition (CREATE, ALTER, DROP) runs on past the ";" inside its BEGIN ... END and
+// CASE ... END, as a trigger's body holds statements of its own. Empty statements are left out.
+class SentenciasSql {
+public:
+    struct Sentencia {
+        qsizetype primero = 0;
+        qsizetype fin = 0; // the ";" that ends it, or the view's size()
+        bool definicion = false;
+    };
+
+    explicit SentenciasSql(const VistaSql& vista);
+
+    [[nodiscard]] const std::vector<Sentencia>& lista() const { return lista_; }
+
+private:
+    std::vector<Sentencia> lista_;
+};
+
+} // namespace ado::dialecto
