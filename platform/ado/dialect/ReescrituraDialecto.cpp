@@ -2,7 +2,6 @@
 
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/dialect/PasoPropietarios.h"
-#include "runtime/FuncionesVB.h"
 
 namespace ado::dialecto {
 namespace {

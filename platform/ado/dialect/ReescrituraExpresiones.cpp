@@ -1,7 +1,6 @@
 #include "platform/ado/dialect/ReescrituraDialecto.h"
-#include "runtime/FuncionesVB.h"
 
-// The rewrites inside expressions: table hints, date parts, conversions and "+".
+// The rewrites inside expressions: date parts, conversions, LIKE patterns, trailing blanks and "+".
 
 namespace ado::dialecto {
 namespace {

@@ -1,5 +1,4 @@
 #include "platform/ado/dialect/ReescrituraDialecto.h"
-#include "runtime/FuncionesVB.h"
 
 // The type the server gives each expression: literals, columns from the schema, the result types of
 // functions and its precedence. Operators, functions and comparisons whose meaning depends on types
