@@ -62,32 +62,32 @@ void ReescrituraDialecto::aritmetica(qsizetype k)
     const bool aditivo = vista_.esSimbolo(k, QLatin1String("-"));
     // Of a run of signs, the last minus looks at the operand: a "+" after it changes nothing, so
     // "- + '4'" is refused as "- '4'" is. Each minus looks only as far as the next one: linear.
-    if (!esFinOperando(k - 1)) {
+    if (!tipos_.esFinOperando(k - 1)) {
         qsizetype m = k + 1;
         while (vista_.esSimbolo(m, QLatin1String("+")))
             ++m;
         if (vista_.esSimbolo(m, QLatin1String("-")) || vista_.esSimbolo(m, QLatin1String("~")))
             return;
     }
-    const qsizetype primero = finSignos(k + 1);
+    const qsizetype primero = tipos_.finSignos(k + 1);
     if (primero >= vista_.size()
-        || !(esFinOperando(primero) || vista_.esSimbolo(primero, QLatin1String("("))
+        || !(tipos_.esFinOperando(primero) || vista_.esSimbolo(primero, QLatin1String("("))
              || vista_.es(primero, QLatin1String("CASE"))))
         return;
-    if (!esFinOperando(k - 1)) {
+    if (!tipos_.esFinOperando(k - 1)) {
         qsizetype fin = primero;
-        if (aditivo && tipoPrimario(primero, fin, 0) == TipoExpresion::Texto && !rasgos_.falla.isEmpty())
+        if (aditivo && tipos_.tipoPrimario(primero, fin, 0) == TipoExpresion::Texto && !rasgos_.falla.isEmpty())
             rechazaTramo(primero, fin,
                          QStringLiteral("El tipo de datos varchar del operando no es válido para el operador minus."));
         return;
     }
-    const qsizetype finDerecha = aditivo ? finOperando(k + 1) : finPrimario(primero);
+    const qsizetype finDerecha = aditivo ? tipos_.finOperando(k + 1) : tipos_.finPrimario(primero);
     if (finDerecha >= vista_.size())
         return;
-    const TipoExpresion derecha = tipoTramo(k + 1, finDerecha, 0);
-    const TipoExpresion izquierda = tipoIzquierdo(k - 1, !aditivo);
-    const qsizetype inicioIzquierda = aditivo ? inicioOperando(k - 1) : inicioTermino(k - 1);
-    (aditivo ? tiposSuma_ : tiposTermino_).insert(finDerecha, {inicioIzquierda, Combina(izquierda, derecha)});
+    const TipoExpresion derecha = tipos_.tipoTramo(k + 1, finDerecha, 0);
+    const TipoExpresion izquierda = tipos_.tipoIzquierdo(k - 1, !aditivo);
+    const qsizetype inicioIzquierda = aditivo ? tipos_.inicioOperando(k - 1) : tipos_.inicioTermino(k - 1);
+    tipos_.anota(aditivo, finDerecha, inicioIzquierda, Combina(izquierda, derecha));
     // A date minus a number of days is that many days earlier: the engine's sum of a date and the
     // negated number (the engines would subtract from the date's text or refuse it).
     if (aditivo && izquierda == TipoExpresion::Fecha && EsNumerico(derecha) && !rasgos_.suma.isEmpty()) {
@@ -118,25 +118,6 @@ void ReescrituraDialecto::aritmetica(qsizetype k)
         division(k, inicioIzquierda, finDerecha, izquierda, derecha);
 }
 
-// First token of the term whose last token is `k`: back over "*", "/" and "%" and signs.
-qsizetype ReescrituraDialecto::inicioTermino(qsizetype k)
-{
-    qsizetype inicio = inicioPrimario(k);
-    for (;;) {
-        while ((vista_.esSimbolo(inicio - 1, QLatin1String("-")) || vista_.esSimbolo(inicio - 1, QLatin1String("+"))
-                || vista_.esSimbolo(inicio - 1, QLatin1String("~")))
-               && !esFinOperando(inicio - 2))
-            --inicio;
-        const qsizetype p = inicio - 1;
-        if (!(vista_.esSimbolo(p, QLatin1String("*")) || vista_.esSimbolo(p, QLatin1String("/"))
-              || vista_.esSimbolo(p, QLatin1String("%")))
-            || !esFinOperando(p - 1))
-            return inicio;
-        const auto previo = tiposTermino_.constFind(p - 1);
-        inicio = previo != tiposTermino_.cend() ? previo->first : inicioPrimario(p - 1);
-    }
-}
-
 // Tokens `desde` to `hasta`, one primary, as a value of type `destino`: a literal of text as the
 // number it reads as, anything else through the engine's conversion, which refuses what does not
 // read as one. A longer expression is converted only when it is `entero`: a whole argument or CASE
@@ -148,11 +129,11 @@ void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoE
     while (desde < hasta && vista_.esSimbolo(desde, QLatin1String("+")))
         ++desde; // a unary "+" goes
     qsizetype fin = desde;
-    const bool primario
-        = finSignos(desde) == desde && tipoPrimario(desde, fin, 0) != TipoExpresion::Desconocido && fin == hasta;
+    const bool primario = tipos_.finSignos(desde) == desde
+        && tipos_.tipoPrimario(desde, fin, 0) != TipoExpresion::Desconocido && fin == hasta;
     if (!primario
         && (!entero || desde < 1 || hasta + 1 >= vista_.size()
-            || tipoTramo(desde, hasta, 0) == TipoExpresion::Desconocido))
+            || tipos_.tipoTramo(desde, hasta, 0) == TipoExpresion::Desconocido))
         return;
     if (desde == hasta && vista_.token(desde).tipo == Tipo::Cadena && EsNumerico(destino)) {
         literalComo(desde, destino);
@@ -212,13 +193,14 @@ bool ReescrituraDialecto::esNuloAritmetico(qsizetype k)
     }
     const auto numerico = [](TipoExpresion t) { return EsNumerico(t) || t == TipoExpresion::Nulo; };
     if (vista_.esSimbolo(b + 1, QLatin1String("+"))) {
-        const qsizetype fin = finOperando(b + 2);
-        if (fin >= vista_.size() || !numerico(tipoTramo(b + 2, fin, 0)))
+        const qsizetype fin = tipos_.finOperando(b + 2);
+        if (fin >= vista_.size() || !numerico(tipos_.tipoTramo(b + 2, fin, 0)))
             return false;
     }
-    if (vista_.esSimbolo(a - 1, QLatin1String("+")) && esFinOperando(a - 2) && !numerico(tipoIzquierdo(a - 2, false)))
+    if (vista_.esSimbolo(a - 1, QLatin1String("+")) && tipos_.esFinOperando(a - 2)
+        && !numerico(tipos_.tipoIzquierdo(a - 2, false)))
         return false;
-    return esAritmetico(a - 1) || esAritmetico(b + 1);
+    return tipos_.esAritmetico(a - 1) || tipos_.esAritmetico(b + 1);
 }
 
 // The bare NULL at `k` as the server types it, an int.
@@ -253,10 +235,10 @@ void ReescrituraDialecto::division(qsizetype k, qsizetype inicio, qsizetype fin,
 void ReescrituraDialecto::promedio(qsizetype k)
 {
     const qsizetype cierra = vista_.pareja(k + 1);
-    const auto args = argumentos(k + 1);
+    const auto args = tipos_.argumentos(k + 1);
     if (cierra < 0 || args.size() != 1 || vista_.es(cierra + 1, QLatin1String("OVER")))
         return;
-    if (tipoAgregado(args.front(), 0) != TipoExpresion::Entero)
+    if (tipos_.tipoAgregado(args.front(), 0) != TipoExpresion::Entero)
         return;
     marcas_.marca(vista_.indice(k)).prefijo += rasgos_.enteroTruncado.first;
     agregaSufijoInterior(cierra, rasgos_.enteroTruncado.second);
@@ -269,12 +251,12 @@ void ReescrituraDialecto::promedio(qsizetype k)
 // server's type for it.
 void ReescrituraDialecto::argumentosTipados(qsizetype k)
 {
-    const auto args = argumentos(k + 1);
+    const auto args = tipos_.argumentos(k + 1);
     if (args.size() < 2)
         return;
     std::vector<TipoExpresion> tipos;
     for (const auto& [desde, hasta] : args)
-        tipos.push_back(tipoTramo(desde, hasta, 0));
+        tipos.push_back(tipos_.tipoTramo(desde, hasta, 0));
     TipoExpresion destino = tipos.front();
     if (vista_.es(k, QLatin1String("COALESCE"))) {
         for (const TipoExpresion t : tipos)
@@ -312,13 +294,13 @@ void ReescrituraDialecto::resultadosTipados(qsizetype k)
     if (cierra < 0)
         return;
     qsizetype fin = k;
-    const TipoExpresion destino = tipoPrimario(k, fin, 0);
+    const TipoExpresion destino = tipos_.tipoPrimario(k, fin, 0);
     if (!EsNumerico(destino) && destino != TipoExpresion::Nulo)
         return;
-    for (const auto& [desde, hasta] : resultadosCaso(k, cierra)) {
+    for (const auto& [desde, hasta] : tipos_.resultadosCaso(k, cierra)) {
         if (desde == hasta)
             nuloTipado(desde);
-        if (EsNumerico(destino) && tipoTramo(desde, hasta, 0) == TipoExpresion::Texto)
+        if (EsNumerico(destino) && tipos_.tipoTramo(desde, hasta, 0) == TipoExpresion::Texto)
             convierteTramo(desde, hasta, destino, true);
     }
 }

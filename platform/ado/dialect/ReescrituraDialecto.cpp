@@ -40,7 +40,7 @@ bool esFormaAlmacenada(QStringView t)
 ReescrituraDialecto::ReescrituraDialecto(const EsquemaDialecto& esquema, const RasgosDialecto& rasgos,
                                          QStringView texto)
     : esquema_(esquema), rasgos_(rasgos), vista_(texto), sentencias_(vista_), marcas_(vista_), pistas_(vista_, marcas_),
-      top_(vista_, sentencias_)
+      top_(vista_, sentencias_), tipos_(vista_, esquema_)
 {
 }
 
@@ -62,13 +62,13 @@ QHash<QString, TipoExpresion> ReescrituraDialecto::tiposDeAlias()
     qsizetype m = vista_.es(1, QLatin1String("DISTINCT")) || vista_.es(1, QLatin1String("ALL")) ? 2 : 1;
     if (vista_.es(m, QLatin1String("TOP")))
         m = vista_.esSimbolo(m + 1, QLatin1String("(")) ? std::max(vista_.pareja(m + 1), m + 1) + 1 : m + 2;
-    for (const auto& [inicio, hasta] : elementos(m, finSeleccion(m) - 1)) {
+    for (const auto& [inicio, hasta] : tipos_.elementos(m, finSeleccion(m) - 1)) {
         const qsizetype alias = hasta;
         const bool conAs = vista_.es(alias - 1, QLatin1String("AS"));
         const qsizetype finExpresion = conAs ? alias - 2 : alias - 1;
         if (alias > inicio && finExpresion >= inicio && vista_.esNombre(alias)
-            && !vista_.esSimbolo(alias - 1, QLatin1String(".")) && (conAs || esFinOperando(finExpresion)))
-            tipos.insert(vista_.nombre(alias), tipoTramo(inicio, finExpresion, 0));
+            && !vista_.esSimbolo(alias - 1, QLatin1String(".")) && (conAs || tipos_.esFinOperando(finExpresion)))
+            tipos.insert(vista_.nombre(alias), tipos_.tipoTramo(inicio, finExpresion, 0));
     }
     return tipos;
 }
@@ -106,7 +106,7 @@ void ReescrituraDialecto::iniciaSentencia(qsizetype k)
     if (sentencia_ == Sentencia::Insercion) {
         const qsizetype tabla = vista_.es(k + 1, QLatin1String("INTO")) ? k + 2 : k + 1;
         if (vista_.esNombre(tabla))
-            tablaInsercion_ = vista_.nombre(finCadena(tabla));
+            tablaInsercion_ = vista_.nombre(tipos_.finCadena(tabla));
     }
 }
 
@@ -146,7 +146,7 @@ qsizetype ReescrituraDialecto::paso(qsizetype k)
             a.columnas.emplace_back(a.inicioColumna, k - 1);
             a.inicioColumna = k + 1;
         }
-    } else if (c == u'+' && !rasgos_.suma.isEmpty() && esFinOperando(k - 1)) {
+    } else if (c == u'+' && !rasgos_.suma.isEmpty() && tipos_.esFinOperando(k - 1)) {
         suma(k);
     } else if (c == u'+' && !rasgos_.suma.isEmpty()) {
         signoMas(k);
@@ -275,7 +275,7 @@ void ReescrituraDialecto::pasoLista(qsizetype k)
         return;
     a.inicioElemento = false;
     if (a.lista == Lista::Columnas) {
-        columnasInsercion_.append(vista_.esNombre(k) ? vista_.nombre(finCadena(k)) : QString());
+        columnasInsercion_.append(vista_.esNombre(k) ? vista_.nombre(tipos_.finCadena(k)) : QString());
         return;
     }
     const bool elementoSolo
@@ -332,19 +332,21 @@ void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
     const bool derechaFecha = esFechaSuelta(derecha);
     // An expression typed as a number or a date compares as one, not as text; a string literal
     // on the other side is converted to it, as the server does.
-    const TipoExpresion tipo
-        = izquierda >= 0 && esFinOperando(izquierda) ? tipoIzquierdo(izquierda, false) : TipoExpresion::Desconocido;
+    const TipoExpresion tipo = izquierda >= 0 && tipos_.esFinOperando(izquierda)
+        ? tipos_.tipoIzquierdo(izquierda, false)
+        : TipoExpresion::Desconocido;
     if (clase == Clase::Texto && (EsNumerico(tipo) || tipo == TipoExpresion::Fecha))
         clase = tipo == TipoExpresion::Fecha ? Clase::Fecha : Clase::Otra;
     if (EsNumerico(tipo) || tipo == TipoExpresion::Texto)
         clase = comparaTipos(izquierda, operador, tipo, clase);
     if (EsNumerico(tipo))
         comparaConNumero(operador, tipo);
-    else if (tipo == TipoExpresion::Texto && esCadenaSuelta(izquierda) && !esAritmetico(izquierda - 1)
-             && esFinOperando(derecha) && !vista_.es(operador, QLatin1String("LIKE"))) {
+    else if (tipo == TipoExpresion::Texto && esCadenaSuelta(izquierda) && !tipos_.esAritmetico(izquierda - 1)
+             && tipos_.esFinOperando(derecha) && !vista_.es(operador, QLatin1String("LIKE"))) {
         qsizetype fin = derecha;
-        const TipoExpresion tipoDerecha = tipoPrimario(derecha, fin, 0);
-        if (EsNumerico(tipoDerecha) && !esAritmetico(fin + 1) && !vista_.esSimbolo(fin + 1, QLatin1String("."))) {
+        const TipoExpresion tipoDerecha = tipos_.tipoPrimario(derecha, fin, 0);
+        if (EsNumerico(tipoDerecha) && !tipos_.esAritmetico(fin + 1)
+            && !vista_.esSimbolo(fin + 1, QLatin1String("."))) {
             literalComo(izquierda, tipoDerecha);
             clase = Clase::Otra;
         }
@@ -385,7 +387,7 @@ void ReescrituraDialecto::comparacion(qsizetype izquierda, qsizetype operador)
         if (esCadenaSuelta(derecha))
             reescribeFecha(derecha);
     } else if (derechaFecha && izquierda >= 0 && vista_.token(izquierda).tipo == Tipo::Cadena
-               && !esAritmetico(izquierda - 1)) {
+               && !tipos_.esAritmetico(izquierda - 1)) {
         reescribeFecha(izquierda);
     }
 }
@@ -406,15 +408,15 @@ ReescrituraDialecto::Clase ReescrituraDialecto::comparaTipos(qsizetype izquierda
         return clase;
     if (vista_.token(izquierda).tipo == Tipo::Cadena || vista_.token(derecha).tipo == Tipo::Cadena)
         return clase;
-    qsizetype fin = finOperando(derecha);
+    qsizetype fin = tipos_.finOperando(derecha);
     while (fin < vista_.size()
            && (vista_.esSimbolo(fin + 1, QLatin1String("+")) || vista_.esSimbolo(fin + 1, QLatin1String("-"))))
-        fin = finOperando(fin + 2);
+        fin = tipos_.finOperando(fin + 2);
     if (fin >= vista_.size())
         return clase;
-    const TipoExpresion tipoDerecha = tipoTramo(derecha, fin, 0);
+    const TipoExpresion tipoDerecha = tipos_.tipoTramo(derecha, fin, 0);
     if (tipo == TipoExpresion::Texto && EsNumerico(tipoDerecha)) {
-        convierteTramo(inicioOperando(izquierda), izquierda, tipoDerecha);
+        convierteTramo(tipos_.inicioOperando(izquierda), izquierda, tipoDerecha);
         return Clase::Otra;
     }
     if (EsNumerico(tipo) && tipoDerecha == TipoExpresion::Texto)
@@ -432,7 +434,7 @@ void ReescrituraDialecto::comparaConNumero(qsizetype operador, TipoExpresion tip
     if (vista_.es(operador, QLatin1String("IN"))) {
         if (!vista_.esSimbolo(derecha, QLatin1String("(")) || vista_.es(derecha + 1, QLatin1String("SELECT")))
             return;
-        for (const auto& [desde, hasta] : argumentos(derecha))
+        for (const auto& [desde, hasta] : tipos_.argumentos(derecha))
             if (desde == hasta)
                 literalComo(desde, tipo);
         return;
@@ -468,7 +470,7 @@ void ReescrituraDialecto::seleccionInsertada(qsizetype primera)
     if (columnasInsercion_.isEmpty())
         columnasInsercion_ = esquema_.columnasTabla.value(tablaInsercion_);
     qsizetype posicion = 0;
-    for (const auto& [desde, hasta] : elementos(primera, finSeleccion(primera) - 1)) {
+    for (const auto& [desde, hasta] : tipos_.elementos(primera, finSeleccion(primera) - 1)) {
         if (desde == hasta && posicion < columnasInsercion_.size())
             valorDeColumna(desde, columnasInsercion_[posicion]);
         ++posicion;
@@ -492,33 +494,10 @@ qsizetype ReescrituraDialecto::finSeleccion(qsizetype primera)
     return m;
 }
 
-bool ReescrituraDialecto::esAritmetico(qsizetype k) const
-{
-    if (k < 0 || k >= vista_.size() || vista_.token(k).tipo != Tipo::Simbolo)
-        return false;
-    const QStringView s = vista_.texto(k);
-    return s == u"+" || s == u"-" || s == u"*" || s == u"/" || s == u"%" || s == u"||" || s == u"&" || s == u"|"
-        || s == u"^" || s == u"~";
-}
-
 // A string literal standing alone as an operand: not part of an arithmetic or concatenation.
 bool ReescrituraDialecto::esCadenaSuelta(qsizetype k) const
 {
-    return vista_.esCadena(k) && !esAritmetico(k + 1);
-}
-
-qsizetype ReescrituraDialecto::inicioCadena(qsizetype k) const
-{
-    while (vista_.esSimbolo(k - 1, QLatin1String(".")) && vista_.esNombre(k - 2))
-        k -= 2;
-    return k;
-}
-
-qsizetype ReescrituraDialecto::finCadena(qsizetype k) const
-{
-    while (vista_.esSimbolo(k + 1, QLatin1String(".")) && vista_.esNombre(k + 2))
-        k += 2;
-    return k;
+    return vista_.esCadena(k) && !tipos_.esAritmetico(k + 1);
 }
 
 ReescrituraDialecto::Clase ReescrituraDialecto::claseIzquierda(qsizetype k) const
@@ -544,7 +523,7 @@ ReescrituraDialecto::Clase ReescrituraDialecto::claseIzquierda(qsizetype k) cons
         return Clase::Otra;
     }
     // A column inside a larger expression makes the operand an expression, compared as text.
-    if (esAritmetico(inicioCadena(k) - 1))
+    if (tipos_.esAritmetico(tipos_.inicioCadena(k) - 1))
         return Clase::Texto;
     const QString columna = vista_.nombre(k);
     if (esquema_.columnasFecha.contains(columna))
@@ -564,7 +543,7 @@ bool ReescrituraDialecto::derechaTexto(qsizetype k) const
         return true;
     if (!vista_.esNombre(k))
         return false;
-    const qsizetype fin = finCadena(k);
+    const qsizetype fin = tipos_.finCadena(k);
     return !vista_.esSimbolo(fin + 1, QLatin1String("(")) && esquema_.columnasTexto.contains(vista_.nombre(fin));
 }
 
@@ -573,8 +552,8 @@ bool ReescrituraDialecto::esFechaSuelta(qsizetype k) const
 {
     if (!vista_.esNombre(k))
         return false;
-    const qsizetype fin = finCadena(k);
-    if (esAritmetico(fin + 1) || vista_.esSimbolo(fin + 1, QLatin1String("(")))
+    const qsizetype fin = tipos_.finCadena(k);
+    if (tipos_.esAritmetico(fin + 1) || vista_.esSimbolo(fin + 1, QLatin1String("(")))
         return false;
     return esquema_.columnasFecha.contains(vista_.nombre(fin));
 }

@@ -4,6 +4,7 @@
 #include "platform/ado/dialect/PasoPistas.h"
 #include "platform/ado/dialect/PasoTop.h"
 #include "platform/ado/dialect/SentenciasSql.h"
+#include "platform/ado/dialect/TiposSql.h"
 #include "platform/ado/dialect/TraductorDialecto.h"
 #include "platform/ado/dialect/VistaSql.h"
 
@@ -92,16 +93,9 @@ private:
     [[nodiscard]] const QString* funcionConversion(QAnyStringView tipo) const;
     void conversion(qsizetype k);
     void suma(qsizetype k);
-    [[nodiscard]] bool esFinOperando(qsizetype k) const;
-    [[nodiscard]] qsizetype inicioOperando(qsizetype k);
-    [[nodiscard]] qsizetype finOperando(qsizetype k);
-    [[nodiscard]] qsizetype finSignos(qsizetype k) const;
-    [[nodiscard]] qsizetype inicioPrimario(qsizetype k);
-    [[nodiscard]] qsizetype finPrimario(qsizetype k);
     void signoMas(qsizetype k);
     void aritmetica(qsizetype k);
     void division(qsizetype k, qsizetype inicio, qsizetype fin, TipoExpresion izquierda, TipoExpresion derecha);
-    [[nodiscard]] qsizetype inicioTermino(qsizetype k);
     void convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino, bool entero = false);
     void rechazaTramo(qsizetype desde, qsizetype hasta, const QString& mensaje);
     struct Rechazo {
@@ -122,22 +116,7 @@ private:
     void sinBlancosFinales(qsizetype izquierda, qsizetype operador);
     void recortaCadena(qsizetype k);
 
-    // Types of expressions (ReescrituraTipos.cpp).
-    [[nodiscard]] TipoExpresion tipoNumero(qsizetype k) const;
-    [[nodiscard]] TipoExpresion tipoPrimario(qsizetype k, qsizetype& fin, int profundidad);
-    [[nodiscard]] TipoExpresion tipoTramo(qsizetype desde, qsizetype hasta, int profundidad);
-    [[nodiscard]] TipoExpresion tipoIzquierdo(qsizetype k, bool soloTermino);
-    [[nodiscard]] TipoExpresion tipoCaso(qsizetype abre, qsizetype cierra, int profundidad);
-    [[nodiscard]] TipoExpresion tipoFuncion(qsizetype k, int profundidad);
-    [[nodiscard]] TipoExpresion tipoAgregado(std::pair<qsizetype, qsizetype> tramo, int profundidad);
-    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> resultadosCaso(qsizetype abre, qsizetype cierra);
-    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> argumentos(qsizetype abre);
-    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> elementos(qsizetype desde, qsizetype hasta);
-
-    [[nodiscard]] bool esAritmetico(qsizetype k) const;
     [[nodiscard]] bool esCadenaSuelta(qsizetype k) const;
-    [[nodiscard]] qsizetype inicioCadena(qsizetype k) const;
-    [[nodiscard]] qsizetype finCadena(qsizetype k) const;
     [[nodiscard]] Clase claseIzquierda(qsizetype k) const;
     [[nodiscard]] bool esFechaSuelta(qsizetype k) const;
     [[nodiscard]] bool derechaTexto(qsizetype k) const;
@@ -154,17 +133,12 @@ private:
     MarcasSql marcas_;
     PasoPistas pistas_;
     PasoTop top_;
+    TiposSql tipos_;
     std::vector<Ambito> ambitos_;
     Sentencia sentencia_ = Sentencia::Otra;
     bool esperaColumnas_ = false;
     bool enValores_ = false;
     QList<QString> columnasInsercion_;
-    // Last token of any binary "+" or "-" → the first token of the sum and its type; the same for
-    // "*", "/" and "%". Walking back over an operand jumps over them, so long chains stay linear.
-    QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;
-    QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposTermino_;
-    // First token of a primary already typed → its type and last token.
-    QHash<qsizetype, std::pair<TipoExpresion, qsizetype>> tiposPrimarios_;
     QString tablaInsercion_; // the table of an INSERT, upper case
     QString rechazo_; // the server's message refusing the statement being read, once its types do
     std::vector<Rechazo> rechazos_; // the statements refused, written last over everything else

@@ -7,17 +7,6 @@ namespace {
 
 using Tipo = TokenSql::Tipo;
 
-// Words that never end an operand: a "+" after them is a sign.
-const QLatin1String kNoOperandos[] = {
-    QLatin1String("SELECT"),  QLatin1String("WHERE"),  QLatin1String("AND"),      QLatin1String("OR"),
-    QLatin1String("NOT"),     QLatin1String("THEN"),   QLatin1String("ELSE"),     QLatin1String("WHEN"),
-    QLatin1String("ON"),      QLatin1String("BY"),     QLatin1String("HAVING"),   QLatin1String("SET"),
-    QLatin1String("VALUES"),  QLatin1String("IS"),     QLatin1String("LIKE"),     QLatin1String("IN"),
-    QLatin1String("BETWEEN"), QLatin1String("CASE"),   QLatin1String("DISTINCT"), QLatin1String("ALL"),
-    QLatin1String("TOP"),     QLatin1String("RETURN"), QLatin1String("AS"),       QLatin1String("FROM"),
-    QLatin1String("EXISTS"),  QLatin1String("UNION"),  QLatin1String("PRINT"),    QLatin1String("ESCAPE"),
-};
-
 const QLatin1String kPartesFecha[] = {
     QLatin1String("DATEADD"),
     QLatin1String("DATEDIFF"),
@@ -114,8 +103,8 @@ void ReescrituraDialecto::conversion(qsizetype k)
     // A date computed by an expression (CAST(x AS date), DATEADD(...)) reaches a style as a date
     // and time, which the conversion reads as one.
     if (finValor != cierra && TipoDeNombre(vista_.texto(tipo)) == TipoExpresion::Texto
-        && !(vista_.esNombre(corte + 1) && finCadena(corte + 1) == finValor - 1)
-        && tipoTramo(corte + 1, finValor - 1, 0) == TipoExpresion::Fecha)
+        && !(vista_.esNombre(corte + 1) && tipos_.finCadena(corte + 1) == finValor - 1)
+        && tipos_.tipoTramo(corte + 1, finValor - 1, 0) == TipoExpresion::Fecha)
         convierteTramo(corte + 1, finValor - 1, TipoExpresion::Fecha);
     // The type and its comma go (with the blanks after them); the type follows the value instead.
     for (qsizetype i = vista_.indice(tipo); i < vista_.indice(corte + 1); ++i)
@@ -156,10 +145,10 @@ void ReescrituraDialecto::patronLike(qsizetype operador)
         if (!t.contains(u'[') && !t.contains(u'\\'))
             return;
     } else {
-        fin = finOperando(derecha);
+        fin = tipos_.finOperando(derecha);
         while (vista_.esSimbolo(fin + 1, QLatin1String("+")) || vista_.esSimbolo(fin + 1, QLatin1String("-"))
                || vista_.esSimbolo(fin + 1, QLatin1String("||")))
-            fin = finOperando(fin + 2);
+            fin = tipos_.finOperando(fin + 2);
         if (fin >= vista_.size())
             return;
     }
@@ -209,8 +198,8 @@ void ReescrituraDialecto::sinBlancosFinales(qsizetype izquierda, qsizetype opera
         return;
     for (const qsizetype m : literales)
         recortaCadena(m);
-    const auto suma = tiposSuma_.constFind(izquierda);
-    const qsizetype inicio = suma != tiposSuma_.cend() ? suma->first : inicioPrimario(izquierda);
+    const qsizetype suma = tipos_.inicioSuma(izquierda);
+    const qsizetype inicio = suma >= 0 ? suma : tipos_.inicioPrimario(izquierda);
     marcas_.marca(vista_.indice(inicio)).prefijo.prepend(rasgos_.sinBlancosFinales + u'(');
     agregaSufijo(izquierda, QStringLiteral(")"));
 }
@@ -229,14 +218,14 @@ void ReescrituraDialecto::recortaCadena(qsizetype k)
 
 void ReescrituraDialecto::suma(qsizetype k)
 {
-    const qsizetype izquierda = inicioOperando(k - 1);
-    const qsizetype derecha = finOperando(k + 1);
+    const qsizetype izquierda = tipos_.inicioOperando(k - 1);
+    const qsizetype derecha = tipos_.finOperando(k + 1);
     if (derecha >= vista_.size())
         return;
     // Garbage after the "+" is left for the database to report.
-    const qsizetype primero = finSignos(k + 1);
+    const qsizetype primero = tipos_.finSignos(k + 1);
     if (primero >= vista_.size()
-        || !(esFinOperando(primero) || vista_.esSimbolo(primero, QLatin1String("("))
+        || !(tipos_.esFinOperando(primero) || vista_.esSimbolo(primero, QLatin1String("("))
              || vista_.es(primero, QLatin1String("CASE"))))
         return;
     // Numbers, and a column known as neither text nor date beside a number, add as they are.
@@ -244,16 +233,17 @@ void ReescrituraDialecto::suma(qsizetype k)
     const auto esNumerica = [&](qsizetype desde, qsizetype hasta) {
         if (desde == hasta && esNumero(desde))
             return true;
-        if (!vista_.esNombre(desde) || finCadena(desde) != hasta || vista_.esSimbolo(hasta + 1, QLatin1String("(")))
+        if (!vista_.esNombre(desde) || tipos_.finCadena(desde) != hasta
+            || vista_.esSimbolo(hasta + 1, QLatin1String("(")))
             return false;
         const QString columna = vista_.nombre(hasta);
         return !esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
     };
     // Numbers, and NULL beside them, add as the engine adds them: an integer sum stays an integer.
     bool tipoTextual = false;
-    const TipoExpresion tipoIzq = tipoIzquierdo(k - 1, false);
-    const TipoExpresion tipoDer = tipoTramo(k + 1, derecha, 0);
-    tiposSuma_.insert(derecha, {izquierda, Combina(tipoIzq, tipoDer)});
+    const TipoExpresion tipoIzq = tipos_.tipoIzquierdo(k - 1, false);
+    const TipoExpresion tipoDer = tipos_.tipoTramo(k + 1, derecha, 0);
+    tipos_.anota(true, derecha, izquierda, Combina(tipoIzq, tipoDer));
     const auto sumaNumerica = [](TipoExpresion t) { return EsNumerico(t) || t == TipoExpresion::Nulo; };
     // Text beside a number is that number for the server: it is converted, and the sum is numeric.
     if (tipoIzq == TipoExpresion::Texto && EsNumerico(tipoDer))
@@ -274,103 +264,6 @@ void ReescrituraDialecto::suma(qsizetype k)
     operador.reemplaza = true;
     operador.reemplazo = QStringLiteral(",");
     agregaSufijo(derecha, QStringLiteral(")"));
-}
-
-bool ReescrituraDialecto::esFinOperando(qsizetype k) const
-{
-    if (k < 0 || k >= vista_.size())
-        return false;
-    switch (vista_.token(k).tipo) {
-    case Tipo::Numero:
-    case Tipo::Cadena:
-    case Tipo::NombreCorchetes:
-    case Tipo::NombreComillas:
-        return true;
-    case Tipo::Simbolo:
-        return vista_.esSimbolo(k, QLatin1String(")")) || vista_.esSimbolo(k, QLatin1String("?"));
-    case Tipo::Palabra:
-        for (const QLatin1String& palabra : kNoOperandos)
-            if (vista_.es(k, palabra))
-                return false;
-        return true;
-    default:
-        return false;
-    }
-}
-
-// First token of the expression "+" adds to, whose last token is `k`: back over operands joined by
-// + - * / % and signs. A "+" already rewritten is jumped in one step, so a long chain stays linear.
-qsizetype ReescrituraDialecto::inicioOperando(qsizetype k)
-{
-    qsizetype inicio = inicioPrimario(k);
-    for (;;) {
-        const qsizetype p = inicio - 1;
-        const bool operador = vista_.esSimbolo(p, QLatin1String("+")) || vista_.esSimbolo(p, QLatin1String("-"))
-            || vista_.esSimbolo(p, QLatin1String("*")) || vista_.esSimbolo(p, QLatin1String("/"))
-            || vista_.esSimbolo(p, QLatin1String("%")) || vista_.esSimbolo(p, QLatin1String("||"));
-        if (operador && esFinOperando(p - 1)) {
-            const auto suma = tiposSuma_.constFind(p - 1);
-            const auto termino = tiposTermino_.constFind(p - 1);
-            inicio = suma != tiposSuma_.cend()    ? suma->first
-                : termino != tiposTermino_.cend() ? termino->first
-                                                  : inicioPrimario(p - 1);
-        } else if ((vista_.esSimbolo(p, QLatin1String("-")) || vista_.esSimbolo(p, QLatin1String("+"))
-                    || vista_.esSimbolo(p, QLatin1String("~")))
-                   && !esFinOperando(p - 1)) {
-            inicio = p;
-        } else {
-            return inicio;
-        }
-    }
-}
-
-// Last token of the term "+" adds, which starts at `k`: a signed operand and those "*", "/" and "%"
-// join to it.
-qsizetype ReescrituraDialecto::finOperando(qsizetype k)
-{
-    qsizetype fin = k;
-    for (;;) {
-        fin = finPrimario(finSignos(fin));
-        if (vista_.esSimbolo(fin + 1, QLatin1String("*")) || vista_.esSimbolo(fin + 1, QLatin1String("/"))
-            || vista_.esSimbolo(fin + 1, QLatin1String("%")) || vista_.esSimbolo(fin + 1, QLatin1String("||")))
-            fin += 2;
-        else
-            return fin;
-    }
-}
-
-// The first token after the signs that start at `k`.
-qsizetype ReescrituraDialecto::finSignos(qsizetype k) const
-{
-    while (vista_.esSimbolo(k, QLatin1String("-")) || vista_.esSimbolo(k, QLatin1String("+"))
-           || vista_.esSimbolo(k, QLatin1String("~")))
-        ++k;
-    return k;
-}
-
-qsizetype ReescrituraDialecto::inicioPrimario(qsizetype k)
-{
-    if (vista_.esSimbolo(k, QLatin1String(")"))) {
-        const qsizetype abre = vista_.pareja(k);
-        if (abre < 0)
-            return k;
-        return vista_.esNombre(abre - 1) && esFinOperando(abre - 1) ? inicioCadena(abre - 1) : abre;
-    }
-    if (vista_.es(k, QLatin1String("END"))) {
-        const qsizetype caso = vista_.pareja(k);
-        return caso >= 0 ? caso : k;
-    }
-    return vista_.esNombre(k) ? inicioCadena(k) : k;
-}
-
-qsizetype ReescrituraDialecto::finPrimario(qsizetype k)
-{
-    if (vista_.esSimbolo(k, QLatin1String("(")) || vista_.es(k, QLatin1String("CASE")))
-        return std::max(vista_.pareja(k), k);
-    if (!vista_.esNombre(k))
-        return k;
-    const qsizetype fin = finCadena(k);
-    return vista_.esSimbolo(fin + 1, QLatin1String("(")) ? std::max(vista_.pareja(fin + 1), fin) : fin;
 }
 
 } // namespace ado::dialecto

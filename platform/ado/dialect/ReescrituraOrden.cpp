@@ -37,15 +37,15 @@ void ReescrituraDialecto::marcaOrdenado(qsizetype ultimo)
     const qsizetype inicio = a.inicioOrdenado;
     a.inicioOrdenado = -1;
     if (!rasgos_.ordenColumnaTexto.isEmpty() && a.porOrden && !a.limitada && !a.distinta && !a.unida && inicio >= 0
-        && vista_.esNombre(inicio) && finCadena(inicio) == ultimo && esTextoConocido(ultimo)
+        && vista_.esNombre(inicio) && tipos_.finCadena(inicio) == ultimo && esTextoConocido(ultimo)
         && !esAlias(vista_.nombre(ultimo))) {
         agregaSufijo(ultimo, rasgos_.ordenColumnaTexto);
         return;
     }
     if (!rasgos_.ordenSinCaso || inicio < 0 || ultimo < inicio || vista_.es(ultimo - 1, QLatin1String("COLLATE"))
-        || !esFinOperando(ultimo))
+        || !tipos_.esFinOperando(ultimo))
         return;
-    if (vista_.esNombre(inicio) && finCadena(inicio) == ultimo) {
+    if (vista_.esNombre(inicio) && tipos_.finCadena(inicio) == ultimo) {
         if (esTextoConocido(ultimo))
             agregaSufijo(ultimo, rasgos_.textoSinCaso);
         return;
@@ -68,7 +68,7 @@ void ReescrituraDialecto::argumentoOrdenado(qsizetype k)
     const qsizetype cierra = vista_.pareja(k + 1);
     if (cierra <= inicio || vista_.esSimbolo(inicio, QLatin1String("*")))
         return;
-    if (vista_.esNombre(inicio) && finCadena(inicio) == cierra - 1 && !esTextoConocido(cierra - 1))
+    if (vista_.esNombre(inicio) && tipos_.finCadena(inicio) == cierra - 1 && !esTextoConocido(cierra - 1))
         return;
     agregaSufijo(cierra - 1, rasgos_.textoSinCaso);
 }
@@ -122,7 +122,7 @@ void ReescrituraDialecto::columnaOrdenada(qsizetype inicio, qsizetype fin)
 {
     if (inicio < 0 || fin < inicio || !vista_.esNombre(inicio))
         return;
-    const qsizetype columna = finCadena(inicio);
+    const qsizetype columna = tipos_.finCadena(inicio);
     const bool sinAlias = columna == fin;
     const bool alias = (columna + 2 == fin && vista_.es(columna + 1, QLatin1String("AS")) && vista_.esNombre(fin))
         || (columna + 1 == fin && vista_.esNombre(fin));
@@ -148,7 +148,7 @@ bool ReescrituraDialecto::esAlias(const QString& columna)
         a.aliasLeidos = true;
         for (const auto& [inicio, fin] : a.columnas) {
             if (fin > inicio && vista_.esNombre(fin) && !vista_.esSimbolo(fin - 1, QLatin1String("."))
-                && (vista_.es(fin - 1, QLatin1String("AS")) || esFinOperando(fin - 1)))
+                && (vista_.es(fin - 1, QLatin1String("AS")) || tipos_.esFinOperando(fin - 1)))
                 a.alias.insert(vista_.nombre(fin));
         }
     }

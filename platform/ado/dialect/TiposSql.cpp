@@ -1,8 +1,4 @@
-#include "platform/ado/dialect/ReescrituraDialecto.h"
-
-// The type the server gives each expression: literals, columns from the schema, the result types of
-// functions and its precedence. Operators, functions and comparisons whose meaning depends on types
-// ask these; nothing here writes to the result.
+#include "platform/ado/dialect/TiposSql.h"
 
 namespace ado::dialecto {
 namespace {
@@ -30,9 +26,22 @@ const QLatin1String kTextos[] = {
     QLatin1String("DATENAME"),  QLatin1String("NCHAR"),
 };
 
+// Words that never end an operand: a "+" after them is a sign.
+const QLatin1String kNoOperandos[] = {
+    QLatin1String("SELECT"),  QLatin1String("WHERE"),  QLatin1String("AND"),      QLatin1String("OR"),
+    QLatin1String("NOT"),     QLatin1String("THEN"),   QLatin1String("ELSE"),     QLatin1String("WHEN"),
+    QLatin1String("ON"),      QLatin1String("BY"),     QLatin1String("HAVING"),   QLatin1String("SET"),
+    QLatin1String("VALUES"),  QLatin1String("IS"),     QLatin1String("LIKE"),     QLatin1String("IN"),
+    QLatin1String("BETWEEN"), QLatin1String("CASE"),   QLatin1String("DISTINCT"), QLatin1String("ALL"),
+    QLatin1String("TOP"),     QLatin1String("RETURN"), QLatin1String("AS"),       QLatin1String("FROM"),
+    QLatin1String("EXISTS"),  QLatin1String("UNION"),  QLatin1String("PRINT"),    QLatin1String("ESCAPE"),
+};
+
 } // namespace
 
-TipoExpresion ReescrituraDialecto::tipoNumero(qsizetype k) const
+TiposSql::TiposSql(const VistaSql& vista, const EsquemaDialecto& esquema) : vista_(vista), esquema_(esquema) { }
+
+TipoExpresion TiposSql::tipoNumero(qsizetype k) const
 {
     const QStringView t = vista_.texto(k);
     if (t.size() > 1 && t[0] == u'0' && (t[1] == u'x' || t[1] == u'X'))
@@ -48,7 +57,7 @@ TipoExpresion ReescrituraDialecto::tipoNumero(qsizetype k) const
 }
 
 // The type of the primary that starts at `k` (after any signs); `fin` gets its last token.
-TipoExpresion ReescrituraDialecto::tipoPrimario(qsizetype k, qsizetype& fin, int profundidad)
+TipoExpresion TiposSql::tipoPrimario(qsizetype k, qsizetype& fin, int profundidad)
 {
     fin = k;
     if (k < 0 || k >= vista_.size())
@@ -98,7 +107,7 @@ TipoExpresion ReescrituraDialecto::tipoPrimario(qsizetype k, qsizetype& fin, int
 
 // The type of the expression from `desde` to `hasta`: signed primaries joined by arithmetic
 // operators. Anything else in it (a comparison, a keyword) makes it `Desconocido`.
-TipoExpresion ReescrituraDialecto::tipoTramo(qsizetype desde, qsizetype hasta, int profundidad)
+TipoExpresion TiposSql::tipoTramo(qsizetype desde, qsizetype hasta, int profundidad)
 {
     TipoExpresion tipo = TipoExpresion::Nulo;
     qsizetype m = desde;
@@ -118,7 +127,7 @@ TipoExpresion ReescrituraDialecto::tipoTramo(qsizetype desde, qsizetype hasta, i
 
 // The type of the operand that ends at `k`, as far back as "+" reaches: "+" and "-" and the terms
 // they join. A sum already typed is taken in one step, so a long chain stays linear.
-TipoExpresion ReescrituraDialecto::tipoIzquierdo(qsizetype k, bool soloTermino)
+TipoExpresion TiposSql::tipoIzquierdo(qsizetype k, bool soloTermino)
 {
     TipoExpresion tipo = TipoExpresion::Nulo;
     qsizetype fin = k;
@@ -153,7 +162,7 @@ TipoExpresion ReescrituraDialecto::tipoIzquierdo(qsizetype k, bool soloTermino)
 }
 
 // CASE ... END from `abre` to `cierra`: the results after THEN and ELSE, combined.
-TipoExpresion ReescrituraDialecto::tipoCaso(qsizetype abre, qsizetype cierra, int profundidad)
+TipoExpresion TiposSql::tipoCaso(qsizetype abre, qsizetype cierra, int profundidad)
 {
     TipoExpresion tipo = TipoExpresion::Nulo;
     bool hayResultado = false;
@@ -166,7 +175,7 @@ TipoExpresion ReescrituraDialecto::tipoCaso(qsizetype abre, qsizetype cierra, in
 
 // The result expressions of CASE ... END: what follows each THEN and the ELSE, up to the next WHEN,
 // ELSE or END of the same CASE.
-std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::resultadosCaso(qsizetype abre, qsizetype cierra)
+std::vector<std::pair<qsizetype, qsizetype>> TiposSql::resultadosCaso(qsizetype abre, qsizetype cierra)
 {
     std::vector<std::pair<qsizetype, qsizetype>> resultados;
     qsizetype inicio = -1;
@@ -185,7 +194,7 @@ std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::resultadosCaso
 }
 
 // The arguments of the call whose "(" is at `abre`: first and last token of each.
-std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::argumentos(qsizetype abre)
+std::vector<std::pair<qsizetype, qsizetype>> TiposSql::argumentos(qsizetype abre)
 {
     const qsizetype cierra = vista_.pareja(abre);
     if (cierra < 0 || cierra == abre + 1)
@@ -195,7 +204,7 @@ std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::argumentos(qsi
 
 // The items of the list from `desde` to `hasta`: first and last token of each, split at the commas
 // of its own level. An empty item ends before it starts.
-std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::elementos(qsizetype desde, qsizetype hasta)
+std::vector<std::pair<qsizetype, qsizetype>> TiposSql::elementos(qsizetype desde, qsizetype hasta)
 {
     std::vector<std::pair<qsizetype, qsizetype>> lista;
     qsizetype inicio = desde;
@@ -212,7 +221,7 @@ std::vector<std::pair<qsizetype, qsizetype>> ReescrituraDialecto::elementos(qsiz
 
 // The type of the argument from `tramo.first` to `tramo.second`, after the DISTINCT or ALL that may
 // open it.
-TipoExpresion ReescrituraDialecto::tipoAgregado(std::pair<qsizetype, qsizetype> tramo, int profundidad)
+TipoExpresion TiposSql::tipoAgregado(std::pair<qsizetype, qsizetype> tramo, int profundidad)
 {
     if (vista_.es(tramo.first, QLatin1String("DISTINCT")) || vista_.es(tramo.first, QLatin1String("ALL")))
         ++tramo.first;
@@ -220,7 +229,7 @@ TipoExpresion ReescrituraDialecto::tipoAgregado(std::pair<qsizetype, qsizetype> 
 }
 
 // The result type of the call of the function named at `k`.
-TipoExpresion ReescrituraDialecto::tipoFuncion(qsizetype k, int profundidad)
+TipoExpresion TiposSql::tipoFuncion(qsizetype k, int profundidad)
 {
     const auto unoDe = [&](const auto& nombres) {
         for (const QLatin1String& n : nombres)
@@ -263,6 +272,156 @@ TipoExpresion ReescrituraDialecto::tipoFuncion(qsizetype k, int profundidad)
         return tipoArgumento(1);
     // The server's SUM and AVG of a bit or an integer are integers; of a decimal, decimals.
     return primero;
+}
+
+bool TiposSql::esFinOperando(qsizetype k) const
+{
+    if (k < 0 || k >= vista_.size())
+        return false;
+    switch (vista_.token(k).tipo) {
+    case Tipo::Numero:
+    case Tipo::Cadena:
+    case Tipo::NombreCorchetes:
+    case Tipo::NombreComillas:
+        return true;
+    case Tipo::Simbolo:
+        return vista_.esSimbolo(k, QLatin1String(")")) || vista_.esSimbolo(k, QLatin1String("?"));
+    case Tipo::Palabra:
+        for (const QLatin1String& palabra : kNoOperandos)
+            if (vista_.es(k, palabra))
+                return false;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// First token of the expression "+" adds to, whose last token is `k`: back over operands joined by
+// + - * / % and signs. A "+" already rewritten is jumped in one step, so a long chain stays linear.
+qsizetype TiposSql::inicioOperando(qsizetype k)
+{
+    qsizetype inicio = inicioPrimario(k);
+    for (;;) {
+        const qsizetype p = inicio - 1;
+        const bool operador = vista_.esSimbolo(p, QLatin1String("+")) || vista_.esSimbolo(p, QLatin1String("-"))
+            || vista_.esSimbolo(p, QLatin1String("*")) || vista_.esSimbolo(p, QLatin1String("/"))
+            || vista_.esSimbolo(p, QLatin1String("%")) || vista_.esSimbolo(p, QLatin1String("||"));
+        if (operador && esFinOperando(p - 1)) {
+            const auto suma = tiposSuma_.constFind(p - 1);
+            const auto termino = tiposTermino_.constFind(p - 1);
+            inicio = suma != tiposSuma_.cend()    ? suma->first
+                : termino != tiposTermino_.cend() ? termino->first
+                                                  : inicioPrimario(p - 1);
+        } else if ((vista_.esSimbolo(p, QLatin1String("-")) || vista_.esSimbolo(p, QLatin1String("+"))
+                    || vista_.esSimbolo(p, QLatin1String("~")))
+                   && !esFinOperando(p - 1)) {
+            inicio = p;
+        } else {
+            return inicio;
+        }
+    }
+}
+
+// Last token of the term "+" adds, which starts at `k`: a signed operand and those "*", "/" and "%"
+// join to it.
+qsizetype TiposSql::finOperando(qsizetype k)
+{
+    qsizetype fin = k;
+    for (;;) {
+        fin = finPrimario(finSignos(fin));
+        if (vista_.esSimbolo(fin + 1, QLatin1String("*")) || vista_.esSimbolo(fin + 1, QLatin1String("/"))
+            || vista_.esSimbolo(fin + 1, QLatin1String("%")) || vista_.esSimbolo(fin + 1, QLatin1String("||")))
+            fin += 2;
+        else
+            return fin;
+    }
+}
+
+// The first token after the signs that start at `k`.
+qsizetype TiposSql::finSignos(qsizetype k) const
+{
+    while (vista_.esSimbolo(k, QLatin1String("-")) || vista_.esSimbolo(k, QLatin1String("+"))
+           || vista_.esSimbolo(k, QLatin1String("~")))
+        ++k;
+    return k;
+}
+
+qsizetype TiposSql::inicioPrimario(qsizetype k)
+{
+    if (vista_.esSimbolo(k, QLatin1String(")"))) {
+        const qsizetype abre = vista_.pareja(k);
+        if (abre < 0)
+            return k;
+        return vista_.esNombre(abre - 1) && esFinOperando(abre - 1) ? inicioCadena(abre - 1) : abre;
+    }
+    if (vista_.es(k, QLatin1String("END"))) {
+        const qsizetype caso = vista_.pareja(k);
+        return caso >= 0 ? caso : k;
+    }
+    return vista_.esNombre(k) ? inicioCadena(k) : k;
+}
+
+qsizetype TiposSql::finPrimario(qsizetype k)
+{
+    if (vista_.esSimbolo(k, QLatin1String("(")) || vista_.es(k, QLatin1String("CASE")))
+        return std::max(vista_.pareja(k), k);
+    if (!vista_.esNombre(k))
+        return k;
+    const qsizetype fin = finCadena(k);
+    return vista_.esSimbolo(fin + 1, QLatin1String("(")) ? std::max(vista_.pareja(fin + 1), fin) : fin;
+}
+
+// First token of the term whose last token is `k`: back over "*", "/" and "%" and signs.
+qsizetype TiposSql::inicioTermino(qsizetype k)
+{
+    qsizetype inicio = inicioPrimario(k);
+    for (;;) {
+        while ((vista_.esSimbolo(inicio - 1, QLatin1String("-")) || vista_.esSimbolo(inicio - 1, QLatin1String("+"))
+                || vista_.esSimbolo(inicio - 1, QLatin1String("~")))
+               && !esFinOperando(inicio - 2))
+            --inicio;
+        const qsizetype p = inicio - 1;
+        if (!(vista_.esSimbolo(p, QLatin1String("*")) || vista_.esSimbolo(p, QLatin1String("/"))
+              || vista_.esSimbolo(p, QLatin1String("%")))
+            || !esFinOperando(p - 1))
+            return inicio;
+        const auto previo = tiposTermino_.constFind(p - 1);
+        inicio = previo != tiposTermino_.cend() ? previo->first : inicioPrimario(p - 1);
+    }
+}
+
+bool TiposSql::esAritmetico(qsizetype k) const
+{
+    if (k < 0 || k >= vista_.size() || vista_.token(k).tipo != Tipo::Simbolo)
+        return false;
+    const QStringView s = vista_.texto(k);
+    return s == u"+" || s == u"-" || s == u"*" || s == u"/" || s == u"%" || s == u"||" || s == u"&" || s == u"|"
+        || s == u"^" || s == u"~";
+}
+
+qsizetype TiposSql::inicioCadena(qsizetype k) const
+{
+    while (vista_.esSimbolo(k - 1, QLatin1String(".")) && vista_.esNombre(k - 2))
+        k -= 2;
+    return k;
+}
+
+qsizetype TiposSql::finCadena(qsizetype k) const
+{
+    while (vista_.esSimbolo(k + 1, QLatin1String(".")) && vista_.esNombre(k + 2))
+        k += 2;
+    return k;
+}
+
+void TiposSql::anota(bool suma, qsizetype fin, qsizetype inicio, TipoExpresion tipo)
+{
+    (suma ? tiposSuma_ : tiposTermino_).insert(fin, {inicio, tipo});
+}
+
+qsizetype TiposSql::inicioSuma(qsizetype fin) const
+{
+    const auto suma = tiposSuma_.constFind(fin);
+    return suma != tiposSuma_.cend() ? suma->first : -1;
 }
 
 } // namespace ado::dialecto
