@@ -1,6 +1,7 @@
 #include "platform/ado/dialect/ReescrituraDialecto.h"
 
 #include "platform/ado/dialect/FechasDialecto.h"
+#include "platform/ado/dialect/PasoFunciones.h"
 #include "platform/ado/dialect/PasoPropietarios.h"
 
 namespace ado::dialecto {
@@ -49,6 +50,7 @@ QString ReescrituraDialecto::resultado()
     PasoPropietarios(vista_, marcas_).aplica();
     recorre();
     top_.marca(marcas_);
+    PasoFunciones(vista_, sentencias_, rasgos_).marca(marcas_);
     for (const Rechazo& r : rechazos_)
         aplicaRechazo(r);
     return marcas_.escribe(rasgos_.nombresEnMinusculas);
@@ -239,7 +241,6 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     if (!rasgos_.nuloEntero.isEmpty() && vista_.es(k, QLatin1String("NULL")) && esNuloAritmetico(k))
         nuloTipado(k);
     if (vista_.esSimbolo(k + 1, QLatin1String("(")) && !vista_.esSimbolo(k - 1, QLatin1String("."))) {
-        parteDeFecha(k);
         if (!rasgos_.conversiones.isEmpty()
             && (vista_.es(k, QLatin1String("CAST")) || vista_.es(k, QLatin1String("CONVERT"))))
             conversion(k);
@@ -250,15 +251,6 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
         if (vista_.es(k, QLatin1String("ISNULL")) || vista_.es(k, QLatin1String("NULLIF"))
             || vista_.es(k, QLatin1String("COALESCE")))
             argumentosTipados(k);
-        const bool marcado = marcas_.sustituido(k);
-        for (const FuncionDialecto& f : marcado ? QList<FuncionDialecto>() : rasgos_.funciones) {
-            if (vista_.token(k).largo == f.suite.size() && vista_.texto(k).compare(f.suite, Qt::CaseInsensitive) == 0) {
-                MarcasSql::Marca& ac = marcas_.marca(vista_.indice(k));
-                ac.reemplaza = true;
-                ac.reemplazo = f.motor;
-                return k + 1;
-            }
-        }
     }
     return k + 1;
 }

@@ -23,8 +23,9 @@ namespace ado::dialecto {
 // becomes (MarcasSql): the owners go (PasoPropietarios), then one walk over each statement that is
 // not a definition, keeping a stack of scopes (the statement and each parenthesis), rewrites dates,
 // text comparisons, order, functions and the expressions the server types, asking PasoPistas to
-// drop table hints and PasoTop where a TOP ends; then the TOP clauses become LIMITs, the statements
-// refused by their types become the refusal, and the result is written once. Private to
+// drop table hints, PasoTop where a TOP ends and TiposSql the type of each expression; then the TOP
+// clauses become LIMITs, functions get the engine's names (PasoFunciones), the statements refused
+// by their types become the refusal, and the result is written once. Private to
 // TraductorDialecto, which documents the rules.
 class ReescrituraDialecto {
 public:
@@ -89,7 +90,6 @@ private:
     [[nodiscard]] bool esAlias(const QString& columna);
 
     // Expressions (ReescrituraExpresiones.cpp).
-    void parteDeFecha(qsizetype k);
     [[nodiscard]] const QString* funcionConversion(QAnyStringView tipo) const;
     void conversion(qsizetype k);
     void suma(qsizetype k);

@@ -1,36 +1,13 @@
 #include "platform/ado/dialect/ReescrituraDialecto.h"
 
-// The rewrites inside expressions: date parts, conversions, LIKE patterns, trailing blanks and "+".
+// The rewrites inside expressions: conversions, LIKE patterns, trailing blanks and "+".
 
 namespace ado::dialecto {
 namespace {
 
 using Tipo = TokenSql::Tipo;
 
-const QLatin1String kPartesFecha[] = {
-    QLatin1String("DATEADD"),
-    QLatin1String("DATEDIFF"),
-    QLatin1String("DATEPART"),
-    QLatin1String("DATENAME"),
-};
-
 } // namespace
-
-// DATEADD(day, ...): the part becomes 'day', which the engine's function reads.
-void ReescrituraDialecto::parteDeFecha(qsizetype k)
-{
-    if (!vista_.esSimbolo(k + 1, QLatin1String("(")) || k + 2 >= vista_.size()
-        || vista_.token(k + 2).tipo != Tipo::Palabra || !vista_.esSimbolo(k + 3, QLatin1String(",")))
-        return;
-    for (const QLatin1String& funcion : kPartesFecha) {
-        if (vista_.es(k, funcion)) {
-            MarcasSql::Marca& a = marcas_.marca(vista_.indice(k + 2));
-            a.reemplaza = true;
-            a.reemplazo = u'\'' + vista_.texto(k + 2).toString() + u'\'';
-            return;
-        }
-    }
-}
 
 // The engine's conversion function for the server's type named `tipo`, in any case, or else its
 // function for any type; nothing when the engine converts without one.
