@@ -1,5 +1,7 @@
 #include "platform/ado/dialect/PasoPistas.h"
 
+#include <algorithm>
+
 namespace ado::dialecto {
 namespace {
 
@@ -73,7 +75,15 @@ qsizetype PasoPistas::quita(qsizetype k)
     if (cierra < 0 || !soloPistas(abre, cierra))
         return -1;
     marcas_.omite(k, cierra);
+    quitadas_.emplace_back(k, cierra);
     return cierra + 1;
+}
+
+qsizetype PasoPistas::tras(qsizetype k) const
+{
+    const auto it = std::lower_bound(quitadas_.begin(), quitadas_.end(), k,
+                                     [](const std::pair<qsizetype, qsizetype>& q, qsizetype m) { return q.first < m; });
+    return it != quitadas_.end() && it->first == k ? it->second + 1 : -1;
 }
 
 } // namespace ado::dialecto

@@ -2,6 +2,9 @@
 
 #include "platform/ado/dialect/MarcasSql.h"
 
+#include <utility>
+#include <vector>
+
 namespace ado::dialecto {
 
 // Table hints go: "WITH (NOLOCK)", "WITH (NOLOCK, INDEX(ix, 2))" and the old "(NOLOCK)" after a table
@@ -14,6 +17,9 @@ public:
     // The hints that start at significant token `k` (a WITH or a "(") go; returns the token after
     // them, or -1 when none start there.
     qsizetype quita(qsizetype k);
+    // The token after the hints `quita` dropped from significant token `k`; -1 when it dropped
+    // none there. For the passes that read the statement after the walk that asks `quita`.
+    [[nodiscard]] qsizetype tras(qsizetype k) const;
 
 private:
     [[nodiscard]] bool esPista(qsizetype k) const;
@@ -21,6 +27,7 @@ private:
 
     const VistaSql& vista_;
     MarcasSql& marcas_;
+    std::vector<std::pair<qsizetype, qsizetype>> quitadas_; // first and last token, in text order
 };
 
 } // namespace ado::dialecto

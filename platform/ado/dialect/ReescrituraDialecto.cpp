@@ -2,25 +2,13 @@
 
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/dialect/PasoFunciones.h"
+#include "platform/ado/dialect/PasoOrden.h"
 #include "platform/ado/dialect/PasoPropietarios.h"
 
 namespace ado::dialecto {
 namespace {
 
 using Tipo = TokenSql::Tipo;
-
-// Keywords that end an ORDER BY list of the same scope.
-const QLatin1String kFinOrden[] = {
-    QLatin1String("LIMIT"),     QLatin1String("OFFSET"), QLatin1String("UNION"),  QLatin1String("EXCEPT"),
-    QLatin1String("INTERSECT"), QLatin1String("FOR"),    QLatin1String("OPTION"), QLatin1String("HAVING"),
-};
-
-// Keywords that end the column list of a SELECT of the same scope.
-const QLatin1String kFinSeleccion[] = {
-    QLatin1String("FROM"),      QLatin1String("INTO"),   QLatin1String("WHERE"), QLatin1String("GROUP"),
-    QLatin1String("ORDER"),     QLatin1String("HAVING"), QLatin1String("UNION"), QLatin1String("EXCEPT"),
-    QLatin1String("INTERSECT"), QLatin1String("OPTION"), QLatin1String("FOR"),   QLatin1String("LIMIT"),
-};
 
 // "2025-03-05 09:30:00": already the stored form, nothing to read or rewrite.
 bool esFormaAlmacenada(QStringView t)
@@ -49,6 +37,7 @@ QString ReescrituraDialecto::resultado()
 {
     PasoPropietarios(vista_, marcas_).aplica();
     recorre();
+    PasoOrden(vista_, sentencias_, top_, pistas_, tipos_, esquema_, rasgos_).marca(marcas_);
     top_.marca(marcas_);
     PasoFunciones(vista_, sentencias_, rasgos_).marca(marcas_);
     for (const Rechazo& r : rechazos_)
@@ -116,8 +105,6 @@ qsizetype ReescrituraDialecto::paso(qsizetype k)
 {
     if (ambitos_.back().lista != Lista::Ninguna)
         pasoLista(k);
-    if (ambitos_.back().inicioOrden)
-        pasoOrden(k);
     const TokenSql& tk = vista_.token(k);
     switch (tk.tipo) {
     case Tipo::Palabra:
@@ -136,18 +123,10 @@ qsizetype ReescrituraDialecto::paso(qsizetype k)
         abreParentesis(k);
     } else if (c == u')') {
         if (ambitos_.size() > 1)
-            cierraAmbito(k - 1);
+            cierraAmbito();
     } else if (c == u',') {
         if (a.clausulaSet)
             a.esperaAsignacion = true;
-        if (a.ordenBy) {
-            cierraOrdenado(k - 1);
-            a.inicioOrden = true;
-        }
-        if (a.enSeleccion) {
-            a.columnas.emplace_back(a.inicioColumna, k - 1);
-            a.inicioColumna = k + 1;
-        }
     } else if (c == u'+' && !rasgos_.suma.isEmpty() && tipos_.esFinOperando(k - 1)) {
         suma(k);
     } else if (c == u'+' && !rasgos_.suma.isEmpty()) {
@@ -169,47 +148,17 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
     const bool alto = ambitos_.size() == 1;
     if (vista_.es(k, QLatin1String("SELECT"))) {
         const qsizetype tras = top_.tras(k);
-        if (tras != k + 1)
-            a.limitada = true;
         const bool cuantificada = vista_.es(k + 1, QLatin1String("DISTINCT")) || vista_.es(k + 1, QLatin1String("ALL"));
         const qsizetype primera = tras == k + 1 && cuantificada ? k + 2 : tras;
         if (alto && sentencia_ == Sentencia::Insercion) {
             esperaColumnas_ = false;
             seleccionInsertada(primera);
         }
-        iniciaSeleccion(k, primera);
         return tras;
     }
     if (vista_.es(k, QLatin1String("WITH"))) {
         if (const qsizetype tras = pistas_.quita(k); tras >= 0)
             return tras;
-    }
-    if (a.enSeleccion) {
-        for (const QLatin1String& fin : kFinSeleccion)
-            if (vista_.es(k, fin))
-                terminaSeleccion(k - 1);
-    }
-    if (vista_.es(k, QLatin1String("UNION")) || vista_.es(k, QLatin1String("EXCEPT"))
-        || vista_.es(k, QLatin1String("INTERSECT")))
-        compone(k);
-    if ((vista_.es(k, QLatin1String("ORDER")) || vista_.es(k, QLatin1String("GROUP")))
-        && vista_.es(k + 1, QLatin1String("BY"))) {
-        if (a.ordenBy)
-            cierraOrdenado(k - 1);
-        a.ordenBy = true;
-        a.porOrden = vista_.es(k, QLatin1String("ORDER"));
-        a.inicioOrden = true;
-        return k + 2;
-    }
-    if (a.ordenBy) {
-        if (vista_.es(k, QLatin1String("ASC")) || vista_.es(k, QLatin1String("DESC")))
-            cierraOrdenado(k - 1, k);
-        for (const QLatin1String& fin : kFinOrden) {
-            if (vista_.es(k, fin)) {
-                cierraOrdenado(k - 1);
-                a.ordenBy = false;
-            }
-        }
     }
     if (vista_.es(k, QLatin1String("NOT"))
         && (vista_.es(k + 1, QLatin1String("LIKE")) || vista_.es(k + 1, QLatin1String("IN"))
@@ -244,8 +193,6 @@ qsizetype ReescrituraDialecto::pasoPalabra(qsizetype k)
         if (!rasgos_.conversiones.isEmpty()
             && (vista_.es(k, QLatin1String("CAST")) || vista_.es(k, QLatin1String("CONVERT"))))
             conversion(k);
-        if (rasgos_.ordenSinCaso)
-            argumentoOrdenado(k);
         if (!rasgos_.enteroTruncado.first.isEmpty() && vista_.es(k, QLatin1String("AVG")))
             promedio(k);
         if (vista_.es(k, QLatin1String("ISNULL")) || vista_.es(k, QLatin1String("NULLIF"))
@@ -276,12 +223,6 @@ void ReescrituraDialecto::pasoLista(qsizetype k)
         valorDeColumna(k, columnasInsercion_[a.posicion]);
 }
 
-void ReescrituraDialecto::pasoOrden(qsizetype k)
-{
-    ambitos_.back().inicioOrden = false;
-    ambitos_.back().inicioOrdenado = k;
-}
-
 void ReescrituraDialecto::abreParentesis(qsizetype)
 {
     Ambito nuevo;
@@ -298,11 +239,8 @@ void ReescrituraDialecto::abreParentesis(qsizetype)
     ambitos_.push_back(std::move(nuevo));
 }
 
-void ReescrituraDialecto::cierraAmbito(qsizetype ultimo)
+void ReescrituraDialecto::cierraAmbito()
 {
-    if (ambitos_.back().ordenBy)
-        cierraOrdenado(ultimo);
-    terminaSeleccion(ultimo);
     const Ambito& a = ambitos_.back();
     if (a.lista == Lista::Columnas)
         esperaColumnas_ = false;
@@ -312,7 +250,7 @@ void ReescrituraDialecto::cierraAmbito(qsizetype ultimo)
 void ReescrituraDialecto::cierraSentencia(qsizetype primero, qsizetype ultimo)
 {
     while (!ambitos_.empty())
-        cierraAmbito(ultimo);
+        cierraAmbito();
     if (!rechazo_.isEmpty())
         rechazos_.push_back({primero, ultimo, std::exchange(rechazo_, QString())});
 }
@@ -477,9 +415,8 @@ qsizetype ReescrituraDialecto::finSeleccion(qsizetype primera)
     for (; m < vista_.size(); ++m) {
         if (vista_.esSimbolo(m, QLatin1String(";")) || vista_.esSimbolo(m, QLatin1String(")")))
             return m;
-        for (const QLatin1String& palabra : kFinSeleccion)
-            if (vista_.es(m, palabra))
-                return m;
+        if (SentenciasSql::terminaColumnas(vista_, m))
+            return m;
         if (vista_.esSimbolo(m, QLatin1String("(")) || vista_.es(m, QLatin1String("CASE")))
             m = std::max(m, vista_.pareja(m));
     }

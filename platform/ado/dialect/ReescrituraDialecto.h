@@ -22,10 +22,11 @@ namespace ado::dialecto {
 // One translation of one text, in passes over one view of its tokens that mark what each token
 // becomes (MarcasSql): the owners go (PasoPropietarios), then one walk over each statement that is
 // not a definition, keeping a stack of scopes (the statement and each parenthesis), rewrites dates,
-// text comparisons, order, functions and the expressions the server types, asking PasoPistas to
-// drop table hints, PasoTop where a TOP ends and TiposSql the type of each expression; then the TOP
-// clauses become LIMITs, functions get the engine's names (PasoFunciones), the statements refused
-// by their types become the refusal, and the result is written once. Private to
+// text comparisons, conversions and the expressions the server types, asking PasoPistas to drop
+// table hints, PasoTop where a TOP ends and TiposSql the type of each expression; then text is
+// ordered (PasoOrden), the TOP clauses become LIMITs, functions get the engine's names
+// (PasoFunciones), the statements refused by their types become the refusal, and the result is
+// written once. Private to
 // TraductorDialecto, which documents the rules.
 class ReescrituraDialecto {
 public:
@@ -41,24 +42,11 @@ private:
     enum class Clase { Texto, Fecha, Otra };
 
     struct Ambito {
-        bool limitada = false; // a TOP of this scope's SELECT becomes its LIMIT
-        bool ordenBy = false;
-        bool porOrden = false; // that list is an ORDER BY, not a GROUP BY
-        bool inicioOrden = false;
         bool clausulaSet = false;
         bool esperaAsignacion = false;
         Lista lista = Lista::Ninguna;
         int posicion = 0;
         bool inicioElemento = false;
-        qsizetype inicioOrdenado = -1; // first token of the current ORDER BY / GROUP BY item
-        bool enSeleccion = false; // inside the column list of this scope's SELECT
-        bool distinta = false; // that SELECT is DISTINCT
-        bool compuesta = false; // a UNION, EXCEPT or INTERSECT joins this scope's SELECTs
-        bool unida = false; // the same, UNION ALL included
-        qsizetype inicioColumna = -1;
-        std::vector<std::pair<qsizetype, qsizetype>> columnas; // the list's items, first and last token
-        QSet<QString> alias; // the names the list's aliases give, once read
-        bool aliasLeidos = false;
     };
 
     void recorre();
@@ -66,9 +54,8 @@ private:
     qsizetype paso(qsizetype k);
     qsizetype pasoPalabra(qsizetype k);
     void pasoLista(qsizetype k);
-    void pasoOrden(qsizetype k);
     void abreParentesis(qsizetype k);
-    void cierraAmbito(qsizetype ultimo);
+    void cierraAmbito();
     void cierraSentencia(qsizetype primero, qsizetype ultimo);
     void comparacion(qsizetype izquierda, qsizetype operador);
     void asignacion(qsizetype k);
@@ -77,17 +64,6 @@ private:
     void valorDeColumna(qsizetype k, const QString& columna);
     void seleccionInsertada(qsizetype primera);
     [[nodiscard]] qsizetype finSeleccion(qsizetype primera);
-
-    // Ordering and grouping of text (ReescrituraOrden.cpp).
-    void iniciaSeleccion(qsizetype k, qsizetype primera);
-    void terminaSeleccion(qsizetype ultimo);
-    void compone(qsizetype k);
-    void cierraOrdenado(qsizetype ultimo, qsizetype sentido = -1);
-    void marcaOrdenado(qsizetype ultimo);
-    void argumentoOrdenado(qsizetype k);
-    void columnaOrdenada(qsizetype inicio, qsizetype fin);
-    [[nodiscard]] bool esTextoConocido(qsizetype fin) const;
-    [[nodiscard]] bool esAlias(const QString& columna);
 
     // Expressions (ReescrituraExpresiones.cpp).
     [[nodiscard]] const QString* funcionConversion(QAnyStringView tipo) const;

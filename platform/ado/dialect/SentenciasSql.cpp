@@ -1,6 +1,15 @@
 #include "platform/ado/dialect/SentenciasSql.h"
 
 namespace ado::dialecto {
+namespace {
+
+const QLatin1String kFinColumnas[] = {
+    QLatin1String("FROM"),      QLatin1String("INTO"),   QLatin1String("WHERE"), QLatin1String("GROUP"),
+    QLatin1String("ORDER"),     QLatin1String("HAVING"), QLatin1String("UNION"), QLatin1String("EXCEPT"),
+    QLatin1String("INTERSECT"), QLatin1String("OPTION"), QLatin1String("FOR"),   QLatin1String("LIMIT"),
+};
+
+} // namespace
 
 SentenciasSql::SentenciasSql(const VistaSql& vista)
 {
@@ -25,6 +34,14 @@ SentenciasSql::SentenciasSql(const VistaSql& vista)
         s.fin = k;
         lista_.push_back(s);
     }
+}
+
+bool SentenciasSql::terminaColumnas(const VistaSql& vista, qsizetype k)
+{
+    for (const QLatin1String& palabra : kFinColumnas)
+        if (vista.es(k, palabra))
+            return true;
+    return false;
 }
 
 } // namespace ado::dialecto

@@ -21,6 +21,10 @@ public:
 
     [[nodiscard]] const std::vector<Sentencia>& lista() const { return lista_; }
 
+    // Whether token `k` is a keyword that ends the column list of a SELECT of its scope (FROM,
+    // WHERE, ORDER, UNION and the like).
+    [[nodiscard]] static bool terminaColumnas(const VistaSql& vista, qsizetype k);
+
 private:
     std::vector<Sentencia> lista_;
 };
