@@ -25,7 +25,7 @@ void PasoOrden::marca(MarcasSql& marcas)
         return;
     marcas_ = &marcas;
     for (const SentenciasSql::Sentencia& s : sentencias_.lista()) {
-        if (s.definicion)
+        if (s.definicion || !s.consulta)
             continue;
         ambitos_.assign(1, Ambito());
         for (qsizetype k = s.primero; k < s.fin;)
@@ -41,9 +41,12 @@ qsizetype PasoOrden::paso(qsizetype k)
         ambitos_.back().inicioOrden = false;
         ambitos_.back().inicioOrdenado = k;
     }
+    const TokenSql::Tipo tipo = vista_.token(k).tipo;
+    if (tipo != TokenSql::Tipo::Palabra && tipo != TokenSql::Tipo::Simbolo)
+        return k + 1;
     if (const qsizetype tras = pistas_.tras(k); tras >= 0)
         return tras;
-    if (vista_.token(k).tipo == TokenSql::Tipo::Palabra)
+    if (tipo == TokenSql::Tipo::Palabra)
         return pasoPalabra(k);
     Ambito& a = ambitos_.back();
     if (vista_.esSimbolo(k, QLatin1String("("))) {
@@ -64,9 +67,26 @@ qsizetype PasoOrden::paso(qsizetype k)
     return k + 1;
 }
 
+// Whether the word at `k` may be one of the keywords this pass reads (2 to 9 letters, starting with
+// one of theirs): most words are names, which only a call can make matter.
+bool PasoOrden::puedeSerClave(qsizetype k) const
+{
+    const TokenSql& tk = vista_.token(k);
+    if (tk.largo < 2 || tk.largo > 9)
+        return false;
+    const char16_t c = vista_.textoCompleto()[tk.inicio].unicode() & ~char16_t(0x20);
+    return QStringView(u"SUEIOGADLFHWNB").contains(QChar(c));
+}
+
 qsizetype PasoOrden::pasoPalabra(qsizetype k)
 {
     Ambito& a = ambitos_.back();
+    if (!puedeSerClave(k)) {
+        if (rasgos_.ordenSinCaso && vista_.esSimbolo(k + 1, QLatin1String("("))
+            && !vista_.esSimbolo(k - 1, QLatin1String(".")))
+            argumentoOrdenado(k);
+        return k + 1;
+    }
     if (vista_.es(k, QLatin1String("SELECT"))) {
         const qsizetype tras = top_.tras(k);
         a.limitada = a.limitada || tras != k + 1;

@@ -45,6 +45,7 @@ private:
 
     qsizetype paso(qsizetype k);
     qsizetype pasoPalabra(qsizetype k);
+    [[nodiscard]] bool puedeSerClave(qsizetype k) const;
     void cierraAmbito(qsizetype ultimo);
     void iniciaSeleccion(qsizetype k, qsizetype primera);
     void terminaSeleccion(qsizetype ultimo);

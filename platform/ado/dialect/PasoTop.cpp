@@ -14,10 +14,13 @@ PasoTop::PasoTop(const VistaSql& vista, const SentenciasSql& sentencias) : vista
         ambitos.pop_back();
     };
     for (const SentenciasSql::Sentencia& s : sentencias.lista()) {
-        if (s.definicion)
+        if (s.definicion || !s.consulta)
             continue;
         ambitos.assign(1, -1);
         for (qsizetype k = s.primero; k < s.fin; ++k) {
+            const TokenSql::Tipo tipo = vista_.token(k).tipo;
+            if (tipo != TokenSql::Tipo::Simbolo && tipo != TokenSql::Tipo::Palabra)
+                continue;
             if (vista_.esSimbolo(k, QLatin1String("("))) {
                 ambitos.push_back(-1);
             } else if (vista_.esSimbolo(k, QLatin1String(")"))) {

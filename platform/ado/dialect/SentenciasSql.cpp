@@ -9,6 +9,27 @@ const QLatin1String kFinColumnas[] = {
     QLatin1String("INTERSECT"), QLatin1String("OPTION"), QLatin1String("FOR"),   QLatin1String("LIMIT"),
 };
 
+// Whether token `k` is one of the words Sentencia::consulta looks for; the length comes first, as
+// nearly every token fails there.
+bool esDeConsulta(const VistaSql& vista, qsizetype k)
+{
+    if (vista.token(k).tipo != TokenSql::Tipo::Palabra)
+        return false;
+    switch (vista.token(k).largo) {
+    case 3:
+        return vista.esAlguna(k, {QLatin1String("MIN"), QLatin1String("MAX")});
+    case 5:
+        return vista.esAlguna(
+            k, {QLatin1String("ORDER"), QLatin1String("GROUP"), QLatin1String("UNION"), QLatin1String("COUNT")});
+    case 6:
+        return vista.esAlguna(k, {QLatin1String("SELECT"), QLatin1String("EXCEPT")});
+    case 9:
+        return vista.es(k, QLatin1String("INTERSECT"));
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 SentenciasSql::SentenciasSql(const VistaSql& vista)
@@ -24,6 +45,7 @@ SentenciasSql::SentenciasSql(const VistaSql& vista)
         s.definicion = vista.esAlguna(k, {QLatin1String("CREATE"), QLatin1String("ALTER"), QLatin1String("DROP")});
         int bloque = 0;
         for (; k < vista.size(); ++k) {
+            s.consulta = s.consulta || esDeConsulta(vista, k);
             if (s.definicion && vista.esAlguna(k, {QLatin1String("BEGIN"), QLatin1String("CASE")}))
                 ++bloque;
             else if (s.definicion && vista.es(k, QLatin1String("END")))
@@ -38,6 +60,8 @@ SentenciasSql::SentenciasSql(const VistaSql& vista)
 
 bool SentenciasSql::terminaColumnas(const VistaSql& vista, qsizetype k)
 {
+    if (!vista.existe(k) || vista.token(k).largo < 3 || vista.token(k).largo > 9)
+        return false;
     for (const QLatin1String& palabra : kFinColumnas)
         if (vista.es(k, palabra))
             return true;

@@ -15,6 +15,9 @@ public:
         qsizetype primero = 0;
         qsizetype fin = 0; // the ";" that ends it, or the view's size()
         bool definicion = false;
+        // It holds a SELECT, ORDER, GROUP, UNION, EXCEPT, INTERSECT, MIN, MAX or COUNT: without
+        // one, the passes that order text or limit a SELECT have nothing to do in it.
+        bool consulta = false;
     };
 
     explicit SentenciasSql(const VistaSql& vista);
