@@ -107,6 +107,7 @@ bool esNumero(const LiteralSql& literal)
 // (comparaEnteros); otherwise bit 1 picks the engine (the embedded one or the server) and the rest
 // is a statement, whose rewrite never changes the text inside a string literal: every literal of
 // the statement that is neither a date nor a number comes out whole, closed or not, in the same order.
+// A statement the server refuses by its types becomes the refusal alone, and is not looked at.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
 {
     if (largo == 0)
@@ -119,8 +120,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t largo)
     }
     const QString sentencia = textoDe(datos + 1, largo - 1);
     const QString traducida = (datos[0] & 1) ? postgres.traduce(sentencia) : sqlite.traduce(sentencia);
-    if (!seConservan(literalesDe(sentencia), literalesDe(traducida),
-                     [](const LiteralSql& l) { return !esFecha(l) && !esNumero(l); }))
+    const bool rechazada = traducida.contains(QLatin1String("KQ_FALLA("), Qt::CaseInsensitive)
+        && !sentencia.contains(QLatin1String("KQ_FALLA("), Qt::CaseInsensitive);
+    if (!rechazada && !seConservan(literalesDe(sentencia), literalesDe(traducida), [](const LiteralSql& l) {
+            return !esFecha(l) && !esNumero(l);
+        }))
         std::abort();
     return 0;
 }

@@ -318,6 +318,10 @@ void TstSentenciasSuite::sentencias_data()
     fila("menos ante un texto tras un +", "SELECT - + '4'", "ERROR");
     fila("menos ante una función de texto tras un +",
          "SELECT - + + ISNULL(Nombre, 'x') FROM MA_CANDIDATOS WHERE ID = 1", "ERROR");
+    fila("menos ante un texto tras dividir entre NULL", "SELECT + ('4') / NULLIF(3, 3) * - '4'", "ERROR");
+    fila("ISNULL de un texto con signo", "SELECT ISNULL(IdEntrevista, - '4'), ISNULL(NULL, + '4') FROM MV_AGENDA",
+         "ERROR");
+    fila("texto - texto sobre una tabla vacía", "SELECT Nombre - Nombre FROM MA_CANDIDATOS WHERE ID = 0", "ERROR");
     fila("CASE ... END + columna", "SELECT CASE WHEN ID = 1 THEN 10 ELSE 0 END + ID FROM MA_CANDIDATOS WHERE ID = 1",
          "11");
     fila("suma de enteros sigue entera", "SELECT (ID + ID) / 4 * 4 FROM MA_CANDIDATOS WHERE ID = 7", "12");

@@ -48,9 +48,9 @@ bool esDecimal(QStringView t, bool exponente)
 // (which refuses it before text) and the sum around it see only the operand.
 void ReescrituraDialecto::signoMas(qsizetype k)
 {
-    if (esSimbolo(k + 1, QLatin1String("=")))
+    if (vista_.esSimbolo(k + 1, QLatin1String("=")))
         return;
-    Accion& a = accion(sig_[k]);
+    MarcasSql::Marca& a = marcas_.marca(vista_.indice(k));
     a.reemplaza = true;
     a.reemplazo = QStringLiteral(" ");
 }
@@ -59,84 +59,63 @@ void ReescrituraDialecto::signoMas(qsizetype k)
 // number's type, text with text or a minus before text is refused; "/" and "%" refuse a zero.
 void ReescrituraDialecto::aritmetica(qsizetype k)
 {
-    const bool aditivo = esSimbolo(k, QLatin1String("-"));
+    const bool aditivo = vista_.esSimbolo(k, QLatin1String("-"));
     // Of a run of signs, the last minus looks at the operand: a "+" after it changes nothing, so
     // "- + '4'" is refused as "- '4'" is. Each minus looks only as far as the next one: linear.
-    if (!esFinOperando(k - 1)) {
+    if (!tipos_.esFinOperando(k - 1)) {
         qsizetype m = k + 1;
-        while (esSimbolo(m, QLatin1String("+")))
+        while (vista_.esSimbolo(m, QLatin1String("+")))
             ++m;
-        if (esSimbolo(m, QLatin1String("-")) || esSimbolo(m, QLatin1String("~")))
+        if (vista_.esSimbolo(m, QLatin1String("-")) || vista_.esSimbolo(m, QLatin1String("~")))
             return;
     }
-    const qsizetype primero = finSignos(k + 1);
-    if (primero >= sig_.size()
-        || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("(")) || es(primero, QLatin1String("CASE"))))
+    const qsizetype primero = tipos_.finSignos(k + 1);
+    if (primero >= vista_.size()
+        || !(tipos_.esFinOperando(primero) || vista_.esSimbolo(primero, QLatin1String("("))
+             || vista_.es(primero, QLatin1String("CASE"))))
         return;
-    if (!esFinOperando(k - 1)) {
+    if (!tipos_.esFinOperando(k - 1)) {
         qsizetype fin = primero;
-        if (aditivo && tipoPrimario(primero, fin, 0) == TipoExpresion::Texto && !rasgos_.falla.isEmpty())
+        if (aditivo && tipos_.tipoPrimario(primero, fin, 0) == TipoExpresion::Texto && !rasgos_.falla.isEmpty())
             rechazaTramo(primero, fin,
                          QStringLiteral("El tipo de datos varchar del operando no es válido para el operador minus."));
         return;
     }
-    const qsizetype finDerecha = aditivo ? finOperando(k + 1) : finPrimario(primero);
-    if (finDerecha >= sig_.size())
+    const qsizetype finDerecha = aditivo ? tipos_.finOperando(k + 1) : tipos_.finPrimario(primero);
+    if (finDerecha >= vista_.size())
         return;
-    const TipoExpresion derecha = tipoTramo(k + 1, finDerecha, 0);
-    const TipoExpresion izquierda = tipoIzquierdo(k - 1, !aditivo);
-    const qsizetype inicioIzquierda = aditivo ? inicioOperando(k - 1) : inicioTermino(k - 1);
-    (aditivo ? tiposSuma_ : tiposTermino_).insert(finDerecha, {inicioIzquierda, Combina(izquierda, derecha)});
+    const TipoExpresion derecha = tipos_.tipoTramo(k + 1, finDerecha, 0);
+    const TipoExpresion izquierda = tipos_.tipoIzquierdo(k - 1, !aditivo);
+    const qsizetype inicioIzquierda = aditivo ? tipos_.inicioOperando(k - 1) : tipos_.inicioTermino(k - 1);
+    tipos_.anota(aditivo, finDerecha, inicioIzquierda, Combina(izquierda, derecha));
     // A date minus a number of days is that many days earlier: the engine's sum of a date and the
     // negated number (the engines would subtract from the date's text or refuse it).
     if (aditivo && izquierda == TipoExpresion::Fecha && EsNumerico(derecha) && !rasgos_.suma.isEmpty()) {
-        if (tokens_[sig_[finDerecha]].abierto)
+        if (vista_.token(finDerecha).abierto)
             return;
-        accion(sig_[inicioIzquierda]).prefijo.prepend(rasgos_.suma + u'(');
-        Accion& operador = accion(sig_[k]);
+        marcas_.marca(vista_.indice(inicioIzquierda)).prefijo.prepend(rasgos_.suma + u'(');
+        MarcasSql::Marca& operador = marcas_.marca(vista_.indice(k));
         operador.reemplaza = true;
         operador.reemplazo = QStringLiteral(", -(");
         agregaSufijo(finDerecha, QStringLiteral("))"));
         return;
     }
     if (izquierda == TipoExpresion::Texto && derecha == TipoExpresion::Texto && !rasgos_.falla.isEmpty()) {
-        const char* nombre = aditivo           ? "subtract"
-            : esSimbolo(k, QLatin1String("*")) ? "multiply"
-            : esSimbolo(k, QLatin1String("/")) ? "divide"
-                                               : "modulo";
+        const char* nombre = aditivo                  ? "subtract"
+            : vista_.esSimbolo(k, QLatin1String("*")) ? "multiply"
+            : vista_.esSimbolo(k, QLatin1String("/")) ? "divide"
+                                                      : "modulo";
         rechazaTramo(inicioIzquierda, finDerecha,
                      QStringLiteral("Los tipos de datos varchar y varchar son incompatibles en el operador %1.")
                          .arg(QLatin1String(nombre)));
-        // Both operands are still read, joined as the engines join two texts.
-        Accion& operador = accion(sig_[k]);
-        operador.reemplaza = true;
-        operador.reemplazo = QStringLiteral("||");
         return;
     }
     if (izquierda == TipoExpresion::Texto && EsNumerico(derecha))
         convierteTramo(inicioIzquierda, k - 1, derecha);
     else if (derecha == TipoExpresion::Texto && EsNumerico(izquierda))
         convierteTramo(k + 1, finDerecha, izquierda);
-    if (!aditivo && !rasgos_.division.isEmpty() && !esSimbolo(k, QLatin1String("*")))
+    if (!aditivo && !rasgos_.division.isEmpty() && !vista_.esSimbolo(k, QLatin1String("*")))
         division(k, inicioIzquierda, finDerecha, izquierda, derecha);
-}
-
-// First token of the term whose last token is `k`: back over "*", "/" and "%" and signs.
-qsizetype ReescrituraDialecto::inicioTermino(qsizetype k)
-{
-    qsizetype inicio = inicioPrimario(k);
-    for (;;) {
-        while ((esSimbolo(inicio - 1, QLatin1String("-")) || esSimbolo(inicio - 1, QLatin1String("+"))
-                || esSimbolo(inicio - 1, QLatin1String("~")))
-               && !esFinOperando(inicio - 2))
-            --inicio;
-        const qsizetype p = inicio - 1;
-        if (!(esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/")) || esSimbolo(p, QLatin1String("%")))
-            || !esFinOperando(p - 1))
-            return inicio;
-        const auto previo = tiposTermino_.constFind(p - 1);
-        inicio = previo != tiposTermino_.cend() ? previo->first : inicioPrimario(p - 1);
-    }
 }
 
 // Tokens `desde` to `hasta`, one primary, as a value of type `destino`: a literal of text as the
@@ -147,16 +126,16 @@ qsizetype ReescrituraDialecto::inicioTermino(qsizetype k)
 void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino, bool entero)
 {
     // Only one primary: what a rewrite inside it writes then stays inside the conversion.
-    while (desde < hasta && esSimbolo(desde, QLatin1String("+")))
+    while (desde < hasta && vista_.esSimbolo(desde, QLatin1String("+")))
         ++desde; // a unary "+" goes
     qsizetype fin = desde;
-    const bool primario
-        = finSignos(desde) == desde && tipoPrimario(desde, fin, 0) != TipoExpresion::Desconocido && fin == hasta;
+    const bool primario = tipos_.finSignos(desde) == desde
+        && tipos_.tipoPrimario(desde, fin, 0) != TipoExpresion::Desconocido && fin == hasta;
     if (!primario
-        && (!entero || desde < 1 || hasta + 1 >= sig_.size()
-            || tipoTramo(desde, hasta, 0) == TipoExpresion::Desconocido))
+        && (!entero || desde < 1 || hasta + 1 >= vista_.size()
+            || tipos_.tipoTramo(desde, hasta, 0) == TipoExpresion::Desconocido))
         return;
-    if (desde == hasta && tokens_[sig_[desde]].tipo == Tipo::Cadena && EsNumerico(destino)) {
+    if (desde == hasta && vista_.token(desde).tipo == Tipo::Cadena && EsNumerico(destino)) {
         literalComo(desde, destino);
         return;
     }
@@ -165,27 +144,41 @@ void ReescrituraDialecto::convierteTramo(qsizetype desde, qsizetype hasta, TipoE
         : destino == TipoExpresion::Fecha               ? "datetime"
                                                         : "float";
     const QString* funcion = funcionConversion(QLatin1String(tipo));
-    if (!funcion || tokens_[sig_[hasta]].abierto)
+    if (!funcion || vista_.token(hasta).abierto)
         return;
     const QString cierre = QStringLiteral(", '") + QLatin1String(tipo) + QStringLiteral("')");
     if (primario) {
-        accion(sig_[desde]).prefijo.prepend(*funcion + u'(');
+        marcas_.marca(vista_.indice(desde)).prefijo.prepend(*funcion + u'(');
         agregaSufijo(hasta, cierre);
         return;
     }
-    accion(sig_[desde - 1]).sufijo += u' ' + *funcion + QStringLiteral("((");
-    accion(sig_[hasta + 1]).prefijo.prepend(u')' + cierre + u' ');
+    marcas_.marca(vista_.indice(desde - 1)).sufijo += u' ' + *funcion + QStringLiteral("((");
+    marcas_.marca(vista_.indice(hasta + 1)).prefijo.prepend(u')' + cierre + u' ');
 }
 
-// Tokens `desde` to `hasta` become an integer expression that fails with `mensaje` when run; what
-// they held is still read (for its NULL), so that the statement keeps its shape.
+// The server refuses the statement for the types of tokens `desde` to `hasta`, with `mensaje`: as
+// types never depend on the rows, the whole statement is refused when it runs, before any row is
+// read (an empty table refuses it too), rather than when the expression meets a row.
 void ReescrituraDialecto::rechazaTramo(qsizetype desde, qsizetype hasta, const QString& mensaje)
 {
-    if (tokens_[sig_[hasta]].abierto)
+    if (desde < 0 || vista_.token(hasta).abierto || !rechazo_.isEmpty())
         return;
-    const QString literal = u'\'' + QString(mensaje).replace(u'\'', QStringLiteral("''")) + u'\'';
-    accion(sig_[desde]).prefijo.prepend(u'(' + rasgos_.falla.arg(literal) + QStringLiteral(" + CASE WHEN ("));
-    agregaSufijo(hasta, QStringLiteral(") IS NULL THEN 0 ELSE 0 END)"));
+    rechazo_ = mensaje;
+}
+
+// The refused statement: one call that fails with the message replaces it, so that nothing of it
+// runs.
+void ReescrituraDialecto::aplicaRechazo(const Rechazo& rechazo)
+{
+    const QString literal = u'\'' + QString(rechazo.mensaje).replace(u'\'', QStringLiteral("''")) + u'\'';
+    for (qsizetype i = vista_.indice(rechazo.primero); i <= vista_.indice(rechazo.ultimo); ++i) {
+        MarcasSql::Marca& omitido = marcas_.marca(i);
+        omitido = MarcasSql::Marca();
+        omitido.omite = true;
+    }
+    MarcasSql::Marca& a = marcas_.marca(vista_.indice(rechazo.primero));
+    a.reemplaza = true;
+    a.reemplazo = QStringLiteral("SELECT ") + rasgos_.falla.arg(literal);
 }
 
 // Whether the bare NULL at `k`, in any parentheses, is an operand of arithmetic; beside a "+"
@@ -194,27 +187,28 @@ bool ReescrituraDialecto::esNuloAritmetico(qsizetype k)
 {
     qsizetype a = k;
     qsizetype b = k;
-    while (esSimbolo(a - 1, QLatin1String("(")) && esSimbolo(b + 1, QLatin1String(")"))) {
+    while (vista_.esSimbolo(a - 1, QLatin1String("(")) && vista_.esSimbolo(b + 1, QLatin1String(")"))) {
         --a;
         ++b;
     }
     const auto numerico = [](TipoExpresion t) { return EsNumerico(t) || t == TipoExpresion::Nulo; };
-    if (esSimbolo(b + 1, QLatin1String("+"))) {
-        const qsizetype fin = finOperando(b + 2);
-        if (fin >= sig_.size() || !numerico(tipoTramo(b + 2, fin, 0)))
+    if (vista_.esSimbolo(b + 1, QLatin1String("+"))) {
+        const qsizetype fin = tipos_.finOperando(b + 2);
+        if (fin >= vista_.size() || !numerico(tipos_.tipoTramo(b + 2, fin, 0)))
             return false;
     }
-    if (esSimbolo(a - 1, QLatin1String("+")) && esFinOperando(a - 2) && !numerico(tipoIzquierdo(a - 2, false)))
+    if (vista_.esSimbolo(a - 1, QLatin1String("+")) && tipos_.esFinOperando(a - 2)
+        && !numerico(tipos_.tipoIzquierdo(a - 2, false)))
         return false;
-    return esAritmetico(a - 1) || esAritmetico(b + 1);
+    return tipos_.esAritmetico(a - 1) || tipos_.esAritmetico(b + 1);
 }
 
 // The bare NULL at `k` as the server types it, an int.
 void ReescrituraDialecto::nuloTipado(qsizetype k)
 {
-    if (rasgos_.nuloEntero.isEmpty() || !es(k, QLatin1String("NULL")))
+    if (rasgos_.nuloEntero.isEmpty() || !vista_.es(k, QLatin1String("NULL")))
         return;
-    Accion& a = accion(sig_[k]);
+    MarcasSql::Marca& a = marcas_.marca(vista_.indice(k));
     a.reemplaza = true;
     a.reemplazo = rasgos_.nuloEntero;
 }
@@ -224,14 +218,14 @@ void ReescrituraDialecto::nuloTipado(qsizetype k)
 void ReescrituraDialecto::division(qsizetype k, qsizetype inicio, qsizetype fin, TipoExpresion izquierda,
                                    TipoExpresion derecha)
 {
-    if (tokens_[sig_[fin]].abierto)
+    if (vista_.token(fin).abierto)
         return;
     const auto real = [](TipoExpresion t) { return t == TipoExpresion::Decimal || t == TipoExpresion::Real; };
-    const QString& funcion = esSimbolo(k, QLatin1String("%")) ? rasgos_.resto
-        : real(izquierda) || real(derecha)                    ? rasgos_.divisionReal
-                                                              : rasgos_.division;
-    accion(sig_[inicio]).prefijo.prepend(funcion + u'(');
-    Accion& operador = accion(sig_[k]);
+    const QString& funcion = vista_.esSimbolo(k, QLatin1String("%")) ? rasgos_.resto
+        : real(izquierda) || real(derecha)                           ? rasgos_.divisionReal
+                                                                     : rasgos_.division;
+    marcas_.marca(vista_.indice(inicio)).prefijo.prepend(funcion + u'(');
+    MarcasSql::Marca& operador = marcas_.marca(vista_.indice(k));
     operador.reemplaza = true;
     operador.reemplazo = QStringLiteral(",");
     agregaSufijo(fin, QStringLiteral(")"));
@@ -240,13 +234,13 @@ void ReescrituraDialecto::division(qsizetype k, qsizetype inicio, qsizetype fin,
 // AVG(x) at `k` of an integer x: the whole part of the mean, as the server gives it.
 void ReescrituraDialecto::promedio(qsizetype k)
 {
-    const qsizetype cierra = pareja(k + 1);
-    const auto args = argumentos(k + 1);
-    if (cierra < 0 || args.size() != 1 || es(cierra + 1, QLatin1String("OVER")))
+    const qsizetype cierra = vista_.pareja(k + 1);
+    const auto args = tipos_.argumentos(k + 1);
+    if (cierra < 0 || args.size() != 1 || vista_.es(cierra + 1, QLatin1String("OVER")))
         return;
-    if (tipoAgregado(args.front(), 0) != TipoExpresion::Entero)
+    if (tipos_.tipoAgregado(args.front(), 0) != TipoExpresion::Entero)
         return;
-    accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
+    marcas_.marca(vista_.indice(k)).prefijo += rasgos_.enteroTruncado.first;
     agregaSufijoInterior(cierra, rasgos_.enteroTruncado.second);
 }
 
@@ -257,26 +251,26 @@ void ReescrituraDialecto::promedio(qsizetype k)
 // server's type for it.
 void ReescrituraDialecto::argumentosTipados(qsizetype k)
 {
-    const auto args = argumentos(k + 1);
+    const auto args = tipos_.argumentos(k + 1);
     if (args.size() < 2)
         return;
     std::vector<TipoExpresion> tipos;
     for (const auto& [desde, hasta] : args)
-        tipos.push_back(tipoTramo(desde, hasta, 0));
+        tipos.push_back(tipos_.tipoTramo(desde, hasta, 0));
     TipoExpresion destino = tipos.front();
-    if (es(k, QLatin1String("COALESCE"))) {
+    if (vista_.es(k, QLatin1String("COALESCE"))) {
         for (const TipoExpresion t : tipos)
             destino = Combina(destino, t);
     } else if (destino == TipoExpresion::Entero && !rasgos_.enteroTruncado.first.isEmpty()
                && std::any_of(tipos.begin(), tipos.end(), [](TipoExpresion t) {
                       return t == TipoExpresion::Decimal || t == TipoExpresion::Real;
                   })) {
-        accion(sig_[k]).prefijo += rasgos_.enteroTruncado.first;
-        agregaSufijoInterior(pareja(k + 1), rasgos_.enteroTruncado.second);
-    } else if (es(k, QLatin1String("NULLIF")) && destino == TipoExpresion::Texto && EsNumerico(tipos[1])) {
+        marcas_.marca(vista_.indice(k)).prefijo += rasgos_.enteroTruncado.first;
+        agregaSufijoInterior(vista_.pareja(k + 1), rasgos_.enteroTruncado.second);
+    } else if (vista_.es(k, QLatin1String("NULLIF")) && destino == TipoExpresion::Texto && EsNumerico(tipos[1])) {
         convierteTramo(args[0].first, args[0].second, tipos[1], true);
         return;
-    } else if (es(k, QLatin1String("ISNULL")) && destino == TipoExpresion::Texto) {
+    } else if (vista_.es(k, QLatin1String("ISNULL")) && destino == TipoExpresion::Texto) {
         for (std::size_t i = 1; i < args.size(); ++i)
             if (EsNumerico(tipos[i]))
                 convierteTramo(args[i].first, args[i].second, TipoExpresion::Texto, true);
@@ -296,17 +290,17 @@ void ReescrituraDialecto::argumentosTipados(qsizetype k)
 // NULL the server's type for it.
 void ReescrituraDialecto::resultadosTipados(qsizetype k)
 {
-    const qsizetype cierra = pareja(k);
+    const qsizetype cierra = vista_.pareja(k);
     if (cierra < 0)
         return;
     qsizetype fin = k;
-    const TipoExpresion destino = tipoPrimario(k, fin, 0);
+    const TipoExpresion destino = tipos_.tipoPrimario(k, fin, 0);
     if (!EsNumerico(destino) && destino != TipoExpresion::Nulo)
         return;
-    for (const auto& [desde, hasta] : resultadosCaso(k, cierra)) {
+    for (const auto& [desde, hasta] : tipos_.resultadosCaso(k, cierra)) {
         if (desde == hasta)
             nuloTipado(desde);
-        if (EsNumerico(destino) && tipoTramo(desde, hasta, 0) == TipoExpresion::Texto)
+        if (EsNumerico(destino) && tipos_.tipoTramo(desde, hasta, 0) == TipoExpresion::Texto)
             convierteTramo(desde, hasta, destino, true);
     }
 }
@@ -316,14 +310,12 @@ void ReescrituraDialecto::resultadosTipados(qsizetype k)
 // which refuses it with the server's message.
 void ReescrituraDialecto::literalComo(qsizetype k, TipoExpresion destino)
 {
-    if (k < 0 || k >= sig_.size() || !EsNumerico(destino))
+    if (k < 0 || k >= vista_.size() || !EsNumerico(destino))
         return;
-    const TokenSql& tk = tokens_[sig_[k]];
+    const TokenSql& tk = vista_.token(k);
     if (tk.tipo != Tipo::Cadena || tk.abierto)
         return;
-    const QStringView citado = tk.nacional ? texto(k).mid(1) : texto(k);
-    QString valor = citado.mid(1, citado.size() - 2).toString().replace(QStringLiteral("''"), QStringLiteral("'"));
-    valor = valor.trimmed();
+    QString valor = vista_.cadena(k).trimmed();
     // 'true' and 'false' are the server's texts for a bit, which the engines read themselves.
     if (valor.compare(u"true", Qt::CaseInsensitive) == 0 || valor.compare(u"false", Qt::CaseInsensitive) == 0)
         return;
@@ -341,7 +333,7 @@ void ReescrituraDialecto::literalComo(qsizetype k, TipoExpresion destino)
     } else {
         legible = esDecimal(valor, destino == TipoExpresion::Real);
     }
-    Accion& a = accion(sig_[k]);
+    MarcasSql::Marca& a = marcas_.marca(vista_.indice(k));
     if (legible) {
         if (valor.startsWith(u'+'))
             valor.remove(0, 1);

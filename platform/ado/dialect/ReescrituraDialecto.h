@@ -1,7 +1,12 @@
 #pragma once
 
-#include "platform/ado/dialect/TokenizadorSql.h"
+#include "platform/ado/dialect/MarcasSql.h"
+#include "platform/ado/dialect/PasoPistas.h"
+#include "platform/ado/dialect/PasoTop.h"
+#include "platform/ado/dialect/SentenciasSql.h"
+#include "platform/ado/dialect/TiposSql.h"
 #include "platform/ado/dialect/TraductorDialecto.h"
+#include "platform/ado/dialect/VistaSql.h"
 
 #include <QAnyStringView>
 #include <QHash>
@@ -14,8 +19,14 @@
 
 namespace ado::dialecto {
 
-// One translation of one text: walks the significant tokens once, keeping a stack of scopes (the
-// statement and each parenthesis), marks what each token becomes, and writes the result. Private to
+// One translation of one text, in passes over one view of its tokens that mark what each token
+// becomes (MarcasSql): the owners go (PasoPropietarios), then one walk over each statement that is
+// not a definition, keeping a stack of scopes (the statement and each parenthesis), rewrites dates,
+// text comparisons, conversions and the expressions the server types, asking PasoPistas to drop
+// table hints, PasoTop where a TOP ends and TiposSql the type of each expression; then text is
+// ordered (PasoOrden), the TOP clauses become LIMITs, functions get the engine's names
+// (PasoFunciones), the statements refused by their types become the refusal, and the result is
+// written once. Private to
 // TraductorDialecto, which documents the rules.
 class ReescrituraDialecto {
 public:
@@ -26,52 +37,26 @@ public:
     [[nodiscard]] QHash<QString, TipoExpresion> tiposDeAlias();
 
 private:
-    enum class Sentencia { Otra, Consulta, Actualizacion, Insercion, Definicion };
+    enum class Sentencia { Otra, Consulta, Actualizacion, Insercion };
     enum class Lista { Ninguna, Columnas, Valores };
     enum class Clase { Texto, Fecha, Otra };
 
-    struct Accion {
-        QString prefijo;
-        QString sufijo;
-        QString reemplazo;
-        bool reemplaza = false;
-        bool omite = false;
-    };
     struct Ambito {
-        QString limite;
-        qsizetype topDesde = -1; // the tokens of the TOP that `limite` replaces
-        qsizetype topHasta = -1;
-        bool ordenBy = false;
-        bool porOrden = false; // that list is an ORDER BY, not a GROUP BY
-        bool inicioOrden = false;
         bool clausulaSet = false;
         bool esperaAsignacion = false;
         Lista lista = Lista::Ninguna;
         int posicion = 0;
         bool inicioElemento = false;
-        qsizetype inicioOrdenado = -1; // first token of the current ORDER BY / GROUP BY item
-        bool enSeleccion = false; // inside the column list of this scope's SELECT
-        bool distinta = false; // that SELECT is DISTINCT
-        bool compuesta = false; // a UNION, EXCEPT or INTERSECT joins this scope's SELECTs
-        bool unida = false; // the same, UNION ALL included
-        qsizetype inicioColumna = -1;
-        std::vector<std::pair<qsizetype, qsizetype>> columnas; // the list's items, first and last token
-        QSet<QString> alias; // the names the list's aliases give, once read
-        bool aliasLeidos = false;
     };
 
     void recorre();
     void iniciaSentencia(qsizetype k);
-    qsizetype pasoDefinicion(qsizetype k);
     qsizetype paso(qsizetype k);
     qsizetype pasoPalabra(qsizetype k);
     void pasoLista(qsizetype k);
-    void pasoOrden(qsizetype k);
     void abreParentesis(qsizetype k);
-    void cierraAmbito(qsizetype ultimo);
-    void cierraSentencia(qsizetype ultimo);
-    qsizetype quitaTop(qsizetype k);
-    qsizetype quitaPropietario(qsizetype k);
+    void cierraAmbito();
+    void cierraSentencia(qsizetype primero, qsizetype ultimo);
     void comparacion(qsizetype izquierda, qsizetype operador);
     void asignacion(qsizetype k);
     void comparaConNumero(qsizetype operador, TipoExpresion tipo);
@@ -80,38 +65,21 @@ private:
     void seleccionInsertada(qsizetype primera);
     [[nodiscard]] qsizetype finSeleccion(qsizetype primera);
 
-    // Ordering and grouping of text (ReescrituraOrden.cpp).
-    void iniciaSeleccion(qsizetype k, qsizetype primera);
-    void terminaSeleccion(qsizetype ultimo);
-    void compone(qsizetype k);
-    void cierraOrdenado(qsizetype ultimo, qsizetype sentido = -1);
-    void marcaOrdenado(qsizetype ultimo);
-    void argumentoOrdenado(qsizetype k);
-    void columnaOrdenada(qsizetype inicio, qsizetype fin);
-    [[nodiscard]] bool esTextoConocido(qsizetype fin) const;
-    [[nodiscard]] bool esAlias(const QString& columna);
-
     // Expressions (ReescrituraExpresiones.cpp).
-    [[nodiscard]] qsizetype pareja(qsizetype k);
-    [[nodiscard]] bool esPista(qsizetype k) const;
-    [[nodiscard]] bool soloPistas(qsizetype abre, qsizetype cierra);
-    [[nodiscard]] qsizetype quitaPistas(qsizetype k);
-    void parteDeFecha(qsizetype k);
     [[nodiscard]] const QString* funcionConversion(QAnyStringView tipo) const;
     void conversion(qsizetype k);
     void suma(qsizetype k);
-    [[nodiscard]] bool esFinOperando(qsizetype k) const;
-    [[nodiscard]] qsizetype inicioOperando(qsizetype k);
-    [[nodiscard]] qsizetype finOperando(qsizetype k);
-    [[nodiscard]] qsizetype finSignos(qsizetype k) const;
-    [[nodiscard]] qsizetype inicioPrimario(qsizetype k);
-    [[nodiscard]] qsizetype finPrimario(qsizetype k);
     void signoMas(qsizetype k);
     void aritmetica(qsizetype k);
     void division(qsizetype k, qsizetype inicio, qsizetype fin, TipoExpresion izquierda, TipoExpresion derecha);
-    [[nodiscard]] qsizetype inicioTermino(qsizetype k);
     void convierteTramo(qsizetype desde, qsizetype hasta, TipoExpresion destino, bool entero = false);
     void rechazaTramo(qsizetype desde, qsizetype hasta, const QString& mensaje);
+    struct Rechazo {
+        qsizetype primero;
+        qsizetype ultimo;
+        QString mensaje;
+    };
+    void aplicaRechazo(const Rechazo& rechazo);
     void nuloTipado(qsizetype k);
     [[nodiscard]] bool esNuloAritmetico(qsizetype k);
     void promedio(qsizetype k);
@@ -124,27 +92,7 @@ private:
     void sinBlancosFinales(qsizetype izquierda, qsizetype operador);
     void recortaCadena(qsizetype k);
 
-    // Types of expressions (ReescrituraTipos.cpp).
-    [[nodiscard]] TipoExpresion tipoNumero(qsizetype k) const;
-    [[nodiscard]] TipoExpresion tipoPrimario(qsizetype k, qsizetype& fin, int profundidad);
-    [[nodiscard]] TipoExpresion tipoTramo(qsizetype desde, qsizetype hasta, int profundidad);
-    [[nodiscard]] TipoExpresion tipoIzquierdo(qsizetype k, bool soloTermino);
-    [[nodiscard]] TipoExpresion tipoCaso(qsizetype abre, qsizetype cierra, int profundidad);
-    [[nodiscard]] TipoExpresion tipoFuncion(qsizetype k, int profundidad);
-    [[nodiscard]] TipoExpresion tipoAgregado(std::pair<qsizetype, qsizetype> tramo, int profundidad);
-    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> resultadosCaso(qsizetype abre, qsizetype cierra);
-    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> argumentos(qsizetype abre);
-    [[nodiscard]] std::vector<std::pair<qsizetype, qsizetype>> elementos(qsizetype desde, qsizetype hasta);
-
-    [[nodiscard]] QStringView texto(qsizetype k) const;
-    [[nodiscard]] bool es(qsizetype k, QLatin1String palabra) const;
-    [[nodiscard]] bool esSimbolo(qsizetype k, QLatin1String simbolo) const;
-    [[nodiscard]] bool esNombre(qsizetype k) const;
-    [[nodiscard]] bool esAritmetico(qsizetype k) const;
     [[nodiscard]] bool esCadenaSuelta(qsizetype k) const;
-    [[nodiscard]] QString nombre(qsizetype k) const;
-    [[nodiscard]] qsizetype inicioCadena(qsizetype k) const;
-    [[nodiscard]] qsizetype finCadena(qsizetype k) const;
     [[nodiscard]] Clase claseIzquierda(qsizetype k) const;
     [[nodiscard]] bool esFechaSuelta(qsizetype k) const;
     [[nodiscard]] bool derechaTexto(qsizetype k) const;
@@ -153,30 +101,23 @@ private:
     // The same for a wrap around one function call, whose prefix went last onto the name: it is the
     // innermost of the wraps ending at `k`, so its suffix goes before theirs.
     void agregaSufijoInterior(qsizetype k, const QString& sufijo);
-    Accion& accion(qsizetype k);
-    void agregaToken(QString& salida, const TokenSql& tk) const;
 
     const EsquemaDialecto& esquema_;
     const RasgosDialecto& rasgos_;
-    QStringView texto_;
-    QList<TokenSql> tokens_;
-    QList<qsizetype> sig_; // indices of the tokens that are neither blanks nor comments
-    QList<Accion> acciones_; // one per token, filled only when something is marked
+    VistaSql vista_;
+    SentenciasSql sentencias_;
+    MarcasSql marcas_;
+    PasoPistas pistas_;
+    PasoTop top_;
+    TiposSql tipos_;
     std::vector<Ambito> ambitos_;
     Sentencia sentencia_ = Sentencia::Otra;
-    bool inicio_ = true;
     bool esperaColumnas_ = false;
     bool enValores_ = false;
-    int bloque_ = 0;
     QList<QString> columnasInsercion_;
-    std::vector<qsizetype> parejas_; // the matching ( ) and CASE END, made on first need
-    // Last token of any binary "+" or "-" → the first token of the sum and its type; the same for
-    // "*", "/" and "%". Walking back over an operand jumps over them, so long chains stay linear.
-    QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposSuma_;
-    QHash<qsizetype, std::pair<qsizetype, TipoExpresion>> tiposTermino_;
-    // First token of a primary already typed → its type and last token.
-    QHash<qsizetype, std::pair<TipoExpresion, qsizetype>> tiposPrimarios_;
     QString tablaInsercion_; // the table of an INSERT, upper case
+    QString rechazo_; // the server's message refusing the statement being read, once its types do
+    std::vector<Rechazo> rechazos_; // the statements refused, written last over everything else
 };
 
 } // namespace ado::dialecto

@@ -1,142 +1,13 @@
 #include "platform/ado/dialect/ReescrituraDialecto.h"
-#include "runtime/FuncionesVB.h"
 
-// The rewrites inside expressions: table hints, date parts, conversions and "+".
+// The rewrites inside expressions: conversions, LIKE patterns, trailing blanks and "+".
 
 namespace ado::dialecto {
 namespace {
 
 using Tipo = TokenSql::Tipo;
 
-const QLatin1String kPistas[] = {
-    QLatin1String("NOLOCK"),         QLatin1String("READUNCOMMITTED"),
-    QLatin1String("READCOMMITTED"),  QLatin1String("READCOMMITTEDLOCK"),
-    QLatin1String("REPEATABLEREAD"), QLatin1String("SERIALIZABLE"),
-    QLatin1String("HOLDLOCK"),       QLatin1String("UPDLOCK"),
-    QLatin1String("XLOCK"),          QLatin1String("ROWLOCK"),
-    QLatin1String("PAGLOCK"),        QLatin1String("TABLOCK"),
-    QLatin1String("TABLOCKX"),       QLatin1String("NOWAIT"),
-    QLatin1String("READPAST"),       QLatin1String("INDEX"),
-    QLatin1String("FORCESEEK"),      QLatin1String("FORCESCAN"),
-    QLatin1String("NOEXPAND"),       QLatin1String("FASTFIRSTROW"),
-};
-
-// Words that never end an operand: a "+" after them is a sign.
-const QLatin1String kNoOperandos[] = {
-    QLatin1String("SELECT"),  QLatin1String("WHERE"),  QLatin1String("AND"),      QLatin1String("OR"),
-    QLatin1String("NOT"),     QLatin1String("THEN"),   QLatin1String("ELSE"),     QLatin1String("WHEN"),
-    QLatin1String("ON"),      QLatin1String("BY"),     QLatin1String("HAVING"),   QLatin1String("SET"),
-    QLatin1String("VALUES"),  QLatin1String("IS"),     QLatin1String("LIKE"),     QLatin1String("IN"),
-    QLatin1String("BETWEEN"), QLatin1String("CASE"),   QLatin1String("DISTINCT"), QLatin1String("ALL"),
-    QLatin1String("TOP"),     QLatin1String("RETURN"), QLatin1String("AS"),       QLatin1String("FROM"),
-    QLatin1String("EXISTS"),  QLatin1String("UNION"),  QLatin1String("PRINT"),    QLatin1String("ESCAPE"),
-};
-
-const QLatin1String kPartesFecha[] = {
-    QLatin1String("DATEADD"),
-    QLatin1String("DATEDIFF"),
-    QLatin1String("DATEPART"),
-    QLatin1String("DATENAME"),
-};
-
 } // namespace
-
-// The token matching a "(" or ")", CASE or END at `k`; -1 when it has none.
-qsizetype ReescrituraDialecto::pareja(qsizetype k)
-{
-    if (parejas_.empty()) {
-        parejas_.assign(sig_.size(), -1);
-        std::vector<qsizetype> abiertos;
-        for (qsizetype i = 0; i < sig_.size(); ++i) {
-            if (esSimbolo(i, QLatin1String("(")) || es(i, QLatin1String("CASE"))) {
-                abiertos.push_back(i);
-            } else if ((esSimbolo(i, QLatin1String(")")) || es(i, QLatin1String("END"))) && !abiertos.empty()) {
-                const qsizetype abierto = abiertos.back();
-                // A stray END (of a BEGIN block) or ")" does not close the other kind.
-                if (esSimbolo(i, QLatin1String(")")) != esSimbolo(abierto, QLatin1String("(")))
-                    continue;
-                abiertos.pop_back();
-                parejas_[abierto] = i;
-                parejas_[i] = abierto;
-            }
-        }
-    }
-    return k >= 0 && k < qsizetype(parejas_.size()) ? parejas_[k] : -1;
-}
-
-bool ReescrituraDialecto::esPista(qsizetype k) const
-{
-    for (const QLatin1String& pista : kPistas)
-        if (es(k, pista))
-            return true;
-    return false;
-}
-
-// Whether the parentheses from `abre` to `cierra` hold hints only: hint words separated by commas,
-// each with its arguments in parentheses or none ("NOLOCK, INDEX(IX_A, 2)"). Anything else is not
-// a hint list, and dropping it would drop text the statement holds.
-bool ReescrituraDialecto::soloPistas(qsizetype abre, qsizetype cierra)
-{
-    bool esperaPista = true;
-    for (qsizetype j = abre + 1; j < cierra; ++j) {
-        if (!esperaPista) {
-            if (!esSimbolo(j, QLatin1String(",")))
-                return false;
-            esperaPista = true;
-            continue;
-        }
-        if (!esPista(j))
-            return false;
-        esperaPista = false;
-        if (!esSimbolo(j + 1, QLatin1String("(")))
-            continue;
-        const qsizetype fin = pareja(j + 1);
-        if (fin < 0 || fin > cierra)
-            return false;
-        for (qsizetype i = j + 2; i < fin; ++i) {
-            const Tipo tipo = tokens_[sig_[i]].tipo;
-            if (tipo != Tipo::Palabra && tipo != Tipo::Numero && tipo != Tipo::NombreCorchetes
-                && tipo != Tipo::NombreComillas && !esSimbolo(i, QLatin1String(",")))
-                return false;
-        }
-        j = fin;
-    }
-    return !esperaPista;
-}
-
-// "WITH (hint, ...)" or "(hint)" after a name at `k`: drops it and returns the token after it, or -1
-// when there is none.
-qsizetype ReescrituraDialecto::quitaPistas(qsizetype k)
-{
-    qsizetype abre = -1;
-    if (es(k, QLatin1String("WITH")) && esSimbolo(k + 1, QLatin1String("(")) && esPista(k + 2))
-        abre = k + 1;
-    else if (esSimbolo(k, QLatin1String("(")) && esPista(k + 1) && esSimbolo(k + 2, QLatin1String(")"))
-             && esNombre(k - 1) && !es(k - 1, QLatin1String("IN")) && !esSimbolo(k - 2, QLatin1String(".")))
-        abre = k;
-    const qsizetype cierra = abre < 0 ? -1 : pareja(abre);
-    if (cierra < 0 || !soloPistas(abre, cierra))
-        return -1;
-    for (qsizetype i = sig_[k]; i <= sig_[cierra]; ++i)
-        accion(i).omite = true;
-    return cierra + 1;
-}
-
-// DATEADD(day, ...): the part becomes 'day', which the engine's function reads.
-void ReescrituraDialecto::parteDeFecha(qsizetype k)
-{
-    if (!esSimbolo(k + 1, QLatin1String("(")) || k + 2 >= sig_.size() || tokens_[sig_[k + 2]].tipo != Tipo::Palabra
-        || !esSimbolo(k + 3, QLatin1String(",")))
-        return;
-    for (const QLatin1String& funcion : kPartesFecha) {
-        if (es(k, funcion)) {
-            Accion& a = accion(sig_[k + 2]);
-            a.reemplaza = true;
-            a.reemplazo = u'\'' + texto(k + 2).toString() + u'\'';
-            return;
-        }
-    }
-}
 
 // The engine's conversion function for the server's type named `tipo`, in any case, or else its
 // function for any type; nothing when the engine converts without one.
@@ -154,19 +25,20 @@ const QString* ReescrituraDialecto::funcionConversion(QAnyStringView tipo) const
 // engine's function for the type.
 void ReescrituraDialecto::conversion(qsizetype k)
 {
-    const qsizetype cierra = pareja(k + 1);
+    const qsizetype cierra = vista_.pareja(k + 1);
     if (cierra < 0)
         return;
-    const bool esCast = es(k, QLatin1String("CAST"));
+    const bool esCast = vista_.es(k, QLatin1String("CAST"));
     // CAST: the AS before the type. CONVERT: the commas after the type and after the value.
     qsizetype corte = -1;
     qsizetype finValor = cierra;
     for (qsizetype m = k + 2; m < cierra; ++m) {
-        if (esSimbolo(m, QLatin1String("(")) || es(m, QLatin1String("CASE"))) {
-            m = std::max(m, pareja(m));
-        } else if (corte < 0 && (esCast ? es(m, QLatin1String("AS")) : esSimbolo(m, QLatin1String(",")))) {
+        if (vista_.esSimbolo(m, QLatin1String("(")) || vista_.es(m, QLatin1String("CASE"))) {
+            m = std::max(m, vista_.pareja(m));
+        } else if (corte < 0
+                   && (esCast ? vista_.es(m, QLatin1String("AS")) : vista_.esSimbolo(m, QLatin1String(",")))) {
             corte = m;
-        } else if (!esCast && corte >= 0 && esSimbolo(m, QLatin1String(","))) {
+        } else if (!esCast && corte >= 0 && vista_.esSimbolo(m, QLatin1String(","))) {
             finValor = m;
             break;
         }
@@ -174,12 +46,12 @@ void ReescrituraDialecto::conversion(qsizetype k)
     // A type is a name with its size or precision ("varchar(10)", "decimal(6, 2)"); anything else in
     // its place is left for the database to report, as quoting it would swallow the text it holds.
     const auto esTipo = [&](qsizetype desde, qsizetype hasta) {
-        if (tokens_[sig_[desde]].tipo != Tipo::Palabra)
+        if (vista_.token(desde).tipo != Tipo::Palabra)
             return false;
         for (qsizetype m = desde + 1; m <= hasta; ++m) {
-            const Tipo tipo = tokens_[sig_[m]].tipo;
-            if (tipo != Tipo::Palabra && tipo != Tipo::Numero && !esSimbolo(m, QLatin1String("("))
-                && !esSimbolo(m, QLatin1String(")")) && !esSimbolo(m, QLatin1String(",")))
+            const Tipo tipo = vista_.token(m).tipo;
+            if (tipo != Tipo::Palabra && tipo != Tipo::Numero && !vista_.esSimbolo(m, QLatin1String("("))
+                && !vista_.esSimbolo(m, QLatin1String(")")) && !vista_.esSimbolo(m, QLatin1String(",")))
                 return false;
         }
         return true;
@@ -187,52 +59,52 @@ void ReescrituraDialecto::conversion(qsizetype k)
     const qsizetype tipo = esCast ? corte + 1 : k + 2;
     if (corte <= k + 2 || corte + 1 >= (esCast ? cierra : finValor) || !esTipo(tipo, esCast ? cierra - 1 : corte - 1))
         return;
-    const QString* funcion = funcionConversion(texto(tipo));
+    const QString* funcion = funcionConversion(vista_.texto(tipo));
     if (!funcion)
         return;
-    Accion& llamada = accion(sig_[k]);
+    MarcasSql::Marca& llamada = marcas_.marca(vista_.indice(k));
     llamada.reemplaza = true;
     llamada.reemplazo = *funcion;
     // "double precision" is the server's other name for float.
-    const bool doble = es(tipo, QLatin1String("DOUBLE")) && es(tipo + 1, QLatin1String("PRECISION"))
+    const bool doble = vista_.es(tipo, QLatin1String("DOUBLE")) && vista_.es(tipo + 1, QLatin1String("PRECISION"))
         && tipo + 1 == (esCast ? cierra - 1 : corte - 1);
     if (esCast) {
-        Accion& a = accion(sig_[corte]);
+        MarcasSql::Marca& a = marcas_.marca(vista_.indice(corte));
         a.reemplaza = true;
         a.reemplazo = QStringLiteral(",");
         reemplazaTramo(corte + 1, cierra - 1);
         if (doble)
-            accion(sig_[corte + 1]).reemplazo = QStringLiteral("'float'");
+            marcas_.marca(vista_.indice(corte + 1)).reemplazo = QStringLiteral("'float'");
         return;
     }
     // A date computed by an expression (CAST(x AS date), DATEADD(...)) reaches a style as a date
     // and time, which the conversion reads as one.
-    if (finValor != cierra && TipoDeNombre(texto(tipo)) == TipoExpresion::Texto
-        && !(esNombre(corte + 1) && finCadena(corte + 1) == finValor - 1)
-        && tipoTramo(corte + 1, finValor - 1, 0) == TipoExpresion::Fecha)
+    if (finValor != cierra && TipoDeNombre(vista_.texto(tipo)) == TipoExpresion::Texto
+        && !(vista_.esNombre(corte + 1) && tipos_.finCadena(corte + 1) == finValor - 1)
+        && tipos_.tipoTramo(corte + 1, finValor - 1, 0) == TipoExpresion::Fecha)
         convierteTramo(corte + 1, finValor - 1, TipoExpresion::Fecha);
     // The type and its comma go (with the blanks after them); the type follows the value instead.
-    for (qsizetype i = sig_[tipo]; i < sig_[corte + 1]; ++i)
-        accion(i).omite = true;
-    accion(sig_[finValor]).prefijo
+    for (qsizetype i = vista_.indice(tipo); i < vista_.indice(corte + 1); ++i)
+        marcas_.marca(i).omite = true;
+    marcas_.marca(vista_.indice(finValor)).prefijo
         += QStringLiteral(", ") + (doble ? QStringLiteral("'float'") : literalDeTramo(tipo, corte - 1));
 }
 
 // The text of tokens `desde` to `hasta` as one string literal.
 QString ReescrituraDialecto::literalDeTramo(qsizetype desde, qsizetype hasta) const
 {
-    const TokenSql& primero = tokens_[sig_[desde]];
-    const TokenSql& ultimo = tokens_[sig_[hasta]];
-    const QStringView tramo = texto_.mid(primero.inicio, ultimo.inicio + ultimo.largo - primero.inicio);
+    const TokenSql& primero = vista_.token(desde);
+    const TokenSql& ultimo = vista_.token(hasta);
+    const QStringView tramo = vista_.textoCompleto().mid(primero.inicio, ultimo.inicio + ultimo.largo - primero.inicio);
     return u'\'' + tramo.toString().replace(u'\'', QStringLiteral("''")) + u'\'';
 }
 
 // Tokens `desde` to `hasta` become one string literal of their text.
 void ReescrituraDialecto::reemplazaTramo(qsizetype desde, qsizetype hasta)
 {
-    for (qsizetype i = sig_[desde] + 1; i <= sig_[hasta]; ++i)
-        accion(i).omite = true;
-    Accion& a = accion(sig_[desde]);
+    for (qsizetype i = vista_.indice(desde) + 1; i <= vista_.indice(hasta); ++i)
+        marcas_.marca(i).omite = true;
+    MarcasSql::Marca& a = marcas_.marca(vista_.indice(desde));
     a.reemplaza = true;
     a.reemplazo = literalDeTramo(desde, hasta);
 }
@@ -242,29 +114,29 @@ void ReescrituraDialecto::reemplazaTramo(qsizetype desde, qsizetype hasta)
 void ReescrituraDialecto::patronLike(qsizetype operador)
 {
     const qsizetype derecha = operador + 1;
-    if (rasgos_.patronLike.isEmpty() || derecha >= sig_.size())
+    if (rasgos_.patronLike.isEmpty() || derecha >= vista_.size())
         return;
     qsizetype fin = derecha;
     if (esCadenaSuelta(derecha)) {
-        const QStringView t = texto(derecha);
+        const QStringView t = vista_.texto(derecha);
         if (!t.contains(u'[') && !t.contains(u'\\'))
             return;
     } else {
-        fin = finOperando(derecha);
-        while (esSimbolo(fin + 1, QLatin1String("+")) || esSimbolo(fin + 1, QLatin1String("-"))
-               || esSimbolo(fin + 1, QLatin1String("||")))
-            fin = finOperando(fin + 2);
-        if (fin >= sig_.size())
+        fin = tipos_.finOperando(derecha);
+        while (vista_.esSimbolo(fin + 1, QLatin1String("+")) || vista_.esSimbolo(fin + 1, QLatin1String("-"))
+               || vista_.esSimbolo(fin + 1, QLatin1String("||")))
+            fin = tipos_.finOperando(fin + 2);
+        if (fin >= vista_.size())
             return;
     }
-    const bool negado = es(operador - 1, QLatin1String("NOT"));
+    const bool negado = vista_.es(operador - 1, QLatin1String("NOT"));
     if (negado)
-        accion(sig_[operador - 1]).omite = true;
-    Accion& like = accion(sig_[operador]);
+        marcas_.marca(vista_.indice(operador - 1)).omite = true;
+    MarcasSql::Marca& like = marcas_.marca(vista_.indice(operador));
     like.reemplaza = true;
     like.reemplazo = (negado ? QStringLiteral("!~* ") : QStringLiteral("~* ")) + rasgos_.patronLike + u'(';
-    if (es(fin + 1, QLatin1String("ESCAPE")) && fin + 2 < sig_.size()) {
-        Accion& escape = accion(sig_[fin + 1]);
+    if (vista_.es(fin + 1, QLatin1String("ESCAPE")) && fin + 2 < vista_.size()) {
+        MarcasSql::Marca& escape = marcas_.marca(vista_.indice(fin + 1));
         escape.reemplaza = true;
         escape.reemplazo = QStringLiteral(",");
         fin += 2;
@@ -280,20 +152,20 @@ void ReescrituraDialecto::sinBlancosFinales(qsizetype izquierda, qsizetype opera
         return;
     const qsizetype derecha = operador + 1;
     std::vector<qsizetype> literales;
-    if (es(operador, QLatin1String("IN"))) {
-        if (!esSimbolo(derecha, QLatin1String("(")))
+    if (vista_.es(operador, QLatin1String("IN"))) {
+        if (!vista_.esSimbolo(derecha, QLatin1String("(")))
             return;
-        for (qsizetype m = derecha + 1; m + 1 < sig_.size(); m += 2) {
-            if (tokens_[sig_[m]].tipo != Tipo::Cadena || tokens_[sig_[m]].abierto)
+        for (qsizetype m = derecha + 1; m + 1 < vista_.size(); m += 2) {
+            if (vista_.token(m).tipo != Tipo::Cadena || vista_.token(m).abierto)
                 return;
             literales.push_back(m);
-            if (esSimbolo(m + 1, QLatin1String(")")))
+            if (vista_.esSimbolo(m + 1, QLatin1String(")")))
                 break;
-            if (!esSimbolo(m + 1, QLatin1String(",")))
+            if (!vista_.esSimbolo(m + 1, QLatin1String(",")))
                 return;
         }
-    } else if (es(operador, QLatin1String("BETWEEN"))) {
-        if (!esCadenaSuelta(derecha) || !es(derecha + 1, QLatin1String("AND")) || !esCadenaSuelta(derecha + 2))
+    } else if (vista_.es(operador, QLatin1String("BETWEEN"))) {
+        if (!esCadenaSuelta(derecha) || !vista_.es(derecha + 1, QLatin1String("AND")) || !esCadenaSuelta(derecha + 2))
             return;
         literales = {derecha, derecha + 2};
     } else if (esCadenaSuelta(derecha)) {
@@ -303,9 +175,9 @@ void ReescrituraDialecto::sinBlancosFinales(qsizetype izquierda, qsizetype opera
         return;
     for (const qsizetype m : literales)
         recortaCadena(m);
-    const auto suma = tiposSuma_.constFind(izquierda);
-    const qsizetype inicio = suma != tiposSuma_.cend() ? suma->first : inicioPrimario(izquierda);
-    accion(sig_[inicio]).prefijo.prepend(rasgos_.sinBlancosFinales + u'(');
+    const qsizetype suma = tipos_.inicioSuma(izquierda);
+    const qsizetype inicio = suma >= 0 ? suma : tipos_.inicioPrimario(izquierda);
+    marcas_.marca(vista_.indice(inicio)).prefijo.prepend(rasgos_.sinBlancosFinales + u'(');
     agregaSufijo(izquierda, QStringLiteral(")"));
 }
 
@@ -314,39 +186,41 @@ void ReescrituraDialecto::sinBlancosFinales(qsizetype izquierda, qsizetype opera
 // the call out once, as its argument is a constant).
 void ReescrituraDialecto::recortaCadena(qsizetype k)
 {
-    const QStringView t = texto(k);
+    const QStringView t = vista_.texto(k);
     if (t.size() < 3 || t[t.size() - 2] != u' ')
         return;
-    accion(sig_[k]).prefijo += rasgos_.sinBlancosFinales + u'(';
+    marcas_.marca(vista_.indice(k)).prefijo += rasgos_.sinBlancosFinales + u'(';
     agregaSufijo(k, u')' + rasgos_.textoSinCaso);
 }
 
 void ReescrituraDialecto::suma(qsizetype k)
 {
-    const qsizetype izquierda = inicioOperando(k - 1);
-    const qsizetype derecha = finOperando(k + 1);
-    if (derecha >= sig_.size())
+    const qsizetype izquierda = tipos_.inicioOperando(k - 1);
+    const qsizetype derecha = tipos_.finOperando(k + 1);
+    if (derecha >= vista_.size())
         return;
     // Garbage after the "+" is left for the database to report.
-    const qsizetype primero = finSignos(k + 1);
-    if (primero >= sig_.size()
-        || !(esFinOperando(primero) || esSimbolo(primero, QLatin1String("(")) || es(primero, QLatin1String("CASE"))))
+    const qsizetype primero = tipos_.finSignos(k + 1);
+    if (primero >= vista_.size()
+        || !(tipos_.esFinOperando(primero) || vista_.esSimbolo(primero, QLatin1String("("))
+             || vista_.es(primero, QLatin1String("CASE"))))
         return;
     // Numbers, and a column known as neither text nor date beside a number, add as they are.
-    const auto esNumero = [&](qsizetype m) { return tokens_[sig_[m]].tipo == Tipo::Numero; };
+    const auto esNumero = [&](qsizetype m) { return vista_.token(m).tipo == Tipo::Numero; };
     const auto esNumerica = [&](qsizetype desde, qsizetype hasta) {
         if (desde == hasta && esNumero(desde))
             return true;
-        if (!esNombre(desde) || finCadena(desde) != hasta || esSimbolo(hasta + 1, QLatin1String("(")))
+        if (!vista_.esNombre(desde) || tipos_.finCadena(desde) != hasta
+            || vista_.esSimbolo(hasta + 1, QLatin1String("(")))
             return false;
-        const QString columna = nombre(hasta);
+        const QString columna = vista_.nombre(hasta);
         return !esquema_.columnasTexto.contains(columna) && !esquema_.columnasFecha.contains(columna);
     };
     // Numbers, and NULL beside them, add as the engine adds them: an integer sum stays an integer.
     bool tipoTextual = false;
-    const TipoExpresion tipoIzq = tipoIzquierdo(k - 1, false);
-    const TipoExpresion tipoDer = tipoTramo(k + 1, derecha, 0);
-    tiposSuma_.insert(derecha, {izquierda, Combina(tipoIzq, tipoDer)});
+    const TipoExpresion tipoIzq = tipos_.tipoIzquierdo(k - 1, false);
+    const TipoExpresion tipoDer = tipos_.tipoTramo(k + 1, derecha, 0);
+    tipos_.anota(true, derecha, izquierda, Combina(tipoIzq, tipoDer));
     const auto sumaNumerica = [](TipoExpresion t) { return EsNumerico(t) || t == TipoExpresion::Nulo; };
     // Text beside a number is that number for the server: it is converted, and the sum is numeric.
     if (tipoIzq == TipoExpresion::Texto && EsNumerico(tipoDer))
@@ -361,108 +235,12 @@ void ReescrituraDialecto::suma(qsizetype k)
     const bool derechaSimple = esNumerica(k + 1, derecha);
     if (izquierdaSimple && derechaSimple && (esNumero(izquierda) || esNumero(derecha)))
         return;
-    Accion& inicio = accion(sig_[izquierda]);
+    MarcasSql::Marca& inicio = marcas_.marca(vista_.indice(izquierda));
     inicio.prefijo.prepend(rasgos_.suma + u'(');
-    Accion& operador = accion(sig_[k]);
+    MarcasSql::Marca& operador = marcas_.marca(vista_.indice(k));
     operador.reemplaza = true;
     operador.reemplazo = QStringLiteral(",");
     agregaSufijo(derecha, QStringLiteral(")"));
-}
-
-bool ReescrituraDialecto::esFinOperando(qsizetype k) const
-{
-    if (k < 0 || k >= sig_.size())
-        return false;
-    switch (tokens_[sig_[k]].tipo) {
-    case Tipo::Numero:
-    case Tipo::Cadena:
-    case Tipo::NombreCorchetes:
-    case Tipo::NombreComillas:
-        return true;
-    case Tipo::Simbolo:
-        return esSimbolo(k, QLatin1String(")")) || esSimbolo(k, QLatin1String("?"));
-    case Tipo::Palabra:
-        for (const QLatin1String& palabra : kNoOperandos)
-            if (es(k, palabra))
-                return false;
-        return true;
-    default:
-        return false;
-    }
-}
-
-// First token of the expression "+" adds to, whose last token is `k`: back over operands joined by
-// + - * / % and signs. A "+" already rewritten is jumped in one step, so a long chain stays linear.
-qsizetype ReescrituraDialecto::inicioOperando(qsizetype k)
-{
-    qsizetype inicio = inicioPrimario(k);
-    for (;;) {
-        const qsizetype p = inicio - 1;
-        const bool operador = esSimbolo(p, QLatin1String("+")) || esSimbolo(p, QLatin1String("-"))
-            || esSimbolo(p, QLatin1String("*")) || esSimbolo(p, QLatin1String("/")) || esSimbolo(p, QLatin1String("%"))
-            || esSimbolo(p, QLatin1String("||"));
-        if (operador && esFinOperando(p - 1)) {
-            const auto suma = tiposSuma_.constFind(p - 1);
-            const auto termino = tiposTermino_.constFind(p - 1);
-            inicio = suma != tiposSuma_.cend()    ? suma->first
-                : termino != tiposTermino_.cend() ? termino->first
-                                                  : inicioPrimario(p - 1);
-        } else if ((esSimbolo(p, QLatin1String("-")) || esSimbolo(p, QLatin1String("+"))
-                    || esSimbolo(p, QLatin1String("~")))
-                   && !esFinOperando(p - 1)) {
-            inicio = p;
-        } else {
-            return inicio;
-        }
-    }
-}
-
-// Last token of the term "+" adds, which starts at `k`: a signed operand and those "*", "/" and "%"
-// join to it.
-qsizetype ReescrituraDialecto::finOperando(qsizetype k)
-{
-    qsizetype fin = k;
-    for (;;) {
-        fin = finPrimario(finSignos(fin));
-        if (esSimbolo(fin + 1, QLatin1String("*")) || esSimbolo(fin + 1, QLatin1String("/"))
-            || esSimbolo(fin + 1, QLatin1String("%")) || esSimbolo(fin + 1, QLatin1String("||")))
-            fin += 2;
-        else
-            return fin;
-    }
-}
-
-// The first token after the signs that start at `k`.
-qsizetype ReescrituraDialecto::finSignos(qsizetype k) const
-{
-    while (esSimbolo(k, QLatin1String("-")) || esSimbolo(k, QLatin1String("+")) || esSimbolo(k, QLatin1String("~")))
-        ++k;
-    return k;
-}
-
-qsizetype ReescrituraDialecto::inicioPrimario(qsizetype k)
-{
-    if (esSimbolo(k, QLatin1String(")"))) {
-        const qsizetype abre = pareja(k);
-        if (abre < 0)
-            return k;
-        return esNombre(abre - 1) && esFinOperando(abre - 1) ? inicioCadena(abre - 1) : abre;
-    }
-    if (es(k, QLatin1String("END"))) {
-        const qsizetype caso = pareja(k);
-        return caso >= 0 ? caso : k;
-    }
-    return esNombre(k) ? inicioCadena(k) : k;
-}
-
-qsizetype ReescrituraDialecto::finPrimario(qsizetype k)
-{
-    if (esSimbolo(k, QLatin1String("(")) || es(k, QLatin1String("CASE")))
-        return std::max(pareja(k), k);
-    if (!esNombre(k))
-        return k;
-    const qsizetype fin = finCadena(k);
-    return esSimbolo(fin + 1, QLatin1String("(")) ? std::max(pareja(fin + 1), fin) : fin;
 }
 
 } // namespace ado::dialecto

@@ -82,9 +82,10 @@ struct RasgosDialecto {
     // {"CAST(", " AS INTEGER)"}. Empty leaves them as they are.
     std::pair<QString, QString> enteroTruncado;
     // A call that refuses the statement with the server's message, "%1" standing for the message as
-    // a string literal, e.g. "KQ_FALLA(%1)"; it gives an integer when it does not fail. Used for
-    // what the server refuses by its types: a minus before text, text with text in "-", "*", "/" and
-    // "%". Empty leaves those to the engine.
+    // a string literal, e.g. "KQ_FALLA(%1)". Used for what the server refuses by its types (a minus
+    // before text, text with text in "-", "*", "/" and "%"): the whole statement becomes
+    // "SELECT " and that call, so that it is refused before any row is read, as the server refuses
+    // it before running it. Empty leaves those to the engine.
     QString falla;
     // A bare NULL as an operand of arithmetic, or as the result of CASE, COALESCE, ISNULL or NULLIF
     // of numbers or of NULLs alone, written as the server types it (an int), e.g.
@@ -130,10 +131,10 @@ public:
     //      the server's precedence takes them ("*", "/", "%" bind tighter; comparisons, AND, commas
     //      and the enclosing parenthesis end them). A unary "+" goes.
     //    - "-", "*", "/", "%", comparisons, ISNULL, NULLIF, COALESCE and CASE convert text meeting a
-    //      number to that number; what the server refuses by type (a minus before text, text with
-    //      text in "-" "*" "/" "%") goes through `falla`. "/" and "%" become `division` calls, AVG
-    //      of an integer and ISNULL or NULLIF of an integer with a decimal keep the integer
-    //      (`enteroTruncado`), a bare NULL in arithmetic is `nuloEntero`.
+    //      number to that number; a statement the server refuses by type (a minus before text, text
+    //      with text in "-" "*" "/" "%") becomes the call of `falla`. "/" and "%" become `division`
+    //      calls, AVG of an integer and ISNULL or NULLIF of an integer with a decimal keep the
+    //      integer (`enteroTruncado`), a bare NULL in arithmetic is `nuloEntero`.
     //  - CAST and CONVERT, LIKE patterns and trailing blanks as the rasgos say.
     //  - The text marker of the rasgos follows the left operand of a comparison (= <> != < > <= >=
     //    [NOT] LIKE, [NOT] BETWEEN, [NOT] IN) unless that operand is a bare column not known as text,

@@ -240,9 +240,9 @@ void TstTraductorSqlite::tipos_data()
     fila("'true' de un bit queda", "UPDATE T SET E = 'True' WHERE F = 'false'",
          "UPDATE T SET E = 'True' WHERE F = 'false'");
     fila("AVG de enteros entero", "SELECT AVG(E), AVG(D) FROM T", "SELECT CAST(AVG(E) AS INTEGER), AVG(D) FROM T");
-    fila("menos ante texto rechazado", "SELECT - S FROM T",
-         "SELECT - (KQ_FALLA('El tipo de datos varchar del operando no es válido para el operador minus.')"
-         " + CASE WHEN (S) IS NULL THEN 0 ELSE 0 END) FROM T");
+    fila("menos ante texto rechazado", "SELECT - S FROM T; SELECT E - S, S - S FROM T",
+         "SELECT KQ_FALLA('El tipo de datos varchar del operando no es válido para el operador minus.');"
+         " SELECT KQ_FALLA('Los tipos de datos varchar y varchar son incompatibles en el operador subtract.')");
     fila("INSERT sin lista de columnas", "INSERT INTO T VALUES (1, '2', 2.5, 'x', '05/03/2025')",
          "INSERT INTO T VALUES (1, 2, 2.5, 'x', '2025-03-05 00:00:00')");
     fila("INSERT ... SELECT", "INSERT INTO T (S, FECHA) SELECT '05/03/2025', '05/03/2025'",
