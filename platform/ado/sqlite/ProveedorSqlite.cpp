@@ -2,6 +2,7 @@
 
 #include "platform/ado/Constantes.h"
 #include "platform/ado/FalloProveedor.h"
+#include "platform/ado/TiposColumnas.h"
 #include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/AritmeticaSqlite.h"
@@ -123,7 +124,7 @@ int32_t ProveedorSqlite::ejecutaSentencia(const QString& sentencia)
             leeEsquema();
         return ejecucion.registros;
     }
-    const QString traducida = traductor_->traduce(sentencia);
+    const QString traducida = traduce(sentencia, clase);
     // A write on a synonym view is done by the view's INSTEAD OF triggers, whose rows SQLite does not
     // count as the statement's own: count them from the connection's total.
     const sqlite3_int64 cambiosAntes = sqlite3_total_changes64(manejador_);
@@ -160,7 +161,7 @@ Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
             leeEsquema();
         return std::move(ejecucion.filas);
     }
-    const QString traducida = traductor_->traduce(sentencia);
+    const QString traducida = traduce(sentencia, clase);
     if (auto filas = consultaEnCache(traducida, sentencia))
         return std::move(*filas);
     Resultado resultado;
@@ -175,6 +176,12 @@ Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
     if (clase.cambiaEsquema)
         leeEsquema();
     return resultado;
+}
+
+QString ProveedorSqlite::traduce(const QString& sentencia, const dialecto::ClaseSentencia& clase) const
+{
+    const QString traducida = traductor_->traduce(sentencia);
+    return clase.cambiaEsquema ? CambiaTiposColumnas(traducida, TipoSqlite) : traducida;
 }
 
 void ProveedorSqlite::pasoTransaccion(PasoTransaccion paso)
