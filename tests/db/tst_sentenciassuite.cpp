@@ -387,6 +387,28 @@ void TstSentenciasSuite::escrituras_data()
                        "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('alba', 'b')"}
         << "SELECT 1"
         << "ERROR";
+    QTest::newRow("clave de texto con acentos que no distingue caja")
+        << QStringList{"INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('ÁLBA', 'a')",
+                       "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('álba', 'b')"}
+        << "SELECT 1"
+        << "ERROR";
+    QTest::newRow("clave que distingue acentos")
+        << QStringList{"INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('ÓSCAR', 'a')",
+                       "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('OSCAR', 'b')",
+                       "UPDATE MA_CUENTAS SET DESCRIPCION = 'c' WHERE CODIGO = 'óscar'"}
+        << "SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO IN ('óscar', 'oscar')"
+        << "1,1,1/2";
+    QTest::newRow("clave cambiada a la de otra fila")
+        << QStringList{"INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('ÉSA', 'a')",
+                       "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('ESA', 'b')",
+                       "UPDATE MA_CUENTAS SET CODIGO = 'ésa' WHERE CODIGO = 'ESA'"}
+        << "SELECT 1"
+        << "ERROR";
+    QTest::newRow("clave de una tabla propia")
+        << QStringList{"CREATE TABLE KQ_CLAVES (C VARCHAR(10) PRIMARY KEY, D INT)",
+                       "INSERT INTO KQ_CLAVES VALUES ('Ñu', 1)", "INSERT INTO KQ_CLAVES VALUES ('ÑU', 2)"}
+        << "SELECT 1"
+        << "ERROR";
     QTest::newRow("tabla propia con los tipos de la suite")
         << QStringList{"CREATE TABLE KQ_TIPOS (ID INT PRIMARY KEY, d DATETIME NULL, m money, n nvarchar(max),"
                        " v varchar(10), b bit, t tinyint, g uniqueidentifier, x image, s smalldatetime)",

@@ -125,6 +125,10 @@ Resultado ProveedorPostgres::lee(const QString& sentencia, int32_t* registros)
     if (clase.cambiaEsquema) {
         QString texto; // asked of the database when a text column first needs it
         traducida = CambiaTiposColumnas(traducida, [&](const TipoColumna& t) -> std::optional<QString> {
+            if (t.nombre == u"sql_variant")
+                fallaPropia(QStringLiteral("Error en la sentencia SQL (el tipo de datos sql_variant no tiene "
+                                           "equivalente en el servidor PostgreSQL)"),
+                            NumeroError::ErroresEnComando);
             if (!EsTipoTextoServidor(t))
                 return TipoPostgres(t);
             if (texto.isEmpty())

@@ -6,12 +6,15 @@
 #include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/AritmeticaSqlite.h"
+#include "platform/ado/sqlite/ClavesSqlite.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/sqlite/FuncionesSqlite.h"
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
 #include "platform/ado/sqlite/ParametrizadorSqlite.h"
 #include "platform/ado/sqlite/ProcedimientosSqlite.h"
 #include "platform/ado/sqlite/ValoresSqlite.h"
+#include "runtime/RegistroErrores.h"
+#include "runtime/Reloj.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -64,10 +67,14 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
         sqlite3_extended_result_codes(manejador_, 1);
         RegistraFuncionesDialecto(manejador_);
         RegistraFuncionesAritmetica(manejador_);
+        ClavesSqlite::RegistraFunciones(manejador_);
         ejecutaSimple(QStringLiteral("PRAGMA foreign_keys = ON"));
         baseDeDatos_ = archivo;
         leeEsquema();
     });
+    // Rows written before the keys were kept the server's way, or by another tool, still open.
+    for (const QString& aviso : claves_.repetidas(base_))
+        RegistroErrores::anota(Reloj::ahora(), QStringLiteral("Base de datos %1").arg(archivo), 0, aviso);
 }
 
 void ProveedorSqlite::cierra()
@@ -75,6 +82,7 @@ void ProveedorSqlite::cierra()
     cache_.vacia();
     traductor_.reset();
     esquema_ = EsquemaSqlite();
+    claves_ = ClavesSqlite();
     manejador_ = nullptr;
     baseDeDatos_.clear();
     cierraConexion();
@@ -335,6 +343,7 @@ void ProveedorSqlite::leeEsquema()
     cache_.vacia();
     esquema_ = EsquemaSqlite::lee(base_);
     traductor_ = std::make_unique<TraductorSqlite>(esquema_.dialecto());
+    claves_.protege(base_);
 }
 
 std::unique_ptr<LectorFilas> ProveedorSqlite::lectorDe(const QSqlRecord& registro, const QString& sentencia) const

@@ -2,6 +2,7 @@
 
 #include "platform/ado/ProveedorQtSql.h"
 #include "platform/ado/sqlite/CacheSentenciasSqlite.h"
+#include "platform/ado/sqlite/ClavesSqlite.h"
 #include "platform/ado/sqlite/EsquemaSqlite.h"
 #include "platform/ado/sqlite/TraductorSqlite.h"
 
@@ -101,6 +102,7 @@ private:
     sqlite3* manejador_ = nullptr;
     EsquemaSqlite esquema_;
     std::unique_ptr<TraductorSqlite> traductor_;
+    ClavesSqlite claves_;
     // Enough for a day of 15-minute slots all booked, with the day's other queries.
     CacheSentenciasSqlite cache_{128};
 };
