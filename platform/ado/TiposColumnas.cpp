@@ -44,7 +44,7 @@ public:
             && (tokens_[k].tipo == Tipo::Palabra || tokens_[k].tipo == Tipo::NombreCorchetes
                 || tokens_[k].tipo == Tipo::NombreComillas);
     }
-    // The token after the ")" that closes the "(" at `k`; size() when it is never closed.
+    // The token after the ")" that closes the "(" at `k`; -1 when it is never closed.
     [[nodiscard]] qsizetype trasParentesis(qsizetype k) const
     {
         int nivel = 0;
@@ -54,7 +54,7 @@ public:
             else if (esSimbolo(k, u')') && --nivel == 0)
                 return k + 1;
         }
-        return size();
+        return -1;
     }
 
 private:
@@ -83,7 +83,7 @@ void tipoDeColumna(const Piezas& p, const QString& sentencia, qsizetype k, const
     QString medidas;
     if (p.esSimbolo(fin, u'(')) {
         const qsizetype tras = p.trasParentesis(fin);
-        if (tras >= p.size() && !p.esSimbolo(p.size() - 1, u')'))
+        if (tras < 0)
             return;
         const qsizetype desde = p[fin].inicio + 1;
         medidas = sentencia.mid(desde, p[tras - 1].inicio - desde).trimmed();
@@ -128,9 +128,12 @@ QString CambiaTiposColumnas(const QString& sentencia, const CambioTipo& cambio)
             ++k;
         tipoDeColumna(p, sentencia, k, cambio, reemplazos);
         for (qsizetype i = k; i < p.size(); ++i) {
-            if (p.esSimbolo(i, u'('))
-                i = p.trasParentesis(i) - 1;
-            else if (p.esSimbolo(i, u','))
+            if (p.esSimbolo(i, u'(')) {
+                const qsizetype tras = p.trasParentesis(i);
+                if (tras < 0)
+                    break;
+                i = tras - 1;
+            } else if (p.esSimbolo(i, u','))
                 tipoDeColumna(p, sentencia, i + 1, cambio, reemplazos);
         }
     }

@@ -36,6 +36,8 @@ void TstTiposColumnas::tipos_data()
          "CREATE TABLE T AS SELECT CAST(x AS datetime) FROM U");
     fila("vista", "CREATE VIEW V AS SELECT A datetime FROM T", "CREATE VIEW V AS SELECT A datetime FROM T");
     fila("paréntesis sin cerrar", "CREATE TABLE T (A varchar(10", "CREATE TABLE T (A varchar(10");
+    fila("paréntesis sin cerrar antes de otro cerrado", "ALTER TABLE T ADD B varchar(10 DEFAULT ('a,b')",
+         "ALTER TABLE T ADD B varchar(10 DEFAULT ('a,b')");
 }
 
 void TstTiposColumnas::tipos()
