@@ -97,38 +97,51 @@ QList<ClavesSqlite::Clave> ClavesSqlite::lee(const QSqlDatabase& base)
     return conTexto;
 }
 
-QStringList ClavesSqlite::disparadores(const Clave& clave)
+bool ClavesSqlite::conIndiceNocase(const Clave& clave)
 {
-    QStringList iguales, comoNueva, comoVieja, cambiadas, columnas, descritas;
+    const Columna& primera = clave.columnas.first();
+    return primera.texto && primera.coleccion.compare(QLatin1String("NOCASE"), Qt::CaseInsensitive) == 0;
+}
+
+QString ClavesSqlite::otraFila(const Clave& clave, const QString& fila)
+{
+    QStringList iguales, comoFila;
     for (const Columna& c : clave.columnas) {
         const QString n = nombre(c.nombre);
-        iguales << (c.texto ? QStringLiteral("%1 = NEW.%1 COLLATE KQ_CI") : QStringLiteral("%1 = NEW.%1")).arg(n);
-        comoNueva << QStringLiteral("%1 IS NEW.%1").arg(n);
+        iguales << (c.texto ? QStringLiteral("%1 = %2.%1 COLLATE KQ_CI") : QStringLiteral("%1 = %2.%1")).arg(n, fila);
+        comoFila << QStringLiteral("%1 IS %2.%1").arg(n, fila);
+    }
+    QString rango;
+    if (conIndiceNocase(clave))
+        rango = QStringLiteral("%1 COLLATE NOCASE >= KQ_CLAVE_PREFIJO(%2.%1, 0) AND %1 COLLATE NOCASE < "
+                               "KQ_CLAVE_PREFIJO(%2.%1, 1) AND ")
+                    .arg(nombre(clave.columnas.first().nombre), fila);
+    return QStringLiteral("EXISTS (SELECT 1 FROM main.%1 WHERE %2%3 AND NOT (%4))")
+        .arg(nombre(clave.tabla), rango, iguales.join(QLatin1String(" AND ")), comoFila.join(QLatin1String(" AND ")));
+}
+
+QStringList ClavesSqlite::disparadores(const Clave& clave)
+{
+    QStringList comoVieja, cambiadas, columnas, descritas;
+    for (const Columna& c : clave.columnas) {
+        const QString n = nombre(c.nombre);
         comoVieja << QStringLiteral("%1 IS OLD.%1").arg(n);
         cambiadas << QStringLiteral("NEW.%1 IS NOT OLD.%1").arg(n);
         columnas << n;
         descritas << clave.tabla + u'.' + c.nombre;
     }
-    const Columna& primera = clave.columnas.first();
-    QString rango;
-    if (primera.texto && primera.coleccion.compare(QLatin1String("NOCASE"), Qt::CaseInsensitive) == 0)
-        rango = QStringLiteral("%1 COLLATE NOCASE >= KQ_CLAVE_PREFIJO(NEW.%1, 0) AND %1 COLLATE NOCASE < "
-                               "KQ_CLAVE_PREFIJO(NEW.%1, 1) AND ")
-                    .arg(nombre(primera.nombre));
     // Another row whose key the server finds equal; one SQLite finds equal is SQLite's to refuse.
-    const QString otra = QStringLiteral("EXISTS (SELECT 1 FROM main.%1 WHERE %2%3 AND NOT (%4)")
-                             .arg(nombre(clave.tabla), rango, iguales.join(QLatin1String(" AND ")),
-                                  comoNueva.join(QLatin1String(" AND ")));
+    const QString otra = otraFila(clave, QStringLiteral("NEW"));
     const QString rechazo
         = QStringLiteral(" BEGIN SELECT RAISE(ABORT, %1); END")
               .arg(literal(QStringLiteral("UNIQUE constraint failed: ") + descritas.join(QLatin1String(", "))));
     const QString tabla = nombre(clave.tabla);
     return {
-        QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE INSERT ON %2 WHEN %3)")
+        QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE INSERT ON %2 WHEN %3")
                 .arg(nombre(kPrefijoDisparador + clave.indice + QStringLiteral("_i")), tabla, otra)
             + rechazo,
         // Only a key that changes is checked: a row that already repeats another keeps working.
-        QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE UPDATE OF %2 ON %3 WHEN (%4) AND %5 AND NOT (%6))")
+        QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE UPDATE OF %2 ON %3 WHEN (%4) AND %5 AND NOT (%6)")
                 .arg(nombre(kPrefijoDisparador + clave.indice + QStringLiteral("_u")),
                      columnas.join(QLatin1String(", ")), tabla, cambiadas.join(QLatin1String(" OR ")), otra,
                      comoVieja.join(QLatin1String(" AND ")))
@@ -152,6 +165,8 @@ void ClavesSqlite::protege(const QSqlDatabase& base)
     // A rolled-back transaction may have taken triggers back with it: the names tell.
     if (deseados == instalados_ && presentes.size() == instalados_.size())
         return;
+    // One savepoint around the lot: the temporary schema is written once, not once per trigger.
+    const bool agrupado = q.exec(QStringLiteral("SAVEPOINT kq_claves"));
     for (const QString& disparador : presentes)
         q.exec(QStringLiteral("DROP TRIGGER temp.") + nombre(disparador));
     instalados_.clear();
@@ -159,6 +174,8 @@ void ClavesSqlite::protege(const QSqlDatabase& base)
         if (q.exec(sql))
             instalados_ << sql;
     }
+    if (agrupado)
+        q.exec(QStringLiteral("RELEASE kq_claves"));
 }
 
 QStringList ClavesSqlite::repetidas(const QSqlDatabase& base) const
@@ -167,23 +184,32 @@ QStringList ClavesSqlite::repetidas(const QSqlDatabase& base) const
     QSqlQuery q(base);
     q.setForwardOnly(true);
     for (const Clave& clave : claves_) {
-        QStringList columnas, grupos, llenas, nombres;
+        QStringList columnas, grupos, llenas, raras, nombres;
         for (const Columna& c : clave.columnas) {
             const QString n = nombre(c.nombre);
-            columnas << n;
+            columnas << QStringLiteral("x.") + n;
             grupos << (c.texto ? n + QStringLiteral(" COLLATE KQ_CI") : n);
-            llenas << n + QStringLiteral(" IS NOT NULL");
+            llenas << QStringLiteral("x.") + n + QStringLiteral(" IS NOT NULL");
+            if (c.texto)
+                raras << QStringLiteral("x.%1 GLOB '*[^ -~]*' OR x.%1 GLOB '* '").arg(n);
             nombres << c.nombre;
         }
-        if (!q.exec(QStringLiteral("SELECT %1 FROM main.%2 WHERE %3 GROUP BY %4 HAVING COUNT(*) > 1 LIMIT 1")
-                        .arg(columnas.join(QLatin1String(", ")), nombre(clave.tabla),
-                             llenas.join(QLatin1String(" AND ")), grupos.join(QLatin1String(", "))))
-            || !q.next())
+        // Under NOCASE, twins differ in a letter beyond ASCII or in the blanks one of them ends in:
+        // only those rows are looked at, each through the index. Other keys are sorted whole.
+        const QString sql = conIndiceNocase(clave)
+            ? QStringLiteral("SELECT %1 FROM main.%2 x WHERE %3 AND (%4) AND %5 LIMIT 1")
+                  .arg(columnas.join(QLatin1String(", ")), nombre(clave.tabla), llenas.join(QLatin1String(" AND ")),
+                       raras.join(QLatin1String(" OR ")), otraFila(clave, QStringLiteral("x")))
+            : QStringLiteral("SELECT %1 FROM main.%2 x WHERE %3 GROUP BY %4 HAVING COUNT(*) > 1 LIMIT 1")
+                  .arg(columnas.join(QLatin1String(", ")), nombre(clave.tabla), llenas.join(QLatin1String(" AND ")),
+                       grupos.join(QLatin1String(", ")));
+        if (!q.exec(sql) || !q.next())
             continue;
         QStringList valores;
         for (int i = 0; i < columnas.size(); ++i)
             valores << q.value(i).toString();
-        avisos << QStringLiteral("La tabla %1 tiene claves (%2) que solo se distinguen por mayúsculas y minúsculas, "
+        avisos << QStringLiteral("La tabla %1 tiene claves (%2) que solo se distinguen por mayúsculas y minúsculas "
+                                 "o por blancos finales, "
                                  "como '%3': se conservan, pero no se admite ninguna clave nueva que repita otra así.")
                       .arg(clave.tabla, nombres.join(QLatin1String(", ")), valores.join(QLatin1String("', '")));
         q.finish();

@@ -46,6 +46,11 @@ private:
     };
 
     [[nodiscard]] static QList<Clave> lee(const QSqlDatabase& base);
+    // Whether the key's first column is text in a NOCASE index, which a range can then search.
+    [[nodiscard]] static bool conIndiceNocase(const Clave& clave);
+    // "EXISTS (...)": another row of the table whose key the server finds equal to the key of
+    // `fila` (NEW in a trigger, an alias in a query), rows with exactly that key left aside.
+    [[nodiscard]] static QString otraFila(const Clave& clave, const QString& fila);
     [[nodiscard]] static QStringList disparadores(const Clave& clave);
 
     QList<Clave> claves_;
