@@ -22,6 +22,8 @@ private slots:
     void sentencias();
     void escrituras_data();
     void escrituras();
+    void rechazos_data();
+    void rechazos();
     void baseCreadaAMano();
 
 private:
@@ -218,6 +220,12 @@ void TstSentenciasSuite::sentencias_data()
          "SELECT DATEDIFF(microsecond, '05/03/2025', '05/03/2025 00:00:01'), DATEPART(ns, '05/03/2025 10:00:00.250'),"
          " DATEPART(iso_week, '01/01/2021')",
          "1000000|250000000|53");
+    fila("DATEDIFF que cabe en un int",
+         "SELECT DATEDIFF(ns, '05/03/2025', '05/03/2025 00:00:02'), DATEDIFF(ms, '05/03/2025', '29/03/2025'),"
+         " DATEDIFF(second, '01/01/1960', '01/01/2025')",
+         "2000000000|2073600000|2051308800");
+    fila("DATEDIFF que no cabe en un int", "SELECT DATEDIFF(ns, '05/03/2025', '05/03/2025 00:00:03')", "ERROR");
+    fila("DATEDIFF negativo que no cabe en un int", "SELECT DATEDIFF(second, '01/01/2025', '01/01/1900')", "ERROR");
     fila("parte que DATEADD no admite para datetime", "SELECT DATEADD(mcs, 1, '05/03/2025')", "ERROR");
     fila("datetime redondea a trescientosavos de segundo",
          "SELECT CAST('05/03/2025 23:59:59.999' AS datetime), CAST('05/03/2025 10:00:00.005' AS datetime)",
@@ -383,6 +391,38 @@ void TstSentenciasSuite::escrituras_data()
                        "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('alba', 'b')"}
         << "SELECT 1"
         << "ERROR";
+    QTest::newRow("clave de texto con acentos que no distingue caja")
+        << QStringList{"INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('ÁLBA', 'a')",
+                       "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('álba', 'b')"}
+        << "SELECT 1"
+        << "ERROR";
+    QTest::newRow("clave que distingue acentos")
+        << QStringList{"INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('ÓSCAR', 'a')",
+                       "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('OSCAR', 'b')",
+                       "UPDATE MA_CUENTAS SET DESCRIPCION = 'c' WHERE CODIGO = 'óscar'"}
+        << "SELECT COUNT(*) FROM MA_CUENTAS WHERE CODIGO IN ('óscar', 'oscar')"
+        << "1,1,1/2";
+    QTest::newRow("clave cambiada a la de otra fila")
+        << QStringList{"INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('ÉSA', 'a')",
+                       "INSERT INTO MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('ESA', 'b')",
+                       "UPDATE MA_CUENTAS SET CODIGO = 'ésa' WHERE CODIGO = 'ESA'"}
+        << "SELECT 1"
+        << "ERROR";
+    QTest::newRow("clave de una tabla propia")
+        << QStringList{"CREATE TABLE KQ_CLAVES (C VARCHAR(10) PRIMARY KEY, D INT)",
+                       "INSERT INTO KQ_CLAVES VALUES ('Ñu', 1)", "INSERT INTO KQ_CLAVES VALUES ('ÑU', 2)"}
+        << "SELECT 1"
+        << "ERROR";
+    QTest::newRow("tabla propia con los tipos de la suite")
+        << QStringList{"CREATE TABLE KQ_TIPOS (ID INT PRIMARY KEY, d DATETIME NULL, m money, n nvarchar(max),"
+                       " v varchar(10), b bit, t tinyint, g uniqueidentifier, x image, s smalldatetime)",
+                       "INSERT INTO KQ_TIPOS VALUES (1, '05/03/2025 10:00', 12.3456, 'Ñandú', 'abc', 1, 200,"
+                       " '6F9619FF-8B86-D011-B42D-00C04FC964FF', NULL, NULL)",
+                       "INSERT INTO KQ_TIPOS (ID, n, v) VALUES (2, 'ÑANDÚ', 'ABC  ')"}
+        << "SELECT ID, d, m * 2, n, LEN(v), b + t, g FROM KQ_TIPOS WHERE n = 'ñandú' AND v = 'ABC'"
+           " AND d >= '01/03/2025' OR ID = 2 ORDER BY ID"
+        << "-1,1,1/1|2025-03-05 10:00:00|24.6912|Ñandú|3|201|6F9619FF-8B86-D011-B42D-00C04FC964FF,"
+           "2|NULL|NULL|ÑANDÚ|3|NULL|NULL";
     QTest::newRow("sinónimos que admiten escrituras")
         << QStringList{"INSERT INTO SS_MA_CUENTAS (CODIGO, DESCRIPCION) VALUES ('C1', 'uno')",
                        "UPDATE SS_MA_CUENTAS SET DESCRIPCION = 'cambiada' WHERE CODIGO = 'c1'",
@@ -422,6 +462,35 @@ void TstSentenciasSuite::escrituras()
         registros << QString::number(n);
     }
     QCOMPARE(registros.join(u',') + u'/' + resultado(sql), esperado);
+}
+
+// A refusal reaches the person in the same Spanish words on every backend.
+void TstSentenciasSuite::rechazos_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("DATEDIFF que no cabe en un int")
+        << "SELECT DATEDIFF(ms, '01/01/2025', '01/03/2025')"
+        << "La función datediff produjo un desbordamiento. El número de partes de fecha que separan dos instancias "
+           "de fecha u hora es demasiado grande. Intente usar datediff con una parte de fecha menos precisa.";
+    QTest::newRow("parte de fecha inventada") << "SELECT DATEDIFF(foo, '05/03/2025', '06/03/2025')"
+                                              << "'foo' no es una parte de fecha reconocida.";
+    QTest::newRow("división entre cero") << "SELECT ID / 0 FROM MA_CANDIDATOS"
+                                         << "Error de división entre cero.";
+}
+
+void TstSentenciasSuite::rechazos()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, mensaje);
+    QString descripcion;
+    try {
+        ado::Recordset rs;
+        rs.Open(sql, conexion_.get());
+    } catch (const ErrorVB& e) {
+        descripcion = e.descripcion();
+    }
+    QVERIFY2(descripcion.contains(mensaje), qPrintable(descripcion));
 }
 
 // A database the administrator made by hand (the cluster's C.UTF-8 default, not the Spanish order)

@@ -59,8 +59,13 @@ CREATE FUNCTION pg_temp.kq_dateadd(p text, n integer, f timestamp) RETURNS times
   WHEN 'minute' THEN make_interval(mins => n) WHEN 'second' THEN make_interval(secs => n)
   WHEN 'millisecond' THEN make_interval(secs => n / 1000.0) WHEN 'dayofyear' THEN make_interval(days => n)
   WHEN 'day' THEN make_interval(days => n) WHEN 'weekday' THEN make_interval(days => n) END $$;
+-- The server's DATEDIFF gives an int and refuses a count that does not fit in one.
+CREATE FUNCTION pg_temp.kq_cuenta_datediff(n numeric) RETURNS bigint LANGUAGE sql IMMUTABLE AS $$
+ SELECT CASE WHEN n NOT BETWEEN -2147483648 AND 2147483647 THEN pg_temp.kq_falla('La función datediff produjo un desbordamiento. '
+  'El número de partes de fecha que separan dos instancias de fecha u hora es demasiado grande. '
+  'Intente usar datediff con una parte de fecha menos precisa.', NULL::bigint) ELSE n::bigint END $$;
 CREATE FUNCTION pg_temp.kq_datediff(p text, a timestamp, b timestamp) RETURNS bigint LANGUAGE sql STABLE AS $$
- SELECT (CASE pg_temp.kq_parte(p)
+ SELECT pg_temp.kq_cuenta_datediff(CASE pg_temp.kq_parte(p)
   WHEN 'iso_week' THEN pg_temp.kq_parte_no_admitida(p, 'datediff')::numeric
   WHEN 'year' THEN extract(year FROM b) - extract(year FROM a)
   WHEN 'quarter' THEN (extract(year FROM b) * 4 + extract(quarter FROM b)) - (extract(year FROM a) * 4 + extract(quarter FROM a))
@@ -72,7 +77,7 @@ CREATE FUNCTION pg_temp.kq_datediff(p text, a timestamp, b timestamp) RETURNS bi
   WHEN 'millisecond' THEN floor(extract(epoch FROM b) * 1000) - floor(extract(epoch FROM a) * 1000)
   WHEN 'microsecond' THEN floor(extract(epoch FROM b) * 1000000) - floor(extract(epoch FROM a) * 1000000)
   WHEN 'nanosecond' THEN (floor(extract(epoch FROM b) * 1000000) - floor(extract(epoch FROM a) * 1000000)) * 1000
-  WHEN 'dayofyear' THEN b::date - a::date WHEN 'day' THEN b::date - a::date WHEN 'weekday' THEN b::date - a::date END)::bigint $$;
+  WHEN 'dayofyear' THEN b::date - a::date WHEN 'day' THEN b::date - a::date WHEN 'weekday' THEN b::date - a::date END) $$;
 CREATE FUNCTION pg_temp.kq_datepart(p text, f timestamp) RETURNS integer LANGUAGE sql STABLE AS $$
  SELECT (CASE pg_temp.kq_parte(p)
   WHEN 'year' THEN extract(year FROM f) WHEN 'quarter' THEN extract(quarter FROM f) WHEN 'month' THEN extract(month FROM f)

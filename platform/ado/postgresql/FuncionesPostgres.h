@@ -27,7 +27,8 @@ namespace ado::postgresql {
 //    commas, point, exponent), 0 otherwise and for NULL.
 //  - kq_year, kq_month, kq_day; kq_dateadd(parte, n, f), kq_datediff(parte, desde, hasta),
 //    kq_datepart(parte, f) with the server's part names and abbreviations: DATEDIFF counts the
-//    boundaries crossed (weeks from Sunday), DATEPART takes Monday as the first weekday; microsecond
+//    boundaries crossed (weeks from Sunday) and refuses a count beyond an int, DATEPART takes Monday
+//    as the first weekday; microsecond
 //    and nanosecond too, except in DATEADD, and iso_week in DATEPART only (refused elsewhere, as the
 //    server refuses them for datetime); an unknown part is refused. A date given as text is read as
 //    kq_a_fecha reads it, a number as that many days after 1 January 1900; DATEADD and DATEPART

@@ -7,6 +7,7 @@
 #include "platform/ado/postgresql/ErroresPostgres.h"
 #include "platform/ado/postgresql/EsquemaPostgres.h"
 #include "platform/ado/postgresql/FuncionesPostgres.h"
+#include "platform/ado/postgresql/TiposPostgres.h"
 #include "platform/ado/postgresql/Tls.h"
 
 #include <QSqlField>
@@ -120,7 +121,21 @@ Resultado ProveedorPostgres::lee(const QString& sentencia, int32_t* registros)
             *registros = -1;
         return {};
     }
-    const QString traducida = clase.llamada ? traduceLlamada(sentencia) : traductor_->traduce(sentencia);
+    QString traducida = clase.llamada ? traduceLlamada(sentencia) : traductor_->traduce(sentencia);
+    if (clase.cambiaEsquema) {
+        QString texto; // asked of the database when a text column first needs it
+        traducida = CambiaTiposColumnas(traducida, [&](const TipoColumna& t) -> std::optional<QString> {
+            if (t.nombre == u"sql_variant")
+                fallaPropia(QStringLiteral("Error en la sentencia SQL (el tipo de datos sql_variant no tiene "
+                                           "equivalente en el servidor PostgreSQL)"),
+                            NumeroError::ErroresEnComando);
+            if (!EsTipoTextoServidor(t))
+                return TipoPostgres(t);
+            if (texto.isEmpty())
+                texto = tipoTexto();
+            return texto;
+        });
+    }
     Resultado resultado;
     {
         QSqlQuery q(base_);
@@ -229,6 +244,18 @@ void ProveedorPostgres::fijaTiempoEspera(int segundos)
     tiempoEspera_ = segundos < 0 ? 0 : segundos;
     if (ProveedorQtSql::abierta())
         ejecutaSimple(QStringLiteral("SET statement_timeout = %1").arg(qint64(tiempoEspera_) * 1000));
+}
+
+QString ProveedorPostgres::tipoTexto()
+{
+    QSqlQuery q(base_);
+    if (!q.exec(QStringLiteral("SELECT to_regtype('citext') IS NOT NULL, "
+                               "EXISTS (SELECT 1 FROM pg_collation WHERE collname = 'es-x-icu')"))
+        || !q.next())
+        falla(q.lastError());
+    if (!q.value(0).toBool())
+        return QStringLiteral("text");
+    return q.value(1).toBool() ? QStringLiteral("citext COLLATE \"es-x-icu\"") : QStringLiteral("citext");
 }
 
 void ProveedorPostgres::leeEsquema()

@@ -64,6 +64,9 @@ private:
     // Whether the server's address answers at all, after a connection could not be made.
     [[nodiscard]] Enlace enlaceSinConexion() const;
     void leeEsquema();
+    // The type of the text columns a statement declares: citext in the Spanish order, as the
+    // agenda's own, where the database has them; PostgreSQL's text otherwise.
+    [[nodiscard]] QString tipoTexto();
     [[nodiscard]] QString traduceLlamada(const QString& sentencia);
     [[nodiscard]] Resultado lee(const QString& traducida, int32_t* registros);
 

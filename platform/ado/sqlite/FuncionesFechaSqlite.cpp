@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace ado::sqlite {
@@ -294,15 +295,23 @@ void diferencia(sqlite3_context* ctx, int argc, sqlite3_value** argv)
         r = milisegundos(f[1]) - milisegundos(f[0]);
         break;
     case Parte::Microsegundo:
-        r = (milisegundos(f[1]) - milisegundos(f[0])) * 1000;
+    case Parte::Nanosegundo: {
+        // More milliseconds than an int holds are more micro- or nanoseconds too: refused below
+        // before the product can overflow.
+        const qint64 ms = milisegundos(f[1]) - milisegundos(f[0]);
+        r = std::abs(ms) > std::numeric_limits<int>::max() ? ms : ms * (p == Parte::Microsegundo ? 1000 : 1000000);
         break;
-    case Parte::Nanosegundo:
-        r = (milisegundos(f[1]) - milisegundos(f[0])) * 1000000;
-        break;
+    }
     case Parte::SemanaIso:
         return daError(ctx, parteNoAdmitida(argv[0], "datediff"));
     }
-    sqlite3_result_int64(ctx, r);
+    // The server's DATEDIFF gives an int and refuses a count that does not fit in one.
+    if (r < std::numeric_limits<int>::min() || r > std::numeric_limits<int>::max())
+        return daError(ctx,
+                       QStringLiteral("La función datediff produjo un desbordamiento. El número de partes de fecha "
+                                      "que separan dos instancias de fecha u hora es demasiado grande. Intente "
+                                      "usar datediff con una parte de fecha menos precisa."));
+    sqlite3_result_int(ctx, static_cast<int>(r));
 }
 
 // A type as written in CAST or CONVERT: its name and the numbers in parentheses.

@@ -18,7 +18,9 @@ namespace ado::sqlite {
 //    the day ends on its last day (31/01 + 1 month is 28/02). A time alone gives a time "13:01:59";
 //    microseconds, nanoseconds and ISO weeks are refused, as the server refuses them for datetime.
 //  - KQ_DATEDIFF(parte, desde, hasta): how many part boundaries lie between the two (31/12 to 01/01
-//    is one year); weeks start on Sunday, as the server counts them whatever the first weekday.
+//    is one year); weeks start on Sunday, as the server counts them whatever the first weekday. A
+//    count beyond an int (milliseconds over 25 days, seconds over 68 years) is refused, as the
+//    server's int result refuses it.
 //  - KQ_DATEPART(parte, f): with Monday the first day of the week (weekday 1 to 7), as under the
 //    suite's Spanish settings; week 1 is the one holding 1 January.
 //  - DATENAME(parte, f): the month and the weekday by their Spanish names in lower case ("marzo",

@@ -2,15 +2,19 @@
 
 #include "platform/ado/Constantes.h"
 #include "platform/ado/FalloProveedor.h"
+#include "platform/ado/TiposColumnas.h"
 #include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/dialect/FechasDialecto.h"
 #include "platform/ado/sqlite/AritmeticaSqlite.h"
+#include "platform/ado/sqlite/ClavesSqlite.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 #include "platform/ado/sqlite/FuncionesSqlite.h"
 #include "platform/ado/sqlite/LectorFilasSqlite.h"
 #include "platform/ado/sqlite/ParametrizadorSqlite.h"
 #include "platform/ado/sqlite/ProcedimientosSqlite.h"
 #include "platform/ado/sqlite/ValoresSqlite.h"
+#include "runtime/RegistroErrores.h"
+#include "runtime/Reloj.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -63,10 +67,14 @@ void ProveedorSqlite::abre(const CadenaConexion& cadena)
         sqlite3_extended_result_codes(manejador_, 1);
         RegistraFuncionesDialecto(manejador_);
         RegistraFuncionesAritmetica(manejador_);
+        ClavesSqlite::RegistraFunciones(manejador_);
         ejecutaSimple(QStringLiteral("PRAGMA foreign_keys = ON"));
         baseDeDatos_ = archivo;
         leeEsquema();
     });
+    // Rows written before the keys were kept the server's way, or by another tool, still open.
+    for (const QString& aviso : claves_.repetidas(base_))
+        RegistroErrores::anota(Reloj::ahora(), QStringLiteral("Base de datos %1").arg(archivo), 0, aviso);
 }
 
 void ProveedorSqlite::cierra()
@@ -74,6 +82,7 @@ void ProveedorSqlite::cierra()
     cache_.vacia();
     traductor_.reset();
     esquema_ = EsquemaSqlite();
+    claves_ = ClavesSqlite();
     manejador_ = nullptr;
     baseDeDatos_.clear();
     cierraConexion();
@@ -123,7 +132,7 @@ int32_t ProveedorSqlite::ejecutaSentencia(const QString& sentencia)
             leeEsquema();
         return ejecucion.registros;
     }
-    const QString traducida = traductor_->traduce(sentencia);
+    const QString traducida = traduce(sentencia, clase);
     // A write on a synonym view is done by the view's INSTEAD OF triggers, whose rows SQLite does not
     // count as the statement's own: count them from the connection's total.
     const sqlite3_int64 cambiosAntes = sqlite3_total_changes64(manejador_);
@@ -160,7 +169,7 @@ Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
             leeEsquema();
         return std::move(ejecucion.filas);
     }
-    const QString traducida = traductor_->traduce(sentencia);
+    const QString traducida = traduce(sentencia, clase);
     if (auto filas = consultaEnCache(traducida, sentencia))
         return std::move(*filas);
     Resultado resultado;
@@ -175,6 +184,12 @@ Resultado ProveedorSqlite::consultaSentencia(const QString& sentencia)
     if (clase.cambiaEsquema)
         leeEsquema();
     return resultado;
+}
+
+QString ProveedorSqlite::traduce(const QString& sentencia, const dialecto::ClaseSentencia& clase) const
+{
+    const QString traducida = traductor_->traduce(sentencia);
+    return clase.cambiaEsquema ? CambiaTiposColumnas(traducida, TipoSqlite) : traducida;
 }
 
 void ProveedorSqlite::pasoTransaccion(PasoTransaccion paso)
@@ -328,6 +343,7 @@ void ProveedorSqlite::leeEsquema()
     cache_.vacia();
     esquema_ = EsquemaSqlite::lee(base_);
     traductor_ = std::make_unique<TraductorSqlite>(esquema_.dialecto());
+    claves_.protege(base_);
 }
 
 std::unique_ptr<LectorFilas> ProveedorSqlite::lectorDe(const QSqlRecord& registro, const QString& sentencia) const

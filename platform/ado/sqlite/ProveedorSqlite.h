@@ -2,6 +2,7 @@
 
 #include "platform/ado/ProveedorQtSql.h"
 #include "platform/ado/sqlite/CacheSentenciasSqlite.h"
+#include "platform/ado/sqlite/ClavesSqlite.h"
 #include "platform/ado/sqlite/EsquemaSqlite.h"
 #include "platform/ado/sqlite/TraductorSqlite.h"
 
@@ -9,6 +10,10 @@
 
 #include <memory>
 #include <optional>
+
+namespace ado::dialecto {
+struct ClaseSentencia;
+}
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -77,6 +82,9 @@ protected:
 
 private:
     void leeEsquema();
+    // The statement as the connection runs it: the dialect's rewrite, and the column types a
+    // CREATE or ALTER declares as SQLite takes them (TipoSqlite).
+    [[nodiscard]] QString traduce(const QString& sentencia, const dialecto::ClaseSentencia& clase) const;
     [[nodiscard]] std::optional<int32_t> ejecutaEnCache(const QString& traducida);
     // `original`: the statement as the suite wrote it, which names the columns' types.
     [[nodiscard]] std::optional<Resultado> consultaEnCache(const QString& traducida, const QString& original);
@@ -94,6 +102,7 @@ private:
     sqlite3* manejador_ = nullptr;
     EsquemaSqlite esquema_;
     std::unique_ptr<TraductorSqlite> traductor_;
+    ClavesSqlite claves_;
     // Enough for a day of 15-minute slots all booked, with the day's other queries.
     CacheSentenciasSqlite cache_{128};
 };

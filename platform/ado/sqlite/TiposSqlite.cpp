@@ -84,6 +84,13 @@ TipoAdo TipoDeclarado(const QString& declarado)
     return {adNumeric, 19};
 }
 
+std::optional<QString> TipoSqlite(const TipoColumna& tipo)
+{
+    if (tipo.medidas.compare(QLatin1String("max"), Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    return tipo.nombre + QStringLiteral("(-1)");
+}
+
 bool EsTipoFecha(const QString& declarado)
 {
     return tiene(declarado, "DATE") || tiene(declarado, "TIME");

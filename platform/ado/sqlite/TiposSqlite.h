@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/ado/TiposColumnas.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace ado::sqlite {
 
@@ -20,6 +24,11 @@ struct TipoAdo {
 // names go by SQLite's affinity rules (…INT… integer, …CHAR…/…TEXT… text, …REAL…/…FLOA…/
 // …DOUB… double, anything else numeric). An empty declaration gives adEmpty.
 [[nodiscard]] TipoAdo TipoDeclarado(const QString& declarado);
+
+// What SQLite is given for a column type a statement declares (CambiaTiposColumnas): it takes any
+// type name but only numbers in the parentheses, so a length of MAX ("nvarchar(max)") is written -1,
+// which TipoDeclarado reads as MAX. Nothing for every other type.
+[[nodiscard]] std::optional<QString> TipoSqlite(const TipoColumna& tipo);
 
 // Classes of declared types, for the dialect and for procedure parameters.
 [[nodiscard]] bool EsTipoFecha(const QString& declarado); // contains DATE or TIME
