@@ -6,25 +6,8 @@
 #include "platform/ado/dialect/PasoPropietarios.h"
 
 namespace ado::dialecto {
-namespace {
 
 using Tipo = TokenSql::Tipo;
-
-// "2025-03-05 09:30:00": already the stored form, nothing to read or rewrite.
-bool esFormaAlmacenada(QStringView t)
-{
-    static constexpr char16_t kForma[] = u"0000-00-00 00:00:00";
-    if (t.size() != 19)
-        return false;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        const bool cifra = kForma[i] == u'0';
-        if (cifra ? !(t[i] >= u'0' && t[i] <= u'9') : t[i] != kForma[i])
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 ReescrituraDialecto::ReescrituraDialecto(const EsquemaDialecto& esquema, const RasgosDialecto& rasgos,
                                          QStringView texto)
@@ -493,7 +476,9 @@ void ReescrituraDialecto::reescribeFecha(qsizetype k)
     if (tk.tipo != Tipo::Cadena || tk.abierto)
         return;
     const QString valor = vista_.cadena(k);
-    if (!tk.nacional && esFormaAlmacenada(valor))
+    // Already stored to the second: nothing to read. A literal with milliseconds is read, so that they
+    // are rounded as the server keeps them.
+    if (!tk.nacional && valor.size() == 19 && EsFechaAlmacenada(valor))
         return;
     const auto almacenado = TextoAlmacenado(valor);
     if (!almacenado)

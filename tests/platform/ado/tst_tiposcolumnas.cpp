@@ -50,5 +50,5 @@ void TstTiposColumnas::tipos()
     QCOMPARE(cambiada, esperada);
 }
 
-QTEST_GUILESS_MAIN(TstTiposColumnas)
+AGENDA_PRUEBA_SIN_VENTANAS(TstTiposColumnas)
 #include "tst_tiposcolumnas.moc"
