@@ -259,10 +259,7 @@ void PasoOrden::columnaOrdenada(qsizetype inicio, qsizetype fin)
         return;
     QString sufijo = rasgos_.textoSinCaso;
     if (sinAlias) {
-        QString nombreColumna = vista_.texto(columna).toString();
-        if (vista_.token(columna).tipo != TokenSql::Tipo::Palabra)
-            nombreColumna = nombreColumna.mid(1, nombreColumna.size() - 2);
-        sufijo += QStringLiteral(" AS \"") + nombreColumna.replace(u'"', QStringLiteral("\"\"")) + u'"';
+        sufijo += QStringLiteral(" AS ") + TokenizadorSql::citaNombre(vista_.nombreEscrito(columna));
     }
     marcas_->agregaSufijo(columna, sufijo);
 }

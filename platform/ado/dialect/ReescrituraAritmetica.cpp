@@ -170,7 +170,6 @@ void ReescrituraDialecto::rechazaTramo(qsizetype desde, qsizetype hasta, const Q
 // runs.
 void ReescrituraDialecto::aplicaRechazo(const Rechazo& rechazo)
 {
-    const QString literal = u'\'' + QString(rechazo.mensaje).replace(u'\'', QStringLiteral("''")) + u'\'';
     for (qsizetype i = vista_.indice(rechazo.primero); i <= vista_.indice(rechazo.ultimo); ++i) {
         MarcasSql::Marca& omitido = marcas_.marca(i);
         omitido = MarcasSql::Marca();
@@ -178,7 +177,7 @@ void ReescrituraDialecto::aplicaRechazo(const Rechazo& rechazo)
     }
     MarcasSql::Marca& a = marcas_.marca(vista_.indice(rechazo.primero));
     a.reemplaza = true;
-    a.reemplazo = QStringLiteral("SELECT ") + rasgos_.falla.arg(literal);
+    a.reemplazo = QStringLiteral("SELECT ") + rasgos_.falla.arg(TokenizadorSql::citaCadena(rechazo.mensaje));
 }
 
 // Whether the bare NULL at `k`, in any parentheses, is an operand of arithmetic; beside a "+"

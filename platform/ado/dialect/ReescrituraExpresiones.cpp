@@ -96,7 +96,7 @@ QString ReescrituraDialecto::literalDeTramo(qsizetype desde, qsizetype hasta) co
     const TokenSql& primero = vista_.token(desde);
     const TokenSql& ultimo = vista_.token(hasta);
     const QStringView tramo = vista_.textoCompleto().mid(primero.inicio, ultimo.inicio + ultimo.largo - primero.inicio);
-    return u'\'' + tramo.toString().replace(u'\'', QStringLiteral("''")) + u'\'';
+    return TokenizadorSql::citaCadena(tramo);
 }
 
 // Tokens `desde` to `hasta` become one string literal of their text.

@@ -103,6 +103,34 @@ QString TokenizadorSql::entreComillas(QStringView corchetes)
     return nombre;
 }
 
+namespace {
+
+QString entre(QStringView texto, QChar comilla)
+{
+    QString citado;
+    citado.reserve(texto.size() + 2);
+    citado += comilla;
+    for (const QChar c : texto) {
+        if (c == comilla)
+            citado += comilla;
+        citado += c;
+    }
+    citado += comilla;
+    return citado;
+}
+
+} // namespace
+
+QString TokenizadorSql::citaNombre(QStringView nombre)
+{
+    return entre(nombre, u'"');
+}
+
+QString TokenizadorSql::citaCadena(QStringView texto)
+{
+    return entre(texto, u'\'');
+}
+
 bool TokenizadorSql::siguePalabra(QChar c)
 {
     return iniciaPalabra(c) || c.isDigit() || c == u'$';

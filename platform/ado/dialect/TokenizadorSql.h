@@ -37,6 +37,10 @@ public:
     // A whole bracketed name ("[a]]b\"c]") written as a quoted one ("a]b""c"): "]]" stands for "]",
     // a double quote is doubled.
     [[nodiscard]] static QString entreComillas(QStringView corchetes);
+    // A name written as a quoted one (a"b → "a""b"), and a text as a string literal (o'k → 'o''k'):
+    // what VistaSql reads back as the name or the string.
+    [[nodiscard]] static QString citaNombre(QStringView nombre);
+    [[nodiscard]] static QString citaCadena(QStringView texto);
     // Whether `c` goes on a name or a number: two texts meeting between two such characters read as one.
     [[nodiscard]] static bool siguePalabra(QChar c);
 };

@@ -4,6 +4,7 @@
 #include "platform/ado/FalloProveedor.h"
 #include "platform/ado/LectorFilasQtSql.h"
 #include "platform/ado/dialect/ClaseSentencia.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
 #include "platform/ado/postgresql/ErroresPostgres.h"
 #include "platform/ado/postgresql/EsquemaPostgres.h"
 #include "platform/ado/postgresql/FuncionesPostgres.h"
@@ -191,9 +192,7 @@ Resultado ProveedorPostgres::esquema(int tipo, const QVariantList& restricciones
 
 QString ProveedorPostgres::citaNombre(const QString& nombre) const
 {
-    QString citado = nombre.toLower();
-    citado.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + citado + u'"';
+    return dialecto::TokenizadorSql::citaNombre(nombre.toLower());
 }
 
 QVariant ProveedorPostgres::valorEscrito(const QVariant& valor, const QString&) const

@@ -1,5 +1,6 @@
 #include "platform/ado/sqlite/ClavesSqlite.h"
 
+#include "platform/ado/dialect/TokenizadorSql.h"
 #include "platform/ado/sqlite/TiposSqlite.h"
 
 #include <QSqlQuery>
@@ -15,16 +16,7 @@ const QString kPrefijoDisparador = QStringLiteral("kq_clave_");
 
 QString nombre(const QString& n)
 {
-    QString citado = n;
-    citado.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + citado + u'"';
-}
-
-QString literal(const QString& t)
-{
-    QString citado = t;
-    citado.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + citado + u'\'';
+    return dialecto::TokenizadorSql::citaNombre(n);
 }
 
 // KQ_CLAVE_PREFIJO(texto, hasta): the ASCII start of `texto` in lower case, without the blanks it
@@ -132,9 +124,9 @@ QStringList ClavesSqlite::disparadores(const Clave& clave)
     }
     // Another row whose key the server finds equal; one SQLite finds equal is SQLite's to refuse.
     const QString otra = otraFila(clave, QStringLiteral("NEW"));
-    const QString rechazo
-        = QStringLiteral(" BEGIN SELECT RAISE(ABORT, %1); END")
-              .arg(literal(QStringLiteral("UNIQUE constraint failed: ") + descritas.join(QLatin1String(", "))));
+    const QString rechazo = QStringLiteral(" BEGIN SELECT RAISE(ABORT, %1); END")
+                                .arg(dialecto::TokenizadorSql::citaCadena(QStringLiteral("UNIQUE constraint failed: ")
+                                                                          + descritas.join(QLatin1String(", "))));
     const QString tabla = nombre(clave.tabla);
     return {
         QStringLiteral("CREATE TEMP TRIGGER %1 BEFORE INSERT ON %2 WHEN %3")

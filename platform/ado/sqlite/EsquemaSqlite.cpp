@@ -2,6 +2,7 @@
 
 #include "platform/ado/Constantes.h"
 #include "platform/ado/FilasEsquema.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
 
 #include <QSqlQuery>
@@ -28,9 +29,8 @@ EsquemaSqlite EsquemaSqlite::lee(const QSqlDatabase& base)
     QSqlQuery info(base);
     info.setForwardOnly(true);
     for (Tabla& tabla : esquema.tablas_) {
-        QString nombre = tabla.nombre;
-        nombre.replace(u'"', QStringLiteral("\"\""));
-        if (!info.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(nombre))) {
+        if (!info.exec(
+                QStringLiteral("PRAGMA table_info(%1)").arg(dialecto::TokenizadorSql::citaNombre(tabla.nombre)))) {
             if (tabla.esVista)
                 continue;
             LanzaFallo(info.lastError());

@@ -5,6 +5,7 @@
 #include "platform/ado/TiposColumnas.h"
 #include "platform/ado/dialect/ClaseSentencia.h"
 #include "platform/ado/dialect/FechasDialecto.h"
+#include "platform/ado/dialect/TokenizadorSql.h"
 #include "platform/ado/sqlite/AritmeticaSqlite.h"
 #include "platform/ado/sqlite/ClavesSqlite.h"
 #include "platform/ado/sqlite/ErroresSqlite.h"
@@ -219,9 +220,7 @@ Resultado ProveedorSqlite::esquema(int tipo, const QVariantList& restricciones)
 
 QString ProveedorSqlite::citaNombre(const QString& nombre) const
 {
-    QString citado = nombre;
-    citado.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + citado + u'"';
+    return dialecto::TokenizadorSql::citaNombre(nombre);
 }
 
 QVariant ProveedorSqlite::valorEscrito(const QVariant& valor, const QString& columna) const

@@ -30,6 +30,8 @@ void TstPasoOrden::orden_data()
          "SELECT MIN(NOMBRE COLLATE KQ_CI), COUNT(DISTINCT NOMBRE COLLATE KQ_CI), MAX(ID), COUNT(NOMBRE) FROM T");
     fila("DISTINCT conserva el nombre", "SELECT DISTINCT NOMBRE, ID FROM T",
          "SELECT DISTINCT NOMBRE COLLATE KQ_CI AS \"NOMBRE\", ID FROM T");
+    fila("el alias deshace el corchete doblado", "SELECT DISTINCT [a]]b] FROM T",
+         "SELECT DISTINCT \"a]b\" COLLATE KQ_CI AS \"a]b\" FROM T");
     fila("UNION en ambos lados", "SELECT NOMBRE FROM T UNION SELECT NOMBRE N FROM U",
          "SELECT NOMBRE COLLATE KQ_CI AS \"NOMBRE\" FROM T UNION SELECT NOMBRE COLLATE KQ_CI N FROM U");
     fila("UNION ALL no quita duplicados", "SELECT NOMBRE FROM T UNION ALL SELECT NOMBRE FROM U",
@@ -46,7 +48,7 @@ void TstPasoOrden::orden()
     QFETCH(QString, entrada);
     QFETCH(QString, salida);
     EsquemaDialecto esquema;
-    esquema.columnasTexto = {QStringLiteral("NOMBRE")};
+    esquema.columnasTexto = {QStringLiteral("NOMBRE"), QStringLiteral("A]B")};
     esquema.declara(QStringLiteral("T"), QStringLiteral("NOMBRE"), TipoExpresion::Texto);
     esquema.declara(QStringLiteral("T"), QStringLiteral("ID"), TipoExpresion::Entero);
     RasgosDialecto rasgos;

@@ -51,6 +51,9 @@ void TstVistaSql::valores()
         leidosNombres << vista.nombreEscrito(k);
         leidasCadenas << vista.cadena(k);
         QCOMPARE(vista.nombre(k), vista.nombreEscrito(k).toUpper());
+        QCOMPARE(VistaSql::sinComillas(ado::dialecto::TokenizadorSql::citaNombre(vista.nombreEscrito(k))),
+                 vista.nombreEscrito(k));
+        QCOMPARE(VistaSql::sinComillas(ado::dialecto::TokenizadorSql::citaCadena(vista.cadena(k))), vista.cadena(k));
         const bool esCadena = vista.token(k).tipo == ado::dialecto::TokenSql::Tipo::Cadena;
         QCOMPARE(VistaSql::sinComillas(vista.texto(k)), esCadena ? vista.cadena(k) : vista.nombreEscrito(k));
     }
